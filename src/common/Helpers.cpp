@@ -1,0 +1,80 @@
+#include "common/Helpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+#include <cmath>
+
+#include "common/Globals.h"
+#include "common/UiServices.h"
+
+namespace {
+QString TwoDigits(long long v) { return QString::number(v).rightJustified(2, '0'); }
+}  // namespace
+
+QString FormatDuration(double s) {
+  if (!(s > 0)) return "00:00:00";
+  if (s < 60) return "00:00:" + TwoDigits(std::llround(s));  // halves away from zero
+  long long m = static_cast<long long>(s / 60);
+  const long long sec = static_cast<long long>(std::nearbyint(s)) % 60;  // halves to even
+  long long h = 0;
+  if (m >= 60) {
+    h = m / 60;
+    m %= 60;
+  }
+  return TwoDigits(h) + ":" + TwoDigits(m) + ":" + TwoDigits(sec);
+}
+
+QString FileExtensionUpper(const QString& path) {
+  const qsizetype dot = path.lastIndexOf('.');
+  const qsizetype slash = path.lastIndexOf('/');
+  if (dot >= 0 && slash < dot) return path.mid(dot + 1).toUpper();
+  return {};
+}
+
+QString FileBaseName(const QString& path) {
+  const QString name = path.mid(path.lastIndexOf('/') + 1);
+  const qsizetype dot = name.lastIndexOf('.');
+  return dot < 0 ? QString() : name.left(dot);
+}
+
+double BytesToMegabytes(double bytes) { return bytes / 1024 / 1024; }
+
+double GetFileSize(const QString& path) {
+  QFileInfo info(path);
+  if (!info.exists() || !info.isFile()) return 0;
+  const qint64 size = info.size();
+  return size < 0 ? -1 : static_cast<double>(size);
+}
+
+int ProcessorCount() {
+  const int n = QThread::idealThreadCount();
+  return n > 0 ? n : 1;
+}
+
+bool FolderExists(const QString& path) { return !path.isEmpty() && QDir::setCurrent(path); }
+
+void SetSmallIcon(QWidget* window) {
+  if (!window) return;
+  QIcon icon = QApplication::windowIcon();
+  if (icon.isNull()) icon = QIcon(Globals::AppFolder + "veltrane.png");
+  if (!icon.isNull()) window->setWindowIcon(icon);
+}
+
+bool GetWindowBounds(const QWidget* window, QRect& rect) {
+  if (!window) return false;
+  rect = window->frameGeometry();
+  return true;
+}
+
+void OpenWebSite() { Ui::OpenUrl(QUrl(WebSiteAddress)); }
+
+QString ProgramFolder() {
+  QString dir = QCoreApplication::applicationDirPath();
+  if (!dir.endsWith('/')) dir += '/';
+  return dir;
+}

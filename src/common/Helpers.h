@@ -1,0 +1,23 @@
+#pragma once
+// Text, number, file and platform helpers shared by every window.
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Address of the product web site.
+inline constexpr const char* WebSiteAddress = "https://www.veltrane-software.com/";
+
+QString FormatDuration(double seconds);
+QString FileExtensionUpper(const QString& path);
+QString FileBaseName(const QString& path);
+double BytesToMegabytes(double bytes);
+double GetFileSize(const QString& path);  // 0 when not found, -1 on error
+int ProcessorCount();
+bool FolderExists(const QString& path);
+void SetSmallIcon(QWidget* window);
+bool GetWindowBounds(const QWidget* window, QRect& rect);
+void OpenWebSite();
+
+// The program folder, ending in "/".
+QString ProgramFolder();

@@ -1,0 +1,60 @@
+#pragma once
+// The seams between the program and the desktop: message boxes, file and folder
+// dialogs, opening URLs and folders, the alert sound. Tests replace the handlers so
+// nothing waits for a human.
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+namespace Ui {
+
+enum class MessageIcon { Critical, Information, Question };
+
+struct MessageRequest {
+  QWidget* owner = nullptr;
+  QString text;
+  QString caption;
+  MessageIcon icon = MessageIcon::Information;
+  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+
+// Shows a modal message; the caption defaults to the program title.
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QString& caption = QString());
+void SetMessageHandler(MessageHandler handler);  // empty handler restores the real box
+
+struct OpenFilesRequest {
+  QWidget* owner = nullptr;
+  QString folder;
+  QStringList filters;  // "Text (*.a *.b)" entries, first one selected
+};
+using OpenFilesHandler = std::function<QStringList(const OpenFilesRequest&)>;
+QStringList GetOpenFileNames(QWidget* owner, const QString& folder, const QStringList& filters);
+void SetOpenFilesHandler(OpenFilesHandler handler);
+
+struct FolderRequest {
+  QWidget* owner = nullptr;
+  QString title;
+  QString start;
+};
+using FolderHandler = std::function<QString(const FolderRequest&)>;
+// Returns the chosen folder, or an empty string when cancelled.
+QString BrowseForFolder(QWidget* owner, const QString& title, const QString& start);
+void SetFolderHandler(FolderHandler handler);
+
+using OpenUrlHandler = std::function<bool(const QUrl&)>;
+bool OpenUrl(const QUrl& url);
+bool OpenFolder(const QString& folder);
+void SetOpenUrlHandler(OpenUrlHandler handler);
+
+using SoundHandler = std::function<void()>;
+void PlayAlertSound();
+void SetSoundHandler(SoundHandler handler);
+
+}  // namespace Ui

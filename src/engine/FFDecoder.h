@@ -1,0 +1,41 @@
+#pragma once
+// Probes one media file: its best audio and video streams, codecs, picture size and
+// duration. One file open at a time; Open on an open decoder closes the old file.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class FFDecoder {
+ public:
+  FFDecoder();
+  ~FFDecoder();
+  FFDecoder(const FFDecoder&) = delete;
+  FFDecoder& operator=(const FFDecoder&) = delete;
+
+  // Stored settings.
+  int BitmapBitsPixel = 32;
+  bool Deinterlace = false;
+  int ReadTimeout = 10000;  // ms; a read that stalls longer fails the open
+
+  // path is the file name in the file system's bytes (UTF-8 or not). options is
+  // reserved and may be empty. False on failure; LastErrorMessage() says why.
+  bool Open(const std::string& path, const std::string& options);
+  void Close();
+  std::string LastErrorMessage() const;
+
+  int AudioStreamIndex() const;  // best audio stream, -1 when none
+  int VideoStreamIndex() const;  // best video stream, -1 when none
+  std::string AudioCodecName(int index) const;  // short name such as "aac"; "" for a bad index
+  std::string VideoCodecName(int index) const;
+  int32_t DurationLow() const;   // duration in microseconds, low half (as unsigned bits)
+  int32_t DurationHigh() const;  // high half
+  int64_t Duration() const;      // the same as one value
+  int VideoStreamCount() const;
+  int AudioStreamCount() const;
+  int VideoWidth(int index) const;
+  int VideoHeight(int index) const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// A queue of conversion tasks, each one source file, one output file and an option
+// string in FFmpeg command-line syntax. Start runs the queue on worker threads and
+// returns at once; events arrive on those worker threads.
+//
+// Task handles: OpenInput hands out 0, 1, 2, ... in call order after ClearTasks and
+// never reuses a handle within one queue, also when a task was closed again. Every
+// event names its task by that handle, so a caller can map tasks to its own rows.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class FFEncoder {
+ public:
+  // task, bytes written so far, output position and source duration in microseconds.
+  using ProgressHandler =
+      std::function<void(int task, int64_t bytes, int64_t position_us, int64_t total_us)>;
+  // task (-1 once the whole run has ended), succeeded, failed, error text.
+  using FinishedHandler =
+      std::function<void(int task, bool succeeded, bool failed, const std::string& message)>;
+
+  FFEncoder();
+  ~FFEncoder();  // stops and joins any run
+  FFEncoder(const FFEncoder&) = delete;
+  FFEncoder& operator=(const FFEncoder&) = delete;
+
+  // Stored settings.
+  int CustomMaxFiles = 20;
+  int Verbose = 1;
+  int ReadTimeout = 10000;  // ms
+
+  static bool AVLibLoaded();
+  static bool LoadAVLib(const std::string& folder);
+
+  void SetProgressHandler(ProgressHandler handler);
+  void SetFinishedHandler(FinishedHandler handler);
+
+  void ClearTasks();
+  // Opens a source; returns a task handle >= 0, or a negative value on failure.
+  int OpenInput(const std::string& path, const std::string& options);
+  // Checks the output path and the whole option string for the task; negative on failure.
+  int SetOutput(int handle, const std::string& path, const std::string& options);
+  void CloseInput(int handle);
+  std::string LastErrorMessage() const;
+
+  // Runs every ready task; returns at once.
+  void Start(int threads);
+  // Ends all work. With wait = false it returns at once; the run's final Finished(-1)
+  // still follows from the worker side.
+  void Stop(bool wait);
+  bool Running() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};

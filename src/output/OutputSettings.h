@@ -1,0 +1,37 @@
+#pragma once
+// The state of the output settings dialog, as the conversion reads it when the user
+// confirms. "Auto" in a text field fixes no value.
+#include <QString>
+
+struct GridValues {
+  QString fileExtension = "mp4";   // "Filename Extension" (read-only)
+  QString videoBitrate = "Auto";   // "Auto", digits or digits + "k"
+  QString frameRate = "Auto";      // "Auto" or a number such as "29.97"
+  QString aspect = "Auto";         // "Auto" or digits ":" digits
+  bool crop = false;
+  int cropTop = 0;
+  int cropBottom = 0;
+  int cropLeft = 0;
+  int cropRight = 0;
+  bool verticalFlip = false;
+  bool horizontalFlip = false;
+  int rotate = 0;                  // degrees clockwise, -270..270
+  QString audioBitrate = "Auto";
+  QString sampleRate = "Auto";
+  int channels = 0;                // 0 = "Auto", 1, 2
+  bool removeAudio = false;
+};
+
+struct OutputSettings {
+  QString outputFormatKey = "mp4h264";
+  bool audioOnly = false;
+  QString profileCaption = "MP4 - H264 Video (*.mp4)";
+  int sizeIndex = 0;               // index into the size list; 0 "Auto", 15 "Custom..."
+  QString width;                   // TextW: digits, empty while the size is "Auto"
+  QString height;                  // TextH
+  int videoQuality = 1;            // 0 High, 1 Normal, 2 Low
+  int audioQuality = 1;
+  QString threads;                 // ComboCPU text, "1" .. processor count
+  QString outputFolder;            // TextFolder text as typed
+  GridValues grid;
+};

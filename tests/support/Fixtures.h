@@ -1,0 +1,28 @@
+#pragma once
+// Tiny media fixtures made with the ffmpeg command-line tool, and ffprobe readings of
+// outputs. Test equipment only: the program itself never runs these tools.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace Fixtures {
+
+// Runs ffmpeg with `args` (after "-y -loglevel error") producing `output`.
+// Returns false when ffmpeg failed.
+bool Make(const QString& output, const QStringList& args);
+
+// 320x240 25 fps test picture with a 440 Hz stereo tone, `seconds` long.
+bool VideoWithAudio(const QString& output, double seconds = 1.0);
+bool VideoOnly(const QString& output, double seconds = 1.0);
+bool AudioOnly(const QString& output, double seconds = 1.0);
+
+// ffprobe -show_entries value of one stream or the format, e.g.
+// Probe(file, "v:0", "stream=codec_name"). Empty when absent.
+QString Probe(const QString& file, const QString& streamSelector, const QString& entry);
+double ProbeDuration(const QString& file);
+
+// Runs a program and returns its exit code (-1 when it could not start).
+int Run(const QString& program, const QStringList& args, QString* output = nullptr,
+        int timeoutMs = 120000);
+
+}  // namespace Fixtures
