@@ -1,0 +1,305 @@
+#include "filelist/FileList.h"
+
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QWidget>
+#include <cmath>
+
+#include "common/Globals.h"
+#include "common/Helpers.h"
+#include "common/Int64.h"
+#include "common/UiServices.h"
+#include "engine/FFDecoder.h"
+#include "filelist/FormWait.h"
+#include "filelist/ListView1.h"
+#include "filelist/MediaFilters.h"
+#include "filelist/NativePath.h"
+#include "filelist/RowTexts.h"
+
+namespace {
+
+const char* const kNotAvailable = "N/A";
+
+// Closes the decoder when probing ends, however it ends.
+class DecoderCloser {
+ public:
+  explicit DecoderCloser(FFDecoder& decoder) : decoder_(decoder) {}
+  ~DecoderCloser() { decoder_.Close(); }
+  DecoderCloser(const DecoderCloser&) = delete;
+  DecoderCloser& operator=(const DecoderCloser&) = delete;
+
+ private:
+  FFDecoder& decoder_;
+};
+
+// The folder part of a path, ending in "/".
+QString FolderOf(const QString& path) { return path.left(path.lastIndexOf('/') + 1); }
+
+void LetWindowSystemRun() { QCoreApplication::processEvents(); }
+
+}  // namespace
+
+// Shows the wait window for as long as it lives; nested scopes share one window.
+class FileList::WaitScope {
+ public:
+  explicit WaitScope(FileList& files) : files_(files) { files_.BeginWait(); }
+  ~WaitScope() { files_.EndWait(); }
+  WaitScope(const WaitScope&) = delete;
+  WaitScope& operator=(const WaitScope&) = delete;
+
+ private:
+  FileList& files_;
+};
+
+// The owner window's hourglass for as long as it lives.
+class FileList::BusyCursor {
+ public:
+  explicit BusyCursor(QWidget* owner) : owner_(owner) {
+    if (owner_) owner_->setCursor(Qt::WaitCursor);
+  }
+  ~BusyCursor() {
+    if (owner_) owner_->unsetCursor();
+  }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+FileList::FileList(ListView1* list, FFDecoder& decoder, QWidget* owner)
+    : list_(list), decoder_(decoder), owner_(owner) {
+  QAbstractItemModel* model = list_->model();
+  connect(model, &QAbstractItemModel::rowsInserted, this, &FileList::OnRowsChanged);
+  connect(model, &QAbstractItemModel::rowsRemoved, this, &FileList::OnRowsChanged);
+  connect(model, &QAbstractItemModel::modelReset, this, &FileList::OnRowsChanged);
+  connect(list_, &ListView1::filesDropped, this, &FileList::AddDroppedFiles);
+}
+
+FileList::~FileList() {
+  if (wait_) wait_->CloseByProgram();
+  delete wait_;
+}
+
+void FileList::SetPanes(QLabel* filesPane, QLabel* durationPane) {
+  filesPane_ = filesPane;
+  durationPane_ = durationPane;
+}
+
+void FileList::AddFilesWithDialog() {
+  const QStringList files = Ui::GetOpenFileNames(owner_, lastOpenFolder_, MediaDialogFilters());
+  if (!files.isEmpty()) {
+    BusyCursor busy(owner_);
+    if (files.size() > 1) {
+      WaitScope wait(*this);
+      for (const QString& file : files) {
+        if (file.isEmpty()) continue;
+        lastOpenFolder_ = FolderOf(file);
+        AddFile(file);
+        LetWindowSystemRun();
+      }
+    } else {
+      lastOpenFolder_ = FolderOf(files.front());
+      AddFile(files.front());
+    }
+  }
+  SelectOnlyLastRow();
+}
+
+bool FileList::AddFile(const QString& path) {
+  if (IsListed(path)) return false;
+  return AddNativeFile(NativePath::Resolve(path));
+}
+
+bool FileList::AddNativeFile(const QByteArray& nativePath) {
+  if (IsListedNative(nativePath)) return false;
+  FileRow row;
+  row.path = NativePath::Display(nativePath);
+  row.nativePath = nativePath;
+  if (!ProbeInto(nativePath, row)) return false;
+  list_->AppendRow(row);
+  return true;
+}
+
+void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
+  if (nativePaths.isEmpty()) return;
+  WaitScope wait(*this);
+  for (const QByteArray& nativePath : nativePaths) {
+    if (NativePath::KindOf(nativePath) == NativePath::Kind::Directory) continue;
+    AddNativeFile(nativePath);
+    LetWindowSystemRun();
+  }
+}
+
+bool FileList::IsListed(const QString& path) const {
+  const int n = list_->topLevelItemCount();
+  for (int i = 0; i < n; ++i) {
+    if (list_->topLevelItem(i)->text(0) == path) return true;
+  }
+  return false;
+}
+
+bool FileList::IsListedNative(const QByteArray& nativePath) const {
+  const int n = list_->topLevelItemCount();
+  for (int i = 0; i < n; ++i) {
+    const QTreeWidgetItem* item = list_->topLevelItem(i);
+    QByteArray listed = item->data(0, ListView1::NativePathRole).toByteArray();
+    if (listed.isEmpty()) listed = NativePath::Encode(item->text(0));
+    if (listed == nativePath) return true;
+  }
+  return false;
+}
+
+bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
+  // Devices, pipes and sockets could block the read forever; folders are no media.
+  const NativePath::Kind kind = NativePath::KindOf(nativePath);
+  if (kind == NativePath::Kind::Directory) {
+    ShowOpenFailure(row.path, "This is a folder, not a file.");
+    return false;
+  }
+  if (kind == NativePath::Kind::Other) {
+    ShowOpenFailure(row.path, "This is not a regular file (a device, pipe or socket).");
+    return false;
+  }
+  if (!decoder_.Open(nativePath.toStdString(), std::string())) {
+    ShowOpenFailure(row.path, QString::fromStdString(decoder_.LastErrorMessage()));
+    return false;
+  }
+  DecoderCloser closer(decoder_);
+
+  const int audioIndex = decoder_.AudioStreamIndex();
+  const int videoIndex = decoder_.VideoStreamIndex();
+  const QString audioCodec = QString::fromStdString(decoder_.AudioCodecName(audioIndex));
+  const QString videoCodec = QString::fromStdString(decoder_.VideoCodecName(videoIndex));
+  const double bytes = NativePath::FileSize(nativePath);
+  const int32_t low = decoder_.DurationLow();
+  const int32_t high = decoder_.DurationHigh();
+  const double seconds = MicrosToSeconds(low, high);
+  Globals::HasVideo = decoder_.VideoStreamCount() > 0;
+  Globals::HasAudio = decoder_.AudioStreamCount() > 0;
+
+  row.type = FileExtensionUpper(row.path);
+  row.duration = FormatDuration(seconds);
+  row.videoSize = Globals::HasVideo
+                      ? FormatVideoSizeText(decoder_.VideoWidth(videoIndex), decoder_.VideoHeight(videoIndex))
+                      : QString(kNotAvailable);
+  row.fileSize = FormatFileSizeText(bytes);
+  row.modified = FormatModifiedText(NativePath::Modified(nativePath));
+  row.videoCodec = Globals::HasVideo ? videoCodec : QString(kNotAvailable);
+  row.audioCodec = Globals::HasAudio ? audioCodec : QString(kNotAvailable);
+  // An unknown duration shows as 00:00:00, so it adds nothing to the total either.
+  row.durationSeconds = std::isfinite(seconds) && seconds > 0 ? seconds : 0.0;
+  return true;
+}
+
+void FileList::ShowOpenFailure(const QString& path, const QString& error) {
+  Ui::ShowMessage(owner_, OpenFailureText(path, error), Ui::MessageIcon::Critical);
+}
+
+void FileList::SelectOnlyLastRow() {
+  const int n = list_->topLevelItemCount();
+  if (n == 0) return;
+  QTreeWidgetItem* last = list_->topLevelItem(n - 1);
+  list_->clearSelection();
+  list_->setCurrentItem(last);
+  last->setSelected(true);
+  list_->scrollToItem(last);
+}
+
+void FileList::SelectAllRows() {
+  if (list_->topLevelItemCount() == 0) return;
+  list_->selectAll();
+  list_->setFocus();
+}
+
+void FileList::InvertSelection() {
+  const int n = list_->topLevelItemCount();
+  if (n == 0) return;
+  QAbstractItemModel* model = list_->model();
+  const QItemSelection all(model->index(0, 0), model->index(n - 1, model->columnCount() - 1));
+  list_->selectionModel()->select(all, QItemSelectionModel::Toggle);
+  list_->setFocus();
+}
+
+void FileList::RemoveSelectedRows() {
+  const int n = list_->topLevelItemCount();
+  if (n == 0) return;
+  for (int i = n - 1; i >= 0; --i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    if (item->isSelected()) delete list_->takeTopLevelItem(i);
+  }
+  list_->setFocus();
+}
+
+void FileList::ClearAllRows() { list_->clear(); }
+
+void FileList::MoveRowUp() { MoveCurrentRow(-1); }
+void FileList::MoveRowDown() { MoveCurrentRow(+1); }
+
+void FileList::MoveCurrentRow(int offset) {
+  QTreeWidgetItem* item = list_->currentItem();
+  if (!item || item->text(0).isEmpty()) return;
+  const int from = list_->indexOfTopLevelItem(item);
+  const int to = from + offset;
+  if (from < 0 || to < 0 || to >= list_->topLevelItemCount()) return;
+  QTreeWidgetItem* other = list_->topLevelItem(to);
+  // Exchange the contents, so the rows themselves (and the totals) stay put.
+  const FileRow moving = ListView1::RowFromItem(item);
+  ListView1::FillItem(item, ListView1::RowFromItem(other));
+  ListView1::FillItem(other, moving);
+  item->setSelected(false);
+  other->setSelected(true);
+  list_->selectionModel()->setCurrentIndex(list_->model()->index(to, 0), QItemSelectionModel::NoUpdate);
+  list_->scrollToItem(other);
+  list_->setFocus();
+}
+
+std::vector<FileRow> FileList::Rows() const {
+  std::vector<FileRow> rows;
+  const int n = list_->topLevelItemCount();
+  rows.reserve(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) rows.push_back(ListView1::RowFromItem(list_->topLevelItem(i)));
+  return rows;
+}
+
+std::optional<FileRow> FileList::SelectedRow() const {
+  const QTreeWidgetItem* item = list_->currentItem();
+  if (!item) return std::nullopt;
+  return ListView1::RowFromItem(item);
+}
+
+int FileList::RowCount() const { return list_->topLevelItemCount(); }
+
+void FileList::OnRowsChanged() { rowsChanged_ = true; }
+
+void FileList::RefreshTotals() {
+  const int n = list_->topLevelItemCount();
+  // The count alone would miss a removal and an addition between two refreshes.
+  if (n == lastCountedRows_ && !rowsChanged_) return;
+  double total = 0;
+  for (int i = 0; i < n; ++i) {
+    bool ok = false;
+    const double seconds = list_->topLevelItem(i)->data(0, ListView1::DurationTagRole).toDouble(&ok);
+    if (ok && std::isfinite(seconds)) total += seconds;
+  }
+  if (filesPane_) filesPane_->setText("Total Files: " + QString::number(n));
+  if (durationPane_) durationPane_->setText("Total Duration: " + FormatDuration(total));
+  lastCountedRows_ = n;
+  rowsChanged_ = false;
+}
+
+void FileList::BeginWait() {
+  if (waitDepth_++ == 0) {
+    wait_ = new FormWait(owner_);
+    wait_->show();
+  }
+  LetWindowSystemRun();
+}
+
+void FileList::EndWait() {
+  if (--waitDepth_ > 0 || !wait_) return;
+  wait_->CloseByProgram();
+  wait_->deleteLater();
+  wait_ = nullptr;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The Add Files dialog's file-type filters, in the order the dialog lists them.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct MediaFilter {
+  QString text;     // display text
+  QString pattern;  // ";"-separated patterns as the program stores them
+};
+
+const std::vector<MediaFilter>& MediaFilterTable();
+
+// One pattern made case-blind for the dialog: "*.mp4" -> "*.[mM][pP]4".
+QString CaseBlindPattern(const QString& pattern);
+
+// The table as Qt dialog filters, "Text (*.a *.b)", the first entry selected first.
+// Extensions match in any letter case.
+QStringList MediaDialogFilters();

@@ -1,0 +1,13 @@
+#pragma once
+// The display texts of a file-list row.
+#include <QDateTime>
+#include <QString>
+
+// "1,234.5 MB": the size in mebibytes, thousands grouped with ",", one decimal.
+QString FormatFileSizeText(double bytes);
+// "2024/03/05 17:04:09" (24-hour clock); empty for an invalid time.
+QString FormatModifiedText(const QDateTime& time);
+// "640 X 480".
+QString FormatVideoSizeText(int width, int height);
+// The message shown when a file cannot be opened.
+QString OpenFailureText(const QString& path, const QString& engineError);
