@@ -1,10 +1,19 @@
+// Veltrane Video Converter: starts the main window.
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include "app/FormMain.h"
+#include "common/Globals.h"
+#include "common/Helpers.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow w;
-  w.setWindowTitle("Veltrane Video Converter");
-  w.show();
+  QApplication::setApplicationName(Globals::ProgramTitle);
+  QApplication::setApplicationDisplayName(Globals::ProgramTitle);
+  QApplication::setWindowIcon(QIcon(ProgramFolder() + "veltrane.png"));
+
+  FormMain formMain;
+  if (!formMain.Load()) return 1;
+  formMain.show();
   return app.exec();
 }

@@ -1,5 +1,101 @@
 #include <gtest/gtest.h>
 
-#include "common/Helpers.h"
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 
-TEST(FormatDuration, Placeholder) { EXPECT_EQ(FormatDuration(3725), "01:02:05"); }
+#include "common/Helpers.h"
+#include "common/Int64.h"
+#include "common/Settings.h"
+
+TEST(FormatDuration, RoundsSecondsAndCarriesMinutesAndHours) {
+  EXPECT_EQ(FormatDuration(0), "00:00:00");
+  EXPECT_EQ(FormatDuration(-5), "00:00:00");
+  EXPECT_EQ(FormatDuration(0.4), "00:00:00");
+  EXPECT_EQ(FormatDuration(0.5), "00:00:01");   // under a minute halves go away from zero
+  EXPECT_EQ(FormatDuration(59.4), "00:00:59");
+  EXPECT_EQ(FormatDuration(59.6), "00:00:60");  // the under-a-minute branch never carries
+  EXPECT_EQ(FormatDuration(60), "00:01:00");
+  EXPECT_EQ(FormatDuration(119.6), "00:01:00"); // truncated minutes, seconds 120 mod 60
+  EXPECT_EQ(FormatDuration(62.5), "00:01:02");  // halves to even above a minute
+  EXPECT_EQ(FormatDuration(63.5), "00:01:04");
+  EXPECT_EQ(FormatDuration(3725), "01:02:05");
+  EXPECT_EQ(FormatDuration(359999), "99:59:59");
+  EXPECT_EQ(FormatDuration(360000), "100:00:00");
+}
+
+TEST(FileNameParts, ExtensionAndBaseNameFollowTheLastSeparators) {
+  EXPECT_EQ(FileExtensionUpper("/a/movie.avi"), "AVI");
+  EXPECT_EQ(FileExtensionUpper("/a.b/movie"), "");
+  EXPECT_EQ(FileExtensionUpper("/a/movie."), "");
+  EXPECT_EQ(FileExtensionUpper("/a/movie.tar.gz"), "GZ");
+  EXPECT_EQ(FileExtensionUpper("clip.Mp4"), "MP4");
+  EXPECT_EQ(FileBaseName("/v/clip.mp4"), "clip");
+  EXPECT_EQ(FileBaseName("/v/my.clip.mp4"), "my.clip");
+  EXPECT_EQ(FileBaseName("/v/clip"), "");
+  EXPECT_EQ(FileBaseName("/v.d/clip"), "");
+  EXPECT_EQ(FileBaseName("/v/ünï cödé 'q'.mkv"), "ünï cödé 'q'");
+}
+
+TEST(FileHelpers, SizeTellsMissingFromPresentAndFoldersAreTested) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("one MiB.bin");
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(1048576, 'x'));
+  f.close();
+  EXPECT_EQ(GetFileSize(file), 1048576.0);
+  EXPECT_DOUBLE_EQ(BytesToMegabytes(GetFileSize(file)), 1.0);
+  EXPECT_EQ(GetFileSize(dir.filePath("absent")), 0.0);
+  EXPECT_EQ(GetFileSize(dir.path()), 0.0);  // a folder is not a file
+
+  const QString before = QDir::currentPath();
+  EXPECT_TRUE(FolderExists(dir.path()));
+  EXPECT_FALSE(FolderExists(dir.filePath("absent")));
+  EXPECT_FALSE(FolderExists(""));
+  QDir::setCurrent(before);
+  EXPECT_GE(ProcessorCount(), 1);
+}
+
+TEST(Int64Helpers, HalvesBytesAndSign) {
+  EXPECT_EQ(Int64FromHalves(0, 1), int64_t{1} << 32);
+  EXPECT_EQ(Int64FromHalves(-1, 0), int64_t{0xFFFFFFFF});  // low half is unsigned
+  EXPECT_EQ(Int64FromHalves(-1, -1), -1);
+  EXPECT_DOUBLE_EQ(MicrosToSeconds(static_cast<int32_t>(2500000), 0), 2.5);
+
+  unsigned char bytes[8];
+  const int64_t v = 0x0102030405060708LL;
+  Int64Store(v, bytes);
+  EXPECT_EQ(bytes[0], 0x08);
+  EXPECT_EQ(bytes[7], 0x01);
+  EXPECT_EQ(Int64Load(bytes), v);
+  Int64Store(-42, bytes);
+  EXPECT_EQ(Int64Load(bytes), -42);
+
+  EXPECT_FALSE(Int64IsPositive(0, 0));
+  EXPECT_TRUE(Int64IsPositive(1, 0));
+  EXPECT_TRUE(Int64IsPositive(0, 1));
+  EXPECT_FALSE(Int64IsPositive(5, -1));
+  EXPECT_TRUE(Int64IsPositive(-1, 0));  // 4294967295 microseconds
+}
+
+TEST(Settings, RoundTripKeepsEmptyValuesAndStripsATrailingNul) {
+  EXPECT_EQ(ReadSetting("NeverWritten"), "");
+  WriteSetting("OutPath", "/home/user/Vidéos/out/");
+  EXPECT_EQ(ReadSetting("OutPath"), "/home/user/Vidéos/out/");
+  WriteSetting("OutPath", "");
+  QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software",
+                "Veltrane Video Converter");
+  raw.sync();
+  EXPECT_TRUE(raw.contains("OutPath"));  // written empty, still present
+  EXPECT_EQ(ReadSetting("OutPath"), "");
+
+  raw.setValue("Foreign", QString("abc") + QChar(0));
+  raw.setValue("Number", 42);
+  raw.setValue("LeadingNul", QString(QChar(0)) + "x");
+  raw.sync();
+  EXPECT_EQ(ReadSetting("Foreign"), "abc");
+  EXPECT_EQ(ReadSetting("Number"), "42");
+  EXPECT_EQ(ReadSetting("LeadingNul"), "");
+}

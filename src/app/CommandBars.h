@@ -1,0 +1,39 @@
+#pragma once
+// Menu bar, toolbar and the list's context menu, built from the command table.
+// Every QAction carries its command id; `executed` reports the id of whatever the
+// user chose, from any of the three.
+#include <QObject>
+#include <QPoint>
+#include <map>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+class CommandBars : public QObject {
+  Q_OBJECT
+ public:
+  explicit CommandBars(QMainWindow* window);
+
+  QMenu* ContextMenu() const { return contextMenu_; }
+  QToolBar* ToolBar() const { return toolBar_; }
+  // The menu-bar action of a command (the toolbar's when it has no menu entry).
+  QAction* Action(int id) const;
+  QAction* ToolBarAction(int id) const;
+  void ShowContextMenu(const QPoint& globalPos);
+
+ signals:
+  void executed(int id);
+
+ private slots:
+  void onActionTriggered();
+
+ private:
+  QAction* MakeAction(int id, const QString& caption, QObject* parent);
+
+  QMenu* contextMenu_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  std::map<int, QAction*> menuActions_;
+  std::map<int, QAction*> toolActions_;
+};

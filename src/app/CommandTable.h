@@ -1,0 +1,59 @@
+#pragma once
+// Every command of the main window: its id, where it appears and with which texts.
+// Menus, toolbar and the list's context menu are built from this one table.
+#include <array>
+
+namespace Commands {
+enum Id : int {
+  AddFiles = 1021,
+  ConvertFiles = 1038,
+  Exit = 1022,
+  SelectAll = 1024,
+  InvertSelection = 1025,
+  RemoveSelected = 1027,
+  ClearAll = 1026,
+  HelpContents = 1043,
+  Website = 1034,
+  About = 1032,
+  Play = 1042,
+  MoveUp = 1039,
+  MoveDown = 1040,
+};
+}  // namespace Commands
+
+struct CommandEntry {
+  int id;
+  const char* menu;            // menu-bar menu, nullptr when not in the menu bar
+  const char* menuCaption;     // menu-bar (and context-menu) caption
+  const char* shortcut;        // shortcut text, "" for none
+  const char* toolbarCaption;  // nullptr when not on the toolbar
+  const char* tooltip;         // toolbar tooltip
+  bool inContextMenu;
+};
+
+// In menu order; the toolbar and context-menu orders are listed separately.
+inline constexpr std::array<CommandEntry, 13> kCommandTable{{
+    {Commands::AddFiles, "File", "Add Files", "Ctrl+O", "Add", "Add Files", false},
+    {Commands::ConvertFiles, "File", "Convert Files", "", "Convert", "Convert Files", false},
+    {Commands::Exit, "File", "Exit", "Ctrl+E", nullptr, nullptr, false},
+    {Commands::SelectAll, "List", "Select All", "Ctrl+A", nullptr, nullptr, true},
+    {Commands::InvertSelection, "List", "Invert Selection", "Ctrl+Alt+I", nullptr, nullptr, true},
+    {Commands::RemoveSelected, "List", "Remove Selected Files", "Del", "Remove",
+     "Remove Selected Files", true},
+    {Commands::ClearAll, "List", "Clear All", "Ctrl+L", nullptr, nullptr, true},
+    {Commands::HelpContents, "Help", "Help Contents", "", nullptr, nullptr, false},
+    {Commands::Website, "Help", "Website", "", nullptr, nullptr, false},
+    {Commands::About, "Help", "About...", "", nullptr, nullptr, false},
+    {Commands::Play, nullptr, nullptr, "", "Play", "Play", false},
+    {Commands::MoveUp, nullptr, nullptr, "", "Move Up", "Move Up", false},
+    {Commands::MoveDown, nullptr, nullptr, "", "Move Down", "Move Down", false},
+}};
+
+inline constexpr std::array<const char*, 3> kMenuOrder{"File", "List", "Help"};
+inline constexpr std::array<int, 6> kToolbarOrder{Commands::AddFiles, Commands::RemoveSelected,
+                                                  Commands::Play,     Commands::MoveUp,
+                                                  Commands::MoveDown, Commands::ConvertFiles};
+inline constexpr std::array<int, 4> kContextMenuOrder{Commands::SelectAll, Commands::InvertSelection,
+                                                      Commands::RemoveSelected, Commands::ClearAll};
+
+const CommandEntry* FindCommand(int id);

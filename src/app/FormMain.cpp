@@ -1,0 +1,245 @@
+#include "app/FormMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "app/CommandBars.h"
+#include "app/CommandTable.h"
+#include "app/FormFlash.h"
+#include "app/UpdateCheck.h"
+#include "common/Globals.h"
+#include "common/Helpers.h"
+#include "common/Settings.h"
+#include "common/UiServices.h"
+#include "filelist/ListView1.h"
+
+#if __has_include("filelist/FileList.h")
+#include "filelist/FileList.h"
+#define VELTRANE_HAVE_FILELIST 1
+#else
+class FileList {};
+#endif
+#if __has_include("output/FormVideoFormat.h")
+#include "output/FormVideoFormat.h"
+#define VELTRANE_HAVE_OUTPUT 1
+#endif
+#if __has_include("conversion/QueueConversion.h") && __has_include("conversion/CompletionNotice.h")
+#include "conversion/CompletionNotice.h"
+#include "conversion/QueueConversion.h"
+#define VELTRANE_HAVE_CONVERSION 1
+#endif
+#if __has_include("player/FormPlayer.h")
+#include "player/FormPlayer.h"
+#define VELTRANE_HAVE_PLAYER 1
+#endif
+
+namespace {
+FormMain::EndProgramHandler g_endProgram;
+
+void EndProgram(int exitCode) {
+  if (g_endProgram) return g_endProgram(exitCode);
+  // Leaves the event loop without closing any window, so no closing step runs.
+  QCoreApplication::exit(exitCode);
+}
+
+constexpr int kFilesPaneId = 101;
+constexpr int kDurationPaneId = 102;
+constexpr int kTotalsIntervalMs = 300;
+}  // namespace
+
+void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = std::move(handler); }
+
+FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(Globals::ProgramTitle);
+  resize(900, 560);
+  // Design-time settings of the engine controls, set before any engine call.
+  ffDecoder1_.BitmapBitsPixel = 32;
+  ffDecoder1_.Deinterlace = false;
+  ffEncoder1_.CustomMaxFiles = 20;
+  ffEncoder1_.Verbose = 1;
+  ffEncoder1_.ReadTimeout = 10000;
+
+  listView1_ = new ListView1(this);
+  listView1_->setObjectName("ListView1");
+  setCentralWidget(listView1_);  // the list always fills the area the bars leave free
+  timer1_.setInterval(kTotalsIntervalMs);
+}
+
+FormMain::~FormMain() { ffEncoder1_.Stop(true); }
+
+bool FormMain::Load() {
+  // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
+  listView1_->setAcceptDrops(true);
+#ifdef VELTRANE_HAVE_FILELIST
+  fileList_ = std::make_unique<FileList>(listView1_, ffDecoder1_, this);
+  connect(listView1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
+#endif
+  // 3. Command bars.
+  commandBars_ = new CommandBars(this);
+  connect(commandBars_, &CommandBars::executed, this, &FormMain::OnCommand);
+  RegisterCommands();
+  // 4. Skin (from the raw program folder).
+  LoadSkin();
+  // 5. Status panes.
+  ResetStatusPanes();
+  // 6. Engine.
+  if (!EnginePreparation()) {
+    EndProgram(1);
+    return false;
+  }
+  // 7. Icon.
+  SetSmallIcon(this);
+  // 8. Web-site reminder.
+  UpdateCheckPrompt(QDate::currentDate());
+
+#ifdef VELTRANE_HAVE_FILELIST
+  connect(&timer1_, &QTimer::timeout, fileList_.get(), &FileList::RefreshTotals);
+#endif
+  timer1_.start();
+  return true;
+}
+
+void FormMain::RegisterCommands() {
+  dispatcher_.Register(Commands::AddFiles, [this] { AddFilesCommand(); });
+  dispatcher_.Register(Commands::ConvertFiles, [this] { ConvertCommand(); });
+  dispatcher_.Register(Commands::Exit, [this] { ExitCommand(); });
+  dispatcher_.Register(Commands::HelpContents, [this] { HelpContentsCommand(); });
+  dispatcher_.Register(Commands::Website, [] { OpenWebSite(); });
+  dispatcher_.Register(Commands::About, [this] { AboutCommand(); });
+  dispatcher_.Register(Commands::Play, [this] { PlayCommand(); });
+#ifdef VELTRANE_HAVE_FILELIST
+  FileList* files = fileList_.get();
+  dispatcher_.Register(Commands::SelectAll, [files] { files->SelectAllRows(); });
+  dispatcher_.Register(Commands::InvertSelection, [files] { files->InvertSelection(); });
+  dispatcher_.Register(Commands::RemoveSelected, [files] { files->RemoveSelectedRows(); });
+  dispatcher_.Register(Commands::ClearAll, [files] { files->ClearAllRows(); });
+  dispatcher_.Register(Commands::MoveUp, [files] { files->MoveRowUp(); });
+  dispatcher_.Register(Commands::MoveDown, [files] { files->MoveRowDown(); });
+#endif
+}
+
+void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
+
+void FormMain::LoadSkin() {
+  QFile skin(ProgramFolder() + "skin.qss");
+  if (skin.open(QIODevice::ReadOnly | QIODevice::Text))
+    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+}
+
+void FormMain::ResetStatusPanes() {
+  QStatusBar* bar = statusBar();
+  bar->setVisible(true);
+  filesPane_ = new QLabel("Total Files: 0", bar);
+  filesPane_->setObjectName("FilesPane");
+  filesPane_->setProperty("paneId", kFilesPaneId);
+  filesPane_->setFixedWidth(150);
+  durationPane_ = new QLabel("Total Duration: 00:00:00", bar);
+  durationPane_->setObjectName("DurationPane");
+  durationPane_->setProperty("paneId", kDurationPaneId);
+  durationPane_->setFixedWidth(200);
+  bar->addWidget(filesPane_);
+  bar->addWidget(durationPane_);
+#ifdef VELTRANE_HAVE_FILELIST
+  fileList_->SetPanes(filesPane_, durationPane_);
+#endif
+}
+
+bool FormMain::EnginePreparation() {
+  Globals::AppFolder = ProgramFolder();
+  Globals::OutputFolder = ReadSetting("OutPath");
+  if (FFEncoder::AVLibLoaded()) return true;
+  if (FFEncoder::LoadAVLib((Globals::AppFolder + "LibAV").toStdString())) return true;
+  Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
+  return false;
+}
+
+void FormMain::UpdateCheckPrompt(const QDate& today) {
+  if (!UpdateCheck::IsDue(ReadSetting("LastCheckUpdate"), today)) return;
+  const auto answer = Ui::ShowMessage(
+      this, "Do you want to visit our website to check if there is a new version released?",
+      Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
+  if (answer == QMessageBox::Yes) OpenWebSite();
+  WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(today));
+}
+
+bool FormMain::EnsureListNotEmpty() {
+  if (listView1_->topLevelItemCount() > 0) return true;
+  Ui::ShowMessage(this, "Please add file to the list.", Ui::MessageIcon::Information);
+  AddFilesCommand();
+  return false;
+}
+
+void FormMain::AddFilesCommand() {
+#ifdef VELTRANE_HAVE_FILELIST
+  fileList_->AddFilesWithDialog();
+#endif
+}
+
+void FormMain::ConvertCommand() {
+  if (!EnsureListNotEmpty()) return;
+#ifdef VELTRANE_HAVE_OUTPUT
+  if (!formVideoFormat_) {
+    // Created once; afterwards only hidden, so its settings last while the program runs.
+    formVideoFormat_ = new FormVideoFormat(this);
+    formVideoFormat_->SetOkHandler([this] { QueueConversionFromDialog(); });
+  }
+  formVideoFormat_->exec();
+#endif
+}
+
+void FormMain::QueueConversionFromDialog() {
+#if defined(VELTRANE_HAVE_CONVERSION) && defined(VELTRANE_HAVE_OUTPUT) && defined(VELTRANE_HAVE_FILELIST)
+  if (!popup_) {
+    popup_ = new CompletionNotice(this);
+    connect(popup_, &CompletionNotice::itemClicked, this, &FormMain::OnNoticeItemClicked);
+  }
+  QueueConversion(*formVideoFormat_, fileList_->Rows(), ffEncoder1_, *popup_, this);
+#endif
+}
+
+void FormMain::ExitCommand() {
+  const auto answer = Ui::ShowMessage(this, "Do you want to exit?", Ui::MessageIcon::Question,
+                                      QMessageBox::Yes | QMessageBox::No);
+  if (answer == QMessageBox::Yes) EndProgram(0);
+}
+
+void FormMain::PlayCommand() {
+#if defined(VELTRANE_HAVE_PLAYER) && defined(VELTRANE_HAVE_FILELIST)
+  const auto row = fileList_->SelectedRow();
+  if (!row || row->path.isEmpty()) return;
+  FormPlayer player(row->path, row->nativePath, this);
+  player.exec();
+#endif
+}
+
+void FormMain::AboutCommand() {
+  FormFlash about(this);
+  about.exec();
+}
+
+void FormMain::HelpContentsCommand() {
+  Ui::OpenUrl(QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+}
+
+void FormMain::ShowListContextMenu(const QPoint& globalPos) {
+  if (commandBars_) commandBars_->ShowContextMenu(globalPos);
+}
+
+void FormMain::OnNoticeItemClicked(int id) {
+  if (id != 1 && id != 2 && id != 3) return;
+#ifdef VELTRANE_HAVE_CONVERSION
+  if (popup_) popup_->close();
+#endif
+  if (id == 3) Ui::OpenFolder(Globals::OutputFolder);
+}
+
+void FormMain::closeEvent(QCloseEvent* event) {
+  ffEncoder1_.Stop(false);
+  WriteSetting("OutPath", Globals::OutputFolder);
+  event->accept();
+}

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "app/CommandBars.h"
+#include "app/CommandTable.h"
+#include "app/FormFlash.h"
+#include "app/FormMain.h"
+#include "app/UpdateCheck.h"
+#include "common/Globals.h"
+#include "common/Helpers.h"
+#include "common/Settings.h"
+#include "common/UiServices.h"
+
+namespace {
+
+// Records every message and answers with a fixed button; records URLs and program ends.
+struct Desktop {
+  std::vector<Ui::MessageRequest> messages;
+  std::vector<QUrl> urls;
+  std::vector<int> ends;
+  int openFileDialogs = 0;
+  QMessageBox::StandardButton answer = QMessageBox::No;
+
+  Desktop() {
+    Ui::SetMessageHandler([this](const Ui::MessageRequest& r) {
+      messages.push_back(r);
+      return r.buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
+    });
+    Ui::SetOpenUrlHandler([this](const QUrl& u) { urls.push_back(u); return true; });
+    Ui::SetOpenFilesHandler([this](const Ui::OpenFilesRequest&) { ++openFileDialogs; return QStringList(); });
+    FormMain::SetEndProgramHandler([this](int code) { ends.push_back(code); });
+  }
+  ~Desktop() {
+    Ui::SetMessageHandler({});
+    Ui::SetOpenUrlHandler({});
+    Ui::SetOpenFilesHandler({});
+    FormMain::SetEndProgramHandler({});
+  }
+};
+
+void ClearSettings() {
+  QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software",
+              "Veltrane Video Converter");
+  s.clear();
+  s.sync();
+}
+
+void MarkCheckedToday() { WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(QDate::currentDate())); }
+
+QStringList Captions(const QList<QAction*>& actions) {
+  QStringList out;
+  for (QAction* a : actions)
+    if (!a->isSeparator()) out << a->text();
+  return out;
+}
+}  // namespace
+
+TEST(UpdateCheck, DueMoreThanFifteenDaysBackInTheFutureOrUnreadable) {
+  const QDate today(2026, 12, 7);
+  EXPECT_TRUE(UpdateCheck::IsDue("", today));  // the 2005-1-1 default
+  EXPECT_FALSE(UpdateCheck::IsDue(UpdateCheck::FormatCheckDate(today), today));
+  EXPECT_FALSE(UpdateCheck::IsDue(UpdateCheck::FormatCheckDate(today.addDays(-15)), today));
+  EXPECT_TRUE(UpdateCheck::IsDue(UpdateCheck::FormatCheckDate(today.addDays(-16)), today));
+  EXPECT_TRUE(UpdateCheck::IsDue(UpdateCheck::FormatCheckDate(today.addDays(1)), today));
+  EXPECT_TRUE(UpdateCheck::IsDue("not a date", today));
+  EXPECT_FALSE(UpdateCheck::IsDue("2026-11-30", today));
+  EXPECT_FALSE(UpdateCheck::IsDue("2026-12-1", today));
+  EXPECT_EQ(UpdateCheck::ParseCheckDate("2005-1-1"), QDate(2005, 1, 1));
+}
+
+TEST(FormMainStartup, FirstRunPromptsOnceAndStoresToday) {
+  ClearSettings();
+  Desktop desktop;
+  desktop.answer = QMessageBox::Yes;
+  {
+    FormMain w;
+    ASSERT_TRUE(w.Load());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text,
+              "Do you want to visit our website to check if there is a new version released?");
+    EXPECT_EQ(desktop.messages[0].icon, Ui::MessageIcon::Question);
+    ASSERT_EQ(desktop.urls.size(), 1u);
+    EXPECT_EQ(desktop.urls[0], QUrl(WebSiteAddress));
+    EXPECT_EQ(UpdateCheck::ParseCheckDate(ReadSetting("LastCheckUpdate")), QDate::currentDate());
+    EXPECT_EQ(Globals::OutputFolder, "");
+    EXPECT_TRUE(Globals::AppFolder.endsWith('/'));
+  }
+  FormMain again;
+  ASSERT_TRUE(again.Load());
+  EXPECT_EQ(desktop.messages.size(), 1u);  // checked today: no second prompt
+}
+
+TEST(FormMainStartup, MissingEngineLibrariesEndTheProgram) {
+  MarkCheckedToday();
+  Desktop desktop;
+  qputenv("VELTRANE_FAKE_MISSING_AVLIB", "1");
+  FormMain w;
+  const bool loaded = w.Load();
+  qunsetenv("VELTRANE_FAKE_MISSING_AVLIB");
+  EXPECT_FALSE(loaded);
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, "Video lib not found");
+  EXPECT_EQ(desktop.messages[0].icon, Ui::MessageIcon::Critical);
+  ASSERT_EQ(desktop.ends.size(), 1u);
+  EXPECT_NE(desktop.ends[0], 0);
+}
+
+TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
+  MarkCheckedToday();
+  Desktop desktop;
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  EXPECT_EQ(w.windowTitle(), "Veltrane Video Converter");
+
+  const QList<QAction*> menus = w.menuBar()->actions();
+  ASSERT_EQ(Captions(menus), (QStringList{"File", "List", "Help"}));
+  EXPECT_EQ(Captions(menus[0]->menu()->actions()), (QStringList{"Add Files", "Convert Files", "Exit"}));
+  EXPECT_EQ(Captions(menus[1]->menu()->actions()),
+            (QStringList{"Select All", "Invert Selection", "Remove Selected Files", "Clear All"}));
+  EXPECT_EQ(Captions(menus[2]->menu()->actions()), (QStringList{"Help Contents", "Website", "About..."}));
+
+  EXPECT_EQ(w.Bars()->Action(Commands::AddFiles)->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(w.Bars()->Action(Commands::Exit)->shortcut(), QKeySequence("Ctrl+E"));
+  EXPECT_EQ(w.Bars()->Action(Commands::InvertSelection)->shortcut(), QKeySequence("Ctrl+Alt+I"));
+  EXPECT_EQ(w.Bars()->Action(Commands::RemoveSelected)->shortcut(), QKeySequence(Qt::Key_Delete));
+  EXPECT_EQ(w.Bars()->Action(Commands::ClearAll)->shortcut(), QKeySequence("Ctrl+L"));
+
+  QToolBar* bar = w.Bars()->ToolBar();
+  EXPECT_EQ(bar->windowTitle(), "Toobar");
+  EXPECT_EQ(Captions(bar->actions()),
+            (QStringList{"Add", "Remove", "Play", "Move Up", "Move Down", "Convert"}));
+  EXPECT_EQ(w.Bars()->ToolBarAction(Commands::AddFiles)->toolTip(), "Add Files");
+  EXPECT_EQ(w.Bars()->ToolBarAction(Commands::ConvertFiles)->toolTip(), "Convert Files");
+  EXPECT_EQ(w.Bars()->ToolBarAction(Commands::RemoveSelected)->toolTip(), "Remove Selected Files");
+
+  QList<QAction*> context = w.Bars()->ContextMenu()->actions();
+  EXPECT_EQ(Captions(context),
+            (QStringList{"Select All", "Invert Selection", "Remove Selected Files", "Clear All"}));
+  for (QAction* a : context) EXPECT_FALSE(a->shortcut().isEmpty()) << a->text().toStdString();
+
+  // Every entry of every bar carries an id the dispatcher knows.
+  for (QAction* a : bar->actions()) EXPECT_TRUE(w.Dispatcher().Has(a->data().toInt()));
+  for (QAction* m : menus)
+    for (QAction* a : m->menu()->actions()) EXPECT_TRUE(w.Dispatcher().Has(a->data().toInt()));
+  EXPECT_FALSE(w.Dispatcher().Dispatch(9999));
+  EXPECT_FALSE(w.Dispatcher().Dispatch(0));
+
+  QTreeWidget* list = w.List();
+  ASSERT_EQ(list->columnCount(), 8);
+  QStringList headers;
+  for (int i = 0; i < 8; ++i) headers << list->headerItem()->text(i);
+  EXPECT_EQ(headers, (QStringList{"File Name", "Type", "Duration", "Video Size", "File Size",
+                                  "Modified", "Video Codec", "Audio Codec"}));
+  EXPECT_EQ(w.FilesPane()->text(), "Total Files: 0");
+  EXPECT_EQ(w.FilesPane()->width(), 150);
+  EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:00");
+  EXPECT_EQ(w.DurationPane()->width(), 200);
+}
+
+TEST(FormMainCommands, ExitAsksAndEndsWithoutStoringTheFolderWhileCloseStoresIt) {
+  MarkCheckedToday();
+  WriteSetting("OutPath", "/stored/before/");
+  Desktop desktop;
+  {
+    FormMain w;
+    ASSERT_TRUE(w.Load());
+    Globals::OutputFolder = "/chosen/this/run/";
+    desktop.answer = QMessageBox::No;
+    w.Bars()->Action(Commands::Exit)->trigger();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "Do you want to exit?");
+    EXPECT_TRUE(desktop.ends.empty());
+
+    desktop.answer = QMessageBox::Yes;
+    w.OnCommand(Commands::Exit);
+    EXPECT_EQ(desktop.ends, std::vector<int>{0});
+    EXPECT_EQ(ReadSetting("OutPath"), "/stored/before/");
+  }
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  Globals::OutputFolder = "/chosen/this/run/";
+  w.show();
+  w.close();
+  EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
+}
+
+TEST(FormMainCommands, ShortcutReachesTheDispatcher) {
+  MarkCheckedToday();
+  Desktop desktop;
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  w.activateWindow();
+  QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier);
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, "Do you want to exit?");
+}
+
+TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
+  MarkCheckedToday();
+  Desktop desktop;
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+
+  w.OnCommand(Commands::HelpContents);
+  w.OnCommand(Commands::Website);
+  ASSERT_EQ(desktop.urls.size(), 2u);
+  EXPECT_EQ(desktop.urls[0], QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  EXPECT_EQ(desktop.urls[1], QUrl(WebSiteAddress));
+
+  // Convert on an empty list: guidance, then the Add Files dialog; no settings dialog.
+  w.OnCommand(Commands::ConvertFiles);
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, "Please add file to the list.");
+  EXPECT_EQ(desktop.messages[0].icon, Ui::MessageIcon::Information);
+  EXPECT_FALSE(w.EnsureListNotEmpty());
+  EXPECT_EQ(w.VideoFormatDialog(), nullptr);
+
+  // Play with no selected row does nothing.
+  w.OnCommand(Commands::Play);
+  EXPECT_EQ(desktop.messages.size(), 2u);
+
+  Globals::OutputFolder = "/out/folder/";
+  w.OnNoticeItemClicked(1);
+  w.OnNoticeItemClicked(2);
+  w.OnNoticeItemClicked(7);
+  EXPECT_EQ(desktop.urls.size(), 2u);
+  w.OnNoticeItemClicked(3);
+  ASSERT_EQ(desktop.urls.size(), 3u);
+  EXPECT_EQ(desktop.urls[2], QUrl::fromLocalFile("/out/folder/"));
+}
+
+TEST(FormFlash, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
+  FormFlash about(nullptr);
+  EXPECT_EQ(about.windowTitle(), "Veltrane Video Converter");
+  EXPECT_EQ(about.LabelVer()->text(), "Version 6.0");
+  EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(about.Timer1().interval(), 10000);
+  EXPECT_TRUE(about.Timer1().isActive());
+
+  about.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_FALSE(about.isVisible());
+  EXPECT_FALSE(about.Timer1().isActive());
+
+  FormFlash timed(nullptr);
+  timed.Timer1().setInterval(50);  // the same timer, shortened for the test
+  timed.Timer1().start();
+  timed.show();
+  QTRY_VERIFY_WITH_TIMEOUT(!timed.isVisible(), 2000);
+}
