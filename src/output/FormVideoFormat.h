@@ -1,0 +1,99 @@
+#pragma once
+// "Output Settings": the dialog in which the user picks the output profile, size,
+// qualities, threads, destination folder and the advanced values of the grid. It is
+// created once and afterwards only hidden, so its settings last while the program runs.
+#include <QComboBox>
+#include <QDialog>
+#include <functional>
+
+#include "output/OutputProfile.h"
+#include "output/OutputSettings.h"
+
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class SettingsGrid;
+
+// The format box: opening its list shows the profile menu instead.
+class FormatComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override;
+ signals:
+  void dropDownRequested();
+};
+
+class FormVideoFormat : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int CollapsedWidth = 487;  // 7305 twips
+  static constexpr int ExpandedWidth = 818;   // 12270 twips
+
+  explicit FormVideoFormat(QWidget* owner);
+
+  // The record shown by the controls and the grid (grid values normalised).
+  OutputSettings Settings() const;
+  // The enabled and visible states that the profile handling changes.
+  OutputControls Controls() const;
+  // Shows a record and control states in the controls and the grid.
+  void ShowSettings(const OutputSettings& settings, const OutputControls& controls);
+
+  // BtnOK calls the handler; without one, OK just hides the dialog.
+  void SetOkHandler(std::function<void()> handler);
+
+  QLineEdit* TextFolder() const { return textFolder_; }
+  QMenu* FormatMenu() const { return formatMenu_; }
+  SettingsGrid* PropertyGrid1() const { return grid_; }
+  bool MoreExpanded() const { return moreExpanded_; }
+
+ public slots:
+  // Folder dialog; writes the chosen folder into TextFolder, keeps it on cancel.
+  void BrowseFolder();
+  // Applies a profile menu entry by its command id.
+  void ApplyProfile(int id, const QString& caption);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void onFormatDropDown();
+  void onProfileTriggered(QAction* action);
+  void onSizeActivated(int index);
+  void onVideoQualityActivated(int index);
+  void onAudioQualityActivated(int index);
+  void onMoreClicked();
+  void onOkClicked();
+
+ private:
+  void BuildControls();
+  void LoadForm();
+  void ConnectProfileMenu(QMenu* menu);
+  void CorrectDimensionBox(QLineEdit* box);
+  void FitHeight();
+
+  FormatComboBox* comboFormat_ = nullptr;
+  QComboBox* comboSize_ = nullptr;
+  QLineEdit* textW_ = nullptr;
+  QLineEdit* textH_ = nullptr;
+  QComboBox* comboVideoQ_ = nullptr;
+  QComboBox* comboAudioQ_ = nullptr;
+  QComboBox* comboCPU_ = nullptr;
+  QLineEdit* textFolder_ = nullptr;
+  QPushButton* btnBrowse_ = nullptr;
+  QPushButton* btnMore_ = nullptr;
+  QPushButton* btnOK_ = nullptr;
+  QPushButton* btnCancel_ = nullptr;
+  QFrame* frame1_ = nullptr;
+  QWidget* leftPanel_ = nullptr;
+  SettingsGrid* grid_ = nullptr;
+  QMenu* formatMenu_ = nullptr;
+
+  QString outputFormatKey_;
+  bool audioOnly_ = false;
+  bool moreExpanded_ = false;
+  bool showing_ = false;  // true while code fills the controls
+  std::function<void()> okHandler_;
+};

@@ -1,0 +1,76 @@
+#pragma once
+// The advanced settings: the items of the settings grid (captions, kinds, entries,
+// descriptions) and the rules that clean up every value typed into them.
+#include <QString>
+#include <QStringList>
+#include <span>
+
+#include "output/OutputSettings.h"
+
+enum class GridItem {
+  FileExtension,
+  VideoBitrate,
+  FrameRate,
+  Aspect,
+  Crop,
+  CropTop,
+  CropBottom,
+  CropLeft,
+  CropRight,
+  VerticalFlip,
+  HorizontalFlip,
+  Rotate,
+  AudioBitrate,
+  SampleRate,
+  Channels,
+  RemoveAudio,
+};
+
+enum class GridCategory { OutputFile, Video, Audio };
+
+enum class GridItemKind {
+  Text,    // free text, optionally with suggestions
+  Number,  // typed integer, optionally with suggestions
+  Check,   // Boolean
+  List,    // one of the entries, no typing
+};
+
+inline constexpr int RemoveAudioItemId = 100;
+inline constexpr int CropItemId = 101;
+
+struct GridItemInfo {
+  GridItem item;
+  GridCategory category;
+  const char* caption;
+  GridItemKind kind;
+  const char* initial;      // initial text ("" for checks and the extension)
+  QStringList entries;      // suggestions or list entries
+  const char* description;  // "" when the item has none
+  bool readOnly;            // read-only after the build
+  int id;                   // 0, or the ids above
+  bool cropChild;           // shown under "Crop Video"
+};
+
+// Category captions in order: "Output File", "Video Settings", "Audio Settings".
+QString GridCategoryCaption(GridCategory category);
+// Every item in grid order.
+std::span<const GridItemInfo> GridItemTable();
+const GridItemInfo& GridItemInfoFor(GridItem item);
+
+// The per-item clean-up run when the user edits an item: trim; empty becomes "0" for
+// the crop values and "Rotate", "Auto" otherwise; crop values become their absolute
+// value; "Rotate" outside -270..270 (or not a number) becomes "0".
+QString CorrectGridItemText(GridItem item, const QString& value);
+
+// The five text tests. "Auto" always passes.
+bool IsBitrateText(const QString& value);     // digits, optionally ending in k or K
+bool IsSampleRateText(const QString& value);  // digits
+bool IsFrameRateText(const QString& value);   // a positive finite number
+bool IsAspectText(const QString& value);      // digits ":" digits, neither side zero
+
+// Sets every failing text setting (both bitrates, sample rate, frame rate, aspect) to
+// "Auto"; passing values stay exactly as typed.
+void NormaliseGridValues(GridValues& values);
+
+// Integer of a crop or rotate text; 0 when it is not an integer.
+int GridIntegerValue(const QString& text);

@@ -1,0 +1,37 @@
+#pragma once
+// The output profile catalogue: the 138 entries of the profile menu, the format keys
+// they select and the few values each one fixes. Plain data, no widgets.
+#include <QString>
+#include <QStringList>
+#include <span>
+
+struct ProfileEntry {
+  int id;                    // command id of the menu entry
+  const char* caption;       // menu text, also shown in ComboFormat
+  const char* menu;          // submenu that holds the entry
+  const char* key;           // OutputFormatKey
+  int width;                 // picture size; 0 x 0 leaves the size on "Auto"
+  int height;
+  const char* frameRate;     // "" leaves the value on "Auto"
+  const char* audioBitrate;  // ""
+  const char* channels;      // "" or "1" / "2"
+};
+
+// Submenus of the profile menu, in menu order.
+inline constexpr const char* AudioFormatMenu = "General Audio Format";
+inline constexpr const char* VideoFormatMenu = "General Video Format";
+inline constexpr const char* DeviceMenu = "Device";
+const QStringList& DeviceMenuNames();  // the 15 device submenus
+
+// All entries, in menu order within each submenu.
+std::span<const ProfileEntry> ProfileCatalogue();
+// The entry with this command id, or nullptr when the id is not in the catalogue.
+const ProfileEntry* FindProfile(int id);
+// True for the 11 general audio entries (ids 1184 to 1194).
+bool IsAudioProfile(int id);
+
+// The 31 format keys; the audio ones are the last 11.
+const QStringList& FormatKeys();
+bool IsAudioKey(const QString& key);
+// File extension (no dot) for a format key; exact, case-sensitive match.
+QString ExtensionForKey(const QString& key);

@@ -1,0 +1,407 @@
+// The advanced settings grid on a QTreeWidget.
+#include "output/SettingsGrid.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ItemRole = Qt::UserRole;       // column 0: GridItem index, -1 for categories
+constexpr int ListDataRole = Qt::UserRole + 1;  // column 1 of list items: the entry's data
+constexpr int CaptionColumn = 0;
+constexpr int ValueColumn = 1;
+
+bool IsTextKind(GridItemKind kind) {
+  return kind == GridItemKind::Text || kind == GridItemKind::Number;
+}
+
+// Greys a read-only row so it reads as fixed.
+void ShowReadOnly(QTreeWidgetItem* row, bool readOnly, const QPalette& palette) {
+  const QPalette::ColorGroup group = readOnly ? QPalette::Disabled : QPalette::Active;
+  row->setForeground(ValueColumn, palette.brush(group, QPalette::Text));
+}
+
+}  // namespace
+
+SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
+  tree_ = new QTreeWidget(this);
+  tree_->setObjectName("GridTree");
+  tree_->setColumnCount(2);
+  tree_->setHeaderHidden(true);
+  tree_->setRootIsDecorated(true);
+  tree_->setIndentation(14);
+  tree_->setUniformRowHeights(true);
+  tree_->setAlternatingRowColors(false);
+  tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+  tree_->setItemDelegate(new SettingsGridDelegate(this));
+  tree_->header()->setStretchLastSection(true);
+  tree_->header()->resizeSection(CaptionColumn, 150);
+
+  description_ = new QLabel(this);
+  description_->setObjectName("GridDescription");
+  description_->setWordWrap(true);
+  description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  description_->setFrameShape(QFrame::StyledPanel);
+  description_->setMargin(4);
+  description_->setMinimumHeight(64);
+  description_->setTextFormat(Qt::RichText);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(4);
+  layout->addWidget(tree_, 1);
+  layout->addWidget(description_);
+
+  connect(tree_, &QTreeWidget::itemChanged, this, &SettingsGrid::onItemChanged);
+  connect(tree_, &QTreeWidget::currentItemChanged, this, &SettingsGrid::onCurrentItemChanged);
+  connect(tree_, &QTreeWidget::itemClicked, this, &SettingsGrid::onItemClicked);
+  connect(tree_, &QTreeWidget::itemActivated, this, &SettingsGrid::onItemClicked);
+}
+
+void SettingsGrid::BuildSettingsGrid() {
+  if (built_) return;
+  built_ = true;
+  ++updating_;
+  for (GridCategory category : {GridCategory::OutputFile, GridCategory::Video,
+                                GridCategory::Audio}) {
+    auto* row = new QTreeWidgetItem(tree_, {GridCategoryCaption(category)});
+    row->setData(CaptionColumn, ItemRole, -1);
+    row->setFlags(Qt::ItemIsEnabled);
+    row->setFirstColumnSpanned(true);
+    QFont font = row->font(CaptionColumn);
+    font.setBold(true);
+    row->setFont(CaptionColumn, font);
+    categories_[static_cast<int>(category)] = row;
+  }
+  QTreeWidgetItem* cropRow = nullptr;
+  for (const GridItemInfo& info : GridItemTable()) {
+    QTreeWidgetItem* parent = info.cropChild ? cropRow : categories_[static_cast<int>(info.category)];
+    auto* row = new QTreeWidgetItem(parent, {QString::fromUtf8(info.caption)});
+    row->setData(CaptionColumn, ItemRole, static_cast<int>(info.item));
+    if (info.kind == GridItemKind::Check) {
+      row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+      row->setCheckState(ValueColumn, Qt::Unchecked);
+    } else {
+      row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+      row->setText(ValueColumn, QString::fromUtf8(info.initial));
+      if (info.kind == GridItemKind::List) row->setData(ValueColumn, ListDataRole, 0);
+    }
+    items_[static_cast<int>(info.item)] = row;
+    if (info.item == GridItem::Crop) cropRow = row;
+    if (info.readOnly) SetItemReadOnly(info.item, true);
+  }
+  tree_->expandAll();
+  if (cropRow) cropRow->setExpanded(false);
+  --updating_;
+  tree_->setCurrentItem(TreeItem(GridItem::VideoBitrate));
+}
+
+QString SettingsGrid::Text(GridItem item) const {
+  const QTreeWidgetItem* row = TreeItem(item);
+  return row ? row->text(ValueColumn) : QString();
+}
+
+void SettingsGrid::SetText(GridItem item, const QString& text) {
+  QTreeWidgetItem* row = TreeItem(item);
+  if (!row || !IsTextKind(GridItemInfoFor(item).kind)) return;
+  ++updating_;
+  row->setText(ValueColumn, text);
+  --updating_;
+}
+
+bool SettingsGrid::Checked(GridItem item) const {
+  const QTreeWidgetItem* row = TreeItem(item);
+  return row && row->checkState(ValueColumn) == Qt::Checked;
+}
+
+void SettingsGrid::SetChecked(GridItem item, bool checked) {
+  QTreeWidgetItem* row = TreeItem(item);
+  if (!row || GridItemInfoFor(item).kind != GridItemKind::Check) return;
+  ++updating_;
+  row->setCheckState(ValueColumn, checked ? Qt::Checked : Qt::Unchecked);
+  --updating_;
+}
+
+int SettingsGrid::ListData(GridItem item) const {
+  const QTreeWidgetItem* row = TreeItem(item);
+  return row ? row->data(ValueColumn, ListDataRole).toInt() : 0;
+}
+
+void SettingsGrid::SetListData(GridItem item, int data) {
+  QTreeWidgetItem* row = TreeItem(item);
+  const GridItemInfo& info = GridItemInfoFor(item);
+  if (!row || info.kind != GridItemKind::List) return;
+  if (data < 0 || data >= info.entries.size()) return;
+  ++updating_;
+  row->setData(ValueColumn, ListDataRole, data);
+  row->setText(ValueColumn, info.entries[data]);
+  --updating_;
+}
+
+bool SettingsGrid::IsItemHidden(GridItem item) const {
+  const QTreeWidgetItem* row = TreeItem(item);
+  return !row || row->isHidden();
+}
+
+void SettingsGrid::SetItemHidden(GridItem item, bool hidden) {
+  if (QTreeWidgetItem* row = TreeItem(item)) row->setHidden(hidden);
+}
+
+bool SettingsGrid::IsCategoryHidden(GridCategory category) const {
+  const QTreeWidgetItem* row = categories_[static_cast<int>(category)];
+  return !row || row->isHidden();
+}
+
+void SettingsGrid::SetCategoryHidden(GridCategory category, bool hidden) {
+  if (QTreeWidgetItem* row = categories_[static_cast<int>(category)]) row->setHidden(hidden);
+}
+
+bool SettingsGrid::IsItemReadOnly(GridItem item) const {
+  const QTreeWidgetItem* row = TreeItem(item);
+  if (!row) return true;
+  if (GridItemInfoFor(item).kind == GridItemKind::Check) {
+    return !(row->flags() & Qt::ItemIsUserCheckable);
+  }
+  return !(row->flags() & Qt::ItemIsEditable);
+}
+
+void SettingsGrid::SetItemReadOnly(GridItem item, bool readOnly) {
+  QTreeWidgetItem* row = TreeItem(item);
+  if (!row) return;
+  const Qt::ItemFlag flag = GridItemInfoFor(item).kind == GridItemKind::Check
+                                ? Qt::ItemIsUserCheckable
+                                : Qt::ItemIsEditable;
+  ++updating_;
+  row->setFlags(readOnly ? row->flags() & ~flag : row->flags() | flag);
+  ShowReadOnly(row, readOnly, palette());
+  --updating_;
+}
+
+GridValues SettingsGrid::Values() const {
+  GridValues values;
+  values.fileExtension = Text(GridItem::FileExtension);
+  values.videoBitrate = Text(GridItem::VideoBitrate);
+  values.frameRate = Text(GridItem::FrameRate);
+  values.aspect = Text(GridItem::Aspect);
+  values.crop = Checked(GridItem::Crop);
+  values.cropTop = GridIntegerValue(Text(GridItem::CropTop));
+  values.cropBottom = GridIntegerValue(Text(GridItem::CropBottom));
+  values.cropLeft = GridIntegerValue(Text(GridItem::CropLeft));
+  values.cropRight = GridIntegerValue(Text(GridItem::CropRight));
+  values.verticalFlip = Checked(GridItem::VerticalFlip);
+  values.horizontalFlip = Checked(GridItem::HorizontalFlip);
+  values.rotate = GridIntegerValue(Text(GridItem::Rotate));
+  values.audioBitrate = Text(GridItem::AudioBitrate);
+  values.sampleRate = Text(GridItem::SampleRate);
+  values.channels = ListData(GridItem::Channels);
+  values.removeAudio = Checked(GridItem::RemoveAudio);
+  NormaliseGridValues(values);
+  return values;
+}
+
+void SettingsGrid::SetValues(const GridValues& values) {
+  SetText(GridItem::FileExtension, values.fileExtension);
+  SetText(GridItem::VideoBitrate, values.videoBitrate);
+  SetText(GridItem::FrameRate, values.frameRate);
+  SetText(GridItem::Aspect, values.aspect);
+  SetChecked(GridItem::Crop, values.crop);
+  SetText(GridItem::CropTop, QString::number(values.cropTop));
+  SetText(GridItem::CropBottom, QString::number(values.cropBottom));
+  SetText(GridItem::CropLeft, QString::number(values.cropLeft));
+  SetText(GridItem::CropRight, QString::number(values.cropRight));
+  SetChecked(GridItem::VerticalFlip, values.verticalFlip);
+  SetChecked(GridItem::HorizontalFlip, values.horizontalFlip);
+  SetText(GridItem::Rotate, QString::number(values.rotate));
+  SetText(GridItem::AudioBitrate, values.audioBitrate);
+  SetText(GridItem::SampleRate, values.sampleRate);
+  SetListData(GridItem::Channels, values.channels);
+  SetChecked(GridItem::RemoveAudio, values.removeAudio);
+}
+
+bool SettingsGrid::EditValue(GridItem item, const QString& text) {
+  const GridItemInfo& info = GridItemInfoFor(item);
+  if (IsItemReadOnly(item) || IsItemHidden(item)) return false;
+  if (info.kind == GridItemKind::Check) return EditChecked(item, text == "True");
+  if (info.kind == GridItemKind::List) {
+    const qsizetype data = info.entries.indexOf(text);
+    if (data < 0) return false;
+    if (data == ListData(item)) return true;
+    SetListData(item, static_cast<int>(data));
+  } else {
+    if (text == Text(item)) return true;
+    SetText(item, text);
+  }
+  OnGridValueChanged(item);
+  return true;
+}
+
+bool SettingsGrid::EditChecked(GridItem item, bool checked) {
+  if (GridItemInfoFor(item).kind != GridItemKind::Check) return false;
+  if (IsItemReadOnly(item) || IsItemHidden(item)) return false;
+  if (checked == Checked(item)) return true;
+  SetChecked(item, checked);
+  OnGridValueChanged(item);
+  return true;
+}
+
+void SettingsGrid::OnGridValueChanged(GridItem item) {
+  const int id = GridItemInfoFor(item).id;
+  if (id == RemoveAudioItemId) {
+    const bool hide = Checked(item);
+    SetItemHidden(GridItem::AudioBitrate, hide);
+    SetItemHidden(GridItem::SampleRate, hide);
+    SetItemHidden(GridItem::Channels, hide);
+  }
+  if (id == CropItemId) SetCropSwitch(Checked(item));
+
+  if (IsTextKind(GridItemInfoFor(item).kind)) {
+    const QString corrected = CorrectGridItemText(item, Text(item));
+    if (corrected != Text(item)) SetText(item, corrected);
+  }
+
+  // Every edit re-checks all five text settings, not only the edited one.
+  GridValues values;
+  values.videoBitrate = Text(GridItem::VideoBitrate);
+  values.audioBitrate = Text(GridItem::AudioBitrate);
+  values.sampleRate = Text(GridItem::SampleRate);
+  values.frameRate = Text(GridItem::FrameRate);
+  values.aspect = Text(GridItem::Aspect);
+  NormaliseGridValues(values);
+  SetText(GridItem::VideoBitrate, values.videoBitrate);
+  SetText(GridItem::AudioBitrate, values.audioBitrate);
+  SetText(GridItem::SampleRate, values.sampleRate);
+  SetText(GridItem::FrameRate, values.frameRate);
+  SetText(GridItem::Aspect, values.aspect);
+  emit valueChanged(item);
+}
+
+QString SettingsGrid::DescriptionText() const { return description_->text(); }
+
+int SettingsGrid::ItemOf(const QTreeWidgetItem* row) const {
+  return row ? row->data(CaptionColumn, ItemRole).toInt() : -1;
+}
+
+void SettingsGrid::SetCropSwitch(bool on) {
+  for (GridItem item : {GridItem::CropTop, GridItem::CropBottom, GridItem::CropLeft,
+                        GridItem::CropRight}) {
+    SetItemReadOnly(item, !on);
+  }
+  QTreeWidgetItem* cropRow = TreeItem(GridItem::Crop);
+  if (!cropRow) return;
+  cropRow->setExpanded(on);
+  if (on) tree_->setCurrentItem(TreeItem(GridItem::CropTop));
+}
+
+void SettingsGrid::onItemChanged(QTreeWidgetItem* row, int column) {
+  if (updating_ > 0 || column != ValueColumn) return;
+  const int item = ItemOf(row);
+  if (item < 0) return;
+  // Only check boxes reach here from the view; typed values come through EditValue.
+  if (GridItemInfoFor(static_cast<GridItem>(item)).kind == GridItemKind::Check) {
+    OnGridValueChanged(static_cast<GridItem>(item));
+  }
+}
+
+void SettingsGrid::onCurrentItemChanged(QTreeWidgetItem* current) {
+  const int item = ItemOf(current);
+  if (item < 0) {
+    description_->clear();
+    return;
+  }
+  const GridItemInfo& info = GridItemInfoFor(static_cast<GridItem>(item));
+  description_->setText("<b>" + QString::fromUtf8(info.caption).toHtmlEscaped() + "</b><br>" +
+                        QString::fromUtf8(info.description).toHtmlEscaped());
+}
+
+void SettingsGrid::onItemClicked(QTreeWidgetItem* row, int column) {
+  Q_UNUSED(column);
+  const int item = ItemOf(row);
+  if (item < 0 || IsItemReadOnly(static_cast<GridItem>(item))) return;
+  if (IsTextKind(GridItemInfoFor(static_cast<GridItem>(item)).kind) ||
+      GridItemInfoFor(static_cast<GridItem>(item)).kind == GridItemKind::List) {
+    tree_->editItem(row, ValueColumn);
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+SettingsGridDelegate::SettingsGridDelegate(SettingsGrid* grid)
+    : QStyledItemDelegate(grid), grid_(grid) {}
+
+const GridItemInfo* SettingsGridDelegate::InfoAt(const QModelIndex& index) const {
+  const int item = index.siblingAtColumn(CaptionColumn).data(ItemRole).toInt();
+  if (item < 0 || index.column() != ValueColumn) return nullptr;
+  return &GridItemInfoFor(static_cast<GridItem>(item));
+}
+
+QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const {
+  Q_UNUSED(option);
+  const GridItemInfo* info = InfoAt(index);
+  if (!info || info->kind == GridItemKind::Check) return nullptr;
+  auto* integers = new QRegularExpressionValidator(QRegularExpression("-?[0-9]{0,9}"), parent);
+
+  if (info->kind == GridItemKind::List || !info->entries.isEmpty()) {
+    auto* combo = new QComboBox(parent);
+    combo->setFrame(false);
+    combo->addItems(info->entries);
+    combo->setEditable(info->kind != GridItemKind::List);
+    if (info->kind == GridItemKind::Number) combo->lineEdit()->setValidator(integers);
+    else delete integers;
+    connect(combo, &QComboBox::activated, this, &SettingsGridDelegate::onEntryPicked);
+    return combo;
+  }
+  auto* edit = new QLineEdit(parent);
+  edit->setFrame(false);
+  if (info->kind == GridItemKind::Number) edit->setValidator(integers);
+  else delete integers;
+  return edit;
+}
+
+void SettingsGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  const QString text = index.data(Qt::DisplayRole).toString();
+  if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+    if (combo->isEditable()) {
+      combo->setCurrentIndex(combo->findText(text));
+      combo->setEditText(text);
+    } else {
+      combo->setCurrentIndex(combo->findText(text));
+    }
+  } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    edit->setText(text);
+  }
+}
+
+void SettingsGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                        const QModelIndex& index) const {
+  Q_UNUSED(model);
+  const GridItemInfo* info = InfoAt(index);
+  if (!info) return;
+  QString text;
+  if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+    text = combo->currentText();
+  } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    text = edit->text();
+  }
+  grid_->EditValue(info->item, text);
+}
+
+QSize SettingsGridDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const {
+  QSize size = QStyledItemDelegate::sizeHint(option, index);
+  size.setHeight(qMax(size.height(), option.fontMetrics.height() + 8));
+  return size;
+}
+
+void SettingsGridDelegate::onEntryPicked() {
+  auto* editor = qobject_cast<QWidget*>(sender());
+  if (!editor) return;
+  emit commitData(editor);
+  emit closeEditor(editor);
+}
