@@ -20,6 +20,7 @@
 
 #if __has_include("filelist/FileList.h")
 #include "filelist/FileList.h"
+#include "filelist/FormWait.h"
 #define VELTRANE_HAVE_FILELIST 1
 #else
 class FileList {};
