@@ -228,7 +228,7 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
 
   // Play with no selected row does nothing.
   w.OnCommand(Commands::Play);
-  EXPECT_EQ(desktop.messages.size(), 2u);
+  EXPECT_EQ(desktop.messages.size(), 1u);
 
   Globals::OutputFolder = "/out/folder/";
   w.OnNoticeItemClicked(1);
