@@ -269,6 +269,8 @@ std::optional<FileRow> FileList::SelectedRow() const {
   return ListView1::RowFromItem(item);
 }
 
+FormWait* FileList::WaitWindow() const { return wait_.data(); }
+
 int FileList::RowCount() const { return list_->topLevelItemCount(); }
 
 void FileList::OnRowsChanged() { rowsChanged_ = true; }

@@ -55,7 +55,7 @@ class FileList : public QObject {
   void SetLastOpenFolder(const QString& folder) { lastOpenFolder_ = folder; }
   ListView1* List() const { return list_; }
   // The wait window while files are being read, else null.
-  FormWait* WaitWindow() const { return wait_; }
+  FormWait* WaitWindow() const;
 
  public slots:
   // Updates the two status panes when the list changed since the last refresh.

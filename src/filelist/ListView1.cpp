@@ -22,7 +22,7 @@ ListView1::ListView1(QWidget* parent) : QTreeWidget(parent) {
   setSortingEnabled(false);
   header()->setSectionsClickable(false);
   header()->setSectionsMovable(false);
-  header()->installEventFilter(this);
+  header()->viewport()->installEventFilter(this);
   setAllColumnsShowFocus(true);
   setDragDropMode(QAbstractItemView::DropOnly);
   setColumnWidth(0, 300);
@@ -84,7 +84,7 @@ void ListView1::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool ListView1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == header() && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == header()->viewport() && event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::RightButton) emit contextMenuRequested(mouse->globalPosition().toPoint());
   }

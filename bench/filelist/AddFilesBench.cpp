@@ -1,0 +1,100 @@
+// Times adding many small files to the list (probe + row + window upkeep) against
+// probing the same files with the decoder alone.
+//   bench_filelist FOLDER   (every regular file in FOLDER, in name order)
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+#include "common/Helpers.h"
+#include "common/UiServices.h"
+#include "engine/FFDecoder.h"
+#include "filelist/FileList.h"
+#include "filelist/ListView1.h"
+
+namespace {
+
+QList<QByteArray> FilesIn(const QString& folder) {
+  QList<QByteArray> files;
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+    files << QFile::encodeName(dir.absoluteFilePath(name));
+  return files;
+}
+
+// What AddFile asks the decoder, without the list.
+double ProbeAlone(FFDecoder& decoder, const QList<QByteArray>& files, int* opened) {
+  QElapsedTimer clock;
+  clock.start();
+  *opened = 0;
+  for (const QByteArray& file : files) {
+    if (!decoder.Open(file.toStdString(), "")) continue;
+    ++*opened;
+    const int a = decoder.AudioStreamIndex();
+    const int v = decoder.VideoStreamIndex();
+    volatile size_t sink = decoder.AudioCodecName(a).size() + decoder.VideoCodecName(v).size();
+    sink = sink + static_cast<size_t>(decoder.DurationLow()) + static_cast<size_t>(decoder.DurationHigh());
+    if (decoder.VideoStreamCount() > 0) sink = sink + static_cast<size_t>(decoder.VideoWidth(v) + decoder.VideoHeight(v));
+    sink = sink + static_cast<size_t>(decoder.AudioStreamCount());
+    decoder.Close();
+  }
+  return clock.nsecsElapsed() / 1e9;
+}
+
+// The drop path: wait window, one probe per file, window upkeep between files, and
+// the main window's 300 ms totals timer running.
+double AddThroughList(FFDecoder& decoder, const QList<QByteArray>& files, int* rows) {
+  QWidget owner;
+  owner.resize(900, 500);
+  auto* list = new ListView1(&owner);
+  list->resize(900, 480);
+  QLabel filesPane, durationPane;
+  FileList fileList(list, decoder, &owner);
+  fileList.SetPanes(&filesPane, &durationPane);
+  QTimer timer1;
+  timer1.setInterval(300);
+  QObject::connect(&timer1, &QTimer::timeout, &fileList, &FileList::RefreshTotals);
+  owner.show();
+  timer1.start();
+  QApplication::processEvents();
+
+  QElapsedTimer clock;
+  clock.start();
+  fileList.AddDroppedFiles(files);
+  const double seconds = clock.nsecsElapsed() / 1e9;
+  *rows = fileList.RowCount();
+  fileList.RefreshTotals();
+  std::printf("list totals: %s, %s\n", qPrintable(filesPane.text()), qPrintable(durationPane.text()));
+  return seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  Ui::SetMessageHandler([](const Ui::MessageRequest&) { return QMessageBox::Ok; });
+  const QList<QByteArray> files = FilesIn(QString::fromLocal8Bit(argv[1]));
+  if (files.isEmpty()) {
+    std::fprintf(stderr, "no files in %s\n", argv[1]);
+    return 2;
+  }
+  FFDecoder decoder;
+  int opened = 0;
+  ProbeAlone(decoder, files, &opened);  // warm the file cache and the libraries
+  const double alone = std::min(ProbeAlone(decoder, files, &opened), ProbeAlone(decoder, files, &opened));
+  int rows = 0;
+  const double listed = AddThroughList(decoder, files, &rows);
+  std::printf("files: %lld, opened: %d, rows: %d\n", static_cast<long long>(files.size()), opened, rows);
+  std::printf("decoder alone: %.3f s (%.3f ms/file)\n", alone, alone * 1000 / files.size());
+  std::printf("AddFile via list: %.3f s (%.3f ms/file)\n", listed, listed * 1000 / files.size());
+  std::printf("ratio: %.2f\n", listed / alone);
+  return rows == opened ? 0 : 1;
+}
