@@ -1,0 +1,237 @@
+#include "conversion/FormConverting.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "common/Globals.h"
+#include "common/Helpers.h"
+#include "common/Int64.h"
+#include "common/UiServices.h"
+#include "conversion/CompletionNotice.h"
+#include "conversion/EncoderBridge.h"
+#include "engine/FFEncoder.h"
+
+namespace {
+
+constexpr int kProgressColumn = 1;
+constexpr int kStatusColumn = 2;
+constexpr int kPercentRole = Qt::UserRole + 1;  // -1 or 0..100, the bar's fill
+
+// Draws the "Progress" cell as a progress bar with the cell's text on it.
+class ProgressDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const QVariant percent = index.data(kPercentRole);
+    if (!percent.isValid() || percent.toInt() < 0) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    QStyleOptionProgressBar bar;
+    bar.rect = option.rect.adjusted(1, 1, -1, -1);
+    bar.minimum = 0;
+    bar.maximum = 100;
+    bar.progress = std::clamp(percent.toInt(), 0, 100);
+    bar.text = index.data(Qt::DisplayRole).toString();
+    bar.textVisible = true;
+    bar.textAlignment = Qt::AlignCenter;
+    bar.state = option.state | QStyle::State_Horizontal;
+    bar.palette = option.palette;
+    bar.fontMetrics = option.fontMetrics;
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ProgressBar, &bar, painter, widget);
+  }
+};
+
+}  // namespace
+
+FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows,
+                               CompletionNotice* notice, QWidget* owner)
+    : QDialog(owner),
+      encoder_(encoder),
+      bridge_(new EncoderBridge(encoder, this)),
+      notice_(notice),
+      rows_(std::move(rows)),
+      list_(new QTreeWidget(this)),
+      btnStop_(new QPushButton("Stop", this)),
+      btnOpen_(new QPushButton("Open Output Folder", this)),
+      timeLabel_(new QLabel(this)),
+      timeTimer_(new QTimer(this)) {
+  setWindowTitle("Please wait...");
+  setModal(true);
+  resize(600, 320);
+
+  list_->setObjectName("ListView1");
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setHeaderLabels({"Output File Name", "Progress", "Status"});
+  list_->header()->setStretchLastSection(true);
+  list_->setColumnWidth(0, 320);
+  list_->setColumnWidth(kProgressColumn, 110);
+  list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(list_));
+
+  btnStop_->setObjectName("BtnStop");
+  btnOpen_->setObjectName("BtnOpen");
+  btnOpen_->setEnabled(false);
+  timeLabel_->setObjectName("LabelTime");
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(timeLabel_, 1);
+  buttons->addWidget(btnOpen_);
+  buttons->addWidget(btnStop_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_, 1);
+  layout->addLayout(buttons);
+
+  int slot = 0;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].task < 0) continue;
+    taskToRow_[rows_[i].task] = static_cast<int>(i);
+    taskToSlot_[rows_[i].task] = slot++;
+  }
+  estimate_.Reset(slot);
+  for (const ProgressRow& row : rows_) {
+    auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
+    item->setData(kProgressColumn, kPercentRole, -1);
+  }
+
+  connect(bridge_, &EncoderBridge::progressReported, this, &FormConverting::OnEncoderProgress);
+  connect(bridge_, &EncoderBridge::taskFinished, this, &FormConverting::OnEncoderFinished);
+  connect(btnStop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
+  connect(btnOpen_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
+  timeTimer_->setInterval(500);
+  connect(timeTimer_, &QTimer::timeout, this, &FormConverting::UpdateTimes);
+  SetSmallIcon(this);
+}
+
+FormConverting::~FormConverting() {
+  // The bridge is a child; it detaches from the encoder when the window goes.
+  encoder_.Stop(false);
+}
+
+void FormConverting::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!started_) FillAndStart();
+}
+
+void FormConverting::FillAndStart() {
+  if (started_) return;
+  started_ = true;
+  clock_.start();
+  UpdateTimes();
+  timeTimer_->start();
+  encoder_.Start(Globals::EncoderThreads);
+}
+
+int FormConverting::RowForTask(int task) const {
+  const auto it = taskToRow_.find(task);
+  return it == taskToRow_.end() ? -1 : it->second;
+}
+
+QString FormConverting::ProgressText(int row) const {
+  const QTreeWidgetItem* item = list_->topLevelItem(row);
+  return item ? item->text(kProgressColumn) : QString();
+}
+
+QString FormConverting::StatusText(int row) const {
+  const QTreeWidgetItem* item = list_->topLevelItem(row);
+  return item ? item->text(kStatusColumn) : QString();
+}
+
+void FormConverting::SetProgress(int row, int percent) {
+  QTreeWidgetItem* item = list_->topLevelItem(row);
+  if (!item) return;
+  item->setText(kProgressColumn, QString::number(percent) + "%");
+  item->setData(kProgressColumn, kPercentRole, percent);
+}
+
+void FormConverting::SetStatus(int row, const QString& text) {
+  if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(kStatusColumn, text);
+}
+
+void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs) {
+  const int row = RowForTask(task);
+  if (row < 0) return;
+  if (Globals::StopRequested) {
+    SetStatus(row, "Canceled");
+    return;
+  }
+  if (!Int64IsPositive(totalUs)) return;
+  const double share = MicrosToSeconds(positionUs) / MicrosToSeconds(totalUs);
+  // A position a little past the end must not read more than 100%.
+  const int percent = static_cast<int>(std::clamp(std::floor(share * 100.0), 0.0, 100.0));
+  SetProgress(row, percent);
+  SetStatus(row, "Converting...");
+  estimate_.SetFraction(taskToSlot_[task], share);
+}
+
+void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
+                                       const QString& message) {
+  if (task < 0) {
+    ended_ = true;
+    endedSeconds_ = clock_.isValid() ? clock_.elapsed() / 1000.0 : 0;
+    timeTimer_->stop();
+    UpdateTimes();
+    setWindowTitle("Convert Finished!");
+    btnStop_->setText("Close");
+    QApplication::alert(this);
+    btnOpen_->setEnabled(true);
+    btnOpen_->setFocus();
+    Ui::PlayAlertSound();
+    if (notice_) ShowCompletionNotice(*notice_);
+    return;
+  }
+  const int row = RowForTask(task);
+  if (row < 0) return;
+  estimate_.MarkDone(taskToSlot_[task]);
+  if (succeeded) {
+    SetProgress(row, 100);
+    SetStatus(row, "OK");
+  }
+  if (failed) SetStatus(row, "Error: " + message);
+}
+
+void FormConverting::StopClicked() {
+  Globals::StopRequested = true;
+  encoder_.Stop(false);
+  if (btnStop_->text() == "Close") {
+    close();
+  } else {
+    btnStop_->setText("Close");
+  }
+}
+
+void FormConverting::OpenClicked() { Ui::OpenFolder(Globals::OutputFolder); }
+
+void FormConverting::done(int result) {
+  // Closing never leaves the engine working for a window that is gone.
+  encoder_.Stop(false);
+  timeTimer_->stop();
+  QDialog::done(result);
+}
+
+void FormConverting::UpdateTimes() {
+  const double elapsed = ended_ ? endedSeconds_ : (clock_.isValid() ? clock_.elapsed() / 1000.0 : 0);
+  QString text = "Elapsed: " + FormatDuration(elapsed);
+  if (ended_) {
+    timeLabel_->setText(text);
+    return;
+  }
+  const double left = estimate_.Remaining(elapsed);
+  text += "    Time left: " + (left < 0 ? QString("--:--:--") : FormatDuration(left));
+  timeLabel_->setText(text);
+}

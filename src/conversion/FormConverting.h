@@ -1,0 +1,84 @@
+#pragma once
+// The progress window of a conversion run: one row per listed file with its output
+// name, percentage (drawn as a bar) and status; Stop/Close and Open Output Folder;
+// elapsed time and an estimate of the time left.
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
+#include <unordered_map>
+#include <vector>
+
+#include "conversion/RunEstimate.h"
+
+class CompletionNotice;
+class EncoderBridge;
+class FFEncoder;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+// One file of the run: its output name and its encoder task (-1 when it could not be
+// queued; such a row stays empty).
+struct ProgressRow {
+  QString outputName;
+  int task = -1;
+};
+
+class FormConverting : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Lists one row per file and listens to `encoder` while the window exists.
+  // `notice` (may be null) is shown at the end of the run.
+  FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows, CompletionNotice* notice,
+                 QWidget* owner = nullptr);
+  ~FormConverting() override;
+
+  // Starts the encoder; runs once, when the window first shows.
+  void FillAndStart();
+
+  QTreeWidget* ProgressList() const { return list_; }
+  QPushButton* BtnStop() const { return btnStop_; }
+  QPushButton* BtnOpen() const { return btnOpen_; }
+  QLabel* TimeLabel() const { return timeLabel_; }
+  QString ProgressText(int row) const;
+  QString StatusText(int row) const;
+  bool RunEnded() const { return ended_; }
+
+ public slots:
+  void OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs);
+  void OnEncoderFinished(int task, bool succeeded, bool failed, const QString& message);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;  // every way of closing ends here
+
+ private slots:
+  void StopClicked();
+  void OpenClicked();
+  void UpdateTimes();
+
+ private:
+  int RowForTask(int task) const;
+  void SetProgress(int row, int percent);
+  void SetStatus(int row, const QString& text);
+
+  FFEncoder& encoder_;
+  EncoderBridge* bridge_;
+  CompletionNotice* notice_;
+  std::vector<ProgressRow> rows_;
+  std::unordered_map<int, int> taskToRow_;
+  std::unordered_map<int, int> taskToSlot_;  // task -> position among queued tasks
+  RunEstimate estimate_;
+  QElapsedTimer clock_;
+  double endedSeconds_ = 0;
+  bool started_ = false;
+  bool ended_ = false;
+
+  QTreeWidget* list_;
+  QPushButton* btnStop_;
+  QPushButton* btnOpen_;
+  QLabel* timeLabel_;
+  QTimer* timeTimer_;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The OK handler of the output settings dialog: checks the output folder, queues one
+// encoder task per file-list row and runs the progress window.
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "conversion/FormConverting.h"
+#include "filelist/FileRow.h"
+#include "output/OutputSettings.h"
+
+class CompletionNotice;
+class FFEncoder;
+class FormVideoFormat;
+class QLineEdit;
+class QWidget;
+
+// Trims the folder box text and gives it a trailing "/" (shown in the box). When the
+// folder is not usable: "Invalid path!" message, focus to the box, `browse` runs, and
+// the result is false. Otherwise OutputFolder takes the text.
+bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse,
+                       QWidget* messageOwner);
+
+// Clears the encoder's queue and queues every row in order, showing the row's message
+// when the engine cannot open the source or refuses the output. Returns one entry per
+// row (task -1 for rows that were not queued). Sets the per-row shared values.
+std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
+                                   const std::vector<FileRow>& rows, FFEncoder& encoder,
+                                   QWidget* messageOwner);
+
+// The whole OK handler, given the dialog's parts: `dialog` is hidden before the
+// progress window opens modally on `owner`; returns when that window is closed.
+void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
+                     const std::function<void()>& browse, QWidget* dialog,
+                     const std::vector<FileRow>& rows, FFEncoder& encoder,
+                     CompletionNotice& notice, QWidget* owner);
+
+// The same, reading everything from the output settings dialog.
+void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows,
+                     FFEncoder& encoder, CompletionNotice& notice, QWidget* owner);

@@ -1,0 +1,265 @@
+// The progress window's handlers, the completion notice, the run estimate and the
+// output folder check, driven without any media work.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "common/Globals.h"
+#include "conversion/CompletionNotice.h"
+#include "conversion/FormConverting.h"
+#include "conversion/QueueConversion.h"
+#include "conversion/RunEstimate.h"
+#include "ConversionUiSupport.h"
+#include "engine/FFEncoder.h"
+
+namespace {
+
+constexpr qint64 kSecond = 1000000;
+
+// Three listed files; the middle one could not be queued, so task 1 is the third row.
+std::vector<ProgressRow> ThreeRows() {
+  return {{"/out/a.mp4", 0}, {"/out/b.mp4", -1}, {"/out/c.mp4", 1}};
+}
+
+class ProgressWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Globals::StopRequested = false;
+    Globals::OutputFolder = "/out/";
+    encoder.ClearTasks();
+    form = std::make_unique<FormConverting>(encoder, ThreeRows(), &notice);
+  }
+  void TearDown() override {
+    form.reset();
+    notice.CloseNotice();
+    Globals::StopRequested = false;
+  }
+
+  UiRecorder ui;
+  FFEncoder encoder;
+  CompletionNotice notice;
+  std::unique_ptr<FormConverting> form;
+};
+
+}  // namespace
+
+TEST_F(ProgressWindow, ListsEveryFileWithEmptyCells) {
+  EXPECT_EQ(form->windowTitle(), "Please wait...");
+  QTreeWidget* list = form->ProgressList();
+  ASSERT_EQ(list->columnCount(), 3);
+  EXPECT_EQ(list->headerItem()->text(0), "Output File Name");
+  EXPECT_EQ(list->headerItem()->text(1), "Progress");
+  EXPECT_EQ(list->headerItem()->text(2), "Status");
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  EXPECT_EQ(list->topLevelItem(1)->text(0), "/out/b.mp4");
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_EQ(form->ProgressText(row), "");
+    EXPECT_EQ(form->StatusText(row), "");
+  }
+  EXPECT_EQ(form->BtnStop()->text(), "Stop");
+  EXPECT_EQ(form->BtnOpen()->text(), "Open Output Folder");
+}
+
+TEST_F(ProgressWindow, ProgressLandsInTheTasksOwnRow) {
+  form->OnEncoderProgress(0, 599 * kSecond / 10, 60 * kSecond);  // 59.9 of 60 s
+  EXPECT_EQ(form->ProgressText(0), "99%");
+  EXPECT_EQ(form->StatusText(0), "Converting...");
+
+  form->OnEncoderProgress(1, 15 * kSecond, 60 * kSecond);
+  EXPECT_EQ(form->ProgressText(2), "25%");
+  EXPECT_EQ(form->ProgressText(1), "");  // the row that was never queued
+  EXPECT_EQ(form->StatusText(1), "");
+
+  // Unknown or zero totals change nothing; a position past the end reads 100% at most.
+  form->OnEncoderProgress(1, 50 * kSecond, 0);
+  form->OnEncoderProgress(1, 50 * kSecond, -5);
+  EXPECT_EQ(form->ProgressText(2), "25%");
+  form->OnEncoderProgress(1, 61 * kSecond, 60 * kSecond);
+  EXPECT_EQ(form->ProgressText(2), "100%");
+  form->OnEncoderProgress(7, kSecond, 2 * kSecond);  // a task nobody queued
+  EXPECT_EQ(form->ProgressText(0), "99%");
+}
+
+TEST_F(ProgressWindow, FinishedTasksShowOkOrTheError) {
+  form->OnEncoderFinished(0, true, false, "");
+  EXPECT_EQ(form->ProgressText(0), "100%");
+  EXPECT_EQ(form->StatusText(0), "OK");
+
+  form->OnEncoderProgress(1, 10 * kSecond, 60 * kSecond);
+  form->OnEncoderFinished(1, false, true, "Invalid data found");
+  EXPECT_EQ(form->ProgressText(2), "16%");
+  EXPECT_EQ(form->StatusText(2), "Error: Invalid data found");
+
+  // Both flags: success first, then the error replaces the status.
+  form->OnEncoderFinished(1, true, true, "late failure");
+  EXPECT_EQ(form->ProgressText(2), "100%");
+  EXPECT_EQ(form->StatusText(2), "Error: late failure");
+  EXPECT_FALSE(form->RunEnded());
+}
+
+TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
+  form->show();  // starts the (empty) run; its end event waits in the queue
+  QSignalSpy closed(form.get(), &QDialog::finished);
+  form->OnEncoderProgress(0, 30 * kSecond, 60 * kSecond);
+  form->BtnStop()->click();
+  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_EQ(form->BtnStop()->text(), "Close");
+  EXPECT_EQ(closed.count(), 0);
+
+  form->OnEncoderProgress(0, 40 * kSecond, 60 * kSecond);
+  form->OnEncoderProgress(1, 5 * kSecond, 60 * kSecond);
+  EXPECT_EQ(form->ProgressText(0), "50%");  // the percentage no longer moves
+  EXPECT_EQ(form->StatusText(0), "Canceled");
+  EXPECT_EQ(form->StatusText(2), "Canceled");
+  EXPECT_EQ(form->ProgressText(2), "");
+
+  form->BtnStop()->click();
+  EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
+  form->show();
+  QSignalSpy closed(form.get(), &QDialog::finished);
+  form->OnEncoderFinished(-1, false, false, "");
+  EXPECT_TRUE(form->RunEnded());
+  EXPECT_EQ(form->windowTitle(), "Convert Finished!");
+  EXPECT_EQ(form->BtnStop()->text(), "Close");
+  EXPECT_TRUE(form->BtnOpen()->isEnabled());
+  EXPECT_EQ(form->focusWidget(), form->BtnOpen());
+  EXPECT_EQ(ui.sounds, 1);
+  EXPECT_TRUE(notice.isVisible());
+  EXPECT_EQ(notice.ItemCount(), 4);
+  EXPECT_TRUE(form->TimeLabel()->text().startsWith("Elapsed: "));
+
+  form->BtnOpen()->click();
+  ASSERT_EQ(ui.openedUrls.size(), 1u);
+  EXPECT_EQ(ui.openedUrls[0], QUrl::fromLocalFile("/out/"));
+  EXPECT_EQ(closed.count(), 0);  // the window stays
+
+  // "Close" after the end closes at once.
+  form->BtnStop()->click();
+  EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
+  // Start on an empty queue reports the end of the run from the engine's side.
+  form->show();
+  ASSERT_TRUE(WaitFor([this] { return form->RunEnded(); }, 10000));
+  EXPECT_EQ(form->windowTitle(), "Convert Finished!");
+}
+
+TEST(CompletionNoticeTest, BuiltWithItsItemsAtTheBottomRight) {
+  UiRecorder ui;
+  CompletionNotice notice;
+  ShowCompletionNotice(notice);
+  ShowCompletionNotice(notice);  // rebuilding does not pile up items
+  ASSERT_EQ(notice.ItemCount(), 4);
+  EXPECT_TRUE(notice.isVisible());
+  EXPECT_EQ(notice.size(), QSize(220, 70));
+  EXPECT_EQ(notice.ShowDelay(), 5000);
+
+  EXPECT_EQ(notice.ItemAt(0).rect, QRect(0, 0, 220, 70));
+  EXPECT_EQ(notice.ItemAt(0).backColor, QColor(255, 255, 225));
+  EXPECT_EQ(notice.ItemAt(1).text, "Convert Finished. Click here to open the output folder");
+  EXPECT_EQ(notice.ItemAt(1).rect, QRect(20, 30, 180, 70));
+  EXPECT_EQ(notice.ItemAt(1).id, 3);
+  EXPECT_EQ(notice.ItemAt(2).text, "Veltrane Video Converter");
+  EXPECT_EQ(notice.ItemAt(2).rect, QRect(5, 0, 165, 25));
+  EXPECT_EQ(notice.ItemAt(3).rect, QRect(200, 2, 18, 18));
+  EXPECT_EQ(notice.ItemAt(3).id, 2);
+
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(notice.geometry().bottomRight(), area.bottomRight());
+
+  QSignalSpy clicked(&notice, &CompletionNotice::itemClicked);
+  QTest::mouseClick(&notice, Qt::LeftButton, {}, QPoint(100, 50));  // message
+  QTest::mouseClick(&notice, Qt::LeftButton, {}, QPoint(209, 11));  // close button
+  QTest::mouseClick(&notice, Qt::LeftButton, {}, QPoint(50, 12));   // title: no id
+  QTest::mouseClick(&notice, Qt::LeftButton, {}, QPoint(5, 60));    // background
+  ASSERT_EQ(clicked.count(), 2);
+  EXPECT_EQ(clicked[0][0].toInt(), 3);
+  EXPECT_EQ(clicked[1][0].toInt(), 2);
+}
+
+TEST(CompletionNoticeTest, ClickAnswersAndTimeout) {
+  UiRecorder ui;
+  Globals::OutputFolder = "/tmp/veltrane out/";
+  CompletionNotice notice;
+  ShowCompletionNotice(notice);
+  HandleCompletionNoticeClick(notice, 2);
+  EXPECT_FALSE(notice.isVisible());
+  EXPECT_TRUE(ui.openedUrls.empty());
+
+  ShowCompletionNotice(notice);
+  HandleCompletionNoticeClick(notice, 3);
+  EXPECT_FALSE(notice.isVisible());
+  ASSERT_EQ(ui.openedUrls.size(), 1u);
+  EXPECT_EQ(ui.openedUrls[0].toLocalFile(), "/tmp/veltrane out/");
+
+  // The notice goes away by itself after its show delay.
+  notice.SetShowDelay(50);
+  notice.ShowNotice();
+  EXPECT_TRUE(notice.isVisible());
+  EXPECT_TRUE(WaitFor([&] { return !notice.isVisible(); }, 5000));
+}
+
+TEST(RunEstimateTest, OverallShareAndTimeLeft) {
+  RunEstimate e(4);
+  EXPECT_EQ(e.Remaining(10), -1);  // nothing known yet
+  e.SetFraction(0, 0.5);
+  e.MarkDone(1);
+  EXPECT_DOUBLE_EQ(e.Overall(), 0.375);
+  EXPECT_DOUBLE_EQ(e.Remaining(30), 50);  // 30 s for 3/8 -> 50 s for the other 5/8
+  e.SetFraction(2, 7.0);   // clamped to 1
+  e.SetFraction(3, -1.0);  // clamped to 0
+  e.SetFraction(9, 0.5);   // ignored
+  EXPECT_DOUBLE_EQ(e.Overall(), 0.625);
+  e.MarkDone(0);
+  e.MarkDone(3);
+  EXPECT_EQ(e.Remaining(30), 0);
+  EXPECT_EQ(RunEstimate(0).Overall(), 1.0);
+}
+
+TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
+  UiRecorder ui;
+  QTemporaryDir dir;
+  const QString saved = QDir::currentPath();
+  QWidget dialog;
+  QLineEdit box(&dialog);
+  int browsed = 0;
+  const auto browse = [&] { ++browsed; };
+  Globals::OutputFolder = "/previous/";
+
+  box.setText("   " + dir.path() + "  ");
+  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
+  EXPECT_EQ(box.text(), dir.path() + "/");
+  EXPECT_EQ(Globals::OutputFolder, dir.path() + "/");
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(browsed, 0);
+
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  for (const QString& bad : {QString(""), QString(" "), dir.path() + "/does not exist"}) {
+    Globals::OutputFolder = "/previous/";
+    box.setText(bad);
+    EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
+    EXPECT_EQ(Globals::OutputFolder, "/previous/");
+  }
+  ASSERT_EQ(ui.messages.size(), 3u);
+  EXPECT_EQ(ui.messages[0].text, "Invalid path!");
+  EXPECT_EQ(ui.messages[0].caption, "Error");
+  EXPECT_EQ(ui.messages[0].icon, Ui::MessageIcon::Critical);
+  EXPECT_EQ(browsed, 3);
+  EXPECT_EQ(box.text(), dir.path() + "/does not exist/");
+  EXPECT_EQ(dialog.focusWidget(), &box);
+  QDir::setCurrent(saved);
+}
