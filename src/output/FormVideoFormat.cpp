@@ -27,6 +27,7 @@ namespace {
 
 const QStringList kQualities = {"High (larger file size)", "Normal", "Low (smaller file size)"};
 constexpr int GridStripMargin = 10;
+constexpr int DialogHeight = 380;  // tall enough for the grid's rows and description
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -87,6 +88,7 @@ void FormVideoFormat::BuildControls() {
   form->setVerticalSpacing(8);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
+  for (int row = 0; row < 7; ++row) form->setRowStretch(row, 1);
   form->addWidget(MakeLabel("Label1", "Output Format:", frame1_), 0, 0);
   form->addWidget(comboFormat_, 0, 1, 1, 4);
   form->addWidget(MakeLabel("Label3", "Video Size:", frame1_), 1, 0);
@@ -120,8 +122,7 @@ void FormVideoFormat::BuildControls() {
   auto* left = new QVBoxLayout(leftPanel_);
   left->setContentsMargins(GridStripMargin, GridStripMargin, GridStripMargin, GridStripMargin);
   left->setSpacing(GridStripMargin);
-  left->addWidget(frame1_);
-  left->addStretch(1);
+  left->addWidget(frame1_, 1);
   left->addLayout(buttons);
 
   grid_ = Named(new SettingsGrid(this), "PropertyGrid1");
@@ -351,7 +352,7 @@ void FormVideoFormat::onMoreClicked() {
 
 void FormVideoFormat::FitHeight() {
   const int width = moreExpanded_ ? ExpandedWidth : CollapsedWidth;
-  const int height = leftPanel_->sizeHint().height();
+  const int height = qMax(leftPanel_->sizeHint().height(), DialogHeight);
   setFixedSize(width, height);
 }
 

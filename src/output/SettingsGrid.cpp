@@ -41,7 +41,6 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   tree_->setEditTriggers(QAbstractItemView::EditKeyPressed);
   tree_->setItemDelegate(new SettingsGridDelegate(this));
   tree_->header()->setStretchLastSection(true);
-  tree_->header()->resizeSection(CaptionColumn, 150);
 
   description_ = new QLabel(this);
   description_->setObjectName("GridDescription");
@@ -97,6 +96,8 @@ void SettingsGrid::BuildSettingsGrid() {
     if (info.readOnly) SetItemReadOnly(info.item, true);
   }
   tree_->expandAll();
+  tree_->resizeColumnToContents(CaptionColumn);
+  tree_->header()->resizeSection(CaptionColumn, tree_->header()->sectionSize(CaptionColumn) + 12);
   if (cropRow) cropRow->setExpanded(false);
   --updating_;
   tree_->setCurrentItem(TreeItem(GridItem::VideoBitrate));
@@ -151,6 +152,7 @@ bool SettingsGrid::IsItemHidden(GridItem item) const {
 
 void SettingsGrid::SetItemHidden(GridItem item, bool hidden) {
   if (QTreeWidgetItem* row = TreeItem(item)) row->setHidden(hidden);
+  DropHiddenCurrent();
 }
 
 bool SettingsGrid::IsCategoryHidden(GridCategory category) const {
@@ -160,6 +162,17 @@ bool SettingsGrid::IsCategoryHidden(GridCategory category) const {
 
 void SettingsGrid::SetCategoryHidden(GridCategory category, bool hidden) {
   if (QTreeWidgetItem* row = categories_[static_cast<int>(category)]) row->setHidden(hidden);
+  DropHiddenCurrent();
+}
+
+void SettingsGrid::DropHiddenCurrent() {
+  // A hidden row must not stay selected with its description showing.
+  for (QTreeWidgetItem* row = tree_->currentItem(); row; row = row->parent()) {
+    if (row->isHidden()) {
+      tree_->setCurrentItem(nullptr);
+      return;
+    }
+  }
 }
 
 bool SettingsGrid::IsItemReadOnly(GridItem item) const {

@@ -64,6 +64,7 @@ class SettingsGrid : public QWidget {
 
  private:
   void SetCropSwitch(bool on);
+  void DropHiddenCurrent();
   void SetTextSilently(GridItem item, const QString& text);
 
   QTreeWidget* tree_ = nullptr;

@@ -1,0 +1,286 @@
+// The output settings dialog driven through its real widgets.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "common/Globals.h"
+#include "common/Helpers.h"
+#include "common/UiServices.h"
+#include "output/FormVideoFormat.h"
+#include "output/OutputCatalogue.h"
+#include "output/SettingsGrid.h"
+
+namespace {
+
+class DialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Globals::OutputFolder = "/tmp/vidéos out/";
+    dlg = std::make_unique<FormVideoFormat>(nullptr);
+  }
+  void TearDown() override { Ui::SetFolderHandler({}); }
+
+  template <typename T>
+  T* Child(const char* name) const {
+    T* widget = dlg->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  // Picks a combo entry the way a click does.
+  void Pick(const char* combo, int index) {
+    auto* box = Child<QComboBox>(combo);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+  }
+  void ShowActive() {
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+  }
+  // Types into a size box and leaves it for the CPU combo.
+  QString TypeAndLeave(const char* box, const QString& text) {
+    auto* edit = Child<QLineEdit>(box);
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    Child<QComboBox>("ComboCPU")->setFocus();
+    QApplication::processEvents();
+    return edit->text();
+  }
+  QAction* MenuAction(int id) const {
+    for (QAction* action : dlg->FormatMenu()->findChildren<QAction*>()) {
+      if (!action->menu() && action->data().toInt() == id) return action;
+    }
+    return nullptr;
+  }
+
+  std::unique_ptr<FormVideoFormat> dlg;
+};
+
+}  // namespace
+
+TEST_F(DialogTest, LoadsWithTheDefaultRecordCollapsed) {
+  EXPECT_EQ(dlg->windowTitle(), "Output Settings");
+  const OutputSettings s = dlg->Settings();
+  EXPECT_EQ(s.outputFormatKey, "mp4h264");
+  EXPECT_FALSE(s.audioOnly);
+  EXPECT_EQ(s.profileCaption, "MP4 - H264 Video (*.mp4)");
+  EXPECT_EQ(Child<QComboBox>("ComboFormat")->count(), 1);
+  EXPECT_EQ(s.sizeIndex, 0);
+  EXPECT_TRUE(s.width.isEmpty() && s.height.isEmpty());
+  EXPECT_FALSE(Child<QLineEdit>("TextW")->isEnabled());
+  EXPECT_FALSE(Child<QLineEdit>("TextH")->isEnabled());
+  EXPECT_EQ(s.videoQuality, 1);
+  EXPECT_EQ(s.audioQuality, 1);
+  EXPECT_EQ(s.outputFolder, "/tmp/vidéos out/");
+  EXPECT_EQ(s.grid.fileExtension, "mp4");
+  EXPECT_EQ(s.grid.videoBitrate, "Auto");
+
+  auto* cpu = Child<QComboBox>("ComboCPU");
+  ASSERT_EQ(cpu->count(), ProcessorCount());
+  EXPECT_EQ(cpu->itemText(0), "1");
+  EXPECT_EQ(cpu->currentIndex(), cpu->count() - 1);
+  EXPECT_EQ(s.threads, QString::number(ProcessorCount()));
+
+  EXPECT_FALSE(dlg->MoreExpanded());
+  EXPECT_EQ(Child<QPushButton>("BtnMore")->text(), "More >>");
+  EXPECT_EQ(Child<QComboBox>("ComboSize")->count(), 16);
+}
+
+TEST_F(DialogTest, MoreSwitchesWidthAndGrid) {
+  dlg->show();
+  auto* more = Child<QPushButton>("BtnMore");
+  EXPECT_EQ(dlg->width(), 487);
+  EXPECT_FALSE(dlg->PropertyGrid1()->isVisible());
+  QTest::mouseClick(more, Qt::LeftButton);
+  EXPECT_EQ(dlg->width(), 818);
+  EXPECT_TRUE(dlg->MoreExpanded());
+  EXPECT_TRUE(dlg->PropertyGrid1()->isVisible());
+  EXPECT_EQ(more->text(), "More <<");
+  QTest::mouseClick(more, Qt::LeftButton);
+  EXPECT_EQ(dlg->width(), 487);
+  EXPECT_FALSE(dlg->PropertyGrid1()->isVisible());
+  EXPECT_EQ(more->text(), "More >>");
+}
+
+TEST_F(DialogTest, SizeComboStates) {
+  ShowActive();
+  auto* w = Child<QLineEdit>("TextW");
+  auto* h = Child<QLineEdit>("TextH");
+  Pick("ComboSize", 3);  // "320 x 240 (qvga)"
+  EXPECT_EQ(w->text(), "320");
+  EXPECT_EQ(h->text(), "240");
+  EXPECT_FALSE(w->isEnabled() || h->isEnabled());
+
+  Pick("ComboSize", 15);  // "Custom...": keeps the text, focus to the width box
+  EXPECT_TRUE(w->isEnabled() && h->isEnabled());
+  EXPECT_EQ(w->text(), "320");
+  EXPECT_TRUE(w->hasFocus());
+
+  Pick("ComboSize", 0);  // "Auto"
+  EXPECT_TRUE(w->text().isEmpty() && h->text().isEmpty());
+  EXPECT_FALSE(w->isEnabled() || h->isEnabled());
+  EXPECT_TRUE(w->text().isEmpty()) << "disabling the focused box must not correct it";
+}
+
+TEST_F(DialogTest, WidthAndHeightTakeDigitsOnlyAndAreCorrectedOnLeaving) {
+  ShowActive();
+  Pick("ComboSize", 15);
+  EXPECT_EQ(TypeAndLeave("TextH", "1a2-b"), "16");  // letters never reach the box
+  EXPECT_EQ(TypeAndLeave("TextW", ""), "16");
+  EXPECT_EQ(TypeAndLeave("TextW", "3"), "16");
+  EXPECT_EQ(TypeAndLeave("TextW", "5001"), "5000");
+  EXPECT_EQ(TypeAndLeave("TextW", "721"), "722");
+  EXPECT_EQ(TypeAndLeave("TextH", "0320"), "0320");
+  EXPECT_EQ(dlg->Settings().width, "722");
+}
+
+TEST_F(DialogTest, OkCorrectsTheFocusedBoxThenCallsTheHandler) {
+  ShowActive();
+  Pick("ComboSize", 15);
+  auto* w = Child<QLineEdit>("TextW");
+  w->setFocus();
+  w->setText("33");
+  int calls = 0;
+  QString widthSeen;
+  dlg->SetOkHandler([&] {
+    ++calls;
+    widthSeen = dlg->Settings().width;
+  });
+  QTest::keyClick(w, Qt::Key_Return);  // default button, focus stays in the box
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(widthSeen, "34");
+  EXPECT_TRUE(dlg->isVisible()) << "the handler decides whether the dialog hides";
+}
+
+TEST_F(DialogTest, OkWithoutHandlerHides) {
+  dlg->show();
+  QTest::mouseClick(Child<QPushButton>("BtnOK"), Qt::LeftButton);
+  EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(DialogTest, QualityChoicesResetTheirBitrates) {
+  SettingsGrid* grid = dlg->PropertyGrid1();
+  grid->EditValue(GridItem::VideoBitrate, "1500k");
+  grid->EditValue(GridItem::AudioBitrate, "192k");
+  grid->EditValue(GridItem::SampleRate, "48000");
+  Pick("ComboVideoQ", 0);
+  EXPECT_EQ(grid->Text(GridItem::VideoBitrate), "Auto");
+  EXPECT_EQ(grid->Text(GridItem::AudioBitrate), "192k");
+  Pick("ComboAudioQ", 2);
+  EXPECT_EQ(grid->Text(GridItem::AudioBitrate), "Auto");
+  EXPECT_EQ(grid->Text(GridItem::SampleRate), "Auto");
+  EXPECT_EQ(dlg->Settings().audioQuality, 2);
+}
+
+TEST_F(DialogTest, ProfileMenuHoldsTheCatalogueWithIds) {
+  QMenu* menu = dlg->FormatMenu();
+  ASSERT_EQ(menu->objectName(), "FormatMenu");
+  QStringList top;
+  for (QAction* action : menu->actions()) top << action->text();
+  EXPECT_EQ(top, QStringList({"General Audio Format", "General Video Format", "Device"}));
+  QMenu* device = menu->actions().at(2)->menu();
+  ASSERT_NE(device, nullptr);
+  QStringList devices;
+  for (QAction* action : device->actions()) devices << action->text();
+  EXPECT_EQ(devices, DeviceMenuNames());
+
+  int entries = 0;
+  for (const ProfileEntry& entry : ProfileCatalogue()) {
+    QAction* action = MenuAction(entry.id);
+    ASSERT_NE(action, nullptr) << entry.id;
+    EXPECT_EQ(action->text(), entry.caption);
+    auto* holder = qobject_cast<QMenu*>(action->parent());
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(holder->title(), entry.menu);
+    ++entries;
+  }
+  EXPECT_EQ(entries, 138);
+}
+
+TEST_F(DialogTest, MenuEntriesApplyTheirProfiles) {
+  ShowActive();
+  SettingsGrid* grid = dlg->PropertyGrid1();
+  grid->EditChecked(GridItem::Crop, true);
+  grid->EditValue(GridItem::CropTop, "12");
+
+  MenuAction(1185)->trigger();  // MP3
+  OutputSettings s = dlg->Settings();
+  EXPECT_TRUE(s.audioOnly);
+  EXPECT_EQ(s.grid.fileExtension, "mp3");
+  EXPECT_EQ(Child<QComboBox>("ComboFormat")->currentText(), "MP3 - MPEG Layer-3 Audio (*.mp3)");
+  EXPECT_EQ(Child<QComboBox>("ComboFormat")->count(), 1);
+  EXPECT_TRUE(grid->IsCategoryHidden(GridCategory::Video));
+  EXPECT_TRUE(grid->IsItemHidden(GridItem::RemoveAudio));
+  EXPECT_FALSE(Child<QComboBox>("ComboSize")->isEnabled());
+  EXPECT_FALSE(Child<QComboBox>("ComboVideoQ")->isEnabled());
+  EXPECT_FALSE(Child<QLineEdit>("TextW")->isEnabled());
+  EXPECT_TRUE(Child<QComboBox>("ComboAudioQ")->isEnabled());
+
+  MenuAction(1055)->trigger();  // iPhone - H.264 Video
+  s = dlg->Settings();
+  EXPECT_FALSE(s.audioOnly);
+  EXPECT_EQ(s.outputFormatKey, "mp4h264");
+  EXPECT_EQ(Child<QComboBox>("ComboSize")->currentText(), "Custom...");
+  EXPECT_EQ(s.width, "480");
+  EXPECT_EQ(s.height, "320");
+  EXPECT_TRUE(Child<QLineEdit>("TextW")->hasFocus());
+  EXPECT_EQ(s.grid.frameRate, "29.97");
+  EXPECT_EQ(s.grid.channels, 2);
+  EXPECT_EQ(grid->Text(GridItem::Channels), "2");
+  EXPECT_FALSE(grid->IsCategoryHidden(GridCategory::Video));
+  EXPECT_TRUE(Child<QComboBox>("ComboSize")->isEnabled());
+  EXPECT_TRUE(s.grid.crop);
+  EXPECT_EQ(s.grid.cropTop, 12);
+  EXPECT_FALSE(grid->IsItemReadOnly(GridItem::CropTop));
+
+  MenuAction(1057)->trigger();  // back to the start profile: boxes left enabled, empty
+  EXPECT_TRUE(Child<QLineEdit>("TextW")->isEnabled());
+  EXPECT_TRUE(dlg->Settings().width.isEmpty());
+}
+
+TEST_F(DialogTest, CloseBoxAndCancelHideAndKeepState) {
+  dlg->show();
+  QTest::mouseClick(Child<QPushButton>("BtnMore"), Qt::LeftButton);
+  MenuAction(1181)->trigger();  // VCD PAL
+  dlg->PropertyGrid1()->EditValue(GridItem::Aspect, "16:9");
+  const OutputSettings before = dlg->Settings();
+
+  EXPECT_TRUE(dlg->close());
+  EXPECT_FALSE(dlg->isVisible());
+  dlg->show();
+  OutputSettings after = dlg->Settings();
+  EXPECT_EQ(after.outputFormatKey, "pal-vcd");
+  EXPECT_EQ(after.profileCaption, before.profileCaption);
+  EXPECT_EQ(after.width, "352");
+  EXPECT_EQ(after.grid.aspect, "16:9");
+  EXPECT_TRUE(dlg->MoreExpanded());
+  EXPECT_EQ(dlg->width(), 818);
+
+  QTest::mouseClick(Child<QPushButton>("BtnCancel"), Qt::LeftButton);
+  EXPECT_FALSE(dlg->isVisible());
+  after = dlg->Settings();
+  EXPECT_EQ(after.grid.frameRate, "25");
+  EXPECT_EQ(after.height, "288");
+}
+
+TEST_F(DialogTest, BrowseWritesTheChosenFolderAndKeepsItOnCancel) {
+  QString start;
+  Ui::SetFolderHandler([&](const Ui::FolderRequest& request) {
+    start = request.start;
+    return QString("/media/disk/Ünïcode \"quoted\" folder");
+  });
+  QTest::mouseClick(Child<QPushButton>("BtnBrowse"), Qt::LeftButton);
+  EXPECT_EQ(start, "/tmp/vidéos out/");
+  EXPECT_EQ(dlg->TextFolder()->text(), "/media/disk/Ünïcode \"quoted\" folder");
+
+  Ui::SetFolderHandler([](const Ui::FolderRequest&) { return QString(); });
+  dlg->BrowseFolder();
+  EXPECT_EQ(dlg->Settings().outputFolder, "/media/disk/Ünïcode \"quoted\" folder");
+}

@@ -1,0 +1,153 @@
+// The settings grid widget: build, switches, user edits and the all-item check.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTreeWidget>
+
+#include "output/SettingsGrid.h"
+
+namespace {
+
+class GridTest : public testing::Test {
+ protected:
+  void SetUp() override { grid.BuildSettingsGrid(); }
+  SettingsGrid grid;
+};
+
+}  // namespace
+
+TEST_F(GridTest, BuildGivesCategoriesItemsAndInitialValues) {
+  QTreeWidget* tree = grid.Tree();
+  ASSERT_EQ(tree->topLevelItemCount(), 3);
+  EXPECT_EQ(tree->topLevelItem(0)->text(0), "Output File");
+  EXPECT_EQ(tree->topLevelItem(1)->text(0), "Video Settings");
+  EXPECT_EQ(tree->topLevelItem(2)->text(0), "Audio Settings");
+  EXPECT_EQ(tree->topLevelItem(1)->childCount(), 7);
+  EXPECT_EQ(grid.TreeItem(GridItem::Crop)->childCount(), 4);
+  EXPECT_EQ(tree->topLevelItem(2)->child(3)->text(0), "Remove Audio");
+
+  const GridValues v = grid.Values();
+  EXPECT_EQ(grid.Text(GridItem::FileExtension), "");
+  EXPECT_EQ(v.videoBitrate, "Auto");
+  EXPECT_EQ(v.frameRate, "Auto");
+  EXPECT_EQ(v.rotate, 0);
+  EXPECT_EQ(grid.Text(GridItem::CropTop), "0");
+  EXPECT_EQ(grid.Text(GridItem::Channels), "Auto");
+  EXPECT_EQ(v.channels, 0);
+  EXPECT_FALSE(v.crop || v.removeAudio || v.verticalFlip || v.horizontalFlip);
+  EXPECT_TRUE(grid.IsItemReadOnly(GridItem::FileExtension));
+  EXPECT_TRUE(grid.IsItemReadOnly(GridItem::CropTop));
+  EXPECT_FALSE(grid.IsItemReadOnly(GridItem::VideoBitrate));
+
+  // Building twice must not duplicate anything.
+  grid.BuildSettingsGrid();
+  EXPECT_EQ(tree->topLevelItemCount(), 3);
+}
+
+TEST_F(GridTest, SelectedItemShowsItsDescription) {
+  grid.Tree()->setCurrentItem(grid.TreeItem(GridItem::Rotate));
+  EXPECT_TRUE(grid.DescriptionText().contains(
+      "Rotate the video xx degrees clockwise. Valid number is from -270 to 270"));
+  grid.Tree()->setCurrentItem(grid.TreeItem(GridItem::Channels));
+  EXPECT_TRUE(grid.DescriptionText().contains("1 - Mono, 2 - Stereo"));
+}
+
+TEST_F(GridTest, RemoveAudioHidesAndRestoresTheAudioItems) {
+  ASSERT_TRUE(grid.EditValue(GridItem::AudioBitrate, "192k"));
+  ASSERT_TRUE(grid.EditChecked(GridItem::RemoveAudio, true));
+  EXPECT_TRUE(grid.IsItemHidden(GridItem::AudioBitrate));
+  EXPECT_TRUE(grid.IsItemHidden(GridItem::SampleRate));
+  EXPECT_TRUE(grid.IsItemHidden(GridItem::Channels));
+  EXPECT_FALSE(grid.IsItemHidden(GridItem::RemoveAudio));
+  ASSERT_TRUE(grid.EditChecked(GridItem::RemoveAudio, false));
+  EXPECT_FALSE(grid.IsItemHidden(GridItem::AudioBitrate));
+  EXPECT_EQ(grid.Text(GridItem::AudioBitrate), "192k");
+}
+
+TEST_F(GridTest, CropSwitchUnlocksValuesAndKeepsThemWhenOff) {
+  EXPECT_FALSE(grid.EditValue(GridItem::CropTop, "8"));  // read-only while off
+  ASSERT_TRUE(grid.EditChecked(GridItem::Crop, true));
+  EXPECT_EQ(grid.Tree()->currentItem(), grid.TreeItem(GridItem::CropTop));
+  ASSERT_TRUE(grid.EditValue(GridItem::CropTop, " -8 "));
+  ASSERT_TRUE(grid.EditValue(GridItem::CropLeft, ""));
+  EXPECT_EQ(grid.Text(GridItem::CropTop), "8");
+  EXPECT_EQ(grid.Text(GridItem::CropLeft), "0");
+  ASSERT_TRUE(grid.EditChecked(GridItem::Crop, false));
+  EXPECT_TRUE(grid.IsItemReadOnly(GridItem::CropTop));
+  EXPECT_EQ(grid.Values().cropTop, 8);
+  EXPECT_FALSE(grid.Values().crop);
+}
+
+TEST_F(GridTest, CheckBoxClickInTheViewRunsTheHandler) {
+  QSignalSpy changed(&grid, &SettingsGrid::valueChanged);
+  grid.TreeItem(GridItem::RemoveAudio)->setCheckState(1, Qt::Checked);  // as the view does
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_TRUE(grid.IsItemHidden(GridItem::SampleRate));
+  // Values written by code raise nothing.
+  grid.SetChecked(GridItem::RemoveAudio, false);
+  grid.SetText(GridItem::VideoBitrate, "64k");
+  EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(GridTest, EditsAreCleanedAndEveryEditRechecksAllFiveTextSettings) {
+  ASSERT_TRUE(grid.EditValue(GridItem::VideoBitrate, "  1200k "));
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "1200k");
+  ASSERT_TRUE(grid.EditValue(GridItem::FrameRate, "fast"));
+  EXPECT_EQ(grid.Text(GridItem::FrameRate), "Auto");
+  ASSERT_TRUE(grid.EditValue(GridItem::Rotate, "300"));
+  EXPECT_EQ(grid.Text(GridItem::Rotate), "0");
+  ASSERT_TRUE(grid.EditValue(GridItem::Rotate, "-90"));
+  EXPECT_EQ(grid.Values().rotate, -90);
+
+  // Bad values put in by code are caught by the next edit of any item, a check too.
+  grid.SetText(GridItem::Aspect, "4:3:1");
+  grid.SetText(GridItem::SampleRate, "44.1k");
+  grid.SetText(GridItem::AudioBitrate, "1.5M");
+  ASSERT_TRUE(grid.EditChecked(GridItem::VerticalFlip, true));
+  EXPECT_EQ(grid.Text(GridItem::Aspect), "Auto");
+  EXPECT_EQ(grid.Text(GridItem::SampleRate), "Auto");
+  EXPECT_EQ(grid.Text(GridItem::AudioBitrate), "Auto");
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "1200k");
+}
+
+TEST_F(GridTest, ChannelsTakeOnlyTheirEntries) {
+  EXPECT_TRUE(grid.EditValue(GridItem::Channels, "2"));
+  EXPECT_EQ(grid.Values().channels, 2);
+  EXPECT_FALSE(grid.EditValue(GridItem::Channels, "5"));
+  EXPECT_EQ(grid.Values().channels, 2);
+  grid.SetListData(GridItem::Channels, 7);  // out of range: ignored
+  EXPECT_EQ(grid.Text(GridItem::Channels), "2");
+}
+
+TEST_F(GridTest, RecordRoundTrip) {
+  GridValues v;
+  v.fileExtension = "mkv";
+  v.videoBitrate = "800";
+  v.frameRate = "23.976";
+  v.aspect = "16:9";
+  v.crop = true;
+  v.cropTop = 2;
+  v.cropRight = 6;
+  v.horizontalFlip = true;
+  v.rotate = 270;
+  v.audioBitrate = "96k";
+  v.sampleRate = "48000";
+  v.channels = 1;
+  v.removeAudio = true;
+  grid.SetValues(v);
+  const GridValues back = grid.Values();
+  EXPECT_EQ(back.fileExtension, "mkv");
+  EXPECT_EQ(back.videoBitrate, "800");
+  EXPECT_EQ(back.frameRate, "23.976");
+  EXPECT_EQ(back.aspect, "16:9");
+  EXPECT_TRUE(back.crop);
+  EXPECT_EQ(back.cropTop, 2);
+  EXPECT_EQ(back.cropRight, 6);
+  EXPECT_TRUE(back.horizontalFlip);
+  EXPECT_FALSE(back.verticalFlip);
+  EXPECT_EQ(back.rotate, 270);
+  EXPECT_EQ(back.audioBitrate, "96k");
+  EXPECT_EQ(back.sampleRate, "48000");
+  EXPECT_EQ(back.channels, 1);
+  EXPECT_TRUE(back.removeAudio);
+}
