@@ -1,24 +1,253 @@
-// Placeholder until the conversion engine lands: only the library check is real.
+// The conversion queue: tasks are probed when added, checked when given an output,
+// and run on worker threads by Start.
 #include "engine/FFEncoder.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 #include "engine/AVLib.h"
+#include "engine/EncoderOptions.h"
+#include "engine/MediaInput.h"
+#include "engine/Transcoder.h"
+
+namespace {
+
+struct Task {
+  int handle = -1;
+  std::string source;
+  encoder::SourceInfo info;
+  std::string output;
+  encoder::Options options;
+  bool ready = false;  // SetOutput accepted it
+  bool done = false;   // an earlier Start already ran it
+};
+
+// Path spelling used to spot two tasks writing the same file.
+std::string NormalPath(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path p = std::filesystem::weakly_canonical(std::filesystem::path(path), ec);
+  return ec ? std::filesystem::path(path).lexically_normal().string() : p.string();
+}
+
+// How many tasks run at once and how many codec threads each one gets.
+struct ThreadSplit {
+  int workers = 1;
+  int codec_threads = 1;  // 0 lets the codecs pick for the whole machine
+};
+
+ThreadSplit SplitThreads(int requested, size_t tasks) {
+  const int cores = std::max(1u, std::thread::hardware_concurrency());
+  const int threads = requested > 0 ? requested : cores;
+  ThreadSplit split;
+  split.workers = static_cast<int>(std::max<size_t>(1, std::min<size_t>(threads, tasks)));
+  const int per_task = std::max(1, threads / split.workers);
+  split.codec_threads = per_task >= cores ? 0 : per_task;
+  return split;
+}
+
+}  // namespace
 
 struct FFEncoder::Impl {
+  FFEncoder* owner = nullptr;
+  std::mutex mutex;  // tasks, next_handle, error
+  std::map<int, Task> tasks;
+  int next_handle = 0;
+  std::string error;
+
+  std::mutex event_mutex;  // one event at a time reaches the handlers
+  ProgressHandler progress;
   FinishedHandler finished;
+
+  std::atomic<bool> stop{false};
+  std::atomic<bool> running{false};
+  std::thread runner;
+
+  int SetError(const std::string& text) {
+    error = text;
+    return -1;
+  }
+
+  void EmitFinished(int task, bool succeeded, bool failed, const std::string& message) {
+    std::lock_guard lock(event_mutex);
+    if (finished) finished(task, succeeded, failed, message);
+  }
+  void EmitProgress(int task, int64_t bytes, int64_t position, int64_t total) {
+    std::lock_guard lock(event_mutex);
+    if (progress) progress(task, bytes, position, total);
+  }
+
+  void JoinRunner() {
+    if (!runner.joinable()) return;
+    if (runner.get_id() == std::this_thread::get_id())
+      runner.detach();  // called from a Finished handler on the runner itself
+    else
+      runner.join();
+  }
+
+  bool RunOne(const Task& task, int codec_threads, int read_timeout);
+  void RunAll(std::vector<Task> batch, int requested_threads, int read_timeout);
 };
-FFEncoder::FFEncoder() : impl_(std::make_unique<Impl>()) {}
-FFEncoder::~FFEncoder() = default;
+
+bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, int read_timeout) {
+  if (stop) {
+    EmitFinished(task.handle, false, false, "Stopped");
+    return true;
+  }
+  encoder::Job job;
+  job.source = task.source;
+  job.output = task.output;
+  job.options = task.options;
+  job.threads = codec_threads;
+  job.read_timeout_ms = read_timeout;
+  job.stop = &stop;
+  const int handle = task.handle;
+  job.progress = [this, handle](int64_t bytes, int64_t position, int64_t total) {
+    EmitProgress(handle, bytes, position, total);
+  };
+  std::string message;
+  const encoder::Outcome outcome = encoder::Transcode(job, &message);
+  switch (outcome) {
+    case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, ""); return true;
+    case encoder::Outcome::Stopped: EmitFinished(handle, false, false, "Stopped"); return true;
+    case encoder::Outcome::Failed: EmitFinished(handle, false, true, message); return false;
+  }
+  return false;
+}
+
+void FFEncoder::Impl::RunAll(std::vector<Task> batch, int requested_threads, int read_timeout) {
+  const ThreadSplit split = SplitThreads(requested_threads, batch.size());
+  std::atomic<size_t> next{0};
+  std::atomic<int> failures{0};
+  auto work = [&] {
+    for (size_t i = next++; i < batch.size(); i = next++)
+      if (!RunOne(batch[i], split.codec_threads, read_timeout)) ++failures;
+  };
+  std::vector<std::thread> helpers;
+  for (int i = 1; i < split.workers; ++i) helpers.emplace_back(work);
+  work();
+  for (std::thread& t : helpers) t.join();
+  const bool stopped = stop.load();
+  running = false;
+  EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
+}
+
+FFEncoder::FFEncoder() : impl_(std::make_unique<Impl>()) {
+  impl_->owner = this;
+  media::QuietLogs();
+}
+
+FFEncoder::~FFEncoder() { Stop(true); }
+
 bool FFEncoder::AVLibLoaded() { return AVLib::Loaded(); }
 bool FFEncoder::LoadAVLib(const std::string& folder) { return AVLib::Load(folder); }
-void FFEncoder::SetProgressHandler(ProgressHandler) {}
-void FFEncoder::SetFinishedHandler(FinishedHandler handler) { impl_->finished = std::move(handler); }
-void FFEncoder::ClearTasks() {}
-int FFEncoder::OpenInput(const std::string&, const std::string&) { return -1; }
-int FFEncoder::SetOutput(int, const std::string&, const std::string&) { return -1; }
-void FFEncoder::CloseInput(int) {}
-std::string FFEncoder::LastErrorMessage() const { return "conversion is not available"; }
-void FFEncoder::Start(int) {
-  if (impl_->finished) impl_->finished(-1, false, false, {});
+
+void FFEncoder::SetProgressHandler(ProgressHandler handler) {
+  std::lock_guard lock(impl_->event_mutex);
+  impl_->progress = std::move(handler);
 }
-void FFEncoder::Stop(bool) {}
-bool FFEncoder::Running() const { return false; }
+void FFEncoder::SetFinishedHandler(FinishedHandler handler) {
+  std::lock_guard lock(impl_->event_mutex);
+  impl_->finished = std::move(handler);
+}
+
+void FFEncoder::ClearTasks() {
+  if (impl_->running) Stop(true);
+  std::lock_guard lock(impl_->mutex);
+  impl_->tasks.clear();
+  impl_->next_handle = 0;
+}
+
+int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/) {
+  std::lock_guard lock(impl_->mutex);
+  // A source that cannot be opened still uses up its handle, so handles keep
+  // matching the caller's rows (row n = handle n-1) after a failure.
+  const int handle = impl_->next_handle++;
+  media::ReadWatch watch(ReadTimeout, nullptr);
+  std::string problem;
+  avptr::Input input = media::OpenInput(path, &watch, &problem);
+  if (!input) return impl_->SetError(problem);
+  Task task;
+  task.handle = handle;
+  task.source = path;
+  const int v = media::BestStream(input.get(), AVMEDIA_TYPE_VIDEO);
+  const int a = media::BestStream(input.get(), AVMEDIA_TYPE_AUDIO);
+  task.info.has_video = v >= 0;
+  task.info.has_audio = a >= 0;
+  if (!task.info.has_video && !task.info.has_audio) return impl_->SetError("The file holds no audio or video");
+  if (v >= 0) {
+    const AVStream* st = input->streams[v];
+    task.info.facts.width = st->codecpar->width;
+    task.info.facts.height = st->codecpar->height;
+    const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
+    task.info.facts.frame_rate = {rate.num, rate.den};
+  }
+  impl_->tasks[handle] = std::move(task);
+  return handle;
+}
+
+int FFEncoder::SetOutput(int handle, const std::string& path, const std::string& options) {
+  std::lock_guard lock(impl_->mutex);
+  auto it = impl_->tasks.find(handle);
+  if (it == impl_->tasks.end()) return impl_->SetError("No task with handle " + std::to_string(handle));
+  Task& task = it->second;
+  if (path.empty() || path.back() == '/') return impl_->SetError("No output file name given");
+  std::string problem;
+  encoder::Options parsed;
+  if (!encoder::Parse(options, task.info.facts, &parsed, &problem)) return impl_->SetError(problem);
+  encoder::Plan plan;
+  if (!encoder::MakePlan(parsed, path, task.info, &plan, &problem)) return impl_->SetError(problem);
+  const std::string normal = NormalPath(path);
+  if (media::SameFile(task.source, path) || normal == NormalPath(task.source))
+    return impl_->SetError("The output file is the source file itself; it would be destroyed while being read");
+  for (const auto& [other_handle, other] : impl_->tasks) {
+    if (other_handle == handle || !other.ready || other.done) continue;
+    if (NormalPath(other.output) == normal || media::SameFile(other.output, path))
+      return impl_->SetError("Another file in the list is already converted to this output file (task " +
+                             std::to_string(other_handle) + ")");
+  }
+  task.output = path;
+  task.options = parsed;
+  task.ready = true;
+  return 0;
+}
+
+void FFEncoder::CloseInput(int handle) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->tasks.erase(handle);
+}
+
+std::string FFEncoder::LastErrorMessage() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->error;
+}
+
+void FFEncoder::Start(int threads) {
+  if (impl_->running) return;
+  impl_->JoinRunner();
+  std::vector<Task> batch;
+  {
+    std::lock_guard lock(impl_->mutex);
+    for (auto& [handle, task] : impl_->tasks) {
+      if (!task.ready || task.done) continue;
+      task.done = true;
+      batch.push_back(task);
+    }
+  }
+  impl_->stop = false;
+  impl_->running = true;
+  impl_->runner = std::thread(&Impl::RunAll, impl_.get(), std::move(batch), threads, ReadTimeout);
+}
+
+void FFEncoder::Stop(bool wait) {
+  impl_->stop = true;
+  if (wait) impl_->JoinRunner();
+}
+
+bool FFEncoder::Running() const { return impl_->running; }

@@ -1,6 +1,7 @@
 #include "EngineTestUtil.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include "support/Fixtures.h"
 
@@ -36,6 +37,59 @@ QString SampleAudio() {
 void WriteFile(const QString& path, const QByteArray& data) {
   QFile f(path);
   if (f.open(QIODevice::WriteOnly)) f.write(data);
+}
+
+}  // namespace enginetest
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace enginetest {
+
+static double ParseRate(const QString& text) {
+  const QStringList parts = text.split('/');
+  if (parts.size() != 2 || parts[1].toDouble() == 0) return text.toDouble();
+  return parts[0].toDouble() / parts[1].toDouble();
+}
+
+Probed ProbeFile(const QString& path) {
+  Probed p;
+  QString out;
+  const int rc = Fixtures::Run("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-of", "json", path}, &out);
+  if (rc != 0) return p;
+  const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
+  const QJsonObject format = root["format"].toObject();
+  p.format = format["format_name"].toString();
+  p.duration = format["duration"].toString().toDouble();
+  for (const QJsonValue& v : root["streams"].toArray()) {
+    const QJsonObject s = v.toObject();
+    if (s["codec_type"] == "video" && p.video_codec.isEmpty()) {
+      p.video_codec = s["codec_name"].toString();
+      p.width = s["width"].toInt();
+      p.height = s["height"].toInt();
+      p.frame_rate = ParseRate(s["r_frame_rate"].toString());
+      p.dar = s["display_aspect_ratio"].toString();
+    } else if (s["codec_type"] == "audio" && p.audio_codec.isEmpty()) {
+      p.audio_codec = s["codec_name"].toString();
+      p.sample_rate = s["sample_rate"].toString().toInt();
+      p.channels = s["channels"].toInt();
+    }
+  }
+  p.ok = !p.format.isEmpty();
+  return p;
+}
+
+unsigned CornerColour(const QString& path, int x, int y, int w, int h) {
+  QString out;
+  const QString filter = QString("crop=%1:%2:%3:%4,scale=1:1:flags=area,format=rgb24").arg(w).arg(h).arg(x).arg(y);
+  QProcess p;
+  p.start("ffmpeg", {"-v", "error", "-i", path, "-frames:v", "1", "-vf", filter, "-f", "rawvideo", "-"});
+  if (!p.waitForFinished(30000)) return 0xFFFFFFFF;
+  const QByteArray rgb = p.readAllStandardOutput();
+  if (rgb.size() < 3) return 0xFFFFFFFF;
+  return (static_cast<unsigned char>(rgb[0]) << 16) | (static_cast<unsigned char>(rgb[1]) << 8) |
+         static_cast<unsigned char>(rgb[2]);
 }
 
 }  // namespace enginetest

@@ -1,0 +1,445 @@
+#include "engine/EncoderOptions.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+namespace encoder {
+
+bool Tokenize(const std::string& text, std::vector<std::string>* tokens, std::string* error) {
+  tokens->clear();
+  std::string current;
+  bool in_token = false;
+  bool quoted = false;
+  for (char c : text) {
+    if (c == '"') {
+      quoted = !quoted;
+      in_token = true;  // "" is an (empty) token of its own
+    } else if (!quoted && std::isspace(static_cast<unsigned char>(c))) {
+      if (in_token) tokens->push_back(current);
+      current.clear();
+      in_token = false;
+    } else {
+      current += c;
+      in_token = true;
+    }
+  }
+  if (quoted) {
+    *error = "Unclosed quote in the options";
+    return false;
+  }
+  if (in_token) tokens->push_back(current);
+  return true;
+}
+
+namespace {
+
+bool ParseInt(const std::string& text, int64_t min, int64_t max, int64_t* out) {
+  if (text.empty() || text.size() > 18) return false;
+  size_t i = 0;
+  bool negative = false;
+  if (text[0] == '-' || text[0] == '+') {
+    negative = text[0] == '-';
+    i = 1;
+  }
+  if (i == text.size()) return false;
+  int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    value = value * 10 + (text[i] - '0');
+  }
+  if (negative) value = -value;
+  if (value < min || value > max) return false;
+  *out = value;
+  return true;
+}
+
+bool ParseNumber(const std::string& text, double min, double max, double* out) {
+  if (text.empty() || text.size() > 32) return false;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || !std::isfinite(value)) return false;
+  if (value < min || value > max) return false;
+  *out = value;
+  return true;
+}
+
+// "128k", "2048K", "1.5M", "6700".
+bool ParseBitrate(const std::string& text, int64_t* out) {
+  if (text.empty()) return false;
+  double scale = 1;
+  std::string digits = text;
+  const char last = text.back();
+  if (last == 'k' || last == 'K') scale = 1e3;
+  if (last == 'm' || last == 'M') scale = 1e6;
+  if (scale != 1) digits.pop_back();
+  double value = 0;
+  if (!ParseNumber(digits, 0, 1e9, &value)) return false;
+  value *= scale;
+  // 0 (e.g. "0k" for a source without a picture) leaves the encoder's default.
+  if (value < 0 || value > 1e9) return false;
+  *out = static_cast<int64_t>(std::llround(value));
+  return true;
+}
+
+bool ParseSize(const std::string& text, int* w, int* h) {
+  static const std::map<std::string, std::pair<int, int>> kNames = {
+      {"sqcif", {128, 96}}, {"qcif", {176, 144}}, {"cif", {352, 288}}, {"4cif", {704, 576}},
+      {"qvga", {320, 240}}, {"vga", {640, 480}},  {"svga", {800, 600}}, {"hd720", {1280, 720}},
+      {"hd1080", {1920, 1080}}, {"ntsc", {720, 480}}, {"pal", {720, 576}}};
+  if (auto it = kNames.find(text); it != kNames.end()) {
+    *w = it->second.first;
+    *h = it->second.second;
+    return true;
+  }
+  const size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  int64_t a = 0, b = 0;
+  if (!ParseInt(text.substr(0, x), 2, 16384, &a) || !ParseInt(text.substr(x + 1), 2, 16384, &b))
+    return false;
+  *w = static_cast<int>(a);
+  *h = static_cast<int>(b);
+  return true;
+}
+
+// Frame rates: NTSC's decimal spellings map to their exact fractions.
+bool ParseRate(const std::string& text, Ratio* out) {
+  static const std::map<std::string, Ratio> kExact = {
+      {"29.97", {30000, 1001}}, {"23.976", {24000, 1001}}, {"59.94", {60000, 1001}},
+      {"23.98", {24000, 1001}}, {"ntsc", {30000, 1001}},   {"pal", {25, 1}},
+      {"film", {24, 1}}};
+  if (auto it = kExact.find(text); it != kExact.end()) {
+    *out = it->second;
+    return true;
+  }
+  const size_t slash = text.find('/');
+  if (slash != std::string::npos) {
+    int64_t n = 0, d = 0;
+    if (!ParseInt(text.substr(0, slash), 1, 1000000, &n) || !ParseInt(text.substr(slash + 1), 1, 1000000, &d))
+      return false;
+    if (static_cast<double>(n) / d > 1000) return false;
+    *out = {static_cast<int>(n), static_cast<int>(d)};
+    return true;
+  }
+  double value = 0;
+  if (!ParseNumber(text, 0.01, 1000, &value)) return false;
+  *out = {static_cast<int>(std::llround(value * 1000)), 1000};
+  return true;
+}
+
+// "4:3", "16/9" or "1.7778".
+bool ParseAspect(const std::string& text, Ratio* out) {
+  const size_t sep = text.find_first_of(":/");
+  if (sep != std::string::npos) {
+    int64_t a = 0, b = 0;
+    if (!ParseInt(text.substr(0, sep), 1, 100000, &a) || !ParseInt(text.substr(sep + 1), 1, 100000, &b))
+      return false;
+    if (static_cast<double>(a) / b < 0.01 || static_cast<double>(a) / b > 100) return false;
+    *out = {static_cast<int>(a), static_cast<int>(b)};
+    return true;
+  }
+  double value = 0;
+  if (!ParseNumber(text, 0.01, 100, &value)) return false;
+  *out = {static_cast<int>(std::llround(value * 10000)), 10000};
+  return true;
+}
+
+std::vector<std::string> Split(const std::string& text, char sep) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (char c : text) {
+    if (c == sep) {
+      parts.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  parts.push_back(current);
+  return parts;
+}
+
+std::string Trim(const std::string& text) {
+  size_t a = 0, b = text.size();
+  while (a < b && std::isspace(static_cast<unsigned char>(text[a]))) ++a;
+  while (b > a && std::isspace(static_cast<unsigned char>(text[b - 1]))) --b;
+  return text.substr(a, b - a);
+}
+
+bool ParseFilterElement(const std::string& element, VideoFilter* out, std::string* error) {
+  const size_t eq = element.find('=');
+  const std::string name = Trim(element.substr(0, eq));
+  const std::string args = eq == std::string::npos ? "" : Trim(element.substr(eq + 1));
+  const std::vector<std::string> values = Split(args, ':');
+  if (name == "vflip" || name == "hflip") {
+    out->kind = name == "vflip" ? VideoFilter::Kind::VFlip : VideoFilter::Kind::HFlip;
+    if (!args.empty()) *error = "The video filter '" + name + "' takes no value";
+    return args.empty();
+  }
+  if (name == "crop") {
+    int64_t v[4] = {0, 0, 0, 0};
+    const bool ok = values.size() == 4 && ParseInt(values[0], 1, 16384, &v[0]) &&
+                    ParseInt(values[1], 1, 16384, &v[1]) && ParseInt(values[2], 0, 16384, &v[2]) &&
+                    ParseInt(values[3], 0, 16384, &v[3]);
+    if (!ok) {
+      *error = "Bad crop values '" + args + "' (expected width:height:x:y, sizes above 0)";
+      return false;
+    }
+    out->kind = VideoFilter::Kind::Crop;
+    out->width = static_cast<int>(v[0]);
+    out->height = static_cast<int>(v[1]);
+    out->x = static_cast<int>(v[2]);
+    out->y = static_cast<int>(v[3]);
+    return true;
+  }
+  if (name == "scale") {
+    int64_t w = 0, h = 0;
+    if (values.size() != 2 || !ParseInt(values[0], 2, 16384, &w) || !ParseInt(values[1], 2, 16384, &h)) {
+      *error = "Bad scale values '" + args + "' (expected width:height)";
+      return false;
+    }
+    out->kind = VideoFilter::Kind::Scale;
+    out->width = static_cast<int>(w);
+    out->height = static_cast<int>(h);
+    return true;
+  }
+  if (name == "rotate") {
+    double degrees = 0;
+    if (!ParseNumber(args, -360, 360, &degrees)) {
+      *error = "Bad rotation '" + args + "' (expected degrees from -360 to 360)";
+      return false;
+    }
+    out->kind = VideoFilter::Kind::Rotate;
+    out->degrees = degrees;
+    return true;
+  }
+  *error = "Unknown video filter '" + name + "'";
+  return false;
+}
+
+bool ParseFilterChain(const std::string& chain, std::vector<VideoFilter>* out, std::string* error) {
+  out->clear();
+  for (const std::string& element : Split(chain, ',')) {
+    if (Trim(element).empty()) {
+      *error = "Empty element in the video filter chain '" + chain + "'";
+      return false;
+    }
+    VideoFilter filter;
+    if (!ParseFilterElement(element, &filter, error)) return false;
+    out->push_back(filter);
+  }
+  return true;
+}
+
+bool IsX264Preset(const std::string& name) {
+  static const char* const kPresets[] = {"ultrafast", "superfast", "veryfast", "faster", "fast",
+                                         "medium",    "slow",      "slower",   "veryslow", "placebo"};
+  for (const char* p : kPresets)
+    if (name == p) return true;
+  return false;
+}
+
+bool IsPal(const Ratio& rate) {
+  // 25 and 50 fps sources are PAL; everything else is treated as NTSC.
+  const double v = rate.Value();
+  return std::fabs(v - 25) < 0.01 || std::fabs(v - 50) < 0.01;
+}
+
+// The standard stream settings of the VCD, SVCD and DVD targets.
+bool ApplyTarget(const std::string& name, const SourceFacts& source, Options* o, std::string* error) {
+  std::string kind = name;
+  int norm = -1;  // 0 PAL, 1 NTSC, 2 film
+  for (const auto& [prefix, value] : {std::pair<std::string, int>{"pal-", 0}, {"ntsc-", 1}, {"film-", 2}}) {
+    if (name.rfind(prefix, 0) == 0) {
+      norm = value;
+      kind = name.substr(prefix.size());
+    }
+  }
+  if (kind != "vcd" && kind != "svcd" && kind != "dvd") {
+    *error = "Unknown target '" + name + "'";
+    return false;
+  }
+  if (norm < 0) norm = IsPal(source.frame_rate) ? 0 : 1;
+  const bool pal = norm == 0;
+  o->target = name;
+  o->frame_rate = pal ? Ratio{25, 1} : norm == 2 ? Ratio{24000, 1001} : Ratio{30000, 1001};
+  o->gop = pal ? 15 : 18;
+  o->channels = 2;
+  if (kind == "vcd") {
+    o->video_codec = "mpeg1video";
+    o->audio_codec = "mp2";
+    o->format = "vcd";
+    o->width = 352;
+    o->height = pal ? 288 : 240;
+    o->video_bitrate = o->max_rate = o->min_rate = 1150000;
+    o->buffer_size = 40 * 1024 * 8;
+    o->audio_bitrate = 224000;
+    o->sample_rate = 44100;
+    o->packet_size = 2324;
+    o->mux_rate = 2352 * 75 * 8;
+  } else if (kind == "svcd") {
+    o->video_codec = "mpeg2video";
+    o->audio_codec = "mp2";
+    o->format = "svcd";
+    o->width = 480;
+    o->height = pal ? 576 : 480;
+    o->video_bitrate = 2040000;
+    o->max_rate = 2516000;
+    o->min_rate = 0;
+    o->buffer_size = 224 * 1024 * 8;
+    o->audio_bitrate = 224000;
+    o->sample_rate = 44100;
+    o->packet_size = 2324;
+  } else {
+    o->video_codec = "mpeg2video";
+    o->audio_codec = "ac3";
+    o->format = "dvd";
+    o->width = 720;
+    o->height = pal ? 576 : 480;
+    o->video_bitrate = 6000000;
+    o->max_rate = 9000000;
+    o->min_rate = 0;
+    o->buffer_size = 224 * 1024 * 8;
+    o->audio_bitrate = 448000;
+    o->sample_rate = 48000;
+    o->packet_size = 2048;
+    o->mux_rate = 10080 * 1000;
+  }
+  return true;
+}
+
+std::string CodecName(const std::string& name) {
+  // The old external AAC encoder is gone; the native one takes its place.
+  return name == "libfaac" ? "aac" : name;
+}
+
+using Handler = std::function<bool(const std::string& value, Options* o, std::string* error)>;
+
+struct OptionInfo {
+  bool takes_value;
+  Handler handle;
+};
+
+bool Refuse(const std::string& option, const std::string& value, std::string* error,
+            const std::string& expected) {
+  *error = "Bad value '" + value + "' for option " + option + " (" + expected + ")";
+  return false;
+}
+
+std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
+  std::map<std::string, OptionInfo> table;
+  auto codec = [](bool video) {
+    return [video](const std::string& v, Options* o, std::string* e) {
+      if (v.empty() || v.find_first_of(" \t/\\") != std::string::npos)
+        return Refuse(video ? "-vcodec" : "-acodec", v, e, "an encoder name");
+      (video ? o->video_codec : o->audio_codec) = CodecName(v);
+      return true;
+    };
+  };
+  auto bitrate = [](bool video) {
+    return [video](const std::string& v, Options* o, std::string* e) {
+      if (!ParseBitrate(v, video ? &o->video_bitrate : &o->audio_bitrate))
+        return Refuse(video ? "-vb" : "-ab", v, e, "bits per second, e.g. 128k");
+      return true;
+    };
+  };
+  table["-vcodec"] = {true, codec(true)};
+  table["-c:v"] = table["-vcodec"];
+  table["-acodec"] = {true, codec(false)};
+  table["-c:a"] = table["-acodec"];
+  table["-vb"] = {true, bitrate(true)};
+  table["-b:v"] = table["-vb"];
+  table["-ab"] = {true, bitrate(false)};
+  table["-b:a"] = table["-ab"];
+  table["-ar"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                    int64_t n = 0;
+                    if (!ParseInt(v, 1000, 384000, &n)) return Refuse("-ar", v, e, "a sample rate in Hz");
+                    o->sample_rate = static_cast<int>(n);
+                    return true;
+                  }};
+  table["-ac"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                    int64_t n = 0;
+                    if (!ParseInt(v, 1, 8, &n)) return Refuse("-ac", v, e, "a channel count from 1 to 8");
+                    o->channels = static_cast<int>(n);
+                    return true;
+                  }};
+  table["-s"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                   if (!ParseSize(v, &o->width, &o->height))
+                     return Refuse("-s", v, e, "a picture size such as 640x480");
+                   return true;
+                 }};
+  table["-r"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                   if (!ParseRate(v, &o->frame_rate)) return Refuse("-r", v, e, "a frame rate such as 25 or 29.97");
+                   return true;
+                 }};
+  table["-aspect"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                        if (!ParseAspect(v, &o->aspect)) return Refuse("-aspect", v, e, "an aspect such as 16:9");
+                        return true;
+                      }};
+  table["-vn"] = {false, [](const std::string&, Options* o, std::string*) { return o->no_video = true; }};
+  table["-an"] = {false, [](const std::string&, Options* o, std::string*) { return o->no_audio = true; }};
+  table["-f"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                   if (v.empty() || v.find_first_of(" \t/\\,") != std::string::npos)
+                     return Refuse("-f", v, e, "a container name");
+                   o->format = v;
+                   return true;
+                 }};
+  table["-vpre"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                      const std::string prefix = "libx264-";
+                      std::string preset = v.rfind(prefix, 0) == 0 ? v.substr(prefix.size()) : v;
+                      if (preset == "default" || preset == "normal") preset = "medium";
+                      if (!IsX264Preset(preset)) return Refuse("-vpre", v, e, "an x264 preset such as libx264-veryfast");
+                      o->x264_preset = preset;
+                      return true;
+                    }};
+  table["-target"] = {true, [&source](const std::string& v, Options* o, std::string* e) {
+                        return ApplyTarget(v, source, o, e);
+                      }};
+  table["-vf"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                    return ParseFilterChain(v, &o->filters, e);
+                  }};
+  return table;
+}
+
+}  // namespace
+
+bool Parse(const std::string& text, const SourceFacts& source, Options* out, std::string* error) {
+  *out = Options{};
+  std::vector<std::string> tokens;
+  if (!Tokenize(text, &tokens, error)) return false;
+  const auto table = OptionTable(source);
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const std::string& name = tokens[i];
+    auto it = table.find(name);
+    if (it == table.end()) {
+      *error = name.size() > 1 && name[0] == '-' ? "Unknown option " + name
+                                                  : "Unexpected value '" + name + "' in the options";
+      return false;
+    }
+    std::string value;
+    if (it->second.takes_value) {
+      if (i + 1 >= tokens.size()) {
+        *error = "Option " + name + " needs a value";
+        return false;
+      }
+      value = tokens[++i];
+    }
+    if (!it->second.handle(value, out, error)) return false;
+  }
+  return true;
+}
+
+int QuarterTurns(const std::vector<VideoFilter>& filters) {
+  int turns = 0;
+  for (const VideoFilter& f : filters) {
+    if (f.kind != VideoFilter::Kind::Rotate) continue;
+    const double q = f.degrees / 90.0;
+    if (std::fabs(q - std::round(q)) > 1e-9) continue;
+    turns += static_cast<int>(std::lround(q));
+  }
+  return ((turns % 4) + 4) % 4;
+}
+
+}  // namespace encoder

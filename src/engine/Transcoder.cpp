@@ -1,0 +1,756 @@
+#include "engine/Transcoder.h"
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "engine/AVPointers.h"
+#include "engine/MediaInput.h"
+
+namespace encoder {
+namespace {
+
+std::string MediaWord(AVMediaType type) { return type == AVMEDIA_TYPE_VIDEO ? "video" : "audio"; }
+
+const AVCodec* FindEncoder(const std::string& name, AVMediaType type, std::string* error) {
+  const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
+  if (!codec) {
+    // Also accept a codec name ("mp3") where an encoder name ("libmp3lame") is usual.
+    if (const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(name.c_str()))
+      codec = avcodec_find_encoder(desc->id);
+  }
+  if (!codec) {
+    *error = "Unknown " + MediaWord(type) + " encoder '" + name + "'";
+    return nullptr;
+  }
+  if (codec->type != type) {
+    *error = "'" + name + "' is not a " + MediaWord(type) + " encoder";
+    return nullptr;
+  }
+  return codec;
+}
+
+// Our own codec choice per container where the library's default differs.
+AVCodecID PreferredCodec(const AVOutputFormat* format, AVMediaType type) {
+  static const std::map<std::string, std::pair<AVCodecID, AVCodecID>> kDefaults = {
+      {"mp4", {AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC}},
+      {"mov", {AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC}},
+      {"ipod", {AV_CODEC_ID_NONE, AV_CODEC_ID_AAC}},
+      {"adts", {AV_CODEC_ID_NONE, AV_CODEC_ID_AAC}},
+      {"mpeg", {AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_MP2}},
+      {"vcd", {AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_MP2}},
+      {"svcd", {AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_MP2}},
+      {"dvd", {AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_AC3}},
+      {"vob", {AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_AC3}},
+      {"flv", {AV_CODEC_ID_FLV1, AV_CODEC_ID_MP3}},
+      {"swf", {AV_CODEC_ID_FLV1, AV_CODEC_ID_MP3}},
+      {"3gp", {AV_CODEC_ID_H263, AV_CODEC_ID_AMR_NB}},
+      {"rm", {AV_CODEC_ID_RV20, AV_CODEC_ID_AC3}},
+      {"ac3", {AV_CODEC_ID_NONE, AV_CODEC_ID_AC3}},
+      {"mp2", {AV_CODEC_ID_NONE, AV_CODEC_ID_MP2}},
+      {"mp3", {AV_CODEC_ID_NONE, AV_CODEC_ID_MP3}},
+      {"wav", {AV_CODEC_ID_NONE, AV_CODEC_ID_PCM_S16LE}},
+      {"aiff", {AV_CODEC_ID_NONE, AV_CODEC_ID_PCM_S16BE}},
+      {"flac", {AV_CODEC_ID_NONE, AV_CODEC_ID_FLAC}},
+      {"ogg", {AV_CODEC_ID_NONE, AV_CODEC_ID_VORBIS}},
+      {"asf", {AV_CODEC_ID_MSMPEG4V2, AV_CODEC_ID_WMAV2}},
+  };
+  auto it = kDefaults.find(format->name);
+  if (it == kDefaults.end()) return AV_CODEC_ID_NONE;
+  return type == AVMEDIA_TYPE_VIDEO ? it->second.first : it->second.second;
+}
+
+// Containers that hold sound only (some list a picture codec for cover art).
+bool AudioOnlyContainer(const AVOutputFormat* format) {
+  const AVCodecID video = format->video_codec;
+  if (video == AV_CODEC_ID_NONE || video == AV_CODEC_ID_PNG || video == AV_CODEC_ID_MJPEG) return true;
+  return PreferredCodec(format, AVMEDIA_TYPE_VIDEO) == AV_CODEC_ID_NONE &&
+         PreferredCodec(format, AVMEDIA_TYPE_AUDIO) != AV_CODEC_ID_NONE;
+}
+
+const AVCodec* DefaultEncoder(const AVOutputFormat* format, const std::string& path, AVMediaType type,
+                              std::string* error) {
+  AVCodecID id = PreferredCodec(format, type);
+  if (id == AV_CODEC_ID_NONE) id = av_guess_codec(format, nullptr, path.c_str(), nullptr, type);
+  const AVCodec* codec = id == AV_CODEC_ID_NONE ? nullptr : avcodec_find_encoder(id);
+  if (!codec)
+    *error = "No " + MediaWord(type) + " encoder is available for the '" + format->name + "' container";
+  return codec;
+}
+
+bool CheckContainerHolds(const AVOutputFormat* format, const AVCodec* codec, std::string* error) {
+  // 0 means "known not to fit"; a negative answer means the container has no list.
+  if (avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) != 0) return true;
+  *error = std::string("The '") + format->name + "' container cannot hold " + avcodec_get_name(codec->id) + " " +
+           MediaWord(codec->type);
+  return false;
+}
+
+bool ResolveFormat(const Options& options, const std::string& path, const AVOutputFormat** format,
+                   std::string* error) {
+  if (!options.format.empty()) {
+    *format = av_guess_format(options.format.c_str(), nullptr, nullptr);
+    if (!*format) *error = "Unknown output format '" + options.format + "'";
+  } else {
+    *format = av_guess_format(nullptr, path.c_str(), nullptr);
+    if (!*format) *error = "Cannot tell the output format from the file name '" + path + "'";
+  }
+  return *format != nullptr;
+}
+
+// The five picture sizes H.263 can code; others are mapped to the nearest.
+void NearestH263Size(int* width, int* height) {
+  static const int kSizes[][2] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
+  const double area = static_cast<double>(*width) * *height;
+  double best = 1e300;
+  for (const auto& s : kSizes) {
+    const double d = std::fabs(std::log(s[0] * s[1] / area));
+    if (d < best) {
+      best = d;
+      *width = s[0];
+      *height = s[1];
+    }
+  }
+}
+
+}  // namespace
+
+bool OutputSize(const Options& options, const AVCodec* codec, int source_width, int source_height,
+                int* width, int* height, std::string* error) {
+  int w = source_width, h = source_height;
+  if (w <= 0 || h <= 0) {
+    *error = "The video stream has no picture size";
+    return false;
+  }
+  for (const VideoFilter& f : options.filters) {
+    if (f.kind == VideoFilter::Kind::Crop) {
+      if (f.x + f.width > w || f.y + f.height > h) {
+        *error = "The crop area " + std::to_string(f.width) + "x" + std::to_string(f.height) + " at " +
+                 std::to_string(f.x) + "," + std::to_string(f.y) + " does not fit the " + std::to_string(w) +
+                 "x" + std::to_string(h) + " picture";
+        return false;
+      }
+      w = f.width;
+      h = f.height;
+    } else if (f.kind == VideoFilter::Kind::Scale) {
+      w = f.width;
+      h = f.height;
+    } else if (f.kind == VideoFilter::Kind::Rotate && QuarterTurns({f}) % 2 == 1) {
+      std::swap(w, h);
+    }
+  }
+  if (options.width > 0 && options.height > 0) {
+    // -s names the picture before it is turned, so a quarter turn still yields a
+    // portrait picture instead of squeezing it back into landscape.
+    const bool swapped = QuarterTurns(options.filters) % 2 == 1;
+    w = swapped ? options.height : options.width;
+    h = swapped ? options.width : options.height;
+  }
+  if (codec && codec->id == AV_CODEC_ID_H263) {
+    NearestH263Size(&w, &h);
+  } else {
+    w = std::max(2, w & ~1);  // 4:2:0 pictures need even sizes
+    h = std::max(2, h & ~1);
+  }
+  *width = w;
+  *height = h;
+  return true;
+}
+
+bool MakePlan(const Options& options, const std::string& output_path, const SourceInfo& source, Plan* plan,
+              std::string* error) {
+  *plan = Plan{};
+  if (!ResolveFormat(options, output_path, &plan->format, error)) return false;
+  const bool want_video = source.has_video && !options.no_video && !AudioOnlyContainer(plan->format);
+  const bool want_audio = source.has_audio && !options.no_audio;
+  if (want_video) {
+    plan->video = options.video_codec.empty()
+                      ? DefaultEncoder(plan->format, output_path, AVMEDIA_TYPE_VIDEO, error)
+                      : FindEncoder(options.video_codec, AVMEDIA_TYPE_VIDEO, error);
+    if (!plan->video || !CheckContainerHolds(plan->format, plan->video, error)) return false;
+    if (!OutputSize(options, plan->video, source.facts.width, source.facts.height, &plan->width, &plan->height,
+                    error))
+      return false;
+  }
+  if (want_audio) {
+    plan->audio = options.audio_codec.empty()
+                      ? DefaultEncoder(plan->format, output_path, AVMEDIA_TYPE_AUDIO, error)
+                      : FindEncoder(options.audio_codec, AVMEDIA_TYPE_AUDIO, error);
+    if (!plan->audio || !CheckContainerHolds(plan->format, plan->audio, error)) return false;
+  }
+  if (!plan->video && !plan->audio) {
+    *error = "Nothing to convert: the output would hold neither video nor audio";
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One source stream on its way to the output: decoder, filters, encoder.
+struct Lane {
+  AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
+  AVStream* in = nullptr;
+  AVStream* out = nullptr;
+  avptr::Codec decoder;
+  avptr::Codec encoder;
+  avptr::Graph graph;
+  AVFilterContext* source = nullptr;
+  AVFilterContext* sink = nullptr;
+  int64_t start_offset = 0;         // source start time in the stream's time base
+  int64_t next_pts = AV_NOPTS_VALUE;  // audio: running sample count; video: guess for frames without one
+  int64_t frames_decoded = 0;
+  int64_t packets_written = 0;
+};
+
+std::string TempPathFor(const std::string& output) {
+  static std::atomic<unsigned> counter{0};
+  const size_t slash = output.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : output.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? output : output.substr(slash + 1);
+  return folder + "." + name + "." + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".part";
+}
+
+AVRational NearestSupportedRate(const AVCodec* codec, AVRational rate) {
+  if (codec->supported_framerates) {
+    const int index = av_find_nearest_q_idx(rate, codec->supported_framerates);
+    return codec->supported_framerates[index];
+  }
+  // Some encoders (MPEG-4 Part 2) cannot code a time base above 16 bits.
+  if (rate.num > 65535 || rate.den > 65535) av_reduce(&rate.num, &rate.den, rate.num, rate.den, 65535);
+  return rate;
+}
+
+AVPixelFormat ChoosePixelFormat(const AVCodec* codec, AVPixelFormat source) {
+  if (!codec->pix_fmts) return source == AV_PIX_FMT_NONE ? AV_PIX_FMT_YUV420P : source;
+  for (const AVPixelFormat* p = codec->pix_fmts; *p != AV_PIX_FMT_NONE; ++p)
+    if (*p == source) return source;
+  const AVPixelFormat best = avcodec_find_best_pix_fmt_of_list(codec->pix_fmts, source, 0, nullptr);
+  return best == AV_PIX_FMT_NONE ? codec->pix_fmts[0] : best;
+}
+
+AVSampleFormat ChooseSampleFormat(const AVCodec* codec, AVSampleFormat source) {
+  if (!codec->sample_fmts) return source;
+  for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f)
+    if (*f == source) return source;
+  return codec->sample_fmts[0];
+}
+
+int ChooseSampleRate(const AVCodec* codec, int wanted) {
+  if (!codec->supported_samplerates) return wanted;
+  int best = codec->supported_samplerates[0];
+  for (const int* r = codec->supported_samplerates; *r; ++r)
+    if (std::abs(*r - wanted) < std::abs(best - wanted)) best = *r;
+  return best;
+}
+
+// The channel layout to encode: the wanted count if the encoder takes it, else
+// the nearest count it does take.
+AVChannelLayout ChooseLayout(const AVCodec* codec, int channels) {
+  AVChannelLayout layout{};
+  av_channel_layout_default(&layout, channels);
+  if (!codec->ch_layouts) return layout;
+  const AVChannelLayout* best = nullptr;
+  for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
+    if (!av_channel_layout_compare(l, &layout)) return layout;
+    if (!best || std::abs(l->nb_channels - channels) < std::abs(best->nb_channels - channels)) best = l;
+  }
+  if (best) av_channel_layout_copy(&layout, best);
+  return layout;
+}
+
+std::string LayoutName(const AVChannelLayout& layout) {
+  char buffer[128] = {0};
+  if (av_channel_layout_describe(&layout, buffer, sizeof buffer) < 0) return "stereo";
+  return buffer;
+}
+
+std::string Fraction(AVRational r) { return std::to_string(r.num) + "/" + std::to_string(r.den); }
+
+// The -vf chain in libavfilter syntax (rotation in degrees clockwise).
+std::string UserChain(const std::vector<VideoFilter>& filters) {
+  std::string chain;
+  auto add = [&chain](const std::string& piece) { chain += (chain.empty() ? "" : ",") + piece; };
+  for (const VideoFilter& f : filters) {
+    switch (f.kind) {
+      case VideoFilter::Kind::Crop:
+        add("crop=" + std::to_string(f.width) + ":" + std::to_string(f.height) + ":" + std::to_string(f.x) + ":" +
+            std::to_string(f.y) + ":exact=1");
+        break;
+      case VideoFilter::Kind::Scale:
+        add("scale=" + std::to_string(f.width) + ":" + std::to_string(f.height));
+        break;
+      case VideoFilter::Kind::VFlip: add("vflip"); break;
+      case VideoFilter::Kind::HFlip: add("hflip"); break;
+      case VideoFilter::Kind::Rotate: {
+        const double q = f.degrees / 90.0;
+        if (std::fabs(q - std::round(q)) < 1e-9) {
+          const int turns = QuarterTurns({f});
+          if (turns == 1) add("transpose=clock");
+          if (turns == 2) add("hflip,vflip");
+          if (turns == 3) add("transpose=cclock");
+        } else {
+          char angle[64];
+          std::snprintf(angle, sizeof angle, "rotate=angle=%.9f", f.degrees * M_PI / 180.0);
+          add(angle);
+        }
+        break;
+      }
+    }
+  }
+  return chain;
+}
+
+class Session {
+ public:
+  Session(const Job& job, std::string* error) : job_(job), error_(error), watch_(job.read_timeout_ms, job.stop) {}
+  ~Session() { DiscardTemp(); }
+  Outcome Run();
+
+ private:
+  bool Fail(const std::string& text) {
+    if (error_->empty()) *error_ = text;
+    return false;
+  }
+  bool Stopped() const { return job_.stop && job_.stop->load(); }
+  bool OpenSource();
+  bool OpenLane(Lane& lane, int index, const AVCodec* encoder);
+  bool OpenDecoder(Lane& lane);
+  bool SetUpVideo(Lane& lane, const AVCodec* codec);
+  bool SetUpAudio(Lane& lane, const AVCodec* codec);
+  bool BuildGraph(Lane& lane, const char* source_filter, const std::string& source_args, const char* sink_filter,
+                  const std::string& chain);
+  bool OpenEncoder(Lane& lane);
+  bool OpenOutput();
+  bool Pump();
+  bool DecodePacket(Lane& lane, const AVPacket* packet);
+  bool FilterFrame(Lane& lane, AVFrame* frame);
+  bool EncodeFrame(Lane& lane, AVFrame* frame);
+  bool WritePacket(Lane& lane, AVPacket* packet);
+  bool Flush(Lane& lane);
+  bool Close();
+  void ReportProgress(const AVPacket* packet, const Lane& lane, bool force);
+  void DiscardTemp();
+
+  const Job& job_;
+  std::string* error_;
+  media::ReadWatch watch_;
+  Plan plan_;
+  avptr::Input input_;
+  avptr::Output output_;
+  std::vector<Lane> lanes_;
+  std::vector<int> lane_of_stream_;
+  std::string temp_path_;
+  int64_t total_us_ = 0;
+  Clock::time_point last_report_{};
+  avptr::Frame frame_{av_frame_alloc()};
+  avptr::Frame filtered_{av_frame_alloc()};
+  avptr::Packet packet_{av_packet_alloc()};
+  avptr::Packet encoded_{av_packet_alloc()};
+};
+
+bool Session::OpenSource() {
+  std::string problem;
+  input_ = media::OpenInput(job_.source, &watch_, &problem);
+  if (!input_) return Fail(problem);
+  total_us_ = media::EstimateDuration(input_.get(), job_.source);
+  SourceInfo info;
+  const int v = media::BestStream(input_.get(), AVMEDIA_TYPE_VIDEO);
+  const int a = media::BestStream(input_.get(), AVMEDIA_TYPE_AUDIO);
+  info.has_video = v >= 0;
+  info.has_audio = a >= 0;
+  if (v >= 0) {
+    info.facts.width = input_->streams[v]->codecpar->width;
+    info.facts.height = input_->streams[v]->codecpar->height;
+  }
+  if (!MakePlan(job_.options, job_.output, info, &plan_, &problem)) return Fail(problem);
+  lane_of_stream_.assign(input_->nb_streams, -1);
+  // Streams we do not convert are not even demuxed.
+  for (unsigned i = 0; i < input_->nb_streams; ++i)
+    if (static_cast<int>(i) != (plan_.video ? v : -1) && static_cast<int>(i) != (plan_.audio ? a : -1))
+      input_->streams[i]->discard = AVDISCARD_ALL;
+  lanes_.reserve(2);
+  if (plan_.video && !OpenLane(lanes_.emplace_back(), v, plan_.video)) return false;
+  if (plan_.audio && !OpenLane(lanes_.emplace_back(), a, plan_.audio)) return false;
+  return true;
+}
+
+bool Session::OpenLane(Lane& lane, int index, const AVCodec* encoder) {
+  lane.in = input_->streams[index];
+  lane.type = lane.in->codecpar->codec_type;
+  lane_of_stream_[index] = static_cast<int>(lanes_.size()) - 1;
+  if (input_->start_time != AV_NOPTS_VALUE)
+    lane.start_offset = av_rescale_q(input_->start_time, AV_TIME_BASE_Q, lane.in->time_base);
+  if (!OpenDecoder(lane)) return false;
+  return lane.type == AVMEDIA_TYPE_VIDEO ? SetUpVideo(lane, encoder) : SetUpAudio(lane, encoder);
+}
+
+bool Session::OpenDecoder(Lane& lane) {
+  const AVCodec* codec = avcodec_find_decoder(lane.in->codecpar->codec_id);
+  if (!codec)
+    return Fail(std::string("No decoder for the source's ") + avcodec_get_name(lane.in->codecpar->codec_id) + " " +
+                MediaWord(lane.type));
+  lane.decoder.reset(avcodec_alloc_context3(codec));
+  if (!lane.decoder) return Fail("Out of memory");
+  int rc = avcodec_parameters_to_context(lane.decoder.get(), lane.in->codecpar);
+  if (rc < 0) return Fail("Cannot set up the decoder: " + avptr::ErrorText(rc));
+  lane.decoder->pkt_timebase = lane.in->time_base;
+  if (lane.type == AVMEDIA_TYPE_VIDEO) {
+    lane.decoder->framerate = av_guess_frame_rate(input_.get(), lane.in, nullptr);
+    lane.decoder->thread_count = job_.threads;
+  } else {
+    lane.decoder->thread_count = 1;
+  }
+  rc = avcodec_open2(lane.decoder.get(), codec, nullptr);
+  if (rc < 0) return Fail("Cannot open the " + MediaWord(lane.type) + " decoder: " + avptr::ErrorText(rc));
+  return true;
+}
+
+bool Session::BuildGraph(Lane& lane, const char* source_filter, const std::string& source_args,
+                         const char* sink_filter, const std::string& chain) {
+  lane.graph.reset(avfilter_graph_alloc());
+  if (!lane.graph) return Fail("Out of memory");
+  lane.graph->nb_threads = 1;
+  int rc = avfilter_graph_create_filter(&lane.source, avfilter_get_by_name(source_filter), "in", source_args.c_str(),
+                                        nullptr, lane.graph.get());
+  if (rc >= 0)
+    rc = avfilter_graph_create_filter(&lane.sink, avfilter_get_by_name(sink_filter), "out", nullptr, nullptr,
+                                      lane.graph.get());
+  if (rc < 0) return Fail("Cannot set up the " + MediaWord(lane.type) + " filters: " + avptr::ErrorText(rc));
+  avptr::InOut outputs(avfilter_inout_alloc());
+  avptr::InOut inputs(avfilter_inout_alloc());
+  if (!outputs || !inputs) return Fail("Out of memory");
+  outputs->name = av_strdup("in");
+  outputs->filter_ctx = lane.source;
+  inputs->name = av_strdup("out");
+  inputs->filter_ctx = lane.sink;
+  AVFilterInOut* in_raw = inputs.release();
+  AVFilterInOut* out_raw = outputs.release();
+  rc = avfilter_graph_parse_ptr(lane.graph.get(), chain.c_str(), &in_raw, &out_raw, nullptr);
+  avfilter_inout_free(&in_raw);
+  avfilter_inout_free(&out_raw);
+  if (rc >= 0) rc = avfilter_graph_config(lane.graph.get(), nullptr);
+  if (rc < 0) return Fail("Cannot set up the " + MediaWord(lane.type) + " filters: " + avptr::ErrorText(rc));
+  return true;
+}
+
+bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
+  const AVCodecContext* dec = lane.decoder.get();
+  const Options& o = job_.options;
+  if (dec->width <= 0 || dec->height <= 0 || dec->pix_fmt == AV_PIX_FMT_NONE)
+    return Fail("The source's video stream has no usable picture format");
+  std::string problem;
+  if (!OutputSize(o, codec, dec->width, dec->height, &plan_.width, &plan_.height, &problem)) return Fail(problem);
+  AVRational rate = o.frame_rate.Set() ? AVRational{o.frame_rate.num, o.frame_rate.den} : dec->framerate;
+  if (rate.num <= 0 || rate.den <= 0) rate = {25, 1};
+  rate = NearestSupportedRate(codec, rate);
+  const AVPixelFormat pix = ChoosePixelFormat(codec, dec->pix_fmt);
+  AVRational sar = dec->sample_aspect_ratio.num > 0 ? dec->sample_aspect_ratio : AVRational{1, 1};
+
+  const std::string args = "video_size=" + std::to_string(dec->width) + "x" + std::to_string(dec->height) +
+                           ":pix_fmt=" + std::to_string(dec->pix_fmt) + ":time_base=" + Fraction(lane.in->time_base) +
+                           ":pixel_aspect=" + Fraction(sar);
+  std::string chain = "fps=fps=" + Fraction(rate);
+  const std::string user = UserChain(o.filters);
+  if (!user.empty()) chain += "," + user;
+  chain += ",scale=" + std::to_string(plan_.width) + ":" + std::to_string(plan_.height);
+  if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
+  chain += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(pix);
+  if (!BuildGraph(lane, "buffer", args, "buffersink", chain)) return false;
+
+  lane.encoder.reset(avcodec_alloc_context3(codec));
+  if (!lane.encoder) return Fail("Out of memory");
+  AVCodecContext* enc = lane.encoder.get();
+  enc->width = av_buffersink_get_w(lane.sink);
+  enc->height = av_buffersink_get_h(lane.sink);
+  enc->pix_fmt = static_cast<AVPixelFormat>(av_buffersink_get_format(lane.sink));
+  enc->sample_aspect_ratio = av_buffersink_get_sample_aspect_ratio(lane.sink);
+  enc->time_base = av_buffersink_get_time_base(lane.sink);
+  enc->framerate = rate;
+  if (o.video_bitrate > 0) enc->bit_rate = o.video_bitrate;
+  if (o.gop >= 0) enc->gop_size = o.gop;
+  if (o.max_rate > 0) enc->rc_max_rate = o.max_rate;
+  if (o.min_rate >= 0) enc->rc_min_rate = o.min_rate;
+  if (o.buffer_size > 0) enc->rc_buffer_size = static_cast<int>(o.buffer_size);
+  enc->thread_count = job_.threads;
+  if (!o.x264_preset.empty() && std::string(codec->name) == "libx264")
+    av_opt_set(enc->priv_data, "preset", o.x264_preset.c_str(), 0);
+  return OpenEncoder(lane);
+}
+
+bool Session::SetUpAudio(Lane& lane, const AVCodec* codec) {
+  AVCodecContext* dec = lane.decoder.get();
+  const Options& o = job_.options;
+  if (dec->sample_rate <= 0 || dec->sample_fmt == AV_SAMPLE_FMT_NONE || dec->ch_layout.nb_channels <= 0)
+    return Fail("The source's audio stream has no usable sample format");
+  if (dec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
+    const int channels = dec->ch_layout.nb_channels;
+    av_channel_layout_uninit(&dec->ch_layout);
+    av_channel_layout_default(&dec->ch_layout, channels);
+  }
+  const int rate = ChooseSampleRate(codec, o.sample_rate > 0 ? o.sample_rate : dec->sample_rate);
+  AVChannelLayout layout = ChooseLayout(codec, o.channels > 0 ? o.channels : std::min(dec->ch_layout.nb_channels, 8));
+  const AVSampleFormat format = ChooseSampleFormat(codec, dec->sample_fmt);
+
+  const std::string args = "time_base=1/" + std::to_string(dec->sample_rate) +
+                           ":sample_rate=" + std::to_string(dec->sample_rate) +
+                           ":sample_fmt=" + av_get_sample_fmt_name(dec->sample_fmt) +
+                           ":channel_layout=" + LayoutName(dec->ch_layout);
+  const std::string chain = "aresample=" + std::to_string(rate) +
+                            ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
+                            ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + LayoutName(layout);
+  av_channel_layout_uninit(&layout);
+  if (!BuildGraph(lane, "abuffer", args, "abuffersink", chain)) return false;
+
+  lane.encoder.reset(avcodec_alloc_context3(codec));
+  if (!lane.encoder) return Fail("Out of memory");
+  AVCodecContext* enc = lane.encoder.get();
+  enc->sample_fmt = static_cast<AVSampleFormat>(av_buffersink_get_format(lane.sink));
+  enc->sample_rate = av_buffersink_get_sample_rate(lane.sink);
+  int rc = av_buffersink_get_ch_layout(lane.sink, &enc->ch_layout);
+  if (rc < 0) return Fail("Cannot set up the audio encoder: " + avptr::ErrorText(rc));
+  enc->time_base = {1, enc->sample_rate};
+  if (o.audio_bitrate > 0) enc->bit_rate = o.audio_bitrate;
+  enc->thread_count = 1;
+  if (!OpenEncoder(lane)) return false;
+  if (!(codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
+    av_buffersink_set_frame_size(lane.sink, enc->frame_size);
+  return true;
+}
+
+bool Session::OpenEncoder(Lane& lane) {
+  AVCodecContext* enc = lane.encoder.get();
+  if (plan_.format->flags & AVFMT_GLOBALHEADER) enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+  int rc = avcodec_open2(enc, enc->codec, nullptr);
+  if (rc < 0) {
+    std::string what = std::string("The ") + enc->codec->name + " encoder refused the settings";
+    if (lane.type == AVMEDIA_TYPE_AUDIO)
+      what += " (" + std::to_string(enc->sample_rate) + " Hz, " + std::to_string(enc->ch_layout.nb_channels) +
+              " channels, " + std::to_string(enc->bit_rate / 1000) + " kb/s)";
+    else
+      what += " (" + std::to_string(enc->width) + "x" + std::to_string(enc->height) + ", " +
+              std::to_string(enc->bit_rate / 1000) + " kb/s)";
+    return Fail(what + ": " + avptr::ErrorText(rc));
+  }
+  return true;
+}
+
+bool Session::OpenOutput() {
+  AVFormatContext* raw = nullptr;
+  int rc = avformat_alloc_output_context2(&raw, plan_.format, nullptr, job_.output.c_str());
+  if (rc < 0 || !raw) return Fail("Cannot set up the output: " + avptr::ErrorText(rc));
+  output_.reset(raw);
+  for (Lane& lane : lanes_) {
+    lane.out = avformat_new_stream(raw, nullptr);
+    if (!lane.out) return Fail("Out of memory");
+    rc = avcodec_parameters_from_context(lane.out->codecpar, lane.encoder.get());
+    if (rc < 0) return Fail("Cannot set up the output stream: " + avptr::ErrorText(rc));
+    lane.out->time_base = lane.encoder->time_base;
+    if (lane.type == AVMEDIA_TYPE_VIDEO) {
+      lane.out->avg_frame_rate = lane.encoder->framerate;
+      lane.out->sample_aspect_ratio = lane.encoder->sample_aspect_ratio;
+    }
+  }
+  const Options& o = job_.options;
+  if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
+  if (o.mux_rate > 0 && raw->priv_data) av_opt_set_int(raw->priv_data, "muxrate", o.mux_rate, 0);
+  raw->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
+  if (!(plan_.format->flags & AVFMT_NOFILE)) {
+    temp_path_ = TempPathFor(job_.output);
+    rc = avio_open(&raw->pb, media::FileUrl(temp_path_).c_str(), AVIO_FLAG_WRITE);
+    if (rc < 0) {
+      temp_path_.clear();
+      return Fail("Cannot write to the output folder: " + avptr::ErrorText(rc));
+    }
+  }
+  rc = avformat_write_header(raw, nullptr);
+  if (rc < 0) return Fail("Cannot start the output file: " + avptr::ErrorText(rc));
+  return true;
+}
+
+void Session::ReportProgress(const AVPacket* packet, const Lane& lane, bool force) {
+  if (!job_.progress) return;
+  const Clock::time_point now = Clock::now();
+  if (!force && now - last_report_ < std::chrono::milliseconds(250)) return;
+  last_report_ = now;
+  int64_t position = 0;
+  if (packet && packet->dts != AV_NOPTS_VALUE)
+    position = std::max<int64_t>(0, av_rescale_q(packet->dts, lane.out->time_base, AV_TIME_BASE_Q));
+  const int64_t bytes = output_ && output_->pb ? avio_tell(output_->pb) : 0;
+  job_.progress(bytes, position, total_us_);
+}
+
+bool Session::WritePacket(Lane& lane, AVPacket* packet) {
+  packet->stream_index = lane.out->index;
+  av_packet_rescale_ts(packet, lane.encoder->time_base, lane.out->time_base);
+  ReportProgress(packet, lane, false);
+  const int rc = av_interleaved_write_frame(output_.get(), packet);
+  if (rc < 0) return Fail("Writing the output failed: " + avptr::ErrorText(rc));
+  if (output_->pb && output_->pb->error < 0)
+    return Fail("Writing the output failed: " + avptr::ErrorText(output_->pb->error));
+  ++lane.packets_written;
+  return true;
+}
+
+bool Session::EncodeFrame(Lane& lane, AVFrame* frame) {
+  int rc = avcodec_send_frame(lane.encoder.get(), frame);
+  if (rc < 0 && rc != AVERROR_EOF) return Fail("Encoding failed: " + avptr::ErrorText(rc));
+  while (true) {
+    rc = avcodec_receive_packet(lane.encoder.get(), encoded_.get());
+    if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
+    if (rc < 0) return Fail("Encoding failed: " + avptr::ErrorText(rc));
+    const bool ok = WritePacket(lane, encoded_.get());
+    av_packet_unref(encoded_.get());
+    if (!ok) return false;
+  }
+}
+
+// Feeds one decoded frame (or null at the end) through the filters to the encoder.
+bool Session::FilterFrame(Lane& lane, AVFrame* frame) {
+  int rc = av_buffersrc_add_frame_flags(lane.source, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
+  if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+  while (true) {
+    rc = av_buffersink_get_frame(lane.sink, filtered_.get());
+    if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
+    if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+    AVFrame* out = filtered_.get();
+    if (lane.type == AVMEDIA_TYPE_AUDIO) {
+      // Audio is written gap-free from where it starts.
+      if (lane.next_pts == AV_NOPTS_VALUE) lane.next_pts = out->pts != AV_NOPTS_VALUE ? std::max<int64_t>(0, out->pts) : 0;
+      out->pts = lane.next_pts;
+      lane.next_pts += out->nb_samples;
+    }
+    out->pict_type = AV_PICTURE_TYPE_NONE;
+    const bool ok = EncodeFrame(lane, out);
+    av_frame_unref(out);
+    if (!ok) return false;
+  }
+}
+
+bool Session::DecodePacket(Lane& lane, const AVPacket* packet) {
+  int rc = avcodec_send_packet(lane.decoder.get(), packet);
+  // A damaged packet is skipped, as players do; a stream that yields nothing at all
+  // is reported at the end.
+  if (rc < 0 && rc != AVERROR_EOF && rc != AVERROR_INVALIDDATA && rc != AVERROR(EAGAIN))
+    return Fail("Decoding failed: " + avptr::ErrorText(rc));
+  while (true) {
+    rc = avcodec_receive_frame(lane.decoder.get(), frame_.get());
+    if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
+    if (rc == AVERROR_INVALIDDATA) continue;
+    if (rc < 0) return Fail("Decoding failed: " + avptr::ErrorText(rc));
+    ++lane.frames_decoded;
+    AVFrame* f = frame_.get();
+    int64_t pts = f->best_effort_timestamp;
+    if (lane.type == AVMEDIA_TYPE_VIDEO) {
+      if (pts == AV_NOPTS_VALUE) pts = lane.next_pts == AV_NOPTS_VALUE ? lane.start_offset : lane.next_pts;
+      lane.next_pts = pts + std::max<int64_t>(1, f->pkt_duration);
+      f->pts = pts - lane.start_offset;
+    } else {
+      f->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE
+                                     : av_rescale_q(pts - lane.start_offset, lane.in->time_base,
+                                                    AVRational{1, f->sample_rate});
+    }
+    const bool ok = FilterFrame(lane, f);
+    av_frame_unref(f);
+    if (!ok) return false;
+  }
+}
+
+bool Session::Pump() {
+  while (true) {
+    if (Stopped()) return false;
+    watch_.Arm();
+    const int rc = av_read_frame(input_.get(), packet_.get());
+    if (rc == AVERROR_EOF) return true;
+    if (rc < 0) {
+      if (Stopped()) return false;
+      if (watch_.Expired()) return Fail("Reading the source timed out");
+      return Fail("Reading the source failed: " + avptr::ErrorText(rc));
+    }
+    const int index = packet_->stream_index;
+    bool ok = true;
+    if (index >= 0 && index < static_cast<int>(lane_of_stream_.size()) && lane_of_stream_[index] >= 0)
+      ok = DecodePacket(lanes_[lane_of_stream_[index]], packet_.get());
+    av_packet_unref(packet_.get());
+    if (!ok) return false;
+  }
+}
+
+bool Session::Flush(Lane& lane) {
+  if (!DecodePacket(lane, nullptr)) return false;
+  if (lane.frames_decoded == 0)
+    return Fail("No " + MediaWord(lane.type) + " could be decoded from the source (damaged or empty stream)");
+  if (!FilterFrame(lane, nullptr)) return false;
+  if (!EncodeFrame(lane, nullptr)) return false;
+  return true;
+}
+
+bool Session::Close() {
+  for (Lane& lane : lanes_)
+    if (!Flush(lane)) return false;
+  int rc = av_write_trailer(output_.get());
+  if (rc < 0) return Fail("Finishing the output failed: " + avptr::ErrorText(rc));
+  if (output_->pb) {
+    // Closing flushes the last bytes: a full disk may only show up here.
+    const int pending_error = output_->pb->error;
+    rc = avio_closep(&output_->pb);
+    if (pending_error < 0) rc = pending_error;
+    if (rc < 0) return Fail("Writing the output failed: " + avptr::ErrorText(rc));
+  }
+  ReportProgress(nullptr, lanes_.front(), true);
+  if (!temp_path_.empty()) {
+    if (std::rename(temp_path_.c_str(), job_.output.c_str()) != 0)
+      return Fail(std::string("Cannot give the output its name: ") + std::strerror(errno));
+    temp_path_.clear();
+  }
+  return true;
+}
+
+void Session::DiscardTemp() {
+  if (temp_path_.empty()) return;
+  if (output_ && output_->pb) avio_closep(&output_->pb);
+  std::remove(temp_path_.c_str());
+  temp_path_.clear();
+}
+
+Outcome Session::Run() {
+  if (!frame_ || !filtered_ || !packet_ || !encoded_) {
+    Fail("Out of memory");
+    return Outcome::Failed;
+  }
+  const bool ok = OpenSource() && OpenOutput() && Pump() && Close();
+  if (ok) return Outcome::Succeeded;
+  DiscardTemp();
+  if (Stopped()) {
+    *error_ = "Stopped";
+    return Outcome::Stopped;
+  }
+  if (error_->empty()) *error_ = "The conversion failed";
+  return Outcome::Failed;
+}
+
+}  // namespace
+
+Outcome Transcode(const Job& job, std::string* error) {
+  error->clear();
+  Session session(job, error);
+  return session.Run();
+}
+
+}  // namespace encoder

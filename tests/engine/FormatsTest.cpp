@@ -1,0 +1,170 @@
+// Every output format the program offers, end to end: the option strings the
+// conversion builder sends, run through the engine, checked with ffprobe.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "EngineTestUtil.h"
+#include "EventRecorder.h"
+#include "engine/FFEncoder.h"
+#include "support/Fixtures.h"
+
+using namespace enginetest;
+
+namespace {
+
+struct Expect {
+  const char* key;
+  const char* extension;
+  const char* options;  // exactly as built for a 640x480 source with sound, "Normal"
+  const char* format;   // substring of ffprobe's format_name
+  const char* video;    // "" = no video expected
+  int width, height;
+  double fps;
+  const char* audio;
+  int rate, channels;
+};
+
+const Expect kVideoFormats[] = {
+    {"3gp", "3gp", "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144", "3gp", "h263", 176, 144, 25, "amr_nb", 8000, 1},
+    {"avi", "avi", "-ac 2 -vcodec libxvid -vb 3388k -acodec libmp3lame -ab 128k -ar 44100 -s 640x480", "avi", "mpeg4",
+     640, 480, 25, "mp3", 44100, 2},
+    {"asf", "asf", "-ac 2 -vcodec msmpeg4v2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf",
+     "msmpeg4v2", 640, 480, 25, "wmav2", 44100, 2},
+    {"wmv", "wmv", "-ac 2 -vcodec wmv2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf", "wmv2", 640,
+     480, 25, "wmav2", 44100, 2},
+    {"flv", "flv", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "flv", "flv1", 640, 480, 25, "mp3", 44100, 2},
+    {"f4v", "f4v",
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 -s 640x480",
+     "flv", "h264", 640, 480, 25, "aac", 44100, 2},
+    {"swf", "swf", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "swf", "flv1", 640, 480, 25, "mp3", 44100, 2},
+    {"mkv", "mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s 640x480",
+     "matroska", "h264", 640, 480, 25, "mp3", 44100, 2},
+    {"mov", "mov", "-r 29.97 -ac 2 -vb 2048k -ab 256k -ar 44100 -s 640x480", "mov", "mpeg4", 640, 480, 29.97, "aac",
+     44100, 2},
+    {"mp4", "mp4", "-r 29.97 -ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4", "mpeg4", 640, 480, 29.97, "aac",
+     44100, 2},
+    {"mp4h264", "mp4", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4",
+     "h264", 640, 480, 25, "aac", 44100, 2},
+    {"mpg", "mpg", "-ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640, 480, 25, "mp2", 44100, 2},
+    {"ntsc-vcd", "mpg", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640,
+     480, 29.97, "mp2", 44100, 2},
+    {"pal-vcd", "mpg", "-ac 2 -target pal-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640,
+     480, 25, "mp2", 44100, 2},
+    {"mpg2", "mpg", "-ac 2 -vcodec mpeg2video -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640,
+     480, 25, "mp2", 44100, 2},
+    {"ntsc-dvd", "mpg", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640, 480, 29.97,
+     "ac3", 44100, 2},
+    {"pal-dvd", "mpg", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640, 480, 25,
+     "ac3", 44100, 2},
+    {"rm", "rm", "-ac 2 -vcodec rv20 -vb 1000k -ab 128k -ar 44100 -s 640x480", "rm", "rv20", 640, 480, 25, "ac3",
+     44100, 2},
+    {"vob", "vob", "-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -s 640x480", "mpeg", "mpeg2video", 640, 480, 25,
+     "ac3", 48000, 2},
+    {"webm", "webm", "-ac 2 -vcodec libvpx -vb 2048k  -acodec libvorbis -ab 128k -ar 44100 -s 640x480", "webm", "vp8",
+     640, 480, 25, "vorbis", 44100, 2},
+};
+
+const Expect kAudioFormats[] = {
+    {"aac", "aac", "-ac 2 -vn -ab 128k -ar 44100", "aac", "", 0, 0, 0, "aac", 44100, 2},
+    {"ac3", "ac3", "-ac 2 -vn -ab 128k -ar 44100", "ac3", "", 0, 0, 0, "ac3", 44100, 2},
+    {"aiff", "aiff", "-ac 2 -vn  -ar 44100", "aiff", "", 0, 0, 0, "pcm_s16be", 44100, 2},
+    {"flac", "flac", "-ac 2 -vn  -ar 44100", "flac", "", 0, 0, 0, "flac", 44100, 2},
+    {"m4a", "m4a", "-ac 2 -vn -ab 128k -ar 44100", "mp4", "", 0, 0, 0, "aac", 44100, 2},
+    {"mp2", "mp2", "-ac 2 -vn -ab 128k -ar 44100", "mp", "", 0, 0, 0, "mp2", 44100, 2},
+    {"mp3", "mp3", "-ac 2 -vn -ab 320k -ar 48000", "mp3", "", 0, 0, 0, "mp3", 48000, 2},
+    {"ogg", "ogg", "-ac 2 -vn -acodec libvorbis -ab 128k -ar 44100", "ogg", "", 0, 0, 0, "vorbis", 44100, 2},
+    {"ra", "ra", "-ac 2 -vn  -ab 128k -ar 44100", "rm", "", 0, 0, 0, "ac3", 44100, 2},
+    {"wav", "wav", "-ac 2 -vn  -ar 22050", "wav", "", 0, 0, 0, "pcm_s16le", 22050, 2},
+    {"wma", "wma", "-ac 2 -vn  -acodec wmav2 -ab 128k -ar 44100", "asf", "", 0, 0, 0, "wmav2", 44100, 2},
+};
+
+QString OutputFolder(const QString& name) {
+  const QString folder = PathIn(name);
+  QDir().mkpath(folder);
+  return folder + "/";
+}
+
+// Queues one task per entry from `source`, runs them all with two threads, and
+// checks each output against its expectation.
+void ConvertAndCheck(const QString& source, const QString& folder, const std::vector<Expect>& list,
+                     bool source_has_video, const char* replace_size = nullptr) {
+  FFEncoder encoder;
+  EventRecorder events(encoder);
+  encoder.ClearTasks();
+  std::vector<QString> outputs;
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Expect& e = list[i];
+    std::string options = e.options;
+    if (replace_size) {
+      const size_t at = options.find(" -s 640x480");
+      if (at != std::string::npos) options.replace(at, 11, replace_size);
+    }
+    const int handle = encoder.OpenInput(Bytes(source), "");
+    ASSERT_EQ(handle, static_cast<int>(i));
+    const QString out = folder + e.key + "." + e.extension;
+    outputs.push_back(out);
+    ASSERT_GE(encoder.SetOutput(handle, Bytes(out), options), 0) << e.key << ": " << encoder.LastErrorMessage();
+  }
+  encoder.Start(2);
+  ASSERT_TRUE(events.WaitForEnd(300));
+  EXPECT_EQ(events.EndCount(), 1);
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Expect& e = list[i];
+    SCOPED_TRACE(e.key);
+    const FinishedEvent done = events.For(static_cast<int>(i));
+    EXPECT_TRUE(done.succeeded) << done.message;
+    EXPECT_FALSE(done.failed) << done.message;
+    const Probed p = ProbeFile(outputs[i]);
+    ASSERT_TRUE(p.ok);
+    EXPECT_TRUE(p.format.contains(e.format)) << p.format.toStdString();
+    // The SWF container records no duration for ffprobe to read.
+    if (std::string(e.format) != "swf") {
+      EXPECT_NEAR(p.duration, 2.0, 0.5);
+    }
+    if (source_has_video && *e.video) {
+      EXPECT_EQ(p.video_codec, e.video);
+      EXPECT_EQ(p.width, e.width);
+      EXPECT_EQ(p.height, e.height);
+      EXPECT_NEAR(p.frame_rate, e.fps, 0.02);
+    } else {
+      EXPECT_EQ(p.video_codec, "");
+    }
+    EXPECT_EQ(p.audio_codec, e.audio);
+    EXPECT_EQ(p.sample_rate, e.rate);
+    EXPECT_EQ(p.channels, e.channels);
+  }
+}
+
+}  // namespace
+
+TEST(FormatsTest, EveryVideoFormatFromAVideoSource) {
+  ConvertAndCheck(SampleVideo(), OutputFolder("video-from-video"),
+                  std::vector<Expect>(std::begin(kVideoFormats), std::end(kVideoFormats)), true);
+}
+
+TEST(FormatsTest, EveryAudioFormatFromAVideoSource) {
+  ConvertAndCheck(SampleVideo(), OutputFolder("audio-from-video"),
+                  std::vector<Expect>(std::begin(kAudioFormats), std::end(kAudioFormats)), true);
+}
+
+TEST(FormatsTest, EveryFormatFromAnAudioOnlySource) {
+  // Without a picture the builder sends " -vn " instead of a size and "0k" as the
+  // automatic video bitrate; the output then holds sound only.
+  std::vector<Expect> all(std::begin(kVideoFormats), std::end(kVideoFormats));
+  all.insert(all.end(), std::begin(kAudioFormats), std::end(kAudioFormats));
+  std::vector<std::string> rewritten;
+  rewritten.reserve(all.size());
+  for (Expect& e : all) {
+    std::string s = e.options;
+    const size_t at = s.find(" -s 640x480");
+    if (at != std::string::npos) s.replace(at, 11, " -vn ");
+    for (const char* rate : {"-vb 2048k", "-vb 3388k", "-vb 1000k"}) {
+      const size_t v = s.find(rate);
+      if (v != std::string::npos) s.replace(v, std::string(rate).size(), "-vb 0k");
+    }
+    rewritten.push_back(s);
+    e.options = rewritten.back().c_str();
+  }
+  ConvertAndCheck(SampleAudio(), OutputFolder("all-from-audio"), all, false);
+}
