@@ -203,6 +203,9 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
     SetStatus(row, "OK");
   }
   if (failed) SetStatus(row, "Error: " + message);
+  // A task ended by Stop reports neither outcome; without this its row would keep
+  // saying "Converting..." after the run is over.
+  if (!succeeded && !failed && Globals::StopRequested) SetStatus(row, "Canceled");
 }
 
 void FormConverting::StopClicked() {

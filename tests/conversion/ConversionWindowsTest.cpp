@@ -110,17 +110,22 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
   form->show();  // starts the (empty) run; its end event waits in the queue
   QSignalSpy closed(form.get(), &QDialog::finished);
   form->OnEncoderProgress(0, 30 * kSecond, 60 * kSecond);
+  form->OnEncoderProgress(1, 6 * kSecond, 60 * kSecond);
   form->BtnStop()->click();
   EXPECT_TRUE(Globals::StopRequested);
   EXPECT_EQ(form->BtnStop()->text(), "Close");
   EXPECT_EQ(closed.count(), 0);
 
   form->OnEncoderProgress(0, 40 * kSecond, 60 * kSecond);
-  form->OnEncoderProgress(1, 5 * kSecond, 60 * kSecond);
   EXPECT_EQ(form->ProgressText(0), "50%");  // the percentage no longer moves
   EXPECT_EQ(form->StatusText(0), "Canceled");
+
+  // A stopped task that reports only its end (neither succeeded nor failed) does not
+  // keep saying "Converting...".
+  EXPECT_EQ(form->StatusText(2), "Converting...");
+  form->OnEncoderFinished(1, false, false, "Stopped");
   EXPECT_EQ(form->StatusText(2), "Canceled");
-  EXPECT_EQ(form->ProgressText(2), "");
+  EXPECT_EQ(form->ProgressText(2), "10%");
 
   form->BtnStop()->click();
   EXPECT_EQ(closed.count(), 1);

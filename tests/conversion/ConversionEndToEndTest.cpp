@@ -1,0 +1,319 @@
+// Whole conversions on tiny generated clips: files added through the file list, the
+// settings dialog's OK button, the modal progress window, and the outputs read back
+// with ffprobe.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "ConversionUiSupport.h"
+#include "common/Globals.h"
+#include "conversion/CompletionNotice.h"
+#include "conversion/ConversionBuilder.h"
+#include "conversion/FormConverting.h"
+#include "conversion/QueueConversion.h"
+#include "engine/FFDecoder.h"
+#include "engine/FFEncoder.h"
+#include "filelist/FileList.h"
+#include "filelist/ListView1.h"
+#include "output/FormVideoFormat.h"
+#include "output/GridItems.h"
+#include "output/SettingsGrid.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+constexpr int kIPhoneH264 = 1055;
+constexpr int kMp3Audio = 1185;
+
+// What the progress window showed when the run ended.
+struct RunRecord {
+  bool ended = false;
+  QString caption;
+  QStringList progress;
+  QStringList status;
+  QStringList names;
+};
+
+FormConverting* VisibleProgressWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* form = qobject_cast<FormConverting*>(w); form && form->isVisible()) return form;
+  }
+  return nullptr;
+}
+
+// Runs `trigger` (which opens the modal progress window) while a timer watches the
+// window: `onProgress` may act once a row shows "Converting...", and at the end of the
+// run the rows are recorded and the window is closed with its button.
+RunRecord RunAndClose(const std::function<void()>& trigger,
+                      const std::function<void(FormConverting*)>& onProgress = nullptr) {
+  RunRecord record;
+  bool acted = false;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer watch;
+  watch.setInterval(10);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    FormConverting* form = VisibleProgressWindow();
+    if (!form) return;
+    if (onProgress && !acted) {
+      for (int row = 0; row < form->ProgressList()->topLevelItemCount(); ++row) {
+        if (form->StatusText(row) == "Converting...") {
+          acted = true;
+          onProgress(form);
+          break;
+        }
+      }
+    }
+    if (form->RunEnded() || clock.elapsed() > 120000) {
+      record.ended = form->RunEnded();
+      record.caption = form->windowTitle();
+      for (int row = 0; row < form->ProgressList()->topLevelItemCount(); ++row) {
+        record.names << form->ProgressList()->topLevelItem(row)->text(0);
+        record.progress << form->ProgressText(row);
+        record.status << form->StatusText(row);
+      }
+      watch.stop();
+      form->BtnStop()->click();  // "Close" after the end (or "Stop" on a timeout)
+      if (form->isVisible()) form->BtnStop()->click();
+    }
+  });
+  watch.start();
+  trigger();
+  return record;
+}
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    savedCwd = QDir::currentPath();
+    QDir(dir.path()).mkpath("in");
+    QDir(dir.path()).mkpath("out folder");
+    out = dir.path() + "/out folder/";
+  }
+  void TearDown() override {
+    notice.CloseNotice();
+    QDir::setCurrent(savedCwd);
+  }
+
+  QString In(const QString& name) const { return dir.path() + "/in/" + name; }
+
+  // The engine placeholder cannot open anything yet; real failures still fail.
+  bool EngineMissing() {
+    FFEncoder probe;
+    if (probe.OpenInput("/nonexistent", "") >= 0) return false;
+    return probe.LastErrorMessage() == "conversion is not available";
+  }
+
+  QStringList OutputFiles() const {
+    return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  }
+
+  QTemporaryDir dir;
+  QString savedCwd;
+  QString out;
+  UiRecorder ui;
+  FFEncoder encoder;
+  CompletionNotice notice;
+};
+
+// Adds the three files the way the user does and returns the list's rows: a clip with
+// sound, an audio-only file, and a clip that is deleted after it was added.
+std::vector<FileRow> ListThreeFiles(const QString& withSound, const QString& audioOnly,
+                                    const QString& deleted) {
+  FFDecoder decoder;
+  ListView1 view;
+  QWidget owner;
+  FileList files(&view, decoder, &owner);
+  EXPECT_TRUE(files.AddFile(withSound));
+  EXPECT_TRUE(files.AddFile(audioOnly));
+  EXPECT_TRUE(files.AddFile(deleted));
+  QFile::remove(deleted);
+  return files.Rows();
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
+  if (EngineMissing()) GTEST_SKIP() << "the conversion engine is not built yet";
+  const QString withSound = In("clip one.mp4");
+  const QString audioOnly = In(QString::fromUtf8("tone \xC3\xA9t\xC3\xA9.wav"));
+  const QString deleted = In("gone.mp4");
+  ASSERT_TRUE(Fixtures::VideoWithAudio(withSound, 1.0));
+  ASSERT_TRUE(Fixtures::AudioOnly(audioOnly, 1.0));
+  ASSERT_TRUE(Fixtures::VideoWithAudio(deleted, 1.0));
+  const std::vector<FileRow> rows = ListThreeFiles(withSound, audioOnly, deleted);
+  ASSERT_EQ(rows.size(), 3u);
+
+  QWidget mainWindow;
+  FormVideoFormat dialog(&mainWindow);
+  dialog.SetOkHandler([&] { QueueConversion(dialog, rows, encoder, notice, &mainWindow); });
+  auto* ok = dialog.findChild<QPushButton*>("BtnOK");
+  ASSERT_NE(ok, nullptr);
+
+  // iPhone H.264: both readable files converted at 480 x 320, 29.97 fps.
+  dialog.ApplyProfile(kIPhoneH264, "iPhone - H.264 Video");
+  dialog.TextFolder()->setText("  " + out + "  ");
+  dialog.show();
+  RunRecord run = RunAndClose([&] { ok->click(); });
+  EXPECT_FALSE(dialog.isVisible());
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.caption, "Convert Finished!");
+  EXPECT_EQ(run.names, QStringList({out + "clip one.mp4",
+                                    out + QString::fromUtf8("tone \xC3\xA9t\xC3\xA9.mp4"),
+                                    out + "gone.mp4"}));
+  EXPECT_EQ(run.status, QStringList({"OK", "OK", ""}));
+  EXPECT_EQ(run.progress, QStringList({"100%", "100%", ""}));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(ui.messages[0].text.startsWith("Can not open file: \n" + deleted + "\n\nError: \n"));
+  EXPECT_EQ(ui.messages[0].caption, Globals::ProgramTitle);
+  EXPECT_EQ(ui.sounds, 1);
+  EXPECT_TRUE(notice.isVisible());
+  EXPECT_EQ(Globals::OutputFolder, out);
+
+  const QString video = out + "clip one.mp4";
+  EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=width"), "480");
+  EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=height"), "320");
+  EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=r_frame_rate"), "30000/1001");
+  EXPECT_EQ(Fixtures::Probe(video, "a:0", "stream=channels"), "2");
+  const QString sound = out + QString::fromUtf8("tone \xC3\xA9t\xC3\xA9.mp4");
+  EXPECT_EQ(Fixtures::Probe(sound, "v", "stream=codec_type"), "");
+  EXPECT_EQ(Fixtures::Probe(sound, "a:0", "stream=codec_type"), "audio");
+  EXPECT_EQ(OutputFiles().size(), 2);
+
+  // MP3: both files become MP3 audio.
+  ui.messages.clear();
+  dialog.ApplyProfile(kMp3Audio, "MP3 - MPEG Layer-3 Audio (*.mp3)");
+  dialog.show();
+  run = RunAndClose([&] { ok->click(); });
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.status, QStringList({"OK", "OK", ""}));
+  EXPECT_EQ(ui.messages.size(), 1u);
+  for (const QString& name : {QString("clip one.mp3"), QString::fromUtf8("tone \xC3\xA9t\xC3\xA9.mp3")}) {
+    EXPECT_EQ(Fixtures::Probe(out + name, "a:0", "stream=codec_name"), "mp3") << name.toStdString();
+    EXPECT_EQ(Fixtures::Probe(out + name, "v", "stream=codec_type"), "") << name.toStdString();
+  }
+
+  // Crop, flip and a quarter turn on the iPhone size: the turn swaps width and height.
+  ui.messages.clear();
+  QFile::remove(video);
+  dialog.ApplyProfile(kIPhoneH264, "iPhone - H.264 Video");
+  SettingsGrid* grid = dialog.PropertyGrid1();
+  ASSERT_TRUE(grid->EditChecked(GridItem::Crop, true));
+  ASSERT_TRUE(grid->EditValue(GridItem::CropTop, "20"));
+  ASSERT_TRUE(grid->EditValue(GridItem::CropBottom, "20"));
+  ASSERT_TRUE(grid->EditValue(GridItem::CropLeft, "40"));
+  ASSERT_TRUE(grid->EditValue(GridItem::CropRight, "40"));
+  ASSERT_TRUE(grid->EditChecked(GridItem::VerticalFlip, true));
+  ASSERT_TRUE(grid->EditChecked(GridItem::HorizontalFlip, true));
+  ASSERT_TRUE(grid->EditValue(GridItem::Rotate, "90"));
+  dialog.show();
+  run = RunAndClose([&] { ok->click(); });
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.status.value(0), "OK");
+  EXPECT_TRUE(Globals::OutputOptions.endsWith(
+      " -vf \"crop=240:200:40:20,scale=480:320,vflip,hflip,rotate=90\""))
+      << Globals::OutputOptions.toStdString();
+  EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=width"), "320");
+  EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=height"), "480");
+}
+
+TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
+  if (EngineMissing()) GTEST_SKIP() << "the conversion engine is not built yet";
+  // Two sources with one base name: the engine refuses the second output, so the
+  // third file's task lands in the third row, not the second.
+  QDir(dir.path()).mkpath("in/other");
+  const QString first = In("same.mp4");
+  const QString second = In("other/same.mp4");
+  const QString third = In("third.wav");
+  ASSERT_TRUE(Fixtures::VideoOnly(first, 1.0));
+  ASSERT_TRUE(Fixtures::VideoOnly(second, 1.0));
+  ASSERT_TRUE(Fixtures::AudioOnly(third, 1.0));
+  FFDecoder decoder;
+  ListView1 view;
+  QWidget owner;
+  FileList files(&view, decoder, &owner);
+  for (const QString& path : {first, second, third}) ASSERT_TRUE(files.AddFile(path));
+
+  OutputSettings settings;
+  settings.outputFormatKey = "mpg";
+  settings.threads = "2";
+  QLineEdit folder(out);
+  RunRecord run = RunAndClose([&] {
+    QueueConversion(settings, &folder, nullptr, nullptr, files.Rows(), encoder, notice, &owner);
+  });
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.status, QStringList({"OK", "", "OK"}));
+  EXPECT_EQ(run.progress, QStringList({"100%", "", "100%"}));
+  EXPECT_EQ(Globals::EncoderThreads, 2);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  const QString expectedStart = "Cannot convert." + out + "same.mpg\nError: ";
+  EXPECT_TRUE(ui.messages[0].text.startsWith(expectedStart)) << ui.messages[0].text.toStdString();
+  EXPECT_TRUE(ui.messages[0].text.endsWith("\nPlease try to convert it to another format"));
+  EXPECT_EQ(ui.messages[0].caption, "Error");
+  EXPECT_EQ(Fixtures::Probe(out + "third.mpg", "a:0", "stream=codec_type"), "audio");
+}
+
+TEST_F(EndToEnd, RefusedOptionsAndUnusableFolder) {
+  if (EngineMissing()) GTEST_SKIP() << "the conversion engine is not built yet";
+  const QString clip = In("clip.mp4");
+  ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 1.0));
+  FileRow row;
+  row.path = clip;
+  row.videoSize = "320 X 240";
+  row.videoCodec = "h264";
+  row.audioCodec = "aac";
+
+  // An option value the engine refuses: "Cannot convert." and no task.
+  OutputSettings settings;
+  settings.grid.aspect = "wide";
+  Globals::OutputFolder = out;
+  std::vector<ProgressRow> queued = QueueRows(settings, {row}, encoder, nullptr);
+  ASSERT_EQ(queued.size(), 1u);
+  EXPECT_EQ(queued[0].task, -1);
+  EXPECT_EQ(queued[0].outputName, out + "clip.mp4");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(ui.messages[0].text.startsWith("Cannot convert." + out + "clip.mp4\nError: "));
+
+  // A folder that does not exist: nothing is queued and no window opens.
+  ui.messages.clear();
+  QLineEdit folder(dir.path() + "/missing");
+  bool windowOpened = false;
+  QTimer::singleShot(0, [&] { windowOpened = VisibleProgressWindow() != nullptr; });
+  QueueConversion(OutputSettings(), &folder, nullptr, nullptr, {row}, encoder, notice, nullptr);
+  QApplication::processEvents();
+  EXPECT_FALSE(windowOpened);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Invalid path!");
+  EXPECT_TRUE(OutputFiles().isEmpty());
+}
+
+TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
+  if (EngineMissing()) GTEST_SKIP() << "the conversion engine is not built yet";
+  const QString clip = In("long clip.mp4");
+  ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 20.0));
+  FileRow row;
+  row.path = clip;
+  row.videoSize = "320 X 240";
+  row.videoCodec = "h264";
+  row.audioCodec = "aac";
+
+  OutputSettings settings;  // H.264 at high quality: slow enough to stop midway
+  settings.videoQuality = 0;
+  settings.threads = "1";
+  QLineEdit folder(out);
+  RunRecord run = RunAndClose(
+      [&] { QueueConversion(settings, &folder, nullptr, nullptr, {row}, encoder, notice, nullptr); },
+      [](FormConverting* form) { form->BtnStop()->click(); });
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.status.value(0), "Canceled");
+  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_TRUE(WaitFor([&] { return !encoder.Running(); }, 10000));
+  EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
+}
