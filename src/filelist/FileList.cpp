@@ -36,8 +36,6 @@ class DecoderCloser {
 // The folder part of a path, ending in "/".
 QString FolderOf(const QString& path) { return path.left(path.lastIndexOf('/') + 1); }
 
-void LetWindowSystemRun() { QCoreApplication::processEvents(); }
-
 }  // namespace
 
 // Shows the wait window for as long as it lives; nested scopes share one window.
@@ -74,6 +72,7 @@ FileList::FileList(ListView1* list, FFDecoder& decoder, QWidget* owner)
   connect(model, &QAbstractItemModel::rowsInserted, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::rowsRemoved, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::modelReset, this, &FileList::OnRowsChanged);
+  connect(model, &QAbstractItemModel::dataChanged, this, &FileList::OnRowTextsChanged);
   connect(list_, &ListView1::filesDropped, this, &FileList::AddDroppedFiles);
 }
 
@@ -108,7 +107,8 @@ void FileList::AddFilesWithDialog() {
 }
 
 bool FileList::AddFile(const QString& path) {
-  if (IsListed(path)) return false;
+  // The exact bytes are the row's identity; for any name that is valid text this is
+  // the same as comparing the row texts.
   return AddNativeFile(NativePath::Resolve(path));
 }
 
@@ -118,7 +118,12 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
   row.path = NativePath::Display(nativePath);
   row.nativePath = nativePath;
   if (!ProbeInto(nativePath, row)) return false;
+  const bool indexWasValid = listedPathsValid_;
   list_->AppendRow(row);
+  if (indexWasValid) {
+    listedPaths_.insert(nativePath);
+    listedPathsValid_ = true;
+  }
   return true;
 }
 
@@ -141,14 +146,13 @@ bool FileList::IsListed(const QString& path) const {
 }
 
 bool FileList::IsListedNative(const QByteArray& nativePath) const {
-  const int n = list_->topLevelItemCount();
-  for (int i = 0; i < n; ++i) {
-    const QTreeWidgetItem* item = list_->topLevelItem(i);
-    QByteArray listed = item->data(0, ListView1::NativePathRole).toByteArray();
-    if (listed.isEmpty()) listed = NativePath::Encode(item->text(0));
-    if (listed == nativePath) return true;
+  if (!listedPathsValid_) {
+    listedPaths_.clear();
+    const int n = list_->topLevelItemCount();
+    for (int i = 0; i < n; ++i) listedPaths_.insert(ListView1::RowFromItem(list_->topLevelItem(i)).nativePath);
+    listedPathsValid_ = true;
   }
-  return false;
+  return listedPaths_.contains(nativePath);
 }
 
 bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
@@ -273,7 +277,12 @@ FormWait* FileList::WaitWindow() const { return wait_.data(); }
 
 int FileList::RowCount() const { return list_->topLevelItemCount(); }
 
-void FileList::OnRowsChanged() { rowsChanged_ = true; }
+void FileList::OnRowsChanged() {
+  rowsChanged_ = true;
+  listedPathsValid_ = false;
+}
+
+void FileList::OnRowTextsChanged() { listedPathsValid_ = false; }
 
 void FileList::RefreshTotals() {
   const int n = list_->topLevelItemCount();
@@ -291,12 +300,21 @@ void FileList::RefreshTotals() {
   rowsChanged_ = false;
 }
 
+void FileList::LetWindowSystemRun() {
+  // Repainting the list after every small file would cost more than probing it; a
+  // few dozen refreshes a second keep the window just as alive.
+  if (sinceMessages_.isValid() && sinceMessages_.elapsed() < messageIntervalMs_) return;
+  QCoreApplication::processEvents();
+  sinceMessages_.start();
+}
+
 void FileList::BeginWait() {
   if (waitDepth_++ == 0) {
     wait_ = new FormWait(owner_);
     wait_->show();
   }
-  LetWindowSystemRun();
+  QCoreApplication::processEvents();
+  sinceMessages_.start();
 }
 
 void FileList::EndWait() {

@@ -2,9 +2,11 @@
 // The main window's file list logic: adding files (dialog and drop) with probing
 // through the decoder, the list commands, and the status-bar totals.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -56,6 +58,9 @@ class FileList : public QObject {
   ListView1* List() const { return list_; }
   // The wait window while files are being read, else null.
   FormWait* WaitWindow() const;
+  // While adding many files, pending window messages are handled between two files
+  // once this many milliseconds have passed (0: after every file).
+  void SetMessageInterval(int ms) { messageIntervalMs_ = ms; }
 
  public slots:
   // Updates the two status panes when the list changed since the last refresh.
@@ -63,6 +68,7 @@ class FileList : public QObject {
 
  private slots:
   void OnRowsChanged();
+  void OnRowTextsChanged();
 
  private:
   class WaitScope;
@@ -73,6 +79,7 @@ class FileList : public QObject {
   void ShowOpenFailure(const QString& path, const QString& error);
   void SelectOnlyLastRow();
   void MoveCurrentRow(int offset);
+  void LetWindowSystemRun();
   void BeginWait();
   void EndWait();
 
@@ -83,7 +90,12 @@ class FileList : public QObject {
   QPointer<QLabel> durationPane_;
   QPointer<FormWait> wait_;
   int waitDepth_ = 0;
+  int messageIntervalMs_ = 40;
+  QElapsedTimer sinceMessages_;
   int lastCountedRows_ = 0;
   bool rowsChanged_ = false;
+  // The exact paths of all rows, rebuilt when rows changed behind our back.
+  mutable QSet<QByteArray> listedPaths_;
+  mutable bool listedPathsValid_ = false;
   QString lastOpenFolder_;
 };

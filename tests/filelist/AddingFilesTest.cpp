@@ -100,6 +100,19 @@ TEST(AddFile, DuplicatesOnlyByExactText) {
   EXPECT_FALSE(h.files->IsListed(QString::fromUtf8(upper)));
   EXPECT_TRUE(h.files->AddFile(QString::fromUtf8(upper)));
   EXPECT_EQ(h.files->RowCount(), 2);
+  // Reordered rows are still known; a removed one can come back; so can a cleared one.
+  h.list->setCurrentItem(h.list->topLevelItem(0));
+  h.files->MoveRowDown();
+  EXPECT_FALSE(h.files->AddFile(QString::fromUtf8(lower)));
+  EXPECT_FALSE(h.files->AddFile(QString::fromUtf8(upper)));
+  h.list->clearSelection();
+  h.list->topLevelItem(0)->setSelected(true);
+  h.files->RemoveSelectedRows();
+  EXPECT_EQ(h.files->Rows()[0].nativePath, lower);
+  EXPECT_TRUE(h.files->AddFile(QString::fromUtf8(upper)));
+  h.files->ClearAllRows();
+  EXPECT_TRUE(h.files->AddNativeFile(lower));
+  EXPECT_EQ(h.files->RowCount(), 1);
   EXPECT_TRUE(messages.texts.isEmpty());
 }
 
@@ -259,6 +272,7 @@ TEST(DropFiles, ManyFilesKeepTheWindowAliveAndTotalsMoving) {
   MessageRecorder messages;
   QLabel filesPane, durationPane;
   h.files->SetPanes(&filesPane, &durationPane);
+  h.files->SetMessageInterval(0);  // every file, so the test does not depend on speed
   QList<QByteArray> paths;
   for (int i = 0; i < 40; ++i) paths << CopySample(QByteArray("many-") + QByteArray::number(i) + ".mp4");
   QStringList seenTotals;
