@@ -215,7 +215,9 @@ struct Lane {
   AVFilterContext* sink = nullptr;
   int64_t start_offset = 0;         // source start time in the stream's time base
   int64_t next_pts = AV_NOPTS_VALUE;  // audio: running sample count; video: guess for frames without one
+  int64_t end_pts = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
   int64_t frames_decoded = 0;
+  int64_t decoded_end_us = 0;  // where the decoded media of this stream ends
   int64_t packets_written = 0;
 };
 
@@ -341,9 +343,11 @@ class Session {
   bool Pump();
   bool DecodePacket(Lane& lane, const AVPacket* packet);
   bool FilterFrame(Lane& lane, AVFrame* frame);
+  bool DrainFilter(Lane& lane);
   bool EncodeFrame(Lane& lane, AVFrame* frame);
   bool WritePacket(Lane& lane, AVPacket* packet);
   bool Flush(Lane& lane);
+  bool CheckComplete();
   bool Close();
   void ReportProgress(const AVPacket* packet, const Lane& lane, bool force);
   void DiscardTemp();
@@ -621,12 +625,16 @@ bool Session::EncodeFrame(Lane& lane, AVFrame* frame) {
   }
 }
 
-// Feeds one decoded frame (or null at the end) through the filters to the encoder.
+// Feeds one decoded frame through the filters to the encoder.
 bool Session::FilterFrame(Lane& lane, AVFrame* frame) {
-  int rc = av_buffersrc_add_frame_flags(lane.source, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
+  const int rc = av_buffersrc_add_frame_flags(lane.source, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
   if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+  return DrainFilter(lane);
+}
+
+bool Session::DrainFilter(Lane& lane) {
   while (true) {
-    rc = av_buffersink_get_frame(lane.sink, filtered_.get());
+    const int rc = av_buffersink_get_frame(lane.sink, filtered_.get());
     if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
     if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
     AVFrame* out = filtered_.get();
@@ -657,10 +665,18 @@ bool Session::DecodePacket(Lane& lane, const AVPacket* packet) {
     ++lane.frames_decoded;
     AVFrame* f = frame_.get();
     int64_t pts = f->best_effort_timestamp;
+    if (pts != AV_NOPTS_VALUE) {
+      const int64_t length = lane.type == AVMEDIA_TYPE_AUDIO
+                                 ? av_rescale_q(f->nb_samples, AVRational{1, f->sample_rate}, lane.in->time_base)
+                                 : f->pkt_duration;
+      lane.decoded_end_us = std::max(lane.decoded_end_us, av_rescale_q(pts - lane.start_offset + length,
+                                                                       lane.in->time_base, AV_TIME_BASE_Q));
+    }
     if (lane.type == AVMEDIA_TYPE_VIDEO) {
       if (pts == AV_NOPTS_VALUE) pts = lane.next_pts == AV_NOPTS_VALUE ? lane.start_offset : lane.next_pts;
       lane.next_pts = pts + std::max<int64_t>(1, f->pkt_duration);
       f->pts = pts - lane.start_offset;
+      lane.end_pts = lane.next_pts - lane.start_offset;
     } else {
       f->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE
                                      : av_rescale_q(pts - lane.start_offset, lane.in->time_base,
@@ -696,14 +712,35 @@ bool Session::Flush(Lane& lane) {
   if (!DecodePacket(lane, nullptr)) return false;
   if (lane.frames_decoded == 0)
     return Fail("No " + MediaWord(lane.type) + " could be decoded from the source (damaged or empty stream)");
-  if (!FilterFrame(lane, nullptr)) return false;
+  // Closing at the end of the last frame lets the frame-rate filter keep that frame.
+  const int rc = lane.end_pts == AV_NOPTS_VALUE ? av_buffersrc_add_frame_flags(lane.source, nullptr, 0)
+                                                : av_buffersrc_close(lane.source, lane.end_pts, 0);
+  if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+  if (!DrainFilter(lane)) return false;
   if (!EncodeFrame(lane, nullptr)) return false;
   return true;
+}
+
+// A source whose header promises more than the data holds was cut off: the
+// output would silently be short, so the task fails instead.
+bool Session::CheckComplete() {
+  const AVDurationEstimationMethod method = input_->duration_estimation_method;
+  if (method == AVFMT_DURATION_FROM_BITRATE || input_->duration <= 0) return true;
+  int64_t reached = 0;
+  for (const Lane& lane : lanes_) reached = std::max(reached, lane.decoded_end_us);
+  const int64_t missing = input_->duration - reached;
+  if (missing < AV_TIME_BASE / 2 || missing < input_->duration / 10) return true;
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or damaged",
+                reached / 1e6, input_->duration / 1e6);
+  return Fail(text);
 }
 
 bool Session::Close() {
   for (Lane& lane : lanes_)
     if (!Flush(lane)) return false;
+  if (!CheckComplete()) return false;
   int rc = av_write_trailer(output_.get());
   if (rc < 0) return Fail("Finishing the output failed: " + avptr::ErrorText(rc));
   if (output_->pb) {

@@ -1,0 +1,295 @@
+// The conversion queue: handles, events, stopping, output safety and bad input.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <csignal>
+#include <thread>
+
+#include "EngineTestUtil.h"
+#include "EventRecorder.h"
+#include "engine/FFEncoder.h"
+#include "support/Fixtures.h"
+
+using namespace enginetest;
+
+namespace {
+
+const char* kMp4 = "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k -ar 44100 -s 320x240";
+const char* kMp3 = "-ac 2 -vn -ab 128k -ar 44100";
+
+QString FreshFolder(const QString& name) {
+  QDir(PathIn(name)).removeRecursively();
+  QDir().mkpath(PathIn(name));
+  return PathIn(name) + "/";
+}
+
+// Files in a folder whose names show they are unfinished temporary outputs.
+QStringList Leftovers(const QString& folder) {
+  return QDir(folder).entryList({"*.part"}, QDir::Files | QDir::Hidden);
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A longer clip for stopping in the middle of work.
+QString LongVideo() {
+  static const QString path = [] {
+    const QString p = PathIn("long.mp4");
+    Fixtures::Make(p, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=20", "-f", "lavfi", "-i",
+                       "sine=duration=20", "-c:v", "libx264", "-preset", "ultrafast", "-shortest"});
+    return p;
+  }();
+  return path;
+}
+
+}  // namespace
+
+TEST(FFEncoderTest, HandlesFollowCallOrderAndEventsNameThem) {
+  const QString folder = FreshFolder("handles");
+  WriteFile(PathIn("not media.mp4"), "just some text\n");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  enc.ClearTasks();
+  // Row 1 fine, row 2 cannot be opened, row 3 is refused by SetOutput, row 4 fine.
+  EXPECT_EQ(enc.OpenInput(Bytes(SampleVideo()), ""), 0);
+  EXPECT_LT(enc.OpenInput(Bytes(PathIn("not media.mp4")), ""), 0);
+  EXPECT_FALSE(enc.LastErrorMessage().empty());
+  EXPECT_EQ(enc.OpenInput(Bytes(SampleAudio()), ""), 2);
+  EXPECT_LT(enc.SetOutput(2, Bytes(folder + "c.mp3"), "-ac 2 -bogus 1"), 0);
+  EXPECT_NE(enc.LastErrorMessage().find("-bogus"), std::string::npos);
+  enc.CloseInput(2);
+  EXPECT_EQ(enc.OpenInput(Bytes(SampleAudio()), ""), 3);
+  ASSERT_GE(enc.SetOutput(0, Bytes(folder + "a.mp4"), kMp4), 0) << enc.LastErrorMessage();
+  ASSERT_GE(enc.SetOutput(3, Bytes(folder + "d.mp3"), kMp3), 0) << enc.LastErrorMessage();
+
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  enc.Stop(true);
+  const auto finished = events.Finished();
+  ASSERT_EQ(finished.size(), 3u);
+  EXPECT_EQ(finished.back().task, -1);  // the end of the run comes last, once
+  EXPECT_EQ(events.EndCount(), 1);
+  EXPECT_TRUE(events.For(0).succeeded);
+  EXPECT_TRUE(events.For(3).succeeded);
+  EXPECT_GT(events.ProgressCount(0) + events.ProgressCount(3), 0);
+  EXPECT_EQ(events.ProgressCount(1) + events.ProgressCount(2), 0);
+  EXPECT_FALSE(events.BadProgress());
+  EXPECT_FALSE(events.EventsAfterEnd());
+  EXPECT_FALSE(enc.Running());
+  EXPECT_TRUE(Leftovers(folder).isEmpty());
+
+  // A second Start does not run finished tasks again but still ends the run.
+  events.Reset();
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  EXPECT_EQ(events.Finished().size(), 1u);
+
+  // ClearTasks starts numbering again.
+  enc.ClearTasks();
+  EXPECT_EQ(enc.OpenInput(Bytes(SampleAudio()), ""), 0);
+  EXPECT_LT(enc.SetOutput(7, Bytes(folder + "x.mp3"), kMp3), 0);
+}
+
+TEST(FFEncoderTest, EmptyQueueStillEndsTheRun) {
+  FFEncoder enc;
+  EventRecorder events(enc);
+  enc.ClearTasks();
+  enc.Start(4);
+  ASSERT_TRUE(events.WaitForEnd(10));
+  ASSERT_EQ(events.Finished().size(), 1u);
+  EXPECT_EQ(events.Finished()[0].task, -1);
+}
+
+TEST(FFEncoderTest, SetOutputRefusesImpossibleOutputs) {
+  const QString folder = FreshFolder("refusals");
+  FFEncoder enc;
+  const int h = enc.OpenInput(Bytes(SampleVideo()), "");
+  ASSERT_GE(h, 0);
+  auto refused = [&](const QString& out, const std::string& options, const std::string& needle) {
+    EXPECT_LT(enc.SetOutput(h, Bytes(out), options), 0) << options;
+    EXPECT_NE(enc.LastErrorMessage().find(needle), std::string::npos) << enc.LastErrorMessage();
+  };
+  refused(folder + "a.flv", "-acodec libvorbis", "cannot hold");
+  refused(folder + "a.mp4", "-vcodec nosuchcodec", "nosuchcodec");
+  refused(folder + "a.mp4", "-vcodec libmp3lame", "libmp3lame");
+  refused(folder + "a.unknownext", "-ac 2", "a.unknownext");
+  refused(folder + "a.mp4", "-f nosuchformat", "nosuchformat");
+  refused(folder + "a.mp4", "-vf \"crop=300:200:100:100\"", "crop");
+  refused(folder + "a.mp4", "-vn -an", "neither");
+  refused(folder, "-ac 2", "output");
+  refused(SampleVideo(), kMp4, "source");
+
+  // The source reached through a link is still the source.
+  const QString link = PathIn("link to sample.mp4");
+  QFile::remove(link);
+  ASSERT_TRUE(QFile::link(SampleVideo(), link));
+  refused(link, kMp4, "source");
+
+  // Two tasks may not write one file (two sources with one base name).
+  const int h2 = enc.OpenInput(Bytes(SampleVideo()), "");
+  ASSERT_GE(enc.SetOutput(h, Bytes(folder + "same.mp4"), kMp4), 0);
+  EXPECT_LT(enc.SetOutput(h2, Bytes(folder + "./same.mp4"), kMp4), 0);
+  EXPECT_NE(enc.LastErrorMessage().find("already"), std::string::npos);
+  // Once the first task is gone the name is free again.
+  enc.CloseInput(h);
+  EXPECT_GE(enc.SetOutput(h2, Bytes(folder + "same.mp4"), kMp4), 0);
+}
+
+TEST(FFEncoderTest, StopEndsPromptlyAndLeavesNoPartialFiles) {
+  const QString folder = FreshFolder("stop");
+  const QString kept = folder + "task0.mp4";
+  WriteFile(kept, "an older file the user wants to keep");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  std::mutex m;
+  std::condition_variable cv;
+  bool progressed = false;
+  enc.SetProgressHandler([&](int, int64_t, int64_t, int64_t) {
+    std::lock_guard lock(m);
+    progressed = true;
+    cv.notify_all();
+  });
+  for (int i = 0; i < 4; ++i) {
+    const int h = enc.OpenInput(Bytes(LongVideo()), "");
+    ASSERT_EQ(h, i);
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + QString("task%1.mp4").arg(i)),
+                            "-ac 2 -vcodec libx264 -vpre libx264-default -vb 900k -ab 128k -ar 44100 -s 320x240"),
+              0);
+  }
+  enc.Start(2);
+  {
+    std::unique_lock lock(m);
+    ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(30), [&] { return progressed; }));
+  }
+  QElapsedTimer timer;
+  timer.start();
+  enc.Stop(false);
+  EXPECT_LT(timer.elapsed(), 100);  // Stop(false) returns at once
+  ASSERT_TRUE(events.WaitForEnd(5));
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(events.EndCount(), 1);
+  for (int i = 0; i < 4; ++i) {
+    const FinishedEvent e = events.For(i);
+    EXPECT_FALSE(e.succeeded) << i;
+    EXPECT_FALSE(e.failed) << i << " " << e.message;  // stopped, not an error
+  }
+  EXPECT_EQ(ReadAll(kept), "an older file the user wants to keep");
+  for (int i = 1; i < 4; ++i) EXPECT_FALSE(QFile::exists(folder + QString("task%1.mp4").arg(i)));
+  enc.Stop(true);
+  EXPECT_TRUE(Leftovers(folder).isEmpty()) << Leftovers(folder).join(",").toStdString();
+}
+
+TEST(FFEncoderTest, DestroyingARunningEncoderStopsIt) {
+  const QString folder = FreshFolder("destroy");
+  {
+    FFEncoder enc;
+    const int h = enc.OpenInput(Bytes(LongVideo()), "");
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + "x.mp4"), kMp4), 0);
+    enc.Start(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_FALSE(QFile::exists(folder + "x.mp4"));
+  EXPECT_TRUE(Leftovers(folder).isEmpty());
+}
+
+TEST(FFEncoderTest, BadSourcesFailClearlyAndOtherTasksGoOn) {
+  const QString folder = FreshFolder("bad");
+  QByteArray noise(32 * 1024, 0);
+  for (auto& c : noise) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+  WriteFile(PathIn("zero.mp4"), {});
+  WriteFile(PathIn("random.mp4"), noise);
+  WriteFile(PathIn("words.mp4"), "hello\n");
+  FFEncoder enc;
+  for (const char* name : {"zero.mp4", "random.mp4", "words.mp4", "does not exist.mp4"}) {
+    EXPECT_LT(enc.OpenInput(Bytes(PathIn(name)), ""), 0) << name;
+    EXPECT_FALSE(enc.LastErrorMessage().empty()) << name;
+  }
+
+  // Header intact, data cut in half: the output would be short, so the task fails.
+  const QString faststart = PathIn("faststart.mp4");
+  ASSERT_TRUE(Fixtures::Make(faststart, {"-i", SampleVideo(), "-c", "copy", "-movflags", "faststart"}));
+  const QByteArray whole = ReadAll(faststart);
+  WriteFile(PathIn("cut.mp4"), whole.left(whole.size() / 2));
+  // A source that disappears after being queued.
+  const QString vanishing = PathIn("vanishing.mp4");
+  QFile::remove(vanishing);
+  ASSERT_TRUE(QFile::copy(SampleVideo(), vanishing));
+
+  EventRecorder events(enc);
+  enc.ClearTasks();
+  const int cut = enc.OpenInput(Bytes(PathIn("cut.mp4")), "");
+  const int gone = enc.OpenInput(Bytes(vanishing), "");
+  const int good = enc.OpenInput(Bytes(SampleAudio()), "");
+  const int nofolder = enc.OpenInput(Bytes(SampleAudio()), "");
+  ASSERT_GE(cut, 0);
+  ASSERT_GE(gone, 0);
+  ASSERT_GE(nofolder, 0);
+  WriteFile(folder + "cut.mp4", "previous result");
+  ASSERT_GE(enc.SetOutput(cut, Bytes(folder + "cut.mp4"), kMp4), 0);
+  ASSERT_GE(enc.SetOutput(gone, Bytes(folder + "gone.mp4"), kMp4), 0);
+  ASSERT_GE(enc.SetOutput(good, Bytes(folder + "good.mp3"), kMp3), 0);
+  // The "folder" is a file, so nothing can be written inside it.
+  WriteFile(folder + "blocker", "x");
+  ASSERT_GE(enc.SetOutput(nofolder, Bytes(folder + "blocker/out.mp3"), kMp3), 0);
+  QFile::remove(vanishing);
+
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  EXPECT_TRUE(events.For(cut).failed);
+  EXPECT_NE(events.For(cut).message.find("truncated"), std::string::npos) << events.For(cut).message;
+  EXPECT_TRUE(events.For(gone).failed);
+  EXPECT_FALSE(events.For(gone).message.empty());
+  EXPECT_TRUE(events.For(nofolder).failed);
+  EXPECT_NE(events.For(nofolder).message.find("output folder"), std::string::npos) << events.For(nofolder).message;
+  EXPECT_TRUE(events.For(good).succeeded) << events.For(good).message;
+  EXPECT_EQ(ReadAll(folder + "cut.mp4"), "previous result");  // the old output survives
+  EXPECT_FALSE(QFile::exists(folder + "gone.mp4"));
+  EXPECT_TRUE(Leftovers(folder).isEmpty());
+}
+
+TEST(FFEncoderTest, FullDiskFailsTheTaskAndKeepsTheOldFile) {
+  const QString folder = FreshFolder("full");
+  const QString out = folder + "big.mp4";
+  WriteFile(out, "old");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int h = enc.OpenInput(Bytes(SampleVideo()), "");
+  ASSERT_GE(enc.SetOutput(h, Bytes(out), "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 4000k -s 320x240"), 0);
+  // A file-size limit makes writes fail as on a full disk.
+  struct rlimit old_limit {};
+  getrlimit(RLIMIT_FSIZE, &old_limit);
+  auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old_limit;
+  small.rlim_cur = 20000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  enc.Start(1);
+  const bool ended = events.WaitForEnd();
+  setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+  ASSERT_TRUE(ended);
+  EXPECT_TRUE(events.For(h).failed);
+  EXPECT_NE(events.For(h).message.find("Writing"), std::string::npos) << events.For(h).message;
+  EXPECT_EQ(ReadAll(out), "old");
+  EXPECT_TRUE(Leftovers(folder).isEmpty());
+}
+
+TEST(FFEncoderTest, ExistingOutputIsReplacedOnSuccess) {
+  const QString folder = FreshFolder("replace");
+  const QString name = folder + "äöü \"quoted\" name.mp3";
+  WriteFile(name, "old");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int h = enc.OpenInput(Bytes(SampleAudio()), "");
+  ASSERT_GE(enc.SetOutput(h, Bytes(name), kMp3), 0) << enc.LastErrorMessage();
+  enc.Start(1);
+  ASSERT_TRUE(events.WaitForEnd());
+  EXPECT_TRUE(events.For(h).succeeded) << events.For(h).message;
+  EXPECT_EQ(ProbeFile(name).audio_codec, "mp3");
+}

@@ -1,0 +1,121 @@
+// Crop, scale, flips, turns and aspect have their visible effect on the picture.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "EngineTestUtil.h"
+#include "EventRecorder.h"
+#include "engine/FFEncoder.h"
+#include "support/Fixtures.h"
+
+using namespace enginetest;
+
+namespace {
+
+// 320x240, one colour per quarter: red top-left, blue top-right, green
+// bottom-left, white bottom-right.
+QString Quarters() {
+  static const QString path = [] {
+    const QString p = PathIn("quarters.mp4");
+    Fixtures::Make(p, {"-f", "lavfi", "-i",
+                       "color=red:s=160x120:d=1[a];color=blue:s=160x120:d=1[b];color=green:s=160x120:d=1[c];"
+                       "color=white:s=160x120:d=1[d];[a][b]hstack[t];[c][d]hstack[u];[t][u]vstack",
+                       "-pix_fmt", "yuv420p", "-c:v", "libx264", "-qp", "0"});
+    return p;
+  }();
+  return path;
+}
+
+enum Colour { Red, Blue, Green, White, Other };
+
+Colour Classify(unsigned rgb) {
+  const int r = (rgb >> 16) & 255, g = (rgb >> 8) & 255, b = rgb & 255;
+  if (r > 180 && g > 180 && b > 180) return White;
+  if (r > 150 && g < 90 && b < 90) return Red;
+  if (b > 150 && r < 90 && g < 90) return Blue;
+  if (g > 90 && r < 90 && b < 90) return Green;  // lavfi "green" is 0,128,0
+  return Other;
+}
+
+struct Case {
+  const char* name;
+  const char* chain;  // the -vf value, quoted as the builder quotes it
+  const char* size;   // -s value or ""
+  int width, height;
+  Colour top_left, top_right, bottom_left;
+};
+
+}  // namespace
+
+TEST(FiltersTest, FlipsTurnsCropAndScaleMoveThePicture) {
+  const Case cases[] = {
+      {"none", "", "320x240", 320, 240, Red, Blue, Green},
+      {"vflip", "vflip", "320x240", 320, 240, Green, White, Red},
+      {"hflip", "hflip", "320x240", 320, 240, Blue, Red, White},
+      {"rotate90", "rotate=90", "320x240", 240, 320, Green, Red, White},
+      {"rotate-90", "rotate=-90", "320x240", 240, 320, Blue, White, Red},
+      {"rotate270", "rotate=270", "", 240, 320, Blue, White, Red},
+      {"rotate180", "rotate=180", "320x240", 320, 240, White, Green, Blue},
+      {"vflip+rotate90", "vflip,rotate=90", "320x240", 240, 320, Red, Green, Blue},
+      {"crop", "crop=160:120:160:0", "", 160, 120, Blue, Blue, Blue},
+      {"crop+scale", "crop=320:120:0:120,scale=200:100", "", 200, 100, Green, White, Green},
+      {"odd crop", "crop=161:121:0:0", "", 160, 120, Red, Red, Red},
+  };
+  const QString folder = PathIn("filters") + "/";
+  QDir().mkpath(folder);
+  FFEncoder enc;
+  EventRecorder events(enc);
+  int index = 0;
+  for (const Case& c : cases) {
+    std::string options = "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 2000k -an";
+    if (*c.size) options += std::string(" -s ") + c.size;
+    if (*c.chain) options += std::string(" -vf \"") + c.chain + "\"";
+    const int h = enc.OpenInput(Bytes(Quarters()), "");
+    ASSERT_EQ(h, index++);
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + c.name + ".mp4"), options), 0) << c.name << enc.LastErrorMessage();
+  }
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  for (int i = 0; i < index; ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(events.For(i).succeeded) << events.For(i).message;
+    const QString out = folder + c.name + ".mp4";
+    const Probed p = ProbeFile(out);
+    EXPECT_EQ(p.width, c.width);
+    EXPECT_EQ(p.height, c.height);
+    const int s = 10;  // sample 10x10 blocks a little inside each corner
+    EXPECT_EQ(Classify(CornerColour(out, 4, 4, s, s)), c.top_left);
+    EXPECT_EQ(Classify(CornerColour(out, c.width - s - 4, 4, s, s)), c.top_right);
+    EXPECT_EQ(Classify(CornerColour(out, 4, c.height - s - 4, s, s)), c.bottom_left);
+  }
+}
+
+TEST(FiltersTest, AspectFrameRateAndOddSizes) {
+  const QString folder = PathIn("aspect") + "/";
+  QDir().mkpath(folder);
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int wide = enc.OpenInput(Bytes(SampleVideo()), "");
+  const int odd = enc.OpenInput(Bytes(SampleVideo()), "");
+  const int h263 = enc.OpenInput(Bytes(SampleVideo()), "");
+  ASSERT_GE(enc.SetOutput(wide, Bytes(folder + "wide.mp4"), "-aspect 16:9 -r 15 -ac 1 -vb 300k -s 320x240"), 0);
+  ASSERT_GE(enc.SetOutput(odd, Bytes(folder + "odd.mp4"), "-vcodec libx264 -s 321x241"), 0);
+  // H.263 only codes a few sizes; the nearest is taken.
+  ASSERT_GE(enc.SetOutput(h263, Bytes(folder + "h263.3gp"), "-ac 1 -ar 8000 -s 320x240"), 0);
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  ASSERT_TRUE(events.For(wide).succeeded) << events.For(wide).message;
+  ASSERT_TRUE(events.For(odd).succeeded) << events.For(odd).message;
+  ASSERT_TRUE(events.For(h263).succeeded) << events.For(h263).message;
+  const Probed w = ProbeFile(folder + "wide.mp4");
+  EXPECT_EQ(w.dar, "16:9");
+  EXPECT_NEAR(w.frame_rate, 15, 0.01);
+  EXPECT_EQ(w.channels, 1);
+  const Probed o = ProbeFile(folder + "odd.mp4");
+  EXPECT_EQ(o.width, 320);
+  EXPECT_EQ(o.height, 240);
+  const Probed g = ProbeFile(folder + "h263.3gp");
+  EXPECT_EQ(g.width, 352);
+  EXPECT_EQ(g.height, 288);
+}

@@ -1,0 +1,172 @@
+// The option-string parser on the strings the conversion builder sends and on
+// hostile ones.
+#include <gtest/gtest.h>
+
+#include "engine/EncoderOptions.h"
+
+using encoder::Options;
+using encoder::Parse;
+using encoder::VideoFilter;
+
+namespace {
+
+Options ParseOk(const std::string& text, const encoder::SourceFacts& source = {}) {
+  Options o;
+  std::string error;
+  EXPECT_TRUE(Parse(text, source, &o, &error)) << text << " -> " << error;
+  return o;
+}
+
+std::string ParseError(const std::string& text) {
+  Options o;
+  std::string error;
+  EXPECT_FALSE(Parse(text, {}, &o, &error)) << text;
+  return error;
+}
+
+}  // namespace
+
+TEST(TokenizeTest, QuotesBlanksAndEmptyTokens) {
+  std::vector<std::string> t;
+  std::string error;
+  ASSERT_TRUE(encoder::Tokenize("  -a   b\t-vf \"crop=1:2:3:4,vflip\"  ", &t, &error));
+  EXPECT_EQ(t, (std::vector<std::string>{"-a", "b", "-vf", "crop=1:2:3:4,vflip"}));
+  ASSERT_TRUE(encoder::Tokenize("x\"y z\"w \"\"", &t, &error));
+  EXPECT_EQ(t, (std::vector<std::string>{"xy zw", ""}));
+  ASSERT_TRUE(encoder::Tokenize("", &t, &error));
+  EXPECT_TRUE(t.empty());
+  EXPECT_FALSE(encoder::Tokenize("-vf \"vflip", &t, &error));
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(OptionsParseTest, BuilderStringsWithDoubleBlanks) {
+  Options o = ParseOk("-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480");
+  EXPECT_EQ(o.channels, 2);
+  EXPECT_EQ(o.video_codec, "libx264");
+  EXPECT_EQ(o.x264_preset, "veryfast");
+  EXPECT_EQ(o.video_bitrate, 2048000);
+  EXPECT_EQ(o.audio_bitrate, 128000);
+  EXPECT_EQ(o.sample_rate, 44100);
+  EXPECT_EQ(o.width, 640);
+  EXPECT_EQ(o.height, 480);
+
+  o = ParseOk("-ac 2 -vcodec libx264 -vpre libx264-default -vb 512k  -acodec libmp3lame -ab 128k -ar 44100 -s 320x240");
+  EXPECT_EQ(o.x264_preset, "medium");
+  EXPECT_EQ(o.audio_codec, "libmp3lame");
+
+  o = ParseOk("-ac 2 -vn  -acodec wmav2 -ab 320k -ar 48000");
+  EXPECT_TRUE(o.no_video);
+  EXPECT_EQ(o.audio_codec, "wmav2");
+
+  o = ParseOk("-an -r 29.97 -aspect 16:9 -ac 2 -vcodec libx264 -vpre libx264-ultrafast -f flv -vb 512k "
+              "-acodec libfaac -ab 128k -ar 44100 -ac 2 -s 320x240");
+  EXPECT_TRUE(o.no_audio);
+  EXPECT_EQ(o.frame_rate.num, 30000);
+  EXPECT_EQ(o.frame_rate.den, 1001);
+  EXPECT_EQ(o.aspect.num, 16);
+  EXPECT_EQ(o.aspect.den, 9);
+  EXPECT_EQ(o.format, "flv");
+  EXPECT_EQ(o.audio_codec, "aac");  // the old external AAC encoder maps to the native one
+
+  o = ParseOk("-ac 2 -vb 0k  -ab 128k -ar 44100 -vn ");  // audio-only source to a video format
+  EXPECT_EQ(o.video_bitrate, 0);
+  EXPECT_TRUE(o.no_video);
+}
+
+TEST(OptionsParseTest, FilterChains) {
+  Options o = ParseOk("-ac 2 -vb 512k -ab 128k -ar 44100 -vf \"crop=300:200:10:20,scale=640:480,vflip,hflip,rotate=90\"");
+  ASSERT_EQ(o.filters.size(), 5u);
+  EXPECT_EQ(o.filters[0].kind, VideoFilter::Kind::Crop);
+  EXPECT_EQ(o.filters[0].width, 300);
+  EXPECT_EQ(o.filters[0].height, 200);
+  EXPECT_EQ(o.filters[0].x, 10);
+  EXPECT_EQ(o.filters[0].y, 20);
+  EXPECT_EQ(o.filters[1].kind, VideoFilter::Kind::Scale);
+  EXPECT_EQ(o.filters[1].width, 640);
+  EXPECT_EQ(o.filters[2].kind, VideoFilter::Kind::VFlip);
+  EXPECT_EQ(o.filters[3].kind, VideoFilter::Kind::HFlip);
+  EXPECT_EQ(o.filters[4].kind, VideoFilter::Kind::Rotate);
+  EXPECT_EQ(encoder::QuarterTurns(o.filters), 1);
+
+  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=-90").filters), 3);
+  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=270").filters), 3);
+  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=180").filters), 2);
+  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=-270").filters), 1);
+  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=45").filters), 0);
+  EXPECT_EQ(ParseOk("-vf vflip,rotate=90").filters.size(), 2u);
+}
+
+TEST(OptionsParseTest, LaterRepeatsWin) {
+  Options o = ParseOk("-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144");
+  EXPECT_EQ(o.channels, 1);
+  EXPECT_EQ(o.audio_bitrate, 6700);
+  o = ParseOk("-vf vflip -s 320x240 -vf hflip -s 640x480 -f mp4 -f avi");
+  ASSERT_EQ(o.filters.size(), 1u);
+  EXPECT_EQ(o.filters[0].kind, VideoFilter::Kind::HFlip);
+  EXPECT_EQ(o.width, 640);
+  EXPECT_EQ(o.format, "avi");
+}
+
+TEST(OptionsParseTest, TargetsSetStandardValuesAndLaterOptionsOverride) {
+  Options o = ParseOk("-target ntsc-vcd");
+  EXPECT_EQ(o.video_codec, "mpeg1video");
+  EXPECT_EQ(o.audio_codec, "mp2");
+  EXPECT_EQ(o.format, "vcd");
+  EXPECT_EQ(o.width, 352);
+  EXPECT_EQ(o.height, 240);
+  EXPECT_EQ(o.frame_rate.num, 30000);
+  EXPECT_EQ(o.video_bitrate, 1150000);
+  EXPECT_EQ(o.sample_rate, 44100);
+
+  o = ParseOk("-target pal-dvd -ab 128k -ar 44100 -s 640x480");
+  EXPECT_EQ(o.video_codec, "mpeg2video");
+  EXPECT_EQ(o.audio_codec, "ac3");
+  EXPECT_EQ(o.format, "dvd");
+  EXPECT_EQ(o.frame_rate.num, 25);
+  EXPECT_EQ(o.audio_bitrate, 128000);
+  EXPECT_EQ(o.width, 640);
+
+  // Without a norm the source's frame rate decides.
+  encoder::SourceFacts pal;
+  pal.frame_rate = {25, 1};
+  encoder::SourceFacts ntsc;
+  ntsc.frame_rate = {30000, 1001};
+  EXPECT_EQ(ParseOk("-target dvd", pal).height, 576);
+  EXPECT_EQ(ParseOk("-target dvd", ntsc).height, 480);
+  // Options in front of the target are replaced by it.
+  EXPECT_EQ(ParseOk("-r 15 -target pal-vcd").frame_rate.num, 25);
+}
+
+TEST(OptionsParseTest, RefusesWithAMessageNamingTheProblem) {
+  EXPECT_NE(ParseError("-ac 2 -foo 3").find("-foo"), std::string::npos);
+  EXPECT_NE(ParseError("-ac two").find("-ac"), std::string::npos);
+  EXPECT_NE(ParseError("-ac 0").find("-ac"), std::string::npos);
+  EXPECT_NE(ParseError("-ar 99999999999999999999999").find("-ar"), std::string::npos);
+  EXPECT_NE(ParseError("-vb 99999999999k").find("-vb"), std::string::npos);
+  EXPECT_NE(ParseError("-vb -5k").find("-vb"), std::string::npos);
+  EXPECT_NE(ParseError("-ab k").find("-ab"), std::string::npos);
+  EXPECT_NE(ParseError("-s 640").find("-s"), std::string::npos);
+  EXPECT_NE(ParseError("-s 0x480").find("-s"), std::string::npos);
+  EXPECT_NE(ParseError("-s 99999x99999").find("-s"), std::string::npos);
+  EXPECT_NE(ParseError("-r 0").find("-r"), std::string::npos);
+  EXPECT_NE(ParseError("-r nan").find("-r"), std::string::npos);
+  EXPECT_NE(ParseError("-aspect 4:0").find("-aspect"), std::string::npos);
+  EXPECT_NE(ParseError("-vpre libx264-turbo").find("-vpre"), std::string::npos);
+  EXPECT_NE(ParseError("-target ntsc-bluray").find("ntsc-bluray"), std::string::npos);
+  EXPECT_NE(ParseError("-vb").find("needs a value"), std::string::npos);
+  EXPECT_NE(ParseError("-ar \"\"").find("-ar"), std::string::npos);
+  EXPECT_NE(ParseError("-vcodec \"\"").find("-vcodec"), std::string::npos);
+  EXPECT_NE(ParseError("stray -ac 2").find("stray"), std::string::npos);
+  EXPECT_NE(ParseError("-ac 2 -vf \"vflip").find("quote"), std::string::npos);
+  EXPECT_NE(ParseError("-vf \"vflip,,hflip\"").find("Empty"), std::string::npos);
+  EXPECT_NE(ParseError("-vf \"\"").find("Empty"), std::string::npos);
+  EXPECT_NE(ParseError("-vf \"drawtext=text=x\"").find("drawtext"), std::string::npos);
+  EXPECT_NE(ParseError("-vf crop=-10:240:0:0").find("crop"), std::string::npos);
+  EXPECT_NE(ParseError("-vf crop=320:240:0").find("crop"), std::string::npos);
+  EXPECT_NE(ParseError("-vf rotate=abc").find("rotation"), std::string::npos);
+  EXPECT_NE(ParseError("-vf rotate=720").find("rotation"), std::string::npos);
+  EXPECT_NE(ParseError("-vf vflip=1").find("vflip"), std::string::npos);
+  // Things a shell would interpret are plain, unknown text here.
+  EXPECT_NE(ParseError("-ac 2; rm -rf /").find("2;"), std::string::npos);
+  EXPECT_NE(ParseError("-f \"mp4 -y\"").find("-f"), std::string::npos);
+}
