@@ -704,6 +704,8 @@ void PlayerSession::SdlCallback(void* opaque, Uint8* stream, int len) {
 
 void PlayerSession::FillAudio(uint8_t* stream, int len) {
   if (stream) std::memset(stream, 0, static_cast<size_t>(len));
+  // Only a playing player consumes sound (the device may still run at the end).
+  if (state_ != FFPlayer::kStatePlaying) return;
   const int frame_bytes = out_channels_ * 2;
   const int volume = mute_ ? 0 : std::clamp(volume_.load(), 0, SDL_MIX_MAXVOLUME);
   const int gen = gen_;

@@ -1,0 +1,327 @@
+#include "player/FormPlayer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+
+#include "common/Globals.h"
+#include "common/Helpers.h"
+#include "common/Int64.h"
+#include "common/UiServices.h"
+#include "player/PlayerEventBridge.h"
+#include "player/PlayerIcons.h"
+#include "player/PlayerVideoView.h"
+#include "player/VeSlider.h"
+
+using namespace PlayerMath;
+
+namespace {
+FormPlayer::QuitHandler& QuitHandlerSlot() {
+  static FormPlayer::QuitHandler handler;
+  return handler;
+}
+
+int TwipsToPixels(int twips) { return static_cast<int>(RoundHalfEven(twips / static_cast<double>(kTwips))); }
+
+// Restores the normal cursor however a handler leaves.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+}  // namespace
+
+void FormPlayer::SetQuitHandler(QuitHandler handler) { QuitHandlerSlot() = std::move(handler); }
+
+FormPlayer::FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
+                       const QString& durationText)
+    : QDialog(owner), duration_text_(durationText) {
+  setObjectName("FormPlayer");
+  setModal(true);
+  resize(kClientWidthPx, kClientHeightPx);
+  CreateControls();
+  ConfigurePlayer();
+  Load(path, nativePath);
+}
+
+FormPlayer::~FormPlayer() {
+  // The engine draws into the video area and calls the bridge: stop it first.
+  player_.Stop(false);
+}
+
+void FormPlayer::CreateControls() {
+  pic_player_ = new PlayerVideoView(this);
+  pic_player_->setObjectName("PicPlayer");
+
+  bar_ = new QWidget(this);
+  bar_->setObjectName("Picture2");
+  bar_->setAutoFillBackground(true);
+
+  btn_pause_ = new QPushButton(bar_);
+  btn_pause_->setObjectName("btnPause");
+  btn_pause_->setGeometry(TwipsToPixels(kPauseLeftTw), TwipsToPixels(kPauseTopTw), TwipsToPixels(kPauseWidthTw),
+                          TwipsToPixels(kPauseHeightTw));
+  btn_pause_->setIcon(PlayerIcons::Pause());
+  btn_pause_->setToolTip(tr("Pause"));
+  btn_pause_->setFocusPolicy(Qt::TabFocus);
+
+  pic_mute_ = new QLabel(bar_);
+  pic_mute_->setObjectName("PicMute");
+  pic_mute_->resize(TwipsToPixels(kMuteWidthTw), TwipsToPixels(kMuteHeightTw));
+  pic_mute_->move(0, TwipsToPixels(kMuteTopTw));
+  pic_mute_->setCursor(Qt::PointingHandCursor);
+  pic_mute_->installEventFilter(this);
+
+  label_time_ = new QLabel("00:00:00/00:00:00", bar_);
+  label_time_->setObjectName("Label1");
+  label_time_->resize(TwipsToPixels(kLabelWidthTw), TwipsToPixels(kLabelHeightTw));
+  label_time_->move(0, TwipsToPixels(kLabelTopTw));
+  QFont label_font = label_time_->font();
+  label_font.setPixelSize(11);
+  label_time_->setFont(label_font);
+  label_time_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  image_muted_ = PlayerIcons::Speaker(true);
+  image_sound_ = PlayerIcons::Speaker(false);
+
+  // The sliders lie over the bar as children of the window.
+  position_slider_ = new VeSlider(this);
+  position_slider_->setObjectName("VeSlider1");
+  position_slider_->resize(240, kPositionHeightPx);
+  volume_slider_ = new VeSlider1(this);
+  volume_slider_->setObjectName("VeSliderVol");
+  volume_slider_->resize(kVolumeWidthPx, kVolumeHeightPx);
+
+  display_timer_ = new QTimer(this);
+  display_timer_->setObjectName("Timer1");
+  display_timer_->setInterval(1000);
+
+  bridge_ = new PlayerEventBridge(this);
+
+  connect(btn_pause_, &QPushButton::clicked, this, &FormPlayer::onPauseClicked);
+  connect(position_slider_, &VeSliderBase::mouseUp, this, &FormPlayer::onPositionMouseUp);
+  connect(position_slider_, &VeSliderBase::clicked, this, &FormPlayer::onPositionClicked);
+  connect(volume_slider_, &VeSliderBase::mouseUp, this, &FormPlayer::onVolumeMouseUp);
+  connect(volume_slider_, &VeSliderBase::clicked, this, &FormPlayer::onVolumeClicked);
+  connect(bridge_, &PlayerEventBridge::durationReported, this, &FormPlayer::onDurationReported);
+  connect(bridge_, &PlayerEventBridge::positionReported, this, &FormPlayer::onPositionReported);
+  connect(bridge_, &PlayerEventBridge::stateReported, this, &FormPlayer::onStateReported);
+  connect(display_timer_, &QTimer::timeout, this, &FormPlayer::onDisplaySizeTimer);
+}
+
+void FormPlayer::ConfigurePlayer() {
+  player_.SetAudioVolume(128);
+  player_.SetMute(false);
+  player_.RepeatType = FFPlayer::rtStop;
+  player_.ShowAudio = FFPlayer::saWave;
+  player_.AudioStreamIndex = -1;
+  player_.VideoStreamIndex = -1;
+  player_.SubtitleStreamIndex = -1;
+  player_.ReadTimeout = 10000;
+  bridge_->Attach(player_);
+}
+
+void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
+  // Keys move neither slider: both steps are 0.
+  position_slider_->SetSmallChange(0);
+  position_slider_->SetLargeChange(0);
+  position_slider_->SetShowTicks(false);
+  volume_slider_->SetSmallChange(0);
+  volume_slider_->SetLargeChange(0);
+  volume_slider_->SetShowTicks(false);
+  volume_slider_->SetMax(128);
+  volume_slider_->SetValue(128);
+  volume_slider_->SetSelLength(volume_slider_->Value());  // full volume shows a full band
+  ApplyLayout();
+
+  setWindowTitle(path);
+
+  if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((Globals::AppFolder + "LibAV").toStdString(), true)) {
+    Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
+    if (QuitHandlerSlot()) {
+      QuitHandlerSlot()();
+    } else {
+      std::exit(EXIT_FAILURE);
+    }
+    return;
+  }
+
+  opened_ = player_.Open(nativePath.toStdString(), pic_player_, false);
+  if (!opened_) {
+    Ui::ShowMessage(this, QString::fromStdString(player_.LastErrorMessage()), Ui::MessageIcon::Critical);
+    SetPauseCaption("4");
+  }
+
+  pic_mute_->setPixmap(image_sound_);
+  SetSmallIcon(this);
+  display_timer_->start();
+}
+
+void FormPlayer::ApplyLayout() {
+  Layout next = layout_;
+  const bool complete = ComputeLayout(width(), height(), next);
+  pic_player_->setGeometry(0, 0, next.videoWidth, next.videoHeight);
+  bar_->setGeometry(0, next.barTop, next.barWidth, kBarHeightPx);
+  label_time_->move(TwipsToPixels(next.labelLeftTw), TwipsToPixels(kLabelTopTw));
+  volume_slider_->move(next.volumeLeft, next.volumeTop);
+  pic_mute_->move(TwipsToPixels(next.muteLeftTw), TwipsToPixels(kMuteTopTw));
+  position_slider_->setGeometry(next.positionLeft, next.positionTop, next.positionWidth, kPositionHeightPx);
+  layout_ = next;
+  if (complete) position_slider_->Refresh();
+}
+
+void FormPlayer::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  ApplyLayout();
+}
+
+bool FormPlayer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pic_mute_ && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && pic_mute_->rect().contains(mouse->position().toPoint())) {
+      onMuteClicked();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FormPlayer::done(int result) {
+  closing_ = true;
+  display_timer_->stop();
+  player_.Stop(false);
+  QDialog::done(result);
+}
+
+void FormPlayer::SetPauseCaption(const QString& caption) {
+  pause_caption_ = caption;
+  const bool paused = caption == "4";
+  btn_pause_->setIcon(paused ? PlayerIcons::Play() : PlayerIcons::Pause());
+  btn_pause_->setToolTip(paused ? tr("Play") : tr("Pause"));
+}
+
+void FormPlayer::onPauseClicked() {
+  player_.TogglePause();
+  SetPauseCaption(player_.Paused() ? "4" : ";");
+}
+
+void FormPlayer::WaitProcessingEvents(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void FormPlayer::SeekTo(int64_t target, int32_t flags) {
+  player_.Seek(static_cast<int32_t>(static_cast<uint32_t>(target)),
+               static_cast<int32_t>(static_cast<uint64_t>(target) >> 32), flags, false);
+}
+
+void FormPlayer::onPositionMouseUp(int button, int /*shift*/, float x, float /*y*/) {
+  if (button != SliderModel::kLeftButton) return;
+  QPointer<FormPlayer> alive(this);
+  {
+    BusyCursor busy;
+    int np = 0;
+    ValueAtX(x, position_slider_->Max(), position_slider_->width(), np);
+    if (np >= 0 && np <= position_slider_->Max()) position_slider_->SetValue(np);
+    int64_t target = 0;
+    SeekTarget(duration_, position_slider_->Value(), position_slider_->Max(), target);
+    SeekTo(target, FFPlayer::kSeekExact);
+    const int32_t state = player_.PlayState();
+    if (state == FFPlayer::kStateEnded || state == FFPlayer::kStatePaused) {
+      // A paused player shows the new picture after a short run.
+      player_.Resume();
+      player_.Pause();
+      WaitProcessingEvents(50);
+      if (!alive || closing_) return;
+      SeekTo(target, FFPlayer::kSeekExact);
+    }
+  }
+  position_slider_->SetSelLength(position_slider_->Value());
+}
+
+void FormPlayer::onPositionClicked() { position_slider_->SetSelLength(position_slider_->Value()); }
+
+void FormPlayer::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y*/) {
+  if (button != SliderModel::kLeftButton) return;
+  {
+    BusyCursor busy;
+    int np = 0;
+    ValueAtX(x, volume_slider_->Max(), volume_slider_->width(), np);
+    if (np >= 0 && np <= volume_slider_->Max()) volume_slider_->SetValue(np);
+    player_.SetAudioVolume(static_cast<unsigned char>(volume_slider_->Value()));
+  }
+  volume_slider_->SetSelLength(volume_slider_->Value());
+}
+
+void FormPlayer::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
+
+void FormPlayer::onMuteClicked() {
+  if (player_.Mute()) {
+    player_.SetMute(false);
+    pic_mute_->setPixmap(image_sound_);
+  } else {
+    player_.SetMute(true);
+    pic_mute_->setPixmap(image_muted_);
+  }
+}
+
+void FormPlayer::onDurationReported(qint64 durationUs) {
+  duration_ = durationUs;
+  int max = 0;
+  if (SliderMaxFromDuration(durationUs, max)) position_slider_->SetMax(max);
+  if (duration_text_.isEmpty()) duration_text_ = FormatDuration(MicrosToSeconds(static_cast<int64_t>(durationUs)));
+}
+
+void FormPlayer::onPositionReported(qint64 positionUs) {
+  if (positionUs <= 0 || duration_ <= 0) return;
+  // While the thumb is held the pointer, not the playback, places it.
+  if (position_slider_->Model().Dragging()) return;
+  const int64_t seconds = PositionSeconds(positionUs);
+  const int64_t value = seconds * 10;
+  if (value >= INT32_MIN && value <= INT32_MAX) position_slider_->SetValue(static_cast<int>(value));
+  position_slider_->SetSelLength(position_slider_->Value());
+  label_time_->setText(PositionCaption(seconds, duration_text_));
+}
+
+void FormPlayer::onStateReported(int state) {
+  if (closing_) return;
+  if (state == FFPlayer::kEventScreenReady) {
+    if (windowFlags() & Qt::WindowStaysOnTopHint) {
+      const bool visible = isVisible();
+      setWindowFlag(Qt::WindowStaysOnTopHint, false);
+      if (visible) show();  // changing flags hides a window
+    }
+    if (player_.ScreenHandle() != 0) pic_player_->repaint();
+  } else if (state == FFPlayer::kEventEndOfFile) {
+    player_.Seek(0, 0, FFPlayer::kSeekKeyFrame, false);
+    player_.Pause();
+    position_slider_->SetValue(0);
+    position_slider_->SetSelLength(0);
+    SetPauseCaption("4");
+  }
+}
+
+void FormPlayer::onDisplaySizeTimer() {
+  // One correction per tick; the engine's picture follows within four ticks.
+  bool changed = true;
+  if (pic_player_->width() != player_.ScreenWidth()) {
+    player_.SetScreenWidth(pic_player_->width());
+  } else if (pic_player_->height() != player_.ScreenHeight()) {
+    player_.SetScreenHeight(pic_player_->height());
+  } else if (player_.ScreenWidth() != player_.FrameWidth()) {
+    player_.SetFrameWidth(player_.ScreenWidth());
+  } else if (player_.ScreenHeight() != player_.FrameHeight()) {
+    player_.SetFrameHeight(player_.ScreenHeight());
+  } else {
+    changed = false;
+  }
+  if (changed) player_.UpdateScreen();
+}

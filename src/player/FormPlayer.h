@@ -1,0 +1,90 @@
+#pragma once
+// The preview player window: plays one file of the list into its video area, with
+// a control bar holding play/pause, the position slider, mute, volume and the
+// position/duration label. Shown modally by the main window's Play command.
+#include <QDialog>
+#include <QPixmap>
+#include <functional>
+
+#include "engine/FFPlayer.h"
+#include "player/PlayerMath.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class PlayerEventBridge;
+class PlayerVideoView;
+class VeSlider;
+class VeSlider1;
+
+class FormPlayer : public QDialog {
+  Q_OBJECT
+
+ public:
+  // path: shown in the caption; nativePath: the file's exact bytes for the engine;
+  // durationText: the list row's "Duration" text (when empty, the engine's duration
+  // is formatted instead).
+  FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
+             const QString& durationText = QString());
+  ~FormPlayer() override;
+
+  // What ends the program when the media libraries are missing (default: exit at
+  // once with a failure code). Tests replace it.
+  using QuitHandler = std::function<void()>;
+  static void SetQuitHandler(QuitHandler handler);
+
+  // The play/pause button's symbol: ";" (pause bars, playing) or "4" (play triangle).
+  QString PauseCaption() const { return pause_caption_; }
+  QString DurationText() const { return duration_text_; }
+  qint64 Duration() const { return duration_; }
+  bool Opened() const { return opened_; }
+  FFPlayer& Player() { return player_; }
+  const PlayerMath::Layout& CurrentLayout() const { return layout_; }
+
+  void done(int result) override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void onPauseClicked();
+  void onPositionMouseUp(int button, int shift, float x, float y);
+  void onPositionClicked();
+  void onVolumeMouseUp(int button, int shift, float x, float y);
+  void onVolumeClicked();
+  void onMuteClicked();
+  void onDurationReported(qint64 durationUs);
+  void onPositionReported(qint64 positionUs);
+  void onStateReported(int state);
+  void onDisplaySizeTimer();
+
+ private:
+  void CreateControls();
+  void ConfigurePlayer();
+  void Load(const QString& path, const QByteArray& nativePath);
+  void ApplyLayout();
+  void SetPauseCaption(const QString& caption);
+  void WaitProcessingEvents(int milliseconds);
+  void SeekTo(int64_t target, int32_t flags);
+
+  FFPlayer player_;  // FFPlayer1
+  PlayerEventBridge* bridge_ = nullptr;
+  PlayerVideoView* pic_player_ = nullptr;  // PicPlayer
+  QWidget* bar_ = nullptr;                 // Picture2
+  QPushButton* btn_pause_ = nullptr;       // btnPause
+  VeSlider* position_slider_ = nullptr;    // VeSlider1
+  QLabel* pic_mute_ = nullptr;             // PicMute
+  VeSlider1* volume_slider_ = nullptr;     // VeSliderVol
+  QLabel* label_time_ = nullptr;           // Label1
+  QPixmap image_muted_;                    // Image1
+  QPixmap image_sound_;                    // Image2
+  QTimer* display_timer_ = nullptr;        // Timer1
+
+  QString pause_caption_ = ";";
+  QString duration_text_;
+  qint64 duration_ = 0;
+  bool opened_ = false;
+  bool closing_ = false;
+  PlayerMath::Layout layout_;
+};

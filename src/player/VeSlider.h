@@ -1,0 +1,148 @@
+#pragma once
+// The self-drawn horizontal sliders of the player: VeSlider (position) and
+// VeSlider1 (volume). They share every property, event and stored key and differ
+// only in where the selection band starts. The value arithmetic lives in
+// SliderModel; this widget turns Qt's mouse, key and paint events into it.
+#include <QFont>
+#include <QList>
+#include <QStringList>
+#include <QVariant>
+#include <QWidget>
+
+#include "player/SliderBitmaps.h"
+#include "player/SliderModel.h"
+
+// The stored settings of a placed slider: ordered key/value pairs. Keys match
+// without regard to case; a key stored twice yields its later value.
+class SliderPropertyBag {
+ public:
+  struct Entry {
+    QString key;
+    QVariant value;
+  };
+
+  QVariant ReadProperty(const QString& key, const QVariant& defaultValue) const;
+  // Stores the pair (key in lower case, as the host keeps it) unless the value
+  // equals the default.
+  void WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue);
+  // Adds a pair as found in a stored form.
+  void Add(const QString& key, const QVariant& value) { entries_.append({key, value}); }
+
+  const QList<Entry>& Entries() const { return entries_; }
+  QStringList WrittenKeys() const;
+  const QStringList& ReadKeys() const { return read_keys_; }  // every read, in order
+
+ private:
+  QList<Entry> entries_;
+  mutable QStringList read_keys_;
+};
+
+class VeSliderBase : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Colours are OLE colours: 0x00BBGGRR, or 0x800000nn for system colour nn.
+  static constexpr quint32 kDefaultBackColor = 15916757;      // red 213, green 222, blue 242
+  static constexpr quint32 kFirstPassBackColor = 0x8000000F;  // button face
+  static constexpr quint32 kDefaultForeColor = 0x80000012;    // button text
+
+  int Value() const { return model_.value; }
+  void SetValue(int value);
+  int Min() const { return model_.min; }
+  void SetMin(int value);
+  int Max() const { return model_.max; }
+  void SetMax(int value);
+  int SmallChange() const { return model_.smallChange; }
+  void SetSmallChange(int value);
+  int LargeChange() const { return model_.largeChange; }
+  void SetLargeChange(int value);
+  bool ShowTicks() const { return model_.showTicks; }
+  void SetShowTicks(bool value);
+  int TickNumber() const { return model_.tickNumber; }
+  void SetTickNumber(int value);
+  int SelStart() const { return model_.selStart; }
+  void SetSelStart(int value);
+  int SelLength() const { return model_.selLength; }
+  void SetSelLength(int value);
+
+  // Surface properties. Setters that can refuse a value return false.
+  quint32 BackColor() const { return back_color_; }
+  void SetBackColor(quint32 color);
+  quint32 ForeColor() const { return fore_color_; }
+  void SetForeColor(quint32 color);
+  bool Enabled() const { return isEnabled(); }
+  void SetEnabled(bool enabled);
+  QFont Font() const { return font(); }
+  void SetFont(const QFont& font);
+  short BackStyle() const { return back_style_; }
+  bool SetBackStyle(short style);  // 0 transparent, 1 opaque
+  short BorderStyle() const { return border_style_; }
+  bool SetBorderStyle(short style);  // 0 none, 1 single line
+
+  void Refresh();
+  // A newly placed control: ambient font and the default slider values.
+  void InitNew();
+  // Loads from / saves to a stored form. False when a stored value was refused.
+  bool ReadProperties(const SliderPropertyBag& bag);
+  void WriteProperties(SliderPropertyBag& bag) const;
+
+  const SliderModel& Model() const { return model_; }
+  static QColor ColorFromOle(quint32 color, const QPalette& palette);
+
+ signals:
+  void resized();
+  void clicked();
+  void doubleClicked();
+  void keyDown(int keyCode, int shift);
+  void keyPressed(int keyAscii);
+  void keyUp(int keyCode, int shift);
+  void mouseDown(int button, int shift, float x, float y);
+  void mouseMoved(int button, int shift, float x, float y);
+  void mouseUp(int button, int shift, float x, float y);
+  void painted();
+  void propertyChanged(const QString& name);
+
+ protected:
+  VeSliderBase(SliderKind kind, SliderBand band, QWidget* parent);
+
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  QFont AmbientFont() const;
+  void WriteSurface(SliderPropertyBag& bag, quint32 backColorDefault) const;
+  bool ReadSurface(const SliderPropertyBag& bag, quint32 backColorDefault);
+  void ClearAndRepaint();
+
+  SliderKind kind_;
+  SliderModel model_;
+  quint32 back_color_ = kDefaultBackColor;
+  quint32 fore_color_ = kDefaultForeColor;
+  short back_style_ = 1;
+  short border_style_ = 0;
+};
+
+// Position slider: the band starts at SelStart, half a thumb in.
+class VeSlider : public VeSliderBase {
+  Q_OBJECT
+ public:
+  explicit VeSlider(QWidget* parent = nullptr);
+};
+
+// Volume slider: the band starts at the left edge.
+class VeSlider1 : public VeSliderBase {
+  Q_OBJECT
+ public:
+  explicit VeSlider1(QWidget* parent = nullptr);
+};
+
+// Qt key and modifier state as the slider's events report them.
+int SliderKeyCode(int qtKey);
+int SliderShiftState(Qt::KeyboardModifiers modifiers);
+int SliderButtons(Qt::MouseButtons buttons);
