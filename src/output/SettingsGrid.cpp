@@ -3,8 +3,10 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -15,6 +17,7 @@ constexpr int ItemRole = Qt::UserRole;       // column 0: GridItem index, -1 for
 constexpr int ListDataRole = Qt::UserRole + 1;  // column 1 of list items: the entry's data
 constexpr int CaptionColumn = 0;
 constexpr int ValueColumn = 1;
+constexpr const char* EnterPressedProperty = "enterPressed";
 
 bool IsTextKind(GridItemKind kind) {
   return kind == GridItemKind::Text || kind == GridItemKind::Number;
@@ -38,7 +41,7 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   tree_->setUniformRowHeights(true);
   tree_->setAlternatingRowColors(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tree_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+  tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tree_->setItemDelegate(new SettingsGridDelegate(this));
   tree_->header()->setStretchLastSection(true);
 
@@ -60,7 +63,7 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   connect(tree_, &QTreeWidget::itemChanged, this, &SettingsGrid::onItemChanged);
   connect(tree_, &QTreeWidget::currentItemChanged, this, &SettingsGrid::onCurrentItemChanged);
   connect(tree_, &QTreeWidget::itemClicked, this, &SettingsGrid::onItemClicked);
-  connect(tree_, &QTreeWidget::itemActivated, this, &SettingsGrid::onItemClicked);
+  tree_->installEventFilter(this);
 }
 
 void SettingsGrid::BuildSettingsGrid() {
@@ -332,6 +335,20 @@ void SettingsGrid::onCurrentItemChanged(QTreeWidgetItem* current) {
                         QString::fromUtf8(info.description).toHtmlEscaped());
 }
 
+bool SettingsGrid::eventFilter(QObject* watched, QEvent* event) {
+  // F2 edits the value of the selected row, wherever the cursor column is.
+  if (watched == tree_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_F2 && tree_->currentItem()) {
+      onItemClicked(tree_->currentItem(), ValueColumn);
+      return true;
+    }
+    // Enter confirms a value; it must not reach a dialog's default button.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void SettingsGrid::onItemClicked(QTreeWidgetItem* row, int column) {
   Q_UNUSED(column);
   const int item = ItemOf(row);
@@ -368,6 +385,10 @@ QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
     if (info->kind == GridItemKind::Number) combo->lineEdit()->setValidator(integers);
     else delete integers;
     connect(combo, &QComboBox::activated, this, &SettingsGridDelegate::onEntryPicked);
+    if (combo->lineEdit()) {
+      connect(combo->lineEdit(), &QLineEdit::returnPressed, this,
+              &SettingsGridDelegate::onReturnPressed);
+    }
     return combo;
   }
   auto* edit = new QLineEdit(parent);
@@ -412,9 +433,22 @@ QSize SettingsGridDelegate::sizeHint(const QStyleOptionViewItem& option,
   return size;
 }
 
+void SettingsGridDelegate::onReturnPressed() {
+  if (QObject* combo = sender() ? sender()->parent() : nullptr) {
+    combo->setProperty(EnterPressedProperty, true);
+  }
+}
+
 void SettingsGridDelegate::onEntryPicked() {
-  auto* editor = qobject_cast<QWidget*>(sender());
-  if (!editor) return;
+  // Enter in an editable list also reports a pick, but the view commits that itself;
+  // deciding one turn later tells the two apart.
+  QPointer<QWidget> editor = qobject_cast<QWidget*>(sender());
+  QMetaObject::invokeMethod(
+      this, [this, editor] { CommitPicked(editor); }, Qt::QueuedConnection);
+}
+
+void SettingsGridDelegate::CommitPicked(QWidget* editor) {
+  if (!editor || !editor->isVisible() || editor->property(EnterPressedProperty).toBool()) return;
   emit commitData(editor);
   emit closeEditor(editor);
 }

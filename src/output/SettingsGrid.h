@@ -57,6 +57,9 @@ class SettingsGrid : public QWidget {
  signals:
   void valueChanged(GridItem item);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private slots:
   void onItemChanged(QTreeWidgetItem* row, int column);
   void onCurrentItemChanged(QTreeWidgetItem* current);
@@ -90,8 +93,10 @@ class SettingsGridDelegate : public QStyledItemDelegate {
 
  private slots:
   void onEntryPicked();
+  void onReturnPressed();
 
  private:
   const GridItemInfo* InfoAt(const QModelIndex& index) const;
+  void CommitPicked(QWidget* editor);
   SettingsGrid* grid_;
 };

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
@@ -283,4 +284,21 @@ TEST_F(DialogTest, BrowseWritesTheChosenFolderAndKeepsItOnCancel) {
   Ui::SetFolderHandler([](const Ui::FolderRequest&) { return QString(); });
   dlg->BrowseFolder();
   EXPECT_EQ(dlg->Settings().outputFolder, "/media/disk/Ünïcode \"quoted\" folder");
+}
+
+TEST_F(DialogTest, EnterInTheGridConfirmsTheValueNotTheDialog) {
+  ShowActive();
+  QTest::mouseClick(Child<QPushButton>("BtnMore"), Qt::LeftButton);
+  int calls = 0;
+  dlg->SetOkHandler([&] { ++calls; });
+  SettingsGrid* grid = dlg->PropertyGrid1();
+  grid->Tree()->editItem(grid->TreeItem(GridItem::SampleRate), 1);
+  auto* editor = qobject_cast<QComboBox*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->lineEdit()->setText("44100");
+  QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(grid->Text(GridItem::SampleRate), "44100");
+  EXPECT_EQ(calls, 0);
+  EXPECT_TRUE(dlg->isVisible());
 }

@@ -1,12 +1,28 @@
 // The settings grid widget: build, switches, user edits and the all-item check.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "output/SettingsGrid.h"
 
 namespace {
+
+// Lets the view commit and close an editor (it does so through queued calls).
+void FlushClosedEditors() { QApplication::processEvents(); }
+
+// The editor the view has open; closed ones are hidden until they are deleted.
+template <typename T>
+T* OpenEditor(QTreeWidget* tree) {
+  for (T* editor : tree->viewport()->findChildren<T*>()) {
+    if (editor->isVisible()) return editor;
+  }
+  return nullptr;
+}
 
 class GridTest : public testing::Test {
  protected:
@@ -150,4 +166,47 @@ TEST_F(GridTest, RecordRoundTrip) {
   EXPECT_EQ(back.sampleRate, "48000");
   EXPECT_EQ(back.channels, 1);
   EXPECT_TRUE(back.removeAudio);
+}
+
+TEST_F(GridTest, ValuesTypedInTheViewGoThroughTheSameRules) {
+  grid.resize(330, 400);
+  grid.show();
+  QTreeWidget* tree = grid.Tree();
+
+  // Free text with suggestions: an editable list.
+  tree->editItem(grid.TreeItem(GridItem::VideoBitrate), 1);
+  auto* combo = OpenEditor<QComboBox>(tree);
+  ASSERT_NE(combo, nullptr);
+  ASSERT_TRUE(combo->isEditable());
+  EXPECT_GE(combo->findText("4000k"), 0);
+  combo->lineEdit()->setText(" 2500k ");
+  QTest::keyClick(combo, Qt::Key_Return);
+  FlushClosedEditors();
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "2500k");
+
+  // Rotate takes integers only; an out-of-range one becomes 0.
+  tree->editItem(grid.TreeItem(GridItem::Rotate), 1);
+  combo = OpenEditor<QComboBox>(tree);
+  ASSERT_NE(combo, nullptr);
+  combo->lineEdit()->clear();
+  QTest::keyClicks(combo->lineEdit(), "-3x00");
+  EXPECT_EQ(combo->currentText(), "-300");
+  QTest::keyClick(combo, Qt::Key_Return);
+  FlushClosedEditors();
+  EXPECT_EQ(grid.Text(GridItem::Rotate), "0");
+
+  // A pick list offers its entries only and applies the pick at once.
+  tree->editItem(grid.TreeItem(GridItem::Channels), 1);
+  combo = OpenEditor<QComboBox>(tree);
+  ASSERT_NE(combo, nullptr);
+  EXPECT_FALSE(combo->isEditable());
+  combo->setCurrentIndex(1);
+  emit combo->activated(1);
+  FlushClosedEditors();
+  EXPECT_EQ(grid.Values().channels, 1);
+
+  // Read-only rows open no editor.
+  ASSERT_EQ(OpenEditor<QComboBox>(tree), nullptr);
+  tree->editItem(grid.TreeItem(GridItem::FileExtension), 1);
+  EXPECT_EQ(OpenEditor<QLineEdit>(tree), nullptr);
 }
