@@ -8,11 +8,7 @@
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "engine/FFEncoder.h"
-
-#if __has_include("output/FormVideoFormat.h")
 #include "output/FormVideoFormat.h"
-#define VELTRANE_HAVE_FORM_VIDEO_FORMAT 1
-#endif
 
 namespace {
 
@@ -118,10 +114,8 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
   progress.exec();
 }
 
-#ifdef VELTRANE_HAVE_FORM_VIDEO_FORMAT
 void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows,
                      FFEncoder& encoder, CompletionNotice& notice, QWidget* owner) {
   QueueConversion(dialog.Settings(), dialog.TextFolder(), [&dialog] { dialog.BrowseFolder(); },
                   &dialog, rows, encoder, notice, owner);
 }
-#endif
