@@ -27,7 +27,7 @@ namespace {
 
 const QStringList kQualities = {"High (larger file size)", "Normal", "Low (smaller file size)"};
 constexpr int GridStripMargin = 10;
-constexpr int DialogHeight = 380;  // tall enough for the grid's rows and description
+constexpr int DialogHeight = 420;  // tall enough for the grid's rows and description
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);

@@ -51,7 +51,7 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   description_->setFrameShape(QFrame::StyledPanel);
   description_->setMargin(4);
-  description_->setMinimumHeight(64);
+  description_->setMinimumHeight(56);
   description_->setTextFormat(Qt::RichText);
 
   auto* layout = new QVBoxLayout(this);
