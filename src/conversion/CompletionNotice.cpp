@@ -1,5 +1,6 @@
 #include "conversion/CompletionNotice.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -99,10 +100,17 @@ void CompletionNotice::PaintItem(QPainter& painter, const Item& item, bool hover
     painter.drawLine(box.topRight(), box.bottomLeft());
   }
   if (item.text.isEmpty()) return;
-  QFont font = painter.font();
-  font.setBold(item.bold);
-  font.setUnderline(item.hyperlink && hovered);
-  painter.setFont(font);
+  QFont textFont = font();
+  textFont.setBold(item.bold);
+  textFont.setUnderline(item.hyperlink && hovered);
+  if (item.textFlags & Qt::TextSingleLine) {
+    // A single line shrinks a little rather than losing its end.
+    while (textFont.pointSizeF() > 6 &&
+           QFontMetrics(textFont).horizontalAdvance(item.text) > item.rect.width()) {
+      textFont.setPointSizeF(textFont.pointSizeF() - 0.5);
+    }
+  }
+  painter.setFont(textFont);
   painter.setPen(item.hyperlink && hovered ? QColor(0, 0, 200) : QColor(0, 0, 0));
   painter.drawText(item.rect, item.textFlags, item.text);
 }

@@ -54,6 +54,10 @@ class ProgressDelegate : public QStyledItemDelegate {
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ProgressBar, &bar, painter, widget);
   }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 6);  // room for the bar
+  }
 };
 
 }  // namespace
