@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+#include "engine/FFPlayer.h"
+#include "engine/PlayerClock.h"
+#include "engine/PlayerWaveform.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Collects what a player reports, from whichever thread.
+struct Recorder : PlayerSink {
+  std::mutex mutex;
+  std::vector<int64_t> durations, positions, frame_positions;
+  std::vector<int32_t> states;
+  std::shared_ptr<const PlayerFrame> last_frame;
+
+  void PresentFrame(std::shared_ptr<const PlayerFrame> frame) override {
+    std::lock_guard lock(mutex);
+    frame_positions.push_back(frame->position);
+    last_frame = std::move(frame);
+  }
+  void Attach(FFPlayer& player) {
+    player.OnDuration = [this](int64_t d) { std::lock_guard lock(mutex); durations.push_back(d); };
+    player.OnPosition = [this](int64_t p) { std::lock_guard lock(mutex); positions.push_back(p); };
+    player.OnState = [this](int32_t s) { std::lock_guard lock(mutex); states.push_back(s); };
+  }
+  bool SawState(int32_t s) {
+    std::lock_guard lock(mutex);
+    return std::find(states.begin(), states.end(), s) != states.end();
+  }
+  size_t FrameCount() {
+    std::lock_guard lock(mutex);
+    return frame_positions.size();
+  }
+};
+
+template <typename Pred>
+bool WaitUntil(Pred pred, std::chrono::milliseconds limit = 8000ms) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (pred()) return true;
+    std::this_thread::sleep_for(5ms);
+  }
+  return pred();
+}
+
+class PlayerFiles : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new QTemporaryDir;
+    ASSERT_TRUE(Fixtures::VideoWithAudio(Path("clip.mp4"), 1.0));
+    ASSERT_TRUE(Fixtures::VideoOnly(Path("picture only.avi"), 1.0));
+    ASSERT_TRUE(Fixtures::AudioOnly(Path("tone \"quoted\" ünï.m4a"), 1.0));
+    QFile broken(Path("broken.mp4"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(4096, '\x5a'));
+  }
+  static void TearDownTestSuite() {
+    delete dir_;
+    dir_ = nullptr;
+  }
+  static QString Path(const QString& name) { return dir_->filePath(name); }
+  static std::string Native(const QString& name) { return QFile::encodeName(Path(name)).toStdString(); }
+
+  static QTemporaryDir* dir_;
+};
+QTemporaryDir* PlayerFiles::dir_ = nullptr;
+
+TEST(PlayerClock, HoldsRunsAndPauses) {
+  PlayerClock clock;
+  clock.Hold(5000);
+  EXPECT_TRUE(clock.Held());
+  EXPECT_EQ(clock.Get(1000000), 5000);
+  clock.Set(10000, 100);
+  EXPECT_FALSE(clock.Held());
+  EXPECT_EQ(clock.Get(600), 10500);
+  clock.SetPaused(true, 1100);
+  EXPECT_EQ(clock.Get(999999), 11000);
+  clock.SetPaused(false, 2000);
+  EXPECT_EQ(clock.Get(2250), 11250);
+  // Re-anchoring while paused keeps it paused at the new value.
+  clock.SetPaused(true, 3000);
+  clock.Set(42, 3000);
+  EXPECT_EQ(clock.Get(9000), 42);
+}
+
+TEST(PlayerWaveform, TraceFollowsTheSamples) {
+  PlayerWaveRing ring(8);
+  const int16_t stereo[] = {100, 300, -200, -200, 0, 0};
+  ring.Append(stereo, 3, 2);
+  EXPECT_EQ(ring.Snapshot(), (std::vector<int16_t>{200, -200, 0}));
+  std::vector<int16_t> many(10);
+  for (int i = 0; i < 10; ++i) many[i] = static_cast<int16_t>(i);
+  ring.Append(many.data(), 10, 1);
+  EXPECT_EQ(ring.Snapshot(), (std::vector<int16_t>{2, 3, 4, 5, 6, 7, 8, 9}));  // oldest dropped
+
+  const int w = 40, h = 21;
+  auto flat = RenderPlayerWaveform(std::vector<int16_t>(100, 0), w, h);
+  auto loud = RenderPlayerWaveform(std::vector<int16_t>(100, 32767), w, h);
+  ASSERT_EQ(flat.size(), size_t{w * h});
+  EXPECT_NE(flat[10 * w + 5], loud[10 * w + 5]);  // the trace left the centre line
+  EXPECT_NE(loud[1 * w + 5], flat[1 * w + 5]);    // and sits near the top
+  EXPECT_TRUE(RenderPlayerWaveform({1, 2, 3}, 0, 10).empty());
+}
+
+TEST_F(PlayerFiles, PlaysToTheEndWithSoundAndPictures) {
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false)) << player.LastErrorMessage();
+  EXPECT_TRUE(player.HasAudio());
+  EXPECT_TRUE(player.HasVideo());
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStatePlaying);
+  EXPECT_NE(player.ScreenHandle(), 0u);
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStateEnded);
+  EXPECT_TRUE(player.Paused());
+  std::lock_guard lock(rec.mutex);
+  ASSERT_EQ(rec.durations.size(), 1u);
+  EXPECT_NEAR(rec.durations[0], 1000000, 60000);
+  EXPECT_GE(rec.frame_positions.size(), 20u);  // 25 pictures in the clip, a few may be late
+  EXPECT_TRUE(std::is_sorted(rec.frame_positions.begin(), rec.frame_positions.end()));
+  ASSERT_FALSE(rec.positions.empty());
+  EXPECT_GT(rec.positions.back(), 800000);
+  EXPECT_EQ(rec.states.front(), FFPlayer::kEventScreenReady);
+  const PlayerStatistics stats = player.Statistics();
+  EXPECT_LT(stats.driftAbsMaxUs, 100000);
+}
+
+TEST_F(PlayerFiles, PausedSeekShowsTheTargetPictureAndResumes) {
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  player.SetFrameWidth(160);
+  player.SetFrameHeight(160);
+  player.UpdateScreen();
+  ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, true));
+  ASSERT_TRUE(WaitUntil([&] { return rec.FrameCount() == 1; }));  // the first picture shows while paused
+  {
+    std::lock_guard lock(rec.mutex);
+    EXPECT_EQ(rec.last_frame->width, 160);  // 4:3 kept inside 160 x 160
+    EXPECT_EQ(rec.last_frame->height, 120);
+    EXPECT_EQ(rec.last_frame->pixels.size(), size_t{160 * 120});
+  }
+  ASSERT_TRUE(player.Seek(600000, 0, 0, false));  // low half, high half
+  EXPECT_EQ(player.Position(), 600000);
+  ASSERT_TRUE(WaitUntil([&] { return rec.FrameCount() == 2; }));
+  {
+    std::lock_guard lock(rec.mutex);
+    EXPECT_GE(rec.frame_positions.back(), 560000);
+    EXPECT_LE(rec.frame_positions.back(), 640000);
+  }
+  std::this_thread::sleep_for(150ms);
+  EXPECT_EQ(rec.FrameCount(), 2u);  // still paused
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStatePaused);
+  player.TogglePause();
+  EXPECT_FALSE(player.Paused());
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  // Rewinding at the end leaves a paused player at 0.
+  EXPECT_TRUE(player.Seek(0, 0, FFPlayer::kSeekKeyFrame, false));
+  player.Pause();
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStatePaused);
+  ASSERT_TRUE(WaitUntil([&] { return player.Position() == 0; }, 2000ms));
+  std::this_thread::sleep_for(300ms);
+  EXPECT_EQ(player.Position(), 0);  // the clock does not run while paused
+}
+
+TEST_F(PlayerFiles, SoundOnlyFileShowsAWaveformAndEnds) {
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  ASSERT_TRUE(player.Open(Native("tone \"quoted\" ünï.m4a"), &rec, false)) << player.LastErrorMessage();
+  EXPECT_FALSE(player.HasVideo());
+  EXPECT_NE(player.ScreenHandle(), 0u);
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  EXPECT_GE(rec.FrameCount(), 10u);
+  player.ShowAudio = FFPlayer::saNone;
+  ASSERT_TRUE(player.Open(Native("tone \"quoted\" ünï.m4a"), &rec, false));
+  EXPECT_EQ(player.ScreenHandle(), 0u);
+}
+
+TEST_F(PlayerFiles, PictureOnlyFilePlaysOnTheWallClock) {
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  ASSERT_TRUE(player.Open(Native("picture only.avi"), &rec, false)) << player.LastErrorMessage();
+  EXPECT_FALSE(player.HasAudio());
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_GT(took, 700ms);  // paced, not decoded as fast as possible
+  EXPECT_GE(rec.FrameCount(), 20u);
+}
+
+TEST_F(PlayerFiles, WithoutASoundDeviceTheClockStillRuns) {
+  const char* saved = std::getenv("SDL_AUDIODRIVER");
+  const std::string previous = saved ? saved : "";
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  const bool opened = player.Open(Native("clip.mp4"), &rec, false);
+  if (saved) {
+    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
+  } else {
+    unsetenv("SDL_AUDIODRIVER");
+  }
+  ASSERT_TRUE(opened) << player.LastErrorMessage();
+  EXPECT_FALSE(player.Statistics().audioDevice);
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  EXPECT_GE(rec.FrameCount(), 20u);
+}
+
+TEST_F(PlayerFiles, BadInputFailsWithAMessage) {
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  EXPECT_FALSE(player.Open(Native("broken.mp4"), &rec, false));
+  EXPECT_FALSE(player.LastErrorMessage().empty());
+  EXPECT_FALSE(player.Open(Native("missing.mp4"), &rec, false));
+  EXPECT_NE(player.LastErrorMessage().find("missing.mp4"), std::string::npos);
+  EXPECT_FALSE(player.Open("", &rec, false));
+  EXPECT_FALSE(player.Seek(int64_t{0}, 0, false));
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStateStopped);
+  player.TogglePause();  // harmless on a closed player
+  player.Stop(true);
+  EXPECT_TRUE(rec.states.empty());
+  EXPECT_TRUE(rec.durations.empty());
+}
+
+TEST_F(PlayerFiles, NameThatLooksLikeAProtocolIsStillALocalFile) {
+  // Read as a protocol, this name would open "absent.mp4", which does not exist.
+  ASSERT_TRUE(QFile::copy(Path("clip.mp4"), Path("concat:absent.mp4")));
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir_->path()));
+  FFPlayer player;
+  const bool opened = player.Open("concat:absent.mp4", nullptr, true);
+  QDir::setCurrent(cwd);
+  EXPECT_TRUE(opened) << player.LastErrorMessage();
+}
+
+TEST_F(PlayerFiles, StopEndsEventsAndSettingsStay) {
+  FFPlayer player;
+  Recorder rec;
+  rec.Attach(player);
+  player.SetAudioVolume(300);
+  EXPECT_EQ(player.AudioVolume(), 128);
+  player.SetAudioVolume(-4);
+  EXPECT_EQ(player.AudioVolume(), 0);
+  player.SetMute(true);
+  ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false));
+  ASSERT_TRUE(WaitUntil([&] { return rec.FrameCount() > 2; }));
+  player.Stop(true);
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStateStopped);
+  EXPECT_EQ(player.ScreenHandle(), 0u);
+  EXPECT_TRUE(player.Mute());
+  size_t frames = 0, states = 0;
+  {
+    std::lock_guard lock(rec.mutex);
+    frames = rec.frame_positions.size();
+    states = rec.states.size();
+    EXPECT_EQ(rec.states.back(), FFPlayer::kStateStopped);
+  }
+  std::this_thread::sleep_for(200ms);
+  std::lock_guard lock(rec.mutex);
+  EXPECT_EQ(rec.frame_positions.size(), frames);
+  EXPECT_EQ(rec.states.size(), states);
+}
+
+}  // namespace
