@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+
+#include "common/UiServices.h"
+#include "player/FormPlayer.h"
+#include "player/PlayerVideoView.h"
+#include "player/VeSlider.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+class FormPlayerTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new QTemporaryDir;
+    ASSERT_TRUE(Fixtures::VideoWithAudio(dir_->filePath("three seconds.mp4"), 3.0));
+    QFile broken(dir_->filePath("broken.avi"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("RIFF\x10\x00\x00\x00" "AVI LIST not really a movie");
+  }
+  static void TearDownTestSuite() {
+    delete dir_;
+    dir_ = nullptr;
+  }
+
+  void SetUp() override {
+    Ui::SetMessageHandler([this](const Ui::MessageRequest& request) {
+      messages_.append(request);
+      return QMessageBox::Ok;
+    });
+  }
+  void TearDown() override { Ui::SetMessageHandler({}); }
+
+  static QString Path(const QString& name) { return dir_->filePath(name); }
+  static std::unique_ptr<FormPlayer> Open(const QString& name, const QString& durationText = "00:00:03") {
+    auto form = std::make_unique<FormPlayer>(Path(name), QFile::encodeName(Path(name)), nullptr, durationText);
+    form->show();
+    return form;
+  }
+
+  static QTemporaryDir* dir_;
+  QList<Ui::MessageRequest> messages_;
+};
+QTemporaryDir* FormPlayerTest::dir_ = nullptr;
+
+template <typename T>
+T* Child(FormPlayer& form, const char* name) {
+  T* child = form.findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+TEST_F(FormPlayerTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
+  auto form = Open("three seconds.mp4");
+  ASSERT_TRUE(form->Opened());
+  EXPECT_TRUE(messages_.isEmpty());
+  EXPECT_EQ(form->windowTitle(), Path("three seconds.mp4"));
+  auto* position = Child<VeSlider>(*form, "VeSlider1");
+  auto* label = Child<QLabel>(*form, "Label1");
+  auto* pause = Child<QPushButton>(*form, "btnPause");
+  auto* video = Child<PlayerVideoView>(*form, "PicPlayer");
+  EXPECT_EQ(form->PauseCaption(), ";");
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return position->Max() == 30; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return label->text() == "00:00:01/00:00:03"; }, 5000));
+  EXPECT_EQ(position->Value(), 10);
+  EXPECT_EQ(position->SelLength(), 10);
+  EXPECT_GT(video->FramesReceived(), 0);
+
+  // Keys move nothing (both steps are 0).
+  QTest::keyClick(position, Qt::Key_PageDown);
+  QTest::keyClick(position, Qt::Key_Right);
+  EXPECT_LE(position->Value(), 20);
+
+  QTest::mouseClick(pause, Qt::LeftButton);
+  EXPECT_EQ(form->PauseCaption(), "4");
+  EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStatePaused);
+  QTest::mouseClick(pause, Qt::LeftButton);
+  EXPECT_EQ(form->PauseCaption(), ";");
+  EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStatePlaying);
+  QTest::mouseClick(pause, Qt::LeftButton);
+
+  // A release in the middle of the slider seeks there; the paused picture follows.
+  const int middle = position->width() / 2;
+  QTest::mouseClick(position, Qt::LeftButton, Qt::NoModifier, QPoint(middle, 12));
+  EXPECT_EQ(position->Value(), 15);
+  EXPECT_EQ(position->SelLength(), 15);
+  EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStatePaused);
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    auto frame = video->CurrentFrame();
+    return frame && std::llabs(frame->position - 1500000) <= 40000;
+  }, 3000));
+  EXPECT_NEAR(static_cast<double>(form->Player().Position()), 1500000, 40000);
+
+  // Play on to the end: rewound, paused, the label keeps its last text.
+  QTest::mouseClick(pause, Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return label->text() == "00:00:03/00:00:03"; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->PauseCaption() == "4"; }, 5000));
+  EXPECT_EQ(position->Value(), 0);
+  EXPECT_EQ(position->SelLength(), 0);
+  EXPECT_EQ(label->text(), "00:00:03/00:00:03");
+  EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStatePaused);
+
+  form->close();
+  EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStateStopped);
+}
+
+TEST_F(FormPlayerTest, BrokenFileShowsTheEngineMessageAndStaysOpen) {
+  auto form = Open("broken.avi");
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].text.contains("broken.avi")) << messages_[0].text.toStdString();
+  EXPECT_EQ(messages_[0].buttons, QMessageBox::Ok);
+  EXPECT_FALSE(form->Opened());
+  EXPECT_TRUE(form->isVisible());
+  // The controls still work against an empty player.
+  QTest::mouseClick(Child<QPushButton>(*form, "btnPause"), Qt::LeftButton);
+  QTest::mouseClick(Child<VeSlider>(*form, "VeSlider1"), Qt::LeftButton, Qt::NoModifier, QPoint(50, 12));
+  QTest::mouseClick(Child<QLabel>(*form, "PicMute"), Qt::LeftButton);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(messages_.size(), 1);
+}
+
+TEST_F(FormPlayerTest, MissingLibrariesEndTheProgram) {
+  bool quit = false;
+  FormPlayer::SetQuitHandler([&] { quit = true; });
+  setenv("VELTRANE_FAKE_MISSING_AVLIB", "1", 1);
+  FormPlayer form(Path("three seconds.mp4"), QFile::encodeName(Path("three seconds.mp4")), nullptr);
+  unsetenv("VELTRANE_FAKE_MISSING_AVLIB");
+  FormPlayer::SetQuitHandler({});
+  EXPECT_TRUE(quit);
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_EQ(messages_[0].text, "Video lib not found");
+  EXPECT_EQ(messages_[0].icon, Ui::MessageIcon::Critical);
+  EXPECT_FALSE(form.Opened());
+}
+
+TEST_F(FormPlayerTest, ControlBarLayoutFollowsTheWindow) {
+  auto form = Open("broken.avi");
+  EXPECT_EQ(Child<PlayerVideoView>(*form, "PicPlayer")->geometry(), QRect(0, 0, 516, 315));
+  EXPECT_EQ(Child<QWidget>(*form, "Picture2")->geometry(), QRect(0, 315, 516, 32));
+  EXPECT_EQ(Child<QLabel>(*form, "Label1")->geometry(), QRect(401, 9, 105, 14));
+  EXPECT_EQ(Child<QLabel>(*form, "PicMute")->geometry(), QRect(294, 9, 20, 15));
+  EXPECT_EQ(Child<VeSlider1>(*form, "VeSliderVol")->geometry(), QRect(319, 324, 72, 13));
+  EXPECT_EQ(Child<VeSlider>(*form, "VeSlider1")->geometry(), QRect(51, 320, 233, 24));
+  EXPECT_EQ(Child<QPushButton>(*form, "btnPause")->geometry(), QRect(12, 4, 29, 25));
+
+  form->resize(800, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(Child<VeSlider>(*form, "VeSlider1")->geometry(), QRect(51, 373, 233 + 284, 24));
+  EXPECT_EQ(Child<QLabel>(*form, "Label1")->geometry().right(), 800 - 10 - 1);
+
+  // The engine's display size catches up with the video area, one value per tick.
+  FFPlayer& player = form->Player();
+  for (int tick = 0; tick < 4; ++tick) QMetaObject::invokeMethod(form.get(), "onDisplaySizeTimer");
+  EXPECT_EQ(player.ScreenWidth(), 800);
+  EXPECT_EQ(player.ScreenHeight(), 368);
+  EXPECT_EQ(player.FrameWidth(), 800);
+  EXPECT_EQ(player.FrameHeight(), 368);
+}
+
+TEST_F(FormPlayerTest, MuteAndVolumeReachTheEngine) {
+  auto form = Open("broken.avi");
+  FFPlayer& player = form->Player();
+  auto* mute = Child<QLabel>(*form, "PicMute");
+  auto* volume = Child<VeSlider1>(*form, "VeSliderVol");
+  EXPECT_EQ(volume->Max(), 128);
+  EXPECT_EQ(volume->Value(), 128);
+  const QImage sound = mute->pixmap().toImage();
+  QTest::mouseClick(mute, Qt::LeftButton);
+  EXPECT_TRUE(player.Mute());
+  EXPECT_NE(mute->pixmap().toImage(), sound);
+  QTest::mouseClick(mute, Qt::LeftButton);
+  EXPECT_FALSE(player.Mute());
+  EXPECT_EQ(mute->pixmap().toImage(), sound);
+  EXPECT_EQ(volume->Value(), 128);
+
+  QTest::mouseClick(volume, Qt::LeftButton, Qt::NoModifier, QPoint(0, 6));
+  EXPECT_EQ(player.AudioVolume(), 0);
+  EXPECT_EQ(volume->SelLength(), volume->Value());
+  // Dragging past the right end and releasing there gives full volume.
+  SendMouse(volume, QEvent::MouseButtonPress, {30, 6}, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(volume, QEvent::MouseMove, {200, 6}, Qt::NoButton, Qt::LeftButton);
+  SendMouse(volume, QEvent::MouseButtonRelease, {200, 6}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(player.AudioVolume(), 128);
+  EXPECT_EQ(volume->SelLength(), 128);
+}
+
+}  // namespace
