@@ -254,25 +254,6 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
   EXPECT_EQ(Fixtures::Probe(out + "third.mpg", "a:0", "stream=codec_type"), "audio");
 }
 
-TEST_F(EndToEnd, RefusedOptionsQueueNothing) {
-  const QString clip = In("clip.mp4");
-  ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 1.0));
-  const FileRow row = ClipRow(clip);
-
-  // An option value the engine refuses: "Cannot convert." and no task.
-  OutputSettings settings;
-  settings.grid.aspect = "wide";
-  Globals::OutputFolder = out;
-  std::vector<ProgressRow> queued = QueueRows(settings, {row}, encoder, nullptr);
-  ASSERT_EQ(queued.size(), 1u);
-  EXPECT_EQ(queued[0].task, -1);
-  EXPECT_EQ(queued[0].outputName, out + "clip.mp4");
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_TRUE(ui.messages[0].text.startsWith("Cannot convert." + out + "clip.mp4\nError: "));
-
-  EXPECT_TRUE(OutputFiles().isEmpty());
-}
-
 TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
   const QString clip = In("long clip.mp4");
   ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 20.0));
