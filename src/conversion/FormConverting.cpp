@@ -77,7 +77,18 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
   setWindowTitle("Please wait...");
   setModal(true);
   resize(600, 320);
+  BuildControls();
+  MapTasks();
+  connect(bridge_, &EncoderBridge::progressReported, this, &FormConverting::OnEncoderProgress);
+  connect(bridge_, &EncoderBridge::taskFinished, this, &FormConverting::OnEncoderFinished);
+  connect(btnStop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
+  connect(btnOpen_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
+  timeTimer_->setInterval(500);
+  connect(timeTimer_, &QTimer::timeout, this, &FormConverting::UpdateTimes);
+  SetSmallIcon(this);
+}
 
+void FormConverting::BuildControls() {
   list_->setObjectName("ListView1");
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
@@ -100,7 +111,10 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
   layout->addLayout(buttons);
+}
 
+// One list row per file; queued files also get a slot in the run estimate.
+void FormConverting::MapTasks() {
   int slot = 0;
   for (size_t i = 0; i < rows_.size(); ++i) {
     if (rows_[i].task < 0) continue;
@@ -112,14 +126,6 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
     auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
     item->setData(kProgressColumn, kPercentRole, -1);
   }
-
-  connect(bridge_, &EncoderBridge::progressReported, this, &FormConverting::OnEncoderProgress);
-  connect(bridge_, &EncoderBridge::taskFinished, this, &FormConverting::OnEncoderFinished);
-  connect(btnStop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
-  connect(btnOpen_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
-  timeTimer_->setInterval(500);
-  connect(timeTimer_, &QTimer::timeout, this, &FormConverting::UpdateTimes);
-  SetSmallIcon(this);
 }
 
 FormConverting::~FormConverting() {

@@ -60,6 +60,8 @@ class FormConverting : public QDialog {
   void UpdateTimes();
 
  private:
+  void BuildControls();
+  void MapTasks();
   int RowForTask(int task) const;
   void SetProgress(int row, int percent);
   void SetStatus(int row, const QString& text);
