@@ -6,6 +6,13 @@
 // Task handles: OpenInput hands out 0, 1, 2, ... in call order after ClearTasks and
 // never reuses a handle within one queue, also when a task was closed again. Every
 // event names its task by that handle, so a caller can map tasks to its own rows.
+// An OpenInput that fails still uses up its number, so handle n-1 stays the n-th
+// OpenInput call even when some sources could not be opened.
+//
+// Events: Progress a few times a second per running task; Finished once per task
+// (succeeded; or failed with a message; or neither, message "Stopped", when Stop
+// ended or skipped it) and then once with task -1 when the run is over. Handlers
+// run on worker threads, one event at a time.
 #include <cstdint>
 #include <functional>
 #include <memory>
