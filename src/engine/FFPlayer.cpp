@@ -151,6 +151,7 @@ class PlayerSession {
   // Decoders
   void DecoderLoop(bool audio);
   void HandleVideoFrame(AVFrame* frame, int gen);
+  void SkipPicturesBeforeTarget(AVCodecContext* codec, const AVPacket* packet);
   void HandleAudioFrame(AVFrame* frame, int gen);
   bool ConvertPicture(AVFrame* frame, PlayerFrame& out);
 
@@ -198,6 +199,7 @@ class PlayerSession {
   std::atomic<bool> seek_pending_{false};
   int64_t seek_target_ = 0;
   int32_t seek_flags_ = 0;
+  bool seek_done_ = false;  // seek_target_ was reached (guarded by seek_mutex_)
 
   PlayerQueue<QueuedPacket> audio_packets_{512};
   PlayerQueue<QueuedPacket> video_packets_{256};
@@ -436,6 +438,12 @@ void PlayerSession::Resume() {
 void PlayerSession::RequestSeek(int64_t target, int32_t flags) {
   {
     std::lock_guard lock(seek_mutex_);
+    // Seeking a paused player again to the position it is already going to (or
+    // showing) would only restart the decoding: leave the running seek alone.
+    const bool same = target == seek_target_ && flags == seek_flags_;
+    if (same && state_ == FFPlayer::kStatePaused &&
+        (seek_pending_ || (seek_done_ && clock_.Get(PlayerClock::Now()) == target)))
+      return;
     seek_target_ = target;
     seek_flags_ = flags;
     seek_pending_ = true;
@@ -512,6 +520,7 @@ void PlayerSession::DoSeek() {
     target = seek_target_;
     flags = seek_flags_;
     seek_pending_ = false;
+    seek_done_ = false;
   }
   const int64_t ts = target + start_time_;
   read_started_ = PlayerClock::Now();
@@ -524,7 +533,7 @@ void PlayerSession::DoSeek() {
     return;  // the file cannot seek; playback goes on where it was
   }
   seek_floor_ = (flags & FFPlayer::kSeekKeyFrame) ? INT64_MIN : target;
-  const int gen = ++gen_;
+  ++gen_;
   audio_packets_.Clear();
   video_packets_.Clear();
   pictures_.Clear();
@@ -534,11 +543,12 @@ void PlayerSession::DoSeek() {
     audio_bytes_ = 0;
     wave_.Clear();
   }
-  (void)gen;
   clock_.Hold(target);
   refresh_pending_ = true;
   requested_position_ = -1;
   last_position_ = -1;
+  std::lock_guard lock(seek_mutex_);
+  seek_done_ = !seek_pending_;
 }
 
 // ---------------------------------------------------------------- decoding
@@ -562,6 +572,7 @@ void PlayerSession::DecoderLoop(bool audio) {
       }
     }
     const bool end = !item->packet;
+    if (!audio && !end) SkipPicturesBeforeTarget(codec, item->packet.get());
     const int sent = avcodec_send_packet(codec, item->packet.get());
     if (sent < 0 && !end) continue;  // a damaged packet is skipped
     while (!abort_) {
@@ -578,6 +589,19 @@ void PlayerSession::DecoderLoop(bool audio) {
       avcodec_flush_buffers(codec);  // ready for more after a later seek
     }
   }
+}
+
+// While catching up with an exact seek target, pictures nothing else refers to
+// need not be decoded at all: that shortens the way from the key frame.
+void PlayerSession::SkipPicturesBeforeTarget(AVCodecContext* codec, const AVPacket* packet) {
+  const int64_t floor = seek_floor_;
+  AVDiscard wanted = AVDISCARD_DEFAULT;
+  if (floor != INT64_MIN && packet->pts != AV_NOPTS_VALUE) {
+    const int64_t pts = av_rescale_q(packet->pts, video_tb_, AV_TIME_BASE_Q) - start_time_;
+    // Pictures can leave the decoder in another order: keep a margin before the target.
+    if (pts + 4 * frame_duration_us_ < floor) wanted = AVDISCARD_NONREF;
+  }
+  if (codec->skip_frame != wanted) codec->skip_frame = wanted;
 }
 
 bool PlayerSession::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
@@ -736,6 +760,10 @@ void PlayerSession::FillAudio(uint8_t* stream, int len) {
   }
   // What was just handed over is heard after the device's own buffer.
   if (filled > 0) clock_.Set(first_pts - device_latency_us_, PlayerClock::Now());
+  if (filled < len && eof_gen_ != gen) {
+    std::lock_guard lock(stats_mutex_);
+    ++stats_.audioUnderruns;
+  }
 }
 
 void PlayerSession::PumpLoop() {
@@ -834,9 +862,10 @@ bool PlayerSession::PresentNextPicture(int gen, int64_t now) {
     return true;
   }
   if (clock_.Held()) {
-    const bool sound_leads = audio_index_ >= 0 && audio_done_gen_ != gen && AudioBuffered(gen) > 0;
+    // Sound starts the clock when it comes; pictures only wait a little for it.
+    const bool sound_leads = audio_index_ >= 0 && audio_done_gen_ != gen;
     if (sound_leads && clock_.HeldFor(now) < kHoldLimitUs) return false;
-    if (!sound_leads || clock_.HeldFor(now) >= kHoldLimitUs) clock_.Set(picture->position, now);
+    clock_.Set(picture->position, now);
   }
   const int64_t master = clock_.Get(now);
   const int64_t wait = picture->position - master;

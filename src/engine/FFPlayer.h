@@ -40,6 +40,7 @@ struct PlayerStatistics {
   double driftAbsSumUs = 0;    // sum of |picture time - clock| at presentation
   int64_t driftAbsMaxUs = 0;
   int64_t lastDriftUs = 0;     // signed, picture time - clock, of the last shown picture
+  int64_t audioUnderruns = 0;  // sound requests that found too little decoded sound
   bool audioDevice = false;    // true when a real (or SDL dummy) audio device plays
 };
 
