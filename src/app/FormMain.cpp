@@ -18,26 +18,12 @@
 #include "common/UiServices.h"
 #include "filelist/ListView1.h"
 
-#if __has_include("filelist/FileList.h")
-#include "filelist/FileList.h"
-#include "filelist/FormWait.h"
-#define VELTRANE_HAVE_FILELIST 1
-#else
-class FileList {};
-#endif
-#if __has_include("output/FormVideoFormat.h")
-#include "output/FormVideoFormat.h"
-#define VELTRANE_HAVE_OUTPUT 1
-#endif
-#if __has_include("conversion/QueueConversion.h") && __has_include("conversion/CompletionNotice.h")
 #include "conversion/CompletionNotice.h"
 #include "conversion/QueueConversion.h"
-#define VELTRANE_HAVE_CONVERSION 1
-#endif
-#if __has_include("player/FormPlayer.h")
+#include "filelist/FileList.h"
+#include "filelist/FormWait.h"
+#include "output/FormVideoFormat.h"
 #include "player/FormPlayer.h"
-#define VELTRANE_HAVE_PLAYER 1
-#endif
 
 namespace {
 FormMain::EndProgramHandler g_endProgram;
@@ -57,7 +43,7 @@ void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = 
 
 FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(Globals::ProgramTitle);
-  resize(900, 560);
+  resize(1040, 600);
   // Design-time settings of the engine controls, set before any engine call.
   ffDecoder1_.BitmapBitsPixel = 32;
   ffDecoder1_.Deinterlace = false;
@@ -68,6 +54,8 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   listView1_ = new ListView1(this);
   listView1_->setObjectName("ListView1");
   setCentralWidget(listView1_);  // the list always fills the area the bars leave free
+  const int widths[] = {320, 60, 80, 100, 90, 150, 95, 95};
+  for (int column = 0; column < 8; ++column) listView1_->setColumnWidth(column, widths[column]);
   timer1_.setInterval(kTotalsIntervalMs);
 }
 
@@ -76,10 +64,8 @@ FormMain::~FormMain() { ffEncoder1_.Stop(true); }
 bool FormMain::Load() {
   // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
   listView1_->setAcceptDrops(true);
-#ifdef VELTRANE_HAVE_FILELIST
   fileList_ = std::make_unique<FileList>(listView1_, ffDecoder1_, this);
   connect(listView1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
-#endif
   // 3. Command bars.
   commandBars_ = new CommandBars(this);
   connect(commandBars_, &CommandBars::executed, this, &FormMain::OnCommand);
@@ -98,9 +84,7 @@ bool FormMain::Load() {
   // 8. Web-site reminder.
   UpdateCheckPrompt(QDate::currentDate());
 
-#ifdef VELTRANE_HAVE_FILELIST
   connect(&timer1_, &QTimer::timeout, fileList_.get(), &FileList::RefreshTotals);
-#endif
   timer1_.start();
   return true;
 }
@@ -113,7 +97,6 @@ void FormMain::RegisterCommands() {
   dispatcher_.Register(Commands::Website, [] { OpenWebSite(); });
   dispatcher_.Register(Commands::About, [this] { AboutCommand(); });
   dispatcher_.Register(Commands::Play, [this] { PlayCommand(); });
-#ifdef VELTRANE_HAVE_FILELIST
   FileList* files = fileList_.get();
   dispatcher_.Register(Commands::SelectAll, [files] { files->SelectAllRows(); });
   dispatcher_.Register(Commands::InvertSelection, [files] { files->InvertSelection(); });
@@ -121,7 +104,6 @@ void FormMain::RegisterCommands() {
   dispatcher_.Register(Commands::ClearAll, [files] { files->ClearAllRows(); });
   dispatcher_.Register(Commands::MoveUp, [files] { files->MoveRowUp(); });
   dispatcher_.Register(Commands::MoveDown, [files] { files->MoveRowDown(); });
-#endif
 }
 
 void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
@@ -145,9 +127,7 @@ void FormMain::ResetStatusPanes() {
   durationPane_->setFixedWidth(200);
   bar->addWidget(filesPane_);
   bar->addWidget(durationPane_);
-#ifdef VELTRANE_HAVE_FILELIST
   fileList_->SetPanes(filesPane_, durationPane_);
-#endif
 }
 
 bool FormMain::EnginePreparation() {
@@ -176,31 +156,25 @@ bool FormMain::EnsureListNotEmpty() {
 }
 
 void FormMain::AddFilesCommand() {
-#ifdef VELTRANE_HAVE_FILELIST
   fileList_->AddFilesWithDialog();
-#endif
 }
 
 void FormMain::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
-#ifdef VELTRANE_HAVE_OUTPUT
   if (!formVideoFormat_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
     formVideoFormat_ = new FormVideoFormat(this);
     formVideoFormat_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
   formVideoFormat_->exec();
-#endif
 }
 
 void FormMain::QueueConversionFromDialog() {
-#if defined(VELTRANE_HAVE_CONVERSION) && defined(VELTRANE_HAVE_OUTPUT) && defined(VELTRANE_HAVE_FILELIST)
   if (!popup_) {
     popup_ = new CompletionNotice(this);
     connect(popup_, &CompletionNotice::itemClicked, this, &FormMain::OnNoticeItemClicked);
   }
   QueueConversion(*formVideoFormat_, fileList_->Rows(), ffEncoder1_, *popup_, this);
-#endif
 }
 
 void FormMain::ExitCommand() {
@@ -210,12 +184,10 @@ void FormMain::ExitCommand() {
 }
 
 void FormMain::PlayCommand() {
-#if defined(VELTRANE_HAVE_PLAYER) && defined(VELTRANE_HAVE_FILELIST)
   const auto row = fileList_->SelectedRow();
   if (!row || row->path.isEmpty()) return;
   FormPlayer player(row->path, row->nativePath, this);
   player.exec();
-#endif
 }
 
 void FormMain::AboutCommand() {
@@ -233,9 +205,7 @@ void FormMain::ShowListContextMenu(const QPoint& globalPos) {
 
 void FormMain::OnNoticeItemClicked(int id) {
   if (id != 1 && id != 2 && id != 3) return;
-#ifdef VELTRANE_HAVE_CONVERSION
   if (popup_) popup_->close();
-#endif
   if (id == 3) Ui::OpenFolder(Globals::OutputFolder);
 }
 
