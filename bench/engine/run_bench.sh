@@ -2,8 +2,9 @@
 # Times the engine against the ffmpeg command-line tools on the same jobs, side by
 # side in one run: wall time and peak memory (/usr/bin/time -v).
 # Usage: bench/engine/run_bench.sh BUILD_DIR [WORK_DIR]
+# JOBS="small full mp3 probe" (the default) picks the jobs to run.
 set -euo pipefail
-BUILD=${1:?usage: run_bench.sh BUILD_DIR [WORK_DIR]}
+BUILD=$(realpath "${1:?usage: run_bench.sh BUILD_DIR [WORK_DIR]}")
 WORK=${2:-$(mktemp -d /tmp/engine-bench.XXXXXX)}
 BENCH=$BUILD/bin/engine_bench
 [ -x "$BENCH" ] || { echo "build the engine_bench target first" >&2; exit 1; }
@@ -47,20 +48,27 @@ if [ ! -d src/probe ]; then
 fi
 
 THREADS=$(nproc)
+JOBS=${JOBS:-small full mp3 probe}
+want() { [[ " $JOBS " == *" $1 "* ]]; }
 SMALL="-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480"
 FULL="-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 13824k -ab 128k -ar 44100 -s 1920x1080"
 
 rm -f out/*
+if want small; then
 ours=$(measure "$BENCH" convert "$THREADS" "$SMALL" src/hd.mp4 out/ours_small.mp4)
 theirs=$(measure ffmpeg -v error -nostdin -y -i src/hd.mp4 -ac 2 -c:v libx264 -preset veryfast -b:v 2048k \
   -c:a aac -b:a 128k -ar 44100 -s 640x480 out/ffmpeg_small.mp4)
 report "1080p H.264 -> mp4h264 640x480" "$ours" "$theirs"
+fi
 
+if want full; then
 ours=$(measure "$BENCH" convert "$THREADS" "$FULL" src/hd.mp4 out/ours_full.mp4)
 theirs=$(measure ffmpeg -v error -nostdin -y -i src/hd.mp4 -ac 2 -c:v libx264 -preset veryfast -b:v 13824k \
   -c:a aac -b:a 128k -ar 44100 -s 1920x1080 out/ffmpeg_full.mp4)
 report "1080p H.264 -> mp4h264 1920x1080" "$ours" "$theirs"
+fi
 
+if want mp3; then
 args=()
 for i in $(seq 1 8); do args+=("src/tone$i.wav" "out/ours_tone$i.mp3"); done
 ours=$(measure "$BENCH" convert 2 "-ac 2 -vn -ab 128k -ar 44100" "${args[@]}")
@@ -71,10 +79,13 @@ done
 INNER
 theirs=$(measure bash seq.sh)
 report "8 x 60 s WAV -> mp3, Start(2)" "$ours" "$theirs"
+fi
 
+if want probe; then
 ours=$(measure "$BENCH" probe src/probe/*.mp4)
 cat >probe.sh <<'INNER'
 for f in src/probe/*.mp4; do ffprobe -v error -show_format -show_streams "$f" >/dev/null || exit 1; done
 INNER
 theirs=$(measure bash probe.sh)
 report "probe 500 small files" "$ours" "$theirs"
+fi

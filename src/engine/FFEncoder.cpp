@@ -52,6 +52,15 @@ ThreadSplit SplitThreads(int requested, size_t tasks) {
   return split;
 }
 
+// Set while a handler runs, so Stop(true) from inside a handler cannot wait for
+// the very thread it is running on.
+thread_local bool t_in_event = false;
+
+struct EventScope {
+  EventScope() { t_in_event = true; }
+  ~EventScope() { t_in_event = false; }
+};
+
 }  // namespace
 
 struct FFEncoder::Impl {
@@ -76,10 +85,12 @@ struct FFEncoder::Impl {
 
   void EmitFinished(int task, bool succeeded, bool failed, const std::string& message) {
     std::lock_guard lock(event_mutex);
+    EventScope scope;
     if (finished) finished(task, succeeded, failed, message);
   }
   void EmitProgress(int task, int64_t bytes, int64_t position, int64_t total) {
     std::lock_guard lock(event_mutex);
+    EventScope scope;
     if (progress) progress(task, bytes, position, total);
   }
 
@@ -247,7 +258,7 @@ void FFEncoder::Start(int threads) {
 
 void FFEncoder::Stop(bool wait) {
   impl_->stop = true;
-  if (wait) impl_->JoinRunner();
+  if (wait && !t_in_event) impl_->JoinRunner();
 }
 
 bool FFEncoder::Running() const { return impl_->running; }

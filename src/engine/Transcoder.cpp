@@ -613,6 +613,7 @@ bool Session::WritePacket(Lane& lane, AVPacket* packet) {
 }
 
 bool Session::EncodeFrame(Lane& lane, AVFrame* frame) {
+  if (Stopped()) return false;  // also cuts a long encoder flush short
   int rc = avcodec_send_frame(lane.encoder.get(), frame);
   if (rc < 0 && rc != AVERROR_EOF) return Fail("Encoding failed: " + avptr::ErrorText(rc));
   while (true) {
