@@ -117,11 +117,12 @@ int Play(const std::string& file, double seconds, int w, int h) {
   }
   const PlayerStatistics st = player.Statistics();
   std::printf("RESULT play: frame %dx%d, audio device %s, decoded %lld, shown %lld, dropped %lld, "
-              "drift last %.2f ms, avg %.2f ms, max %.2f ms, sink received %lld\n",
+              "drift last %.2f ms, avg %.2f ms, max %.2f ms, sink received %lld, sound underruns %lld\n",
               w, h, st.audioDevice ? "yes" : "no (wall clock)", static_cast<long long>(st.framesDecoded),
               static_cast<long long>(st.framesShown), static_cast<long long>(st.framesDropped),
               st.lastDriftUs / 1000.0, st.driftCount ? st.driftAbsSumUs / st.driftCount / 1000 : 0.0,
-              st.driftAbsMaxUs / 1000.0, static_cast<long long>(sink.Count()));
+              st.driftAbsMaxUs / 1000.0, static_cast<long long>(sink.Count()),
+              static_cast<long long>(st.audioUnderruns));
   player.Stop(false);
   return 0;
 }

@@ -228,6 +228,7 @@ class PlayerSession {
   std::atomic<int32_t> state_{FFPlayer::kStateStopped};
   std::atomic<bool> refresh_pending_{false};
   std::atomic<int> end_reported_gen_{-1};
+  std::atomic<int> video_ready_gen_{-1};  // the first picture of this position is decoded
   std::atomic<int64_t> requested_position_{-1};
   int64_t last_position_time_ = 0;
   int64_t last_position_ = -1;
@@ -730,9 +731,14 @@ void PlayerSession::FillAudio(uint8_t* stream, int len) {
   if (stream) std::memset(stream, 0, static_cast<size_t>(len));
   // Only a playing player consumes sound (the device may still run at the end).
   if (state_ != FFPlayer::kStatePlaying) return;
+  const int gen = gen_;
+  // At a new position the sound waits (briefly) for the first picture, so both
+  // start together.
+  if (video_index_ >= 0 && video_ready_gen_ != gen && clock_.Held() &&
+      clock_.HeldFor(PlayerClock::Now()) < kHoldLimitUs)
+    return;
   const int frame_bytes = out_channels_ * 2;
   const int volume = mute_ ? 0 : std::clamp(volume_.load(), 0, SDL_MIX_MAXVOLUME);
-  const int gen = gen_;
   int64_t first_pts = INT64_MIN;
   int filled = 0;
   {
@@ -862,6 +868,7 @@ bool PlayerSession::PresentNextPicture(int gen, int64_t now) {
     return true;
   }
   if (clock_.Held()) {
+    video_ready_gen_ = gen;
     // Sound starts the clock when it comes; pictures only wait a little for it.
     const bool sound_leads = audio_index_ >= 0 && audio_done_gen_ != gen;
     if (sound_leads && clock_.HeldFor(now) < kHoldLimitUs) return false;
