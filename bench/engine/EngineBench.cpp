@@ -2,6 +2,8 @@
 //   engine_bench convert THREADS OPTIONS SOURCE OUTPUT [SOURCE OUTPUT ...]
 //   engine_bench probe FILE...
 // Prints the wall time in seconds; exits non-zero when any task failed.
+// With STOP_AFTER_MS set, convert calls Stop after that long and also prints how
+// long the engine took from Stop to the end of the run.
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -48,6 +50,18 @@ int Convert(int argc, char** argv) {
     }
   }
   encoder.Start(threads);
+  const char* stop_after = std::getenv("STOP_AFTER_MS");
+  if (stop_after) {
+    std::unique_lock lock(mutex);
+    done.wait_for(lock, std::chrono::milliseconds(std::atoi(stop_after)), [&] { return ended; });
+    const auto stop_at = std::chrono::steady_clock::now();
+    lock.unlock();
+    encoder.Stop(false);
+    lock.lock();
+    done.wait(lock, [&] { return ended; });
+    std::printf("stop took %.3f s\n",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - stop_at).count());
+  }
   {
     std::unique_lock lock(mutex);
     done.wait(lock, [&] { return ended; });

@@ -162,6 +162,10 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
   }
   if (codec && codec->id == AV_CODEC_ID_H263) {
     NearestH263Size(&w, &h);
+  } else if (codec && (codec->id == AV_CODEC_ID_RV10 || codec->id == AV_CODEC_ID_RV20)) {
+    const int step = codec->id == AV_CODEC_ID_RV10 ? 16 : 4;  // RealVideo's size grid
+    w = std::max(step, w / step * step);
+    h = std::max(step, h / step * step);
   } else {
     w = std::max(2, w & ~1);  // 4:2:0 pictures need even sizes
     h = std::max(2, h & ~1);
@@ -430,7 +434,7 @@ bool Session::BuildGraph(Lane& lane, const char* source_filter, const std::strin
                          const char* sink_filter, const std::string& chain) {
   lane.graph.reset(avfilter_graph_alloc());
   if (!lane.graph) return Fail("Out of memory");
-  lane.graph->nb_threads = 1;
+  lane.graph->nb_threads = job_.threads;  // 0: as many as the machine has
   int rc = avfilter_graph_create_filter(&lane.source, avfilter_get_by_name(source_filter), "in", source_args.c_str(),
                                         nullptr, lane.graph.get());
   if (rc >= 0)
@@ -540,10 +544,11 @@ bool Session::SetUpAudio(Lane& lane, const AVCodec* codec) {
 
 bool Session::OpenEncoder(Lane& lane) {
   AVCodecContext* enc = lane.encoder.get();
+  const AVCodec* codec = enc->codec;  // a failed open clears enc->codec
   if (plan_.format->flags & AVFMT_GLOBALHEADER) enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-  int rc = avcodec_open2(enc, enc->codec, nullptr);
+  int rc = avcodec_open2(enc, codec, nullptr);
   if (rc < 0) {
-    std::string what = std::string("The ") + enc->codec->name + " encoder refused the settings";
+    std::string what = std::string("The ") + codec->name + " encoder refused the settings";
     if (lane.type == AVMEDIA_TYPE_AUDIO)
       what += " (" + std::to_string(enc->sample_rate) + " Hz, " + std::to_string(enc->ch_layout.nb_channels) +
               " channels, " + std::to_string(enc->bit_rate / 1000) + " kb/s)";

@@ -99,12 +99,22 @@ TEST(FiltersTest, AspectFrameRateAndOddSizes) {
   const int wide = enc.OpenInput(Bytes(SampleVideo()), "");
   const int odd = enc.OpenInput(Bytes(SampleVideo()), "");
   const int h263 = enc.OpenInput(Bytes(SampleVideo()), "");
+  const int real = enc.OpenInput(Bytes(SampleVideo()), "");
+  const int huge = enc.OpenInput(Bytes(SampleVideo()), "");
   ASSERT_GE(enc.SetOutput(wide, Bytes(folder + "wide.mp4"), "-aspect 16:9 -r 15 -ac 1 -vb 300k -s 320x240"), 0);
   ASSERT_GE(enc.SetOutput(odd, Bytes(folder + "odd.mp4"), "-vcodec libx264 -s 321x241"), 0);
   // H.263 only codes a few sizes; the nearest is taken.
   ASSERT_GE(enc.SetOutput(h263, Bytes(folder + "h263.3gp"), "-ac 1 -ar 8000 -s 320x240"), 0);
+  // RealVideo 2 needs sizes on a grid of 4.
+  ASSERT_GE(enc.SetOutput(real, Bytes(folder + "real.rm"), "-vcodec rv20 -vb 1000k -s 322x242"), 0);
+  // MPEG-1 cannot code this width: a clear failure, not a crash.
+  ASSERT_GE(enc.SetOutput(huge, Bytes(folder + "huge.mpg"), "-an -s 5000x100"), 0);
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
+  EXPECT_TRUE(events.For(huge).failed);
+  EXPECT_NE(events.For(huge).message.find("mpeg1video"), std::string::npos) << events.For(huge).message;
+  ASSERT_TRUE(events.For(real).succeeded) << events.For(real).message;
+  EXPECT_EQ(ProbeFile(folder + "real.rm").width, 320);
   ASSERT_TRUE(events.For(wide).succeeded) << events.For(wide).message;
   ASSERT_TRUE(events.For(odd).succeeded) << events.For(odd).message;
   ASSERT_TRUE(events.For(h263).succeeded) << events.For(h263).message;
