@@ -56,7 +56,13 @@ int ProcessorCount() {
   return n > 0 ? n : 1;
 }
 
-bool FolderExists(const QString& path) { return !path.isEmpty() && QDir::setCurrent(path); }
+// A folder the process could enter: it exists and may be searched. Unlike entering it,
+// this leaves the working directory alone.
+bool FolderExists(const QString& path) {
+  if (path.isEmpty()) return false;
+  const QFileInfo info(path);
+  return info.isDir() && info.isExecutable();
+}
 
 void SetSmallIcon(QWidget* window) {
   if (!window) return;

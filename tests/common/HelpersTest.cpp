@@ -52,9 +52,11 @@ TEST(FileHelpers, SizeTellsMissingFromPresentAndFoldersAreTested) {
 
   const QString before = QDir::currentPath();
   EXPECT_TRUE(FolderExists(dir.path()));
+  EXPECT_TRUE(FolderExists(dir.path() + "/"));
   EXPECT_FALSE(FolderExists(dir.filePath("absent")));
+  EXPECT_FALSE(FolderExists(file));  // a file is not a folder
   EXPECT_FALSE(FolderExists(""));
-  QDir::setCurrent(before);
+  EXPECT_EQ(QDir::currentPath(), before);  // testing a folder does not enter it
   EXPECT_GE(ProcessorCount(), 1);
 }
 
