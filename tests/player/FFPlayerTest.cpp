@@ -115,8 +115,8 @@ TEST(PlayerWaveform, TraceFollowsTheSamples) {
 }
 
 TEST_F(PlayerFiles, PlaysToTheEndWithSoundAndPictures) {
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false)) << player.LastErrorMessage();
   EXPECT_TRUE(player.HasAudio());
@@ -139,8 +139,8 @@ TEST_F(PlayerFiles, PlaysToTheEndWithSoundAndPictures) {
 }
 
 TEST_F(PlayerFiles, PausedSeekShowsTheTargetPictureAndResumes) {
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   player.SetFrameWidth(160);
   player.SetFrameHeight(160);
@@ -177,8 +177,8 @@ TEST_F(PlayerFiles, PausedSeekShowsTheTargetPictureAndResumes) {
 }
 
 TEST_F(PlayerFiles, SoundOnlyFileShowsAWaveformAndEnds) {
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   ASSERT_TRUE(player.Open(Native("tone \"quoted\" ünï.m4a"), &rec, false)) << player.LastErrorMessage();
   EXPECT_FALSE(player.HasVideo());
@@ -191,8 +191,8 @@ TEST_F(PlayerFiles, SoundOnlyFileShowsAWaveformAndEnds) {
 }
 
 TEST_F(PlayerFiles, PictureOnlyFilePlaysOnTheWallClock) {
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   ASSERT_TRUE(player.Open(Native("picture only.avi"), &rec, false)) << player.LastErrorMessage();
   EXPECT_FALSE(player.HasAudio());
@@ -207,8 +207,8 @@ TEST_F(PlayerFiles, WithoutASoundDeviceTheClockStillRuns) {
   const char* saved = std::getenv("SDL_AUDIODRIVER");
   const std::string previous = saved ? saved : "";
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   const bool opened = player.Open(Native("clip.mp4"), &rec, false);
   if (saved) {
@@ -223,8 +223,8 @@ TEST_F(PlayerFiles, WithoutASoundDeviceTheClockStillRuns) {
 }
 
 TEST_F(PlayerFiles, BadInputFailsWithAMessage) {
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   EXPECT_FALSE(player.Open(Native("broken.mp4"), &rec, false));
   EXPECT_FALSE(player.LastErrorMessage().empty());
@@ -251,8 +251,8 @@ TEST_F(PlayerFiles, NameThatLooksLikeAProtocolIsStillALocalFile) {
 }
 
 TEST_F(PlayerFiles, StopEndsEventsAndSettingsStay) {
+  Recorder rec;  // outlives the player, which calls into it
   FFPlayer player;
-  Recorder rec;
   rec.Attach(player);
   player.SetAudioVolume(300);
   EXPECT_EQ(player.AudioVolume(), 128);
