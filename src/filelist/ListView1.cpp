@@ -30,7 +30,7 @@ ListView1::ListView1(QWidget* parent) : QTreeWidget(parent) {
   setColumnWidth(2, 70);
   setColumnWidth(3, 80);
   setColumnWidth(4, 80);
-  setColumnWidth(5, 130);
+  setColumnWidth(5, 145);
   setColumnWidth(6, 90);
 }
 

@@ -59,27 +59,13 @@ const std::vector<MediaFilter>& MediaFilterTable() {
   return table;
 }
 
-QString CaseBlindPattern(const QString& pattern) {
-  QString out;
-  for (const QChar c : pattern) {
-    const QChar lower = c.toLower();
-    const QChar upper = c.toUpper();
-    if (lower == upper) {
-      out += c;
-    } else {
-      out += QString("[") + lower + upper + "]";
-    }
-  }
-  return out;
-}
-
 QStringList MediaDialogFilters() {
   QStringList filters;
   for (const MediaFilter& f : MediaFilterTable()) {
-    QStringList patterns;
-    for (const QString& p : f.pattern.split(';', Qt::SkipEmptyParts)) patterns << CaseBlindPattern(p);
-    // The dialog reads the patterns from the last parenthesised group.
-    filters << f.text + " (" + patterns.join(' ') + ")";
+    // The dialog reads space-separated patterns from the last parenthesised group; a
+    // text that already ends in exactly that group is used as it is.
+    const QString group = "(" + f.pattern.split(';', Qt::SkipEmptyParts).join(' ') + ")";
+    filters << (f.text.endsWith(group) ? f.text : f.text + " " + group);
   }
   return filters;
 }

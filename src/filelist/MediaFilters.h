@@ -11,9 +11,6 @@ struct MediaFilter {
 
 const std::vector<MediaFilter>& MediaFilterTable();
 
-// One pattern made case-blind for the dialog: "*.mp4" -> "*.[mM][pP]4".
-QString CaseBlindPattern(const QString& pattern);
-
 // The table as Qt dialog filters, "Text (*.a *.b)", the first entry selected first.
-// Extensions match in any letter case.
+// Qt's file dialog matches them in any letter case.
 QStringList MediaDialogFilters();

@@ -18,7 +18,10 @@ bool FilterAccepts(const QString& filter, const QString& fileName) {
   const qsizetype open = filter.lastIndexOf('(');
   const QStringList patterns = filter.mid(open + 1).chopped(1).split(' ');
   for (const QString& p : patterns) {
-    if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(p)).match(fileName).hasMatch())
+    // Qt's own file dialog matches names without regard to letter case.
+    const QRegularExpression rx(QRegularExpression::wildcardToRegularExpression(p),
+                                QRegularExpression::CaseInsensitiveOption);
+    if (rx.match(fileName).hasMatch())
       return true;
   }
   return false;
@@ -46,7 +49,10 @@ TEST(MediaFilters, ThirtyThreeEntriesInOrderMatchingAnyCase) {
   EXPECT_FALSE(FilterAccepts(filters[2], "song.mp3"));
   EXPECT_TRUE(FilterAccepts(filters[19], "Holiday.AVI"));
   EXPECT_TRUE(FilterAccepts(filters[32], "README.anything"));
-  EXPECT_EQ(CaseBlindPattern("*.3gp"), "*.3[gG][pP]");
+  EXPECT_EQ(filters[3], "Audio - Advanced Audio Coding Files (*.aac)");
+  EXPECT_EQ(filters[4], "Audio - Audio InterChange File Format (*.aif;*.aiff) (*.aif *.aiff)");
+  EXPECT_EQ(filters[10], "Audio - MPEG-4 Audio (*.m4a,*.m4r) (*.m4a *.m4r)");
+  EXPECT_EQ(filters[32], "All Files (*.*)");
 }
 
 TEST(RowTexts, SizeTimePictureAndFailureMessage) {
