@@ -231,7 +231,7 @@ class PlayerSession {
   std::atomic<int> video_ready_gen_{-1};  // the first picture of this position is decoded
   std::atomic<int64_t> requested_position_{-1};
   int64_t last_position_time_ = 0;
-  int64_t last_position_ = -1;
+  std::atomic<int64_t> last_position_{-1};  // reset by the reader at a seek
   int64_t last_wave_time_ = 0;
   int shown_width_ = 0;
   int shown_height_ = 0;

@@ -63,6 +63,10 @@ void FormPlayer::CreateControls() {
   bar_ = new QWidget(this);
   bar_->setObjectName("Picture2");
   bar_->setAutoFillBackground(true);
+  // The bar takes the sliders' back colour so they sit on it seamlessly.
+  QPalette bar_palette = bar_->palette();
+  bar_palette.setColor(QPalette::Window, VeSliderBase::ColorFromOle(VeSliderBase::kDefaultBackColor, bar_palette));
+  bar_->setPalette(bar_palette);
 
   btn_pause_ = new QPushButton(bar_);
   btn_pause_->setObjectName("btnPause");

@@ -10,7 +10,6 @@
 #include "common/Helpers.h"
 
 namespace {
-const QColor kTrackBack(0xf4, 0xf6, 0xfb);
 const QColor kGrooveEdge(0x9a, 0xa2, 0xb0);
 const QColor kGrooveFill(0xc9, 0xcf, 0xd9);
 
@@ -34,8 +33,8 @@ QRect GrooveRect(SliderKind kind, int width) {
   return kind == SliderKind::Position ? QRect(0, 12, width, 5) : QRect(0, 5, width, 5);
 }
 
+// The track's background stays transparent: the slider's BackColor shows through.
 void DrawTrack(QPainter& p, SliderKind kind, const QSize& size) {
-  p.fillRect(QRect(QPoint(0, 0), size), kTrackBack);
   const QRectF groove = QRectF(GrooveRect(kind, size.width())).adjusted(2.5, 0.5, -2.5, -0.5);
   p.setPen(kGrooveEdge);
   p.setBrush(kGrooveFill);
