@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -64,7 +65,6 @@ struct EventScope {
 }  // namespace
 
 struct FFEncoder::Impl {
-  FFEncoder* owner = nullptr;
   std::mutex mutex;  // tasks, next_handle, error
   std::map<int, Task> tasks;
   int next_handle = 0;
@@ -141,7 +141,13 @@ void FFEncoder::Impl::RunAll(std::vector<Task> batch, int requested_threads, int
       if (!RunOne(batch[i], split.codec_threads, read_timeout)) ++failures;
   };
   std::vector<std::thread> helpers;
-  for (int i = 1; i < split.workers; ++i) helpers.emplace_back(work);
+  for (int i = 1; i < split.workers; ++i) {
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;  // fewer helpers: the remaining workers take the tasks
+    }
+  }
   work();
   for (std::thread& t : helpers) t.join();
   const bool stopped = stop.load();
@@ -150,7 +156,6 @@ void FFEncoder::Impl::RunAll(std::vector<Task> batch, int requested_threads, int
 }
 
 FFEncoder::FFEncoder() : impl_(std::make_unique<Impl>()) {
-  impl_->owner = this;
   media::QuietLogs();
 }
 
@@ -253,7 +258,14 @@ void FFEncoder::Start(int threads) {
   }
   impl_->stop = false;
   impl_->running = true;
-  impl_->runner = std::thread(&Impl::RunAll, impl_.get(), std::move(batch), threads, ReadTimeout);
+  try {
+    impl_->runner = std::thread(&Impl::RunAll, impl_.get(), batch, threads, ReadTimeout);
+  } catch (const std::system_error& e) {
+    impl_->running = false;
+    for (const Task& task : batch)
+      impl_->EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
+    impl_->EmitFinished(-1, false, true, "");
+  }
 }
 
 void FFEncoder::Stop(bool wait) {
