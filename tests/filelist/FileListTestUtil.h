@@ -1,50 +1,86 @@
 #pragma once
 // Shared set-up for the file-list tests: generated media in one temporary folder, a
-// main-window stand-in with the list, and a recorder that answers message boxes.
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
-#include <memory>
+// main-window stand-in with the list, and message boxes answered and recorded.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
 
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
+#include "support/Fixtures.h"
 
 namespace filelisttest {
 
-// The folder holding the generated files, ending in "/". Made once per test program.
-QString Folder();
-QString AudioVideo();  // 320x240 video with sound, 1 s, mp4
-QString AudioOnly();   // tone, 1 s, wav
-QString VideoOnly();   // picture, 1 s, mkv
-QString Broken();      // text named like a video
-// Copies the audio+video sample to `name` (raw bytes, may be any valid file name)
-// inside Folder() and returns the full path's bytes.
-QByteArray CopySample(const QByteArray& name);
-QByteArray Bytes(const QString& path);
+inline QString Folder() {
+  static QTemporaryDir dir;
+  return dir.path() + "/";
+}
+inline QByteArray Bytes(const QString& path) { return path.toUtf8(); }
 
-// Records every message box instead of showing it; restores the real boxes when done.
-class MessageRecorder {
- public:
-  MessageRecorder();
-  ~MessageRecorder();
+// 1 s fixtures: video with sound (mp4), sound only (wav), picture only (mkv), text.
+inline QString Sample(const QString& name, bool (*make)(const QString&, double)) {
+  EXPECT_TRUE(QFile::exists(Folder() + name) || make(Folder() + name, 1.0)) << name.toStdString();
+  return Folder() + name;
+}
+inline QString AudioVideo() { return Sample("av.mp4", &Fixtures::VideoWithAudio); }
+inline QString AudioOnly() { return Sample("tone.wav", &Fixtures::AudioOnly); }
+inline QString VideoOnly() { return Sample("picture.mkv", &Fixtures::VideoOnly); }
+inline QString Broken() {
+  QFile file(Folder() + "broken.avi");
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("plain text, not a video\n") > 0);
+  return file.fileName();
+}
+
+// Copies the video sample to `name` (any bytes) in Folder() and returns the path.
+inline QByteArray CopySample(const QByteArray& name) {
+  QFile source(AudioVideo());
+  EXPECT_TRUE(source.open(QIODevice::ReadOnly));
+  const QByteArray data = source.readAll(), target = Bytes(Folder()) + name;
+  std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(target.constData(), "wb"), &std::fclose);
+  EXPECT_TRUE(out && std::fwrite(data.constData(), 1, data.size(), out.get()) == size_t(data.size()));
+  return target;
+}
+
+// Answers every message box (all must be errors) and keeps its text.
+struct MessageRecorder {
   QStringList texts;
   std::function<void()> onMessage;
+  MessageRecorder() {
+    Ui::SetMessageHandler([this](const Ui::MessageRequest& request) {
+      texts << request.text;
+      EXPECT_EQ(request.icon, Ui::MessageIcon::Critical);
+      if (onMessage) onMessage();
+      return QMessageBox::Ok;
+    });
+  }
+  ~MessageRecorder() { Ui::SetMessageHandler({}); }
 };
 
 // A main window stand-in holding the list and the decoder.
 struct ListHarness {
-  ListHarness();
-  ~ListHarness();
   QWidget owner;
-  ListView1* list;
+  ListView1* list = new ListView1(&owner);
   FFDecoder decoder;
-  std::unique_ptr<FileList> files;
-  QStringList Texts(int column) const;  // one column of every row
-  QList<int> SelectedRows() const;      // 0-based
-  int CurrentRow() const;               // 0-based, -1 when none
+  std::unique_ptr<FileList> files = std::make_unique<FileList>(list, decoder, &owner);
+  ListHarness() { list->resize(900, 400); }
+  ~ListHarness() { Ui::SetOpenFilesHandler({}); }
+
+  QStringList Texts(int column) const {
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) out << list->topLevelItem(i)->text(column);
+    return out;
+  }
+  QList<int> SelectedRows() const {
+    QList<int> out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      if (list->topLevelItem(i)->isSelected()) out << i;
+    return out;
+  }
+  int CurrentRow() const { return list->indexOfTopLevelItem(list->currentItem()); }
 };
 
 }  // namespace filelisttest
