@@ -135,7 +135,7 @@ TEST_F(PlayerFiles, PlaysToTheEndWithSoundAndPictures) {
   EXPECT_GT(rec.positions.back(), 800000);
   EXPECT_EQ(rec.states.front(), FFPlayer::kEventScreenReady);
   const PlayerStatistics stats = player.Statistics();
-  EXPECT_LT(stats.driftAbsMaxUs, 100000);
+  EXPECT_LT(stats.driftAbsMaxUs, 200000);  // pictures stay with the sound
 }
 
 TEST_F(PlayerFiles, PausedSeekShowsTheTargetPictureAndResumes) {
