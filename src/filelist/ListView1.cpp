@@ -25,6 +25,9 @@ ListView1::ListView1(QWidget* parent) : QTreeWidget(parent) {
   header()->viewport()->installEventFilter(this);
   setAllColumnsShowFocus(true);
   setDragDropMode(QAbstractItemView::DropOnly);
+  // The right button comes to us as plain press/release; the menu opens on release.
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
   setColumnWidth(0, 300);
   setColumnWidth(1, 50);
   setColumnWidth(2, 70);
