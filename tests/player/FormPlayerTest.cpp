@@ -197,4 +197,40 @@ TEST_F(FormPlayerTest, MuteAndVolumeReachTheEngine) {
   EXPECT_EQ(volume->SelLength(), 128);
 }
 
+TEST_F(FormPlayerTest, EngineEventsDriveSliderAndLabel) {
+  auto form = Open("broken.avi", "00:03:20");
+  auto* position = Child<VeSlider>(*form, "VeSlider1");
+  auto* label = Child<QLabel>(*form, "Label1");
+  auto report = [&](const char* slot, qint64 value) {
+    QMetaObject::invokeMethod(form.get(), slot, Q_ARG(qint64, value));
+  };
+  report("onPositionReported", 65000000);  // no duration yet: ignored
+  EXPECT_EQ(label->text(), "00:00:00/00:00:00");
+  report("onDurationReported", 200400000);
+  EXPECT_EQ(position->Max(), 2000);
+  report("onPositionReported", 65500000);
+  EXPECT_EQ(label->text(), "00:01:06/00:03:20");
+  EXPECT_EQ(position->Value(), 660);
+  EXPECT_EQ(position->SelLength(), 660);
+  report("onPositionReported", 64500000);
+  EXPECT_EQ(label->text(), "00:01:04/00:03:20");
+  report("onPositionReported", 0);
+  EXPECT_EQ(position->Value(), 640);
+  report("onPositionReported", 900000000);  // past the end: the slider clamps
+  EXPECT_EQ(position->Value(), 2000);
+
+  // While the thumb is held, playback does not pull it back.
+  QTest::mousePress(position, Qt::LeftButton, Qt::NoModifier, QPoint(20, 12));
+  report("onPositionReported", 10000000);
+  EXPECT_NE(position->Value(), 100);
+  QTest::mouseRelease(position, Qt::LeftButton, Qt::NoModifier, QPoint(20, 12));
+
+  const QString before = label->text();
+  QMetaObject::invokeMethod(form.get(), "onStateReported", Q_ARG(int, FFPlayer::kEventEndOfFile));
+  EXPECT_EQ(position->Value(), 0);
+  EXPECT_EQ(position->SelLength(), 0);
+  EXPECT_EQ(form->PauseCaption(), "4");
+  EXPECT_EQ(label->text(), before);
+}
+
 }  // namespace
