@@ -728,19 +728,38 @@ bool Session::Flush(Lane& lane) {
 }
 
 // A source whose header promises more than the data holds was cut off: the
-// output would silently be short, so the task fails instead.
+// output would silently be short, so the task fails instead. Each converted
+// stream is held to its own length from the header; the file's length is held
+// against the longest converted stream, and only when every stream of the file
+// is converted (a dropped longer stream must not count against the others).
 bool Session::CheckComplete() {
-  const AVDurationEstimationMethod method = input_->duration_estimation_method;
-  if (method == AVFMT_DURATION_FROM_BITRATE || input_->duration <= 0) return true;
-  int64_t reached = 0;
-  for (const Lane& lane : lanes_) reached = std::max(reached, lane.decoded_end_us);
-  const int64_t missing = input_->duration - reached;
-  if (missing < AV_TIME_BASE / 2 || missing < input_->duration / 10) return true;
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or damaged",
-                reached / 1e6, input_->duration / 1e6);
-  return Fail(text);
+  if (input_->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE) return true;
+  int media_streams = 0;
+  for (unsigned i = 0; i < input_->nb_streams; ++i) {
+    const AVStream* st = input_->streams[i];
+    const AVMediaType type = st->codecpar->codec_type;
+    if ((type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_VIDEO) && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC))
+      ++media_streams;
+  }
+  auto short_of = [this](int64_t expected, int64_t reached) {
+    const int64_t missing = expected - reached;
+    if (expected <= 0 || missing < AV_TIME_BASE / 2 || missing < expected / 10) return false;
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or damaged",
+                  reached / 1e6, expected / 1e6);
+    Fail(text);
+    return true;
+  };
+  int64_t longest = 0;
+  for (const Lane& lane : lanes_) {
+    longest = std::max(longest, lane.decoded_end_us);
+    if (lane.in->duration == AV_NOPTS_VALUE || lane.in->duration <= 0) continue;
+    if (short_of(av_rescale_q(lane.in->duration, lane.in->time_base, AV_TIME_BASE_Q), lane.decoded_end_us))
+      return false;
+  }
+  if (media_streams == static_cast<int>(lanes_.size()) && short_of(input_->duration, longest)) return false;
+  return true;
 }
 
 bool Session::Close() {

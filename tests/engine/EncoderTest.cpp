@@ -293,3 +293,21 @@ TEST(FFEncoderTest, ExistingOutputIsReplacedOnSuccess) {
   EXPECT_TRUE(events.For(h).succeeded) << events.For(h).message;
   EXPECT_EQ(ProbeFile(name).audio_codec, "mp3");
 }
+
+TEST(FFEncoderTest, StreamsOfDifferentLengthsAreNotMistakenForTruncation) {
+  const QString folder = FreshFolder("lengths");
+  const QString source = PathIn("short sound.mkv");
+  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=3", "-f", "lavfi",
+                                      "-i", "sine=duration=1", "-c:v", "libx264", "-preset", "ultrafast"}));
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int both = enc.OpenInput(Bytes(source), "");
+  const int sound = enc.OpenInput(Bytes(source), "");
+  ASSERT_GE(enc.SetOutput(both, Bytes(folder + "both.mp4"), kMp4), 0);
+  ASSERT_GE(enc.SetOutput(sound, Bytes(folder + "sound.mp3"), kMp3), 0);
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  EXPECT_TRUE(events.For(both).succeeded) << events.For(both).message;
+  EXPECT_TRUE(events.For(sound).succeeded) << events.For(sound).message;
+  EXPECT_NEAR(ProbeFile(folder + "both.mp4").duration, 3.0, 0.5);
+}
