@@ -186,7 +186,7 @@ void FormMain::ExitCommand() {
 void FormMain::PlayCommand() {
   const auto row = fileList_->SelectedRow();
   if (!row || row->path.isEmpty()) return;
-  FormPlayer player(row->path, row->nativePath, this);
+  FormPlayer player(row->path, row->nativePath, this, row->duration);
   player.exec();
 }
 

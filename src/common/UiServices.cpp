@@ -18,6 +18,7 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Critical: return QMessageBox::Critical;
     case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: return QMessageBox::NoIcon;
     case MessageIcon::Information: break;
   }
   return QMessageBox::Information;

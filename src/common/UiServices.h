@@ -12,7 +12,7 @@ class QWidget;
 
 namespace Ui {
 
-enum class MessageIcon { Critical, Information, Question };
+enum class MessageIcon { None, Critical, Information, Question };
 
 struct MessageRequest {
   QWidget* owner = nullptr;

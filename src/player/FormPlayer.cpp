@@ -159,7 +159,7 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
 
   opened_ = player_.Open(nativePath.toStdString(), pic_player_, false);
   if (!opened_) {
-    Ui::ShowMessage(this, QString::fromStdString(player_.LastErrorMessage()), Ui::MessageIcon::Critical);
+    Ui::ShowMessage(this, QString::fromStdString(player_.LastErrorMessage()), Ui::MessageIcon::None);
     SetPauseCaption("4");
   }
 

@@ -122,6 +122,7 @@ TEST_F(FormPlayerTest, BrokenFileShowsTheEngineMessageAndStaysOpen) {
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_[0].text.contains("broken.avi")) << messages_[0].text.toStdString();
   EXPECT_EQ(messages_[0].buttons, QMessageBox::Ok);
+  EXPECT_EQ(messages_[0].icon, Ui::MessageIcon::None);  // a plain box
   EXPECT_FALSE(form->Opened());
   EXPECT_TRUE(form->isVisible());
   // The controls still work against an empty player.
