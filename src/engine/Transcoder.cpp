@@ -207,6 +207,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// An owned channel layout (custom layouts hold a heap-allocated map).
+struct OwnedLayout {
+  AVChannelLayout value{};
+  OwnedLayout() = default;
+  OwnedLayout(OwnedLayout&& other) noexcept : value(other.value) { other.value = AVChannelLayout{}; }
+  OwnedLayout(const OwnedLayout&) = delete;
+  OwnedLayout& operator=(const OwnedLayout&) = delete;
+  ~OwnedLayout() { av_channel_layout_uninit(&value); }
+};
+
 // One source stream on its way to the output: decoder, filters, encoder.
 struct Lane {
   AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
@@ -219,6 +229,10 @@ struct Lane {
   AVFilterContext* sink = nullptr;
   int64_t start_offset = 0;         // source start time in the stream's time base
   int64_t next_pts = AV_NOPTS_VALUE;  // audio: running sample count; video: guess for frames without one
+  std::string chain;         // audio: the filter chain, kept for rebuilding the graph
+  int in_rate = 0;           // audio: what the graph was built for
+  int in_format = -1;
+  OwnedLayout in_layout;
   int64_t end_pts = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
   int64_t frames_decoded = 0;
   int64_t decoded_end_us = 0;  // where the decoded media of this stream ends
@@ -340,6 +354,8 @@ class Session {
   bool OpenDecoder(Lane& lane);
   bool SetUpVideo(Lane& lane, const AVCodec* codec);
   bool SetUpAudio(Lane& lane, const AVCodec* codec);
+  bool BuildAudioGraph(Lane& lane, int rate, AVSampleFormat format, const AVChannelLayout& layout);
+  bool FollowAudioChange(Lane& lane, const AVFrame* frame);
   bool BuildGraph(Lane& lane, const char* source_filter, const std::string& source_args, const char* sink_filter,
                   const std::string& chain);
   bool OpenEncoder(Lane& lane);
@@ -516,15 +532,10 @@ bool Session::SetUpAudio(Lane& lane, const AVCodec* codec) {
   AVChannelLayout layout = ChooseLayout(codec, o.channels > 0 ? o.channels : std::min(dec->ch_layout.nb_channels, 8));
   const AVSampleFormat format = ChooseSampleFormat(codec, dec->sample_fmt);
 
-  const std::string args = "time_base=1/" + std::to_string(dec->sample_rate) +
-                           ":sample_rate=" + std::to_string(dec->sample_rate) +
-                           ":sample_fmt=" + av_get_sample_fmt_name(dec->sample_fmt) +
-                           ":channel_layout=" + LayoutName(dec->ch_layout);
-  const std::string chain = "aresample=" + std::to_string(rate) +
-                            ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
-                            ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + LayoutName(layout);
+  lane.chain = "aresample=" + std::to_string(rate) + ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
+               ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + LayoutName(layout);
   av_channel_layout_uninit(&layout);
-  if (!BuildGraph(lane, "abuffer", args, "abuffersink", chain)) return false;
+  if (!BuildAudioGraph(lane, dec->sample_rate, dec->sample_fmt, dec->ch_layout)) return false;
 
   lane.encoder.reset(avcodec_alloc_context3(codec));
   if (!lane.encoder) return Fail("Out of memory");
@@ -540,6 +551,37 @@ bool Session::SetUpAudio(Lane& lane, const AVCodec* codec) {
   if (!(codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
     av_buffersink_set_frame_size(lane.sink, enc->frame_size);
   return true;
+}
+
+bool Session::BuildAudioGraph(Lane& lane, int rate, AVSampleFormat format, const AVChannelLayout& layout) {
+  const std::string args = "time_base=1/" + std::to_string(rate) + ":sample_rate=" + std::to_string(rate) +
+                           ":sample_fmt=" + av_get_sample_fmt_name(format) + ":channel_layout=" + LayoutName(layout);
+  if (!BuildGraph(lane, "abuffer", args, "abuffersink", lane.chain)) return false;
+  lane.in_rate = rate;
+  lane.in_format = format;
+  av_channel_layout_uninit(&lane.in_layout.value);
+  return av_channel_layout_copy(&lane.in_layout.value, &layout) >= 0 || Fail("Out of memory");
+}
+
+// Broadcast recordings may switch sample rate or channels mid-stream; the audio
+// filters are rebuilt for the new input (the few samples still inside the old
+// graph are dropped) so the output keeps its one format.
+bool Session::FollowAudioChange(Lane& lane, const AVFrame* frame) {
+  AVChannelLayout layout{};
+  if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+    av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+  else if (av_channel_layout_copy(&layout, &frame->ch_layout) < 0)
+    return Fail("Out of memory");
+  bool ok = true;
+  if (frame->sample_rate != lane.in_rate || frame->format != lane.in_format ||
+      av_channel_layout_compare(&layout, &lane.in_layout.value) != 0) {
+    ok = BuildAudioGraph(lane, frame->sample_rate, static_cast<AVSampleFormat>(frame->format), layout);
+    const AVCodecContext* enc = lane.encoder.get();
+    if (ok && !(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
+      av_buffersink_set_frame_size(lane.sink, enc->frame_size);
+  }
+  av_channel_layout_uninit(&layout);
+  return ok;
 }
 
 bool Session::OpenEncoder(Lane& lane) {
@@ -687,6 +729,10 @@ bool Session::DecodePacket(Lane& lane, const AVPacket* packet) {
       f->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE
                                      : av_rescale_q(pts - lane.start_offset, lane.in->time_base,
                                                     AVRational{1, f->sample_rate});
+      if (!FollowAudioChange(lane, f)) {
+        av_frame_unref(f);
+        return false;
+      }
     }
     const bool ok = FilterFrame(lane, f);
     av_frame_unref(f);

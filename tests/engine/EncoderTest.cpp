@@ -311,3 +311,25 @@ TEST(FFEncoderTest, StreamsOfDifferentLengthsAreNotMistakenForTruncation) {
   EXPECT_TRUE(events.For(sound).succeeded) << events.For(sound).message;
   EXPECT_NEAR(ProbeFile(folder + "both.mp4").duration, 3.0, 0.5);
 }
+
+TEST(FFEncoderTest, AudioThatChangesFormatMidStreamIsFollowed) {
+  // Two MPEG audio pieces back to back, as in a recording across a programme
+  // change: 44.1 kHz stereo, then 48 kHz mono.
+  const QString first = PathIn("piece1.mp2"), second = PathIn("piece2.mp2");
+  ASSERT_TRUE(Fixtures::Make(first, {"-f", "lavfi", "-i", "sine=sample_rate=44100:duration=1", "-ac", "2"}));
+  ASSERT_TRUE(Fixtures::Make(second, {"-f", "lavfi", "-i", "sine=sample_rate=48000:duration=1", "-ac", "1"}));
+  const QString joined = PathIn("joined.mp2");
+  WriteFile(joined, ReadAll(first) + ReadAll(second));
+  const QString folder = FreshFolder("joined");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int h = enc.OpenInput(Bytes(joined), "");
+  ASSERT_GE(enc.SetOutput(h, Bytes(folder + "joined.mp3"), kMp3), 0);
+  enc.Start(1);
+  ASSERT_TRUE(events.WaitForEnd());
+  ASSERT_TRUE(events.For(h).succeeded) << events.For(h).message;
+  const Probed p = ProbeFile(folder + "joined.mp3");
+  EXPECT_EQ(p.sample_rate, 44100);
+  EXPECT_EQ(p.channels, 2);
+  EXPECT_NEAR(p.duration, 2.0, 0.3);
+}
