@@ -228,9 +228,12 @@ struct Lane {
   AVFilterContext* source = nullptr;
   AVFilterContext* sink = nullptr;
   int64_t start_offset = 0;         // source start time in the stream's time base
-  int64_t next_pts = AV_NOPTS_VALUE;  // audio: running sample count; video: guess for frames without one
-  std::string chain;         // audio: the filter chain, kept for rebuilding the graph
-  int in_rate = 0;           // audio: what the graph was built for
+  int64_t next_pts = AV_NOPTS_VALUE;  // audio: running sample count; video: where the last picture ends
+  int64_t pts_shift = 0;              // video: correction for clock jumps in the source
+  std::string chain;  // the filter chain, kept for rebuilding the graph
+  int in_width = 0;   // video: what the graph was built for
+  int in_height = 0;
+  int in_rate = 0;    // audio: what the graph was built for
   int in_format = -1;
   OwnedLayout in_layout;
   int64_t end_pts = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
@@ -354,6 +357,8 @@ class Session {
   bool OpenDecoder(Lane& lane);
   bool SetUpVideo(Lane& lane, const AVCodec* codec);
   bool SetUpAudio(Lane& lane, const AVCodec* codec);
+  bool BuildVideoGraph(Lane& lane, int width, int height, int format, AVRational sar);
+  bool FollowVideoChange(Lane& lane, const AVFrame* frame);
   bool BuildAudioGraph(Lane& lane, int rate, AVSampleFormat format, const AVChannelLayout& layout);
   bool FollowAudioChange(Lane& lane, const AVFrame* frame);
   bool BuildGraph(Lane& lane, const char* source_filter, const std::string& source_args, const char* sink_filter,
@@ -361,6 +366,7 @@ class Session {
   bool OpenEncoder(Lane& lane);
   bool OpenOutput();
   bool Pump();
+  int64_t ContinuousVideoPts(Lane& lane, int64_t pts, int64_t duration);
   bool DecodePacket(Lane& lane, const AVPacket* packet);
   bool FilterFrame(Lane& lane, AVFrame* frame);
   bool DrainFilter(Lane& lane);
@@ -487,16 +493,14 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   const AVPixelFormat pix = ChoosePixelFormat(codec, dec->pix_fmt);
   AVRational sar = dec->sample_aspect_ratio.num > 0 ? dec->sample_aspect_ratio : AVRational{1, 1};
 
-  const std::string args = "video_size=" + std::to_string(dec->width) + "x" + std::to_string(dec->height) +
-                           ":pix_fmt=" + std::to_string(dec->pix_fmt) + ":time_base=" + Fraction(lane.in->time_base) +
-                           ":pixel_aspect=" + Fraction(sar);
   std::string chain = "fps=fps=" + Fraction(rate);
   const std::string user = UserChain(o.filters);
   if (!user.empty()) chain += "," + user;
   chain += ",scale=" + std::to_string(plan_.width) + ":" + std::to_string(plan_.height);
   if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
   chain += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(pix);
-  if (!BuildGraph(lane, "buffer", args, "buffersink", chain)) return false;
+  lane.chain = chain;
+  if (!BuildVideoGraph(lane, dec->width, dec->height, dec->pix_fmt, sar)) return false;
 
   lane.encoder.reset(avcodec_alloc_context3(codec));
   if (!lane.encoder) return Fail("Out of memory");
@@ -551,6 +555,33 @@ bool Session::SetUpAudio(Lane& lane, const AVCodec* codec) {
   if (!(codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
     av_buffersink_set_frame_size(lane.sink, enc->frame_size);
   return true;
+}
+
+bool Session::BuildVideoGraph(Lane& lane, int width, int height, int format, AVRational sar) {
+  if (sar.num <= 0 || sar.den <= 0) sar = {1, 1};
+  const std::string args = "video_size=" + std::to_string(width) + "x" + std::to_string(height) +
+                           ":pix_fmt=" + std::to_string(format) + ":time_base=" + Fraction(lane.in->time_base) +
+                           ":pixel_aspect=" + Fraction(sar);
+  if (!BuildGraph(lane, "buffer", args, "buffersink", lane.chain)) return false;
+  lane.in_width = width;
+  lane.in_height = height;
+  lane.in_format = format;
+  return true;
+}
+
+// A picture that changes size or format mid-stream gets filters built for it
+// (a crop set up for the old size must not read outside the new picture); the
+// output keeps its size.
+bool Session::FollowVideoChange(Lane& lane, const AVFrame* frame) {
+  if (frame->width == lane.in_width && frame->height == lane.in_height && frame->format == lane.in_format)
+    return true;
+  if (frame->width <= 0 || frame->height <= 0 || frame->format < 0)
+    return Fail("The source's video changes to an unusable picture format");
+  int width = 0, height = 0;
+  std::string problem;
+  if (!OutputSize(job_.options, lane.encoder->codec, frame->width, frame->height, &width, &height, &problem))
+    return Fail("The source's picture changes size mid-stream: " + problem);
+  return BuildVideoGraph(lane, frame->width, frame->height, frame->format, frame->sample_aspect_ratio);
 }
 
 bool Session::BuildAudioGraph(Lane& lane, int rate, AVSampleFormat format, const AVChannelLayout& layout) {
@@ -699,6 +730,28 @@ bool Session::DrainFilter(Lane& lane) {
   }
 }
 
+// Picture times as the filters need them: rising, without holes that the frame
+// rate filter would fill with hours of copies. Joined recordings restart their
+// clock and broadcast streams may jump; both are closed up here.
+int64_t Session::ContinuousVideoPts(Lane& lane, int64_t pts, int64_t duration) {
+  const int64_t step = std::max<int64_t>(1, duration);
+  if (pts != AV_NOPTS_VALUE) pts += lane.pts_shift;
+  if (lane.next_pts == AV_NOPTS_VALUE) {
+    if (pts == AV_NOPTS_VALUE) pts = lane.start_offset;
+  } else if (pts == AV_NOPTS_VALUE) {
+    pts = lane.next_pts;
+  } else {
+    const bool jumps = input_->iformat->flags & AVFMT_TS_DISCONT;
+    const int64_t limit = av_rescale_q(10 * AV_TIME_BASE, AV_TIME_BASE_Q, lane.in->time_base);
+    if (pts < lane.next_pts - step || (jumps && pts - lane.next_pts > limit)) {
+      lane.pts_shift += lane.next_pts - pts;
+      pts = lane.next_pts;
+    }
+  }
+  lane.next_pts = std::max(lane.next_pts == AV_NOPTS_VALUE ? pts + step : lane.next_pts, pts + step);
+  return pts;
+}
+
 bool Session::DecodePacket(Lane& lane, const AVPacket* packet) {
   int rc = avcodec_send_packet(lane.decoder.get(), packet);
   // A damaged packet is skipped, as players do; a stream that yields nothing at all
@@ -721,10 +774,12 @@ bool Session::DecodePacket(Lane& lane, const AVPacket* packet) {
                                                                        lane.in->time_base, AV_TIME_BASE_Q));
     }
     if (lane.type == AVMEDIA_TYPE_VIDEO) {
-      if (pts == AV_NOPTS_VALUE) pts = lane.next_pts == AV_NOPTS_VALUE ? lane.start_offset : lane.next_pts;
-      lane.next_pts = pts + std::max<int64_t>(1, f->pkt_duration);
-      f->pts = pts - lane.start_offset;
+      f->pts = ContinuousVideoPts(lane, pts, f->pkt_duration) - lane.start_offset;
       lane.end_pts = lane.next_pts - lane.start_offset;
+      if (!FollowVideoChange(lane, f)) {
+        av_frame_unref(f);
+        return false;
+      }
     } else {
       f->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE
                                      : av_rescale_q(pts - lane.start_offset, lane.in->time_base,

@@ -333,3 +333,31 @@ TEST(FFEncoderTest, AudioThatChangesFormatMidStreamIsFollowed) {
   EXPECT_EQ(p.channels, 2);
   EXPECT_NEAR(p.duration, 2.0, 0.3);
 }
+
+TEST(FFEncoderTest, JoinedRecordingsWithClockRestartAndSizeChange) {
+  // Two transport streams back to back: the clock starts over and the picture
+  // shrinks from 320x240 to 160x120 at the join.
+  const QString first = PathIn("part1.ts"), second = PathIn("part2.ts");
+  ASSERT_TRUE(Fixtures::Make(first, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1", "-c:v",
+                                     "mpeg2video", "-f", "mpegts"}));
+  ASSERT_TRUE(Fixtures::Make(second, {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=1", "-c:v",
+                                      "mpeg2video", "-f", "mpegts"}));
+  const QString joined = PathIn("joined.ts");
+  WriteFile(joined, ReadAll(first) + ReadAll(second));
+  const QString folder = FreshFolder("joined-video");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int plain = enc.OpenInput(Bytes(joined), "");
+  const int cropped = enc.OpenInput(Bytes(joined), "");
+  ASSERT_GE(enc.SetOutput(plain, Bytes(folder + "plain.mp4"), "-r 29.97 -ac 2 -vb 512k -s 320x240"), 0);
+  // A crop that fits only the first part fails clearly once the picture shrinks.
+  ASSERT_GE(enc.SetOutput(cropped, Bytes(folder + "cropped.mp4"), "-vf \"crop=200:200:0:0,scale=320:240\""), 0);
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  ASSERT_TRUE(events.For(plain).succeeded) << events.For(plain).message;
+  const Probed p = ProbeFile(folder + "plain.mp4");
+  EXPECT_EQ(p.width, 320);
+  EXPECT_NEAR(p.duration, 2.0, 0.3);
+  EXPECT_TRUE(events.For(cropped).failed);
+  EXPECT_NE(events.For(cropped).message.find("crop"), std::string::npos) << events.For(cropped).message;
+}
