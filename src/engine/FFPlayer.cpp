@@ -21,34 +21,23 @@ extern "C" {
 #include <thread>
 
 #include "engine/AVLib.h"
+#include "engine/AVPointers.h"
 #include "engine/PlayerClock.h"
 #include "engine/PlayerQueue.h"
 #include "engine/PlayerWaveform.h"
 
 namespace {
 
-struct FormatCloser {
-  void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
 struct SwrFreer {
   void operator()(SwrContext* s) const { swr_free(&s); }
 };
 struct SwsFreer {
   void operator()(SwsContext* s) const { sws_freeContext(s); }
 };
-using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
-using CodecPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
-using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
-using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
+using FormatPtr = avptr::Input;
+using CodecPtr = avptr::Codec;
+using PacketPtr = avptr::Packet;
+using FramePtr = avptr::Frame;
 using SwrPtr = std::unique_ptr<SwrContext, SwrFreer>;
 using SwsPtr = std::unique_ptr<SwsContext, SwsFreer>;
 
@@ -59,12 +48,6 @@ constexpr int64_t kAudioBufferUs = 300000;       // decoded sound kept ahead of 
 constexpr int64_t kPumpChunkUs = 20000;          // sound consumed per step without a device
 constexpr int kWaveDefaultWidth = 512;
 constexpr int kWaveDefaultHeight = 288;
-
-std::string AvError(int code) {
-  char text[AV_ERROR_MAX_STRING_SIZE] = {};
-  if (av_strerror(code, text, sizeof text) < 0) return "error " + std::to_string(code);
-  return text;
-}
 
 struct QueuedPacket {
   PacketPtr packet;  // null for the end-of-file marker
@@ -293,7 +276,7 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
   int ret = avformat_open_input(&raw, url.c_str(), nullptr, nullptr);  // frees raw on failure
   read_started_ = 0;
   if (ret < 0) {
-    error = "Cannot open file \"" + path + "\": " + AvError(ret);
+    error = "Cannot open file \"" + path + "\": " + avptr::ErrorText(ret);
     return false;
   }
   format_.reset(raw);
@@ -301,7 +284,7 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
   ret = avformat_find_stream_info(format_.get(), nullptr);
   read_started_ = 0;
   if (ret < 0) {
-    error = "Cannot read the streams of \"" + path + "\": " + AvError(ret);
+    error = "Cannot read the streams of \"" + path + "\": " + avptr::ErrorText(ret);
     return false;
   }
 
