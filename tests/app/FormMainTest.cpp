@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -18,7 +19,9 @@
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/UiServices.h"
+#include "filelist/FileList.h"
 #include "filelist/ListView1.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -259,4 +262,48 @@ TEST(FormFlash, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
   timed.Timer1().start();
   timed.show();
   QTRY_VERIFY_WITH_TIMEOUT(!timed.isVisible(), 2000);
+}
+
+TEST(FormMainCommands, ListCommandsReachTheFileListThroughTheirActions) {
+  MarkCheckedToday();
+  Desktop desktop;
+  QTemporaryDir dir;
+  const QString first = dir.filePath("first clip.wav");
+  const QString second = dir.filePath("second clip.wav");
+  ASSERT_TRUE(Fixtures::AudioOnly(first, 1.0));
+  ASSERT_TRUE(Fixtures::AudioOnly(second, 2.0));
+
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  ASSERT_TRUE(w.Files()->AddFile(first));
+  ASSERT_TRUE(w.Files()->AddFile(second));
+  QTreeWidget* list = w.List();
+  auto selectedCount = [list] { return list->selectedItems().size(); };
+
+  w.Bars()->Action(Commands::SelectAll)->trigger();
+  EXPECT_EQ(selectedCount(), 2);
+  w.Bars()->Action(Commands::InvertSelection)->trigger();
+  EXPECT_EQ(selectedCount(), 0);
+
+  list->setCurrentItem(list->topLevelItem(1));
+  w.Bars()->ToolBarAction(Commands::MoveUp)->trigger();
+  EXPECT_EQ(list->topLevelItem(0)->text(0), second);
+  w.Bars()->ToolBarAction(Commands::MoveDown)->trigger();
+  EXPECT_EQ(list->topLevelItem(1)->text(0), second);
+
+  // The totals follow on the main window's timer.
+  QTRY_COMPARE_WITH_TIMEOUT(w.FilesPane()->text(), QString("Total Files: 2"), 2000);
+  EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:03");
+
+  list->clearSelection();
+  list->topLevelItem(0)->setSelected(true);
+  w.Bars()->ToolBarAction(Commands::RemoveSelected)->trigger();
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(list->topLevelItem(0)->text(0), second);
+
+  w.Bars()->Action(Commands::ClearAll)->trigger();
+  EXPECT_EQ(list->topLevelItemCount(), 0);
+  QTRY_COMPARE_WITH_TIMEOUT(w.FilesPane()->text(), QString("Total Files: 0"), 2000);
+  EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:00");
+  EXPECT_TRUE(desktop.messages.empty());
 }
