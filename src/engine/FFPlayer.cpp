@@ -22,6 +22,7 @@ extern "C" {
 
 #include "engine/AVLib.h"
 #include "engine/AVPointers.h"
+#include "engine/MediaInput.h"
 #include "engine/PlayerClock.h"
 #include "engine/PlayerQueue.h"
 #include "engine/PlayerWaveform.h"
@@ -115,7 +116,6 @@ class PlayerSession {
   }
 
  private:
-  static int Interrupt(void* opaque);
   static void SdlCallback(void* opaque, Uint8* stream, int len);
 
   bool OpenStream(int index, CodecPtr& codec);
@@ -159,6 +159,9 @@ class PlayerSession {
   std::atomic<int>& frame_width_;
   std::atomic<int>& frame_height_;
 
+  // Limits every read of the file in time and ends it on Stop; outlives format_,
+  // whose I/O layer keeps a pointer to it.
+  media::ReadWatch watch_{settings_.readTimeoutMs, &abort_};
   FormatPtr format_;
   CodecPtr audio_codec_;
   CodecPtr video_codec_;
@@ -176,7 +179,6 @@ class PlayerSession {
   std::atomic<int> audio_done_gen_{-1};
   std::atomic<int> video_done_gen_{-1};
   std::atomic<int64_t> seek_floor_{INT64_MIN};
-  std::atomic<int64_t> read_started_{0};
 
   std::mutex seek_mutex_;
   std::atomic<bool> seek_pending_{false};
@@ -234,16 +236,6 @@ class PlayerSession {
 
 // ---------------------------------------------------------------- opening
 
-int PlayerSession::Interrupt(void* opaque) {
-  auto* self = static_cast<PlayerSession*>(opaque);
-  if (self->abort_) return 1;
-  const int64_t started = self->read_started_;
-  if (started != 0 && self->settings_.readTimeoutMs > 0 &&
-      PlayerClock::Now() - started > int64_t{self->settings_.readTimeoutMs} * 1000)
-    return 1;
-  return 0;
-}
-
 bool PlayerSession::OpenStream(int index, CodecPtr& codec) {
   AVStream* stream = format_->streams[index];
   const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
@@ -263,28 +255,12 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
     error = "No file name was given.";
     return false;
   }
-  AVFormatContext* raw = avformat_alloc_context();
-  if (!raw) {
-    error = "Out of memory.";
-    return false;
-  }
-  raw->interrupt_callback.callback = &PlayerSession::Interrupt;
-  raw->interrupt_callback.opaque = this;
-  // Always a local file: a name like "subfile:x" or "http:x" must not select a protocol.
-  const std::string url = "file:" + path;
-  read_started_ = PlayerClock::Now();
-  int ret = avformat_open_input(&raw, url.c_str(), nullptr, nullptr);  // frees raw on failure
-  read_started_ = 0;
-  if (ret < 0) {
-    error = "Cannot open file \"" + path + "\": " + avptr::ErrorText(ret);
-    return false;
-  }
-  format_.reset(raw);
-  read_started_ = PlayerClock::Now();
-  ret = avformat_find_stream_info(format_.get(), nullptr);
-  read_started_ = 0;
-  if (ret < 0) {
-    error = "Cannot read the streams of \"" + path + "\": " + avptr::ErrorText(ret);
+  // The same safe opening as conversions: regular files only, no protocols, and a
+  // time limit on every read.
+  std::string why;
+  format_ = media::OpenInput(path, &watch_, &why);
+  if (!format_) {
+    error = "Cannot open file \"" + path + "\": " + why;
     return false;
   }
 
@@ -314,15 +290,7 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
   if (audio_index_ >= 0) audio_tb_ = format_->streams[audio_index_]->time_base;
 
   start_time_ = format_->start_time != AV_NOPTS_VALUE ? format_->start_time : 0;
-  if (format_->duration != AV_NOPTS_VALUE && format_->duration > 0) {
-    duration_ = format_->duration;
-  } else {
-    for (int i = 0; i < nb; ++i) {
-      const AVStream* st = format_->streams[i];
-      if (st->duration != AV_NOPTS_VALUE && st->duration > 0)
-        duration_ = std::max(duration_, av_rescale_q(st->duration, st->time_base, AV_TIME_BASE_Q));
-    }
-  }
+  duration_ = media::EstimateDuration(format_.get(), path);
 
   if (audio_index_ >= 0) OpenAudioOutput();
   state_ = startPaused ? FFPlayer::kStatePaused : FFPlayer::kStatePlaying;
@@ -459,9 +427,8 @@ void PlayerSession::ReaderLoop() {
       SleepUs(10000);
       continue;
     }
-    read_started_ = PlayerClock::Now();
+    watch_.Arm();
     const int ret = av_read_frame(format_.get(), packet.get());
-    read_started_ = 0;
     if (ret == AVERROR(EAGAIN)) {
       SleepUs(5000);
       continue;
@@ -507,11 +474,10 @@ void PlayerSession::DoSeek() {
     seek_done_ = false;
   }
   const int64_t ts = target + start_time_;
-  read_started_ = PlayerClock::Now();
+  watch_.Arm();
   int ret = avformat_seek_file(format_.get(), -1, INT64_MIN, ts, ts, 0);
   // Nothing at or before the target (e.g. before the first key frame): take the next.
   if (ret < 0) ret = avformat_seek_file(format_.get(), -1, INT64_MIN, ts, INT64_MAX, 0);
-  read_started_ = 0;
   if (ret < 0) {
     requested_position_ = -1;
     return;  // the file cannot seek; playback goes on where it was
