@@ -16,10 +16,8 @@ QString ReadSetting(const QString& name) {
   s.sync();
   const QVariant v = s.value(name);
   if (!v.isValid()) return {};
-  QString text;
-  if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray ||
-      v.canConvert<QString>())
-    text = v.toString();
+  // Strings read as they are, numbers as their decimal text, anything else as empty.
+  QString text = v.canConvert<QString>() ? v.toString() : QString();
   // A value written by another tool may carry its terminating NUL.
   if (text.isEmpty() || text.front() == QChar(0)) return {};
   if (text.back() == QChar(0)) text.chop(1);
