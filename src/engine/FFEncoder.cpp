@@ -239,6 +239,12 @@ void FFEncoder::CloseInput(int handle) {
   impl_->tasks.erase(handle);
 }
 
+std::string FFEncoder::OutputPath(int handle) const {
+  std::lock_guard lock(impl_->mutex);
+  auto it = impl_->tasks.find(handle);
+  return it == impl_->tasks.end() ? std::string() : it->second.output;
+}
+
 std::string FFEncoder::LastErrorMessage() const {
   std::lock_guard lock(impl_->mutex);
   return impl_->error;

@@ -11,8 +11,9 @@
 //
 // Events: Progress a few times a second per running task; Finished once per task
 // (succeeded; or failed with a message; or neither, message "Stopped", when Stop
-// ended or skipped it) and then once with task -1 when the run is over. Handlers
-// run on worker threads, one event at a time.
+// ended or skipped it; or neither, message starting "Skipped", when the output
+// already existed and IfExists is Skip) and then once with task -1 when the run is
+// over. Handlers run on worker threads, one event at a time.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,10 +33,18 @@ class FFEncoder {
   FFEncoder(const FFEncoder&) = delete;
   FFEncoder& operator=(const FFEncoder&) = delete;
 
+  // What a task does when a file it did not write already holds its output name.
+  enum class ExistingOutput {
+    KeepBoth,   // write "name (1).ext", "name (2).ext", ... beside it
+    Overwrite,  // replace it, but only once the conversion has succeeded
+    Skip,       // leave it and finish the task as skipped
+  };
+
   // Stored settings.
   int CustomMaxFiles = 20;
   int Verbose = 1;
   int ReadTimeout = 10000;  // ms
+  ExistingOutput IfExists = ExistingOutput::KeepBoth;  // read by SetOutput and the run
 
   static bool AVLibLoaded();
   static bool LoadAVLib(const std::string& folder);
@@ -49,6 +58,10 @@ class FFEncoder {
   // Checks the output path and the whole option string for the task; negative on failure.
   int SetOutput(int handle, const std::string& path, const std::string& options);
   void CloseInput(int handle);
+  // The file the task writes: the SetOutput path, or the free "name (n).ext" that
+  // KeepBoth chose. Final once the task's Finished event has been sent; empty for
+  // an unknown handle.
+  std::string OutputPath(int handle) const;
   std::string LastErrorMessage() const;
 
   // Runs every ready task; returns at once.

@@ -33,5 +33,6 @@ struct OutputSettings {
   int audioQuality = 1;
   QString threads;                 // ComboCPU text, "1" .. processor count
   QString outputFolder;            // TextFolder text as typed
+  int ifExists = 0;                // "If the output file exists": 0 Keep both, 1 Overwrite, 2 Skip
   GridValues grid;
 };
