@@ -210,6 +210,17 @@ void FormMain::OnNoticeItemClicked(int id) {
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
+  // Quitting in the middle of a run would lose the files being converted: ask.
+  if (ffEncoder1_.Running()) {
+    const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
+                                        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+      event->ignore();
+      return;
+    }
+    Globals::StopRequested = true;
+    ffEncoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
+  }
   ffEncoder1_.Stop(false);
   WriteSetting("OutPath", Globals::OutputFolder);
   event->accept();

@@ -146,16 +146,14 @@ void CompletionNotice::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
-void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon) {
+void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon, const QString& text) {
   notice.CloseNotice();
   notice.RemoveAllItems();
 
   const int background = notice.AddItem(QRect(QPoint(0, 0), QPoint(219, 69)), QString());
   notice.ItemAt(background).backColor = QColor(255, 255, 225);
 
-  const int message = notice.AddItem(QRect(QPoint(20, 30), QPoint(199, 99)),
-                                     "Convert Finished. Click here to open the output folder",
-                                     kMessageId);
+  const int message = notice.AddItem(QRect(QPoint(20, 30), QPoint(199, 99)), text, kMessageId);
   notice.ItemAt(message).textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
   notice.ItemAt(message).hyperlink = true;
 

@@ -72,7 +72,9 @@ class CompletionNotice : public QWidget {
 
 // Builds the end-of-conversion notice (title, message, close button) and shows it.
 // `closeIcon` draws the close button; a plain cross is drawn when it is null.
-void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon = QIcon());
+// `message` says how the run ended.
+void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon = QIcon(),
+                          const QString& message = "Convert Finished. Click here to open the output folder");
 
 // The main window's answer to a notice click: id 3 closes the notice and opens the
 // output folder, ids 1 and 2 close it.

@@ -1,10 +1,12 @@
 #include "conversion/FormConverting.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -19,6 +21,7 @@
 #include "common/UiServices.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/EncoderBridge.h"
+#include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
 
 namespace {
@@ -73,6 +76,7 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
       btnStop_(new QPushButton("Stop", this)),
       btnOpen_(new QPushButton("Open Output Folder", this)),
       timeLabel_(new QLabel(this)),
+      problems_(new QPlainTextEdit(this)),
       timeTimer_(new QTimer(this)) {
   setWindowTitle("Please wait...");
   setModal(true);
@@ -103,6 +107,11 @@ void FormConverting::BuildControls() {
   btnOpen_->setObjectName("BtnOpen");
   btnOpen_->setEnabled(false);
   timeLabel_->setObjectName("LabelTime");
+  // Every problem of the run gathered in one place instead of a box per file.
+  problems_->setObjectName("TextProblems");
+  problems_->setReadOnly(true);
+  problems_->setMaximumHeight(90);
+  problems_->hide();
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(timeLabel_, 1);
@@ -110,18 +119,22 @@ void FormConverting::BuildControls() {
   buttons->addWidget(btnStop_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
+  layout->addWidget(problems_);
   layout->addLayout(buttons);
 }
 
 // One list row per file; queued files also get a slot in the run estimate.
 void FormConverting::MapTasks() {
   int slot = 0;
+  std::vector<double> durations;
   for (size_t i = 0; i < rows_.size(); ++i) {
     if (rows_[i].task < 0) continue;
     taskToRow_[rows_[i].task] = static_cast<int>(i);
     taskToSlot_[rows_[i].task] = slot++;
+    durations.push_back(rows_[i].durationSeconds);
   }
-  estimate_.Reset(slot);
+  estimate_.Reset(std::move(durations));
+  summary_ = RunSummary(static_cast<int>(rows_.size()));
   for (const ProgressRow& row : rows_) {
     auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
     item->setData(kProgressColumn, kPercentRole, -1);
@@ -141,6 +154,9 @@ void FormConverting::showEvent(QShowEvent* event) {
 void FormConverting::FillAndStart() {
   if (started_) return;
   started_ = true;
+  for (size_t i = 0; i < rows_.size(); ++i)
+    if (rows_[i].task < 0 && !rows_[i].refusal.isEmpty())
+      SetOutcome(static_cast<int>(i), RowOutcome::Failed, "Failed: " + rows_[i].refusal);
   clock_.start();
   UpdateTimes();
   timeTimer_->start();
@@ -173,6 +189,18 @@ void FormConverting::SetStatus(int row, const QString& text) {
   if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(kStatusColumn, text);
 }
 
+void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& status) {
+  summary_.Set(row, outcome);
+  SetStatus(row, status);
+  if (outcome == RowOutcome::Converted) SetProgress(row, 100);
+  if (outcome == RowOutcome::Failed) AddProblem(status.mid(status.indexOf(':') + 2));
+}
+
+void FormConverting::AddProblem(const QString& text) {
+  problems_->appendPlainText(text);
+  problems_->show();
+}
+
 void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs) {
   const int row = RowForTask(task);
   if (row < 0) return;
@@ -186,36 +214,52 @@ void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   const int percent = static_cast<int>(std::clamp(std::floor(share * 100.0), 0.0, 100.0));
   SetProgress(row, percent);
   SetStatus(row, "Converting...");
-  estimate_.SetFraction(taskToSlot_[task], share);
+  estimate_.SetFraction(taskToSlot_[task], share, MicrosToSeconds(totalUs));
 }
 
 void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
                                        const QString& message) {
   if (task < 0) {
-    ended_ = true;
-    endedSeconds_ = clock_.isValid() ? clock_.elapsed() / 1000.0 : 0;
-    timeTimer_->stop();
-    UpdateTimes();
-    setWindowTitle("Convert Finished!");
-    btnStop_->setText("Close");
-    QApplication::alert(this);
-    btnOpen_->setEnabled(true);
-    btnOpen_->setFocus();
-    Ui::PlayAlertSound();
-    if (notice_) ShowCompletionNotice(*notice_);
+    AnnounceEnd();
     return;
   }
   const int row = RowForTask(task);
   if (row < 0) return;
   estimate_.MarkDone(taskToSlot_[task]);
-  if (succeeded) {
-    SetProgress(row, 100);
-    SetStatus(row, "OK");
+  // The name actually written (a numbered one when an older file was kept).
+  const std::string written = encoder_.OutputPath(task);
+  if (!written.empty())
+    if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(0, QFile::decodeName(written.c_str()));
+  const QString& source = rows_[static_cast<size_t>(row)].source;
+  if (succeeded) SetProgress(row, 100);
+  if (failed) {
+    SetOutcome(row, RowOutcome::Failed, "Failed: " + ExplainConversionFailure(source, message));
+  } else if (succeeded) {
+    SetOutcome(row, RowOutcome::Converted, "OK");
+  } else if (message.startsWith("Skipped")) {
+    SetOutcome(row, RowOutcome::Skipped, message);
+  } else {
+    // Ended or never started because of Stop.
+    SetOutcome(row, RowOutcome::Canceled, "Canceled");
   }
-  if (failed) SetStatus(row, "Error: " + message);
-  // A task ended by Stop reports neither outcome; without this its row would keep
-  // saying "Converting..." after the run is over.
-  if (!succeeded && !failed && Globals::StopRequested) SetStatus(row, "Canceled");
+}
+
+void FormConverting::AnnounceEnd() {
+  ended_ = true;
+  endedSeconds_ = clock_.isValid() ? clock_.elapsed() / 1000.0 : 0;
+  timeTimer_->stop();
+  UpdateTimes();
+  const bool stopped = Globals::StopRequested;
+  for (int row = 0; row < summary_.Rows(); ++row)
+    if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
+      SetOutcome(row, RowOutcome::Canceled, "Canceled");
+  setWindowTitle(summary_.EndCaption(stopped));
+  btnStop_->setText("Close");
+  QApplication::alert(this);
+  btnOpen_->setEnabled(!summary_.NothingConverted());
+  (btnOpen_->isEnabled() ? static_cast<QWidget*>(btnOpen_) : btnStop_)->setFocus();
+  Ui::PlayAlertSound();
+  if (notice_) ShowCompletionNotice(*notice_, QIcon(), summary_.NoticeText(stopped));
 }
 
 void FormConverting::StopClicked() {
@@ -231,6 +275,13 @@ void FormConverting::StopClicked() {
 void FormConverting::OpenClicked() { Ui::OpenFolder(Globals::OutputFolder); }
 
 void FormConverting::done(int result) {
+  // Closing in the middle of a run loses the work in progress: ask first.
+  if (RunActive() && !Globals::StopRequested) {
+    const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
+                                        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) return;
+    Globals::StopRequested = true;
+  }
   // Closing never leaves the engine working for a window that is gone.
   encoder_.Stop(false);
   timeTimer_->stop();

@@ -9,20 +9,25 @@
 #include <vector>
 
 #include "conversion/RunEstimate.h"
+#include "conversion/RunSummary.h"
 
 class CompletionNotice;
 class EncoderBridge;
 class FFEncoder;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
 
 // One file of the run: its output name and its encoder task (-1 when it could not be
-// queued; such a row stays empty).
+// queued; `refusal` then says why and the row shows it as failed).
 struct ProgressRow {
   QString outputName;
   int task = -1;
+  QString source;               // the listed file, for messages
+  double durationSeconds = 0;   // 0 when unknown
+  QString refusal;
 };
 
 class FormConverting : public QDialog {
@@ -42,9 +47,12 @@ class FormConverting : public QDialog {
   QPushButton* BtnStop() const { return btnStop_; }
   QPushButton* BtnOpen() const { return btnOpen_; }
   QLabel* TimeLabel() const { return timeLabel_; }
+  QPlainTextEdit* Problems() const { return problems_; }
+  const RunSummary& Summary() const { return summary_; }
   QString ProgressText(int row) const;
   QString StatusText(int row) const;
   bool RunEnded() const { return ended_; }
+  bool RunActive() const { return started_ && !ended_; }
 
  public slots:
   void OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs);
@@ -65,6 +73,9 @@ class FormConverting : public QDialog {
   int RowForTask(int task) const;
   void SetProgress(int row, int percent);
   void SetStatus(int row, const QString& text);
+  void SetOutcome(int row, RowOutcome outcome, const QString& status);
+  void AddProblem(const QString& text);
+  void AnnounceEnd();
 
   FFEncoder& encoder_;
   EncoderBridge* bridge_;
@@ -73,6 +84,7 @@ class FormConverting : public QDialog {
   std::unordered_map<int, int> taskToRow_;
   std::unordered_map<int, int> taskToSlot_;  // task -> position among queued tasks
   RunEstimate estimate_;
+  RunSummary summary_;
   QElapsedTimer clock_;
   double endedSeconds_ = 0;
   bool started_ = false;
@@ -82,5 +94,6 @@ class FormConverting : public QDialog {
   QPushButton* btnStop_;
   QPushButton* btnOpen_;
   QLabel* timeLabel_;
+  QPlainTextEdit* problems_;
   QTimer* timeTimer_;
 };

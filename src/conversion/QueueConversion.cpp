@@ -7,6 +7,7 @@
 #include "common/Globals.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
+#include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
 #include "output/FormVideoFormat.h"
 
@@ -17,16 +18,12 @@ std::string EngineSourcePath(const FileRow& row) {
   return bytes.toStdString();
 }
 
-void ShowOpenFailure(QWidget* owner, const QString& source, const QString& error) {
-  Ui::ShowMessage(owner, "Can not open file: \n" + source + "\n\nError: \n" + error,
-                  Ui::MessageIcon::Critical);
-}
-
-void ShowOutputFailure(QWidget* owner, const QString& output, const QString& error) {
-  Ui::ShowMessage(owner,
-                  "Cannot convert." + output + "\nError: " + error +
-                      "\nPlease try to convert it to another format",
-                  Ui::MessageIcon::Critical, QMessageBox::Ok, "Error");
+FFEncoder::ExistingOutput ExistingRule(int choice) {
+  switch (choice) {
+    case 1: return FFEncoder::ExistingOutput::Overwrite;
+    case 2: return FFEncoder::ExistingOutput::Skip;
+    default: return FFEncoder::ExistingOutput::KeepBoth;
+  }
 }
 
 void RememberRowFacts(const FileRow& row) {
@@ -39,25 +36,32 @@ void RememberRowFacts(const FileRow& row) {
   }
 }
 
-// Queues one row; returns its task handle or -1.
-int QueueRow(const ConversionJob& job, const FileRow& row, FFEncoder& encoder, QWidget* owner) {
+// Queues one row: fills in its task handle, or its refusal in the user's words.
+void QueueRow(const OutputSettings& settings, const ConversionJob& job, const FileRow& row,
+              FFEncoder& encoder, ProgressRow* out) {
   if (!job.valid) {
-    ShowOutputFailure(owner, job.outputPath, "unknown output format");
-    return -1;
+    out->refusal = row.path + " cannot be converted: the output format is unknown.";
+    return;
   }
-  int handle = encoder.OpenInput(EngineSourcePath(row), std::string());
+  const QString crop = CropProblem(settings, ReadRowFacts(row), row.path);
+  if (!crop.isEmpty()) {
+    out->refusal = crop;
+    return;
+  }
+  const int handle = encoder.OpenInput(EngineSourcePath(row), std::string());
   if (handle < 0) {
-    ShowOpenFailure(owner, row.path, QString::fromStdString(encoder.LastErrorMessage()));
-    return -1;
+    out->refusal = ExplainOpenFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
+    return;
   }
   const int result = encoder.SetOutput(handle, QFile::encodeName(job.outputPath).toStdString(),
                                        job.options.toStdString());
   if (result < 0) {
     encoder.CloseInput(handle);
-    ShowOutputFailure(owner, job.outputPath, QString::fromStdString(encoder.LastErrorMessage()));
-    return -1;
+    out->refusal = ExplainConversionFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
+    return;
   }
-  return handle;
+  out->task = handle;
+  out->outputName = QFile::decodeName(encoder.OutputPath(handle).c_str());
 }
 
 }  // namespace
@@ -79,9 +83,9 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
 }
 
 std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
-                                   const std::vector<FileRow>& rows, FFEncoder& encoder,
-                                   QWidget* messageOwner) {
+                                   const std::vector<FileRow>& rows, FFEncoder& encoder) {
   encoder.ClearTasks();
+  encoder.IfExists = ExistingRule(settings.ifExists);
   std::vector<ProgressRow> queued;
   queued.reserve(rows.size());
   qint64 pixelCount = 0;
@@ -92,7 +96,12 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
       Globals::OutputExtension = job.extension;
       Globals::OutputOptions = job.options;
     }
-    queued.push_back({job.outputPath, QueueRow(job, row, encoder, messageOwner)});
+    ProgressRow progressRow;
+    progressRow.outputName = job.outputPath;
+    progressRow.source = row.path;
+    progressRow.durationSeconds = row.durationSeconds;
+    QueueRow(settings, job, row, encoder, &progressRow);
+    queued.push_back(progressRow);
   }
   return queued;
 }
@@ -102,7 +111,7 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
                      const std::vector<FileRow>& rows, FFEncoder& encoder,
                      CompletionNotice& notice, QWidget* owner) {
   if (!CheckOutputFolder(folderBox, browse, dialog)) return;
-  std::vector<ProgressRow> queued = QueueRows(settings, rows, encoder, dialog);
+  std::vector<ProgressRow> queued = QueueRows(settings, rows, encoder);
 
   bool ok = false;
   const int threads = settings.threads.trimmed().toInt(&ok);

@@ -21,12 +21,12 @@ class QWidget;
 bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse,
                        QWidget* messageOwner);
 
-// Clears the encoder's queue and queues every row in order, showing the row's message
-// when the engine cannot open the source or refuses the output. Returns one entry per
-// row (task -1 for rows that were not queued). Sets the per-row shared values.
+// Clears the encoder's queue and queues every row in order. Returns one entry per
+// row: its task, or task -1 with the reason in the user's words when the engine
+// cannot open the source or refuses the output (shown together in the progress
+// window, not one box per file). Sets the per-row shared values.
 std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
-                                   const std::vector<FileRow>& rows, FFEncoder& encoder,
-                                   QWidget* messageOwner);
+                                   const std::vector<FileRow>& rows, FFEncoder& encoder);
 
 // The whole OK handler, given the dialog's parts: `dialog` is hidden before the
 // progress window opens modally on `owner`; returns when that window is closed.

@@ -18,7 +18,9 @@ struct InputCloser {
 struct OutputCloser {
   void operator()(AVFormatContext* ctx) const {
     if (!ctx) return;
-    if (ctx->pb && !(ctx->oformat->flags & AVFMT_NOFILE)) avio_closep(&ctx->pb);
+    // A writer we supplied ourselves (custom I/O) belongs to its owner.
+    if (ctx->pb && !(ctx->oformat->flags & AVFMT_NOFILE) && !(ctx->flags & AVFMT_FLAG_CUSTOM_IO))
+      avio_closep(&ctx->pb);
     avformat_free_context(ctx);
   }
 };

@@ -242,14 +242,6 @@ struct Lane {
   int64_t packets_written = 0;
 };
 
-std::string TempPathFor(const std::string& output) {
-  static std::atomic<unsigned> counter{0};
-  const size_t slash = output.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : output.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? output : output.substr(slash + 1);
-  return folder + "." + name + "." + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".part";
-}
-
 AVRational NearestSupportedRate(const AVCodec* codec, AVRational rate) {
   if (codec->supported_framerates) {
     const int index = av_find_nearest_q_idx(rate, codec->supported_framerates);
@@ -342,7 +334,8 @@ std::string UserChain(const std::vector<VideoFilter>& filters) {
 
 class Session {
  public:
-  Session(const Job& job, std::string* error) : job_(job), error_(error), watch_(job.read_timeout_ms, job.stop) {}
+  Session(const Job& job, std::string* error, std::string* written)
+      : job_(job), error_(error), written_(written), watch_(job.read_timeout_ms, job.stop) {}
   ~Session() { DiscardTemp(); }
   Outcome Run();
 
@@ -380,13 +373,15 @@ class Session {
 
   const Job& job_;
   std::string* error_;
+  std::string* written_;
+  bool skipped_ = false;
+  media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   Plan plan_;
   avptr::Input input_;
   avptr::Output output_;
   std::vector<Lane> lanes_;
   std::vector<int> lane_of_stream_;
-  std::string temp_path_;
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};
   avptr::Frame frame_{av_frame_alloc()};
@@ -653,14 +648,13 @@ bool Session::OpenOutput() {
   if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
   if (o.mux_rate > 0 && raw->priv_data) av_opt_set_int(raw->priv_data, "muxrate", o.mux_rate, 0);
   raw->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
-  if (!(plan_.format->flags & AVFMT_NOFILE)) {
-    temp_path_ = TempPathFor(job_.output);
-    rc = avio_open(&raw->pb, media::FileUrl(temp_path_).c_str(), AVIO_FLAG_WRITE);
-    if (rc < 0) {
-      temp_path_.clear();
-      return Fail("Cannot write to the output folder: " + avptr::ErrorText(rc));
-    }
-  }
+  if (plan_.format->flags & AVFMT_NOFILE)
+    return Fail(std::string("The output format ") + plan_.format->name + " writes no single file");
+  std::string problem;
+  if (!file_.Create(job_.output, &problem)) return Fail(problem);
+  raw->pb = file_.Writer();
+  if (!raw->pb) return Fail("Out of memory");
+  raw->flags |= AVFMT_FLAG_CUSTOM_IO;
   rc = avformat_write_header(raw, nullptr);
   if (rc < 0) return Fail("Cannot start the output file: " + avptr::ErrorText(rc));
   return true;
@@ -869,27 +863,22 @@ bool Session::Close() {
   if (!CheckComplete()) return false;
   int rc = av_write_trailer(output_.get());
   if (rc < 0) return Fail("Finishing the output failed: " + avptr::ErrorText(rc));
-  if (output_->pb) {
-    // Closing flushes the last bytes: a full disk may only show up here.
-    const int pending_error = output_->pb->error;
-    rc = avio_closep(&output_->pb);
-    if (pending_error < 0) rc = pending_error;
-    if (rc < 0) return Fail("Writing the output failed: " + avptr::ErrorText(rc));
-  }
   ReportProgress(nullptr, lanes_.front(), true);
-  if (!temp_path_.empty()) {
-    if (std::rename(temp_path_.c_str(), job_.output.c_str()) != 0)
-      return Fail(std::string("Cannot give the output its name: ") + std::strerror(errno));
-    temp_path_.clear();
+  // Flushing and closing may reveal a full disk only now.
+  output_->pb = nullptr;
+  std::string problem;
+  if (!file_.Finish(&problem)) return Fail(problem);
+  switch (file_.Commit(job_.existing, job_.keep, written_, &problem)) {
+    case media::CommitResult::Committed: return true;
+    case media::CommitResult::Skipped: skipped_ = true; return false;
+    case media::CommitResult::Failed: return Fail(problem);
   }
-  return true;
+  return false;
 }
 
 void Session::DiscardTemp() {
-  if (temp_path_.empty()) return;
-  if (output_ && output_->pb) avio_closep(&output_->pb);
-  std::remove(temp_path_.c_str());
-  temp_path_.clear();
+  if (output_) output_->pb = nullptr;
+  file_.Discard();
 }
 
 Outcome Session::Run() {
@@ -897,9 +886,12 @@ Outcome Session::Run() {
     Fail("Out of memory");
     return Outcome::Failed;
   }
+  *written_ = job_.output;
+  if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0) return Outcome::Skipped;
   const bool ok = OpenSource() && OpenOutput() && Pump() && Close();
   if (ok) return Outcome::Succeeded;
   DiscardTemp();
+  if (skipped_) return Outcome::Skipped;
   if (Stopped()) {
     *error_ = "Stopped";
     return Outcome::Stopped;
@@ -910,9 +902,9 @@ Outcome Session::Run() {
 
 }  // namespace
 
-Outcome Transcode(const Job& job, std::string* error) {
+Outcome Transcode(const Job& job, std::string* error, std::string* written) {
   error->clear();
-  Session session(job, error);
+  Session session(job, error, written);
   return session.Run();
 }
 

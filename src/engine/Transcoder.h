@@ -6,6 +6,9 @@
 #include <functional>
 #include <string>
 
+#include <vector>
+
+#include "engine/AtomicOutputFile.h"
 #include "engine/EncoderOptions.h"
 
 struct AVOutputFormat;
@@ -38,7 +41,7 @@ bool MakePlan(const Options& options, const std::string& output_path, const Sour
 bool OutputSize(const Options& options, const AVCodec* codec, int source_width, int source_height,
                 int* width, int* height, std::string* error);
 
-enum class Outcome { Succeeded, Failed, Stopped };
+enum class Outcome { Succeeded, Failed, Stopped, Skipped };
 
 struct Job {
   std::string source;
@@ -47,11 +50,14 @@ struct Job {
   int threads = 1;  // codec threads; 0 lets the codecs choose
   int read_timeout_ms = 10000;
   const std::atomic<bool>* stop = nullptr;
+  media::Existing existing = media::Existing::KeepBoth;  // a file already at `output`
+  std::vector<media::FileId> keep;  // files never to be replaced (sources of the run)
   // bytes written, output position and source duration in microseconds
   std::function<void(int64_t, int64_t, int64_t)> progress;
 };
 
-// Runs the whole conversion; `error` gets the reason when it did not succeed.
-Outcome Transcode(const Job& job, std::string* error);
+// Runs the whole conversion; `error` gets the reason when it did not succeed and
+// `written` the name the output was given (or would have had, when skipped).
+Outcome Transcode(const Job& job, std::string* error, std::string* written);
 
 }  // namespace encoder

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -194,6 +196,34 @@ TEST(FormMainCommands, ExitAsksAndEndsWithoutStoringTheFolderWhileCloseStoresIt)
   w.show();
   w.close();
   EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
+}
+
+TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
+  MarkCheckedToday();
+  Desktop desktop;
+  QTemporaryDir dir;
+  const QString source = dir.filePath("long.mp4");
+  ASSERT_TRUE(Fixtures::VideoWithAudio(source, 30.0));
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  w.show();
+  FFEncoder& encoder = w.Encoder();
+  encoder.ClearTasks();
+  const int task = encoder.OpenInput(source.toStdString(), "");
+  ASSERT_GE(encoder.SetOutput(task, dir.filePath("out.mp4").toStdString(),
+                              "-ac 2 -vcodec libx264 -vpre libx264-default -vb 4000k -s 320x240"),
+            0);
+  encoder.Start(1);
+  desktop.answer = QMessageBox::No;
+  EXPECT_FALSE(w.close());
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, "Stop converting and quit?");
+  EXPECT_TRUE(encoder.Running());
+  desktop.answer = QMessageBox::Yes;
+  EXPECT_TRUE(w.close());
+  EXPECT_FALSE(encoder.Running());
+  EXPECT_TRUE(QDir(dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty());
+  EXPECT_FALSE(QFile::exists(dir.filePath("out.mp4")));
 }
 
 TEST(FormMainCommands, ShortcutReachesTheDispatcher) {

@@ -13,11 +13,14 @@ struct UiRecorder {
   std::vector<QUrl> openedUrls;
   int sounds = 0;
   int folderDialogs = 0;
+  // The answer to the next questions; NoButton answers Yes to a question, else Ok.
+  QMessageBox::StandardButton answer = QMessageBox::NoButton;
 
   UiRecorder() {
     Ui::SetMessageHandler([this](const Ui::MessageRequest& r) {
       messages.push_back(r);
-      return QMessageBox::Ok;
+      if (answer != QMessageBox::NoButton) return answer;
+      return (r.buttons & QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     });
     Ui::SetOpenUrlHandler([this](const QUrl& url) {
       openedUrls.push_back(url);

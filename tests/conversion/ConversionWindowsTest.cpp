@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -25,9 +26,19 @@ namespace {
 
 constexpr qint64 kSecond = 1000000;
 
+ProgressRow Row(const QString& output, int task, const QString& source, const QString& refusal = {}) {
+  ProgressRow row;
+  row.outputName = output;
+  row.task = task;
+  row.source = source;
+  row.refusal = refusal;
+  return row;
+}
+
 // Three listed files; the middle one could not be queued, so task 1 is the third row.
 std::vector<ProgressRow> ThreeRows() {
-  return {{"/out/a.mp4", 0}, {"/out/b.mp4", -1}, {"/out/c.mp4", 1}};
+  return {Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/b.mp4", -1, "/in/b.avi", "b.avi cannot be opened: broken."),
+          Row("/out/c.mp4", 1, "/in/c.mov")};
 }
 
 class ProgressWindow : public ::testing::Test {
@@ -68,7 +79,6 @@ TEST_F(ProgressWindow, ProgressLandsInTheTasksOwnRow) {
   form->OnEncoderProgress(1, 15 * kSecond, 60 * kSecond);
   EXPECT_EQ(form->ProgressText(2), "25%");
   EXPECT_EQ(form->ProgressText(1), "");  // the row that was never queued
-  EXPECT_EQ(form->StatusText(1), "");
 
   // Unknown or zero totals change nothing; a position past the end reads 100% at most.
   form->OnEncoderProgress(1, 50 * kSecond, 0);
@@ -88,12 +98,18 @@ TEST_F(ProgressWindow, FinishedTasksShowOkOrTheError) {
   form->OnEncoderProgress(1, 10 * kSecond, 60 * kSecond);
   form->OnEncoderFinished(1, false, true, "Invalid data found");
   EXPECT_EQ(form->ProgressText(2), "16%");
-  EXPECT_EQ(form->StatusText(2), "Error: Invalid data found");
+  EXPECT_EQ(form->StatusText(2), "Failed: c.mov cannot be converted: Invalid data found.");
+  EXPECT_TRUE(form->Problems()->toPlainText().contains("c.mov cannot be converted"));
 
-  // Both flags: success first, then the error replaces the status.
+  // Both flags: success first, then the failure replaces the status.
   form->OnEncoderFinished(1, true, true, "late failure");
   EXPECT_EQ(form->ProgressText(2), "100%");
-  EXPECT_EQ(form->StatusText(2), "Error: late failure");
+  EXPECT_EQ(form->StatusText(2), "Failed: c.mov cannot be converted: late failure.");
+  // An option the user never typed is put in the dialog's words.
+  form->OnEncoderFinished(1, false, true, "Bad value '1x1' for option -s (expected WxH)");
+  EXPECT_EQ(form->StatusText(2),
+            "Failed: c.mov cannot be converted: the picture size \"1x1\" cannot be used for it. Choose another "
+            "value in the output settings.");
   EXPECT_FALSE(form->RunEnded());
 }
 
@@ -123,9 +139,14 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
 }
 
 TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
+  form = std::make_unique<FormConverting>(
+      encoder, std::vector<ProgressRow>{Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/c.mp4", 1, "/in/c.mov")},
+      &notice);
   form->show();
   QSignalSpy closed(form.get(), &QDialog::finished);
-  form->OnEncoderFinished(-1, false, false, "");
+  form->OnEncoderFinished(0, true, false, "");
+  form->OnEncoderFinished(1, true, false, "");
+  form->OnEncoderFinished(-1, true, false, "");
   EXPECT_TRUE(form->RunEnded());
   EXPECT_EQ(form->windowTitle(), "Convert Finished!");
   EXPECT_EQ(form->BtnStop()->text(), "Close");
@@ -134,7 +155,9 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   EXPECT_EQ(ui.sounds, 1);
   EXPECT_TRUE(notice.isVisible());
   EXPECT_EQ(notice.ItemCount(), 4);
+  EXPECT_EQ(notice.ItemAt(1).text, "Convert Finished. Click here to open the output folder");
   EXPECT_TRUE(form->TimeLabel()->text().startsWith("Elapsed: "));
+  EXPECT_FALSE(form->Problems()->isVisible());
 
   form->BtnOpen()->click();
   ASSERT_EQ(ui.openedUrls.size(), 1u);
@@ -144,13 +167,69 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   // "Close" after the end closes at once.
   form->BtnStop()->click();
   EXPECT_EQ(closed.count(), 1);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+// Every row ends in exactly one outcome and the end says what happened.
+TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
+  form->show();
+  EXPECT_EQ(form->StatusText(1), "Failed: b.avi cannot be opened: broken.");
+  EXPECT_TRUE(form->Problems()->isVisible());
+  form->OnEncoderFinished(0, true, false, "");
+  form->OnEncoderFinished(1, false, false, "Skipped: c.mp4 already exists");
+  EXPECT_EQ(form->StatusText(2), "Skipped: c.mp4 already exists");
+  form->OnEncoderFinished(-1, false, true, "");
+  EXPECT_EQ(form->windowTitle(), "1 converted, 1 failed, 1 skipped");
+  EXPECT_EQ(notice.ItemAt(1).text, "1 converted, 1 failed, 1 skipped. Click here to open the output folder");
+  EXPECT_TRUE(ui.messages.empty());  // gathered in the window, no box per file
+
+  RunSummary failedRun(2);
+  failedRun.Set(0, RowOutcome::Failed);
+  failedRun.Set(1, RowOutcome::Failed);
+  EXPECT_EQ(failedRun.EndCaption(false), "0 converted, 2 failed");
+  EXPECT_EQ(failedRun.NoticeText(false), "0 converted, 2 failed. Nothing was converted.");
+  RunSummary stopped(8);
+  for (int i = 0; i < 3; ++i) stopped.Set(i, RowOutcome::Converted);
+  for (int i = 3; i < 8; ++i) stopped.Set(i, RowOutcome::Canceled);
+  EXPECT_EQ(stopped.EndCaption(true), "Canceled after 3 of 8");
+  RunSummary mixed(8);
+  for (int i = 0; i < 8; ++i) mixed.Set(i, i < 6 ? RowOutcome::Converted : RowOutcome::Failed);
+  EXPECT_EQ(mixed.EndCaption(false), "6 converted, 2 failed");
+}
+
+TEST_F(ProgressWindow, StoppedRunIsNotAnnouncedAsFinished) {
+  form->show();
+  form->OnEncoderFinished(0, true, false, "");
+  form->BtnStop()->click();
+  form->OnEncoderFinished(1, false, false, "Stopped");
+  form->OnEncoderFinished(-1, false, false, "Stopped");
+  EXPECT_EQ(form->StatusText(2), "Canceled");
+  EXPECT_EQ(form->windowTitle(), "Canceled after 2 of 3");
+  EXPECT_NE(notice.ItemAt(1).text.left(15), "Convert Finishe");
+}
+
+TEST_F(ProgressWindow, ClosingDuringARunAsksFirst) {
+  form->show();
+  QSignalSpy closed(form.get(), &QDialog::finished);
+  ui.answer = QMessageBox::No;
+  form->close();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Stop converting and quit?");
+  EXPECT_EQ(closed.count(), 0);
+  EXPECT_FALSE(Globals::StopRequested);
+  ui.answer = QMessageBox::Yes;
+  form->close();
+  EXPECT_EQ(closed.count(), 1);
+  EXPECT_TRUE(Globals::StopRequested);
 }
 
 TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
-  // Start on an empty queue reports the end of the run from the engine's side.
+  // Start on an empty queue reports the end of the run from the engine's side; as
+  // nothing was converted, it is not announced as a success.
   form->show();
   ASSERT_TRUE(WaitFor([this] { return form->RunEnded(); }, 10000));
-  EXPECT_EQ(form->windowTitle(), "Convert Finished!");
+  EXPECT_NE(form->windowTitle(), "Convert Finished!");
+  EXPECT_FALSE(form->BtnOpen()->isEnabled());
 }
 
 TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
@@ -194,8 +273,8 @@ TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
 }
 
 TEST(RunEstimateTest, OverallShareAndTimeLeft) {
-  RunEstimate e(4);
-  EXPECT_EQ(e.Remaining(10), -1);  // nothing known yet
+  EXPECT_EQ(RunEstimate(4).Remaining(10), -1);  // nothing known yet
+  RunEstimate e(4);  // four tasks of unknown, hence equal, length
   e.SetFraction(0, 0.5);
   e.MarkDone(1);
   EXPECT_DOUBLE_EQ(e.Overall(), 0.375);
@@ -208,6 +287,42 @@ TEST(RunEstimateTest, OverallShareAndTimeLeft) {
   e.MarkDone(3);
   EXPECT_EQ(e.Remaining(30), 0);
   EXPECT_EQ(RunEstimate(0).Overall(), 1.0);
+}
+
+// A fake run on two workers: a 30 s video, a 2 h MP3 and two 1 s files, each
+// converted at its own speed. Once a fifth of the work is done the estimate stays
+// within 25 % of the real time left.
+TEST(RunEstimateTest, MixedBatchIsJudgedByDuration) {
+  struct FakeTask {
+    double duration, speed;  // seconds of source, times real time
+    int worker;
+    double start = 0;
+  };
+  std::vector<FakeTask> tasks = {{30, 8, 0}, {7200, 60, 1}, {1, 4, 0}, {1, 4, 0}};
+  double at = 0;
+  for (FakeTask& t : tasks)
+    if (t.worker == 0) {
+      t.start = at;
+      at += t.duration / t.speed;
+    }
+  double end = 0;
+  for (const FakeTask& t : tasks) end = std::max(end, t.start + t.duration / t.speed);
+  RunEstimate e(std::vector<double>{30, 7200, 1, 1}.size());
+  e.Reset({30, 7200, 1, 1});
+  int checked = 0;
+  for (double now = 0.5; now < end; now += 0.5) {
+    for (size_t i = 0; i < tasks.size(); ++i) {
+      const double fraction = (now - tasks[i].start) * tasks[i].speed / tasks[i].duration;
+      if (fraction > 0) e.SetFraction(static_cast<int>(i), fraction);
+    }
+    const double left = e.Remaining(now);
+    if (e.Overall() < 0.2) continue;
+    const double truth = end - now;
+    if (truth < 1) continue;
+    EXPECT_NEAR(left, truth, 0.25 * truth) << "at " << now << " s";
+    ++checked;
+  }
+  EXPECT_GT(checked, 100);
 }
 
 TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {

@@ -132,9 +132,13 @@ TEST(FFEncoderTest, SetOutputRefusesImpossibleOutputs) {
   ASSERT_TRUE(QFile::link(SampleVideo(), link));
   refused(link, kMp4, "source");
 
-  // Two tasks may not write one file (two sources with one base name).
+  // Two sources with one base name: by default the second keeps both and gets a
+  // numbered name; when existing files are to be replaced, it is refused.
   const int h2 = enc.OpenInput(Bytes(SampleVideo()), "");
   ASSERT_GE(enc.SetOutput(h, Bytes(folder + "same.mp4"), kMp4), 0);
+  ASSERT_GE(enc.SetOutput(h2, Bytes(folder + "./same.mp4"), kMp4), 0);
+  EXPECT_EQ(enc.OutputPath(h2), Bytes(folder + "./same (1).mp4"));
+  enc.IfExists = FFEncoder::ExistingOutput::Overwrite;
   EXPECT_LT(enc.SetOutput(h2, Bytes(folder + "./same.mp4"), kMp4), 0);
   EXPECT_NE(enc.LastErrorMessage().find("already"), std::string::npos);
   // Once the first task is gone the name is free again.
@@ -286,6 +290,7 @@ TEST(FFEncoderTest, ExistingOutputIsReplacedOnSuccess) {
   WriteFile(name, "old");
   FFEncoder enc;
   EventRecorder events(enc);
+  enc.IfExists = FFEncoder::ExistingOutput::Overwrite;
   const int h = enc.OpenInput(Bytes(SampleAudio()), "");
   ASSERT_GE(enc.SetOutput(h, Bytes(name), kMp3), 0) << enc.LastErrorMessage();
   enc.Start(1);

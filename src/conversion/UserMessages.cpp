@@ -1,0 +1,86 @@
+#include "conversion/UserMessages.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+QString NameOf(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  return name.isEmpty() ? path : name;
+}
+
+// The dialog's name for an option of the option string.
+QString SettingFor(const QString& option) {
+  static const struct {
+    const char* option;
+    const char* setting;
+  } kNames[] = {
+      {"-s", "picture size"},       {"-vb", "video bitrate"},  {"-ab", "audio bitrate"},
+      {"-r", "frame rate"},         {"-ar", "sample rate"},    {"-ac", "channels"},
+      {"-aspect", "aspect"},        {"-vf", "crop, flip or rotate setting"},
+      {"-vcodec", "video codec"},   {"-acodec", "audio codec"}, {"-f", "output format"},
+  };
+  for (const auto& n : kNames)
+    if (option == n.option) return n.setting;
+  return QString();
+}
+
+QString SentenceEnd(QString text) {
+  text = text.trimmed();
+  if (!text.isEmpty() && !text.endsWith('.') && !text.endsWith('!') && !text.endsWith('?')) text += '.';
+  return text;
+}
+
+}  // namespace
+
+QString CropProblem(const OutputSettings& settings, const RowFacts& facts, const QString& sourcePath) {
+  const GridValues& g = settings.grid;
+  if (!g.crop || !facts.hasVideo || !facts.sizeFound || facts.sourceWidth <= 0 || facts.sourceHeight <= 0)
+    return QString();
+  QStringList margins;
+  if (qint64(g.cropLeft) + g.cropRight >= facts.sourceWidth) {
+    if (g.cropLeft) margins << QString("left %1").arg(g.cropLeft);
+    if (g.cropRight) margins << QString("right %1").arg(g.cropRight);
+  }
+  if (qint64(g.cropTop) + g.cropBottom >= facts.sourceHeight) {
+    if (g.cropTop) margins << QString("top %1").arg(g.cropTop);
+    if (g.cropBottom) margins << QString("bottom %1").arg(g.cropBottom);
+  }
+  if (margins.isEmpty()) return QString();
+  return QString("The crop margins (%1) are larger than the picture (%2×%3) of %4. "
+                 "Make them smaller under Crop Video in the advanced settings.")
+      .arg(margins.join(", "))
+      .arg(facts.sourceWidth)
+      .arg(facts.sourceHeight)
+      .arg(NameOf(sourcePath));
+}
+
+QString ExplainOpenFailure(const QString& sourcePath, const QString& engineMessage) {
+  return QString("%1 cannot be opened: %2").arg(NameOf(sourcePath), SentenceEnd(engineMessage));
+}
+
+QString ExplainConversionFailure(const QString& sourcePath, const QString& engineMessage) {
+  const QString name = NameOf(sourcePath);
+  static const QRegularExpression kBadValue("^Bad value '([^']*)' for option (-[a-z]+)");
+  const QRegularExpressionMatch bad = kBadValue.match(engineMessage);
+  if (bad.hasMatch()) {
+    const QString setting = SettingFor(bad.captured(2));
+    if (!setting.isEmpty())
+      return QString("%1 cannot be converted: the %2 \"%3\" cannot be used for it. Choose another value in "
+                     "the output settings.")
+          .arg(name, setting, bad.captured(1));
+  }
+  if (engineMessage.contains("crop", Qt::CaseInsensitive) &&
+      (engineMessage.contains("larger", Qt::CaseInsensitive) || engineMessage.contains("Bad crop")))
+    return QString("The crop margins are larger than the picture of %1. Make them smaller under Crop "
+                   "Video in the advanced settings.")
+        .arg(name);
+  QString text = QString("%1 cannot be converted: %2").arg(name, SentenceEnd(engineMessage));
+  // Only a codec or container problem is helped by choosing another format.
+  static const QRegularExpression kFormatProblem("encoder|codec|container|format|muxer",
+                                                 QRegularExpression::CaseInsensitiveOption);
+  if (kFormatProblem.match(engineMessage).hasMatch()) text += " Please try to convert it to another format.";
+  return text;
+}
