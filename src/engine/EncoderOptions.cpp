@@ -264,6 +264,7 @@ bool ApplyTarget(const std::string& name, const SourceFacts& source, Options* o,
   if (norm < 0) norm = IsPal(source.frame_rate) ? 0 : 1;
   const bool pal = norm == 0;
   o->target = name;
+  o->target_norm = pal ? "pal" : norm == 2 ? "film" : "ntsc";
   o->frame_rate = pal ? Ratio{25, 1} : norm == 2 ? Ratio{24000, 1001} : Ratio{30000, 1001};
   o->gop = pal ? 15 : 18;
   o->channels = 2;
