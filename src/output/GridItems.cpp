@@ -119,7 +119,8 @@ QString CorrectGridItemText(GridItem item, const QString& value) {
 
 QString GridReplacementNote(GridItem item, const QString& typed, const QString& kept) {
   const QString entered = typed.trimmed();
-  if (entered.isEmpty() || entered == kept) return {};
+  // "auto" becoming "Auto" changes nothing the user meant.
+  if (entered.isEmpty() || entered.compare(kept, Qt::CaseInsensitive) == 0) return {};
   const char* takes = "";
   switch (item) {
     case GridItem::VideoBitrate:

@@ -264,6 +264,10 @@ TEST_F(GridTest, ReplacedValuesAreNotedAndKeptValuesClearTheNote) {
   EXPECT_TRUE(grid.Note().contains("abc"));
   grid.EditValue(GridItem::VideoBitrate, " 900k ");  // trimming is no replacement
   EXPECT_TRUE(grid.Note().isEmpty()) << grid.Note().toStdString();
+  grid.EditValue(GridItem::VideoBitrate, "abc");
+  grid.EditValue(GridItem::VideoBitrate, "auto");  // nor is the letter case of "Auto"
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "Auto");
+  EXPECT_TRUE(grid.Note().isEmpty()) << grid.Note().toStdString();
 
   grid.EditValue(GridItem::FrameRate, "-5");
   EXPECT_EQ(grid.Text(GridItem::FrameRate), "Auto");
