@@ -348,6 +348,7 @@ void FormVideoFormat::onProfileTriggered(QAction* action) {
 
 void FormVideoFormat::onSizeActivated(int index) {
   const SizeChoice choice = ChooseSize(index);
+  sizeNote_->clear();  // the note spoke of the boxes as they were
   showing_ = true;
   if (!choice.keepText) {
     textW_->setText(choice.width);

@@ -321,6 +321,8 @@ TEST_F(DialogTest, ReplacedWidthOrHeightIsNotedUnderTheForm) {
   EXPECT_TRUE(dlg->SizeNote().startsWith("Height: \"721\""));
   EXPECT_EQ(TypeAndLeave("TextH", ""), "16");
   EXPECT_TRUE(dlg->SizeNote().contains("empty"));
+  Pick("ComboSize", 3);  // a new size choice: the note is about the old boxes
+  EXPECT_TRUE(dlg->SizeNote().isEmpty());
 }
 
 TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
