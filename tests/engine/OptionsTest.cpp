@@ -165,6 +165,9 @@ TEST(OptionsParseTest, RefusesWithAMessageNamingTheProblem) {
   EXPECT_NE(ParseError("-vf \"\"").find("Empty"), std::string::npos);
   EXPECT_NE(ParseError("-vf \"drawtext=text=x\"").find("drawtext"), std::string::npos);
   EXPECT_NE(ParseError("-vf crop=-10:240:0:0").find("crop"), std::string::npos);
+  // Margins of 9999 on a 640x480 picture, as built: the message says what went wrong.
+  EXPECT_NE(ParseError("-vf \"crop=-19358:-19518:9999:9999\"").find("larger than the picture"), std::string::npos);
+  EXPECT_NE(ParseError("-vf crop=0:480:640:0").find("larger than the picture"), std::string::npos);
   EXPECT_NE(ParseError("-vf crop=320:240:0").find("crop"), std::string::npos);
   EXPECT_NE(ParseError("-vf rotate=abc").find("rotation"), std::string::npos);
   EXPECT_NE(ParseError("-vf rotate=720").find("rotation"), std::string::npos);
