@@ -121,13 +121,30 @@ bool CropHasMargins(const GridValues& grid) {
   return grid.cropTop > 0 || grid.cropBottom > 0 || grid.cropLeft > 0 || grid.cropRight > 0;
 }
 
-// A bitrate text whose leading number exceeds `capKbits` becomes "<cap>k".
+// The row's picture size can be used: read from the row and neither side 0.
+bool HasPictureSize(const RowFacts& facts) {
+  return facts.hasVideo && facts.sizeFound && facts.sourceWidth > 0 && facts.sourceHeight > 0;
+}
+
+// Cropping is on, has a margin, and there is a picture size to measure it from.
+bool CropApplies(const GridValues& grid, const RowFacts& facts) {
+  return grid.crop && CropHasMargins(grid) && HasPictureSize(facts);
+}
+
+// Both size boxes hold a usable number (a chosen size is then applied).
+bool HasChosenSize(const OutputSettings& settings) {
+  return settings.sizeIndex > 0 && PositiveInt(settings.width) > 0 && PositiveInt(settings.height) > 0;
+}
+
+// A bitrate text whose leading number exceeds `capKbits` becomes "<cap>k". Leading
+// numbers too long to read are above any cap.
 QString CapBitrate(const QString& rate, int capKbits) {
   qsizetype digits = 0;
-  while (digits < rate.size() && rate.at(digits).isDigit()) ++digits;
+  while (digits < rate.size() && rate.at(digits) >= '0' && rate.at(digits) <= '9') ++digits;
+  if (digits == 0) return rate;
   bool ok = false;
   const qint64 leading = rate.left(digits).toLongLong(&ok);
-  if (ok && leading > capKbits) return QString::number(capKbits) + "k";
+  if (!ok || leading > capKbits) return QString::number(capKbits) + "k";
   return rate;
 }
 
@@ -158,20 +175,23 @@ QString FillPattern(const char* pattern, const QString& vrate, const QString& ar
 QString BuildSizePart(const OutputSettings& settings, const RowFacts& facts, qint64& pixelCount) {
   if (!facts.hasVideo) return " -vn ";
   QString size;
-  const int w = PositiveInt(settings.width);
-  const int h = PositiveInt(settings.height);
-  if (settings.sizeIndex > 0 && w > 0 && h > 0) {
+  if (HasChosenSize(settings)) {
+    const int w = PositiveInt(settings.width);
+    const int h = PositiveInt(settings.height);
     size = QString(" -s %1x%2").arg(w).arg(h);
     pixelCount = static_cast<qint64>(w) * h;
   } else if (!facts.sizeFound) {
     return " -vn ";
   } else {
-    size = QString(" -s %1x%2").arg(facts.sourceWidth).arg(facts.sourceHeight);
     pixelCount = static_cast<qint64>(facts.sourceWidth) * facts.sourceHeight;
+    // A source whose size reads as 0 gets no size part: the engine keeps its size.
+    if (HasPictureSize(facts)) {
+      size = QString(" -s %1x%2").arg(facts.sourceWidth).arg(facts.sourceHeight);
+    }
   }
   // Cropping scales through the filter chain instead. Crop switched on without any
   // margin crops nothing, so the chosen size still applies.
-  if (settings.grid.crop && CropHasMargins(settings.grid)) size.clear();
+  if (CropApplies(settings.grid, facts)) size.clear();
   return size;
 }
 
@@ -219,13 +239,15 @@ QString AutoVideoBitrate(int factor, qint64 pixelCount, int videoQuality) {
 
 QString BuildCropScale(const OutputSettings& settings, const RowFacts& facts) {
   const GridValues& grid = settings.grid;
-  if (!facts.hasVideo || !grid.crop || !CropHasMargins(grid)) return {};
+  if (!CropApplies(grid, facts)) return {};
   QString chain = QString("crop=%1:%2:%3:%4")
                       .arg(facts.sourceWidth - grid.cropLeft - grid.cropRight)
                       .arg(facts.sourceHeight - grid.cropTop - grid.cropBottom)
                       .arg(grid.cropLeft)
                       .arg(grid.cropTop);
-  if (settings.sizeIndex > 0) chain += ",scale=" + settings.width + ":" + settings.height;
+  // A chosen size with an empty or zero box falls back to the source size, as it
+  // does without cropping: crop only.
+  if (HasChosenSize(settings)) chain += ",scale=" + settings.width + ":" + settings.height;
   return chain;
 }
 

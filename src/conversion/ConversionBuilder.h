@@ -30,7 +30,8 @@ RowFacts ReadRowFacts(const FileRow& row);
 // (0 High, 1 Normal, 2 Low); "" for any other quality.
 QString AutoVideoBitrate(int factor, qint64 pixelCount, int videoQuality);
 
-// "crop=W:H:X:Y" (plus ",scale=w:h" for a chosen size) or "" when nothing is cropped.
+// "crop=W:H:X:Y" (plus ",scale=w:h" for a chosen size with both boxes filled) or ""
+// when nothing is cropped or the row has no usable picture size to crop from.
 QString BuildCropScale(const OutputSettings& settings, const RowFacts& facts);
 
 // " -vf \"chain\"" with crop/scale, flips and rotation, or "" when there is no filter.

@@ -184,7 +184,13 @@ bool ParseFilterElement(const std::string& element, VideoFilter* out, std::strin
                     ParseInt(values[1], 1, 16384, &v[1]) && ParseInt(values[2], 0, 16384, &v[2]) &&
                     ParseInt(values[3], 0, 16384, &v[3]);
     if (!ok) {
-      *error = "Bad crop values '" + args + "' (expected width:height:x:y, sizes above 0)";
+      // Margins larger than the picture leave a size of 0 or less: say so plainly.
+      int64_t w = 0, h = 0;
+      if (values.size() == 4 && ParseInt(values[0], INT32_MIN, 16384, &w) &&
+          ParseInt(values[1], INT32_MIN, 16384, &h) && (w <= 0 || h <= 0))
+        *error = "The crop margins are larger than the picture: nothing is left of it ('" + args + "')";
+      else
+        *error = "Bad crop values '" + args + "' (expected width:height:x:y, sizes above 0)";
       return false;
     }
     out->kind = VideoFilter::Kind::Crop;
@@ -264,6 +270,7 @@ bool ApplyTarget(const std::string& name, const SourceFacts& source, Options* o,
   if (norm < 0) norm = IsPal(source.frame_rate) ? 0 : 1;
   const bool pal = norm == 0;
   o->target = name;
+  o->target_norm = pal ? "pal" : norm == 2 ? "film" : "ntsc";
   o->frame_rate = pal ? Ratio{25, 1} : norm == 2 ? Ratio{24000, 1001} : Ratio{30000, 1001};
   o->gop = pal ? 15 : 18;
   o->channels = 2;

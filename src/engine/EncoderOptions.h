@@ -49,6 +49,7 @@ struct Options {
 
   // Values that only -target sets.
   std::string target;
+  std::string target_norm;  // "pal", "ntsc" or "film", as the target resolved it
   int gop = -1;
   int64_t max_rate = 0, min_rate = -1, buffer_size = 0;
   int packet_size = 0;

@@ -20,6 +20,7 @@ extern "C" {
 
 #include "engine/AVPointers.h"
 #include "engine/MediaInput.h"
+#include "engine/TargetSize.h"
 
 namespace encoder {
 namespace {
@@ -127,6 +128,22 @@ void NearestH263Size(int* width, int* height) {
   }
 }
 
+// The size of the picture after one rotation: quarter turns swap the sides, other
+// angles give the box that holds the whole turned picture (as libavfilter's
+// rotate filter computes it with ow=rotw(a):oh=roth(a)).
+void TurnSize(const VideoFilter& f, int* w, int* h) {
+  const double q = f.degrees / 90.0;
+  if (std::fabs(q - std::round(q)) < 1e-9) {
+    if (QuarterTurns({f}) % 2 == 1) std::swap(*w, *h);
+    return;
+  }
+  const double a = f.degrees * M_PI / 180.0;
+  const double c = std::fabs(std::cos(a)), s = std::fabs(std::sin(a));
+  const double turned_w = *w * c + *h * s, turned_h = *w * s + *h * c;
+  *w = static_cast<int>(turned_w + 0.5);
+  *h = static_cast<int>(turned_h + 0.5);
+}
+
 }  // namespace
 
 bool OutputSize(const Options& options, const AVCodec* codec, int source_width, int source_height,
@@ -149,16 +166,18 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
     } else if (f.kind == VideoFilter::Kind::Scale) {
       w = f.width;
       h = f.height;
-    } else if (f.kind == VideoFilter::Kind::Rotate && QuarterTurns({f}) % 2 == 1) {
-      std::swap(w, h);
+    } else if (f.kind == VideoFilter::Kind::Rotate) {
+      TurnSize(f, &w, &h);
     }
   }
   if (options.width > 0 && options.height > 0) {
     // -s names the picture before it is turned, so a quarter turn still yields a
-    // portrait picture instead of squeezing it back into landscape.
-    const bool swapped = QuarterTurns(options.filters) % 2 == 1;
-    w = swapped ? options.height : options.width;
-    h = swapped ? options.width : options.height;
+    // portrait picture instead of squeezing it back into landscape, and any other
+    // angle the box that holds the turned picture.
+    w = options.width;
+    h = options.height;
+    for (const VideoFilter& f : options.filters)
+      if (f.kind == VideoFilter::Kind::Rotate) TurnSize(f, &w, &h);
   }
   if (codec && codec->id == AV_CODEC_ID_H263) {
     NearestH263Size(&w, &h);
@@ -321,8 +340,10 @@ std::string UserChain(const std::vector<VideoFilter>& filters) {
           if (turns == 2) add("hflip,vflip");
           if (turns == 3) add("transpose=cclock");
         } else {
-          char angle[64];
-          std::snprintf(angle, sizeof angle, "rotate=angle=%.9f", f.degrees * M_PI / 180.0);
+          char angle[128];
+          // The frame grows to the box that holds the whole turned picture.
+          const double a = f.degrees * M_PI / 180.0;
+          std::snprintf(angle, sizeof angle, "rotate=angle=%.9f:ow=rotw(%.9f):oh=roth(%.9f)", a, a, a);
           add(angle);
         }
         break;
@@ -491,8 +512,16 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   std::string chain = "fps=fps=" + Fraction(rate);
   const std::string user = UserChain(o.filters);
   if (!user.empty()) chain += "," + user;
-  chain += ",scale=" + std::to_string(plan_.width) + ":" + std::to_string(plan_.height);
-  if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
+  const TargetFrame disc = FitTargetFrame(o, plan_.width, plan_.height);
+  if (disc.fitted) {
+    // A disc norm takes only a few frame sizes: the picture goes into its standard one.
+    plan_.width = disc.width;
+    plan_.height = disc.height;
+    chain += "," + TargetFrameChain(disc);
+  } else {
+    chain += ",scale=" + std::to_string(plan_.width) + ":" + std::to_string(plan_.height);
+    if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
+  }
   chain += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(pix);
   lane.chain = chain;
   if (!BuildVideoGraph(lane, dec->width, dec->height, dec->pix_fmt, sar)) return false;

@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "common/Globals.h"
@@ -242,6 +243,10 @@ void FileList::MoveRowUp() { MoveCurrentRow(-1); }
 void FileList::MoveRowDown() { MoveCurrentRow(+1); }
 
 void FileList::MoveCurrentRow(int offset) {
+  if (list_->selectedItems().size() > 1) {
+    MoveSelectedBlock(offset);
+    return;
+  }
   QTreeWidgetItem* item = list_->currentItem();
   if (!item || item->text(0).isEmpty()) return;
   const int from = list_->indexOfTopLevelItem(item);
@@ -256,6 +261,37 @@ void FileList::MoveCurrentRow(int offset) {
   other->setSelected(true);
   list_->selectionModel()->setCurrentIndex(list_->model()->index(to, 0), QItemSelectionModel::NoUpdate);
   list_->scrollToItem(other);
+  list_->setFocus();
+}
+
+void FileList::MoveSelectedBlock(int offset) {
+  const int count = list_->topLevelItemCount();
+  std::vector<int> selected;
+  for (int i = 0; i < count; ++i) {
+    if (list_->topLevelItem(i)->isSelected()) selected.push_back(i);
+  }
+  // The selection moves as one piece, gaps included; at the edge it stays put.
+  if (selected.empty() || selected.front() + offset < 0 || selected.back() + offset >= count) return;
+  const int current = list_->indexOfTopLevelItem(list_->currentItem());
+  bool currentMoved = false;
+  // Each selected row trades places with its neighbour in the moving direction,
+  // starting with the row nearest that edge, so no row is moved twice.
+  if (offset > 0) std::reverse(selected.begin(), selected.end());
+  for (const int from : selected) {
+    QTreeWidgetItem* item = list_->topLevelItem(from);
+    QTreeWidgetItem* other = list_->topLevelItem(from + offset);
+    const FileRow moving = ListView1::RowFromItem(item);
+    ListView1::FillItem(item, ListView1::RowFromItem(other));
+    ListView1::FillItem(other, moving);
+    item->setSelected(false);
+    other->setSelected(true);
+    if (from == current) currentMoved = true;
+  }
+  if (currentMoved) {
+    list_->selectionModel()->setCurrentIndex(list_->model()->index(current + offset, 0),
+                                             QItemSelectionModel::NoUpdate);
+  }
+  list_->scrollToItem(list_->topLevelItem(selected.front() + offset));  // the leading row
   list_->setFocus();
 }
 

@@ -79,6 +79,7 @@ class FileList : public QObject {
   void ShowOpenFailure(const QString& path, const QString& error);
   void SelectOnlyLastRow();
   void MoveCurrentRow(int offset);
+  void MoveSelectedBlock(int offset);
   void LetWindowSystemRun();
   void BeginWait();
   void EndWait();

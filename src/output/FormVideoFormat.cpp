@@ -12,10 +12,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
+#include "common/Settings.h"
 #include "common/UiServices.h"
 #include "output/FormatMenu.h"
 #include "output/GridItems.h"
@@ -26,6 +28,8 @@
 namespace {
 
 const QStringList kQualities = {"High (larger file size)", "Normal", "Low (smaller file size)"};
+const QStringList kIfExistsChoices = {"Keep both", "Overwrite", "Skip"};
+constexpr const char* IfExistsSetting = "IfExists";
 constexpr int GridStripMargin = 10;
 constexpr int DialogHeight = 420;  // tall enough for the grid's rows and description
 
@@ -81,6 +85,8 @@ void FormVideoFormat::BuildControls() {
   comboCPU_ = Named(new QComboBox(frame1_), "ComboCPU");
   textFolder_ = Named(new QLineEdit(frame1_), "TextFolder");
   btnBrowse_ = Named(new QPushButton("Browse...", frame1_), "BtnBrowse");
+  comboIfExists_ = Named(new QComboBox(frame1_), "ComboIfExists");
+  comboIfExists_->addItems(kIfExistsChoices);
 
   auto* form = new QGridLayout(frame1_);
   form->setContentsMargins(12, 12, 12, 12);
@@ -88,7 +94,7 @@ void FormVideoFormat::BuildControls() {
   form->setVerticalSpacing(8);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
-  for (int row = 0; row < 7; ++row) form->setRowStretch(row, 1);
+  for (int row = 0; row < 8; ++row) form->setRowStretch(row, 1);
   form->addWidget(MakeLabel("Label1", "Output Format:", frame1_), 0, 0);
   form->addWidget(comboFormat_, 0, 1, 1, 4);
   form->addWidget(MakeLabel("Label3", "Video Size:", frame1_), 1, 0);
@@ -106,6 +112,18 @@ void FormVideoFormat::BuildControls() {
   form->addWidget(MakeLabel("Label2", "Destination:", frame1_), 6, 0);
   form->addWidget(textFolder_, 6, 1, 1, 3);
   form->addWidget(btnBrowse_, 6, 4);
+  auto* ifExistsLabel = MakeLabel("LabelIfExists", "If the output file exists", frame1_);
+  ifExistsLabel->setBuddy(comboIfExists_);
+  form->addWidget(ifExistsLabel, 7, 0, 1, 2);
+  form->addWidget(comboIfExists_, 7, 2, 1, 3);
+
+  // Says when leaving a width or height box replaced its text; two lines are kept
+  // free for it so the dialog does not change size.
+  sizeNote_ = Named(new QLabel(leftPanel_), "SizeNote");
+  sizeNote_->setWordWrap(true);
+  sizeNote_->setTextFormat(Qt::PlainText);
+  sizeNote_->setStyleSheet("color: #b03a00;");
+  sizeNote_->setFixedHeight(2 * sizeNote_->fontMetrics().lineSpacing() + 2);
 
   btnMore_ = Named(new QPushButton("More >>", leftPanel_), "BtnMore");
   btnOK_ = Named(new QPushButton("OK", leftPanel_), "BtnOK");
@@ -123,6 +141,7 @@ void FormVideoFormat::BuildControls() {
   left->setContentsMargins(GridStripMargin, GridStripMargin, GridStripMargin, GridStripMargin);
   left->setSpacing(GridStripMargin);
   left->addWidget(frame1_, 1);
+  left->addWidget(sizeNote_);
   left->addLayout(buttons);
 
   grid_ = Named(new SettingsGrid(this), "PropertyGrid1");
@@ -183,6 +202,8 @@ void FormVideoFormat::LoadForm() {
   for (int n = 1; n <= processors; ++n) comboCPU_->addItem(QString::number(n));
   comboCPU_->setCurrentIndex(comboCPU_->count() - 1);
 
+  comboIfExists_->setCurrentIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting)));
+
   SetSmallIcon(this);
 }
 
@@ -212,6 +233,7 @@ OutputSettings FormVideoFormat::Settings() const {
   settings.audioQuality = comboAudioQ_->currentIndex();
   settings.threads = comboCPU_->currentText();
   settings.outputFolder = textFolder_->text();
+  settings.ifExists = comboIfExists_->currentIndex();
   settings.grid = grid_->Values();
   return settings;
 }
@@ -245,6 +267,8 @@ void FormVideoFormat::ShowSettings(const OutputSettings& settings,
   const int cpu = comboCPU_->findText(settings.threads);
   if (cpu >= 0) comboCPU_->setCurrentIndex(cpu);
   textFolder_->setText(settings.outputFolder);
+  if (settings.ifExists >= 0 && settings.ifExists < comboIfExists_->count())
+    comboIfExists_->setCurrentIndex(settings.ifExists);
   grid_->SetValues(settings.grid);
 
   comboSize_->setEnabled(controls.sizeEnabled);
@@ -292,12 +316,21 @@ bool FormVideoFormat::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void FormVideoFormat::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  KeepOnScreen(0);
+}
+
 void FormVideoFormat::CorrectDimensionBox(QLineEdit* box) {
   // A box being emptied and disabled by code is not corrected.
   if (showing_ || !box->isEnabled()) return;
-  const QString corrected = CorrectDimensionText(box->text());
-  if (corrected != box->text()) box->setText(corrected);
+  const QString typed = box->text();
+  const QString corrected = CorrectDimensionText(typed);
+  if (corrected != typed) box->setText(corrected);
+  sizeNote_->setText(DimensionReplacementNote(box == textW_ ? "Width" : "Height", typed, corrected));
 }
+
+QString FormVideoFormat::SizeNote() const { return sizeNote_->text(); }
 
 void FormVideoFormat::onFormatDropDown() {
   formatMenu_->popup(comboFormat_->mapToGlobal(QPoint(0, comboFormat_->height())));
@@ -315,6 +348,7 @@ void FormVideoFormat::onProfileTriggered(QAction* action) {
 
 void FormVideoFormat::onSizeActivated(int index) {
   const SizeChoice choice = ChooseSize(index);
+  sizeNote_->clear();  // the note spoke of the boxes as they were
   showing_ = true;
   if (!choice.keepText) {
     textW_->setText(choice.width);
@@ -338,6 +372,7 @@ void FormVideoFormat::onAudioQualityActivated(int index) {
 }
 
 void FormVideoFormat::onMoreClicked() {
+  const int before = width();
   if (moreExpanded_) {
     moreExpanded_ = false;
     grid_->hide();
@@ -348,6 +383,7 @@ void FormVideoFormat::onMoreClicked() {
     btnMore_->setText("More <<");
   }
   FitHeight();
+  if (isVisible()) KeepOnScreen(width() - before);
 }
 
 void FormVideoFormat::FitHeight() {
@@ -356,11 +392,28 @@ void FormVideoFormat::FitHeight() {
   setFixedSize(width, height);
 }
 
+void FormVideoFormat::KeepOnScreen(int grownBy) {
+  // The dialog widens and narrows around its middle, and never past the edges of
+  // the screen's free area (a dialog opened near the right edge would otherwise run
+  // off the screen when it widens).
+  const QScreen* shownOn = screen();
+  if (!shownOn) return;
+  const QRect area = shownOn->availableGeometry();
+  QRect frame = frameGeometry();
+  frame.translate(-grownBy / 2, 0);
+  if (frame.right() > area.right()) frame.moveRight(area.right());
+  if (frame.bottom() > area.bottom()) frame.moveBottom(area.bottom());
+  if (frame.left() < area.left()) frame.moveLeft(area.left());
+  if (frame.top() < area.top()) frame.moveTop(area.top());
+  if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
+}
+
 void FormVideoFormat::onOkClicked() {
   // Enter on the default button does not move the focus: apply the correction that
   // leaving a width or height box would.
   QWidget* focus = focusWidget();
   if (focus == textW_ || focus == textH_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
+  WriteSetting(IfExistsSetting, IfExistsSettingText(comboIfExists_->currentIndex()));
   if (okHandler_) {
     okHandler_();
   } else {

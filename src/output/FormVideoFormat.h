@@ -11,6 +11,7 @@
 
 class QAction;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -45,6 +46,8 @@ class FormVideoFormat : public QDialog {
   void SetOkHandler(std::function<void()> handler);
 
   QLineEdit* TextFolder() const { return textFolder_; }
+  // The note about the last width or height box that was corrected, else "".
+  QString SizeNote() const;
   QMenu* FormatMenu() const { return formatMenu_; }
   SettingsGrid* PropertyGrid1() const { return grid_; }
   bool MoreExpanded() const { return moreExpanded_; }
@@ -57,6 +60,7 @@ class FormVideoFormat : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private slots:
   void onFormatDropDown();
@@ -73,6 +77,7 @@ class FormVideoFormat : public QDialog {
   void ConnectProfileMenu(QMenu* menu);
   void CorrectDimensionBox(QLineEdit* box);
   void FitHeight();
+  void KeepOnScreen(int grownBy);
 
   FormatComboBox* comboFormat_ = nullptr;
   QComboBox* comboSize_ = nullptr;
@@ -81,6 +86,8 @@ class FormVideoFormat : public QDialog {
   QComboBox* comboVideoQ_ = nullptr;
   QComboBox* comboAudioQ_ = nullptr;
   QComboBox* comboCPU_ = nullptr;
+  QComboBox* comboIfExists_ = nullptr;
+  QLabel* sizeNote_ = nullptr;
   QLineEdit* textFolder_ = nullptr;
   QPushButton* btnBrowse_ = nullptr;
   QPushButton* btnMore_ = nullptr;

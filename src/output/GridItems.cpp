@@ -117,6 +117,30 @@ QString CorrectGridItemText(GridItem item, const QString& value) {
   return text;
 }
 
+QString GridReplacementNote(GridItem item, const QString& typed, const QString& kept) {
+  const QString entered = typed.trimmed();
+  // "auto" becoming "Auto" changes nothing the user meant.
+  if (entered.isEmpty() || entered.compare(kept, Qt::CaseInsensitive) == 0) return {};
+  const char* takes = "";
+  switch (item) {
+    case GridItem::VideoBitrate:
+    case GridItem::AudioBitrate: takes = "digits, optionally ending in k"; break;
+    case GridItem::SampleRate: takes = "digits, in Hz"; break;
+    case GridItem::FrameRate: takes = "a number above 0"; break;
+    case GridItem::Aspect: takes = "width:height in whole numbers, such as 16:9"; break;
+    case GridItem::Rotate: takes = "whole degrees from -270 to 270"; break;
+    case GridItem::CropTop:
+    case GridItem::CropBottom:
+    case GridItem::CropLeft:
+    case GridItem::CropRight: takes = "pixels, 0 or more"; break;
+    default: break;
+  }
+  QString note = QString::fromUtf8(GridItemInfoFor(item).caption) + ": \"" + entered +
+                 "\" was replaced by \"" + kept + "\"";
+  if (*takes) note += QString(" (it takes ") + takes + ")";
+  return note + ".";
+}
+
 bool IsBitrateText(const QString& value) {
   if (value == "Auto") return true;
   if (value.endsWith('k', Qt::CaseInsensitive)) return AllDigits(QStringView(value).chopped(1));

@@ -62,6 +62,12 @@ const GridItemInfo& GridItemInfoFor(GridItem item);
 // value; "Rotate" outside -270..270 (or not a number) becomes "0".
 QString CorrectGridItemText(GridItem item, const QString& value);
 
+// The short note shown when an edit replaced what the user typed (`typed` is the
+// text as entered, `kept` what the item holds now): names the item, both values and
+// what the item takes. Empty when the value was only trimmed or changed its letter
+// case, or when the user cleared the item and so asked for its default.
+QString GridReplacementNote(GridItem item, const QString& typed, const QString& kept);
+
 // The five text tests. "Auto" always passes.
 bool IsBitrateText(const QString& value);     // digits, optionally ending in k or K
 bool IsSampleRateText(const QString& value);  // digits

@@ -3,6 +3,20 @@
 // confirms. "Auto" in a text field fixes no value.
 #include <QString>
 
+// "If the output file exists": the choices in list order.
+enum IfExistsChoice { IfExistsKeepBoth = 0, IfExistsOverwrite = 1, IfExistsSkip = 2 };
+
+// The text the settings store keeps for a choice ("KeepBoth", "Overwrite", "Skip"),
+// and the choice for a stored text: missing or unknown text means Keep both.
+inline QString IfExistsSettingText(int choice) {
+  return choice == IfExistsOverwrite ? "Overwrite" : choice == IfExistsSkip ? "Skip" : "KeepBoth";
+}
+inline int IfExistsFromSettingText(const QString& text) {
+  if (text == "Overwrite") return IfExistsOverwrite;
+  if (text == "Skip") return IfExistsSkip;
+  return IfExistsKeepBoth;
+}
+
 struct GridValues {
   QString fileExtension = "mp4";   // "Filename Extension" (read-only)
   QString videoBitrate = "Auto";   // "Auto", digits or digits + "k"

@@ -47,6 +47,15 @@ QString CorrectDimensionText(const QString& text) {
   return result;
 }
 
+QString DimensionReplacementNote(const QString& caption, const QString& typed, const QString& kept) {
+  if (typed == kept) return {};
+  const QString was = typed.isEmpty() ? QString("an empty box") : "\"" + typed + "\"";
+  return QString("%1: %2 was replaced by \"%3\" (it takes an even number from %4 to %5).")
+      .arg(caption, was, kept)
+      .arg(MinDimension)
+      .arg(MaxDimension);
+}
+
 SizeChoice ChooseSize(int index) {
   SizeChoice choice;
   const QStringList& entries = SizeEntries();

@@ -24,6 +24,10 @@ long long LeadingNumber(const QString& text);
 // in range and even is kept exactly as typed (leading zeros included).
 QString CorrectDimensionText(const QString& text);
 
+// The note shown when leaving a width or height box replaced its text, naming the
+// box (`caption`), both texts and the range; empty when the text was kept.
+QString DimensionReplacementNote(const QString& caption, const QString& typed, const QString& kept);
+
 // What choosing a ComboSize entry does to the width and height boxes.
 struct SizeChoice {
   bool boxesEnabled = false;

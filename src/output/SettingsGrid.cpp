@@ -54,11 +54,19 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   description_->setMinimumHeight(56);
   description_->setTextFormat(Qt::RichText);
 
+  noteLabel_ = new QLabel(this);
+  noteLabel_->setObjectName("GridNote");
+  noteLabel_->setWordWrap(true);
+  noteLabel_->setTextFormat(Qt::PlainText);
+  noteLabel_->setStyleSheet("color: #b03a00;");
+  noteLabel_->hide();
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
   layout->addWidget(tree_, 1);
   layout->addWidget(description_);
+  layout->addWidget(noteLabel_);
 
   connect(tree_, &QTreeWidget::itemChanged, this, &SettingsGrid::onItemChanged);
   connect(tree_, &QTreeWidget::currentItemChanged, this, &SettingsGrid::onCurrentItemChanged);
@@ -276,9 +284,11 @@ void SettingsGrid::OnGridValueChanged(GridItem item) {
   }
   if (id == CropItemId) SetCropSwitch(Checked(item));
 
-  if (IsTextKind(GridItemInfoFor(item).kind)) {
-    const QString corrected = CorrectGridItemText(item, Text(item));
-    if (corrected != Text(item)) SetText(item, corrected);
+  const bool typed = IsTextKind(GridItemInfoFor(item).kind);
+  const QString entered = Text(item);
+  if (typed) {
+    const QString corrected = CorrectGridItemText(item, entered);
+    if (corrected != entered) SetText(item, corrected);
   }
 
   // Every edit re-checks all five text settings, not only the edited one.
@@ -294,7 +304,14 @@ void SettingsGrid::OnGridValueChanged(GridItem item) {
   SetText(GridItem::SampleRate, values.sampleRate);
   SetText(GridItem::FrameRate, values.frameRate);
   SetText(GridItem::Aspect, values.aspect);
+  ShowNote(typed ? GridReplacementNote(item, entered, Text(item)) : QString());
   emit valueChanged(item);
+}
+
+void SettingsGrid::ShowNote(const QString& note) {
+  note_ = note;
+  noteLabel_->setText(note);
+  noteLabel_->setVisible(!note.isEmpty());
 }
 
 QString SettingsGrid::DescriptionText() const { return description_->text(); }
@@ -382,6 +399,12 @@ QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
     combo->setFrame(false);
     combo->addItems(info->entries);
     combo->setEditable(info->kind != GridItemKind::List);
+    if (combo->isEditable()) {
+      // The entries are suggestions: typed text stays exactly as typed (no inline
+      // completion, no matching in another letter case, nothing added to the list).
+      combo->setCompleter(nullptr);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+    }
     if (info->kind == GridItemKind::Number) combo->lineEdit()->setValidator(integers);
     else delete integers;
     connect(combo, &QComboBox::activated, this, &SettingsGridDelegate::onEntryPicked);

@@ -51,6 +51,8 @@ class SettingsGrid : public QWidget {
   QTreeWidget* Tree() const { return tree_; }
   QTreeWidgetItem* TreeItem(GridItem item) const { return items_[static_cast<int>(item)]; }
   QString DescriptionText() const;
+  // The note about the last edit when it replaced the typed value, else "".
+  QString Note() const { return note_; }
   // The grid item shown on a tree row, or -1 for a category row.
   int ItemOf(const QTreeWidgetItem* row) const;
 
@@ -69,9 +71,12 @@ class SettingsGrid : public QWidget {
   void SetCropSwitch(bool on);
   void DropHiddenCurrent();
   void SetTextSilently(GridItem item, const QString& text);
+  void ShowNote(const QString& note);
 
   QTreeWidget* tree_ = nullptr;
   QLabel* description_ = nullptr;
+  QLabel* noteLabel_ = nullptr;
+  QString note_;
   std::array<QTreeWidgetItem*, 16> items_{};
   std::array<QTreeWidgetItem*, 3> categories_{};
   bool built_ = false;

@@ -260,3 +260,61 @@ TEST(ConversionBuilder, AutoBitrateAndOutputPaths) {
   EXPECT_EQ(OutputPathFor("/out/", "/in/recording", "mp4"), "/out/recording.mp4");
   EXPECT_EQ(OutputPathFor("/out/", "/in/.hidden", "mp4"), "/out/.hidden.mp4");
 }
+
+TEST(ConversionBuilder, UnusableSizesFallBackOneWay) {
+  const QString prefix = "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100";
+  OutputSettings s = Settings("mp4h264");
+  s.grid.crop = true;
+  s.grid.cropLeft = 2;
+  s.grid.cropTop = 2;
+  s.grid.cropRight = 2;
+  s.grid.cropBottom = 2;
+  // A custom size with one empty box falls back to the source size, with or without
+  // cropping: never a half scale.
+  s.sizeIndex = 15;
+  s.width = "320";
+  s.height = "";
+  EXPECT_EQ(Options(s), prefix + " -vf \"crop=636:476:2:2\"");
+  s.grid.crop = false;
+  EXPECT_EQ(Options(s), prefix + " -s 640x480");
+  s.height = "0";
+  EXPECT_EQ(Options(s), prefix + " -s 640x480");
+
+  // No readable picture size: no video part and no crop filter (flips still go along).
+  s.grid.crop = true;
+  s.sizeIndex = 0;
+  s.width = s.height = "";
+  s.grid.verticalFlip = true;
+  qint64 pixels = 307200;
+  EXPECT_EQ(BuildConversion(s, VideoRow("/in/a.mp4", "N/A"), "/out/", &pixels).options,
+            prefix + " -vn  -vf \"vflip\"");
+  s.grid.verticalFlip = false;
+  EXPECT_EQ(BuildConversion(s, VideoRow("/in/a.mp4", "N/A"), "/out/", &pixels).options,
+            prefix + " -vn ");
+
+  // A size that reads 0 X 0: no size part and nothing to crop from, the engine keeps
+  // the source's size.
+  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", "0 X 0")),
+            "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 0k -ab 128k -ar 44100");
+  s.grid.crop = false;
+  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", "640 X 0")),
+            "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 0k -ab 128k -ar 44100");
+  // A chosen size still applies to such a source; the crop that cannot be measured
+  // is left out instead of turning the size off.
+  s.grid.crop = true;
+  s.sizeIndex = 3;
+  s.width = "320";
+  s.height = "240";
+  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", "0 X 0")),
+            "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k -ar 44100 -s 320x240");
+}
+
+TEST(ConversionBuilder, RealVideoCapHoldsForHugeNumbers) {
+  OutputSettings rm = Settings("rm");
+  for (const char* typed : {"99999999999999999999k", "99999999999999999999", "1001K"}) {
+    rm.grid.videoBitrate = typed;
+    EXPECT_TRUE(Options(rm).startsWith("-ac 2 -vcodec rv20 -vb 1000k -ab")) << typed;
+  }
+  rm.grid.videoBitrate = "000000000000000000000999k";  // long but small
+  EXPECT_TRUE(Options(rm).startsWith("-ac 2 -vcodec rv20 -vb 000000000000000000000999k -ab"));
+}

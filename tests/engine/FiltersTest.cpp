@@ -129,3 +129,38 @@ TEST(FiltersTest, AspectFrameRateAndOddSizes) {
   EXPECT_EQ(g.width, 352);
   EXPECT_EQ(g.height, 288);
 }
+
+TEST(FiltersTest, AnyWholeAngleTurnsThePictureInsideALargerFrame) {
+  const QString folder = PathIn("angles") + "/";
+  QDir().mkpath(folder);
+  FFEncoder enc;
+  EventRecorder events(enc);
+  // As the builder sends them: the source size, then the turn.
+  const int turned = enc.OpenInput(Bytes(Quarters()), "");
+  ASSERT_GE(enc.SetOutput(turned, Bytes(folder + "45.mp4"),
+                          "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -an -s 320x240 -vf \"rotate=45\""),
+            0)
+      << enc.LastErrorMessage();
+  const int back = enc.OpenInput(Bytes(Quarters()), "");
+  ASSERT_GE(enc.SetOutput(back, Bytes(folder + "-30.mp4"), "-an -vf \"crop=200:100:0:0,rotate=-30\""), 0)
+      << enc.LastErrorMessage();
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  ASSERT_TRUE(events.For(turned).succeeded) << events.For(turned).message;
+  ASSERT_TRUE(events.For(back).succeeded) << events.For(back).message;
+
+  // 320x240 turned by 45 degrees needs (320 + 240) * cos 45 = 396 pixels each way.
+  const QString out = folder + "45.mp4";
+  const Probed p = ProbeFile(out);
+  EXPECT_EQ(p.width, 396);
+  EXPECT_EQ(p.height, 396);
+  EXPECT_EQ(p.dar, "1:1");
+  EXPECT_EQ(Classify(CornerColour(out, 2, 2, 10, 10)), Other);  // black fill
+  // The old top-left (red) corner now points up, the top-right (blue) one right.
+  EXPECT_EQ(Classify(CornerColour(out, 187, 35, 10, 10)), Red);
+  EXPECT_EQ(Classify(CornerColour(out, 340, 190, 10, 10)), Blue);
+  // 200x100 turned by -30 degrees: 200 cos 30 + 100 sin 30 = 223, 200 sin 30 + 100 cos 30 = 187.
+  const Probed q = ProbeFile(folder + "-30.mp4");
+  EXPECT_EQ(q.width, 222);  // even for 4:2:0
+  EXPECT_EQ(q.height, 186);
+}

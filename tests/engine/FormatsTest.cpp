@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <algorithm>
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
@@ -17,6 +18,7 @@ struct Expect {
   const char* key;
   const char* extension;
   const char* options;  // exactly as built for a 640x480 source with sound, "Normal"
+  // (disc targets get their norm's standard frame instead of 640x480)
   const char* format;   // substring of ffprobe's format_name
   const char* video;    // "" = no video expected
   int width, height;
@@ -47,19 +49,19 @@ const Expect kVideoFormats[] = {
     {"mp4h264", "mp4", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4",
      "h264", 640, 480, 25, "aac", 44100, 2},
     {"mpg", "mpg", "-ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640, 480, 25, "mp2", 44100, 2},
-    {"ntsc-vcd", "mpg", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640,
-     480, 29.97, "mp2", 44100, 2},
-    {"pal-vcd", "mpg", "-ac 2 -target pal-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640,
-     480, 25, "mp2", 44100, 2},
+    {"ntsc-vcd", "mpg", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
+     240, 29.97, "mp2", 44100, 2},
+    {"pal-vcd", "mpg", "-ac 2 -target pal-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
+     288, 25, "mp2", 44100, 2},
     {"mpg2", "mpg", "-ac 2 -vcodec mpeg2video -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640,
      480, 25, "mp2", 44100, 2},
-    {"ntsc-dvd", "mpg", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640, 480, 29.97,
+    {"ntsc-dvd", "mpg", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 480, 29.97,
      "ac3", 44100, 2},
-    {"pal-dvd", "mpg", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640, 480, 25,
+    {"pal-dvd", "mpg", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
      "ac3", 44100, 2},
     {"rm", "rm", "-ac 2 -vcodec rv20 -vb 1000k -ab 128k -ar 44100 -s 640x480", "rm", "rv20", 640, 480, 25, "ac3",
      44100, 2},
-    {"vob", "vob", "-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -s 640x480", "mpeg", "mpeg2video", 640, 480, 25,
+    {"vob", "vob", "-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
      "ac3", 48000, 2},
     {"webm", "webm", "-ac 2 -vcodec libvpx -vb 2048k  -acodec libvorbis -ab 128k -ar 44100 -s 640x480", "webm", "vp8",
      640, 480, 25, "vorbis", 44100, 2},
@@ -167,4 +169,68 @@ TEST(FormatsTest, EveryFormatFromAnAudioOnlySource) {
     e.options = rewritten.back().c_str();
   }
   ConvertAndCheck(SampleAudio(), OutputFolder("all-from-audio"), all, false);
+}
+
+// A disc target keeps a frame size its norm allows; any other size is fitted into the
+// norm's standard frame with the picture's shape kept (bars fill the rest).
+TEST(FormatsTest, DiscTargetsGetFramesOfTheirNorm) {
+  struct Case {
+    const char* name;
+    const char* options;
+    int width, height;
+    const char* dar;
+    int bar;  // rows of black expected at the top (0: the picture fills the frame)
+  };
+  const Case cases[] = {
+      {"wide-pal-dvd", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x360", 720, 576, "16:9", 0},
+      {"wide-ntsc-vcd", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x360", 352, 240, "4:3", 30},
+      {"tall-ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 360x640", 720, 480, "4:3", 0},
+      {"legal-ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 352x240", 352, 240, "", 0},
+      {"legal-pal-dvd", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 704x576", 704, 576, "", 0},
+      {"auto-size-vob", "-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000", 720, 576, "", 0},
+  };
+  const QString folder = OutputFolder("disc-frames");
+  const QString white = folder + "white.mp4";
+  ASSERT_TRUE(Fixtures::Make(white, {"-f", "lavfi", "-i", "color=white:s=320x240:r=25:d=1", "-pix_fmt", "yuv420p"}));
+  FFEncoder encoder;
+  EventRecorder events(encoder);
+  int index = 0;
+  for (const Case& c : cases) {
+    ASSERT_EQ(encoder.OpenInput(Bytes(white), ""), index++);
+    ASSERT_GE(encoder.SetOutput(index - 1, Bytes(folder + c.name + ".mpg"), c.options), 0)
+        << c.name << ": " << encoder.LastErrorMessage();
+  }
+  encoder.Start(2);
+  ASSERT_TRUE(events.WaitForEnd(300));
+  for (int i = 0; i < index; ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(events.For(i).succeeded) << events.For(i).message;
+    const QString out = folder + c.name + ".mpg";
+    const Probed p = ProbeFile(out);
+    EXPECT_EQ(p.width, c.width);
+    EXPECT_EQ(p.height, c.height);
+    if (*c.dar) {
+      // MPEG-1 stores the pixel shape from a fixed table: 4:3 on NTSC VCD reads 880:657.
+      auto value = [](const QString& ratio) {
+        const QStringList parts = ratio.split(':');
+        return parts.size() == 2 && parts[1].toDouble() > 0 ? parts[0].toDouble() / parts[1].toDouble() : 0.0;
+      };
+      EXPECT_NEAR(value(p.dar), value(c.dar), 0.01) << p.dar.toStdString();
+    }
+    // The source is white: black rows at the top are the bars.
+    auto brightest = [](unsigned rgb) { return std::max({rgb >> 16 & 255, rgb >> 8 & 255, rgb & 255}); };
+    auto darkest = [](unsigned rgb) { return std::min({rgb >> 16 & 255, rgb >> 8 & 255, rgb & 255}); };
+    const unsigned top = CornerColour(out, c.width / 2 - 4, 2, 8, 8);
+    if (c.bar > 0) {
+      EXPECT_LT(brightest(top), 40u) << std::hex << top;
+      EXPECT_GT(darkest(CornerColour(out, c.width / 2 - 4, c.bar + 4, 8, 8)), 200u);
+    } else {
+      EXPECT_GT(darkest(top), 200u) << std::hex << top;
+    }
+    // Pillars: the picture of a tall source keeps its shape inside the 4:3 frame.
+    if (std::string(c.name) == "tall-ntsc-dvd") {
+      EXPECT_LT(brightest(CornerColour(out, 4, 200, 8, 8)), 40u);
+    }
+  }
 }

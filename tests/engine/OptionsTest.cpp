@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EncoderOptions.h"
+#include "engine/TargetSize.h"
 
 using encoder::Options;
 using encoder::Parse;
@@ -108,6 +109,37 @@ TEST(OptionsParseTest, TargetNormAndOverrides) {
   EXPECT_EQ(ParseOk("-r 15 -target pal-vcd").frame_rate.num, 25);
 }
 
+TEST(TargetFrameTest, LegalSizesStayOthersFitTheStandardFrame) {
+  encoder::SourceFacts ntsc;
+  ntsc.frame_rate = {30000, 1001};
+  // Sizes of the norm are kept, whether the target or -s named them.
+  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-target ntsc-dvd"), 720, 480).fitted);
+  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-target dvd", ntsc), 352, 240).fitted);
+  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-target pal-vcd"), 352, 288).fitted);
+  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-s 640x480"), 640, 480).fitted);  // no target
+  // A PAL size on an NTSC disc is not legal there.
+  encoder::TargetFrame f = encoder::FitTargetFrame(ParseOk("-target ntsc-vcd"), 352, 288);
+  EXPECT_TRUE(f.fitted);
+  EXPECT_EQ(f.width, 352);
+  EXPECT_EQ(f.height, 240);
+
+  // 4:3 fills a 4:3 frame; 16:9 gets a 16:9 DVD frame but bars on a 4:3 VCD.
+  f = encoder::FitTargetFrame(ParseOk("-target pal-dvd"), 640, 480);
+  EXPECT_EQ(f.width * 1000 + f.height, 720576);
+  EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 720576);
+  EXPECT_EQ(f.display_aspect.num * 100 + f.display_aspect.den, 403);
+  f = encoder::FitTargetFrame(ParseOk("-target pal-dvd"), 1280, 720);
+  EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 720576);
+  EXPECT_EQ(f.display_aspect.num * 100 + f.display_aspect.den, 1609);
+  f = encoder::FitTargetFrame(ParseOk("-target pal-vcd"), 1280, 720);
+  EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 352216);  // 288 * (4/3) / (16/9)
+  // A typed aspect is the picture's shape; a portrait picture gets pillars.
+  f = encoder::FitTargetFrame(ParseOk("-target ntsc-dvd -aspect 16:9"), 640, 480);
+  EXPECT_EQ(f.display_aspect.num, 16);
+  f = encoder::FitTargetFrame(ParseOk("-target ntsc-dvd"), 480, 640);
+  EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 406480);  // 720 * (3/4) / (4/3) = 405
+}
+
 TEST(OptionsParseTest, RefusesWithAMessageNamingTheProblem) {
   EXPECT_NE(ParseError("-ac 2 -foo 3").find("-foo"), std::string::npos);
   EXPECT_NE(ParseError("-ac two").find("-ac"), std::string::npos);
@@ -133,6 +165,9 @@ TEST(OptionsParseTest, RefusesWithAMessageNamingTheProblem) {
   EXPECT_NE(ParseError("-vf \"\"").find("Empty"), std::string::npos);
   EXPECT_NE(ParseError("-vf \"drawtext=text=x\"").find("drawtext"), std::string::npos);
   EXPECT_NE(ParseError("-vf crop=-10:240:0:0").find("crop"), std::string::npos);
+  // Margins of 9999 on a 640x480 picture, as built: the message says what went wrong.
+  EXPECT_NE(ParseError("-vf \"crop=-19358:-19518:9999:9999\"").find("larger than the picture"), std::string::npos);
+  EXPECT_NE(ParseError("-vf crop=0:480:640:0").find("larger than the picture"), std::string::npos);
   EXPECT_NE(ParseError("-vf crop=320:240:0").find("crop"), std::string::npos);
   EXPECT_NE(ParseError("-vf rotate=abc").find("rotation"), std::string::npos);
   EXPECT_NE(ParseError("-vf rotate=720").find("rotation"), std::string::npos);

@@ -84,15 +84,41 @@ TEST(ListCommands, MovesCarryTheWholeRowAndItsSelection) {
   h.files->MoveRowDown();  // already last
   EXPECT_EQ(Order(h), "231");
   EXPECT_EQ(h.files->SelectedRow()->path, "/m/1.mp4");
-  // With two rows selected, the row that was passed loses its selection.
-  Select(h, {0, 1}, 1);
-  h.files->MoveRowUp();
-  EXPECT_EQ(Order(h), "321");
-  EXPECT_EQ(h.SelectedRows(), QList<int>({0}));
-  EXPECT_EQ(h.CurrentRow(), 0);
+  h.list->clearSelection();
   h.list->setCurrentItem(nullptr);
   h.files->MoveRowDown();  // no current row
-  EXPECT_EQ(Order(h), "321");
+  EXPECT_EQ(Order(h), "231");
+}
+
+TEST(ListCommands, SeveralSelectedRowsMoveAsABlock) {
+  ListHarness h;
+  Fill(h, 6);
+  Select(h, {1, 2}, 2);
+  h.files->MoveRowUp();
+  EXPECT_EQ(Order(h), "231456");
+  EXPECT_EQ(h.SelectedRows(), QList<int>({0, 1}));
+  EXPECT_EQ(h.CurrentRow(), 1);  // the current row travels with its file
+  h.files->MoveRowUp();          // the block is at the top: nothing moves
+  EXPECT_EQ(Order(h), "231456");
+  EXPECT_EQ(h.SelectedRows(), QList<int>({0, 1}));
+  h.files->MoveRowDown();
+  h.files->MoveRowDown();
+  EXPECT_EQ(Order(h), "142356");
+  EXPECT_EQ(h.SelectedRows(), QList<int>({2, 3}));
+  EXPECT_EQ(h.files->SelectedRow()->path, "/m/3.mp4");
+
+  // A selection with a gap keeps its gap; the current row need not be selected.
+  Select(h, {0, 2, 5}, 3);
+  h.files->MoveRowDown();  // the last row cannot go further: nothing moves
+  EXPECT_EQ(Order(h), "142356");
+  Select(h, {1, 3}, 0);
+  h.files->MoveRowDown();
+  EXPECT_EQ(Order(h), "124536");
+  EXPECT_EQ(h.SelectedRows(), QList<int>({2, 4}));
+  EXPECT_EQ(h.CurrentRow(), 0);
+  h.files->MoveRowUp();
+  EXPECT_EQ(Order(h), "142356");
+  EXPECT_EQ(h.SelectedRows(), QList<int>({1, 3}));
 }
 
 TEST(Totals, FollowTheRowsOnTheTimer) {

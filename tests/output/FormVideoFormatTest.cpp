@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
+#include "common/Settings.h"
 #include "common/UiServices.h"
 #include "output/FormVideoFormat.h"
 #include "output/OutputCatalogue.h"
@@ -301,4 +303,57 @@ TEST_F(DialogTest, EnterInTheGridConfirmsTheValueNotTheDialog) {
   EXPECT_EQ(grid->Text(GridItem::SampleRate), "44100");
   EXPECT_EQ(calls, 0);
   EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(DialogTest, ReplacedWidthOrHeightIsNotedUnderTheForm) {
+  ShowActive();
+  Pick("ComboSize", 15);
+  auto* note = Child<QLabel>("SizeNote");
+  EXPECT_TRUE(dlg->SizeNote().isEmpty());
+  EXPECT_EQ(TypeAndLeave("TextW", "1"), "16");
+  EXPECT_TRUE(dlg->SizeNote().startsWith("Width: \"1\" was replaced by \"16\"")) << dlg->SizeNote().toStdString();
+  EXPECT_TRUE(dlg->SizeNote().contains("16 to 5000"));
+  EXPECT_EQ(note->text(), dlg->SizeNote());
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(TypeAndLeave("TextH", "0320"), "0320");  // kept as typed: nothing to say
+  EXPECT_TRUE(dlg->SizeNote().isEmpty());
+  EXPECT_EQ(TypeAndLeave("TextH", "721"), "722");
+  EXPECT_TRUE(dlg->SizeNote().startsWith("Height: \"721\""));
+  EXPECT_EQ(TypeAndLeave("TextH", ""), "16");
+  EXPECT_TRUE(dlg->SizeNote().contains("empty"));
+  Pick("ComboSize", 3);  // a new size choice: the note is about the old boxes
+  EXPECT_TRUE(dlg->SizeNote().isEmpty());
+}
+
+TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
+  EXPECT_EQ(Child<QLabel>("LabelIfExists")->text(), "If the output file exists");
+  auto* combo = Child<QComboBox>("ComboIfExists");
+  QStringList entries;
+  for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+  EXPECT_EQ(entries, QStringList({"Keep both", "Overwrite", "Skip"}));
+  EXPECT_EQ(dlg->Settings().ifExists, 0);
+
+  dlg->SetOkHandler([] {});
+  for (const auto& [index, stored] : {std::pair{1, "Overwrite"}, {2, "Skip"}, {0, "KeepBoth"}}) {
+    Pick("ComboIfExists", index);
+    EXPECT_EQ(dlg->Settings().ifExists, index);
+    QTest::mouseClick(Child<QPushButton>("BtnOK"), Qt::LeftButton);
+    EXPECT_EQ(ReadSetting("IfExists"), stored);
+    FormVideoFormat again(nullptr);
+    EXPECT_EQ(again.Settings().ifExists, index) << stored;
+  }
+  // Cancel stores nothing.
+  Pick("ComboIfExists", 2);
+  QTest::mouseClick(Child<QPushButton>("BtnCancel"), Qt::LeftButton);
+  EXPECT_EQ(ReadSetting("IfExists"), "KeepBoth");
+  // Missing or unknown stored text means Keep both.
+  for (const char* text : {"", "skip", "Delete"}) {
+    WriteSetting("IfExists", text);
+    EXPECT_EQ(FormVideoFormat(nullptr).Settings().ifExists, 0) << text;
+  }
+  // A record shown in the dialog carries its choice.
+  OutputSettings s = dlg->Settings();
+  s.ifExists = 1;
+  dlg->ShowSettings(s, dlg->Controls());
+  EXPECT_EQ(combo->currentText(), "Overwrite");
 }

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -209,4 +210,87 @@ TEST_F(GridTest, ValuesTypedInTheViewGoThroughTheSameRules) {
   ASSERT_EQ(OpenEditor<QComboBox>(tree), nullptr);
   tree->editItem(grid.TreeItem(GridItem::FileExtension), 1);
   EXPECT_EQ(OpenEditor<QLineEdit>(tree), nullptr);
+}
+
+namespace {
+
+// Opens the item's editor, types `keys` into it key by key and presses Enter, as a
+// user does; returns the value the grid keeps.
+QString TypeIntoGrid(SettingsGrid& grid, GridItem item, const QString& keys) {
+  QTreeWidget* tree = grid.Tree();
+  tree->editItem(grid.TreeItem(item), 1);
+  auto* combo = OpenEditor<QComboBox>(tree);
+  EXPECT_NE(combo, nullptr);
+  if (!combo) return {};
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
+  QTest::keyClicks(combo->lineEdit(), keys);
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+  FlushClosedEditors();
+  return grid.Text(item);
+}
+
+}  // namespace
+
+TEST_F(GridTest, TypedValuesAreKeptAsTypedNotCompletedFromTheList) {
+  grid.resize(330, 400);
+  grid.show();
+  grid.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+  // Prefixes of list entries, other letter case than the entries, half-typed values.
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::VideoBitrate, "1000"), "1000");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::VideoBitrate, "1500"), "1500");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::VideoBitrate, "1500K"), "1500K");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::AudioBitrate, "192K"), "192K");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::AudioBitrate, "12"), "12");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::SampleRate, "4410"), "4410");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::FrameRate, "2"), "2");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::Aspect, "16:"), "Auto");  // not digits:digits
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::Aspect, "16:1"), "16:1");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::Rotate, "9"), "9");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::Rotate, "-9"), "-9");
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::VideoBitrate, "auto"), "Auto");  // fails the test
+  // Typing a whole entry still gives that entry, and the list still offers it.
+  EXPECT_EQ(TypeIntoGrid(grid, GridItem::VideoBitrate, "1000k"), "1000k");
+  EXPECT_EQ(grid.Values().videoBitrate, "1000k");
+}
+
+TEST_F(GridTest, ReplacedValuesAreNotedAndKeptValuesClearTheNote) {
+  EXPECT_TRUE(grid.Note().isEmpty());
+  grid.EditValue(GridItem::VideoBitrate, "abc");
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "Auto");
+  EXPECT_TRUE(grid.Note().contains("Video Bitrate")) << grid.Note().toStdString();
+  EXPECT_TRUE(grid.Note().contains("abc"));
+  grid.EditValue(GridItem::VideoBitrate, " 900k ");  // trimming is no replacement
+  EXPECT_TRUE(grid.Note().isEmpty()) << grid.Note().toStdString();
+  grid.EditValue(GridItem::VideoBitrate, "abc");
+  grid.EditValue(GridItem::VideoBitrate, "auto");  // nor is the letter case of "Auto"
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "Auto");
+  EXPECT_TRUE(grid.Note().isEmpty()) << grid.Note().toStdString();
+
+  grid.EditValue(GridItem::FrameRate, "-5");
+  EXPECT_EQ(grid.Text(GridItem::FrameRate), "Auto");
+  EXPECT_TRUE(grid.Note().contains("Frame Rate (FPS)"));
+  grid.EditValue(GridItem::Rotate, "400");
+  EXPECT_EQ(grid.Text(GridItem::Rotate), "0");
+  EXPECT_TRUE(grid.Note().contains("-270 to 270")) << grid.Note().toStdString();
+  grid.EditValue(GridItem::Rotate, "45");  // any whole angle in range is kept
+  EXPECT_EQ(grid.Values().rotate, 45);
+  EXPECT_TRUE(grid.Note().isEmpty());
+  grid.EditChecked(GridItem::Crop, true);
+  grid.EditValue(GridItem::CropLeft, "-8");
+  EXPECT_EQ(grid.Text(GridItem::CropLeft), "8");
+  EXPECT_TRUE(grid.Note().contains("Left"));
+  grid.EditValue(GridItem::CropLeft, "");  // clearing asks for the default: no note
+  EXPECT_TRUE(grid.Note().isEmpty());
+  // The note is shown under the grid while it has text.
+  grid.show();
+  grid.EditValue(GridItem::SampleRate, "44.1k");
+  auto* label = grid.findChild<QLabel*>("GridNote");
+  ASSERT_NE(label, nullptr);
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->text(), grid.Note());
+  grid.EditValue(GridItem::SampleRate, "44100");
+  EXPECT_FALSE(label->isVisible());
 }
