@@ -3,6 +3,12 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "common/FolderWalk.h"
+#include "common/MediaExtensions.h"
 
 #include "common/Helpers.h"
 #include "engine/FFDecoder.h"
@@ -17,9 +23,31 @@ struct DecoderCloser {
   ~DecoderCloser() { decoder.Close(); }
 };
 
+// The name a given folder keeps under the output folder: its own last component
+// ("shows" for "/data/shows/", the real name for ".").
+std::string TreeName(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::path path = std::filesystem::weakly_canonical(folder, ec);
+  if (ec) path = std::filesystem::path(folder).lexically_normal();
+  std::string name = path.filename().string();
+  if (name.empty()) name = path.parent_path().filename().string();
+  return name == "." || name == ".." || name == "/" ? std::string() : name;
+}
+
+// "top/a/b/" for a file the walk found in <folder>/a/b/.
+std::string TreeSubfolder(const std::string& folder, const std::string& top,
+                          const std::string& file) {
+  std::string relative = file.substr(std::min(file.size(), folder.size()));
+  while (!relative.empty() && relative.front() == '/') relative.erase(0, 1);
+  const size_t slash = relative.find_last_of('/');
+  std::string sub = top.empty() ? std::string() : top + "/";
+  if (slash != std::string::npos) sub += relative.substr(0, slash + 1);
+  return sub;
+}
+
 }  // namespace
 
-bool CollectSources(const std::vector<std::string>& inputs, bool /*keepTree*/,
+bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
                     std::vector<SourceFile>& sources, std::string& error) {
   for (const std::string& input : inputs) {
     struct stat info {};
@@ -27,11 +55,18 @@ bool CollectSources(const std::vector<std::string>& inputs, bool /*keepTree*/,
       error = input + ": no such file or folder";
       return false;
     }
-    if (S_ISDIR(info.st_mode)) {
-      error = input + ": folders are not supported yet";
-      return false;
+    if (!S_ISDIR(info.st_mode)) {
+      sources.push_back({input, std::string()});
+      continue;
     }
-    sources.push_back({input, std::string()});
+    folderwalk::Options options;
+    options.extensions = mediaext::SupportedExtensions();
+    const folderwalk::Result walked = folderwalk::Walk(input, options);
+    for (const std::string& folder : walked.unreadable)
+      std::fprintf(stderr, "veltrane-convert: cannot read folder %s (skipped)\n", folder.c_str());
+    const std::string top = keepTree ? TreeName(input) : std::string();
+    for (const std::string& file : walked.files)
+      sources.push_back({file, keepTree ? TreeSubfolder(input, top, file) : std::string()});
   }
   return true;
 }

@@ -13,8 +13,10 @@ struct SourceFile {
   std::string subfolder;  // with --keep-tree: the folder below the given one, "" or "a/b/"
 };
 
-// Expands the inputs in order: a file stays itself, a folder gives its media files.
-// False with `error` set for an input that does not exist.
+// Expands the inputs in order: a file stays itself, a folder gives the media files in
+// it and its subfolders as the window's folder adding finds them. With `keepTree` each
+// file found in a folder keeps its place: "<folder name>/<subfolders>/". False with
+// `error` set for an input that does not exist.
 bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
                     std::vector<SourceFile>& sources, std::string& error);
 

@@ -171,3 +171,29 @@ TEST_F(ProgramTest, InterruptStopsCleanlyWithExit130) {
   EXPECT_EQ(events.back()["exit"].toInt(), 130);
   EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
 }
+
+TEST_F(ProgramTest, FoldersAreWalkedAndKeepTreeMirrorsThem) {
+  const QString tree = in + "shows/";
+  QDir().mkpath(tree + "season 1/extra");
+  ASSERT_TRUE(Fixtures::AudioOnly(tree + "intro.wav"));
+  ASSERT_TRUE(Fixtures::AudioOnly(tree + "season 1/ep1.WAV"));
+  ASSERT_TRUE(Fixtures::VideoWithAudio(tree + "season 1/extra/clip.mp4"));
+  QFile notes(tree + "season 1/notes.txt");  // not a media file: not listed
+  ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+  notes.close();
+
+  const ProgramResult flat = RunConvert({"--format", "mp3", "--dry-run", tree, "-o", out});
+  ASSERT_EQ(flat.exitCode, 0) << flat.err.toStdString();
+  QStringList outputs;
+  for (const QString& line : flat.out.split('\n', Qt::SkipEmptyParts))
+    outputs << line.section('\t', 1, 1);
+  EXPECT_EQ(outputs, (QStringList{out + "intro.mp3", out + "ep1.mp3", out + "clip.mp3"}));
+
+  const ProgramResult kept = RunConvert({"--format", "mp3", "--keep-tree", "--json", tree, "-o", out});
+  ASSERT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+  EXPECT_TRUE(QFile::exists(out + "shows/intro.mp3"));
+  EXPECT_TRUE(QFile::exists(out + "shows/season 1/ep1.mp3"));
+  EXPECT_TRUE(QFile::exists(out + "shows/season 1/extra/clip.mp3"));
+  EXPECT_FALSE(QFile::exists(out + "shows/season 1/notes.mp3"));
+  EXPECT_EQ(JsonLines(kept.out).back()["converted"].toInt(), 3);
+}
