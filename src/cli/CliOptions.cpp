@@ -137,7 +137,8 @@ Output:
                             caption (any letter case); default "MP4 - H264 Video (*.mp4)"
   --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
   --list-profiles           list id, caption, menu path, key and extension, then exit
-  --keep-tree               mirror each given folder's structure under the output folder
+  --keep-tree               recreate each given folder (by its name) and its subfolders
+                            under the output folder
   --if-exists MODE          keep-both (default: "name (1).ext"), overwrite or skip
 
 Picture and sound (as in the output settings dialog):
