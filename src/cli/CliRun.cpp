@@ -4,9 +4,13 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <mutex>
+#include <system_error>
+#include <thread>
 
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
@@ -206,22 +210,43 @@ TaskOutcome OutcomeOfFinishedEvent(bool succeeded, bool failed, const std::strin
 }
 
 std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<SourceFile>& sources) {
-  std::vector<PlannedTask> tasks;
-  tasks.reserve(sources.size());
-  FFDecoder decoder;
-  qint64 pixelCount = 0;
-  for (const SourceFile& source : sources) {
-    PlannedTask task;
-    task.index = tasks.size();
-    task.source = source.path;
-    const QString folder = plan.outputFolder + QFile::decodeName(source.subfolder.c_str());
-    task.outputFolder = QFile::encodeName(folder).toStdString();
-    task.probed = ProbeSource(decoder, source.path, task.row, task.probeError);
-    if (task.probed) {
-      task.duration = task.row.durationSeconds;
-      task.job = BuildConversion(plan.settings, task.row, folder, &pixelCount);
+  std::vector<PlannedTask> tasks(sources.size());
+  for (size_t i = 0; i < sources.size(); ++i) {
+    PlannedTask& task = tasks[i];
+    task.index = i;
+    task.source = sources[i].path;
+  }
+
+  // Probing is most of the start-up time: several decoders read the sources at once.
+  std::atomic<size_t> next{0};
+  auto probe = [&tasks, &next] {
+    FFDecoder decoder;
+    for (size_t i = next++; i < tasks.size(); i = next++)
+      tasks[i].probed = ProbeSource(decoder, tasks[i].source, tasks[i].row, tasks[i].probeError);
+  };
+  const size_t helpers =
+      std::min<size_t>({tasks.size() / 8, std::max(1u, std::thread::hardware_concurrency()) - 1, 7});
+  std::vector<std::thread> threads;
+  for (size_t i = 0; i < helpers; ++i) {
+    try {
+      threads.emplace_back(probe);
+    } catch (const std::system_error&) {
+      break;  // fewer helpers: this thread probes the rest
     }
-    tasks.push_back(std::move(task));
+  }
+  probe();
+  for (std::thread& thread : threads) thread.join();
+
+  // The builder runs in list order: a row without a readable picture size reuses the
+  // previous row's pixel count.
+  qint64 pixelCount = 0;
+  for (size_t i = 0; i < tasks.size(); ++i) {
+    PlannedTask& task = tasks[i];
+    const QString folder = plan.outputFolder + QFile::decodeName(sources[i].subfolder.c_str());
+    task.outputFolder = QFile::encodeName(folder).toStdString();
+    if (!task.probed) continue;
+    task.duration = task.row.durationSeconds;
+    task.job = BuildConversion(plan.settings, task.row, folder, &pixelCount);
   }
   return tasks;
 }
