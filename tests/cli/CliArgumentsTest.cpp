@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReporters.h"
 #include "cli/CliSettings.h"
+#include "cli/CliSources.h"
 #include "cli/JsonText.h"
 
 namespace {
@@ -239,4 +241,42 @@ TEST(CliTexts, OverallLineShowsPercentSpeedAndTimeLeft) {
   EXPECT_EQ(LiveTaskLine(task, 60), "   25%  clip.mp4");
   task.source = "/a/" + std::string(80, 'n') + ".mp4";
   EXPECT_EQ(LiveTaskLine(task, 20).size(), std::string("   25%  ").size() + 20);
+}
+
+TEST(CliSources, KeepTreeNamesTheGivenFolderHoweverItIsWritten) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString root = dir.path() + "/shows";
+  QDir().mkpath(root + "/s1/extra");
+  for (const char* name : {"/a.mp4", "/s1/b.MKV", "/s1/extra/c.wav", "/s1/notes.txt"}) {
+    QFile file(root + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  const std::vector<std::string> expected = {"shows/", "shows/s1/", "shows/s1/extra/"};
+  auto subfolders = [](const std::vector<std::string>& inputs, bool keepTree) {
+    std::vector<SourceFile> sources;
+    std::string error;
+    EXPECT_TRUE(CollectSources(inputs, keepTree, sources, error)) << error;
+    std::vector<std::string> result;
+    for (const SourceFile& s : sources) result.push_back(s.subfolder);
+    return result;
+  };
+  const std::string path = root.toStdString();
+  EXPECT_EQ(subfolders({path}, true), expected);
+  EXPECT_EQ(subfolders({path + "/"}, true), expected);
+  EXPECT_EQ(subfolders({path + "//"}, true), expected);
+  const QString saved = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(root + "/s1"));
+  EXPECT_EQ(subfolders({".."}, true), expected);
+  EXPECT_EQ(subfolders({"."}, true), (std::vector<std::string>{"s1/", "s1/extra/"}));
+  QDir::setCurrent(saved);
+  // Without --keep-tree everything goes straight into the output folder; a file
+  // given by name is never placed in a subfolder.
+  EXPECT_EQ(subfolders({path}, false), (std::vector<std::string>{"", "", ""}));
+  EXPECT_EQ(subfolders({path + "/s1/b.MKV"}, true), (std::vector<std::string>{""}));
+
+  std::vector<SourceFile> sources;
+  std::string error;
+  EXPECT_FALSE(CollectSources({path + "/missing"}, false, sources, error));
+  EXPECT_NE(error.find("missing"), std::string::npos);
 }
