@@ -66,7 +66,8 @@ std::string PlainFinishedLine(const PlannedTask& task) {
 }
 
 std::string SummaryLine(const RunTotals& totals) {
-  return std::to_string(totals.total) + " files: " + std::to_string(totals.converted) +
+  return std::to_string(totals.total) + (totals.total == 1 ? " file: " : " files: ") +
+         std::to_string(totals.converted) +
          " converted, " + std::to_string(totals.failed) + " failed, " +
          std::to_string(totals.skipped) + " skipped, " + std::to_string(totals.stopped) +
          " stopped in " + Fixed(totals.elapsed, 1) + " s" +

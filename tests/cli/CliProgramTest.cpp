@@ -109,7 +109,7 @@ TEST_F(ProgramTest, PlainLinesWhenNotOnATerminal) {
   const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], "converted: " + in + "tone.wav -> " + out + "tone.wav");
-  EXPECT_TRUE(lines[1].startsWith("1 files: 1 converted, 0 failed, 0 skipped, 0 stopped in "));
+  EXPECT_TRUE(lines[1].startsWith("1 file: 1 converted, 0 failed, 0 skipped, 0 stopped in "));
 }
 
 TEST_F(ProgramTest, UsageErrorsExitTwoBeforeAnythingRuns) {
