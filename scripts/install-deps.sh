@@ -4,7 +4,7 @@ set -euo pipefail
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libavcodec-extra libsdl2-dev libgtest-dev googletest ffmpeg xvfb xauth libgl-dev
-  fonts-dejavu-core)
+  fonts-dejavu-core parallel help2man python3)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

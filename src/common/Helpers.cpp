@@ -1,16 +1,10 @@
 #include "common/Helpers.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QThread>
-#include <QUrl>
-#include <QWidget>
 #include <cmath>
-
-#include "common/Globals.h"
-#include "common/UiServices.h"
 
 namespace {
 QString TwoDigits(long long v) { return QString::number(v).rightJustified(2, '0'); }
@@ -63,21 +57,6 @@ bool FolderExists(const QString& path) {
   const QFileInfo info(path);
   return info.isDir() && info.isExecutable();
 }
-
-void SetSmallIcon(QWidget* window) {
-  if (!window) return;
-  QIcon icon = QApplication::windowIcon();
-  if (icon.isNull()) icon = QIcon(Globals::AppFolder + "veltrane.png");
-  if (!icon.isNull()) window->setWindowIcon(icon);
-}
-
-bool GetWindowBounds(const QWidget* window, QRect& rect) {
-  if (!window) return false;
-  rect = window->frameGeometry();
-  return true;
-}
-
-void OpenWebSite() { Ui::OpenUrl(QUrl(WebSiteAddress)); }
 
 QString ProgramFolder() {
   QString dir = QCoreApplication::applicationDirPath();

@@ -1,0 +1,52 @@
+#pragma once
+// The command line of veltrane-convert, read into plain values. Nothing here checks
+// what a value means; that is the settings step's job, so the dialog's rules apply.
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CliOptions {
+  std::vector<std::string> inputs;     // files and folders, as given
+  std::optional<std::string> outputFolder;
+  std::optional<std::string> profile;  // caption, part of a caption, or id
+  std::optional<std::string> format;   // format key
+  bool listProfiles = false;
+  bool dryRun = false;
+  bool json = false;
+  bool keepTree = false;
+  bool help = false;
+  bool version = false;
+
+  // The dialog's choices, each unset unless given.
+  std::optional<std::string> size;          // "WxH" or "auto"
+  std::optional<std::string> videoQuality;  // high|normal|low or 0|1|2
+  std::optional<std::string> audioQuality;
+  std::optional<std::string> videoBitrate;
+  std::optional<std::string> audioBitrate;
+  std::optional<std::string> frameRate;
+  std::optional<std::string> aspect;
+  std::optional<std::string> crop;          // "L,T,R,B"
+  std::optional<std::string> rotate;
+  std::optional<std::string> sampleRate;
+  std::optional<std::string> channels;
+  bool verticalFlip = false;
+  bool horizontalFlip = false;
+  bool removeAudio = false;
+
+  std::optional<std::string> ifExists;  // keep-both|overwrite|skip
+  std::optional<std::string> jobs;
+};
+
+struct ParsedArguments {
+  bool ok = false;
+  std::string error;  // names the option at fault
+  CliOptions options;
+};
+
+// Reads the arguments after the program name. Accepts "--name value", "--name=value",
+// "-o DIR", "-oDIR", "-j N", "-jN"; "--" ends the options. A value may start with "-"
+// (e.g. "--rotate -90").
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+// The --help text.
+std::string UsageText();

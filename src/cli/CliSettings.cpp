@@ -1,0 +1,349 @@
+#include "cli/CliSettings.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cctype>
+
+#include "common/Helpers.h"
+#include "conversion/ConversionBuilder.h"
+#include "output/GridItems.h"
+#include "output/OutputProfile.h"
+#include "output/OutputSizes.h"
+
+namespace {
+
+constexpr int kDefaultProfileId = 1057;  // "MP4 - H264 Video (*.mp4)", the dialog's start
+constexpr int kMaxJobs = 64;
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+QString Text(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+
+bool IsAutoWord(const std::string& text) { return Lower(text) == "auto"; }
+
+// "high"/"normal"/"low" or 0/1/2 as the quality index.
+bool ParseQuality(const std::string& text, int& index) {
+  const std::string word = Lower(text);
+  if (word == "high" || word == "0") index = 0;
+  else if (word == "normal" || word == "1") index = 1;
+  else if (word == "low" || word == "2") index = 2;
+  else return false;
+  return true;
+}
+
+// Selects the format key the way the profile menu's general entry for it would; keys
+// without such an entry get the format reset alone.
+void SelectFormat(OutputSettings& settings, const QString& key) {
+  for (const ProfileEntry& entry : ProfileCatalogue()) {
+    const QString menu = QString::fromUtf8(entry.menu);
+    if (QString::fromUtf8(entry.key) == key &&
+        (menu == AudioFormatMenu || menu == VideoFormatMenu)) {
+      ApplyProfile(settings, entry.id);
+      return;
+    }
+  }
+  OutputControls controls;
+  settings.outputFormatKey = key;
+  settings.audioOnly = IsAudioKey(key);
+  settings.profileCaption = key;
+  ResetFormatDefaults(settings, controls);
+  settings.grid.fileExtension = ExtensionForKey(key);
+}
+
+bool ApplySize(OutputSettings& settings, const std::string& text, std::string& error) {
+  OutputControls controls;
+  if (IsAutoWord(text)) {
+    SelectSize(settings, controls, SizeAutoIndex);
+    return true;
+  }
+  const size_t x = Lower(text).find('x');
+  const std::string w = x == std::string::npos ? std::string() : text.substr(0, x);
+  const std::string h = x == std::string::npos ? std::string() : text.substr(x + 1);
+  if (!AllDigits(w) || !AllDigits(h)) {
+    error = "--size: " + Quoted(text) + " is not WxH (such as 640x480) or auto";
+    return false;
+  }
+  SelectSize(settings, controls, SizeCustomIndex);
+  // The width and height boxes' own correction: 16..5000, even.
+  settings.width = CorrectDimensionText(Text(w));
+  settings.height = CorrectDimensionText(Text(h));
+  return true;
+}
+
+// A typed grid text after the grid's per-item clean-up; "auto" in any case is "Auto".
+QString GridText(GridItem item, const std::string& text) {
+  if (IsAutoWord(text)) return "Auto";
+  return CorrectGridItemText(item, Text(text));
+}
+
+bool ApplyCrop(GridValues& grid, const std::string& text, std::string& error) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = text.find(',', start);
+    parts.push_back(text.substr(start, comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  if (parts.size() != 4) {
+    error = "--crop: " + Quoted(text) + " is not four numbers L,T,R,B";
+    return false;
+  }
+  const GridItem items[4] = {GridItem::CropLeft, GridItem::CropTop, GridItem::CropRight,
+                             GridItem::CropBottom};
+  int values[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    bool ok = false;
+    values[i] = CorrectGridItemText(items[i], Text(parts[i])).toInt(&ok);
+    if (!ok) {
+      error = "--crop: " + Quoted(parts[i]) + " is not a whole number of pixels";
+      return false;
+    }
+  }
+  grid.crop = true;
+  grid.cropLeft = values[0];
+  grid.cropTop = values[1];
+  grid.cropRight = values[2];
+  grid.cropBottom = values[3];
+  return true;
+}
+
+bool ApplyRotate(GridValues& grid, const std::string& text, std::string& error) {
+  const QString corrected = CorrectGridItemText(GridItem::Rotate, Text(text));
+  bool ok = false;
+  const int typed = Text(text).trimmed().toInt(&ok);
+  // The grid turns anything outside -270..270, or not a number, into 0.
+  if (!ok || GridIntegerValue(corrected) != typed) {
+    error = "--rotate: " + Quoted(text) + " is not a whole number of degrees from -270 to 270";
+    return false;
+  }
+  grid.rotate = typed;
+  return true;
+}
+
+bool ApplyChannels(GridValues& grid, const std::string& text, std::string& error) {
+  const std::string word = Lower(text);
+  if (word == "auto") grid.channels = 0;
+  else if (word == "1") grid.channels = 1;
+  else if (word == "2") grid.channels = 2;
+  else {
+    error = "--channels: " + Quoted(text) + " is not 1, 2 or auto";
+    return false;
+  }
+  return true;
+}
+
+// The five typed grid texts: the option, its field, and what the rule asks for.
+struct TextSetting {
+  const char* option;
+  QString GridValues::*field;
+  const char* rule;
+};
+
+const TextSetting kTextSettings[] = {
+    {"--vb", &GridValues::videoBitrate, "a bitrate: digits, optionally ending in k"},
+    {"--ab", &GridValues::audioBitrate, "a bitrate: digits, optionally ending in k"},
+    {"--rate", &GridValues::sampleRate, "a sample rate: digits"},
+    {"--fps", &GridValues::frameRate, "a frame rate: a positive number"},
+    {"--aspect", &GridValues::aspect, "an aspect: digits:digits"},
+};
+
+// Runs the grid's normaliser and reports the first typed value it throws away.
+bool CheckGridTexts(const GridValues& grid, std::string& error) {
+  GridValues normalised = grid;
+  NormaliseGridValues(normalised);
+  for (const TextSetting& setting : kTextSettings) {
+    const QString& typed = grid.*(setting.field);
+    if (typed != "Auto" && normalised.*(setting.field) == "Auto") {
+      error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " +
+              setting.rule;
+      return false;
+    }
+  }
+  return true;
+}
+
+const char* FirstVideoOption(const CliOptions& o) {
+  if (o.size) return "--size";
+  if (o.videoQuality) return "--video-quality";
+  if (o.videoBitrate) return "--vb";
+  if (o.frameRate) return "--fps";
+  if (o.aspect) return "--aspect";
+  if (o.crop) return "--crop";
+  if (o.verticalFlip) return "--vflip";
+  if (o.horizontalFlip) return "--hflip";
+  if (o.rotate) return "--rotate";
+  if (o.removeAudio) return "--no-audio";
+  return nullptr;
+}
+
+bool ApplyProfileChoice(const CliOptions& options, OutputSettings& settings, std::string& error) {
+  if (options.profile && options.format) {
+    error = "--format: give either --profile or --format, not both";
+    return false;
+  }
+  if (options.format) {
+    const QString key = Text(*options.format);
+    if (!FormatKeys().contains(key)) {
+      error = "--format: " + Quoted(*options.format) + " is not a format key (" +
+              FormatKeys().join(", ").toStdString() + ")";
+      return false;
+    }
+    SelectFormat(settings, key);
+    return true;
+  }
+  if (options.profile) {
+    const ProfileEntry* entry = FindProfileByText(*options.profile, error);
+    if (!entry) return false;
+    ApplyProfile(settings, entry->id);
+    return true;
+  }
+  ApplyProfile(settings, kDefaultProfileId);
+  return true;
+}
+
+bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::string& error) {
+  if (settings.audioOnly) {
+    if (const char* option = FirstVideoOption(options)) {
+      error = std::string(option) + ": the audio format " +
+              settings.outputFormatKey.toStdString() + " has no picture settings";
+      return false;
+    }
+  }
+  if (options.size && !ApplySize(settings, *options.size, error)) return false;
+  int quality = 0;
+  if (options.videoQuality) {
+    if (!ParseQuality(*options.videoQuality, quality)) {
+      error = "--video-quality: " + Quoted(*options.videoQuality) + " is not high, normal or low";
+      return false;
+    }
+    SelectVideoQuality(settings, quality);
+  }
+  if (options.audioQuality) {
+    if (!ParseQuality(*options.audioQuality, quality)) {
+      error = "--audio-quality: " + Quoted(*options.audioQuality) + " is not high, normal or low";
+      return false;
+    }
+    SelectAudioQuality(settings, quality);
+  }
+
+  GridValues& grid = settings.grid;
+  if (options.videoBitrate) grid.videoBitrate = GridText(GridItem::VideoBitrate, *options.videoBitrate);
+  if (options.frameRate) grid.frameRate = GridText(GridItem::FrameRate, *options.frameRate);
+  if (options.aspect) grid.aspect = GridText(GridItem::Aspect, *options.aspect);
+  if (options.crop && !ApplyCrop(grid, *options.crop, error)) return false;
+  if (options.verticalFlip) grid.verticalFlip = true;
+  if (options.horizontalFlip) grid.horizontalFlip = true;
+  if (options.rotate && !ApplyRotate(grid, *options.rotate, error)) return false;
+  if (options.audioBitrate) grid.audioBitrate = GridText(GridItem::AudioBitrate, *options.audioBitrate);
+  if (options.sampleRate) grid.sampleRate = GridText(GridItem::SampleRate, *options.sampleRate);
+  if (options.channels && !ApplyChannels(grid, *options.channels, error)) return false;
+  if (options.removeAudio) grid.removeAudio = true;
+  return CheckGridTexts(grid, error);
+}
+
+}  // namespace
+
+const ProfileEntry* FindProfileByText(const std::string& text, std::string& error) {
+  const std::span<const ProfileEntry> catalogue = ProfileCatalogue();
+  if (AllDigits(text) && text.size() < 10) {
+    if (const ProfileEntry* entry = FindProfile(std::stoi(text))) return entry;
+  }
+  for (const ProfileEntry& entry : catalogue)
+    if (text == entry.caption) return &entry;
+
+  const std::string wanted = Lower(text);
+  std::vector<const ProfileEntry*> matches;
+  for (const ProfileEntry& entry : catalogue) {
+    const std::string caption = Lower(entry.caption);
+    if (caption == wanted) return &entry;
+    if (!wanted.empty() && caption.find(wanted) != std::string::npos) matches.push_back(&entry);
+  }
+  if (matches.size() == 1) return matches.front();
+  if (matches.empty()) {
+    error = "--profile: no profile matches " + Quoted(text) + " (see --list-profiles)";
+    return nullptr;
+  }
+  error = "--profile: " + Quoted(text) + " matches " + std::to_string(matches.size()) +
+          " profiles:";
+  const size_t shown = std::min<size_t>(matches.size(), 8);
+  for (size_t i = 0; i < shown; ++i)
+    error += "\n  " + std::to_string(matches[i]->id) + "  " + matches[i]->caption;
+  if (shown < matches.size()) error += "\n  ...";
+  return nullptr;
+}
+
+std::string ProfileMenuPath(const ProfileEntry& entry) {
+  const std::string menu = entry.menu;
+  if (menu == AudioFormatMenu || menu == VideoFormatMenu) return menu;
+  return std::string(DeviceMenu) + "/" + menu;
+}
+
+std::string ProfileListing() {
+  std::string text;
+  for (const ProfileEntry& entry : ProfileCatalogue()) {
+    text += std::to_string(entry.id) + "\t" + entry.caption + "\t" + ProfileMenuPath(entry) +
+            "\t" + entry.key + "\t" + ExtensionForKey(QString::fromUtf8(entry.key)).toStdString() +
+            "\n";
+  }
+  return text;
+}
+
+bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode) {
+  if (text == "keep-both") mode = FFEncoder::ExistingOutput::KeepBoth;
+  else if (text == "overwrite") mode = FFEncoder::ExistingOutput::Overwrite;
+  else if (text == "skip") mode = FFEncoder::ExistingOutput::Skip;
+  else return false;
+  return true;
+}
+
+bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
+  plan = CliPlan();
+  OutputSettings& settings = plan.settings;
+  if (!ApplyProfileChoice(options, settings, error)) return false;
+  if (!ApplyValues(options, settings, error)) return false;
+
+  if (options.ifExists) {
+    if (!ParseIfExists(*options.ifExists, plan.ifExists)) {
+      error = "--if-exists: " + Quoted(*options.ifExists) + " is not keep-both, overwrite or skip";
+      return false;
+    }
+  }
+  settings.ifExists = static_cast<int>(plan.ifExists);
+
+  plan.jobs = ProcessorCount();
+  if (options.jobs) {
+    const std::string& text = *options.jobs;
+    const int jobs = AllDigits(text) && text.size() < 4 ? std::stoi(text) : 0;
+    if (jobs < 1 || jobs > kMaxJobs) {
+      error = "--jobs: " + Quoted(text) + " is not a number from 1 to " + std::to_string(kMaxJobs);
+      return false;
+    }
+    plan.jobs = jobs;
+  }
+  settings.threads = QString::number(plan.jobs);
+
+  if (!options.outputFolder) {
+    error = "-o: an output folder is needed";
+    return false;
+  }
+  QString folder = QFile::decodeName(options.outputFolder->c_str());
+  if (!NormaliseOutputFolder(folder)) {
+    error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
+    return false;
+  }
+  plan.outputFolder = folder;
+  settings.outputFolder = folder;
+  return true;
+}

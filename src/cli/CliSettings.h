@@ -1,0 +1,36 @@
+#pragma once
+// Turns the command line into the output settings record the dialog would hold, through
+// the dialog's own operations and value rules, plus the run's own choices.
+#include <QString>
+#include <string>
+
+#include "cli/CliOptions.h"
+#include "engine/FFEncoder.h"
+#include "output/OutputCatalogue.h"
+#include "output/OutputSettings.h"
+
+struct CliPlan {
+  OutputSettings settings;
+  QString outputFolder;  // validated, ending in "/"
+  FFEncoder::ExistingOutput ifExists = FFEncoder::ExistingOutput::KeepBoth;
+  int jobs = 1;
+};
+
+// A profile by id, exact caption, or a part of one caption in any letter case. nullptr
+// with `error` set when nothing or more than one entry matches.
+const ProfileEntry* FindProfileByText(const std::string& text, std::string& error);
+
+// "General Audio Format", "General Video Format" or "Device/<submenu>".
+std::string ProfileMenuPath(const ProfileEntry& entry);
+
+// One line per profile: id, caption, menu path, key, extension, separated by tabs.
+std::string ProfileListing();
+
+// The if-exists words and their engine choice. False for an unknown word.
+bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode);
+
+// Applies the profile or format and every value option in the dialog's order: profile,
+// size, qualities (which reset the bitrates they govern), grid values; then checks the
+// grid values with the dialog's rules. A value the dialog would throw away is an error
+// naming the option. The output folder must exist.
+bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error);

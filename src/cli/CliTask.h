@@ -1,0 +1,50 @@
+#pragma once
+// One source of a command-line run and what became of it.
+#include <string>
+
+#include "conversion/ConversionBuilder.h"
+#include "filelist/FileRow.h"
+
+enum class TaskOutcome { Pending, Converted, Failed, Skipped, Stopped };
+
+struct PlannedTask {
+  size_t index = 0;          // position among the sources, from 0
+  std::string source;        // the file system's bytes
+  std::string outputFolder;  // where the output goes (with --keep-tree, a subfolder)
+  FileRow row;
+  ConversionJob job;         // the builder's option string and output path
+  bool probed = false;       // false: the source could not be opened
+  std::string probeError;
+
+  // Filled while running.
+  int handle = -1;
+  TaskOutcome outcome = TaskOutcome::Pending;
+  std::string output;        // the file actually written (or that would have been)
+  std::string message;
+  double position = 0;       // seconds converted so far
+  double duration = 0;       // seconds of source
+};
+
+// Totals of a run, for the overall line and the summary.
+struct RunTotals {
+  size_t total = 0;
+  size_t converted = 0;
+  size_t failed = 0;
+  size_t skipped = 0;
+  size_t stopped = 0;
+  double elapsed = 0;    // wall seconds since the start
+  double mediaTotal = 0; // seconds of all sources
+  double mediaDone = 0;  // seconds converted (finished tasks count whole)
+  bool interrupted = false;
+
+  size_t Done() const { return converted + failed + skipped + stopped; }
+};
+
+const char* OutcomeName(TaskOutcome outcome);
+
+// The engine's finished event for one task: neither succeeded nor failed is a skip
+// when the message starts with "Skipped", otherwise a stop.
+TaskOutcome OutcomeOfFinishedEvent(bool succeeded, bool failed, const std::string& message);
+
+// 0 all converted or skipped, 1 some failed, 130 interrupted.
+int ExitCodeFor(const RunTotals& totals);

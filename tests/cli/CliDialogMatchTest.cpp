@@ -1,0 +1,108 @@
+// The same profile and values chosen in the output settings dialog and on the command
+// line give the same option string and output path for the same files.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "CliTestSupport.h"
+#include "conversion/ConversionBuilder.h"
+#include "engine/FFDecoder.h"
+#include "filelist/FileList.h"
+#include "filelist/ListView1.h"
+#include "output/FormVideoFormat.h"
+#include "output/OutputCatalogue.h"
+#include "output/SettingsGrid.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+struct Case {
+  int profile;
+  QStringList cliValues;
+  std::function<void(FormVideoFormat&)> dialogValues;
+};
+
+void PickCombo(FormVideoFormat& dialog, const char* name, int index) {
+  auto* box = dialog.findChild<QComboBox*>(name);
+  ASSERT_NE(box, nullptr) << name;
+  box->setCurrentIndex(index);
+  emit box->activated(index);
+}
+
+}  // namespace
+
+TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString in = dir.path() + "/in/";
+  const QString out = dir.path() + "/out/";
+  QDir().mkpath(in);
+  QDir().mkpath(out);
+  ASSERT_TRUE(Fixtures::VideoWithAudio(in + "clip.mp4"));
+  ASSERT_TRUE(Fixtures::VideoOnly(in + "silent.mkv"));
+  ASSERT_TRUE(Fixtures::AudioOnly(in + "tone.wav"));
+  const QStringList files = {in + "clip.mp4", in + "silent.mkv", in + "tone.wav"};
+
+  // The rows the window's file list makes for these files.
+  FFDecoder decoder;
+  ListView1 view;
+  QWidget owner;
+  FileList list(&view, decoder, &owner);
+  for (const QString& f : files) ASSERT_TRUE(list.AddFile(f));
+  const std::vector<FileRow> rows = list.Rows();
+
+  const std::vector<Case> cases = {
+      {1057, {}, nullptr},                                 // MP4 - H264, all "Auto"
+      {1055, {}, nullptr},                                 // iPhone: size, rate, channels
+      {1185, {"--audio-quality", "high"},                  // MP3, high quality
+       [](FormVideoFormat& d) { PickCombo(d, "ComboAudioQ", 0); }},
+      {1046, {}, nullptr},                                 // 3GP: the fixed small size
+      {1052, {"--vb", "1500k", "--crop", "4,2,4,2", "--vflip", "--rotate", "90"},  // RM cap
+       [](FormVideoFormat& d) {
+         SettingsGrid* g = d.PropertyGrid1();
+         g->EditValue(GridItem::VideoBitrate, "1500k");
+         g->EditChecked(GridItem::Crop, true);
+         g->EditValue(GridItem::CropLeft, "4");
+         g->EditValue(GridItem::CropTop, "2");
+         g->EditValue(GridItem::CropRight, "4");
+         g->EditValue(GridItem::CropBottom, "2");
+         g->EditChecked(GridItem::VerticalFlip, true);
+         g->EditValue(GridItem::Rotate, "90");
+       }},
+      {1034, {"--video-quality", "low", "--fps", "25", "--aspect", "4:3", "--channels", "1"},
+       [](FormVideoFormat& d) {
+         PickCombo(d, "ComboVideoQ", 2);
+         d.PropertyGrid1()->EditValue(GridItem::FrameRate, "25");
+         d.PropertyGrid1()->EditValue(GridItem::Aspect, "4:3");
+         d.PropertyGrid1()->EditValue(GridItem::Channels, "1");
+       }},
+  };
+
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.profile);
+    FormVideoFormat dialog(nullptr);
+    dialog.ApplyProfile(c.profile, QString::fromUtf8(FindProfile(c.profile)->caption));
+    if (c.dialogValues) c.dialogValues(dialog);
+    const OutputSettings settings = dialog.Settings();
+
+    QStringList args = {"--dry-run", "-o", out, "--profile", QString::number(c.profile)};
+    args += c.cliValues;
+    args += files;
+    const ProgramResult r = RunConvert(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+
+    qint64 pixels = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const ConversionJob job = BuildConversion(settings, rows[i], out, &pixels);
+      const QStringList fields = lines[static_cast<int>(i)].split('\t');
+      ASSERT_EQ(fields.size(), 3);
+      EXPECT_EQ(fields[0], files[static_cast<int>(i)]);
+      EXPECT_EQ(fields[1], job.outputPath);
+      EXPECT_EQ(fields[2], job.options);
+    }
+  }
+}
