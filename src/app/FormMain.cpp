@@ -98,6 +98,7 @@ void FormMain::RegisterCommands() {
   dispatcher_.Register(Commands::About, [this] { AboutCommand(); });
   dispatcher_.Register(Commands::Play, [this] { PlayCommand(); });
   FileList* files = fileList_.get();
+  dispatcher_.Register(Commands::AddFolder, [files] { files->AddFolderWithDialog(); });
   dispatcher_.Register(Commands::SelectAll, [files] { files->SelectAllRows(); });
   dispatcher_.Register(Commands::InvertSelection, [files] { files->InvertSelection(); });
   dispatcher_.Register(Commands::RemoveSelected, [files] { files->RemoveSelectedRows(); });
