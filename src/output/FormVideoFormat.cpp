@@ -22,6 +22,7 @@
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
 #include "output/SettingsGrid.h"
+#include "output/StoredChoices.h"
 
 namespace {
 
@@ -182,6 +183,11 @@ void FormVideoFormat::LoadForm() {
   const int processors = ProcessorCount();
   for (int n = 1; n <= processors; ++n) comboCPU_->addItem(QString::number(n));
   comboCPU_->setCurrentIndex(comboCPU_->count() - 1);
+
+  OutputSettings remembered = Settings();
+  OutputControls rememberedControls = Controls();
+  StoredChoices::Restore(remembered, rememberedControls, processors);
+  ShowSettings(remembered, rememberedControls);
 
   SetSmallIcon(this);
 }
@@ -361,6 +367,7 @@ void FormVideoFormat::onOkClicked() {
   // leaving a width or height box would.
   QWidget* focus = focusWidget();
   if (focus == textW_ || focus == textH_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
+  StoredChoices::Store(Settings());
   if (okHandler_) {
     okHandler_();
   } else {

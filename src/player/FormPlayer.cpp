@@ -16,6 +16,7 @@
 #include "player/PlayerEventBridge.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerVideoView.h"
+#include "player/StoredSound.h"
 #include "player/VeSlider.h"
 
 using namespace PlayerMath;
@@ -141,8 +142,11 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
   volume_slider_->SetLargeChange(0);
   volume_slider_->SetShowTicks(false);
   volume_slider_->SetMax(128);
-  volume_slider_->SetValue(128);
+  const SoundLevel level = RestoreSoundLevel(volume_slider_->Max());
+  volume_slider_->SetValue(level.volume);
   volume_slider_->SetSelLength(volume_slider_->Value());  // full volume shows a full band
+  player_.SetAudioVolume(level.volume);
+  player_.SetMute(level.mute);
   ApplyLayout();
 
   setWindowTitle(path);
@@ -163,7 +167,7 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
     SetPauseCaption("4");
   }
 
-  pic_mute_->setPixmap(image_sound_);
+  pic_mute_->setPixmap(player_.Mute() ? image_muted_ : image_sound_);
   SetSmallIcon(this);
   display_timer_->start();
 }
@@ -263,6 +267,7 @@ void FormPlayer::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y*/
     player_.SetAudioVolume(static_cast<unsigned char>(volume_slider_->Value()));
   }
   volume_slider_->SetSelLength(volume_slider_->Value());
+  StoreVolume(volume_slider_->Value());
 }
 
 void FormPlayer::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
@@ -275,6 +280,7 @@ void FormPlayer::onMuteClicked() {
     player_.SetMute(true);
     pic_mute_->setPixmap(image_muted_);
   }
+  StoreMute(player_.Mute());
 }
 
 void FormPlayer::onDurationReported(qint64 durationUs) {

@@ -11,6 +11,7 @@
 #include "common/UiServices.h"
 #include "player/FormPlayer.h"
 #include "player/PlayerVideoView.h"
+#include "player/StoredSound.h"
 #include "player/VeSlider.h"
 #include "support/Fixtures.h"
 
@@ -36,6 +37,9 @@ class FormPlayerTest : public ::testing::Test {
   }
 
   void SetUp() override {
+    // The sound level is remembered between players; each test starts from full sound.
+    StoreVolume(128);
+    StoreMute(false);
     Ui::SetMessageHandler([this](const Ui::MessageRequest& request) {
       messages_.append(request);
       return QMessageBox::Ok;
