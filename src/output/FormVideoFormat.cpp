@@ -16,6 +16,7 @@
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
+#include "common/OutputFolders.h"
 #include "common/UiServices.h"
 #include "output/FormatMenu.h"
 #include "output/GridItems.h"
@@ -174,7 +175,7 @@ void FormVideoFormat::LoadForm() {
   comboAudioQ_->setCurrentIndex(1);
   onAudioQualityActivated(1);
 
-  textFolder_->setText(Globals::OutputFolder);
+  textFolder_->setText(Globals::OutputFolder.isEmpty() ? DefaultOutputFolder() : Globals::OutputFolder);
 
   moreExpanded_ = true;
   onMoreClicked();
@@ -274,7 +275,7 @@ void FormVideoFormat::SetOkHandler(std::function<void()> handler) {
 }
 
 void FormVideoFormat::BrowseFolder() {
-  const QString folder = Ui::BrowseForFolder(this, "Destination", textFolder_->text());
+  const QString folder = Ui::BrowseForFolder(this, "Destination", FolderChooserStart(textFolder_->text()));
   if (!folder.isEmpty()) textFolder_->setText(folder);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -229,7 +230,9 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
 
   dialog.show();
   QApplication::setActiveWindow(&dialog);
-  for (const QString& bad : {QString(""), QString(" "), dir.path() + "/does not exist"}) {
+  QFile plain(dir.path() + "/plain file");
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  for (const QString& bad : {QString(""), QString(" "), dir.path() + "/plain file/below"}) {
     Globals::OutputFolder = "/previous/";
     box.setText(bad);
     EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
@@ -239,8 +242,9 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   EXPECT_EQ(ui.messages[0].text, "Invalid path!");
   EXPECT_EQ(ui.messages[0].caption, "Error");
   EXPECT_EQ(ui.messages[0].icon, Ui::MessageIcon::Critical);
+  EXPECT_EQ(ui.messages[2].text, "Invalid path!");
   EXPECT_EQ(browsed, 3);
-  EXPECT_EQ(box.text(), dir.path() + "/does not exist/");
+  EXPECT_EQ(box.text(), dir.path() + "/plain file/below/");
   EXPECT_EQ(dialog.focusWidget(), &box);
   QDir::setCurrent(saved);
 }
