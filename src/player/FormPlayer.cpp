@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdlib>
 
@@ -105,6 +106,9 @@ void FormPlayer::CreateControls() {
   volume_slider_->resize(kVolumeWidthPx, kVolumeHeightPx);
 
   display_timer_ = new QTimer(this);
+  // Escape closes the player whichever control has the focus (the sliders take keys).
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &FormPlayer::reject);
   display_timer_->setObjectName("Timer1");
   display_timer_->setInterval(1000);
 
@@ -294,6 +298,14 @@ void FormPlayer::onPositionReported(qint64 positionUs) {
   if (positionUs <= 0 || duration_ <= 0) return;
   // While the thumb is held the pointer, not the playback, places it.
   if (position_slider_->Model().Dragging()) return;
+  if (positionUs >= duration_) {
+    // At (or, by the last packets, just past) the end: the thumb at the right end and
+    // the label at the duration, so the two agree.
+    position_slider_->SetValue(position_slider_->Max());
+    position_slider_->SetSelLength(position_slider_->Value());
+    label_time_->setText(duration_text_ + "/" + duration_text_);
+    return;
+  }
   const int64_t seconds = PositionSeconds(positionUs);
   const int64_t value = seconds * 10;
   if (value >= INT32_MIN && value <= INT32_MAX) position_slider_->SetValue(static_cast<int>(value));
@@ -315,6 +327,7 @@ void FormPlayer::onStateReported(int state) {
     player_.Pause();
     position_slider_->SetValue(0);
     position_slider_->SetSelLength(0);
+    label_time_->setText(PositionCaption(0, duration_text_));  // the label follows the rewound thumb
     SetPauseCaption("4");
   }
 }
