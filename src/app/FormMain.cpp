@@ -116,7 +116,7 @@ void FormMain::RegisterCommands() {
 void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
 
 void FormMain::LoadSkin() {
-  QFile skin(ProgramFolder() + "skin.qss");
+  QFile skin(ResourceFolder() + "skin.qss");
   if (skin.open(QIODevice::ReadOnly | QIODevice::Text))
     qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
 }
@@ -138,7 +138,7 @@ void FormMain::ResetStatusPanes() {
 }
 
 bool FormMain::EnginePreparation() {
-  Globals::AppFolder = ProgramFolder();
+  Globals::AppFolder = ResourceFolder();
   Globals::OutputFolder = ReadSetting("OutPath");
   if (FFEncoder::AVLibLoaded()) return true;
   if (FFEncoder::LoadAVLib((Globals::AppFolder + "LibAV").toStdString())) return true;

@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(Globals::ProgramTitle);
   QApplication::setApplicationDisplayName(Globals::ProgramTitle);
   QApplication::setApplicationVersion(Globals::ProgramVersion);
-  QApplication::setDesktopFileName("veltrane-video-converter");
+  QApplication::setDesktopFileName("com.veltranesoftware.VideoConverter");
   if (SingleInstance::HandOver(commandLine.paths)) return 0;
   SingleInstance instance;
   // Another copy may have started in the meantime; without either, this copy runs alone.
   if (!instance.Listen() && SingleInstance::HandOver(commandLine.paths)) return 0;
-  QApplication::setWindowIcon(QIcon(ProgramFolder() + "veltrane.png"));
+  QApplication::setWindowIcon(QIcon(ResourceFolder() + "veltrane.png"));
 
   FormMain formMain;
   if (!formMain.Load()) return 1;
