@@ -131,6 +131,7 @@ void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
   if (nativePaths.isEmpty()) return;
   WaitScope wait(*this);
   for (const QByteArray& nativePath : nativePaths) {
+    if (CancelRequested()) break;  // Cancel appears once a dropped folder is being added
     if (NativePath::KindOf(nativePath) == NativePath::Kind::Directory) {
       if (!AddFolder(nativePath)) break;  // cancelled: the rest of the drop too
       continue;
