@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <utility>
 
 #include "filelist/FileList.h"
 #include "filelist/NativePath.h"
