@@ -9,12 +9,14 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 #include "engine/AVLib.h"
 #include "engine/EncoderOptions.h"
+#include "engine/ExceptionText.h"
 #include "engine/MediaInput.h"
 #include "engine/Transcoder.h"
 
@@ -53,45 +55,72 @@ ThreadSplit SplitThreads(int requested, size_t tasks) {
   return split;
 }
 
-// Set while a handler runs, so Stop(true) from inside a handler cannot wait for
-// the very thread it is running on.
-thread_local bool t_in_event = false;
+// The encoder whose handler this thread is running, so calls from inside a
+// handler can tell that they must not wait for the thread they are on.
+thread_local const void* t_event_owner = nullptr;
 
 struct EventScope {
-  EventScope() { t_in_event = true; }
-  ~EventScope() { t_in_event = false; }
+  explicit EventScope(const void* owner) : previous(t_event_owner) { t_event_owner = owner; }
+  ~EventScope() { t_event_owner = previous; }
+  const void* previous;
+};
+
+// Tasks taken by one Start, with the settings they run with.
+struct Batch {
+  std::vector<Task> tasks;
+  int threads = 0;
+  int read_timeout = 10000;
 };
 
 }  // namespace
 
 struct FFEncoder::Impl {
-  std::mutex mutex;  // tasks, next_handle, error
+  std::mutex mutex;  // tasks, next_handle, cleared, error, pending, cancelled, running's changes
   std::map<int, Task> tasks;
   int next_handle = 0;
+  unsigned cleared = 0;  // ClearTasks calls, so a slow OpenInput sees it was cleared meanwhile
   std::string error;
+  std::optional<Batch> pending;  // a Start made during a run: it follows that run
+  std::vector<int> cancelled;    // pending tasks that Stop dropped; the run reports them
 
   std::mutex event_mutex;  // one event at a time reaches the handlers
   ProgressHandler progress;
   FinishedHandler finished;
+  bool closed = false;  // (event_mutex) the encoder is gone: no more events
 
   std::atomic<bool> stop{false};
   std::atomic<bool> running{false};
   std::thread runner;
+
+  ~Impl() {
+    if (runner.joinable()) runner.detach();  // only when the last reference is the runner's own
+  }
 
   int SetError(const std::string& text) {
     error = text;
     return -1;
   }
 
-  void EmitFinished(int task, bool succeeded, bool failed, const std::string& message) {
+  bool InOwnEvent() const { return t_event_owner == this; }
+
+  // Handlers are copied before the call, so a handler may replace itself.
+  template <typename Handler, typename... Args>
+  void Emit(Handler Impl::*member, Args&&... args) {
     std::lock_guard lock(event_mutex);
-    EventScope scope;
-    if (finished) finished(task, succeeded, failed, message);
+    if (closed || !(this->*member)) return;
+    const Handler handler = this->*member;
+    EventScope scope(this);
+    try {
+      handler(std::forward<Args>(args)...);
+    } catch (...) {
+      // A throwing handler must not end a worker thread (and with it the program).
+    }
+  }
+  void EmitFinished(int task, bool succeeded, bool failed, const std::string& message) {
+    Emit(&Impl::finished, task, succeeded, failed, message);
   }
   void EmitProgress(int task, int64_t bytes, int64_t position, int64_t total) {
-    std::lock_guard lock(event_mutex);
-    EventScope scope;
-    if (progress) progress(task, bytes, position, total);
+    Emit(&Impl::progress, task, bytes, position, total);
   }
 
   void JoinRunner() {
@@ -102,8 +131,16 @@ struct FFEncoder::Impl {
       runner.join();
   }
 
+  // Drops a Start that has not begun yet; its tasks are reported as stopped.
+  void CancelPendingLocked() {
+    if (!pending) return;
+    for (const Task& task : pending->tasks) cancelled.push_back(task.handle);
+    pending.reset();
+  }
+
   bool RunOne(const Task& task, int codec_threads, int read_timeout);
-  void RunAll(std::vector<Task> batch, int requested_threads, int read_timeout);
+  int RunBatch(const Batch& batch);
+  static void RunLoop(std::shared_ptr<Impl> self, Batch batch);
 };
 
 bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, int read_timeout) {
@@ -111,19 +148,26 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, int read_timeo
     EmitFinished(task.handle, false, false, "Stopped");
     return true;
   }
-  encoder::Job job;
-  job.source = task.source;
-  job.output = task.output;
-  job.options = task.options;
-  job.threads = codec_threads;
-  job.read_timeout_ms = read_timeout;
-  job.stop = &stop;
   const int handle = task.handle;
-  job.progress = [this, handle](int64_t bytes, int64_t position, int64_t total) {
-    EmitProgress(handle, bytes, position, total);
-  };
   std::string message;
-  const encoder::Outcome outcome = encoder::Transcode(job, &message);
+  encoder::Outcome outcome = encoder::Outcome::Failed;
+  try {
+    encoder::Job job;
+    job.source = task.source;
+    job.output = task.output;
+    job.options = task.options;
+    job.threads = codec_threads;
+    job.read_timeout_ms = read_timeout;
+    job.stop = &stop;
+    job.progress = [this, handle](int64_t bytes, int64_t position, int64_t total) {
+      EmitProgress(handle, bytes, position, total);
+    };
+    outcome = encoder::Transcode(job, &message);
+  } catch (...) {
+    // The conversion's owners have freed what it held (its temporary file too).
+    outcome = encoder::Outcome::Failed;
+    message = media::ExceptionText(std::current_exception());
+  }
   switch (outcome) {
     case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, ""); return true;
     case encoder::Outcome::Stopped: EmitFinished(handle, false, false, "Stopped"); return true;
@@ -132,43 +176,102 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, int read_timeo
   return false;
 }
 
-void FFEncoder::Impl::RunAll(std::vector<Task> batch, int requested_threads, int read_timeout) {
-  const ThreadSplit split = SplitThreads(requested_threads, batch.size());
+// Runs one batch's tasks; returns how many failed.
+int FFEncoder::Impl::RunBatch(const Batch& batch) {
+  const ThreadSplit split = SplitThreads(batch.threads, batch.tasks.size());
   std::atomic<size_t> next{0};
   std::atomic<int> failures{0};
   auto work = [&] {
-    for (size_t i = next++; i < batch.size(); i = next++)
-      if (!RunOne(batch[i], split.codec_threads, read_timeout)) ++failures;
+    for (size_t i = next++; i < batch.tasks.size(); i = next++)
+      if (!RunOne(batch.tasks[i], split.codec_threads, batch.read_timeout)) ++failures;
   };
   std::vector<std::thread> helpers;
   for (int i = 1; i < split.workers; ++i) {
     try {
       helpers.emplace_back(work);
-    } catch (const std::system_error&) {
+    } catch (...) {
       break;  // fewer helpers: the remaining workers take the tasks
     }
   }
   work();
   for (std::thread& t : helpers) t.join();
-  const bool stopped = stop.load();
-  running = false;
-  EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
+  return failures;
 }
 
-FFEncoder::FFEncoder() : impl_(std::make_unique<Impl>()) {
+// The runner thread: runs a batch, then any Start that arrived meanwhile. It holds
+// its own reference, so an encoder destroyed from a handler outlives the thread.
+void FFEncoder::Impl::RunLoop(std::shared_ptr<Impl> self, Batch batch) {
+  Impl& impl = *self;
+  while (true) {
+    int failures = 0;
+    try {
+      failures = impl.RunBatch(batch);
+    } catch (...) {
+      failures = 1;
+    }
+    std::vector<int> dropped;
+    bool stopped = false;
+    bool more = false;
+    {
+      std::lock_guard lock(impl.mutex);
+      dropped.swap(impl.cancelled);
+      stopped = impl.stop.load() || !dropped.empty();
+      more = impl.pending.has_value();
+      if (more) {
+        batch = std::move(*impl.pending);
+        impl.pending.reset();
+        impl.stop = false;
+      } else {
+        impl.running = false;
+      }
+    }
+    for (int handle : dropped) impl.EmitFinished(handle, false, false, "Stopped");
+    impl.EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
+    if (!more) return;
+  }
+}
+
+FFEncoder::FFEncoder() : impl_(std::make_shared<Impl>()) {
   media::QuietLogs();
 }
 
-FFEncoder::~FFEncoder() { Stop(true); }
+FFEncoder::~FFEncoder() {
+  Impl& impl = *impl_;
+  if (impl.InOwnEvent()) {
+    // Destroyed from one of its own handlers: this thread cannot wait for the run
+    // it belongs to. The run is stopped, sends no more events, and the runner
+    // frees what is left when it ends.
+    impl.closed = true;  // this thread holds event_mutex
+    {
+      std::lock_guard lock(impl.mutex);
+      impl.stop = true;
+      impl.CancelPendingLocked();
+    }
+    if (impl.runner.joinable()) impl.runner.detach();
+    return;
+  }
+  Stop(true);
+  std::lock_guard lock(impl.event_mutex);  // waits for a handler still running elsewhere
+  impl.closed = true;
+}
 
 bool FFEncoder::AVLibLoaded() { return AVLib::Loaded(); }
 bool FFEncoder::LoadAVLib(const std::string& folder) { return AVLib::Load(folder); }
 
+// From inside a handler this thread already holds event_mutex.
 void FFEncoder::SetProgressHandler(ProgressHandler handler) {
+  if (impl_->InOwnEvent()) {
+    impl_->progress = std::move(handler);
+    return;
+  }
   std::lock_guard lock(impl_->event_mutex);
   impl_->progress = std::move(handler);
 }
 void FFEncoder::SetFinishedHandler(FinishedHandler handler) {
+  if (impl_->InOwnEvent()) {
+    impl_->finished = std::move(handler);
+    return;
+  }
   std::lock_guard lock(impl_->event_mutex);
   impl_->finished = std::move(handler);
 }
@@ -178,32 +281,45 @@ void FFEncoder::ClearTasks() {
   std::lock_guard lock(impl_->mutex);
   impl_->tasks.clear();
   impl_->next_handle = 0;
+  ++impl_->cleared;
 }
 
 int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/) {
-  std::lock_guard lock(impl_->mutex);
   // A source that cannot be opened still uses up its handle, so handles keep
   // matching the caller's rows (row n = handle n-1) after a failure.
-  const int handle = impl_->next_handle++;
-  media::ReadWatch watch(ReadTimeout, nullptr);
-  std::string problem;
-  avptr::Input input = media::OpenInput(path, &watch, &problem);
-  if (!input) return impl_->SetError(problem);
-  Task task;
-  task.handle = handle;
-  task.source = path;
-  const int v = media::BestStream(input.get(), AVMEDIA_TYPE_VIDEO);
-  const int a = media::BestStream(input.get(), AVMEDIA_TYPE_AUDIO);
-  task.info.has_video = v >= 0;
-  task.info.has_audio = a >= 0;
-  if (!task.info.has_video && !task.info.has_audio) return impl_->SetError("The file holds no audio or video");
-  if (v >= 0) {
-    const AVStream* st = input->streams[v];
-    task.info.facts.width = st->codecpar->width;
-    task.info.facts.height = st->codecpar->height;
-    const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
-    task.info.facts.frame_rate = {rate.num, rate.den};
+  int handle = 0;
+  unsigned cleared = 0;
+  {
+    std::lock_guard lock(impl_->mutex);
+    handle = impl_->next_handle++;
+    cleared = impl_->cleared;
   }
+  // The probe reads the file: no lock is held meanwhile.
+  Task task;
+  std::string problem;
+  {
+    media::ReadWatch watch(ReadTimeout, nullptr);
+    avptr::Input input = media::OpenInput(path, &watch, &problem);
+    if (input) {
+      task.handle = handle;
+      task.source = path;
+      const int v = media::BestStream(input.get(), AVMEDIA_TYPE_VIDEO);
+      const int a = media::BestStream(input.get(), AVMEDIA_TYPE_AUDIO);
+      task.info.has_video = v >= 0;
+      task.info.has_audio = a >= 0;
+      if (!task.info.has_video && !task.info.has_audio) problem = "The file holds no audio or video";
+      if (v >= 0) {
+        const AVStream* st = input->streams[v];
+        task.info.facts.width = st->codecpar->width;
+        task.info.facts.height = st->codecpar->height;
+        const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
+        task.info.facts.frame_rate = {rate.num, rate.den};
+      }
+    }
+  }
+  std::lock_guard lock(impl_->mutex);
+  if (!problem.empty()) return impl_->SetError(problem);
+  if (cleared != impl_->cleared) return impl_->SetError("The task list was cleared while the file was opened");
   impl_->tasks[handle] = std::move(task);
   return handle;
 }
@@ -251,32 +367,49 @@ std::string FFEncoder::LastErrorMessage() const {
 }
 
 void FFEncoder::Start(int threads) {
-  if (impl_->running) return;
-  impl_->JoinRunner();
-  std::vector<Task> batch;
+  Impl& impl = *impl_;
+  Batch batch;
+  batch.threads = threads;
+  batch.read_timeout = ReadTimeout;
   {
-    std::lock_guard lock(impl_->mutex);
-    for (auto& [handle, task] : impl_->tasks) {
+    std::lock_guard lock(impl.mutex);
+    for (auto& [handle, task] : impl.tasks) {
       if (!task.ready || task.done) continue;
       task.done = true;
-      batch.push_back(task);
+      batch.tasks.push_back(task);
     }
+    if (impl.running) {
+      // A run is going or winding down after Stop: this Start follows it. A
+      // repeated Start with nothing new during a normal run changes nothing.
+      if (batch.tasks.empty() && !impl.stop && !impl.pending) return;
+      if (!impl.pending) impl.pending.emplace();
+      for (Task& task : batch.tasks) impl.pending->tasks.push_back(std::move(task));
+      impl.pending->threads = threads;
+      impl.pending->read_timeout = ReadTimeout;
+      return;
+    }
+    impl.stop = false;
+    impl.running = true;
   }
-  impl_->stop = false;
-  impl_->running = true;
+  impl.JoinRunner();  // the previous runner has ended its run; let it finish
   try {
-    impl_->runner = std::thread(&Impl::RunAll, impl_.get(), batch, threads, ReadTimeout);
-  } catch (const std::system_error& e) {
-    impl_->running = false;
-    for (const Task& task : batch)
-      impl_->EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
-    impl_->EmitFinished(-1, false, true, "");
+    impl.runner = std::thread(&Impl::RunLoop, impl_, batch);
+  } catch (const std::exception& e) {
+    impl.running = false;
+    for (const Task& task : batch.tasks)
+      impl.EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
+    impl.EmitFinished(-1, false, true, "");
   }
 }
 
 void FFEncoder::Stop(bool wait) {
-  impl_->stop = true;
-  if (wait && !t_in_event) impl_->JoinRunner();
+  {
+    std::lock_guard lock(impl_->mutex);
+    impl_->stop = true;
+    impl_->CancelPendingLocked();
+  }
+  // A handler cannot wait for the run it is part of: there Stop(true) acts as Stop(false).
+  if (wait && !impl_->InOwnEvent()) impl_->JoinRunner();
 }
 
 bool FFEncoder::Running() const { return impl_->running; }
