@@ -42,17 +42,28 @@ bool Listed(const std::string_view (&list)[N], const char* name) {
   return false;
 }
 
+// True when one of libav's comma-separated names for a container is in `list`.
+template <size_t N>
+bool AnyNameListed(const std::string_view (&list)[N], std::string_view names) {
+  while (!names.empty()) {
+    const size_t comma = names.find(',');
+    for (std::string_view entry : list)
+      if (names.substr(0, comma) == entry) return true;
+    if (comma == std::string_view::npos) break;
+    names.remove_prefix(comma + 1);
+  }
+  return false;
+}
+
 // Why a container is refused, in the user's terms.
 std::string MuxerRefusal(const AVOutputFormat* format) {
-  const std::string_view name = format->name;
-  const std::string quoted = "The output format '" + std::string(name) + "' is not supported";
+  const std::string quoted = "The output format '" + std::string(format->name) + "' is not supported";
   static constexpr std::string_view kSpreading[] = {"tee", "segment", "ssegment", "stream_segment", "hls",
-                                                    "dash", "image2", "webm_chunk", "smoothstreaming"};
+                                                    "dash", "image2", "webm_chunk", "smoothstreaming", "fifo"};
   static constexpr std::string_view kNetwork[] = {"rtp", "rtp_mpegts", "rtsp", "sap"};
-  for (std::string_view n : kSpreading)
-    if (name == n) return quoted + ": it writes files of its own beside or outside the output file";
-  for (std::string_view n : kNetwork)
-    if (name == n) return quoted + ": it sends to the network instead of writing a file";
+  if (AnyNameListed(kSpreading, format->name))
+    return quoted + ": it writes files of its own beside or outside the output file";
+  if (AnyNameListed(kNetwork, format->name)) return quoted + ": it sends to the network instead of writing a file";
   if (format->flags & AVFMT_NOFILE) return quoted + ": it writes no output file";
   return quoted + " by this program";
 }
