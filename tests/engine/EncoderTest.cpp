@@ -10,6 +10,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
+#include <future>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
+#include "engine/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -497,4 +499,30 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
     EXPECT_EQ(events_after, 0) << when;
     EXPECT_TRUE(Leftovers(folder).isEmpty()) << when;
   }
+}
+
+namespace {
+FFEncoder* g_probing = nullptr;
+std::atomic<int> g_answered{0};
+std::atomic<int> g_asked{0};
+
+// Called inside the encoder's reads: another thread asks the encoder something.
+void AskDuringRead(int64_t) {
+  if (!g_probing) return;
+  ++g_asked;
+  auto answer = std::async(std::launch::async, [] { return g_probing->LastErrorMessage(); });
+  if (answer.wait_for(std::chrono::seconds(5)) == std::future_status::ready) ++g_answered;
+}
+}  // namespace
+
+TEST(FFEncoderTest, OpeningASourceHoldsNoLockWhileReading) {
+  FFEncoder enc;
+  g_probing = &enc;
+  media::SetReadHookForTesting(&AskDuringRead);
+  const int task = enc.OpenInput(Bytes(SampleVideo()), "");
+  media::SetReadHookForTesting(nullptr);
+  g_probing = nullptr;
+  EXPECT_GE(task, 0) << enc.LastErrorMessage();
+  EXPECT_GT(g_asked, 0);
+  EXPECT_EQ(g_answered, g_asked);
 }
