@@ -106,7 +106,8 @@ struct FFEncoder::Impl {
   // Handlers are copied before the call, so a handler may replace itself.
   template <typename Handler, typename... Args>
   void Emit(Handler Impl::*member, Args&&... args) {
-    std::lock_guard lock(event_mutex);
+    std::unique_lock lock(event_mutex, std::defer_lock);
+    if (!InOwnEvent()) lock.lock();  // an event raised from a handler: the lock is ours already
     if (closed || !(this->*member)) return;
     const Handler handler = this->*member;
     EventScope scope(this);
@@ -392,9 +393,13 @@ void FFEncoder::Start(int threads) {
     impl.running = true;
   }
   impl.JoinRunner();  // the previous runner has ended its run; let it finish
+  // The new runner's events wait until `runner` is set: a handler may read it.
+  std::unique_lock gate(impl.event_mutex, std::defer_lock);
+  if (!impl.InOwnEvent()) gate.lock();
   try {
     impl.runner = std::thread(&Impl::RunLoop, impl_, batch);
   } catch (const std::exception& e) {
+    if (gate.owns_lock()) gate.unlock();
     impl.running = false;
     for (const Task& task : batch.tasks)
       impl.EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());

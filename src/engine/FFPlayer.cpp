@@ -409,6 +409,9 @@ void PlayerSession::OpenAudioOutput() {
 }
 
 void PlayerSession::Start() {
+  // No event reaches a handler before every thread is in place: a handler may
+  // stop or destroy the player at once.
+  std::lock_guard gate(event_mutex_);
   started_ = true;
   reader_ = std::thread([this] { Guarded([this] { ReaderLoop(); }); });
   if (audio_index_ >= 0) audio_decoder_ = std::thread([this] { Guarded([this] { DecoderLoop(true); }); });
@@ -1051,11 +1054,13 @@ bool FFPlayer::OpenSession(const std::string& path, PlayerSink* sink, bool start
   settings.onDuration = OnDuration;
   settings.onPosition = OnPosition;
   settings.onState = OnState;
-  auto session = std::make_unique<PlayerSession>(std::move(settings), sink, impl_->volume, impl_->mute,
-                                                 impl_->frame_width, impl_->frame_height);
-  if (!session->Open(path, startPaused, impl_->error)) return false;
-  impl_->session = std::move(session);
-  return true;
+  // In place before the session's threads start: their handlers may call Stop at once.
+  impl_->session = std::make_unique<PlayerSession>(std::move(settings), sink, impl_->volume, impl_->mute,
+                                                   impl_->frame_width, impl_->frame_height);
+  PlayerSession* session = impl_->session.get();
+  if (session->Open(path, startPaused, impl_->error)) return true;
+  impl_->session.reset();
+  return false;
 }
 
 std::string FFPlayer::LastErrorMessage() const {

@@ -335,9 +335,11 @@ TEST_F(PlayerFiles, HandlersMayStopOrDestroyThePlayer) {
     Recorder rec;
     FFPlayer player;
     rec.Attach(player);
-    std::atomic<bool> stopped{false};
+    std::atomic<bool> asked{false}, stopped{false};
     player.OnState = [&](int32_t state) {
-      if (state == FFPlayer::kEventScreenReady && !stopped.exchange(true)) player.Stop(true);
+      if (state != FFPlayer::kEventScreenReady || asked.exchange(true)) return;
+      player.Stop(true);
+      stopped = true;  // the test goes on only once Stop has returned
     };
     ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false)) << player.LastErrorMessage();
     ASSERT_TRUE(WaitUntil([&] { return stopped.load(); }));
