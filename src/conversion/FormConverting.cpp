@@ -20,7 +20,6 @@
 #include "common/Int64.h"
 #include "common/UiServices.h"
 #include "conversion/CompletionNotice.h"
-#include "conversion/EncoderBridge.h"
 #include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
 
@@ -69,7 +68,7 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
                                CompletionNotice* notice, QWidget* owner)
     : QDialog(owner),
       encoder_(encoder),
-      bridge_(new EncoderBridge(encoder, this)),
+      events_(this),
       notice_(notice),
       rows_(std::move(rows)),
       list_(new QTreeWidget(this)),
@@ -83,8 +82,7 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
   resize(600, 320);
   BuildControls();
   MapTasks();
-  connect(bridge_, &EncoderBridge::progressReported, this, &FormConverting::OnEncoderProgress);
-  connect(bridge_, &EncoderBridge::taskFinished, this, &FormConverting::OnEncoderFinished);
+  ListenToEncoder();
   connect(btnStop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
   connect(btnOpen_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
   timeTimer_->setInterval(500);
@@ -142,8 +140,23 @@ void FormConverting::MapTasks() {
 }
 
 FormConverting::~FormConverting() {
-  // The bridge is a child; it detaches from the encoder when the window goes.
+  // The encoder outlives this window: cut the link first, then let go of its handlers.
+  events_.Detach();
   encoder_.Stop(false);
+  encoder_.SetProgressHandler(nullptr);
+  encoder_.SetFinishedHandler(nullptr);
+}
+
+void FormConverting::ListenToEncoder() {
+  encoder_.SetProgressHandler(events_.Wrap([](int task, int64_t, int64_t position, int64_t total) {
+    return [task, position, total](FormConverting& form) { form.OnEncoderProgress(task, position, total); };
+  }));
+  encoder_.SetFinishedHandler(
+      events_.Wrap([](int task, bool succeeded, bool failed, const std::string& message) {
+        return [task, succeeded, failed, text = QString::fromStdString(message)](FormConverting& form) {
+          form.OnEncoderFinished(task, succeeded, failed, text);
+        };
+      }));
 }
 
 void FormConverting::showEvent(QShowEvent* event) {

@@ -8,11 +8,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/UiEventBridge.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/RunSummary.h"
 
 class CompletionNotice;
-class EncoderBridge;
 class FFEncoder;
 class QLabel;
 class QPlainTextEdit;
@@ -69,6 +69,7 @@ class FormConverting : public QDialog {
 
  private:
   void BuildControls();
+  void ListenToEncoder();
   void MapTasks();
   int RowForTask(int task) const;
   void SetProgress(int row, int percent);
@@ -78,7 +79,7 @@ class FormConverting : public QDialog {
   void AnnounceEnd();
 
   FFEncoder& encoder_;
-  EncoderBridge* bridge_;
+  UiEventBridge<FormConverting> events_;
   CompletionNotice* notice_;
   std::vector<ProgressRow> rows_;
   std::unordered_map<int, int> taskToRow_;

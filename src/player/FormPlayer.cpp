@@ -14,7 +14,6 @@
 #include "common/Helpers.h"
 #include "common/Int64.h"
 #include "common/UiServices.h"
-#include "player/PlayerEventBridge.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerVideoView.h"
 #include "player/StoredSound.h"
@@ -44,7 +43,7 @@ void FormPlayer::SetQuitHandler(QuitHandler handler) { QuitHandlerSlot() = std::
 
 FormPlayer::FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
                        const QString& durationText)
-    : QDialog(owner), duration_text_(durationText) {
+    : QDialog(owner), events_(this), duration_text_(durationText) {
   setObjectName("FormPlayer");
   setModal(true);
   resize(kClientWidthPx, kClientHeightPx);
@@ -54,7 +53,8 @@ FormPlayer::FormPlayer(const QString& path, const QByteArray& nativePath, QWidge
 }
 
 FormPlayer::~FormPlayer() {
-  // The engine draws into the video area and calls the bridge: stop it first.
+  // The engine draws into the video area and raises events: stop it first.
+  events_.Detach();
   player_.Stop(false);
 }
 
@@ -112,16 +112,11 @@ void FormPlayer::CreateControls() {
   display_timer_->setObjectName("Timer1");
   display_timer_->setInterval(1000);
 
-  bridge_ = new PlayerEventBridge(this);
-
   connect(btn_pause_, &QPushButton::clicked, this, &FormPlayer::onPauseClicked);
   connect(position_slider_, &VeSliderBase::mouseUp, this, &FormPlayer::onPositionMouseUp);
   connect(position_slider_, &VeSliderBase::clicked, this, &FormPlayer::onPositionClicked);
   connect(volume_slider_, &VeSliderBase::mouseUp, this, &FormPlayer::onVolumeMouseUp);
   connect(volume_slider_, &VeSliderBase::clicked, this, &FormPlayer::onVolumeClicked);
-  connect(bridge_, &PlayerEventBridge::durationReported, this, &FormPlayer::onDurationReported);
-  connect(bridge_, &PlayerEventBridge::positionReported, this, &FormPlayer::onPositionReported);
-  connect(bridge_, &PlayerEventBridge::stateReported, this, &FormPlayer::onStateReported);
   connect(display_timer_, &QTimer::timeout, this, &FormPlayer::onDisplaySizeTimer);
 }
 
@@ -134,7 +129,9 @@ void FormPlayer::ConfigurePlayer() {
   player_.VideoStreamIndex = -1;
   player_.SubtitleStreamIndex = -1;
   player_.ReadTimeout = 10000;
-  bridge_->Attach(player_);
+  player_.OnDuration = events_.Forward(&FormPlayer::onDurationReported);
+  player_.OnPosition = events_.Forward(&FormPlayer::onPositionReported);
+  player_.OnState = events_.Forward(&FormPlayer::onStateReported);
 }
 
 void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {

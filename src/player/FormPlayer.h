@@ -6,13 +6,13 @@
 #include <QPixmap>
 #include <functional>
 
+#include "common/UiEventBridge.h"
 #include "engine/FFPlayer.h"
 #include "player/PlayerMath.h"
 
 class QLabel;
 class QPushButton;
 class QTimer;
-class PlayerEventBridge;
 class PlayerVideoView;
 class VeSlider;
 class VeSlider1;
@@ -69,7 +69,7 @@ class FormPlayer : public QDialog {
   void SeekTo(int64_t target, int32_t flags);
 
   FFPlayer player_;  // FFPlayer1
-  PlayerEventBridge* bridge_ = nullptr;
+  UiEventBridge<FormPlayer> events_;  // declared after the player: cut before it stops
   PlayerVideoView* pic_player_ = nullptr;  // PicPlayer
   QWidget* bar_ = nullptr;                 // Picture2
   QPushButton* btn_pause_ = nullptr;       // btnPause
