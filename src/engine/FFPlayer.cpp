@@ -26,6 +26,7 @@ extern "C" {
 #include "engine/MediaInput.h"
 #include "engine/PlayerClock.h"
 #include "engine/PlayerQueue.h"
+#include "engine/PlayerTimeline.h"
 #include "engine/PlayerWaveform.h"
 
 namespace {
@@ -257,9 +258,11 @@ class PlayerSession {
   int swr_in_rate_ = 0;
   AVChannelLayout swr_in_layout_{};
   int64_t next_audio_pts_ = 0;
+  PlayerTimeline audio_timeline_;
 
   SwsPtr sws_;
   int64_t next_video_pts_ = 0;
+  PlayerTimeline video_timeline_;
 
   PlayerClock clock_;
   std::atomic<int32_t> state_{FFPlayer::kStateStopped};
@@ -594,8 +597,10 @@ void PlayerSession::DecoderLoop(bool audio) {
       decoder_gen = item->gen;
       if (audio) {
         next_audio_pts_ = 0;
+        audio_timeline_.Reset();
       } else {
         next_video_pts_ = 0;
+        video_timeline_.Reset();
       }
     }
     const bool end = !item->packet;
@@ -665,7 +670,8 @@ bool PlayerSession::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
 void PlayerSession::HandleVideoFrame(AVFrame* frame, int gen) {
   int64_t pts = next_video_pts_;
   if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
-    pts = av_rescale_q(frame->best_effort_timestamp, video_tb_, AV_TIME_BASE_Q) - start_time_;
+    pts = video_timeline_.Place(
+        av_rescale_q(frame->best_effort_timestamp, video_tb_, AV_TIME_BASE_Q) - start_time_, next_video_pts_);
   next_video_pts_ = pts + frame_duration_us_;
   const int64_t floor = seek_floor_;
   if (floor != INT64_MIN && pts + frame_duration_us_ <= floor) return;  // before an exact target
@@ -721,7 +727,9 @@ void PlayerSession::HandleAudioFrame(AVFrame* frame, int gen) {
   chunk.data.resize(static_cast<size_t>(got) * frame_bytes);
 
   int64_t pts = next_audio_pts_;
-  if (frame->pts != AV_NOPTS_VALUE) pts = av_rescale_q(frame->pts, audio_tb_, AV_TIME_BASE_Q) - start_time_;
+  if (frame->pts != AV_NOPTS_VALUE)
+    pts = audio_timeline_.Place(av_rescale_q(frame->pts, audio_tb_, AV_TIME_BASE_Q) - start_time_,
+                                next_audio_pts_);
   next_audio_pts_ = pts + int64_t{got} * 1000000 / out_rate_;
   chunk.pts = pts;
   const int64_t floor = seek_floor_;

@@ -11,6 +11,7 @@
 
 #include "engine/FFPlayer.h"
 #include "engine/PlayerClock.h"
+#include "engine/PlayerTimeline.h"
 #include "engine/PlayerWaveform.h"
 #include "support/Fixtures.h"
 
@@ -93,6 +94,19 @@ TEST(PlayerClock, HoldsRunsAndPauses) {
   clock.SetPaused(true, 3000);
   clock.Set(42, 3000);
   EXPECT_EQ(clock.Get(9000), 42);
+}
+
+TEST(PlayerTimeline, CarriesOnAcrossRestartingStampsButNotAcrossJitter) {
+  PlayerTimeline timeline;
+  EXPECT_EQ(timeline.Place(500000, 0), 500000);   // the first frame may start anywhere
+  EXPECT_EQ(timeline.Place(460000, 540000), 460000);  // reordering jitter stays as it is
+  EXPECT_EQ(timeline.Place(0, 600000), 600000);   // the stamps start again: carried on
+  EXPECT_EQ(timeline.Place(40000, 640000), 640000);
+  EXPECT_EQ(timeline.Place(1000000, 1640000), 1600000);  // a step of 40 ms back is jitter
+  EXPECT_EQ(timeline.Place(0, 1640000), 1640000);  // a second join adds up
+  EXPECT_EQ(timeline.Place(40000, 1680000), 1680000);
+  timeline.Reset();  // a seek: the file's own times again
+  EXPECT_EQ(timeline.Place(300000, 0), 300000);
 }
 
 TEST(PlayerWaveform, TraceFollowsTheSamples) {
@@ -372,4 +386,52 @@ TEST_F(PlayerFiles, HandlersMayStopOrDestroyThePlayer) {
     EXPECT_EQ(after, 0);
     EXPECT_EQ(rec.FrameCount(), frames);
   }
+}
+
+TEST_F(PlayerFiles, TheEndComesOnlyAfterTheBufferedSoundHasPlayed) {
+  // Pictures for 0.3 s, sound for 1.5 s: the pictures run out long before the sound.
+  ASSERT_TRUE(Fixtures::Make(Path("short picture.mp4"),
+                             {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=0.3", "-f", "lavfi", "-i",
+                              "sine=frequency=440:sample_rate=48000:duration=1.5", "-c:v", "libx264", "-preset",
+                              "ultrafast", "-c:a", "aac"}));
+  Recorder rec;
+  FFPlayer player;
+  rec.Attach(player);
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(player.Open(Native("short picture.mp4"), &rec, false)) << player.LastErrorMessage();
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_GT(took, 1300ms) << "the end came while sound was still waiting to be heard";
+  std::lock_guard lock(rec.mutex);
+  ASSERT_FALSE(rec.positions.empty());
+  EXPECT_GT(rec.positions.back(), 1400000);
+}
+
+TEST_F(PlayerFiles, JoinedRecordingsKeepRisingPictureTimes) {
+  // Two recordings copied one after the other, as a camera splits them: the time
+  // stamps of the second start again from where the first began.
+  const QStringList part = {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=0.6", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=48000:duration=0.6", "-c:v", "libx264", "-preset",
+                            "ultrafast", "-c:a", "aac", "-f", "mpegts"};
+  ASSERT_TRUE(Fixtures::Make(Path("part1.ts"), part));
+  ASSERT_TRUE(Fixtures::Make(Path("part2.ts"), part));
+  QFile joined(Path("joined.ts"));
+  ASSERT_TRUE(joined.open(QIODevice::WriteOnly));
+  for (const char* name : {"part1.ts", "part2.ts"}) {
+    QFile piece(Path(name));
+    ASSERT_TRUE(piece.open(QIODevice::ReadOnly));
+    joined.write(piece.readAll());
+  }
+  joined.close();
+
+  Recorder rec;
+  FFPlayer player;
+  rec.Attach(player);
+  ASSERT_TRUE(player.Open(Native("joined.ts"), &rec, false)) << player.LastErrorMessage();
+  ASSERT_TRUE(WaitUntil([&] { return rec.SawState(FFPlayer::kEventEndOfFile); }));
+  std::lock_guard lock(rec.mutex);
+  EXPECT_GE(rec.frame_positions.size(), 20u);
+  EXPECT_TRUE(std::is_sorted(rec.frame_positions.begin(), rec.frame_positions.end()));
+  EXPECT_GT(rec.frame_positions.back(), 900000) << "the second recording plays after the first";
+  EXPECT_LT(player.Statistics().framesDropped, 10) << "the second recording was not rushed through";
 }
