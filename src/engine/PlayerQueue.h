@@ -1,8 +1,8 @@
 #pragma once
-// A small bounded queue shared by the player's threads. Waiting calls give up when
-// the queue is aborted or when `interrupted` says so (a seek is pending, for
-// example), so no thread can block the player's stop or seek.
-#include <chrono>
+// A small bounded queue shared by the player's threads (as ffplay's packet queue).
+// Waiting calls sleep on the queue's condition variable and give up when the queue
+// is aborted or when `interrupted` says so (a seek is pending, for example); whoever
+// makes `interrupted` true calls Wake(), so no thread can block a stop or a seek.
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -17,20 +17,17 @@ class PlayerQueue {
   // Waits for room. False (item dropped) when aborted or interrupted first.
   bool Push(T item, const std::function<bool()>& interrupted = {}) {
     std::unique_lock lock(mutex_);
-    while (!aborted_ && items_.size() >= capacity_) {
-      if (interrupted && interrupted()) return false;
-      cv_.wait_for(lock, std::chrono::milliseconds(10));
-    }
-    if (aborted_) return false;
+    cv_.wait(lock, [&] { return aborted_ || items_.size() < capacity_ || (interrupted && interrupted()); });
+    if (aborted_ || items_.size() >= capacity_) return false;
     items_.push_back(std::move(item));
     cv_.notify_all();
     return true;
   }
 
-  // Waits up to `timeout` for an item; empty when none arrived or aborted.
-  std::optional<T> Pop(std::chrono::milliseconds timeout) {
+  // Waits for an item; empty when aborted.
+  std::optional<T> Pop() {
     std::unique_lock lock(mutex_);
-    if (!cv_.wait_for(lock, timeout, [this] { return aborted_ || !items_.empty(); })) return {};
+    cv_.wait(lock, [this] { return aborted_ || !items_.empty(); });
     if (aborted_) return {};
     T item = std::move(items_.front());
     items_.pop_front();
@@ -38,11 +35,18 @@ class PlayerQueue {
     return item;
   }
 
+  // Wakes the waiting calls to look at their `interrupted` condition again.
+  void Wake() {
+    std::lock_guard lock(mutex_);
+    cv_.notify_all();
+  }
+
   // Calls `fn` on the front items under the lock; `fn` returns how many to drop
   // from the front afterwards.
   template <typename Fn>
   auto Inspect(Fn fn) {
     std::lock_guard lock(mutex_);
+    cv_.notify_all();  // `fn` may have made room
     return fn(items_);
   }
 

@@ -1,0 +1,64 @@
+#pragma once
+// One stream's decoder thread, the same type for sound and pictures: takes packets
+// from the stream's queue and hands decoded sound to the sound output, or pictures
+// (converted for the screen) to the presenter's queue.
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <memory>
+
+#include "engine/AVPointers.h"
+#include "engine/PlayerQueue.h"
+#include "engine/PlayerTimeline.h"
+
+class PlayerSession;
+struct PlayerFrame;
+struct QueuedPacket;
+
+class PlayerDecoder {
+ public:
+  PlayerDecoder(PlayerSession& session, AVMediaType type);
+  ~PlayerDecoder();
+  PlayerDecoder(const PlayerDecoder&) = delete;
+  PlayerDecoder& operator=(const PlayerDecoder&) = delete;
+
+  // Opens the decoder for stream `index` of the session's file. False when the
+  // stream cannot be decoded.
+  bool Open(int index);
+  const AVCodecContext* Context() const { return codec_.get(); }
+
+  void Loop();
+
+ private:
+  struct SwrFreer {
+    void operator()(SwrContext* s) const { swr_free(&s); }
+  };
+  struct SwsFreer {
+    void operator()(SwsContext* s) const { sws_freeContext(s); }
+  };
+
+  bool IsAudio() const { return type_ == AVMEDIA_TYPE_AUDIO; }
+  void HandleVideoFrame(AVFrame* frame, int gen);
+  void SkipPicturesBeforeTarget(const AVPacket* packet);
+  bool ConvertPicture(AVFrame* frame, PlayerFrame& out);
+  void HandleAudioFrame(AVFrame* frame, int gen);
+  bool UpdateResampler(const AVFrame* frame);
+
+  PlayerSession& session_;
+  AVMediaType type_;
+  PlayerQueue<QueuedPacket>& packets_;
+  avptr::Codec codec_;
+  AVRational time_base_{1, 1};
+  int64_t frame_duration_us_ = 40000;  // pictures only
+  int64_t next_pts_ = 0;
+  PlayerTimeline timeline_;
+
+  std::unique_ptr<SwsContext, SwsFreer> sws_;
+  std::unique_ptr<SwrContext, SwrFreer> swr_;
+  int swr_in_format_ = -1;
+  int swr_in_rate_ = 0;
+  AVChannelLayout swr_in_layout_{};
+};

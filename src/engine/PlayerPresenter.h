@@ -1,0 +1,32 @@
+#pragma once
+// The player's presenter thread: shows each picture when the clock reaches it
+// (dropping late ones), or the waveform for sound without pictures; reports the
+// position a few times a second and the end once everything has played.
+#include <cstdint>
+#include <memory>
+
+class PlayerSession;
+struct PlayerFrame;
+
+class PlayerPresenter {
+ public:
+  explicit PlayerPresenter(PlayerSession& session) : session_(session) {}
+
+  void Loop();
+
+ private:
+  // Shows the picture at the head of the queue when it is due. False when there
+  // was nothing to do (the caller then waits a little).
+  bool PresentNextPicture(int gen, int64_t now);
+  void PresentWave(int64_t now);
+  void Show(std::shared_ptr<PlayerFrame> frame);
+  bool AtEnd(int gen);
+  void FinishIfAtEnd(int gen);
+  void ReportPosition(int64_t now, bool force);
+
+  PlayerSession& session_;
+  int64_t last_position_time_ = 0;
+  int64_t last_wave_time_ = 0;
+  int shown_width_ = 0;
+  int shown_height_ = 0;
+};
