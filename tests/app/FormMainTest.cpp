@@ -24,29 +24,25 @@
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
 #include "support/Fixtures.h"
+#include "support/UiRecorder.h"
 
 namespace {
 
-// Records every message and answers with a fixed button; records URLs and program ends.
-struct Desktop {
-  std::vector<Ui::MessageRequest> messages;
-  std::vector<QUrl> urls;
+// The desktop seams answered (questions with No unless a test says otherwise), the
+// open-file dialog cancelled, and the program's ends recorded instead of made.
+struct Desktop : UiRecorder {
   std::vector<int> ends;
   int openFileDialogs = 0;
-  QMessageBox::StandardButton answer = QMessageBox::No;
 
   Desktop() {
-    Ui::SetMessageHandler([this](const Ui::MessageRequest& r) {
-      messages.push_back(r);
-      return r.buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
+    answer = QMessageBox::No;
+    Ui::SetOpenFilesHandler([this](const Ui::OpenFilesRequest&) {
+      ++openFileDialogs;
+      return QStringList();
     });
-    Ui::SetOpenUrlHandler([this](const QUrl& u) { urls.push_back(u); return true; });
-    Ui::SetOpenFilesHandler([this](const Ui::OpenFilesRequest&) { ++openFileDialogs; return QStringList(); });
     FormMain::SetEndProgramHandler([this](int code) { ends.push_back(code); });
   }
   ~Desktop() {
-    Ui::SetMessageHandler({});
-    Ui::SetOpenUrlHandler({});
     Ui::SetOpenFilesHandler({});
     FormMain::SetEndProgramHandler({});
   }
@@ -93,8 +89,8 @@ TEST(FormMainStartup, FirstRunPromptsOnceAndStoresToday) {
     EXPECT_EQ(desktop.messages[0].text,
               "Do you want to visit our website to check if there is a new version released?");
     EXPECT_EQ(desktop.messages[0].icon, Ui::MessageIcon::Question);
-    ASSERT_EQ(desktop.urls.size(), 1u);
-    EXPECT_EQ(desktop.urls[0], QUrl(WebSiteAddress));
+    ASSERT_EQ(desktop.openedUrls.size(), 1u);
+    EXPECT_EQ(desktop.openedUrls[0], QUrl(WebSiteAddress));
     EXPECT_EQ(UpdateCheck::ParseCheckDate(ReadSetting("LastCheckUpdate")), QDate::currentDate());
     EXPECT_EQ(Globals::OutputFolder, "");
     EXPECT_TRUE(Globals::AppFolder.endsWith('/'));
@@ -247,9 +243,9 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
 
   w.OnCommand(Commands::HelpContents);
   w.OnCommand(Commands::Website);
-  ASSERT_EQ(desktop.urls.size(), 2u);
-  EXPECT_EQ(desktop.urls[0], QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
-  EXPECT_EQ(desktop.urls[1], QUrl(WebSiteAddress));
+  ASSERT_EQ(desktop.openedUrls.size(), 2u);
+  EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  EXPECT_EQ(desktop.openedUrls[1], QUrl(WebSiteAddress));
 
   // Convert on an empty list: guidance, then the Add Files dialog; no settings dialog.
   w.OnCommand(Commands::ConvertFiles);
@@ -267,10 +263,10 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   w.OnNoticeItemClicked(1);
   w.OnNoticeItemClicked(2);
   w.OnNoticeItemClicked(7);
-  EXPECT_EQ(desktop.urls.size(), 2u);
+  EXPECT_EQ(desktop.openedUrls.size(), 2u);
   w.OnNoticeItemClicked(3);
-  ASSERT_EQ(desktop.urls.size(), 3u);
-  EXPECT_EQ(desktop.urls[2], QUrl::fromLocalFile("/out/folder/"));
+  ASSERT_EQ(desktop.openedUrls.size(), 3u);
+  EXPECT_EQ(desktop.openedUrls[2], QUrl::fromLocalFile("/out/folder/"));
 }
 
 TEST(FormFlash, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {

@@ -3,6 +3,7 @@
 // with ffprobe.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -11,7 +12,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "ConversionUiSupport.h"
 #include "common/Globals.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/FormConverting.h"
@@ -24,6 +24,8 @@
 #include "output/GridItems.h"
 #include "output/SettingsGrid.h"
 #include "support/Fixtures.h"
+#include "support/UiRecorder.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -290,6 +292,6 @@ TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.status.value(0), "Canceled");
   EXPECT_TRUE(Globals::StopRequested);
-  EXPECT_TRUE(WaitFor([&] { return !encoder.Running(); }, 10000));
+  EXPECT_TRUE(WaitUntil([&] { return !encoder.Running(); }, std::chrono::milliseconds(10000)));
   EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
 }

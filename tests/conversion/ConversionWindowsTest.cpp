@@ -2,6 +2,7 @@
 // output folder check, driven without any media work.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -21,8 +22,9 @@
 #include "conversion/QueueConversion.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/UserMessages.h"
-#include "ConversionUiSupport.h"
 #include "engine/FFEncoder.h"
+#include "support/UiRecorder.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -229,7 +231,7 @@ TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
   // Start on an empty queue reports the end of the run from the engine's side; as
   // nothing was converted, it is not announced as a success.
   form->show();
-  ASSERT_TRUE(WaitFor([this] { return form->RunEnded(); }, 10000));
+  ASSERT_TRUE(WaitUntil([this] { return form->RunEnded(); }, std::chrono::milliseconds(10000)));
   EXPECT_NE(form->windowTitle(), "Convert Finished!");
   EXPECT_FALSE(form->BtnOpen()->isEnabled());
 }
@@ -271,7 +273,7 @@ TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
 
   notice.SetShowDelay(50);  // it goes away by itself after its show delay
   notice.ShowNotice();
-  EXPECT_TRUE(WaitFor([&] { return !notice.isVisible(); }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return !notice.isVisible(); }, std::chrono::milliseconds(5000)));
 }
 
 TEST(RunEstimateTest, OverallShareAndTimeLeft) {

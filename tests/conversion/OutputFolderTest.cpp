@@ -1,16 +1,17 @@
 // The first output folder, folders offered for creation, and where the chooser opens.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "ConversionUiSupport.h"
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
 #include "conversion/QueueConversion.h"
 #include "output/FormVideoFormat.h"
+#include "support/UiRecorder.h"
 
 namespace {
 
@@ -78,11 +79,7 @@ TEST(OutputFolders, WhatAFolderTextCanBecomeAndWhereTheChooserOpens) {
 
 TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {
   UiRecorder ui;
-  QMessageBox::StandardButton answer = QMessageBox::No;
-  Ui::SetMessageHandler([&](const Ui::MessageRequest& r) {
-    ui.messages.push_back(r);
-    return r.buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
-  });
+  ui.answer = QMessageBox::No;
   QTemporaryDir dir;
   QWidget dialog;
   QLineEdit box(&dialog);
@@ -100,7 +97,7 @@ TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {
   EXPECT_EQ(browsed, 0);
   EXPECT_EQ(Globals::OutputFolder, "/previous/");
 
-  answer = QMessageBox::Yes;
+  ui.answer = QMessageBox::Yes;
   EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
   EXPECT_TRUE(QFileInfo(wanted).isDir());
   EXPECT_EQ(Globals::OutputFolder, wanted + "/");

@@ -6,32 +6,10 @@
 
 namespace enginetest {
 
-const QTemporaryDir& Folder() {
-  static QTemporaryDir dir;
-  return dir;
-}
-
-QString PathIn(const QString& name) { return Folder().path() + "/" + name; }
-
 std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QString SampleVideo() {
-  static const QString path = [] {
-    QString p = PathIn("sample video.mp4");
-    Fixtures::VideoWithAudio(p, 2.0);
-    return p;
-  }();
-  return path;
-}
-
-QString SampleAudio() {
-  static const QString path = [] {
-    QString p = PathIn("sample audio.wav");
-    Fixtures::AudioOnly(p, 2.0);
-    return p;
-  }();
-  return path;
-}
+QString SampleVideo() { return Fixtures::Cached("sample video.mp4", &Fixtures::VideoWithAudio, 2.0); }
+QString SampleAudio() { return Fixtures::Cached("sample audio.wav", &Fixtures::AudioOnly, 2.0); }
 
 void WriteFile(const QString& path, const QByteArray& data) {
   QFile f(path);

@@ -4,11 +4,13 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "support/Fixtures.h"
+
 namespace enginetest {
 
-// A per-process temporary folder holding generated media, made once.
-const QTemporaryDir& Folder();
-QString PathIn(const QString& name);
+// The test program's temporary folder holding generated media.
+using Fixtures::Folder;
+using Fixtures::PathIn;
 std::string Bytes(const QString& path);  // the file-system bytes of a path
 
 // Generated once per process and cached: 320x240 25 fps with stereo tone, 2 s.

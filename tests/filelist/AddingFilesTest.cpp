@@ -55,7 +55,7 @@ TEST(AddFile, FillsEveryColumnAndTheStreamFlags) {
   EXPECT_TRUE(!Globals::HasVideo && Globals::HasAudio);
   ASSERT_TRUE(h.files->AddFile(VideoOnly()));
   EXPECT_TRUE(Globals::HasVideo && !Globals::HasAudio);
-  EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("|").toStdString();
+  EXPECT_TRUE(messages.Texts().isEmpty()) << messages.Texts().join("|").toStdString();
 
   EXPECT_EQ(h.Texts(0), QStringList({AudioVideo(), AudioOnly(), VideoOnly()}));
   EXPECT_EQ(h.Texts(1), QStringList({"MP4", "WAV", "MKV"}));
@@ -91,7 +91,7 @@ TEST(AddFile, DuplicatesOnlyByExactPath) {
   EXPECT_TRUE(h.files->AddFile(lower));
   h.files->ClearAllRows();
   EXPECT_TRUE(h.files->AddFile(upper));
-  EXPECT_TRUE(messages.texts.isEmpty());
+  EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
 TEST(AddFile, UnopenableFilesGiveTheMessageAndNoRow) {
@@ -104,11 +104,11 @@ TEST(AddFile, UnopenableFilesGiveTheMessageAndNoRow) {
   const QStringList bad = {Broken(), empty, link, fifo, Folder() + "missing.avi", Folder()};
   for (const QString& path : bad) EXPECT_FALSE(h.files->AddFile(path)) << path.toStdString();
   EXPECT_EQ(h.files->RowCount(), 0);
-  ASSERT_EQ(messages.texts.size(), bad.size());
+  ASSERT_EQ(messages.Texts().size(), bad.size());
   for (int i = 0; i < bad.size(); ++i) {
     const QString head = "Can not open file: \n" + bad[i] + "\n\nError: \n";
-    EXPECT_TRUE(messages.texts[i].startsWith(head)) << messages.texts[i].toStdString();
-    EXPECT_GT(messages.texts[i].size(), head.size());  // the reason follows
+    EXPECT_TRUE(messages.Texts()[i].startsWith(head)) << messages.Texts()[i].toStdString();
+    EXPECT_GT(messages.Texts()[i].size(), head.size());  // the reason follows
   }
   EXPECT_TRUE(h.files->AddFile(AudioVideo()));  // the decoder still works
   QFile::remove(fifo);
@@ -126,7 +126,7 @@ TEST(AddFile, AwkwardNamesKeepTheirExactBytes) {
   const QByteArray dropped = CopySample("dropped\xFE.mp4");
   EXPECT_TRUE(Drop(h, {dropped}));
   paths << dropped;
-  EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join("|").toStdString();
+  EXPECT_TRUE(messages.Texts().isEmpty()) << messages.Texts().join("|").toStdString();
 
   const std::vector<FileRow> rows = h.files->Rows();
   ASSERT_EQ(rows.size(), size_t(paths.size()));
@@ -158,7 +158,7 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
   EXPECT_EQ(seen.folder, "/srv/media/");
   EXPECT_EQ(seen.owner, &h.owner);
   EXPECT_EQ(seen.filters, MediaDialogFilters());
-  EXPECT_EQ(messages.texts.size(), 1);  // the broken file; the others came in
+  EXPECT_EQ(messages.Texts().size(), 1);  // the broken file; the others came in
   EXPECT_TRUE(waitShown);
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
   EXPECT_EQ(h.owner.cursor().shape(), Qt::ArrowCursor);
@@ -173,7 +173,7 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
   QFile::copy(Broken(), answer[0]);
   messages.onMessage = [&] { EXPECT_EQ(h.files->WaitWindow(), nullptr); };
   h.files->AddFilesWithDialog();
-  EXPECT_EQ(messages.texts.size(), 2);
+  EXPECT_EQ(messages.Texts().size(), 2);
   EXPECT_EQ(h.files->LastOpenFolder(), Folder() + "sub/");
 
   // Cancelled after the user picked another row: only the last row is selected again.
@@ -197,7 +197,7 @@ TEST(DropFiles, FoldersSkippedSelectionAndFolderUntouched) {
   EXPECT_TRUE(Drop(h, {Bytes(Folder() + "a folder"), Bytes(AudioVideo()), Bytes(Broken()), Bytes(AudioOnly()),
                        Bytes(VideoOnly())}));
   EXPECT_EQ(h.Texts(0), QStringList({VideoOnly(), AudioVideo(), AudioOnly()}));
-  EXPECT_EQ(messages.texts.size(), 1);
+  EXPECT_EQ(messages.Texts().size(), 1);
   EXPECT_TRUE(waitShown);
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
   EXPECT_EQ(h.files->LastOpenFolder(), "/keep/");

@@ -65,9 +65,9 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
 
   EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root())));
   EXPECT_EQ(h.Texts(0), QStringList({a, z, b10, b2, t.Root() + "b/c/deep.avi"}));
-  ASSERT_EQ(messages.texts.size(), 1);
-  EXPECT_TRUE(messages.texts[0].startsWith("1 file(s) could not be opened:\n" + t.Root() + "b/broken.avi\n"))
-      << messages.texts[0].toStdString();
+  ASSERT_EQ(messages.Texts().size(), 1);
+  EXPECT_TRUE(messages.Texts()[0].startsWith("1 file(s) could not be opened:\n" + t.Root() + "b/broken.avi\n"))
+      << messages.Texts()[0].toStdString();
   EXPECT_TRUE(watch.cancelShown);
   EXPECT_TRUE(watch.counts.contains("Adding file 6 of 6")) << watch.counts.join('|').toStdString();
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
@@ -77,12 +77,12 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   // the broken file is reported again because it is still not in the list.
   EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root() + "b")));
   EXPECT_EQ(h.files->RowCount(), 5);
-  EXPECT_EQ(messages.texts.size(), 2);
+  EXPECT_EQ(messages.Texts().size(), 2);
 
   // A folder that cannot be read is named, not passed over in silence.
   EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root() + "gone")));
-  ASSERT_EQ(messages.texts.size(), 3);
-  EXPECT_EQ(messages.texts[2], "1 folder(s) could not be read:\n" + t.Root() + "gone");
+  ASSERT_EQ(messages.Texts().size(), 3);
+  EXPECT_EQ(messages.Texts()[2], "1 folder(s) could not be read:\n" + t.Root() + "gone");
 }
 
 TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
@@ -100,7 +100,7 @@ TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
   clicker.stop();
   EXPECT_GE(h.files->RowCount(), 3);
   EXPECT_LE(h.files->RowCount(), 4);  // the file being probed at the click may still come in
-  EXPECT_TRUE(messages.texts.isEmpty());
+  EXPECT_TRUE(messages.Texts().isEmpty());
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
 
   // The next folder starts with a fresh window; the user's close box or Escape cancel too.
@@ -140,5 +140,5 @@ TEST(AddFolder, DialogAndDropBothAddFolders) {
   // A drop of a folder and a file: the folder's files in place, duplicates left out.
   h.files->AddDroppedFiles({Bytes(t.Root()), Bytes(AudioOnly())});
   EXPECT_EQ(h.Texts(0), QStringList({inner, top, AudioOnly()}));
-  EXPECT_TRUE(messages.texts.isEmpty());
+  EXPECT_TRUE(messages.Texts().isEmpty());
 }

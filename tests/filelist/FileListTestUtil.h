@@ -12,18 +12,16 @@
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
 #include "support/Fixtures.h"
+#include "support/UiRecorder.h"
 
 namespace filelisttest {
 
-inline QString Folder() {
-  static QTemporaryDir dir;
-  return dir.path() + "/";
-}
+inline QString Folder() { return Fixtures::Folder().path() + "/"; }
 inline QByteArray Bytes(const QString& path) { return path.toUtf8(); }
 
 // 1 s fixtures: video with sound (mp4), sound only (wav), picture only (mkv), text.
 inline QString Sample(const QString& name, bool (*make)(const QString&, double)) {
-  EXPECT_TRUE(QFile::exists(Folder() + name) || make(Folder() + name, 1.0)) << name.toStdString();
+  EXPECT_FALSE(Fixtures::Cached(name, make, 1.0).isEmpty()) << name.toStdString();
   return Folder() + name;
 }
 inline QString AudioVideo() { return Sample("av.mp4", &Fixtures::VideoWithAudio); }
@@ -45,19 +43,9 @@ inline QByteArray CopySample(const QByteArray& name) {
   return target;
 }
 
-// Answers every message box (all must be errors) and keeps its text.
-struct MessageRecorder {
-  QStringList texts;
-  std::function<void()> onMessage;
-  MessageRecorder() {
-    Ui::SetMessageHandler([this](const Ui::MessageRequest& request) {
-      texts << request.text;
-      EXPECT_EQ(request.icon, Ui::MessageIcon::Critical);
-      if (onMessage) onMessage();
-      return QMessageBox::Ok;
-    });
-  }
-  ~MessageRecorder() { Ui::SetMessageHandler({}); }
+// Answers every message box, all of which must be errors, and keeps its text.
+struct MessageRecorder : UiRecorder {
+  MessageRecorder() { onlyIcon = Ui::MessageIcon::Critical; }
 };
 
 // A main window stand-in holding the list and the decoder.

@@ -14,6 +14,7 @@
 #include "engine/PlayerTimeline.h"
 #include "engine/PlayerWaveform.h"
 #include "support/Fixtures.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -45,16 +46,6 @@ struct Recorder : PlayerSink {
     return frame_positions.size();
   }
 };
-
-template <typename Pred>
-bool WaitUntil(Pred pred, std::chrono::milliseconds limit = 8000ms) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (pred()) return true;
-    std::this_thread::sleep_for(5ms);
-  }
-  return pred();
-}
 
 class PlayerFiles : public ::testing::Test {
  protected:

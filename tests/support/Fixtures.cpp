@@ -125,4 +125,17 @@ double ProbeDuration(const QString& file) {
   return Probe(file, "", "format=duration").toDouble();
 }
 
+const QTemporaryDir& Folder() {
+  static QTemporaryDir dir;
+  return dir;
+}
+
+QString PathIn(const QString& name) { return Folder().path() + "/" + name; }
+
+QString Cached(const QString& name, bool (*make)(const QString&, double), double seconds) {
+  const QString path = PathIn(name);
+  if (QFileInfo::exists(path) || make(path, seconds)) return path;
+  return QString();
+}
+
 }  // namespace Fixtures

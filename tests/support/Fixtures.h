@@ -3,6 +3,7 @@
 // outputs. Test equipment only: the program itself never runs these tools.
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <optional>
 
 namespace Fixtures {
@@ -15,6 +16,13 @@ bool Make(const QString& output, const QStringList& args);
 bool VideoWithAudio(const QString& output, double seconds = 1.0);
 bool VideoOnly(const QString& output, double seconds = 1.0);
 bool AudioOnly(const QString& output, double seconds = 1.0);
+
+// One temporary folder per test program, removed when it ends.
+const QTemporaryDir& Folder();
+QString PathIn(const QString& name);
+// `name` in Folder(), made with `make(path, seconds)` the first time it is asked
+// for (or again when a test removed it). Empty when it could not be made.
+QString Cached(const QString& name, bool (*make)(const QString&, double), double seconds);
 
 // ffprobe -show_entries value of one stream or the format, e.g.
 // Probe(file, "v:0", "stream=codec_name"). Empty when absent.
