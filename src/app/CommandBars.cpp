@@ -20,27 +20,27 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
         action->setShortcutContext(Qt::WindowShortcut);
       }
       menu->addAction(action);
-      menuActions_[entry.id] = action;
+      menu_actions_[entry.id] = action;
     }
   }
 
-  toolBar_ = window->addToolBar("Toobar");
-  toolBar_->setObjectName("Toobar");
-  toolBar_->setMovable(false);
-  toolBar_->setIconSize(QSize(32, 32));
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  tool_bar_ = window->addToolBar("Toobar");
+  tool_bar_->setObjectName("Toobar");
+  tool_bar_->setMovable(false);
+  tool_bar_->setIconSize(QSize(32, 32));
+  tool_bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   for (int id : kToolbarOrder) {
     const CommandEntry* entry = FindCommand(id);
-    QAction* action = MakeAction(id, entry->toolbarCaption, toolBar_);
+    QAction* action = MakeAction(id, entry->toolbarCaption, tool_bar_);
     action->setToolTip(entry->tooltip);
     action->setIcon(AppIcons::Command(id));
-    toolBar_->addAction(action);
-    toolActions_[id] = action;
+    tool_bar_->addAction(action);
+    tool_actions_[id] = action;
   }
 
   // The context menu shares the menu bar's actions, so captions and shortcut texts match.
-  contextMenu_ = new QMenu(window);
-  for (int id : kContextMenuOrder) contextMenu_->addAction(menuActions_.at(id));
+  context_menu_ = new QMenu(window);
+  for (int id : kContextMenuOrder) context_menu_->addAction(menu_actions_.at(id));
 }
 
 QAction* CommandBars::MakeAction(int id, const QString& caption, QObject* parent) {
@@ -51,16 +51,16 @@ QAction* CommandBars::MakeAction(int id, const QString& caption, QObject* parent
 }
 
 QAction* CommandBars::Action(int id) const {
-  if (auto it = menuActions_.find(id); it != menuActions_.end()) return it->second;
+  if (auto it = menu_actions_.find(id); it != menu_actions_.end()) return it->second;
   return ToolBarAction(id);
 }
 
 QAction* CommandBars::ToolBarAction(int id) const {
-  auto it = toolActions_.find(id);
-  return it == toolActions_.end() ? nullptr : it->second;
+  auto it = tool_actions_.find(id);
+  return it == tool_actions_.end() ? nullptr : it->second;
 }
 
-void CommandBars::ShowContextMenu(const QPoint& globalPos) { contextMenu_->popup(globalPos); }
+void CommandBars::ShowContextMenu(const QPoint& globalPos) { context_menu_->popup(globalPos); }
 
 void CommandBars::onActionTriggered() {
   if (auto* action = qobject_cast<QAction*>(sender())) emit executed(action->data().toInt());

@@ -16,8 +16,8 @@ class CommandBars : public QObject {
  public:
   explicit CommandBars(QMainWindow* window);
 
-  QMenu* ContextMenu() const { return contextMenu_; }
-  QToolBar* ToolBar() const { return toolBar_; }
+  QMenu* ContextMenu() const { return context_menu_; }
+  QToolBar* ToolBar() const { return tool_bar_; }
   // The menu-bar action of a command (the toolbar's when it has no menu entry).
   QAction* Action(int id) const;
   QAction* ToolBarAction(int id) const;
@@ -32,8 +32,8 @@ class CommandBars : public QObject {
  private:
   QAction* MakeAction(int id, const QString& caption, QObject* parent);
 
-  QMenu* contextMenu_ = nullptr;
-  QToolBar* toolBar_ = nullptr;
-  std::map<int, QAction*> menuActions_;
-  std::map<int, QAction*> toolActions_;
+  QMenu* context_menu_ = nullptr;
+  QToolBar* tool_bar_ = nullptr;
+  std::map<int, QAction*> menu_actions_;
+  std::map<int, QAction*> tool_actions_;
 };

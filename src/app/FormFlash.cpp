@@ -15,14 +15,14 @@ FormFlash::FormFlash(QWidget* owner) : QDialog(owner) {
   setFixedSize(kSize);
   background_.load(Globals::AppFolder + "about.png");
 
-  labelVer_ = new QLabel(QString("Version ") + Globals::ProgramVersion, this);
-  labelVer_->setObjectName("LabelVer");
-  labelVer_->setGeometry(28, 236, 300, 28);
-  QFont font = labelVer_->font();
+  label_ver_ = new QLabel(QString("Version ") + Globals::ProgramVersion, this);
+  label_ver_->setObjectName("LabelVer");
+  label_ver_->setGeometry(28, 236, 300, 28);
+  QFont font = label_ver_->font();
   font.setPointSize(12);
-  labelVer_->setFont(font);
+  label_ver_->setFont(font);
   // Load: white label text, title caption, top-most, the self-closing timer, the icon.
-  labelVer_->setStyleSheet("color: white; background: transparent;");
+  label_ver_->setStyleSheet("color: white; background: transparent;");
   setWindowTitle(Globals::ProgramTitle);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   timer1_.stop();

@@ -9,7 +9,7 @@ class FormFlash : public QDialog {
   Q_OBJECT
  public:
   explicit FormFlash(QWidget* owner);
-  QLabel* LabelVer() const { return labelVer_; }
+  QLabel* LabelVer() const { return label_ver_; }
   QTimer& Timer1() { return timer1_; }
 
  protected:
@@ -18,6 +18,6 @@ class FormFlash : public QDialog {
 
  private:
   QPixmap background_;
-  QLabel* labelVer_ = nullptr;
+  QLabel* label_ver_ = nullptr;
   QTimer timer1_;
 };

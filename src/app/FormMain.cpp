@@ -46,30 +46,30 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(Globals::ProgramTitle);
   resize(1040, 600);
   // Design-time settings of the engine controls, set before any engine call.
-  ffDecoder1_.BitmapBitsPixel = 32;
-  ffDecoder1_.Deinterlace = false;
-  ffEncoder1_.CustomMaxFiles = 20;
-  ffEncoder1_.Verbose = 1;
-  ffEncoder1_.ReadTimeout = 10000;
+  ff_decoder1_.BitmapBitsPixel = 32;
+  ff_decoder1_.Deinterlace = false;
+  ff_encoder1_.CustomMaxFiles = 20;
+  ff_encoder1_.Verbose = 1;
+  ff_encoder1_.ReadTimeout = 10000;
 
-  listView1_ = new ListView1(this);
-  listView1_->setObjectName("ListView1");
-  setCentralWidget(listView1_);  // the list always fills the area the bars leave free
+  list_view1_ = new ListView1(this);
+  list_view1_->setObjectName("ListView1");
+  setCentralWidget(list_view1_);  // the list always fills the area the bars leave free
   const int widths[] = {320, 60, 80, 100, 90, 150, 95, 95};
-  for (int column = 0; column < 8; ++column) listView1_->setColumnWidth(column, widths[column]);
+  for (int column = 0; column < 8; ++column) list_view1_->setColumnWidth(column, widths[column]);
   timer1_.setInterval(kTotalsIntervalMs);
 }
 
-FormMain::~FormMain() { ffEncoder1_.Stop(true); }
+FormMain::~FormMain() { ff_encoder1_.Stop(true); }
 
 bool FormMain::Load() {
   // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
-  listView1_->setAcceptDrops(true);
-  fileList_ = std::make_unique<FileList>(listView1_, ffDecoder1_, this);
-  connect(listView1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
+  list_view1_->setAcceptDrops(true);
+  file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, this);
+  connect(list_view1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
   // 3. Command bars.
-  commandBars_ = new CommandBars(this);
-  connect(commandBars_, &CommandBars::executed, this, &FormMain::OnCommand);
+  command_bars_ = new CommandBars(this);
+  connect(command_bars_, &CommandBars::executed, this, &FormMain::OnCommand);
   RegisterCommands();
   // 4. Skin (from the raw program folder).
   LoadSkin();
@@ -85,10 +85,10 @@ bool FormMain::Load() {
   // 8. Web-site reminder.
   UpdateCheckPrompt(QDate::currentDate());
 
-  connect(&timer1_, &QTimer::timeout, fileList_.get(), &FileList::RefreshTotals);
+  connect(&timer1_, &QTimer::timeout, file_list_.get(), &FileList::RefreshTotals);
   timer1_.start();
-  windowMemory_ = new WindowMemory(*this, *listView1_, *fileList_);
-  windowMemory_->Restore();
+  window_memory_ = new WindowMemory(*this, *list_view1_, *file_list_);
+  window_memory_->Restore();
   return true;
 }
 
@@ -100,10 +100,10 @@ void FormMain::RegisterCommands() {
   dispatcher_.Register(Commands::Website, [] { OpenWebSite(); });
   dispatcher_.Register(Commands::About, [this] { AboutCommand(); });
   dispatcher_.Register(Commands::Play, [this] { PlayCommand(); });
-  FileList* files = fileList_.get();
+  FileList* files = file_list_.get();
   dispatcher_.Register(Commands::AddFolder, [this, files] {
     files->AddFolderWithDialog();
-    if (windowMemory_) windowMemory_->StoreLastOpenFolder();
+    if (window_memory_) window_memory_->StoreLastOpenFolder();
   });
   dispatcher_.Register(Commands::SelectAll, [files] { files->SelectAllRows(); });
   dispatcher_.Register(Commands::InvertSelection, [files] { files->InvertSelection(); });
@@ -124,17 +124,17 @@ void FormMain::LoadSkin() {
 void FormMain::ResetStatusPanes() {
   QStatusBar* bar = statusBar();
   bar->setVisible(true);
-  filesPane_ = new QLabel("Total Files: 0", bar);
-  filesPane_->setObjectName("FilesPane");
-  filesPane_->setProperty("paneId", kFilesPaneId);
-  filesPane_->setFixedWidth(150);
-  durationPane_ = new QLabel("Total Duration: 00:00:00", bar);
-  durationPane_->setObjectName("DurationPane");
-  durationPane_->setProperty("paneId", kDurationPaneId);
-  durationPane_->setFixedWidth(200);
-  bar->addWidget(filesPane_);
-  bar->addWidget(durationPane_);
-  fileList_->SetPanes(filesPane_, durationPane_);
+  files_pane_ = new QLabel("Total Files: 0", bar);
+  files_pane_->setObjectName("FilesPane");
+  files_pane_->setProperty("paneId", kFilesPaneId);
+  files_pane_->setFixedWidth(150);
+  duration_pane_ = new QLabel("Total Duration: 00:00:00", bar);
+  duration_pane_->setObjectName("DurationPane");
+  duration_pane_->setProperty("paneId", kDurationPaneId);
+  duration_pane_->setFixedWidth(200);
+  bar->addWidget(files_pane_);
+  bar->addWidget(duration_pane_);
+  file_list_->SetPanes(files_pane_, duration_pane_);
 }
 
 bool FormMain::EnginePreparation() {
@@ -156,25 +156,25 @@ void FormMain::UpdateCheckPrompt(const QDate& today) {
 }
 
 bool FormMain::EnsureListNotEmpty() {
-  if (listView1_->topLevelItemCount() > 0) return true;
+  if (list_view1_->topLevelItemCount() > 0) return true;
   Ui::ShowMessage(this, "Please add file to the list.", Ui::MessageIcon::Information);
   AddFilesCommand();
   return false;
 }
 
 void FormMain::AddFilesCommand() {
-  fileList_->AddFilesWithDialog();
-  if (windowMemory_) windowMemory_->StoreLastOpenFolder();
+  file_list_->AddFilesWithDialog();
+  if (window_memory_) window_memory_->StoreLastOpenFolder();
 }
 
 void FormMain::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
-  if (!formVideoFormat_) {
+  if (!form_video_format_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
-    formVideoFormat_ = new FormVideoFormat(this);
-    formVideoFormat_->SetOkHandler([this] { QueueConversionFromDialog(); });
+    form_video_format_ = new FormVideoFormat(this);
+    form_video_format_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
-  formVideoFormat_->exec();
+  form_video_format_->exec();
 }
 
 void FormMain::QueueConversionFromDialog() {
@@ -182,7 +182,7 @@ void FormMain::QueueConversionFromDialog() {
     popup_ = new CompletionNotice(this);
     connect(popup_, &CompletionNotice::itemClicked, this, &FormMain::OnNoticeItemClicked);
   }
-  QueueConversion(*formVideoFormat_, fileList_->Rows(), ffEncoder1_, *popup_, this);
+  QueueConversion(*form_video_format_, file_list_->Rows(), ff_encoder1_, *popup_, this);
 }
 
 void FormMain::ExitCommand() {
@@ -192,7 +192,7 @@ void FormMain::ExitCommand() {
 }
 
 void FormMain::PlayCommand() {
-  const auto row = fileList_->SelectedRow();
+  const auto row = file_list_->SelectedRow();
   if (!row || row->path.isEmpty()) return;
   FormPlayer player(row->path, row->nativePath, this, row->duration);
   player.exec();
@@ -208,7 +208,7 @@ void FormMain::HelpContentsCommand() {
 }
 
 void FormMain::ShowListContextMenu(const QPoint& globalPos) {
-  if (commandBars_) commandBars_->ShowContextMenu(globalPos);
+  if (command_bars_) command_bars_->ShowContextMenu(globalPos);
 }
 
 void FormMain::OnNoticeItemClicked(int id) {
@@ -219,7 +219,7 @@ void FormMain::OnNoticeItemClicked(int id) {
 
 void FormMain::closeEvent(QCloseEvent* event) {
   // Quitting in the middle of a run would lose the files being converted: ask.
-  if (ffEncoder1_.Running()) {
+  if (ff_encoder1_.Running()) {
     const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
                                         QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) {
@@ -227,9 +227,9 @@ void FormMain::closeEvent(QCloseEvent* event) {
       return;
     }
     Globals::StopRequested = true;
-    ffEncoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
+    ff_encoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
   }
-  ffEncoder1_.Stop(false);
+  ff_encoder1_.Stop(false);
   WriteSetting("OutPath", Globals::OutputFolder);
   event->accept();
 }

@@ -35,17 +35,17 @@ class FormMain : public QMainWindow {
   bool EnsureListNotEmpty();
   void UpdateCheckPrompt(const QDate& today);
 
-  CommandBars* Bars() const { return commandBars_; }
-  ListView1* List() const { return listView1_; }
-  FileList* Files() const { return fileList_.get(); }
-  QLabel* FilesPane() const { return filesPane_; }
-  QLabel* DurationPane() const { return durationPane_; }
-  FFEncoder& Encoder() { return ffEncoder1_; }
-  FFDecoder& Decoder() { return ffDecoder1_; }
+  CommandBars* Bars() const { return command_bars_; }
+  ListView1* List() const { return list_view1_; }
+  FileList* Files() const { return file_list_.get(); }
+  QLabel* FilesPane() const { return files_pane_; }
+  QLabel* DurationPane() const { return duration_pane_; }
+  FFEncoder& Encoder() { return ff_encoder1_; }
+  FFDecoder& Decoder() { return ff_decoder1_; }
   const CommandDispatcher& Dispatcher() const { return dispatcher_; }
   CompletionNotice* Popup() const { return popup_; }
-  FormVideoFormat* VideoFormatDialog() const { return formVideoFormat_; }
-  WindowMemory* Memory() const { return windowMemory_; }
+  FormVideoFormat* VideoFormatDialog() const { return form_video_format_; }
+  WindowMemory* Memory() const { return window_memory_; }
 
  public slots:
   void OnCommand(int id);
@@ -70,15 +70,15 @@ class FormMain : public QMainWindow {
   void QueueConversionFromDialog();
 
   CommandDispatcher dispatcher_;
-  CommandBars* commandBars_ = nullptr;
-  ListView1* listView1_ = nullptr;
-  QLabel* filesPane_ = nullptr;
-  QLabel* durationPane_ = nullptr;
+  CommandBars* command_bars_ = nullptr;
+  ListView1* list_view1_ = nullptr;
+  QLabel* files_pane_ = nullptr;
+  QLabel* duration_pane_ = nullptr;
   QTimer timer1_;
-  FFDecoder ffDecoder1_;
-  FFEncoder ffEncoder1_;
-  std::unique_ptr<FileList> fileList_;
-  FormVideoFormat* formVideoFormat_ = nullptr;
+  FFDecoder ff_decoder1_;
+  FFEncoder ff_encoder1_;
+  std::unique_ptr<FileList> file_list_;
+  FormVideoFormat* form_video_format_ = nullptr;
   CompletionNotice* popup_ = nullptr;
-  WindowMemory* windowMemory_ = nullptr;
+  WindowMemory* window_memory_ = nullptr;
 };

@@ -41,9 +41,9 @@ class JsonReporter : public RunReporter {
   void Progress(const PlannedTask& task) override {
     // One line per whole percent at most: enough to follow, not a flood.
     const int percent = static_cast<int>(Percent(task.position, task.duration));
-    if (lastPercent_.size() <= task.index) lastPercent_.resize(task.index + 1, -1);
-    if (percent == lastPercent_[task.index]) return;
-    lastPercent_[task.index] = percent;
+    if (last_percent_.size() <= task.index) last_percent_.resize(task.index + 1, -1);
+    if (percent == last_percent_[task.index]) return;
+    last_percent_[task.index] = percent;
     WriteLine(out_, JsonProgressEvent(task));
   }
   void Finished(const PlannedTask& task) override { WriteLine(out_, JsonFinishedEvent(task)); }
@@ -51,7 +51,7 @@ class JsonReporter : public RunReporter {
 
  private:
   std::FILE* out_;
-  std::vector<int> lastPercent_;
+  std::vector<int> last_percent_;
 };
 
 std::string PlainFinishedLine(const PlannedTask& task) {

@@ -145,7 +145,7 @@ class Runner {
 
   void OnFinished(int handle, bool succeeded, bool failed, const std::string& message) {
     if (handle < 0) {
-      runOver_ = true;
+      run_over_ = true;
       done_.Signal();
       return;
     }
@@ -177,7 +177,7 @@ class Runner {
     for (;;) {
       pollfd fds[2] = {{done_.fds[0], POLLIN, 0}, {interruptFd, POLLIN, 0}};
       const int ready = poll(fds, interruptFd >= 0 ? 2 : 1, kTickMs);
-      if (runOver_ || (ready > 0 && (fds[0].revents & POLLIN))) break;
+      if (run_over_ || (ready > 0 && (fds[0].revents & POLLIN))) break;
       if (ready > 0 && interruptFd >= 0 && (fds[1].revents & POLLIN) && !interrupted) {
         interrupted = true;
         // Stop discards every unfinished output; Finished(-1) follows before it returns.
@@ -197,7 +197,7 @@ class Runner {
   std::vector<PlannedTask*> handles_;
   RunTotals totals_;
   WakePipe done_;
-  std::atomic<bool> runOver_{false};
+  std::atomic<bool> run_over_{false};
   Clock::time_point start_;
   FFEncoder encoder_;  // last: destroyed (and its threads joined) before what handlers use
 };

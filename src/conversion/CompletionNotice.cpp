@@ -19,13 +19,13 @@ constexpr int kCloseId = 2;
 CompletionNotice::CompletionNotice(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      hideTimer_(new QTimer(this)),
+      hide_timer_(new QTimer(this)),
       fade_(new QPropertyAnimation(this, "windowOpacity", this)) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setMouseTracking(true);
   setWindowTitle(Globals::ProgramTitle);
-  hideTimer_->setSingleShot(true);
-  connect(hideTimer_, &QTimer::timeout, this, &CompletionNotice::CloseNotice);
+  hide_timer_->setSingleShot(true);
+  connect(hide_timer_, &QTimer::timeout, this, &CompletionNotice::CloseNotice);
 }
 
 int CompletionNotice::AddItem(const QRect& rect, const QString& text, int id) {
@@ -40,20 +40,20 @@ int CompletionNotice::AddItem(const QRect& rect, const QString& text, int id) {
 
 void CompletionNotice::RemoveAllItems() {
   items_.clear();
-  hoveredId_ = 0;
+  hovered_id_ = 0;
   update();
 }
 
 void CompletionNotice::ShowNotice() {
-  setFixedSize(popupSize_);
+  setFixedSize(popup_size_);
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen) {
     const QRect area = screen->availableGeometry();
-    move(area.right() - popupSize_.width() + 1, area.bottom() - popupSize_.height() + 1);
+    move(area.right() - popup_size_.width() + 1, area.bottom() - popup_size_.height() + 1);
   }
   fade_->stop();
-  if (animateMs_ > 0) {
-    fade_->setDuration(animateMs_);
+  if (animate_ms_ > 0) {
+    fade_->setDuration(animate_ms_);
     fade_->setStartValue(0.0);
     fade_->setEndValue(1.0);
     setWindowOpacity(0.0);
@@ -62,12 +62,12 @@ void CompletionNotice::ShowNotice() {
   }
   show();
   raise();
-  if (animateMs_ > 0) fade_->start();
-  hideTimer_->start(showMs_);
+  if (animate_ms_ > 0) fade_->start();
+  hide_timer_->start(show_ms_);
 }
 
 void CompletionNotice::CloseNotice() {
-  hideTimer_->stop();
+  hide_timer_->stop();
   fade_->stop();
   hide();
 }
@@ -82,7 +82,7 @@ int CompletionNotice::ItemIdAt(const QPoint& pos) const {
 void CompletionNotice::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  for (const Item& item : items_) PaintItem(painter, item, item.id != 0 && item.id == hoveredId_);
+  for (const Item& item : items_) PaintItem(painter, item, item.id != 0 && item.id == hovered_id_);
   painter.setPen(QColor(160, 160, 130));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -117,8 +117,8 @@ void CompletionNotice::PaintItem(QPainter& painter, const Item& item, bool hover
 
 void CompletionNotice::mouseMoveEvent(QMouseEvent* event) {
   const int id = ItemIdAt(event->position().toPoint());
-  if (id != hoveredId_) {
-    hoveredId_ = id;
+  if (id != hovered_id_) {
+    hovered_id_ = id;
     setCursor(id != 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     update();
   }
@@ -135,14 +135,14 @@ void CompletionNotice::mouseReleaseEvent(QMouseEvent* event) {
 
 void CompletionNotice::enterEvent(QEnterEvent* event) {
   // Keep the notice while the user is reading it.
-  hideTimer_->stop();
+  hide_timer_->stop();
   QWidget::enterEvent(event);
 }
 
 void CompletionNotice::leaveEvent(QEvent* event) {
-  hoveredId_ = 0;
+  hovered_id_ = 0;
   update();
-  if (isVisible()) hideTimer_->start(showMs_);
+  if (isVisible()) hide_timer_->start(show_ms_);
   QWidget::leaveEvent(event);
 }
 

@@ -35,10 +35,10 @@ class CompletionNotice : public QWidget {
   int ItemCount() const { return static_cast<int>(items_.size()); }
   void RemoveAllItems();
 
-  void SetPopupSize(const QSize& size) { popupSize_ = size; }
-  void SetAnimateDelay(int ms) { animateMs_ = ms; }
-  void SetShowDelay(int ms) { showMs_ = ms; }
-  int ShowDelay() const { return showMs_; }
+  void SetPopupSize(const QSize& size) { popup_size_ = size; }
+  void SetAnimateDelay(int ms) { animate_ms_ = ms; }
+  void SetShowDelay(int ms) { show_ms_ = ms; }
+  int ShowDelay() const { return show_ms_; }
 
   // Places the notice at the bottom right of the screen and shows it; it closes
   // itself after the show delay unless the pointer rests on it.
@@ -62,11 +62,11 @@ class CompletionNotice : public QWidget {
   void PaintItem(QPainter& painter, const Item& item, bool hovered) const;
 
   std::vector<Item> items_;
-  QSize popupSize_{220, 70};
-  int animateMs_ = 256;
-  int showMs_ = 5000;
-  int hoveredId_ = 0;
-  QTimer* hideTimer_;
+  QSize popup_size_{220, 70};
+  int animate_ms_ = 256;
+  int show_ms_ = 5000;
+  int hovered_id_ = 0;
+  QTimer* hide_timer_;
   QPropertyAnimation* fade_;
 };
 

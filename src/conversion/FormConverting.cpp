@@ -72,21 +72,21 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
       notice_(notice),
       rows_(std::move(rows)),
       list_(new QTreeWidget(this)),
-      btnStop_(new QPushButton("Stop", this)),
-      btnOpen_(new QPushButton("Open Output Folder", this)),
-      timeLabel_(new QLabel(this)),
+      btn_stop_(new QPushButton("Stop", this)),
+      btn_open_(new QPushButton("Open Output Folder", this)),
+      time_label_(new QLabel(this)),
       problems_(new QPlainTextEdit(this)),
-      timeTimer_(new QTimer(this)) {
+      time_timer_(new QTimer(this)) {
   setWindowTitle("Please wait...");
   setModal(true);
   resize(600, 320);
   BuildControls();
   MapTasks();
   ListenToEncoder();
-  connect(btnStop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
-  connect(btnOpen_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
-  timeTimer_->setInterval(500);
-  connect(timeTimer_, &QTimer::timeout, this, &FormConverting::UpdateTimes);
+  connect(btn_stop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
+  connect(btn_open_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
+  time_timer_->setInterval(500);
+  connect(time_timer_, &QTimer::timeout, this, &FormConverting::UpdateTimes);
   SetSmallIcon(this);
 }
 
@@ -101,10 +101,10 @@ void FormConverting::BuildControls() {
   list_->setColumnWidth(kProgressColumn, 110);
   list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(list_));
 
-  btnStop_->setObjectName("BtnStop");
-  btnOpen_->setObjectName("BtnOpen");
-  btnOpen_->setEnabled(false);
-  timeLabel_->setObjectName("LabelTime");
+  btn_stop_->setObjectName("BtnStop");
+  btn_open_->setObjectName("BtnOpen");
+  btn_open_->setEnabled(false);
+  time_label_->setObjectName("LabelTime");
   // Every problem of the run gathered in one place instead of a box per file.
   problems_->setObjectName("TextProblems");
   problems_->setReadOnly(true);
@@ -112,9 +112,9 @@ void FormConverting::BuildControls() {
   problems_->hide();
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(timeLabel_, 1);
-  buttons->addWidget(btnOpen_);
-  buttons->addWidget(btnStop_);
+  buttons->addWidget(time_label_, 1);
+  buttons->addWidget(btn_open_);
+  buttons->addWidget(btn_stop_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
   layout->addWidget(problems_);
@@ -127,8 +127,8 @@ void FormConverting::MapTasks() {
   std::vector<double> durations;
   for (size_t i = 0; i < rows_.size(); ++i) {
     if (rows_[i].task < 0) continue;
-    taskToRow_[rows_[i].task] = static_cast<int>(i);
-    taskToSlot_[rows_[i].task] = slot++;
+    task_to_row_[rows_[i].task] = static_cast<int>(i);
+    task_to_slot_[rows_[i].task] = slot++;
     durations.push_back(rows_[i].durationSeconds);
   }
   estimate_.Reset(std::move(durations));
@@ -172,13 +172,13 @@ void FormConverting::FillAndStart() {
       SetOutcome(static_cast<int>(i), RowOutcome::Failed, "Failed: " + rows_[i].refusal);
   clock_.start();
   UpdateTimes();
-  timeTimer_->start();
+  time_timer_->start();
   encoder_.Start(Globals::EncoderThreads);
 }
 
 int FormConverting::RowForTask(int task) const {
-  const auto it = taskToRow_.find(task);
-  return it == taskToRow_.end() ? -1 : it->second;
+  const auto it = task_to_row_.find(task);
+  return it == task_to_row_.end() ? -1 : it->second;
 }
 
 QString FormConverting::ProgressText(int row) const {
@@ -227,7 +227,7 @@ void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   const int percent = static_cast<int>(std::clamp(std::floor(share * 100.0), 0.0, 100.0));
   SetProgress(row, percent);
   SetStatus(row, "Converting...");
-  estimate_.SetFraction(taskToSlot_[task], share, MicrosToSeconds(totalUs));
+  estimate_.SetFraction(task_to_slot_[task], share, MicrosToSeconds(totalUs));
 }
 
 void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
@@ -238,7 +238,7 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
   }
   const int row = RowForTask(task);
   if (row < 0) return;
-  estimate_.MarkDone(taskToSlot_[task]);
+  estimate_.MarkDone(task_to_slot_[task]);
   // The name actually written (a numbered one when an older file was kept).
   const std::string written = encoder_.OutputPath(task);
   if (!written.empty())
@@ -259,18 +259,18 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
 
 void FormConverting::AnnounceEnd() {
   ended_ = true;
-  endedSeconds_ = clock_.isValid() ? clock_.elapsed() / 1000.0 : 0;
-  timeTimer_->stop();
+  ended_seconds_ = clock_.isValid() ? clock_.elapsed() / 1000.0 : 0;
+  time_timer_->stop();
   UpdateTimes();
   const bool stopped = Globals::StopRequested;
   for (int row = 0; row < summary_.Rows(); ++row)
     if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
       SetOutcome(row, RowOutcome::Canceled, "Canceled");
   setWindowTitle(summary_.EndCaption(stopped));
-  btnStop_->setText("Close");
+  btn_stop_->setText("Close");
   QApplication::alert(this);
-  btnOpen_->setEnabled(!summary_.NothingConverted());
-  (btnOpen_->isEnabled() ? static_cast<QWidget*>(btnOpen_) : btnStop_)->setFocus();
+  btn_open_->setEnabled(!summary_.NothingConverted());
+  (btn_open_->isEnabled() ? static_cast<QWidget*>(btn_open_) : btn_stop_)->setFocus();
   Ui::PlayAlertSound();
   if (notice_) ShowCompletionNotice(*notice_, QIcon(), summary_.NoticeText(stopped));
 }
@@ -278,10 +278,10 @@ void FormConverting::AnnounceEnd() {
 void FormConverting::StopClicked() {
   Globals::StopRequested = true;
   encoder_.Stop(false);
-  if (btnStop_->text() == "Close") {
+  if (btn_stop_->text() == "Close") {
     close();
   } else {
-    btnStop_->setText("Close");
+    btn_stop_->setText("Close");
   }
 }
 
@@ -297,18 +297,18 @@ void FormConverting::done(int result) {
   }
   // Closing never leaves the engine working for a window that is gone.
   encoder_.Stop(false);
-  timeTimer_->stop();
+  time_timer_->stop();
   QDialog::done(result);
 }
 
 void FormConverting::UpdateTimes() {
-  const double elapsed = ended_ ? endedSeconds_ : (clock_.isValid() ? clock_.elapsed() / 1000.0 : 0);
+  const double elapsed = ended_ ? ended_seconds_ : (clock_.isValid() ? clock_.elapsed() / 1000.0 : 0);
   QString text = "Elapsed: " + FormatDuration(elapsed);
   if (ended_) {
-    timeLabel_->setText(text);
+    time_label_->setText(text);
     return;
   }
   const double left = estimate_.Remaining(elapsed);
   text += "    Time left: " + (left < 0 ? QString("--:--:--") : FormatDuration(left));
-  timeLabel_->setText(text);
+  time_label_->setText(text);
 }

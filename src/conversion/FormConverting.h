@@ -44,9 +44,9 @@ class FormConverting : public QDialog {
   void FillAndStart();
 
   QTreeWidget* ProgressList() const { return list_; }
-  QPushButton* BtnStop() const { return btnStop_; }
-  QPushButton* BtnOpen() const { return btnOpen_; }
-  QLabel* TimeLabel() const { return timeLabel_; }
+  QPushButton* BtnStop() const { return btn_stop_; }
+  QPushButton* BtnOpen() const { return btn_open_; }
+  QLabel* TimeLabel() const { return time_label_; }
   QPlainTextEdit* Problems() const { return problems_; }
   const RunSummary& Summary() const { return summary_; }
   QString ProgressText(int row) const;
@@ -82,19 +82,19 @@ class FormConverting : public QDialog {
   UiEventBridge<FormConverting> events_;
   CompletionNotice* notice_;
   std::vector<ProgressRow> rows_;
-  std::unordered_map<int, int> taskToRow_;
-  std::unordered_map<int, int> taskToSlot_;  // task -> position among queued tasks
+  std::unordered_map<int, int> task_to_row_;
+  std::unordered_map<int, int> task_to_slot_;  // task -> position among queued tasks
   RunEstimate estimate_;
   RunSummary summary_;
   QElapsedTimer clock_;
-  double endedSeconds_ = 0;
+  double ended_seconds_ = 0;
   bool started_ = false;
   bool ended_ = false;
 
   QTreeWidget* list_;
-  QPushButton* btnStop_;
-  QPushButton* btnOpen_;
-  QLabel* timeLabel_;
+  QPushButton* btn_stop_;
+  QPushButton* btn_open_;
+  QLabel* time_label_;
   QPlainTextEdit* problems_;
-  QTimer* timeTimer_;
+  QTimer* time_timer_;
 };

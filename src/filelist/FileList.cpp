@@ -83,24 +83,24 @@ FileList::~FileList() {
 }
 
 void FileList::SetPanes(QLabel* filesPane, QLabel* durationPane) {
-  filesPane_ = filesPane;
-  durationPane_ = durationPane;
+  files_pane_ = filesPane;
+  duration_pane_ = durationPane;
 }
 
 void FileList::AddFilesWithDialog() {
-  const QStringList files = Ui::GetOpenFileNames(owner_, lastOpenFolder_, MediaDialogFilters());
+  const QStringList files = Ui::GetOpenFileNames(owner_, last_open_folder_, MediaDialogFilters());
   if (!files.isEmpty()) {
     BusyCursor busy(owner_);
     if (files.size() > 1) {
       WaitScope wait(*this);
       for (const QString& file : files) {
         if (file.isEmpty()) continue;
-        lastOpenFolder_ = FolderOf(file);
+        last_open_folder_ = FolderOf(file);
         AddFile(file);
         LetWindowSystemRun();
       }
     } else {
-      lastOpenFolder_ = FolderOf(files.front());
+      last_open_folder_ = FolderOf(files.front());
       AddFile(files.front());
     }
   }
@@ -119,11 +119,11 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
   row.path = NativePath::Display(nativePath);
   row.nativePath = nativePath;
   if (!ProbeInto(nativePath, row)) return false;
-  const bool indexWasValid = listedPathsValid_;
+  const bool indexWasValid = listed_paths_valid_;
   list_->AppendRow(row);
   if (indexWasValid) {
-    listedPaths_.insert(nativePath);
-    listedPathsValid_ = true;
+    listed_paths_.insert(nativePath);
+    listed_paths_valid_ = true;
   }
   return true;
 }
@@ -151,13 +151,13 @@ bool FileList::IsListed(const QString& path) const {
 }
 
 bool FileList::IsListedNative(const QByteArray& nativePath) const {
-  if (!listedPathsValid_) {
-    listedPaths_.clear();
+  if (!listed_paths_valid_) {
+    listed_paths_.clear();
     const int n = list_->topLevelItemCount();
-    for (int i = 0; i < n; ++i) listedPaths_.insert(ListView1::RowFromItem(list_->topLevelItem(i)).nativePath);
-    listedPathsValid_ = true;
+    for (int i = 0; i < n; ++i) listed_paths_.insert(ListView1::RowFromItem(list_->topLevelItem(i)).nativePath);
+    listed_paths_valid_ = true;
   }
-  return listedPaths_.contains(nativePath);
+  return listed_paths_.contains(nativePath);
 }
 
 bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
@@ -203,8 +203,8 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
 }
 
 void FileList::ShowOpenFailure(const QString& path, const QString& error) {
-  if (openFailures_) {
-    *openFailures_ << path + "\n    " + error.trimmed();
+  if (open_failures_) {
+    *open_failures_ << path + "\n    " + error.trimmed();
     return;
   }
   Ui::ShowMessage(owner_, OpenFailureText(path, error), Ui::MessageIcon::Critical);
@@ -322,47 +322,47 @@ FormWait* FileList::WaitWindow() const { return wait_.data(); }
 int FileList::RowCount() const { return list_->topLevelItemCount(); }
 
 void FileList::OnRowsChanged() {
-  rowsChanged_ = true;
-  listedPathsValid_ = false;
+  rows_changed_ = true;
+  listed_paths_valid_ = false;
 }
 
-void FileList::OnRowTextsChanged() { listedPathsValid_ = false; }
+void FileList::OnRowTextsChanged() { listed_paths_valid_ = false; }
 
 void FileList::RefreshTotals() {
   const int n = list_->topLevelItemCount();
   // The count alone would miss a removal and an addition between two refreshes.
-  if (n == lastCountedRows_ && !rowsChanged_) return;
+  if (n == last_counted_rows_ && !rows_changed_) return;
   double total = 0;
   for (int i = 0; i < n; ++i) {
     bool ok = false;
     const double seconds = list_->topLevelItem(i)->data(0, ListView1::DurationTagRole).toDouble(&ok);
     if (ok && std::isfinite(seconds)) total += seconds;
   }
-  if (filesPane_) filesPane_->setText("Total Files: " + QString::number(n));
-  if (durationPane_) durationPane_->setText("Total Duration: " + FormatDuration(total));
-  lastCountedRows_ = n;
-  rowsChanged_ = false;
+  if (files_pane_) files_pane_->setText("Total Files: " + QString::number(n));
+  if (duration_pane_) duration_pane_->setText("Total Duration: " + FormatDuration(total));
+  last_counted_rows_ = n;
+  rows_changed_ = false;
 }
 
 void FileList::LetWindowSystemRun() {
   // Repainting the list after every small file would cost more than probing it; a
   // few dozen refreshes a second keep the window just as alive.
-  if (sinceMessages_.isValid() && sinceMessages_.elapsed() < messageIntervalMs_) return;
+  if (since_messages_.isValid() && since_messages_.elapsed() < message_interval_ms_) return;
   QCoreApplication::processEvents();
-  sinceMessages_.start();
+  since_messages_.start();
 }
 
 void FileList::BeginWait() {
-  if (waitDepth_++ == 0) {
+  if (wait_depth_++ == 0) {
     wait_ = new FormWait(owner_);
     wait_->show();
   }
   QCoreApplication::processEvents();
-  sinceMessages_.start();
+  since_messages_.start();
 }
 
 void FileList::EndWait() {
-  if (--waitDepth_ > 0 || !wait_) return;
+  if (--wait_depth_ > 0 || !wait_) return;
   wait_->CloseByProgram();
   wait_->deleteLater();
   wait_ = nullptr;

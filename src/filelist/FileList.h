@@ -61,15 +61,15 @@ class FileList : public QObject {
   std::optional<FileRow> SelectedRow() const;  // the list's current row
   int RowCount() const;
 
-  int LastCountedRows() const { return lastCountedRows_; }
-  QString LastOpenFolder() const { return lastOpenFolder_; }
-  void SetLastOpenFolder(const QString& folder) { lastOpenFolder_ = folder; }
+  int LastCountedRows() const { return last_counted_rows_; }
+  QString LastOpenFolder() const { return last_open_folder_; }
+  void SetLastOpenFolder(const QString& folder) { last_open_folder_ = folder; }
   ListView1* List() const { return list_; }
   // The wait window while files are being read, else null.
   FormWait* WaitWindow() const;
   // While adding many files, pending window messages are handled between two files
   // once this many milliseconds have passed (0: after every file).
-  void SetMessageInterval(int ms) { messageIntervalMs_ = ms; }
+  void SetMessageInterval(int ms) { message_interval_ms_ = ms; }
 
  public slots:
   // Updates the two status panes when the list changed since the last refresh.
@@ -100,18 +100,18 @@ class FileList : public QObject {
   ListView1* list_;
   FFDecoder& decoder_;
   QPointer<QWidget> owner_;
-  QPointer<QLabel> filesPane_;
-  QPointer<QLabel> durationPane_;
+  QPointer<QLabel> files_pane_;
+  QPointer<QLabel> duration_pane_;
   QPointer<FormWait> wait_;
-  int waitDepth_ = 0;
-  int messageIntervalMs_ = 40;
-  QElapsedTimer sinceMessages_;
-  int lastCountedRows_ = 0;
-  bool rowsChanged_ = false;
+  int wait_depth_ = 0;
+  int message_interval_ms_ = 40;
+  QElapsedTimer since_messages_;
+  int last_counted_rows_ = 0;
+  bool rows_changed_ = false;
   // The exact paths of all rows, rebuilt when rows changed behind our back.
-  mutable QSet<QByteArray> listedPaths_;
-  mutable bool listedPathsValid_ = false;
-  QString lastOpenFolder_;
+  mutable QSet<QByteArray> listed_paths_;
+  mutable bool listed_paths_valid_ = false;
+  QString last_open_folder_;
   // While a folder is added: open failures are collected here instead of shown.
-  QStringList* openFailures_ = nullptr;
+  QStringList* open_failures_ = nullptr;
 };

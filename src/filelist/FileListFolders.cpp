@@ -48,9 +48,9 @@ void AppendNames(QString& text, const QString& heading, const QStringList& names
 }  // namespace
 
 void FileList::AddFolderWithDialog() {
-  const QString folder = Ui::BrowseForFolder(owner_, "Add Folder", lastOpenFolder_);
+  const QString folder = Ui::BrowseForFolder(owner_, "Add Folder", last_open_folder_);
   if (!folder.isEmpty()) {
-    lastOpenFolder_ = folder.endsWith('/') ? folder : folder + "/";
+    last_open_folder_ = folder.endsWith('/') ? folder : folder + "/";
     AddFolder(NativePath::Resolve(folder));
   }
   SelectOnlyLastRow();
@@ -65,18 +65,18 @@ bool FileList::AddFolder(const QByteArray& nativeFolder) {
   if (!ListFolder(nativeFolder, files, unreadable)) return false;
 
   QStringList failures;
-  QStringList* const outerFailures = openFailures_;
-  openFailures_ = &failures;
-  const int outerInterval = messageIntervalMs_;
-  messageIntervalMs_ = std::min(outerInterval, kFolderMessageIntervalMs);
+  QStringList* const outerFailures = open_failures_;
+  open_failures_ = &failures;
+  const int outerInterval = message_interval_ms_;
+  message_interval_ms_ = std::min(outerInterval, kFolderMessageIntervalMs);
   const QString total = QString::number(files.size());
   for (size_t i = 0; i < files.size() && !CancelRequested(); ++i) {
     if (wait_) wait_->SetCountText(QString("Adding file %1 of %2").arg(i + 1).arg(total));
     AddNativeFile(QByteArray::fromStdString(files[i]));
     LetWindowSystemRun();
   }
-  openFailures_ = outerFailures;
-  messageIntervalMs_ = outerInterval;
+  open_failures_ = outerFailures;
+  message_interval_ms_ = outerInterval;
   ReportFolderProblems(failures, unreadable);
   return !CancelRequested();
 }

@@ -56,14 +56,14 @@ void FormWait::ShowCancel() {
 void FormWait::RequestCancel() {
   if (cancel_->isHidden()) return;
   cancel_->setEnabled(false);  // one answer is enough; the window closes when adding stops
-  cancelRequested_ = true;
+  cancel_requested_ = true;
   emit cancelRequested();
 }
 
 void FormWait::CloseByProgram() {
-  closingByProgram_ = true;
+  closing_by_program_ = true;
   close();
-  closingByProgram_ = false;
+  closing_by_program_ = false;
 }
 
 void FormWait::showEvent(QShowEvent* event) {
@@ -76,7 +76,7 @@ void FormWait::showEvent(QShowEvent* event) {
 }
 
 void FormWait::closeEvent(QCloseEvent* event) {
-  if (closingByProgram_) {
+  if (closing_by_program_) {
     event->accept();
   } else {
     event->ignore();

@@ -18,7 +18,7 @@ class FormWait : public QWidget {
   // Shows the Cancel button. From then on Cancel, Escape and the close box all ask to
   // cancel (the window still stays until the program closes it).
   void ShowCancel();
-  bool CancelRequested() const { return cancelRequested_; }
+  bool CancelRequested() const { return cancel_requested_; }
   QPushButton* CancelButton() const { return cancel_; }
   QLabel* CountLabel() const { return count_; }
 
@@ -37,6 +37,6 @@ class FormWait : public QWidget {
   QLabel* label_ = nullptr;
   QLabel* count_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  bool closingByProgram_ = false;
-  bool cancelRequested_ = false;
+  bool closing_by_program_ = false;
+  bool cancel_requested_ = false;
 };

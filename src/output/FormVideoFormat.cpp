@@ -59,36 +59,36 @@ FormVideoFormat::FormVideoFormat(QWidget* owner) : QDialog(owner) {
 }
 
 void FormVideoFormat::BuildControls() {
-  leftPanel_ = new QWidget(this);
-  leftPanel_->setFixedWidth(CollapsedWidth);
+  left_panel_ = new QWidget(this);
+  left_panel_->setFixedWidth(CollapsedWidth);
 
-  frame1_ = Named(new QFrame(leftPanel_), "Frame1");
+  frame1_ = Named(new QFrame(left_panel_), "Frame1");
   frame1_->setFrameShape(QFrame::StyledPanel);
   frame1_->setFrameShadow(QFrame::Sunken);
 
-  comboFormat_ = Named(new FormatComboBox(frame1_), "ComboFormat");
-  comboSize_ = Named(new QComboBox(frame1_), "ComboSize");
-  comboSize_->addItems(SizeEntries());
-  comboSize_->setMaxVisibleItems(SizeEntries().size());
+  combo_format_ = Named(new FormatComboBox(frame1_), "ComboFormat");
+  combo_size_ = Named(new QComboBox(frame1_), "ComboSize");
+  combo_size_->addItems(SizeEntries());
+  combo_size_->setMaxVisibleItems(SizeEntries().size());
 
   auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
-  textW_ = Named(new QLineEdit(frame1_), "TextW");
-  textH_ = Named(new QLineEdit(frame1_), "TextH");
-  for (QLineEdit* box : {textW_, textH_}) {
+  text_w_ = Named(new QLineEdit(frame1_), "TextW");
+  text_h_ = Named(new QLineEdit(frame1_), "TextH");
+  for (QLineEdit* box : {text_w_, text_h_}) {
     box->setValidator(digits);
     box->setMaxLength(9);
     box->installEventFilter(this);
   }
 
-  comboVideoQ_ = Named(new QComboBox(frame1_), "ComboVideoQ");
-  comboVideoQ_->addItems(kQualities);
-  comboAudioQ_ = Named(new QComboBox(frame1_), "ComboAudioQ");
-  comboAudioQ_->addItems(kQualities);
-  comboCPU_ = Named(new QComboBox(frame1_), "ComboCPU");
-  textFolder_ = Named(new QLineEdit(frame1_), "TextFolder");
-  btnBrowse_ = Named(new QPushButton("Browse...", frame1_), "BtnBrowse");
-  comboIfExists_ = Named(new QComboBox(frame1_), "ComboIfExists");
-  comboIfExists_->addItems(kIfExistsChoices);
+  combo_video_q_ = Named(new QComboBox(frame1_), "ComboVideoQ");
+  combo_video_q_->addItems(kQualities);
+  combo_audio_q_ = Named(new QComboBox(frame1_), "ComboAudioQ");
+  combo_audio_q_->addItems(kQualities);
+  combo_cpu_ = Named(new QComboBox(frame1_), "ComboCPU");
+  text_folder_ = Named(new QLineEdit(frame1_), "TextFolder");
+  btn_browse_ = Named(new QPushButton("Browse...", frame1_), "BtnBrowse");
+  combo_if_exists_ = Named(new QComboBox(frame1_), "ComboIfExists");
+  combo_if_exists_->addItems(kIfExistsChoices);
 
   auto* form = new QGridLayout(frame1_);
   form->setContentsMargins(12, 12, 12, 12);
@@ -98,52 +98,52 @@ void FormVideoFormat::BuildControls() {
   form->setColumnStretch(3, 1);
   for (int row = 0; row < 8; ++row) form->setRowStretch(row, 1);
   form->addWidget(MakeLabel("Label1", "Output Format:", frame1_), 0, 0);
-  form->addWidget(comboFormat_, 0, 1, 1, 4);
+  form->addWidget(combo_format_, 0, 1, 1, 4);
   form->addWidget(MakeLabel("Label3", "Video Size:", frame1_), 1, 0);
-  form->addWidget(comboSize_, 1, 1, 1, 4);
+  form->addWidget(combo_size_, 1, 1, 1, 4);
   form->addWidget(MakeLabel("Label7", "Width:", frame1_), 2, 0);
-  form->addWidget(textW_, 2, 1);
+  form->addWidget(text_w_, 2, 1);
   form->addWidget(MakeLabel("Label4", "Height:", frame1_), 2, 2, Qt::AlignRight);
-  form->addWidget(textH_, 2, 3, 1, 2);
+  form->addWidget(text_h_, 2, 3, 1, 2);
   form->addWidget(MakeLabel("Label5", "Video Quality:", frame1_), 3, 0);
-  form->addWidget(comboVideoQ_, 3, 1, 1, 4);
+  form->addWidget(combo_video_q_, 3, 1, 1, 4);
   form->addWidget(MakeLabel("Label6", "Audio Quality:", frame1_), 4, 0);
-  form->addWidget(comboAudioQ_, 4, 1, 1, 4);
+  form->addWidget(combo_audio_q_, 4, 1, 1, 4);
   form->addWidget(MakeLabel("Label8", "CPU Cores:", frame1_), 5, 0);
-  form->addWidget(comboCPU_, 5, 1);
+  form->addWidget(combo_cpu_, 5, 1);
   form->addWidget(MakeLabel("Label2", "Destination:", frame1_), 6, 0);
-  form->addWidget(textFolder_, 6, 1, 1, 3);
-  form->addWidget(btnBrowse_, 6, 4);
+  form->addWidget(text_folder_, 6, 1, 1, 3);
+  form->addWidget(btn_browse_, 6, 4);
   auto* ifExistsLabel = MakeLabel("LabelIfExists", "If the output file exists", frame1_);
-  ifExistsLabel->setBuddy(comboIfExists_);
+  ifExistsLabel->setBuddy(combo_if_exists_);
   form->addWidget(ifExistsLabel, 7, 0, 1, 2);
-  form->addWidget(comboIfExists_, 7, 2, 1, 3);
+  form->addWidget(combo_if_exists_, 7, 2, 1, 3);
 
   // Says when leaving a width or height box replaced its text; two lines are kept
   // free for it so the dialog does not change size.
-  sizeNote_ = Named(new QLabel(leftPanel_), "SizeNote");
-  sizeNote_->setWordWrap(true);
-  sizeNote_->setTextFormat(Qt::PlainText);
-  sizeNote_->setStyleSheet("color: #b03a00;");
-  sizeNote_->setFixedHeight(2 * sizeNote_->fontMetrics().lineSpacing() + 2);
+  size_note_ = Named(new QLabel(left_panel_), "SizeNote");
+  size_note_->setWordWrap(true);
+  size_note_->setTextFormat(Qt::PlainText);
+  size_note_->setStyleSheet("color: #b03a00;");
+  size_note_->setFixedHeight(2 * size_note_->fontMetrics().lineSpacing() + 2);
 
-  btnMore_ = Named(new QPushButton("More >>", leftPanel_), "BtnMore");
-  btnOK_ = Named(new QPushButton("OK", leftPanel_), "BtnOK");
-  btnCancel_ = Named(new QPushButton("Cancel", leftPanel_), "BtnCancel");
-  btnOK_->setDefault(true);
-  for (QPushButton* button : {btnMore_, btnOK_, btnCancel_}) button->setMinimumWidth(90);
+  btn_more_ = Named(new QPushButton("More >>", left_panel_), "BtnMore");
+  btn_ok_ = Named(new QPushButton("OK", left_panel_), "BtnOK");
+  btn_cancel_ = Named(new QPushButton("Cancel", left_panel_), "BtnCancel");
+  btn_ok_->setDefault(true);
+  for (QPushButton* button : {btn_more_, btn_ok_, btn_cancel_}) button->setMinimumWidth(90);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(btnMore_);
+  buttons->addWidget(btn_more_);
   buttons->addStretch(1);
-  buttons->addWidget(btnOK_);
-  buttons->addWidget(btnCancel_);
+  buttons->addWidget(btn_ok_);
+  buttons->addWidget(btn_cancel_);
 
-  auto* left = new QVBoxLayout(leftPanel_);
+  auto* left = new QVBoxLayout(left_panel_);
   left->setContentsMargins(GridStripMargin, GridStripMargin, GridStripMargin, GridStripMargin);
   left->setSpacing(GridStripMargin);
   left->addWidget(frame1_, 1);
-  left->addWidget(sizeNote_);
+  left->addWidget(size_note_);
   left->addLayout(buttons);
 
   grid_ = Named(new SettingsGrid(this), "PropertyGrid1");
@@ -153,58 +153,58 @@ void FormVideoFormat::BuildControls() {
   main->setContentsMargins(0, 0, GridStripMargin, 0);
   main->setSpacing(0);
   main->setSizeConstraint(QLayout::SetNoConstraint);
-  main->addWidget(leftPanel_);
+  main->addWidget(left_panel_);
   auto* gridColumn = new QVBoxLayout;
   gridColumn->setContentsMargins(0, GridStripMargin, 0, GridStripMargin);
   gridColumn->addWidget(grid_);
   main->addLayout(gridColumn);
   main->addStretch(1);
 
-  connect(comboFormat_, &FormatComboBox::dropDownRequested, this,
+  connect(combo_format_, &FormatComboBox::dropDownRequested, this,
           &FormVideoFormat::onFormatDropDown);
-  connect(comboSize_, &QComboBox::activated, this, &FormVideoFormat::onSizeActivated);
-  connect(comboVideoQ_, &QComboBox::activated, this, &FormVideoFormat::onVideoQualityActivated);
-  connect(comboAudioQ_, &QComboBox::activated, this, &FormVideoFormat::onAudioQualityActivated);
-  connect(btnBrowse_, &QPushButton::clicked, this, &FormVideoFormat::BrowseFolder);
-  connect(btnMore_, &QPushButton::clicked, this, &FormVideoFormat::onMoreClicked);
-  connect(btnOK_, &QPushButton::clicked, this, &FormVideoFormat::onOkClicked);
-  connect(btnCancel_, &QPushButton::clicked, this, &FormVideoFormat::reject);
+  connect(combo_size_, &QComboBox::activated, this, &FormVideoFormat::onSizeActivated);
+  connect(combo_video_q_, &QComboBox::activated, this, &FormVideoFormat::onVideoQualityActivated);
+  connect(combo_audio_q_, &QComboBox::activated, this, &FormVideoFormat::onAudioQualityActivated);
+  connect(btn_browse_, &QPushButton::clicked, this, &FormVideoFormat::BrowseFolder);
+  connect(btn_more_, &QPushButton::clicked, this, &FormVideoFormat::onMoreClicked);
+  connect(btn_ok_, &QPushButton::clicked, this, &FormVideoFormat::onOkClicked);
+  connect(btn_cancel_, &QPushButton::clicked, this, &FormVideoFormat::reject);
 }
 
 void FormVideoFormat::LoadForm() {
   grid_->BuildSettingsGrid();
 
-  formatMenu_ = BuildFormatMenu(this);
-  ConnectProfileMenu(formatMenu_);
+  format_menu_ = BuildFormatMenu(this);
+  ConnectProfileMenu(format_menu_);
 
-  outputFormatKey_ = "mp4h264";
+  output_format_key_ = "mp4h264";
   grid_->SetText(GridItem::FileExtension, "mp4");
 
-  comboFormat_->clear();
-  comboFormat_->addItem("MP4 - H264 Video (*.mp4)");
-  comboFormat_->setCurrentIndex(0);
+  combo_format_->clear();
+  combo_format_->addItem("MP4 - H264 Video (*.mp4)");
+  combo_format_->setCurrentIndex(0);
 
-  comboSize_->setCurrentIndex(SizeAutoIndex);
+  combo_size_->setCurrentIndex(SizeAutoIndex);
   onSizeActivated(SizeAutoIndex);
-  textW_->setEnabled(false);
-  textH_->setEnabled(false);
+  text_w_->setEnabled(false);
+  text_h_->setEnabled(false);
 
-  comboVideoQ_->setCurrentIndex(1);
+  combo_video_q_->setCurrentIndex(1);
   onVideoQualityActivated(1);
-  comboAudioQ_->setCurrentIndex(1);
+  combo_audio_q_->setCurrentIndex(1);
   onAudioQualityActivated(1);
 
-  textFolder_->setText(Globals::OutputFolder.isEmpty() ? DefaultOutputFolder() : Globals::OutputFolder);
+  text_folder_->setText(Globals::OutputFolder.isEmpty() ? DefaultOutputFolder() : Globals::OutputFolder);
 
-  moreExpanded_ = true;
+  more_expanded_ = true;
   onMoreClicked();
 
-  comboCPU_->clear();
+  combo_cpu_->clear();
   const int processors = ProcessorCount();
-  for (int n = 1; n <= processors; ++n) comboCPU_->addItem(QString::number(n));
-  comboCPU_->setCurrentIndex(comboCPU_->count() - 1);
+  for (int n = 1; n <= processors; ++n) combo_cpu_->addItem(QString::number(n));
+  combo_cpu_->setCurrentIndex(combo_cpu_->count() - 1);
 
-  comboIfExists_->setCurrentIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting)));
+  combo_if_exists_->setCurrentIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting)));
   OutputSettings remembered = Settings();
   OutputControls rememberedControls = Controls();
   StoredChoices::Restore(remembered, rememberedControls, processors);
@@ -229,26 +229,26 @@ void FormVideoFormat::ConnectProfileMenu(QMenu* menu) {
 
 OutputSettings FormVideoFormat::Settings() const {
   OutputSettings settings;
-  settings.outputFormatKey = outputFormatKey_;
-  settings.audioOnly = audioOnly_;
-  settings.profileCaption = comboFormat_->currentText();
-  settings.sizeIndex = comboSize_->currentIndex();
-  settings.width = textW_->text();
-  settings.height = textH_->text();
-  settings.videoQuality = comboVideoQ_->currentIndex();
-  settings.audioQuality = comboAudioQ_->currentIndex();
-  settings.threads = comboCPU_->currentText();
-  settings.outputFolder = textFolder_->text();
-  settings.ifExists = comboIfExists_->currentIndex();
+  settings.outputFormatKey = output_format_key_;
+  settings.audioOnly = audio_only_;
+  settings.profileCaption = combo_format_->currentText();
+  settings.sizeIndex = combo_size_->currentIndex();
+  settings.width = text_w_->text();
+  settings.height = text_h_->text();
+  settings.videoQuality = combo_video_q_->currentIndex();
+  settings.audioQuality = combo_audio_q_->currentIndex();
+  settings.threads = combo_cpu_->currentText();
+  settings.outputFolder = text_folder_->text();
+  settings.ifExists = combo_if_exists_->currentIndex();
   settings.grid = grid_->Values();
   return settings;
 }
 
 OutputControls FormVideoFormat::Controls() const {
   OutputControls controls;
-  controls.sizeEnabled = comboSize_->isEnabled();
-  controls.sizeBoxesEnabled = textW_->isEnabled();
-  controls.videoQualityEnabled = comboVideoQ_->isEnabled();
+  controls.sizeEnabled = combo_size_->isEnabled();
+  controls.sizeBoxesEnabled = text_w_->isEnabled();
+  controls.videoQualityEnabled = combo_video_q_->isEnabled();
   controls.videoSettingsVisible = !grid_->IsCategoryHidden(GridCategory::Video);
   controls.removeAudioVisible = !grid_->IsItemHidden(GridItem::RemoveAudio);
   controls.audioItemsVisible = !grid_->IsItemHidden(GridItem::AudioBitrate);
@@ -259,28 +259,28 @@ OutputControls FormVideoFormat::Controls() const {
 void FormVideoFormat::ShowSettings(const OutputSettings& settings,
                                    const OutputControls& controls) {
   showing_ = true;
-  outputFormatKey_ = settings.outputFormatKey;
-  audioOnly_ = settings.audioOnly;
-  comboFormat_->clear();
-  comboFormat_->addItem(settings.profileCaption);
-  comboFormat_->setCurrentIndex(0);
+  output_format_key_ = settings.outputFormatKey;
+  audio_only_ = settings.audioOnly;
+  combo_format_->clear();
+  combo_format_->addItem(settings.profileCaption);
+  combo_format_->setCurrentIndex(0);
 
-  comboSize_->setCurrentIndex(settings.sizeIndex);
-  textW_->setText(settings.width);
-  textH_->setText(settings.height);
-  comboVideoQ_->setCurrentIndex(settings.videoQuality);
-  comboAudioQ_->setCurrentIndex(settings.audioQuality);
-  const int cpu = comboCPU_->findText(settings.threads);
-  if (cpu >= 0) comboCPU_->setCurrentIndex(cpu);
-  textFolder_->setText(settings.outputFolder);
-  if (settings.ifExists >= 0 && settings.ifExists < comboIfExists_->count())
-    comboIfExists_->setCurrentIndex(settings.ifExists);
+  combo_size_->setCurrentIndex(settings.sizeIndex);
+  text_w_->setText(settings.width);
+  text_h_->setText(settings.height);
+  combo_video_q_->setCurrentIndex(settings.videoQuality);
+  combo_audio_q_->setCurrentIndex(settings.audioQuality);
+  const int cpu = combo_cpu_->findText(settings.threads);
+  if (cpu >= 0) combo_cpu_->setCurrentIndex(cpu);
+  text_folder_->setText(settings.outputFolder);
+  if (settings.ifExists >= 0 && settings.ifExists < combo_if_exists_->count())
+    combo_if_exists_->setCurrentIndex(settings.ifExists);
   grid_->SetValues(settings.grid);
 
-  comboSize_->setEnabled(controls.sizeEnabled);
-  textW_->setEnabled(controls.sizeBoxesEnabled);
-  textH_->setEnabled(controls.sizeBoxesEnabled);
-  comboVideoQ_->setEnabled(controls.videoQualityEnabled);
+  combo_size_->setEnabled(controls.sizeEnabled);
+  text_w_->setEnabled(controls.sizeBoxesEnabled);
+  text_h_->setEnabled(controls.sizeBoxesEnabled);
+  combo_video_q_->setEnabled(controls.videoQualityEnabled);
   grid_->SetCategoryHidden(GridCategory::Video, !controls.videoSettingsVisible);
   grid_->SetItemHidden(GridItem::RemoveAudio, !controls.removeAudioVisible);
   for (GridItem item : {GridItem::AudioBitrate, GridItem::SampleRate, GridItem::Channels}) {
@@ -294,12 +294,12 @@ void FormVideoFormat::ShowSettings(const OutputSettings& settings,
 }
 
 void FormVideoFormat::SetOkHandler(std::function<void()> handler) {
-  okHandler_ = std::move(handler);
+  ok_handler_ = std::move(handler);
 }
 
 void FormVideoFormat::BrowseFolder() {
-  const QString folder = Ui::BrowseForFolder(this, "Destination", FolderChooserStart(textFolder_->text()));
-  if (!folder.isEmpty()) textFolder_->setText(folder);
+  const QString folder = Ui::BrowseForFolder(this, "Destination", FolderChooserStart(text_folder_->text()));
+  if (!folder.isEmpty()) text_folder_->setText(folder);
 }
 
 void FormVideoFormat::ApplyProfile(int id, const QString& caption) {
@@ -308,11 +308,11 @@ void FormVideoFormat::ApplyProfile(int id, const QString& caption) {
   ::ApplyProfile(settings, controls, id, caption);
   ShowSettings(settings, controls);
   const ProfileEntry* entry = FindProfile(id);
-  if (entry && entry->width > 0) textW_->setFocus(Qt::OtherFocusReason);
+  if (entry && entry->width > 0) text_w_->setFocus(Qt::OtherFocusReason);
 }
 
 bool FormVideoFormat::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && (watched == textW_ || watched == textH_)) {
+  if (event->type() == QEvent::FocusOut && (watched == text_w_ || watched == text_h_)) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // Switching windows or opening a context menu is not leaving the box.
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
@@ -333,13 +333,13 @@ void FormVideoFormat::CorrectDimensionBox(QLineEdit* box) {
   const QString typed = box->text();
   const QString corrected = CorrectDimensionText(typed);
   if (corrected != typed) box->setText(corrected);
-  sizeNote_->setText(DimensionReplacementNote(box == textW_ ? "Width" : "Height", typed, corrected));
+  size_note_->setText(DimensionReplacementNote(box == text_w_ ? "Width" : "Height", typed, corrected));
 }
 
-QString FormVideoFormat::SizeNote() const { return sizeNote_->text(); }
+QString FormVideoFormat::SizeNote() const { return size_note_->text(); }
 
 void FormVideoFormat::onFormatDropDown() {
-  formatMenu_->popup(comboFormat_->mapToGlobal(QPoint(0, comboFormat_->height())));
+  format_menu_->popup(combo_format_->mapToGlobal(QPoint(0, combo_format_->height())));
 }
 
 void FormVideoFormat::onProfileTriggered(QAction* action) {
@@ -354,16 +354,16 @@ void FormVideoFormat::onProfileTriggered(QAction* action) {
 
 void FormVideoFormat::onSizeActivated(int index) {
   const SizeChoice choice = ChooseSize(index);
-  sizeNote_->clear();  // the note spoke of the boxes as they were
+  size_note_->clear();  // the note spoke of the boxes as they were
   showing_ = true;
   if (!choice.keepText) {
-    textW_->setText(choice.width);
-    textH_->setText(choice.height);
+    text_w_->setText(choice.width);
+    text_h_->setText(choice.height);
   }
-  textW_->setEnabled(choice.boxesEnabled);
-  textH_->setEnabled(choice.boxesEnabled);
+  text_w_->setEnabled(choice.boxesEnabled);
+  text_h_->setEnabled(choice.boxesEnabled);
   showing_ = false;
-  if (choice.focusWidth) textW_->setFocus(Qt::OtherFocusReason);
+  if (choice.focusWidth) text_w_->setFocus(Qt::OtherFocusReason);
 }
 
 void FormVideoFormat::onVideoQualityActivated(int index) {
@@ -379,22 +379,22 @@ void FormVideoFormat::onAudioQualityActivated(int index) {
 
 void FormVideoFormat::onMoreClicked() {
   const int before = width();
-  if (moreExpanded_) {
-    moreExpanded_ = false;
+  if (more_expanded_) {
+    more_expanded_ = false;
     grid_->hide();
-    btnMore_->setText("More >>");
+    btn_more_->setText("More >>");
   } else {
-    moreExpanded_ = true;
+    more_expanded_ = true;
     grid_->show();
-    btnMore_->setText("More <<");
+    btn_more_->setText("More <<");
   }
   FitHeight();
   if (isVisible()) KeepOnScreen(width() - before);
 }
 
 void FormVideoFormat::FitHeight() {
-  const int width = moreExpanded_ ? ExpandedWidth : CollapsedWidth;
-  const int height = qMax(leftPanel_->sizeHint().height(), DialogHeight);
+  const int width = more_expanded_ ? ExpandedWidth : CollapsedWidth;
+  const int height = qMax(left_panel_->sizeHint().height(), DialogHeight);
   setFixedSize(width, height);
 }
 
@@ -418,11 +418,11 @@ void FormVideoFormat::onOkClicked() {
   // Enter on the default button does not move the focus: apply the correction that
   // leaving a width or height box would.
   QWidget* focus = focusWidget();
-  if (focus == textW_ || focus == textH_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
-  WriteSetting(IfExistsSetting, IfExistsSettingText(comboIfExists_->currentIndex()));
+  if (focus == text_w_ || focus == text_h_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
+  WriteSetting(IfExistsSetting, IfExistsSettingText(combo_if_exists_->currentIndex()));
   StoredChoices::Store(Settings());
-  if (okHandler_) {
-    okHandler_();
+  if (ok_handler_) {
+    ok_handler_();
   } else {
     accept();
   }

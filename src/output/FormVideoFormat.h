@@ -45,12 +45,12 @@ class FormVideoFormat : public QDialog {
   // BtnOK calls the handler; without one, OK just hides the dialog.
   void SetOkHandler(std::function<void()> handler);
 
-  QLineEdit* TextFolder() const { return textFolder_; }
+  QLineEdit* TextFolder() const { return text_folder_; }
   // The note about the last width or height box that was corrected, else "".
   QString SizeNote() const;
-  QMenu* FormatMenu() const { return formatMenu_; }
+  QMenu* FormatMenu() const { return format_menu_; }
   SettingsGrid* PropertyGrid1() const { return grid_; }
-  bool MoreExpanded() const { return moreExpanded_; }
+  bool MoreExpanded() const { return more_expanded_; }
 
  public slots:
   // Folder dialog; writes the chosen folder into TextFolder, keeps it on cancel.
@@ -79,28 +79,28 @@ class FormVideoFormat : public QDialog {
   void FitHeight();
   void KeepOnScreen(int grownBy);
 
-  FormatComboBox* comboFormat_ = nullptr;
-  QComboBox* comboSize_ = nullptr;
-  QLineEdit* textW_ = nullptr;
-  QLineEdit* textH_ = nullptr;
-  QComboBox* comboVideoQ_ = nullptr;
-  QComboBox* comboAudioQ_ = nullptr;
-  QComboBox* comboCPU_ = nullptr;
-  QComboBox* comboIfExists_ = nullptr;
-  QLabel* sizeNote_ = nullptr;
-  QLineEdit* textFolder_ = nullptr;
-  QPushButton* btnBrowse_ = nullptr;
-  QPushButton* btnMore_ = nullptr;
-  QPushButton* btnOK_ = nullptr;
-  QPushButton* btnCancel_ = nullptr;
+  FormatComboBox* combo_format_ = nullptr;
+  QComboBox* combo_size_ = nullptr;
+  QLineEdit* text_w_ = nullptr;
+  QLineEdit* text_h_ = nullptr;
+  QComboBox* combo_video_q_ = nullptr;
+  QComboBox* combo_audio_q_ = nullptr;
+  QComboBox* combo_cpu_ = nullptr;
+  QComboBox* combo_if_exists_ = nullptr;
+  QLabel* size_note_ = nullptr;
+  QLineEdit* text_folder_ = nullptr;
+  QPushButton* btn_browse_ = nullptr;
+  QPushButton* btn_more_ = nullptr;
+  QPushButton* btn_ok_ = nullptr;
+  QPushButton* btn_cancel_ = nullptr;
   QFrame* frame1_ = nullptr;
-  QWidget* leftPanel_ = nullptr;
+  QWidget* left_panel_ = nullptr;
   SettingsGrid* grid_ = nullptr;
-  QMenu* formatMenu_ = nullptr;
+  QMenu* format_menu_ = nullptr;
 
-  QString outputFormatKey_;
-  bool audioOnly_ = false;
-  bool moreExpanded_ = false;
+  QString output_format_key_;
+  bool audio_only_ = false;
+  bool more_expanded_ = false;
   bool showing_ = false;  // true while code fills the controls
-  std::function<void()> okHandler_;
+  std::function<void()> ok_handler_;
 };

@@ -54,19 +54,19 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   description_->setMinimumHeight(56);
   description_->setTextFormat(Qt::RichText);
 
-  noteLabel_ = new QLabel(this);
-  noteLabel_->setObjectName("GridNote");
-  noteLabel_->setWordWrap(true);
-  noteLabel_->setTextFormat(Qt::PlainText);
-  noteLabel_->setStyleSheet("color: #b03a00;");
-  noteLabel_->hide();
+  note_label_ = new QLabel(this);
+  note_label_->setObjectName("GridNote");
+  note_label_->setWordWrap(true);
+  note_label_->setTextFormat(Qt::PlainText);
+  note_label_->setStyleSheet("color: #b03a00;");
+  note_label_->hide();
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
   layout->addWidget(tree_, 1);
   layout->addWidget(description_);
-  layout->addWidget(noteLabel_);
+  layout->addWidget(note_label_);
 
   connect(tree_, &QTreeWidget::itemChanged, this, &SettingsGrid::onItemChanged);
   connect(tree_, &QTreeWidget::currentItemChanged, this, &SettingsGrid::onCurrentItemChanged);
@@ -310,8 +310,8 @@ void SettingsGrid::OnGridValueChanged(GridItem item) {
 
 void SettingsGrid::ShowNote(const QString& note) {
   note_ = note;
-  noteLabel_->setText(note);
-  noteLabel_->setVisible(!note.isEmpty());
+  note_label_->setText(note);
+  note_label_->setVisible(!note.isEmpty());
 }
 
 QString SettingsGrid::DescriptionText() const { return description_->text(); }

@@ -75,7 +75,7 @@ class SettingsGrid : public QWidget {
 
   QTreeWidget* tree_ = nullptr;
   QLabel* description_ = nullptr;
-  QLabel* noteLabel_ = nullptr;
+  QLabel* note_label_ = nullptr;
   QString note_;
   std::array<QTreeWidgetItem*, 16> items_{};
   std::array<QTreeWidgetItem*, 3> categories_{};
