@@ -1,6 +1,7 @@
 // Probing one media file with libavformat: streams, codecs, picture size, duration.
 #include "engine/FFDecoder.h"
 
+#include "engine/DisplayMatrix.h"
 #include "engine/MediaInput.h"
 
 struct FFDecoder::Impl {
@@ -16,6 +17,12 @@ struct FFDecoder::Impl {
     if (!input || index < 0 || index >= static_cast<int>(input->nb_streams)) return nullptr;
     const AVCodecParameters* par = input->streams[index]->codecpar;
     return par->codec_type == type ? par : nullptr;
+  }
+
+  void ShownSize(int index, int* width, int* height) const {
+    const AVCodecParameters* par = Stream(index, AVMEDIA_TYPE_VIDEO);
+    if (!par) return;
+    media::ShownSize(media::StreamOrientation(input->streams[index]), par->width, par->height, width, height);
   }
 
   void Reset() {
@@ -87,11 +94,15 @@ int64_t FFDecoder::Duration() const { return impl_->duration; }
 int FFDecoder::VideoStreamCount() const { return impl_->video_count; }
 int FFDecoder::AudioStreamCount() const { return impl_->audio_count; }
 
+// Sizes as the picture is shown: a phone's portrait clip stored sideways reports
+// its upright size.
 int FFDecoder::VideoWidth(int index) const {
-  const AVCodecParameters* par = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
-  return par ? par->width : 0;
+  int width = 0, height = 0;
+  impl_->ShownSize(index, &width, &height);
+  return width;
 }
 int FFDecoder::VideoHeight(int index) const {
-  const AVCodecParameters* par = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
-  return par ? par->height : 0;
+  int width = 0, height = 0;
+  impl_->ShownSize(index, &width, &height);
+  return height;
 }

@@ -15,6 +15,7 @@
 
 #include "engine/AVLib.h"
 #include "engine/AtomicOutputFile.h"
+#include "engine/DisplayMatrix.h"
 #include "engine/EncoderOptions.h"
 #include "engine/MediaInput.h"
 #include "engine/Transcoder.h"
@@ -165,7 +166,7 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const RunSetti
   const encoder::Outcome outcome = encoder::Transcode(job, &message, &written);
   if (!written.empty()) RecordOutput(handle, written);
   switch (outcome) {
-    case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, ""); return true;
+    case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, message); return true;
     case encoder::Outcome::Stopped: EmitFinished(handle, false, false, "Stopped"); return true;
     case encoder::Outcome::Skipped:
       EmitFinished(handle, false, false, "Skipped: " + NameOf(written) + " already exists");
@@ -252,8 +253,8 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
   if (!task.info.has_video && !task.info.has_audio) return impl_->SetError("The file holds no audio or video");
   if (v >= 0) {
     const AVStream* st = input->streams[v];
-    task.info.facts.width = st->codecpar->width;
-    task.info.facts.height = st->codecpar->height;
+    media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height,
+                     &task.info.facts.width, &task.info.facts.height);
     const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
     task.info.facts.frame_rate = {rate.num, rate.den};
   }

@@ -22,6 +22,7 @@ extern "C" {
 
 #include "engine/AVLib.h"
 #include "engine/AVPointers.h"
+#include "engine/DisplayMatrix.h"
 #include "engine/MediaInput.h"
 #include "engine/PlayerClock.h"
 #include "engine/PlayerQueue.h"
@@ -207,6 +208,7 @@ class PlayerSession {
   int64_t next_audio_pts_ = 0;
 
   SwsPtr sws_;
+  media::Orientation turn_;  // how the stored pictures are shown upright
   int64_t next_video_pts_ = 0;
 
   PlayerClock clock_;
@@ -284,6 +286,7 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
   if (video_index_ >= 0) {
     AVStream* st = format_->streams[video_index_];
     video_tb_ = st->time_base;
+    turn_ = media::StreamOrientation(st);
     const AVRational rate = av_guess_frame_rate(format_.get(), st, nullptr);
     if (rate.num > 0 && rate.den > 0) frame_duration_us_ = av_rescale(1000000, rate.den, rate.num);
   }
@@ -558,8 +561,10 @@ bool PlayerSession::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   const double sar = frame->sample_aspect_ratio.num > 0 && frame->sample_aspect_ratio.den > 0
                          ? av_q2d(frame->sample_aspect_ratio)
                          : 1.0;
-  const double shown_w = frame->width * sar;
-  const double shown_h = frame->height;
+  // Scaled as stored, then turned upright: the size fitted to the screen is the shown one.
+  const bool sideways = turn_.SwapsSides();
+  const double shown_w = sideways ? frame->height : frame->width * sar;
+  const double shown_h = sideways ? frame->width * sar : frame->height;
   const int fw = frame_width_;
   const int fh = frame_height_;
   int w = static_cast<int>(std::lround(shown_w));
@@ -571,6 +576,7 @@ bool PlayerSession::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   }
   w = std::max(w, 2);
   h = std::max(h, 2);
+  if (sideways) std::swap(w, h);
   SwsContext* sws = sws_getCachedContext(sws_.release(), frame->width, frame->height,
                                          static_cast<AVPixelFormat>(frame->format), w, h,
                                          AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
@@ -581,7 +587,9 @@ bool PlayerSession::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   out.pixels.resize(static_cast<size_t>(w) * h);
   uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(out.pixels.data()), nullptr, nullptr, nullptr};
   int strides[4] = {w * 4, 0, 0, 0};
-  return sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides) > 0;
+  if (sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides) <= 0) return false;
+  media::TurnPixels(turn_, &out.pixels, &out.width, &out.height);
+  return true;
 }
 
 void PlayerSession::HandleVideoFrame(AVFrame* frame, int gen) {

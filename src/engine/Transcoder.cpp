@@ -19,7 +19,12 @@ extern "C" {
 #include <vector>
 
 #include "engine/AVPointers.h"
+#include "engine/DisplayMatrix.h"
+#include "engine/FitAndPad.h"
 #include "engine/MediaInput.h"
+#include "engine/MetadataCopy.h"
+#include "engine/StreamSelection.h"
+#include "engine/SubtitleTrack.h"
 #include "engine/TargetSize.h"
 
 namespace encoder {
@@ -170,6 +175,7 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
       TurnSize(f, &w, &h);
     }
   }
+  const int picture_w = w, picture_h = h;
   if (options.width > 0 && options.height > 0) {
     // -s names the picture before it is turned, so a quarter turn still yields a
     // portrait picture instead of squeezing it back into landscape, and any other
@@ -178,6 +184,12 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
     h = options.height;
     for (const VideoFilter& f : options.filters)
       if (f.kind == VideoFilter::Kind::Rotate) TurnSize(f, &w, &h);
+    // Never enlarging: a picture that fits the requested frame keeps its own size
+    // (disc norms keep their frame sizes).
+    if (options.no_upscale && options.target.empty() && picture_w <= w && picture_h <= h) {
+      w = picture_w;
+      h = picture_h;
+    }
   }
   if (codec && codec->id == AV_CODEC_ID_H263) {
     NearestH263Size(&w, &h);
@@ -255,6 +267,7 @@ struct Lane {
   int in_rate = 0;    // audio: what the graph was built for
   int in_format = -1;
   OwnedLayout in_layout;
+  media::Orientation turn;  // video: how the source's pictures are shown upright
   int64_t end_pts = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
   int64_t frames_decoded = 0;
   int64_t decoded_end_us = 0;  // where the decoded media of this stream ends
@@ -387,6 +400,7 @@ class Session {
   bool EncodeFrame(Lane& lane, AVFrame* frame);
   bool WritePacket(Lane& lane, AVPacket* packet);
   bool Flush(Lane& lane);
+  bool WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet);
   bool CheckComplete();
   bool Close();
   void ReportProgress(const AVPacket* packet, const Lane& lane, bool force);
@@ -396,6 +410,7 @@ class Session {
   std::string* error_;
   std::string* written_;
   bool skipped_ = false;
+  std::string note_;  // said with a success: what could not be kept
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   Plan plan_;
@@ -403,6 +418,9 @@ class Session {
   avptr::Output output_;
   std::vector<Lane> lanes_;
   std::vector<int> lane_of_stream_;
+  std::vector<media::SubtitleChoice> subtitle_choices_;
+  std::vector<media::SubtitleTrack> subtitles_;
+  std::vector<int> subtitle_of_stream_;
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};
   avptr::Frame frame_{av_frame_alloc()};
@@ -422,18 +440,30 @@ bool Session::OpenSource() {
   info.has_video = v >= 0;
   info.has_audio = a >= 0;
   if (v >= 0) {
-    info.facts.width = input_->streams[v]->codecpar->width;
-    info.facts.height = input_->streams[v]->codecpar->height;
+    const AVStream* st = input_->streams[v];
+    media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height, &info.facts.width,
+                     &info.facts.height);
   }
   if (!MakePlan(job_.options, job_.output, info, &plan_, &problem)) return Fail(problem);
   lane_of_stream_.assign(input_->nb_streams, -1);
+  subtitle_of_stream_.assign(input_->nb_streams, -1);
+  const Options& o = job_.options;
+  const std::vector<int> audio =
+      plan_.audio ? media::AudioStreamsToConvert(input_.get(), plan_.format, a, o.first_audio_only) : std::vector<int>{};
+  // Subtitles go along with pictures only.
+  if (plan_.video && o.subtitles == Options::Subtitles::Keep)
+    subtitle_choices_ = media::SubtitlesToKeep(input_.get(), plan_.format, &note_);
   // Streams we do not convert are not even demuxed.
+  std::vector<bool> used(input_->nb_streams, false);
+  if (plan_.video) used[v] = true;
+  for (int index : audio) used[index] = true;
+  for (const media::SubtitleChoice& c : subtitle_choices_) used[c.stream] = true;
   for (unsigned i = 0; i < input_->nb_streams; ++i)
-    if (static_cast<int>(i) != (plan_.video ? v : -1) && static_cast<int>(i) != (plan_.audio ? a : -1))
-      input_->streams[i]->discard = AVDISCARD_ALL;
-  lanes_.reserve(2);
+    if (!used[i]) input_->streams[i]->discard = AVDISCARD_ALL;
+  lanes_.reserve(1 + audio.size());
   if (plan_.video && !OpenLane(lanes_.emplace_back(), v, plan_.video)) return false;
-  if (plan_.audio && !OpenLane(lanes_.emplace_back(), a, plan_.audio)) return false;
+  for (int index : audio)
+    if (!OpenLane(lanes_.emplace_back(), index, plan_.audio)) return false;
   return true;
 }
 
@@ -501,8 +531,11 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   const Options& o = job_.options;
   if (dec->width <= 0 || dec->height <= 0 || dec->pix_fmt == AV_PIX_FMT_NONE)
     return Fail("The source's video stream has no usable picture format");
+  lane.turn = media::StreamOrientation(lane.in);
+  int shown_w = 0, shown_h = 0;
+  media::ShownSize(lane.turn, dec->width, dec->height, &shown_w, &shown_h);
   std::string problem;
-  if (!OutputSize(o, codec, dec->width, dec->height, &plan_.width, &plan_.height, &problem)) return Fail(problem);
+  if (!OutputSize(o, codec, shown_w, shown_h, &plan_.width, &plan_.height, &problem)) return Fail(problem);
   AVRational rate = o.frame_rate.Set() ? AVRational{o.frame_rate.num, o.frame_rate.den} : dec->framerate;
   if (rate.num <= 0 || rate.den <= 0) rate = {25, 1};
   rate = NearestSupportedRate(codec, rate);
@@ -510,6 +543,9 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   AVRational sar = dec->sample_aspect_ratio.num > 0 ? dec->sample_aspect_ratio : AVRational{1, 1};
 
   std::string chain = "fps=fps=" + Fraction(rate);
+  // Upright first: the user's own turns and crops refer to the picture as shown.
+  const std::string upright = media::UprightChain(lane.turn);
+  if (!upright.empty()) chain += "," + upright;
   const std::string user = UserChain(o.filters);
   if (!user.empty()) chain += "," + user;
   const TargetFrame disc = FitTargetFrame(o, plan_.width, plan_.height);
@@ -518,9 +554,17 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
     plan_.width = disc.width;
     plan_.height = disc.height;
     chain += "," + TargetFrameChain(disc);
-  } else {
+  } else if (o.aspect.Set() || o.width <= 0 || o.height <= 0 || !o.target.empty()) {
+    // An explicit aspect wins; without a requested size the picture keeps its shape;
+    // a disc norm's own frame sizes are shown at the norm's aspect.
     chain += ",scale=" + std::to_string(plan_.width) + ":" + std::to_string(plan_.height);
     if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
+  } else {
+    // A requested frame of another shape gets the whole picture, undistorted, with bars.
+    PictureShape shape{shown_w, shown_h, av_q2d(sar)};
+    if (lane.turn.SwapsSides()) shape.pixel_aspect = 1.0 / shape.pixel_aspect;
+    shape = AfterFilters(shape, o.filters);
+    chain += "," + FitChain(FitInside(shape, plan_.width, plan_.height), plan_.width, plan_.height);
   }
   chain += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(pix);
   lane.chain = chain;
@@ -601,9 +645,10 @@ bool Session::FollowVideoChange(Lane& lane, const AVFrame* frame) {
     return true;
   if (frame->width <= 0 || frame->height <= 0 || frame->format < 0)
     return Fail("The source's video changes to an unusable picture format");
-  int width = 0, height = 0;
+  int width = 0, height = 0, shown_w = 0, shown_h = 0;
+  media::ShownSize(lane.turn, frame->width, frame->height, &shown_w, &shown_h);
   std::string problem;
-  if (!OutputSize(job_.options, lane.encoder->codec, frame->width, frame->height, &width, &height, &problem))
+  if (!OutputSize(job_.options, lane.encoder->codec, shown_w, shown_h, &width, &height, &problem))
     return Fail("The source's picture changes size mid-stream: " + problem);
   return BuildVideoGraph(lane, frame->width, frame->height, frame->format, frame->sample_aspect_ratio);
 }
@@ -672,6 +717,18 @@ bool Session::OpenOutput() {
       lane.out->avg_frame_rate = lane.encoder->framerate;
       lane.out->sample_aspect_ratio = lane.encoder->sample_aspect_ratio;
     }
+    if (!media::CopyStreamMetadata(lane.in, lane.out)) return Fail("Out of memory");
+  }
+  if (!media::CopyFileMetadata(input_.get(), raw)) return Fail("Out of memory");
+  const int64_t start_us = input_->start_time != AV_NOPTS_VALUE ? input_->start_time : 0;
+  subtitles_.resize(subtitle_choices_.size());
+  for (size_t i = 0; i < subtitles_.size(); ++i) {
+    const media::SubtitleChoice& c = subtitle_choices_[i];
+    std::string problem;
+    if (!subtitles_[i].Open(input_->streams[c.stream], c, raw, start_us, &problem)) return Fail(problem);
+    if (!media::CopyStreamMetadata(input_->streams[c.stream], raw->streams[raw->nb_streams - 1]))
+      return Fail("Out of memory");
+    subtitle_of_stream_[c.stream] = static_cast<int>(i);
   }
   const Options& o = job_.options;
   if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
@@ -833,9 +890,20 @@ bool Session::Pump() {
     bool ok = true;
     if (index >= 0 && index < static_cast<int>(lane_of_stream_.size()) && lane_of_stream_[index] >= 0)
       ok = DecodePacket(lanes_[lane_of_stream_[index]], packet_.get());
+    else if (index >= 0 && index < static_cast<int>(subtitle_of_stream_.size()) && subtitle_of_stream_[index] >= 0)
+      ok = WriteSubtitle(subtitles_[subtitle_of_stream_[index]], packet_.get());
     av_packet_unref(packet_.get());
     if (!ok) return false;
   }
+}
+
+bool Session::WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet) {
+  std::string problem;
+  const bool ok = track.Feed(packet, [this](AVPacket* out) {
+    const int rc = av_interleaved_write_frame(output_.get(), out);
+    return rc >= 0 || Fail("Writing the output failed: " + avptr::ErrorText(rc));
+  }, &problem);
+  return ok || Fail(problem);
 }
 
 bool Session::Flush(Lane& lane) {
@@ -898,7 +966,10 @@ bool Session::Close() {
   std::string problem;
   if (!file_.Finish(&problem)) return Fail(problem);
   switch (file_.Commit(job_.existing, job_.keep, written_, &problem)) {
-    case media::CommitResult::Committed: return true;
+    case media::CommitResult::Committed:
+      // The date is a courtesy: a file system that refuses it leaves a good output.
+      if (job_.options.keep_file_date) media::CopyFileDate(job_.source, *written_, &problem);
+      return true;
     case media::CommitResult::Skipped: skipped_ = true; return false;
     case media::CommitResult::Failed: return Fail(problem);
   }
@@ -918,7 +989,10 @@ Outcome Session::Run() {
   *written_ = job_.output;
   if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0) return Outcome::Skipped;
   const bool ok = OpenSource() && OpenOutput() && Pump() && Close();
-  if (ok) return Outcome::Succeeded;
+  if (ok) {
+    *error_ = note_;
+    return Outcome::Succeeded;
+  }
   DiscardTemp();
   if (skipped_) return Outcome::Skipped;
   if (Stopped()) {
