@@ -19,6 +19,7 @@
 #include "conversion/FormConverting.h"
 #include "conversion/QueueConversion.h"
 #include "conversion/RunEstimate.h"
+#include "conversion/UserMessages.h"
 #include "ConversionUiSupport.h"
 #include "engine/FFEncoder.h"
 
@@ -323,6 +324,35 @@ TEST(RunEstimateTest, MixedBatchIsJudgedByDuration) {
     ++checked;
   }
   EXPECT_GT(checked, 100);
+}
+
+TEST(UserMessagesTest, CropAndEngineTextsInTheUsersWords) {
+  OutputSettings settings;
+  settings.grid.crop = true;
+  settings.grid.cropLeft = 9999;
+  RowFacts facts;
+  facts.hasVideo = facts.sizeFound = true;
+  facts.sourceWidth = 1920;
+  facts.sourceHeight = 1080;
+  EXPECT_EQ(CropProblem(settings, facts, "/home/me/clip.mp4"),
+            QString::fromUtf8("The crop margins (left 9999) are larger than the picture (1920\u00d71080) of clip.mp4. "
+                              "Make them smaller under Crop Video in the advanced settings."));
+  settings.grid.cropLeft = 100;
+  EXPECT_EQ(CropProblem(settings, facts, "/home/me/clip.mp4"), "");
+  settings.grid.cropTop = 600;
+  settings.grid.cropBottom = 480;
+  EXPECT_TRUE(CropProblem(settings, facts, "clip.mp4").contains("(top 600, bottom 480)"));
+  facts.sizeFound = false;  // no picture size known: left to the engine
+  EXPECT_EQ(CropProblem(settings, facts, "clip.mp4"), "");
+
+  // Advice to pick another format only where the format is the problem.
+  EXPECT_FALSE(ExplainConversionFailure("/a/clip.mp4", "Writing the output failed: No space left on device")
+                   .contains("another format"));
+  EXPECT_TRUE(ExplainConversionFailure("/a/clip.mp4", "Unknown encoder 'foo'").contains("another format"));
+  EXPECT_TRUE(ExplainConversionFailure("/a/clip.mp4", "Bad crop values '-8079:1060:9999:20' (expected ...)")
+                  .startsWith("The crop margins are larger than the picture of clip.mp4."));
+  EXPECT_EQ(ExplainOpenFailure("/a/b c.avi", "Invalid data found when processing input"),
+            "b c.avi cannot be opened: Invalid data found when processing input.");
 }
 
 TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
