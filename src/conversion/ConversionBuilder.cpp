@@ -206,6 +206,17 @@ QString BuildPrefix(const GridValues& grid, bool defaultFrameRate) {
   return prefix;
 }
 
+// The engine's own choices, written only when they differ from its defaults so the
+// strings of everything else stay as they were.
+QString BuildChoices(const GridValues& grid, bool audioOnly) {
+  QString choices;
+  if (!grid.keepFileDate) choices += " -filedate now";
+  if (grid.upscale == 1 && !audioOnly) choices += " -upscale never";
+  if (grid.audioTracks == 1 && !grid.removeAudio) choices += " -audiotracks first";
+  if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles none";
+  return choices;
+}
+
 }  // namespace
 
 RowFacts ReadRowFacts(const FileRow& row) {
@@ -314,7 +325,7 @@ ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row
   job.extension = QString::fromLatin1(format->extension);
   job.options = BuildPrefix(grid, format->defaultFrameRate) +
                 FillPattern(format->pattern, vrate, arate, srate, preset, size) +
-                BuildVideoFilter(settings, facts);
+                BuildVideoFilter(settings, facts) + BuildChoices(grid, format->audio);
   job.outputPath = OutputPathFor(folder, row.path, job.extension);
   job.valid = true;
   return job;

@@ -12,6 +12,7 @@ struct FFDecoder::Impl {
   int video = -1;
   int audio_count = 0;
   int video_count = 0;
+  int subtitle_count = 0;
 
   const AVCodecParameters* Stream(int index, AVMediaType type) const {
     if (!input || index < 0 || index >= static_cast<int>(input->nb_streams)) return nullptr;
@@ -29,13 +30,14 @@ struct FFDecoder::Impl {
     input.reset();
     duration = 0;
     audio = video = -1;
-    audio_count = video_count = 0;
+    audio_count = video_count = subtitle_count = 0;
   }
 
   void CountStreams() {
     for (unsigned i = 0; i < input->nb_streams; ++i) {
       const AVStream* st = input->streams[i];
       if (st->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) ++audio_count;
+      if (st->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) ++subtitle_count;
       // A cover picture inside an audio file is not a video stream for our purposes.
       if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
           !(st->disposition & AV_DISPOSITION_ATTACHED_PIC))
@@ -93,6 +95,7 @@ int32_t FFDecoder::DurationHigh() const {
 int64_t FFDecoder::Duration() const { return impl_->duration; }
 int FFDecoder::VideoStreamCount() const { return impl_->video_count; }
 int FFDecoder::AudioStreamCount() const { return impl_->audio_count; }
+int FFDecoder::SubtitleStreamCount() const { return impl_->subtitle_count; }
 
 // Sizes as the picture is shown: a phone's portrait clip stored sideways reports
 // its upright size.

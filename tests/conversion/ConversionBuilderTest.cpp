@@ -318,3 +318,22 @@ TEST(ConversionBuilder, RealVideoCapHoldsForHugeNumbers) {
   rm.grid.videoBitrate = "000000000000000000000999k";  // long but small
   EXPECT_TRUE(Options(rm).startsWith("-ac 2 -vcodec rv20 -vb 000000000000000000000999k -ab"));
 }
+
+TEST(ConversionBuilder, EngineChoicesFollowAndOnlyWhenChanged) {
+  OutputSettings s = Settings("mp4h264");
+  const QString plain = Options(s);
+  s.grid.keepFileDate = false;
+  s.grid.upscale = 1;
+  s.grid.audioTracks = 1;
+  s.grid.subtitles = 1;
+  EXPECT_EQ(Options(s), plain + " -filedate now -upscale never -audiotracks first -subtitles none");
+  s.grid.verticalFlip = true;  // after the picture filters
+  EXPECT_TRUE(Options(s).endsWith("-vf \"vflip\" -filedate now -upscale never -audiotracks first -subtitles none"));
+  // Sound-only outputs have no picture to enlarge and no subtitles; no sound, no track choice.
+  OutputSettings mp3 = Settings("mp3");
+  mp3.grid = s.grid;
+  mp3.grid.verticalFlip = false;
+  EXPECT_EQ(Options(mp3), "-ac 2 -vn -ab 128k -ar 44100 -filedate now -audiotracks first");
+  s.grid.removeAudio = true;
+  EXPECT_FALSE(Options(s).contains("-audiotracks"));
+}

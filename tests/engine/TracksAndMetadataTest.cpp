@@ -18,6 +18,7 @@ extern "C" {
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
+#include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "engine/StreamSelection.h"
 #include "support/Fixtures.h"
@@ -74,6 +75,11 @@ int64_t ModifiedSeconds(const QString& file) {
 }  // namespace
 
 TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
+  FFDecoder probe;
+  ASSERT_TRUE(probe.Open(Bytes(Tagged()), ""));
+  EXPECT_EQ(probe.AudioStreamCount(), 2);
+  EXPECT_EQ(probe.SubtitleStreamCount(), 1);
+
   const QString folder = PathIn("tracks") + "/";
   QDir().mkpath(folder);
   FFEncoder enc;
