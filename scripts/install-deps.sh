@@ -4,7 +4,14 @@ set -euo pipefail
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libavcodec-extra libsdl2-dev libgtest-dev googletest ffmpeg xvfb xauth libgl-dev
-  fonts-dejavu-core parallel help2man python3)
+  fonts-dejavu-core
+  # file names in any script: fonts with wide coverage (the package recommends them too)
+  fonts-noto-core fonts-noto-cjk
+  # packaging and the install checks: dependencies from the libraries, desktop entry
+  # and AppStream validation, window properties of the started program
+  dpkg-dev desktop-file-utils appstream x11-utils
+  # the command-line program's batch recipe test and manual page
+  parallel help2man python3)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

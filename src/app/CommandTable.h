@@ -6,6 +6,7 @@
 namespace Commands {
 enum Id : int {
   AddFiles = 1021,
+  AddFolder = 1044,
   ConvertFiles = 1038,
   Exit = 1022,
   SelectAll = 1024,
@@ -32,8 +33,9 @@ struct CommandEntry {
 };
 
 // In menu order; the toolbar and context-menu orders are listed separately.
-inline constexpr std::array<CommandEntry, 13> kCommandTable{{
+inline constexpr std::array<CommandEntry, 14> kCommandTable{{
     {Commands::AddFiles, "File", "Add Files", "Ctrl+O", "Add", "Add Files", false},
+    {Commands::AddFolder, "File", "Add Folder...", "Ctrl+Shift+O", nullptr, nullptr, false},
     {Commands::ConvertFiles, "File", "Convert Files", "", "Convert", "Convert Files", false},
     {Commands::Exit, "File", "Exit", "Ctrl+E", nullptr, nullptr, false},
     {Commands::SelectAll, "List", "Select All", "Ctrl+A", nullptr, nullptr, true},

@@ -12,6 +12,7 @@
 #include "app/CommandTable.h"
 #include "app/FormFlash.h"
 #include "app/UpdateCheck.h"
+#include "app/WindowMemory.h"
 #include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
@@ -86,6 +87,8 @@ bool FormMain::Load() {
 
   connect(&timer1_, &QTimer::timeout, fileList_.get(), &FileList::RefreshTotals);
   timer1_.start();
+  windowMemory_ = new WindowMemory(*this, *listView1_, *fileList_);
+  windowMemory_->Restore();
   return true;
 }
 
@@ -98,6 +101,10 @@ void FormMain::RegisterCommands() {
   dispatcher_.Register(Commands::About, [this] { AboutCommand(); });
   dispatcher_.Register(Commands::Play, [this] { PlayCommand(); });
   FileList* files = fileList_.get();
+  dispatcher_.Register(Commands::AddFolder, [this, files] {
+    files->AddFolderWithDialog();
+    if (windowMemory_) windowMemory_->StoreLastOpenFolder();
+  });
   dispatcher_.Register(Commands::SelectAll, [files] { files->SelectAllRows(); });
   dispatcher_.Register(Commands::InvertSelection, [files] { files->InvertSelection(); });
   dispatcher_.Register(Commands::RemoveSelected, [files] { files->RemoveSelectedRows(); });
@@ -109,7 +116,7 @@ void FormMain::RegisterCommands() {
 void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
 
 void FormMain::LoadSkin() {
-  QFile skin(ProgramFolder() + "skin.qss");
+  QFile skin(ResourceFolder() + "skin.qss");
   if (skin.open(QIODevice::ReadOnly | QIODevice::Text))
     qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
 }
@@ -131,7 +138,7 @@ void FormMain::ResetStatusPanes() {
 }
 
 bool FormMain::EnginePreparation() {
-  Globals::AppFolder = ProgramFolder();
+  Globals::AppFolder = ResourceFolder();
   Globals::OutputFolder = ReadSetting("OutPath");
   if (FFEncoder::AVLibLoaded()) return true;
   if (FFEncoder::LoadAVLib((Globals::AppFolder + "LibAV").toStdString())) return true;
@@ -157,6 +164,7 @@ bool FormMain::EnsureListNotEmpty() {
 
 void FormMain::AddFilesCommand() {
   fileList_->AddFilesWithDialog();
+  if (windowMemory_) windowMemory_->StoreLastOpenFolder();
 }
 
 void FormMain::ConvertCommand() {

@@ -16,6 +16,7 @@ class FileList;
 class FormVideoFormat;
 class ListView1;
 class QLabel;
+class WindowMemory;
 
 class FormMain : public QMainWindow {
   Q_OBJECT
@@ -44,6 +45,7 @@ class FormMain : public QMainWindow {
   const CommandDispatcher& Dispatcher() const { return dispatcher_; }
   CompletionNotice* Popup() const { return popup_; }
   FormVideoFormat* VideoFormatDialog() const { return formVideoFormat_; }
+  WindowMemory* Memory() const { return windowMemory_; }
 
  public slots:
   void OnCommand(int id);
@@ -78,4 +80,5 @@ class FormMain : public QMainWindow {
   std::unique_ptr<FileList> fileList_;
   FormVideoFormat* formVideoFormat_ = nullptr;
   CompletionNotice* popup_ = nullptr;
+  WindowMemory* windowMemory_ = nullptr;
 };

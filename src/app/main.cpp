@@ -1,8 +1,15 @@
-// Veltrane Video Converter: starts the main window.
+// Veltrane Video Converter: reads the command line, hands files to a copy that is
+// already running, or starts the main window.
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QTimer>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/FormMain.h"
+#include "app/PathInbox.h"
+#include "app/SingleInstance.h"
 #include "common/Globals.h"
 #include "common/Helpers.h"
 #include "engine/AtomicOutputFile.h"
@@ -10,13 +17,36 @@
 int main(int argc, char** argv) {
   // A logout or kill in the middle of a run leaves no half-written files behind.
   media::InstallTerminationCleanup();
+  // --help and --version need no window system, so they are answered before there is one.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
+  if (commandLine.action == CommandLine::Action::PrintAndExit) {
+    std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
+    return 0;
+  }
+  if (commandLine.action == CommandLine::Action::Fail) {
+    std::fputs(commandLine.output.toLocal8Bit().constData(), stderr);
+    return 2;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(Globals::ProgramTitle);
   QApplication::setApplicationDisplayName(Globals::ProgramTitle);
-  QApplication::setWindowIcon(QIcon(ProgramFolder() + "veltrane.png"));
+  QApplication::setApplicationVersion(Globals::ProgramVersion);
+  QApplication::setDesktopFileName("com.veltranesoftware.VideoConverter");
+  if (SingleInstance::HandOver(commandLine.paths)) return 0;
+  SingleInstance instance;
+  // Another copy may have started in the meantime; without either, this copy runs alone.
+  if (!instance.Listen() && SingleInstance::HandOver(commandLine.paths)) return 0;
+  QApplication::setWindowIcon(QIcon(ResourceFolder() + "veltrane.png"));
 
   FormMain formMain;
   if (!formMain.Load()) return 1;
   formMain.show();
+  PathInbox inbox(*formMain.Files(), &formMain);
+  QObject::connect(&instance, &SingleInstance::pathsReceived, &inbox, &PathInbox::Receive);
+  if (!commandLine.paths.isEmpty())
+    QTimer::singleShot(0, &inbox, [&inbox, &commandLine] { inbox.Receive(commandLine.paths); });
   return app.exec();
 }

@@ -63,3 +63,12 @@ QString ProgramFolder() {
   if (!dir.endsWith('/')) dir += '/';
   return dir;
 }
+
+QString ResourceFolder() {
+  const QString program = ProgramFolder();
+  const char* const marker = "veltrane.png";
+  if (QFileInfo::exists(program + marker)) return program;
+  const QString installed = QDir::cleanPath(program + "../share/veltrane-video-converter") + "/";
+  if (QFileInfo::exists(installed + marker)) return installed;
+  return program;
+}

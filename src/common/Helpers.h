@@ -21,3 +21,7 @@ void OpenWebSite();
 
 // The program folder, ending in "/".
 QString ProgramFolder();
+// The folder of the files the program reads at run time (icon, style sheet, help,
+// pictures), ending in "/": beside the program in the build tree, or
+// <prefix>/share/veltrane-video-converter/ when installed under <prefix>/bin.
+QString ResourceFolder();

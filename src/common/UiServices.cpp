@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "common/Globals.h"
 
@@ -32,6 +33,7 @@ QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, Mes
                      icon, buttons};
   if (g_message) return g_message(req);
   QMessageBox box(ToQt(icon), req.caption, text, buttons, owner);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // paths and addresses can be copied
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 void SetMessageHandler(MessageHandler handler) { g_message = std::move(handler); }
@@ -57,9 +59,21 @@ QString BrowseForFolder(QWidget* owner, const QString& title, const QString& sta
 }
 void SetFolderHandler(FolderHandler handler) { g_folder = std::move(handler); }
 
+QString OpenFailureText(const QUrl& url) {
+  if (!url.isLocalFile()) return "No web browser could be started. The address is:\n" + url.toString();
+  const QString path = url.toLocalFile();
+  const QFileInfo info(path);
+  if (!info.exists()) return "This does not exist (any more):\n" + path;
+  const QString what = info.isDir() ? "folder" : "file";
+  return "No program could be started to show this " + what + ". It is here:\n" + path;
+}
+
 bool OpenUrl(const QUrl& url) {
-  if (g_openUrl) return g_openUrl(url);
-  return QDesktopServices::openUrl(url);
+  // The desktop may accept a path that is gone and then fail where nobody sees it.
+  const bool missing = url.isLocalFile() && !QFileInfo::exists(url.toLocalFile());
+  const bool opened = (g_openUrl ? g_openUrl(url) : QDesktopServices::openUrl(url)) && !missing;
+  if (!opened) ShowMessage(QApplication::activeWindow(), OpenFailureText(url), MessageIcon::Critical);
+  return opened;
 }
 bool OpenFolder(const QString& folder) { return OpenUrl(QUrl::fromLocalFile(folder)); }
 void SetOpenUrlHandler(OpenUrlHandler handler) { g_openUrl = std::move(handler); }

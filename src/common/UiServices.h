@@ -49,7 +49,12 @@ QString BrowseForFolder(QWidget* owner, const QString& title, const QString& sta
 void SetFolderHandler(FolderHandler handler);
 
 using OpenUrlHandler = std::function<bool(const QUrl&)>;
+// Opens a web address, file or folder with the desktop's program for it. When that
+// fails (nothing installed, or the path is gone), a message says so and shows the
+// address or path, so the user can copy it.
 bool OpenUrl(const QUrl& url);
+// The text of that message.
+QString OpenFailureText(const QUrl& url);
 bool OpenFolder(const QString& folder);
 void SetOpenUrlHandler(OpenUrlHandler handler);
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "common/Globals.h"
+#include "common/OutputFolders.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
@@ -69,8 +70,14 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
 bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse,
                        QWidget* messageOwner) {
   QString text = folderBox ? folderBox->text() : QString();
-  const bool usable = NormaliseOutputFolder(text);
+  bool usable = NormaliseOutputFolder(text);
   if (folderBox) folderBox->setText(text);
+  // A folder that is not there yet is offered for creation; declining keeps the dialog.
+  if (!usable && ClassifyFolder(text) == FolderState::Creatable) {
+    usable = OfferToCreateFolder(text, messageOwner) == CreateAnswer::Created;
+    if (!usable && folderBox) folderBox->setFocus();
+    if (!usable) return false;
+  }
   if (!usable) {
     Ui::ShowMessage(messageOwner, "Invalid path!", Ui::MessageIcon::Critical, QMessageBox::Ok,
                     "Error");

@@ -132,7 +132,11 @@ void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
   if (nativePaths.isEmpty()) return;
   WaitScope wait(*this);
   for (const QByteArray& nativePath : nativePaths) {
-    if (NativePath::KindOf(nativePath) == NativePath::Kind::Directory) continue;
+    if (CancelRequested()) break;  // Cancel appears once a dropped folder is being added
+    if (NativePath::KindOf(nativePath) == NativePath::Kind::Directory) {
+      if (!AddFolder(nativePath)) break;  // cancelled: the rest of the drop too
+      continue;
+    }
     AddNativeFile(nativePath);
     LetWindowSystemRun();
   }
@@ -200,6 +204,10 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
 }
 
 void FileList::ShowOpenFailure(const QString& path, const QString& error) {
+  if (openFailures_) {
+    *openFailures_ << path + "\n    " + error.trimmed();
+    return;
+  }
   Ui::ShowMessage(owner_, OpenFailureText(path, error), Ui::MessageIcon::Critical);
 }
 

@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "filelist/FileRow.h"
@@ -36,8 +38,15 @@ class FileList : public QObject {
   // not be opened (the user has then been told).
   bool AddFile(const QString& path);
   bool AddNativeFile(const QByteArray& nativePath);
-  // Adds dropped files in order behind the wait window; folders are skipped.
+  // Adds dropped files in order behind the wait window; a folder adds what AddFolder adds.
   void AddDroppedFiles(const QList<QByteArray>& nativePaths);
+  // Asks for a folder, adds it as AddFolder does, then selects only the last row.
+  void AddFolderWithDialog();
+  // Adds every file in the folder and its subfolders that the Add dialog's filters
+  // list, in name order, behind the wait window with a count and a Cancel button.
+  // Files that cannot be opened and folders that cannot be read are reported in one
+  // message at the end. False when the user cancelled.
+  bool AddFolder(const QByteArray& nativeFolder);
   // True when a row's text is exactly `path` (case-sensitive).
   bool IsListed(const QString& path) const;
 
@@ -83,6 +92,10 @@ class FileList : public QObject {
   void LetWindowSystemRun();
   void BeginWait();
   void EndWait();
+  bool CancelRequested() const;  // the user asked the wait window to cancel
+  bool ListFolder(const QByteArray& nativeFolder, std::vector<std::string>& files,
+                  std::vector<std::string>& unreadable);
+  void ReportFolderProblems(const QStringList& failures, const std::vector<std::string>& unreadable);
 
   ListView1* list_;
   FFDecoder& decoder_;
@@ -99,4 +112,6 @@ class FileList : public QObject {
   mutable QSet<QByteArray> listedPaths_;
   mutable bool listedPathsValid_ = false;
   QString lastOpenFolder_;
+  // While a folder is added: open failures are collected here instead of shown.
+  QStringList* openFailures_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "common/Helpers.h"
@@ -15,10 +16,48 @@ FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   label_ = new QLabel("Reading files, please wait...", this);
   label_->setObjectName("LabelWait");
   label_->setAlignment(Qt::AlignCenter);
+  count_ = new QLabel(this);
+  count_->setObjectName("LabelCount");
+  count_->setAlignment(Qt::AlignCenter);
+  count_->hide();
+  cancel_ = new QPushButton("Cancel", this);
+  cancel_->setObjectName("BtnCancel");
+  cancel_->hide();
+  connect(cancel_, &QPushButton::clicked, this, &FormWait::RequestCancel);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 18, 24, 18);
   layout->addWidget(label_);
-  setFixedSize(sizeHint().expandedTo(QSize(260, 70)));
+  layout->addWidget(count_);
+  layout->addWidget(cancel_, 0, Qt::AlignHCenter);
+  FitSize();
+}
+
+void FormWait::FitSize() {
+  // Wide enough for long counts, so the window does not jump while they grow.
+  const int width = count_->isHidden() ? 260 : 320;
+  setFixedSize(sizeHint().expandedTo(QSize(width, 70)));
+}
+
+void FormWait::SetCountText(const QString& text) {
+  count_->setText(text);
+  if (count_->isHidden()) {
+    count_->show();
+    FitSize();
+  }
+}
+
+void FormWait::ShowCancel() {
+  if (!cancel_->isHidden()) return;
+  cancel_->show();
+  cancel_->setFocus();
+  FitSize();
+}
+
+void FormWait::RequestCancel() {
+  if (cancel_->isHidden()) return;
+  cancel_->setEnabled(false);  // one answer is enough; the window closes when adding stops
+  cancelRequested_ = true;
+  emit cancelRequested();
 }
 
 void FormWait::CloseByProgram() {
@@ -41,6 +80,7 @@ void FormWait::closeEvent(QCloseEvent* event) {
     event->accept();
   } else {
     event->ignore();
+    RequestCancel();
   }
 }
 
@@ -48,6 +88,7 @@ void FormWait::keyPressEvent(QKeyEvent* event) {
   // Escape would otherwise be the user's way to close a dialog-like window.
   if (event->key() == Qt::Key_Escape) {
     event->accept();
+    RequestCancel();
     return;
   }
   QWidget::keyPressEvent(event);

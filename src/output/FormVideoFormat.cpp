@@ -18,12 +18,14 @@
 #include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
+#include "common/OutputFolders.h"
 #include "common/UiServices.h"
 #include "output/FormatMenu.h"
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
 #include "output/SettingsGrid.h"
+#include "output/StoredChoices.h"
 
 namespace {
 
@@ -192,7 +194,7 @@ void FormVideoFormat::LoadForm() {
   comboAudioQ_->setCurrentIndex(1);
   onAudioQualityActivated(1);
 
-  textFolder_->setText(Globals::OutputFolder);
+  textFolder_->setText(Globals::OutputFolder.isEmpty() ? DefaultOutputFolder() : Globals::OutputFolder);
 
   moreExpanded_ = true;
   onMoreClicked();
@@ -203,6 +205,10 @@ void FormVideoFormat::LoadForm() {
   comboCPU_->setCurrentIndex(comboCPU_->count() - 1);
 
   comboIfExists_->setCurrentIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting)));
+  OutputSettings remembered = Settings();
+  OutputControls rememberedControls = Controls();
+  StoredChoices::Restore(remembered, rememberedControls, processors);
+  ShowSettings(remembered, rememberedControls);
 
   SetSmallIcon(this);
 }
@@ -293,7 +299,7 @@ void FormVideoFormat::SetOkHandler(std::function<void()> handler) {
 }
 
 void FormVideoFormat::BrowseFolder() {
-  const QString folder = Ui::BrowseForFolder(this, "Destination", textFolder_->text());
+  const QString folder = Ui::BrowseForFolder(this, "Destination", FolderChooserStart(textFolder_->text()));
   if (!folder.isEmpty()) textFolder_->setText(folder);
 }
 
@@ -415,6 +421,7 @@ void FormVideoFormat::onOkClicked() {
   QWidget* focus = focusWidget();
   if (focus == textW_ || focus == textH_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
   WriteSetting(IfExistsSetting, IfExistsSettingText(comboIfExists_->currentIndex()));
+  StoredChoices::Store(Settings());
   if (okHandler_) {
     okHandler_();
   } else {

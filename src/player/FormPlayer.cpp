@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdlib>
 
@@ -16,6 +17,7 @@
 #include "player/PlayerEventBridge.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerVideoView.h"
+#include "player/StoredSound.h"
 #include "player/VeSlider.h"
 
 using namespace PlayerMath;
@@ -104,6 +106,9 @@ void FormPlayer::CreateControls() {
   volume_slider_->resize(kVolumeWidthPx, kVolumeHeightPx);
 
   display_timer_ = new QTimer(this);
+  // Escape closes the player whichever control has the focus (the sliders take keys).
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &FormPlayer::reject);
   display_timer_->setObjectName("Timer1");
   display_timer_->setInterval(1000);
 
@@ -141,8 +146,11 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
   volume_slider_->SetLargeChange(0);
   volume_slider_->SetShowTicks(false);
   volume_slider_->SetMax(128);
-  volume_slider_->SetValue(128);
+  const SoundLevel level = RestoreSoundLevel(volume_slider_->Max());
+  volume_slider_->SetValue(level.volume);
   volume_slider_->SetSelLength(volume_slider_->Value());  // full volume shows a full band
+  player_.SetAudioVolume(level.volume);
+  player_.SetMute(level.mute);
   ApplyLayout();
 
   setWindowTitle(path);
@@ -163,7 +171,7 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
     SetPauseCaption("4");
   }
 
-  pic_mute_->setPixmap(image_sound_);
+  pic_mute_->setPixmap(player_.Mute() ? image_muted_ : image_sound_);
   SetSmallIcon(this);
   display_timer_->start();
 }
@@ -263,6 +271,7 @@ void FormPlayer::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y*/
     player_.SetAudioVolume(static_cast<unsigned char>(volume_slider_->Value()));
   }
   volume_slider_->SetSelLength(volume_slider_->Value());
+  StoreVolume(volume_slider_->Value());
 }
 
 void FormPlayer::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
@@ -275,6 +284,7 @@ void FormPlayer::onMuteClicked() {
     player_.SetMute(true);
     pic_mute_->setPixmap(image_muted_);
   }
+  StoreMute(player_.Mute());
 }
 
 void FormPlayer::onDurationReported(qint64 durationUs) {
@@ -288,6 +298,14 @@ void FormPlayer::onPositionReported(qint64 positionUs) {
   if (positionUs <= 0 || duration_ <= 0) return;
   // While the thumb is held the pointer, not the playback, places it.
   if (position_slider_->Model().Dragging()) return;
+  if (positionUs >= duration_) {
+    // At (or, by the last packets, just past) the end: the thumb at the right end and
+    // the label at the duration, so the two agree.
+    position_slider_->SetValue(position_slider_->Max());
+    position_slider_->SetSelLength(position_slider_->Value());
+    label_time_->setText(duration_text_ + "/" + duration_text_);
+    return;
+  }
   const int64_t seconds = PositionSeconds(positionUs);
   const int64_t value = seconds * 10;
   if (value >= INT32_MIN && value <= INT32_MAX) position_slider_->SetValue(static_cast<int>(value));
@@ -309,6 +327,7 @@ void FormPlayer::onStateReported(int state) {
     player_.Pause();
     position_slider_->SetValue(0);
     position_slider_->SetSelLength(0);
+    label_time_->setText(PositionCaption(0, duration_text_));  // the label follows the rewound thumb
     SetPauseCaption("4");
   }
 }

@@ -128,7 +128,7 @@ TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
 
   const QList<QAction*> menus = w.menuBar()->actions();
   ASSERT_EQ(Captions(menus), (QStringList{"File", "List", "Help"}));
-  EXPECT_EQ(Captions(menus[0]->menu()->actions()), (QStringList{"Add Files", "Convert Files", "Exit"}));
+  EXPECT_EQ(Captions(menus[0]->menu()->actions()), (QStringList{"Add Files", "Add Folder...", "Convert Files", "Exit"}));
   EXPECT_EQ(Captions(menus[1]->menu()->actions()),
             (QStringList{"Select All", "Invert Selection", "Remove Selected Files", "Clear All"}));
   EXPECT_EQ(Captions(menus[2]->menu()->actions()), (QStringList{"Help Contents", "Website", "About..."}));

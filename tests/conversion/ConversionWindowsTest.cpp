@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,6 +160,7 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   EXPECT_EQ(notice.ItemAt(1).text, "Convert Finished. Click here to open the output folder");
   EXPECT_TRUE(form->TimeLabel()->text().startsWith("Elapsed: "));
   EXPECT_FALSE(form->Problems()->isVisible());
+  EXPECT_TRUE(ui.messages.empty());
 
   form->BtnOpen()->click();
   ASSERT_EQ(ui.openedUrls.size(), 1u);
@@ -168,7 +170,6 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   // "Close" after the end closes at once.
   form->BtnStop()->click();
   EXPECT_EQ(closed.count(), 1);
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 // Every row ends in exactly one outcome and the end says what happened.
@@ -374,7 +375,9 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
 
   dialog.show();
   QApplication::setActiveWindow(&dialog);
-  for (const QString& bad : {QString(""), QString(" "), dir.path() + "/does not exist"}) {
+  QFile plain(dir.path() + "/plain file");
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  for (const QString& bad : {QString(""), QString(" "), dir.path() + "/plain file/below"}) {
     Globals::OutputFolder = "/previous/";
     box.setText(bad);
     EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
@@ -384,8 +387,9 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   EXPECT_EQ(ui.messages[0].text, "Invalid path!");
   EXPECT_EQ(ui.messages[0].caption, "Error");
   EXPECT_EQ(ui.messages[0].icon, Ui::MessageIcon::Critical);
+  EXPECT_EQ(ui.messages[2].text, "Invalid path!");
   EXPECT_EQ(browsed, 3);
-  EXPECT_EQ(box.text(), dir.path() + "/does not exist/");
+  EXPECT_EQ(box.text(), dir.path() + "/plain file/below/");
   EXPECT_EQ(dialog.focusWidget(), &box);
   QDir::setCurrent(saved);
 }

@@ -11,6 +11,7 @@
 #include "common/UiServices.h"
 #include "player/FormPlayer.h"
 #include "player/PlayerVideoView.h"
+#include "player/StoredSound.h"
 #include "player/VeSlider.h"
 #include "support/Fixtures.h"
 
@@ -36,6 +37,9 @@ class FormPlayerTest : public ::testing::Test {
   }
 
   void SetUp() override {
+    // The sound level is remembered between players; each test starts from full sound.
+    StoreVolume(128);
+    StoreMute(false);
     Ui::SetMessageHandler([this](const Ui::MessageRequest& request) {
       messages_.append(request);
       return QMessageBox::Ok;
@@ -104,13 +108,12 @@ TEST_F(FormPlayerTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
   }, 3000));
   EXPECT_NEAR(static_cast<double>(form->Player().Position()), 1500000, 40000);
 
-  // Play on to the end: rewound, paused, the label keeps its last text.
+  // Play on to the end: rewound and paused, the label back at the start with the thumb.
   QTest::mouseClick(pause, Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return label->text() == "00:00:03/00:00:03"; }, 5000));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->PauseCaption() == "4"; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->PauseCaption() == "4"; }, 8000));
   EXPECT_EQ(position->Value(), 0);
   EXPECT_EQ(position->SelLength(), 0);
-  EXPECT_EQ(label->text(), "00:00:03/00:00:03");
+  EXPECT_EQ(label->text(), "00:00:00/00:00:03");
   EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStatePaused);
 
   form->close();
@@ -217,8 +220,13 @@ TEST_F(FormPlayerTest, EngineEventsDriveSliderAndLabel) {
   EXPECT_EQ(label->text(), "00:01:04/00:03:20");
   report("onPositionReported", 0);
   EXPECT_EQ(position->Value(), 640);
-  report("onPositionReported", 900000000);  // past the end: the slider clamps
+  report("onPositionReported", 900000000);  // past the end: the slider clamps, the label agrees
   EXPECT_EQ(position->Value(), 2000);
+  EXPECT_EQ(label->text(), "00:03:20/00:03:20");
+  report("onPositionReported", 200400000);  // exactly the end
+  EXPECT_EQ(position->Value(), 2000);
+  EXPECT_EQ(label->text(), "00:03:20/00:03:20");
+  report("onPositionReported", 65500000);
 
   // While the thumb is held, playback does not pull it back.
   QTest::mousePress(position, Qt::LeftButton, Qt::NoModifier, QPoint(20, 12));
@@ -226,12 +234,36 @@ TEST_F(FormPlayerTest, EngineEventsDriveSliderAndLabel) {
   EXPECT_NE(position->Value(), 100);
   QTest::mouseRelease(position, Qt::LeftButton, Qt::NoModifier, QPoint(20, 12));
 
-  const QString before = label->text();
   QMetaObject::invokeMethod(form.get(), "onStateReported", Q_ARG(int, FFPlayer::kEventEndOfFile));
   EXPECT_EQ(position->Value(), 0);
   EXPECT_EQ(position->SelLength(), 0);
   EXPECT_EQ(form->PauseCaption(), "4");
-  EXPECT_EQ(label->text(), before);
+  EXPECT_EQ(label->text(), "00:00:00/00:03:20");  // rewound: thumb and label both at the start
+}
+
+TEST_F(FormPlayerTest, EscapeClosesWhicheverControlHasTheFocus) {
+  for (const char* focus : {"VeSlider1", "VeSliderVol", "btnPause"}) {
+    auto form = Open("broken.avi");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QWidget* control = Child<QWidget>(*form, focus);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible()) << focus;
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+  }
+}
+
+TEST_F(FormPlayerTest, SoundLevelCarriesOverToTheNextPlayer) {
+  {
+    auto form = Open("broken.avi");
+    QTest::mouseClick(Child<QLabel>(*form, "PicMute"), Qt::LeftButton);
+    QTest::mouseClick(Child<VeSlider1>(*form, "VeSliderVol"), Qt::LeftButton, Qt::NoModifier, QPoint(0, 6));
+  }
+  auto next = Open("broken.avi");
+  EXPECT_TRUE(next->Player().Mute());
+  EXPECT_EQ(next->Player().AudioVolume(), 0);
+  EXPECT_EQ(Child<VeSlider1>(*next, "VeSliderVol")->Value(), 0);
 }
 
 }  // namespace

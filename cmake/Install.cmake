@@ -1,0 +1,42 @@
+# Installation under a prefix and the Debian package.
+#   <prefix>/bin/veltrane-video-converter
+#   <prefix>/share/veltrane-video-converter/   icon, style sheet, help, pictures (ResourceFolder)
+#   <prefix>/share/applications/ metainfo/ icons/hicolor/   desktop integration
+include(GNUInstallDirs)
+
+set(VELTRANE_APP_ID com.veltranesoftware.VideoConverter)
+set(VELTRANE_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/resources/desktop)
+
+install(TARGETS veltrane-video-converter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/veltrane-video-converter
+  PATTERN desktop EXCLUDE)
+install(FILES ${VELTRANE_DESKTOP_DIR}/${VELTRANE_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VELTRANE_DESKTOP_DIR}/${VELTRANE_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+file(GLOB VELTRANE_ICON_SIZES RELATIVE ${VELTRANE_DESKTOP_DIR}/icons ${VELTRANE_DESKTOP_DIR}/icons/*)
+foreach(size IN LISTS VELTRANE_ICON_SIZES)
+  install(FILES ${VELTRANE_DESKTOP_DIR}/icons/${size}/${VELTRANE_APP_ID}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+endforeach()
+
+# Debian package (scripts/package.sh). Dependencies come from the shared libraries the
+# program links (dpkg-shlibdeps), not from a hand-kept list of versions.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME veltrane-video-converter)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Veltrane Software")
+set(CPACK_PACKAGE_CONTACT "Veltrane Software <support@veltrane-software.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converts video and audio files for phones, players and the web")
+set(CPACK_PACKAGE_DESCRIPTION "Collects media files in a list, converts them with one of 138 \
+ready-made profiles or a general format, and previews them in a player. All media work is done \
+in process on the FFmpeg libraries.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION video)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The AMR-NB encoder that 3GP output needs; fonts that show file names in any script.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libavcodec-extra, fonts-noto-core, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.veltrane-software.com/")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

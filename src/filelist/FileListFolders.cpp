@@ -1,0 +1,117 @@
+// Adding whole folders to the file list: the folder is listed on a thread of its own
+// while the wait window counts, then each file is probed like a dropped one.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+#include "common/MediaExtensions.h"
+#include "common/UiServices.h"
+#include "filelist/FileList.h"
+#include "filelist/FolderScan.h"
+#include "filelist/FormWait.h"
+#include "filelist/NativePath.h"
+
+namespace {
+
+// How often the count is refreshed and a cancel request passed on while listing.
+constexpr int kScanTickMs = 25;
+// A folder may hold thousands of files: the window gets its turn at least this often
+// while they are probed, so it repaints well within a tenth of a second on a busy machine.
+constexpr int kFolderMessageIntervalMs = 20;
+// At most this many names of each kind in the closing message.
+constexpr int kNamesShown = 10;
+
+// Runs a step when the scope ends, however it ends.
+class AtExit {
+ public:
+  explicit AtExit(std::function<void()> step) : step_(std::move(step)) {}
+  ~AtExit() { step_(); }
+  AtExit(const AtExit&) = delete;
+  AtExit& operator=(const AtExit&) = delete;
+
+ private:
+  std::function<void()> step_;
+};
+
+void AppendNames(QString& text, const QString& heading, const QStringList& names) {
+  if (names.isEmpty()) return;
+  if (!text.isEmpty()) text += "\n\n";
+  text += heading;
+  for (int i = 0; i < names.size() && i < kNamesShown; ++i) text += "\n" + names[i];
+  if (names.size() > kNamesShown) text += QString("\n... and %1 more").arg(names.size() - kNamesShown);
+}
+
+}  // namespace
+
+void FileList::AddFolderWithDialog() {
+  const QString folder = Ui::BrowseForFolder(owner_, "Add Folder", lastOpenFolder_);
+  if (!folder.isEmpty()) {
+    lastOpenFolder_ = folder.endsWith('/') ? folder : folder + "/";
+    AddFolder(NativePath::Resolve(folder));
+  }
+  SelectOnlyLastRow();
+}
+
+bool FileList::AddFolder(const QByteArray& nativeFolder) {
+  BeginWait();
+  const AtExit endWait([this] { EndWait(); });
+  if (wait_) wait_->ShowCancel();
+
+  std::vector<std::string> files, unreadable;
+  if (!ListFolder(nativeFolder, files, unreadable)) return false;
+
+  QStringList failures;
+  QStringList* const outerFailures = openFailures_;
+  openFailures_ = &failures;
+  const int outerInterval = messageIntervalMs_;
+  messageIntervalMs_ = std::min(outerInterval, kFolderMessageIntervalMs);
+  const QString total = QString::number(files.size());
+  for (size_t i = 0; i < files.size() && !CancelRequested(); ++i) {
+    if (wait_) wait_->SetCountText(QString("Adding file %1 of %2").arg(i + 1).arg(total));
+    AddNativeFile(QByteArray::fromStdString(files[i]));
+    LetWindowSystemRun();
+  }
+  openFailures_ = outerFailures;
+  messageIntervalMs_ = outerInterval;
+  ReportFolderProblems(failures, unreadable);
+  return !CancelRequested();
+}
+
+bool FileList::CancelRequested() const { return wait_ && wait_->CancelRequested(); }
+
+bool FileList::ListFolder(const QByteArray& nativeFolder, std::vector<std::string>& files,
+                          std::vector<std::string>& unreadable) {
+  FolderScan scan(nativeFolder.toStdString(), mediaext::SupportedExtensions());
+  QEventLoop loop;
+  QTimer tick;
+  tick.setInterval(kScanTickMs);
+  const auto update = [&] {
+    if (CancelRequested()) scan.Cancel();
+    if (wait_) wait_->SetCountText(QString("Files found: %1").arg(scan.Found()));
+    if (scan.Done()) loop.quit();
+  };
+  connect(&tick, &QTimer::timeout, &loop, update);
+  tick.start();
+  update();
+  // The window keeps painting and answering while the folder is listed.
+  if (!scan.Done()) loop.exec();
+  tick.stop();
+  folderwalk::Result result = scan.Finish();
+  if (result.canceled || CancelRequested()) return false;
+  files = std::move(result.files);
+  unreadable = std::move(result.unreadable);
+  return true;
+}
+
+void FileList::ReportFolderProblems(const QStringList& failures, const std::vector<std::string>& unreadable) {
+  QStringList folders;
+  for (const std::string& folder : unreadable) folders << NativePath::Display(QByteArray::fromStdString(folder));
+  QString text;
+  AppendNames(text, QString("%1 file(s) could not be opened:").arg(failures.size()), failures);
+  AppendNames(text, QString("%1 folder(s) could not be read:").arg(folders.size()), folders);
+  if (!text.isEmpty()) Ui::ShowMessage(owner_, text, Ui::MessageIcon::Critical);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Walks a folder on a thread of its own, so the window stays alive while a large tree
+// is listed. The count so far can be read at any time; Cancel stops the walk quickly.
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/FolderWalk.h"
+
+class FolderScan {
+ public:
+  // Starts walking at once (in the calling thread if no thread can be started).
+  FolderScan(std::string folder, std::vector<std::string> extensions);
+  ~FolderScan();  // cancels and waits
+  FolderScan(const FolderScan&) = delete;
+  FolderScan& operator=(const FolderScan&) = delete;
+
+  size_t Found() const { return found_.load(); }
+  bool Done() const { return done_.load(); }
+  void Cancel() { cancel_.store(true); }
+  // Waits for the walk to end and hands over its result (once).
+  folderwalk::Result Finish();
+
+ private:
+  void Run(const std::string& folder, const std::vector<std::string>& extensions);
+
+  std::atomic<size_t> found_{0};
+  std::atomic<bool> cancel_{false};
+  std::atomic<bool> done_{false};
+  folderwalk::Result result_;
+  std::thread thread_;
+};

@@ -1,0 +1,128 @@
+#include "output/StoredChoices.h"
+
+#include <functional>
+
+#include "common/StoredValues.h"
+#include "output/GridItems.h"
+#include "output/OutputCatalogue.h"
+#include "output/OutputSizes.h"
+
+namespace {
+
+// Names under one group, beside the flat values the program has always had.
+QString Name(const char* value) { return QString("OutputSettings/") + value; }
+
+constexpr int kMaxCropMargin = 100000;
+constexpr int kMaxRotate = 270;
+
+void RestoreProfile(OutputSettings& settings, OutputControls& controls) {
+  const auto key = Stored::Text(Name("FormatKey"));
+  const auto caption = Stored::Text(Name("ProfileCaption"));
+  if (!key || !caption || !FormatKeys().contains(*key)) return;
+  for (const ProfileEntry& entry : ProfileCatalogue()) {
+    if (*key == QString::fromUtf8(entry.key) && *caption == QString::fromUtf8(entry.caption)) {
+      ApplyProfile(settings, controls, entry.id, *caption);
+      return;
+    }
+  }
+}
+
+// Digits that leaving the width or height box would keep as they are.
+bool IsDimension(const QString& text) {
+  if (text.isEmpty() || text.size() > 9) return false;
+  for (const QChar c : text)
+    if (c < '0' || c > '9') return false;
+  return CorrectDimensionText(text) == text;
+}
+
+void RestoreSize(OutputSettings& settings, OutputControls& controls) {
+  if (!controls.sizeEnabled) return;
+  const auto index = Stored::Int(Name("SizeIndex"), 0, static_cast<int>(SizeEntries().size()) - 1);
+  if (!index) return;
+  if (*index == SizeCustomIndex) {
+    const auto width = Stored::Text(Name("Width"));
+    const auto height = Stored::Text(Name("Height"));
+    if (!width || !height || !IsDimension(*width) || !IsDimension(*height)) return;
+    SelectSize(settings, controls, *index);
+    settings.width = *width;
+    settings.height = *height;
+    return;
+  }
+  SelectSize(settings, controls, *index);
+}
+
+// A grid text that the grid itself would keep exactly as it is.
+void RestoreGridText(QString& field, GridItem item, const char* name, bool (*valid)(const QString&)) {
+  const auto text = Stored::Text(Name(name));
+  if (text && valid(*text) && CorrectGridItemText(item, *text) == *text) field = *text;
+}
+
+void RestoreGrid(GridValues& grid, OutputControls& controls) {
+  if (controls.videoSettingsVisible) {
+    RestoreGridText(grid.videoBitrate, GridItem::VideoBitrate, "VideoBitrate", &IsBitrateText);
+    RestoreGridText(grid.frameRate, GridItem::FrameRate, "FrameRate", &IsFrameRateText);
+    RestoreGridText(grid.aspect, GridItem::Aspect, "Aspect", &IsAspectText);
+    if (const auto crop = Stored::Bool(Name("Crop"))) grid.crop = *crop;
+    const std::pair<int*, const char*> margins[] = {
+        {&grid.cropTop, "CropTop"}, {&grid.cropBottom, "CropBottom"},
+        {&grid.cropLeft, "CropLeft"}, {&grid.cropRight, "CropRight"}};
+    for (const auto& [field, name] : margins)
+      if (const auto value = Stored::Int(Name(name), 0, kMaxCropMargin)) *field = *value;
+    if (const auto flip = Stored::Bool(Name("VerticalFlip"))) grid.verticalFlip = *flip;
+    if (const auto flip = Stored::Bool(Name("HorizontalFlip"))) grid.horizontalFlip = *flip;
+    if (const auto rotate = Stored::Int(Name("Rotate"), -kMaxRotate, kMaxRotate)) grid.rotate = *rotate;
+    controls.cropValuesEditable = grid.crop;
+  }
+  if (controls.removeAudioVisible) {
+    if (const auto remove = Stored::Bool(Name("RemoveAudio"))) grid.removeAudio = *remove;
+    controls.audioItemsVisible = !grid.removeAudio;
+  }
+  if (controls.audioItemsVisible) {
+    RestoreGridText(grid.audioBitrate, GridItem::AudioBitrate, "AudioBitrate", &IsBitrateText);
+    RestoreGridText(grid.sampleRate, GridItem::SampleRate, "SampleRate", &IsSampleRateText);
+    if (const auto channels = Stored::Int(Name("Channels"), 0, 2)) grid.channels = *channels;
+  }
+}
+
+}  // namespace
+
+namespace StoredChoices {
+
+void Restore(OutputSettings& settings, OutputControls& controls, int processorCount) {
+  RestoreProfile(settings, controls);
+  RestoreSize(settings, controls);
+  if (controls.videoQualityEnabled)
+    if (const auto quality = Stored::Int(Name("VideoQuality"), 0, 2)) settings.videoQuality = *quality;
+  if (const auto quality = Stored::Int(Name("AudioQuality"), 0, 2)) settings.audioQuality = *quality;
+  if (const auto threads = Stored::Int(Name("Threads"), 1, processorCount)) settings.threads = QString::number(*threads);
+  RestoreGrid(settings.grid, controls);
+}
+
+void Store(const OutputSettings& settings) {
+  Stored::SetText(Name("FormatKey"), settings.outputFormatKey);
+  Stored::SetText(Name("ProfileCaption"), settings.profileCaption);
+  Stored::SetInt(Name("SizeIndex"), settings.sizeIndex);
+  Stored::SetText(Name("Width"), settings.width);
+  Stored::SetText(Name("Height"), settings.height);
+  Stored::SetInt(Name("VideoQuality"), settings.videoQuality);
+  Stored::SetInt(Name("AudioQuality"), settings.audioQuality);
+  Stored::SetText(Name("Threads"), settings.threads);
+  const GridValues& g = settings.grid;
+  Stored::SetText(Name("VideoBitrate"), g.videoBitrate);
+  Stored::SetText(Name("FrameRate"), g.frameRate);
+  Stored::SetText(Name("Aspect"), g.aspect);
+  Stored::SetBool(Name("Crop"), g.crop);
+  Stored::SetInt(Name("CropTop"), g.cropTop);
+  Stored::SetInt(Name("CropBottom"), g.cropBottom);
+  Stored::SetInt(Name("CropLeft"), g.cropLeft);
+  Stored::SetInt(Name("CropRight"), g.cropRight);
+  Stored::SetBool(Name("VerticalFlip"), g.verticalFlip);
+  Stored::SetBool(Name("HorizontalFlip"), g.horizontalFlip);
+  Stored::SetInt(Name("Rotate"), g.rotate);
+  Stored::SetText(Name("AudioBitrate"), g.audioBitrate);
+  Stored::SetText(Name("SampleRate"), g.sampleRate);
+  Stored::SetInt(Name("Channels"), g.channels);
+  Stored::SetBool(Name("RemoveAudio"), g.removeAudio);
+}
+
+}  // namespace StoredChoices

@@ -1,0 +1,115 @@
+// The first output folder, folders offered for creation, and where the chooser opens.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "ConversionUiSupport.h"
+#include "common/Globals.h"
+#include "common/OutputFolders.h"
+#include "conversion/QueueConversion.h"
+#include "output/FormVideoFormat.h"
+
+namespace {
+
+// A home folder of the test's own, so the videos folder is made there.
+struct PrivateHome {
+  QTemporaryDir dir;
+  QByteArray saved = qgetenv("HOME");
+  PrivateHome() { qputenv("HOME", dir.path().toLocal8Bit()); }
+  ~PrivateHome() { qputenv("HOME", saved); }
+  QString Videos() const { return dir.path() + "/Videos/"; }
+};
+
+}  // namespace
+
+TEST(OutputFolders, FirstFolderIsTheVideosFolderMadeWhenMissing) {
+  PrivateHome home;
+  ASSERT_FALSE(QFileInfo::exists(home.Videos()));
+  EXPECT_EQ(DefaultOutputFolder(), home.Videos());
+  EXPECT_TRUE(QFileInfo(home.Videos()).isDir());
+
+  Globals::OutputFolder.clear();  // nothing stored
+  FormVideoFormat dialog(nullptr);
+  EXPECT_EQ(dialog.TextFolder()->text(), home.Videos());
+  Globals::OutputFolder = "/stored/";
+  FormVideoFormat stored(nullptr);
+  EXPECT_EQ(stored.TextFolder()->text(), "/stored/");
+}
+
+TEST(OutputFolders, WhatAFolderTextCanBecomeAndWhereTheChooserOpens) {
+  PrivateHome home;
+  QTemporaryDir dir;
+  const QString root = dir.path() + "/";
+  QDir().mkpath(root + "a/b");
+  QFile file(root + "a/file.txt");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+
+  EXPECT_EQ(ClassifyFolder(root + "a/"), FolderState::Usable);
+  EXPECT_EQ(ClassifyFolder(root + "a/new/deeper/"), FolderState::Creatable);
+  EXPECT_EQ(ClassifyFolder(root + "a/file.txt/"), FolderState::Impossible);
+  EXPECT_EQ(ClassifyFolder(root + "a/file.txt/below/"), FolderState::Impossible);
+  EXPECT_EQ(ClassifyFolder("relative/folder/"), FolderState::Impossible);
+  EXPECT_EQ(ClassifyFolder("/"), FolderState::Usable);
+  EXPECT_EQ(ClassifyFolder(" /"), FolderState::Impossible);
+
+  EXPECT_EQ(FolderChooserStart(root + "a/b"), root + "a/b/");
+  EXPECT_EQ(FolderChooserStart(root + "a/new/deeper/"), root + "a/");
+  EXPECT_EQ(FolderChooserStart(root + "a/file.txt"), root + "a/");
+  EXPECT_EQ(FolderChooserStart("/no such top folder/x/"), home.Videos());  // never "/"
+  EXPECT_EQ(FolderChooserStart(""), home.Videos());
+  EXPECT_EQ(FolderChooserStart("relative"), home.Videos());
+
+  // The dialog's Browse... button opens the chooser there.
+  UiRecorder ui;
+  QString start;
+  Ui::SetFolderHandler([&](const Ui::FolderRequest& r) {
+    start = r.start;
+    return QString();
+  });
+  Globals::OutputFolder = root + "a/not yet/";
+  FormVideoFormat dialog(nullptr);
+  dialog.BrowseFolder();
+  EXPECT_EQ(start, root + "a/");
+  EXPECT_EQ(dialog.TextFolder()->text(), root + "a/not yet/");  // kept on cancel
+}
+
+TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {
+  UiRecorder ui;
+  QMessageBox::StandardButton answer = QMessageBox::No;
+  Ui::SetMessageHandler([&](const Ui::MessageRequest& r) {
+    ui.messages.push_back(r);
+    return r.buttons.testFlag(QMessageBox::Yes) ? answer : QMessageBox::Ok;
+  });
+  QTemporaryDir dir;
+  QWidget dialog;
+  QLineEdit box(&dialog);
+  int browsed = 0;
+  const auto browse = [&] { ++browsed; };
+  const QString wanted = dir.path() + "/Converted/2026";
+  Globals::OutputFolder = "/previous/";
+
+  box.setText(wanted);
+  EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));  // declined: nothing made, nothing else asked
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Create " + wanted + "?");
+  EXPECT_EQ(ui.messages[0].icon, Ui::MessageIcon::Question);
+  EXPECT_FALSE(QFileInfo::exists(wanted));
+  EXPECT_EQ(browsed, 0);
+  EXPECT_EQ(Globals::OutputFolder, "/previous/");
+
+  answer = QMessageBox::Yes;
+  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
+  EXPECT_TRUE(QFileInfo(wanted).isDir());
+  EXPECT_EQ(Globals::OutputFolder, wanted + "/");
+  EXPECT_EQ(ui.messages.size(), 2u);
+
+  // A folder that cannot be made is said so, with its path.
+  box.setText("/proc/veltrane-cannot-be-here");
+  EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
+  ASSERT_EQ(ui.messages.size(), 4u);
+  EXPECT_EQ(ui.messages[3].text, "The folder could not be created:\n/proc/veltrane-cannot-be-here");
+  EXPECT_EQ(Globals::OutputFolder, wanted + "/");
+}
