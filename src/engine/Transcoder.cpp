@@ -20,6 +20,7 @@ extern "C" {
 
 #include "engine/AVPointers.h"
 #include "engine/DisplayMatrix.h"
+#include "engine/EncoderSpeed.h"
 #include "engine/FitAndPad.h"
 #include "engine/MediaInput.h"
 #include "engine/MetadataCopy.h"
@@ -34,6 +35,8 @@ std::string MediaWord(AVMediaType type) { return type == AVMEDIA_TYPE_VIDEO ? "v
 
 const AVCodec* FindEncoder(const std::string& name, AVMediaType type, std::string* error) {
   const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
+  // AV1: SVT-AV1 where the libraries have it, else libaom.
+  if (!codec && name == "libsvtav1") codec = avcodec_find_encoder_by_name("libaom-av1");
   if (!codec) {
     // Also accept a codec name ("mp3") where an encoder name ("libmp3lame") is usual.
     if (const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(name.c_str()))
@@ -585,8 +588,7 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   if (o.min_rate >= 0) enc->rc_min_rate = o.min_rate;
   if (o.buffer_size > 0) enc->rc_buffer_size = static_cast<int>(o.buffer_size);
   enc->thread_count = job_.threads;
-  if (!o.x264_preset.empty() && std::string(codec->name) == "libx264")
-    av_opt_set(enc->priv_data, "preset", o.x264_preset.c_str(), 0);
+  if (!ApplySpeed(enc, o.x264_preset, &problem)) return Fail(problem);
   return OpenEncoder(lane);
 }
 
@@ -713,6 +715,10 @@ bool Session::OpenOutput() {
     rc = avcodec_parameters_from_context(lane.out->codecpar, lane.encoder.get());
     if (rc < 0) return Fail("Cannot set up the output stream: " + avptr::ErrorText(rc));
     lane.out->time_base = lane.encoder->time_base;
+    // Apple's players take HEVC in MP4 and QuickTime only under the hvc1 tag.
+    if (lane.out->codecpar->codec_id == AV_CODEC_ID_HEVC && (std::strcmp(plan_.format->name, "mp4") == 0 ||
+                                                             std::strcmp(plan_.format->name, "mov") == 0))
+      lane.out->codecpar->codec_tag = MKTAG('h', 'v', 'c', '1');
     if (lane.type == AVMEDIA_TYPE_VIDEO) {
       lane.out->avg_frame_rate = lane.encoder->framerate;
       lane.out->sample_aspect_ratio = lane.encoder->sample_aspect_ratio;

@@ -335,10 +335,20 @@ OutputSettings EditedRecord() {
 
 TEST(Catalogue, TableShapeMenusAndIds) {
   const auto catalogue = ProfileCatalogue();
-  ASSERT_EQ(catalogue.size(), std::size(kExpected));
-  ASSERT_EQ(catalogue.size(), 138u);
+  // The 138 classic entries come first, exactly as they always were; the newer
+  // codecs' entries follow in their own submenu.
+  ASSERT_EQ(std::size(kExpected), 138u);
+  ASSERT_EQ(catalogue.size(), 148u);
   std::set<int> ids;
-  for (size_t i = 0; i < catalogue.size(); ++i) {
+  for (size_t i = 138; i < catalogue.size(); ++i) {
+    SCOPED_TRACE(catalogue[i].id);
+    EXPECT_STREQ(catalogue[i].menu, "Modern");
+    EXPECT_TRUE(FormatKeys().contains(catalogue[i].key));
+    EXPECT_GT(catalogue[i].id, 1194);
+    EXPECT_TRUE(ids.insert(catalogue[i].id).second) << "duplicate id";
+    EXPECT_EQ(catalogue[i].width % 2 + catalogue[i].height % 2, 0);
+  }
+  for (size_t i = 0; i < std::size(kExpected); ++i) {
     SCOPED_TRACE(kExpected[i].id);
     EXPECT_EQ(catalogue[i].id, kExpected[i].id) << "menu order differs";
     EXPECT_STREQ(catalogue[i].caption, kExpected[i].caption);
@@ -418,7 +428,15 @@ TEST(Catalogue, EveryEntryLeavesItsValuesAndCarriesTheRest) {
 TEST(Catalogue, KeysAndExtensions) {
   // Every key's extension is checked through the entries above; here the key list
   // itself and the exact-match rule.
-  ASSERT_EQ(FormatKeys().size(), 31);
+  ASSERT_EQ(FormatKeys().size(), 37);
+  EXPECT_EQ(FormatKeys().mid(0, 31).last(), "wma");  // the classic keys keep their order
+  EXPECT_TRUE(IsAudioKey("opus"));
+  EXPECT_FALSE(IsAudioKey("mp4hevc"));
+  EXPECT_TRUE(IsAudioProfile(1206));
+  EXPECT_FALSE(IsAudioProfile(1201));
+  EXPECT_EQ(ExtensionForKey("mp4hevc"), "mp4");
+  EXPECT_EQ(ExtensionForKey("webmav1"), "webm");
+  EXPECT_EQ(ExtensionForKey("mkvh264"), "mkv");
   for (const Expected& e : kExpected) EXPECT_TRUE(FormatKeys().contains(e.key)) << e.key;
   for (const char* audio : {"aac", "ac3", "aiff", "flac", "m4a", "mp2", "mp3", "ogg", "ra",
                             "wav", "wma"}) {
