@@ -227,7 +227,8 @@ QString BuildChoices(const GridValues& grid, bool audioOnly) {
   if (!grid.keepFileDate) choices += " -filedate now";
   if (grid.upscale == 1 && !audioOnly) choices += " -upscale never";
   if (grid.audioTracks == 1 && !grid.removeAudio) choices += " -audiotracks first";
-  if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles none";
+  if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles burn";
+  if (grid.subtitles == 2 && !audioOnly) choices += " -subtitles none";
   return choices;
 }
 

@@ -417,8 +417,9 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
                            }};
   table["-subtitles"] = {true, [](const std::string& v, Options* o, std::string* e) {
                            if (v == "keep") o->subtitles = Options::Subtitles::Keep;
+                           else if (v == "burn") o->subtitles = Options::Subtitles::BurnIn;
                            else if (v == "none") o->subtitles = Options::Subtitles::None;
-                           else return Refuse("-subtitles", v, e, "keep or none");
+                           else return Refuse("-subtitles", v, e, "keep, burn or none");
                            return true;
                          }};
   table["-sn"] = {false, [](const std::string&, Options* o, std::string*) {

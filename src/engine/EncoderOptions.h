@@ -48,8 +48,8 @@ struct Options {
   std::vector<VideoFilter> filters;
   bool no_upscale = false;       // -upscale never: a smaller picture keeps its size
   bool first_audio_only = false;  // -audiotracks first: only the main audio track
-  enum class Subtitles { Keep, None };
-  Subtitles subtitles = Subtitles::Keep;  // -subtitles keep|none, -sn
+  enum class Subtitles { Keep, BurnIn, None };
+  Subtitles subtitles = Subtitles::Keep;  // -subtitles keep|burn|none, -sn
   bool keep_file_date = true;    // -filedate source|now: the output's modification time
 
   // Values that only -target sets.

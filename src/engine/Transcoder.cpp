@@ -25,6 +25,7 @@ extern "C" {
 #include "engine/MediaInput.h"
 #include "engine/MetadataCopy.h"
 #include "engine/StreamSelection.h"
+#include "engine/SubtitleBurnIn.h"
 #include "engine/SubtitleTrack.h"
 #include "engine/TargetSize.h"
 
@@ -414,6 +415,7 @@ class Session {
   std::string* written_;
   bool skipped_ = false;
   std::string note_;  // said with a success: what could not be kept
+  std::string burn_in_;  // the filter drawing a subtitle track into the picture, or ""
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   Plan plan_;
@@ -456,6 +458,8 @@ bool Session::OpenSource() {
   // Subtitles go along with pictures only.
   if (plan_.video && o.subtitles == Options::Subtitles::Keep)
     subtitle_choices_ = media::SubtitlesToKeep(input_.get(), plan_.format, &note_);
+  if (plan_.video && o.subtitles == Options::Subtitles::BurnIn)
+    burn_in_ = media::BurnInChain(input_.get(), job_.source, &note_);
   // Streams we do not convert are not even demuxed.
   std::vector<bool> used(input_->nb_streams, false);
   if (plan_.video) used[v] = true;
@@ -569,6 +573,8 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
     shape = AfterFilters(shape, o.filters);
     chain += "," + FitChain(FitInside(shape, plan_.width, plan_.height), plan_.width, plan_.height);
   }
+  // Drawn at the output size, so the letters are sharp.
+  if (!burn_in_.empty()) chain += "," + burn_in_;
   chain += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(pix);
   lane.chain = chain;
   if (!BuildVideoGraph(lane, dec->width, dec->height, dec->pix_fmt, sar)) return false;

@@ -22,7 +22,7 @@ const QStringList kSampleRates = {"Auto",  "8000",  "11025", "16000",
 const QStringList kChannels = {"Auto", "1", "2"};
 const QStringList kUpscale = {"Allow", "Never"};
 const QStringList kAudioTracks = {"All", "First"};
-const QStringList kSubtitles = {"Keep", "None"};
+const QStringList kSubtitles = {"Keep", "Burn In", "None"};
 
 using K = GridItemKind;
 using C = GridCategory;
@@ -70,7 +70,8 @@ const GridItemInfo kItems[] = {
     {GridItem::RemoveAudio, C::Audio, "Remove Audio", K::Check, "", {}, "", false,
      RemoveAudioItemId, false},
     {GridItem::Subtitles, C::Subtitle, "Subtitles", K::List, "Keep", kSubtitles,
-     "Keep: subtitle tracks go into the output where the format can hold them. None: left out",
+     "Keep: subtitle tracks go into the output where the format can hold them. Burn In: the "
+     "default text track is drawn into the picture. None: left out",
      false, 0, false},
 };
 

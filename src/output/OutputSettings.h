@@ -37,7 +37,7 @@ struct GridValues {
   bool keepFileDate = true;        // the output gets the source's modification date
   int upscale = 0;                 // 0 "Allow", 1 "Never"
   int audioTracks = 0;             // 0 "All", 1 "First"
-  int subtitles = 0;               // 0 "Keep", 1 "None"
+  int subtitles = 0;               // 0 "Keep", 1 "Burn In", 2 "None"
 };
 
 struct OutputSettings {

@@ -72,7 +72,7 @@ void RestoreGrid(GridValues& grid, OutputControls& controls) {
     if (const auto flip = Stored::Bool(Name("HorizontalFlip"))) grid.horizontalFlip = *flip;
     if (const auto rotate = Stored::Int(Name("Rotate"), -kMaxRotate, kMaxRotate)) grid.rotate = *rotate;
     if (const auto upscale = Stored::Int(Name("Upscale"), 0, 1)) grid.upscale = *upscale;
-    if (const auto subtitles = Stored::Int(Name("Subtitles"), 0, 1)) grid.subtitles = *subtitles;
+    if (const auto subtitles = Stored::Int(Name("Subtitles"), 0, 2)) grid.subtitles = *subtitles;
     controls.cropValuesEditable = grid.crop;
   }
   if (controls.removeAudioVisible) {

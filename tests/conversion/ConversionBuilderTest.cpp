@@ -333,6 +333,8 @@ TEST(ConversionBuilder, EngineChoicesFollowAndOnlyWhenChanged) {
   s.grid.upscale = 1;
   s.grid.audioTracks = 1;
   s.grid.subtitles = 1;
+  EXPECT_EQ(Options(s), plain + " -filedate now -upscale never -audiotracks first -subtitles burn");
+  s.grid.subtitles = 2;
   EXPECT_EQ(Options(s), plain + " -filedate now -upscale never -audiotracks first -subtitles none");
   s.grid.verticalFlip = true;  // after the picture filters
   EXPECT_TRUE(Options(s).endsWith("-vf \"vflip\" -filedate now -upscale never -audiotracks first -subtitles none"));

@@ -192,6 +192,7 @@ TEST(OptionsParseTest, TrackDateAndUpscaleChoices) {
   EXPECT_FALSE(ParseOk("-upscale never -upscale allow").no_upscale);  // the later one wins
   EXPECT_NE(ParseError("-upscale sometimes").find("-upscale"), std::string::npos);
   EXPECT_NE(ParseError("-audiotracks 2").find("-audiotracks"), std::string::npos);
-  EXPECT_NE(ParseError("-subtitles burn").find("-subtitles"), std::string::npos);
+  EXPECT_EQ(ParseOk("-subtitles burn").subtitles, Options::Subtitles::BurnIn);
+  EXPECT_NE(ParseError("-subtitles draw").find("-subtitles"), std::string::npos);
   EXPECT_NE(ParseError("-filedate").find("needs a value"), std::string::npos);
 }

@@ -21,6 +21,7 @@ extern "C" {
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "engine/StreamSelection.h"
+#include "engine/SubtitleBurnIn.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -190,4 +191,36 @@ TEST(MetadataTest, TagsChaptersAndTheFileDateAreKept) {
   EXPECT_TRUE(ProbeAll(folder + "kept.mp4")["format"].toObject()["tags"].toObject()["creation_time"].toString()
                   .startsWith("2020-01-02T03:04:05"));
   EXPECT_GT(ModifiedSeconds(folder + "today.mp4"), 1000000000 + 3600);
+}
+
+TEST(BurnInTest, TheDefaultTextTrackIsDrawnIntoThePicture) {
+  // Black picture, white words from the first moment; an awkward file name.
+  const QString srt = PathIn("burn.srt"), source = PathIn("burn it's [a], b;c.mkv");
+  WriteFile(srt, "1\n00:00:00,000 --> 00:00:02,000\nHELLO HELLO HELLO\n");
+  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2", "-i", srt, "-map", "0",
+                                      "-map", "1", "-c:v", "libx264", "-preset", "ultrafast", "-c:s", "srt"}));
+  const QString folder = PathIn("burn") + "/";
+  QDir().mkpath(folder);
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const char* names[] = {"burnt.mp4", "plain.mp4", "sound only.mkv"};
+  const std::string options[] = {"-vcodec libx264 -subtitles burn", "-vcodec libx264 -subtitles none",
+                                 "-vcodec libx264 -subtitles burn"};
+  for (int i = 0; i < 3; ++i) {
+    const int h = enc.OpenInput(Bytes(i == 2 ? SampleVideo() : source), "");
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + names[i]), options[i]), 0) << enc.LastErrorMessage();
+  }
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
+  // The lower third holds the words: brighter than black once burnt in.
+  auto brightness = [](const QString& file) {
+    const unsigned rgb = CornerColour(file, 40, 190, 240, 40);
+    return ((rgb >> 16) & 255) + ((rgb >> 8) & 255) + (rgb & 255);
+  };
+  EXPECT_GT(brightness(folder + "burnt.mp4"), 10u);  // thin white letters over black
+  EXPECT_LT(brightness(folder + "plain.mp4"), 5u);
+  EXPECT_TRUE(Streams(ProbeAll(folder + "burnt.mp4"), "subtitle", "codec").isEmpty());
+  EXPECT_EQ(events.For(2).message, "");  // nothing to burn, nothing to say
+  EXPECT_EQ(media::EscapeFilterValue("a'b:c,d\\e"), "a\\\\\\'b\\\\:c\\,d\\\\\\\\e");
 }

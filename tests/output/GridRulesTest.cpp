@@ -88,6 +88,7 @@ TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
   EXPECT_EQ(GridItemInfoFor(GridItem::Upscale).entries, QStringList({"Allow", "Never"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::AudioTracks).entries, QStringList({"All", "First"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::Subtitles).category, GridCategory::Subtitle);
+  EXPECT_EQ(GridItemInfoFor(GridItem::Subtitles).entries, QStringList({"Keep", "Burn In", "None"}));
   EXPECT_EQ(GridCategoryCaption(GridCategory::Subtitle), "Subtitle Settings");
   EXPECT_EQ(GridItemInfoFor(GridItem::Crop).id, 101);
   EXPECT_EQ(GridItemInfoFor(GridItem::RemoveAudio).id, 100);

@@ -164,13 +164,14 @@ TEST_F(GridTest, RecordRoundTrip) {
   v.keepFileDate = false;
   v.upscale = 1;
   v.audioTracks = 1;
-  v.subtitles = 1;
+  v.subtitles = 2;
   grid.SetValues(v);
   const GridValues back = grid.Values();
   EXPECT_FALSE(back.keepFileDate);
   EXPECT_EQ(grid.Text(GridItem::Upscale), "Never");
   EXPECT_EQ(back.audioTracks, 1);
-  EXPECT_EQ(back.subtitles, 1);
+  EXPECT_EQ(back.subtitles, 2);
+  EXPECT_EQ(grid.Text(GridItem::Subtitles), "None");
   EXPECT_EQ(back.fileExtension, "mkv");
   EXPECT_EQ(back.videoBitrate, "800");
   EXPECT_EQ(back.frameRate, "23.976");
