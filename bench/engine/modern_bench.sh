@@ -23,7 +23,7 @@ JOBS=(
   "mp4h264|mp4|-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 13824k -ab 128k -ar 44100 -s 1920x1080"
   "mp4hevc|mp4|-ac 2 -vcodec libx265 -vpre veryfast -vb 8640k -acodec aac -ab 128k -ar 44100 -s 1920x1080"
   "webmvp9|webm|-ac 2 -vcodec libvpx-vp9 -vpre veryfast -vb 8640k -acodec libopus -ab 64k -ar 44100 -s 1920x1080"
-  "mkvav1|mkv|-ac 2 -vcodec libsvtav1 -vpre veryfast -vb 6912k -acodec libopus -ab 64k -ar 44100 -s 1920x1080"
+  "mkvav1|mkv|-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 6912k -acodec libopus -ab 64k -ar 44100 -s 1920x1080"
 )
 base=""
 for job in "${JOBS[@]}"; do

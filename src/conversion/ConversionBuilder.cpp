@@ -84,9 +84,9 @@ const FormatEntry kFormats[] = {
     {"webmvp9", "webm", false, 320, kNone, kAr128, kSr48, false, 0,
      "-vcodec libvpx-vp9 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
     {"mkvav1", "mkv", false, 256, kNone, kAr128, kSr48, false, 0,
-     "-vcodec libsvtav1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
+     "-vcodec libaom-av1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
     {"webmav1", "webm", false, 256, kNone, kAr128, kSr48, false, 0,
-     "-vcodec libsvtav1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
+     "-vcodec libaom-av1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
     {"mkvh264", "mkv", false, 512, kNone, kAr256Low96, kSr48, false, 0,
      "-vcodec libx264 -vpre {PRESET} -vb {VRATE} -acodec aac -ab {ARATE} -ar {SRATE}{SIZE}"},
     // Audio formats.

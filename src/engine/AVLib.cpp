@@ -9,8 +9,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include <dlfcn.h>
-
+#include <cstdlib>
 #include <mutex>
 
 namespace AVLib {
@@ -63,15 +62,11 @@ bool Loaded() {
   return CheckLocked();
 }
 
-bool Load(const std::string& folder) {
+bool Load(const std::string& /*folder*/) {
   std::lock_guard lock(g_mutex);
-  // The engine links the system libraries; a folder copy is only worth a look when
-  // it holds a matching libavcodec. Loading it globally makes no difference to the
-  // already-bound symbols, so this is a presence check followed by the real one.
-  if (!folder.empty() && !ForcedMissing()) {
-    const std::string candidate = folder + "/libavcodec.so." + std::to_string(LIBAVCODEC_VERSION_MAJOR);
-    if (void* handle = dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL)) dlclose(handle);
-  }
+  // The engine links the system libraries, so a private copy in the folder could
+  // not replace them; nor is it loaded to look at it, which would run its code.
+  // The answer comes from the linked libraries alone.
   return CheckLocked();
 }
 

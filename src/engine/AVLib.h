@@ -6,8 +6,8 @@
 namespace AVLib {
 // True when every runtime library answers with the build's major version.
 bool Loaded();
-// Re-checks, also looking for the libraries in `folder` (a private copy beside the
-// program). Returns the same answer as Loaded() afterwards.
+// Re-checks. `folder` (where a private copy beside the program would be) is not
+// read: the linked libraries are the ones in use, and nothing else is loaded.
 bool Load(const std::string& folder);
 // A human-readable reason when Loaded() is false.
 std::string LastProblem();

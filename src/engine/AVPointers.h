@@ -10,10 +10,19 @@ extern "C" {
 #include <memory>
 #include <string>
 
+namespace media {
+void FreeSourceIo(AVIOContext* pb);  // SourceGuard.h
+}
+
 namespace avptr {
 
+// Sources read through the engine's own I/O, which the closer releases too.
 struct InputCloser {
-  void operator()(AVFormatContext* ctx) const { avformat_close_input(&ctx); }
+  void operator()(AVFormatContext* ctx) const {
+    AVIOContext* custom = ctx && (ctx->flags & AVFMT_FLAG_CUSTOM_IO) ? ctx->pb : nullptr;
+    avformat_close_input(&ctx);
+    if (custom) media::FreeSourceIo(custom);
+  }
 };
 struct OutputCloser {
   void operator()(AVFormatContext* ctx) const {

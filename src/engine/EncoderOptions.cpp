@@ -97,7 +97,8 @@ bool ParseSize(const std::string& text, int* w, int* h) {
   const size_t x = text.find_first_of("xX");
   if (x == std::string::npos) return false;
   int64_t a = 0, b = 0;
-  if (!ParseInt(text.substr(0, x), 2, 16384, &a) || !ParseInt(text.substr(x + 1), 2, 16384, &b))
+  // Tiny sizes are fine here: the encoder's own smallest size is applied later.
+  if (!ParseInt(text.substr(0, x), 1, 16384, &a) || !ParseInt(text.substr(x + 1), 1, 16384, &b))
     return false;
   *w = static_cast<int>(a);
   *h = static_cast<int>(b);
@@ -202,7 +203,7 @@ bool ParseFilterElement(const std::string& element, VideoFilter* out, std::strin
   }
   if (name == "scale") {
     int64_t w = 0, h = 0;
-    if (values.size() != 2 || !ParseInt(values[0], 2, 16384, &w) || !ParseInt(values[1], 2, 16384, &h)) {
+    if (values.size() != 2 || !ParseInt(values[0], 1, 16384, &w) || !ParseInt(values[1], 1, 16384, &h)) {
       *error = "Bad scale values '" + args + "' (expected width:height)";
       return false;
     }

@@ -25,12 +25,12 @@ int Step(const std::string& preset) {
 using Settings = std::vector<std::pair<const char*, std::string>>;
 
 Settings SpeedSettings(const std::string& encoder, int step) {
-  const bool fast = step >= 6, fastest = step >= 8;
+  const bool fast = step >= 6, fastest = step >= 8;  // "Normal" and "Low" quality
   if (encoder == "libx265")  // HEVC costs several times H.264 at the same preset name
     return {{"preset", fast ? "ultrafast" : step >= 3 ? "veryfast" : "medium"}, {"x265-params", "log-level=error"}};
-  if (encoder == "libsvtav1") return {{"preset", fastest ? "12" : fast ? "11" : step >= 3 ? "9" : "6"}};
   if (encoder == "libaom-av1")
-    return {{"usage", "realtime"}, {"cpu-used", fast ? "9" : "7"}, {"row-mt", "1"}};
+    return {{"usage", "realtime"}, {"cpu-used", fast ? "8" : "6"}, {"row-mt", "1"},
+            {"tiles", "2x2"}};
   if (encoder == "libvpx-vp9")
     return {{"deadline", "realtime"}, {"cpu-used", fastest ? "8" : fast ? "7" : "5"}, {"row-mt", "1"}};
   return {};

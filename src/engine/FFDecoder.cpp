@@ -5,6 +5,7 @@
 #include "engine/MediaInput.h"
 
 struct FFDecoder::Impl {
+  std::unique_ptr<media::ReadWatch> watch;  // the input's reads report to it: outlives it
   avptr::Input input;
   std::string error;
   int64_t duration = 0;
@@ -52,9 +53,8 @@ FFDecoder::~FFDecoder() = default;
 bool FFDecoder::Open(const std::string& path, const std::string& /*options*/) {
   impl_->Reset();
   impl_->error.clear();
-  // The watch lives only through the probe; the callback is cleared afterwards.
-  media::ReadWatch watch(ReadTimeout, nullptr);
-  avptr::Input input = media::OpenInput(path, &watch, &impl_->error);
+  impl_->watch = std::make_unique<media::ReadWatch>(ReadTimeout, nullptr);
+  avptr::Input input = media::OpenInput(path, impl_->watch.get(), &impl_->error);
   if (!input) return false;
   input->interrupt_callback = {nullptr, nullptr};
   impl_->input = std::move(input);

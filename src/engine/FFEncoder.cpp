@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "engine/AtomicOutputFile.h"
 #include "engine/DisplayMatrix.h"
 #include "engine/EncoderOptions.h"
+#include "engine/ExceptionText.h"
 #include "engine/MediaInput.h"
 #include "engine/Transcoder.h"
 
@@ -27,7 +29,7 @@ struct Task {
   std::string source;
   media::FileId source_id;  // zero when the source could not be looked up
   encoder::SourceInfo info;
-  std::string output;
+  std::string output;     // the name the task writes (a numbered one under keep-both)
   std::string requested;  // the output path as SetOutput was given it
   std::string conflict;   // set at Start: why the task may not run
   encoder::Options options;
@@ -48,6 +50,10 @@ media::Existing RuleOf(FFEncoder::ExistingOutput choice) {
     case FFEncoder::ExistingOutput::KeepBoth: break;
   }
   return media::Existing::KeepBoth;
+}
+
+std::string ReplaceMessage(const std::string& source, const std::string& listed) {
+  return "Converting " + source + " would replace " + listed + ", which is also in the list to be converted";
 }
 
 // Path spelling used to spot two tasks writing the same file.
@@ -73,48 +79,100 @@ ThreadSplit SplitThreads(int requested, size_t tasks) {
   return split;
 }
 
-// Set while a handler runs, so Stop(true) from inside a handler cannot wait for
-// the very thread it is running on.
-thread_local bool t_in_event = false;
+// The encoder whose handler this thread is running, so calls from inside a
+// handler can tell that they must not wait for the thread they are on.
+thread_local const void* t_event_owner = nullptr;
 
 struct EventScope {
-  EventScope() { t_in_event = true; }
-  ~EventScope() { t_in_event = false; }
+  explicit EventScope(const void* owner) : previous(t_event_owner) { t_event_owner = owner; }
+  ~EventScope() { t_event_owner = previous; }
+  const void* previous;
 };
+
+// Tasks taken by one Start, with the settings they run with.
+struct Batch {
+  std::vector<Task> tasks;
+  int threads = 0;
+  int read_timeout = 10000;
+  media::Existing existing = media::Existing::KeepBoth;
+  std::vector<media::FileId> keep;  // every listed source: never replaced
+};
+
+// Leftovers of killed runs in the batch's output folders are removed first.
+void RemoveOrphansOf(const Batch& batch) {
+  std::vector<std::string> folders;
+  for (const Task& task : batch.tasks) {
+    const size_t slash = task.output.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : task.output.substr(0, slash + 1);
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+  }
+  for (const std::string& folder : folders) media::RemoveOrphans(folder);
+}
+
+// A source listed after a task's SetOutput may be the very file that task would
+// write: such a task is failed at Start. Reads the disk, so no lock is held.
+void MarkConflicts(Batch* batch, const std::vector<std::pair<media::FileId, std::string>>& listed) {
+  for (Task& task : batch->tasks) {
+    media::FileId out_id;
+    if (!media::IdOf(task.requested, &out_id)) continue;
+    for (const auto& [id, source] : listed)
+      if (id == out_id && !(id == task.source_id)) task.conflict = ReplaceMessage(task.source, source);
+  }
+}
 
 }  // namespace
 
 struct FFEncoder::Impl {
-  std::mutex mutex;  // tasks, next_handle, error
+  std::mutex mutex;  // tasks, next_handle, cleared, error, pending, cancelled, running's changes
   std::map<int, Task> tasks;
   int next_handle = 0;
+  unsigned cleared = 0;  // ClearTasks calls, so a slow OpenInput sees it was cleared meanwhile
   // Every source opened since ClearTasks, also of tasks closed again: the files
   // that the user listed, none of which an output may replace.
   std::vector<std::pair<media::FileId, std::string>> listed;
   std::string error;
+  std::optional<Batch> pending;  // a Start made during a run: it follows that run
+  std::vector<int> cancelled;    // pending tasks that Stop dropped; the run reports them
 
   std::mutex event_mutex;  // one event at a time reaches the handlers
   ProgressHandler progress;
   FinishedHandler finished;
+  bool closed = false;  // (event_mutex) the encoder is gone: no more events
 
   std::atomic<bool> stop{false};
   std::atomic<bool> running{false};
   std::thread runner;
+
+  ~Impl() {
+    if (runner.joinable()) runner.detach();  // only when the last reference is the runner's own
+  }
 
   int SetError(const std::string& text) {
     error = text;
     return -1;
   }
 
+  bool InOwnEvent() const { return t_event_owner == this; }
+
+  // Handlers are copied before the call, so a handler may replace itself.
+  template <typename Handler, typename... Args>
+  void Emit(Handler Impl::*member, Args&&... args) {
+    std::unique_lock lock(event_mutex, std::defer_lock);
+    if (!InOwnEvent()) lock.lock();  // an event raised from a handler: the lock is ours already
+    if (closed || !(this->*member)) return;
+    const Handler handler = this->*member;
+    EventScope scope(this);
+    try {
+      handler(std::forward<Args>(args)...);
+    } catch (...) {
+      // A throwing handler must not end a worker thread (and with it the program).
+    }
+  }
   void EmitFinished(int task, bool succeeded, bool failed, const std::string& message) {
-    std::lock_guard lock(event_mutex);
-    EventScope scope;
-    if (finished) finished(task, succeeded, failed, message);
+    Emit(&Impl::finished, task, succeeded, failed, message);
   }
   void EmitProgress(int task, int64_t bytes, int64_t position, int64_t total) {
-    std::lock_guard lock(event_mutex);
-    EventScope scope;
-    if (progress) progress(task, bytes, position, total);
+    Emit(&Impl::progress, task, bytes, position, total);
   }
 
   void JoinRunner() {
@@ -125,22 +183,25 @@ struct FFEncoder::Impl {
       runner.join();
   }
 
-  struct RunSettings {
-    int requested_threads = 0;
-    int read_timeout = 10000;
-    media::Existing existing = media::Existing::KeepBoth;
-    std::vector<media::FileId> keep;  // every source of the run
-  };
-  bool RunOne(const Task& task, int codec_threads, const RunSettings& settings);
-  void RunAll(std::vector<Task> batch, RunSettings settings);
+  // Drops a Start that has not begun yet; its tasks are reported as stopped.
+  void CancelPendingLocked() {
+    if (!pending) return;
+    for (const Task& task : pending->tasks) cancelled.push_back(task.handle);
+    pending.reset();
+  }
+
   void RecordOutput(int handle, const std::string& written) {
     std::lock_guard lock(mutex);
     auto it = tasks.find(handle);
     if (it != tasks.end()) it->second.output = written;
   }
+
+  bool RunOne(const Task& task, int codec_threads, const Batch& batch);
+  int RunBatch(const Batch& batch);
+  static void RunLoop(std::shared_ptr<Impl> self, Batch batch);
 };
 
-bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const RunSettings& settings) {
+bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& batch) {
   if (stop) {
     EmitFinished(task.handle, false, false, "Stopped");
     return true;
@@ -149,21 +210,28 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const RunSetti
     EmitFinished(task.handle, false, true, task.conflict);
     return false;
   }
-  encoder::Job job;
-  job.source = task.source;
-  job.output = task.output;
-  job.options = task.options;
-  job.threads = codec_threads;
-  job.read_timeout_ms = settings.read_timeout;
-  job.stop = &stop;
-  job.existing = settings.existing;
-  job.keep = settings.keep;
   const int handle = task.handle;
-  job.progress = [this, handle](int64_t bytes, int64_t position, int64_t total) {
-    EmitProgress(handle, bytes, position, total);
-  };
   std::string message, written;
-  const encoder::Outcome outcome = encoder::Transcode(job, &message, &written);
+  encoder::Outcome outcome = encoder::Outcome::Failed;
+  try {
+    encoder::Job job;
+    job.source = task.source;
+    job.output = task.output;
+    job.options = task.options;
+    job.threads = codec_threads;
+    job.read_timeout_ms = batch.read_timeout;
+    job.stop = &stop;
+    job.existing = batch.existing;
+    job.keep = batch.keep;
+    job.progress = [this, handle](int64_t bytes, int64_t position, int64_t total) {
+      EmitProgress(handle, bytes, position, total);
+    };
+    outcome = encoder::Transcode(job, &message, &written);
+  } catch (...) {
+    // The conversion's owners have freed what it held (its temporary file too).
+    outcome = encoder::Outcome::Failed;
+    message = media::ExceptionText(std::current_exception());
+  }
   if (!written.empty()) RecordOutput(handle, written);
   switch (outcome) {
     case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, message); return true;
@@ -176,51 +244,103 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const RunSetti
   return false;
 }
 
-void FFEncoder::Impl::RunAll(std::vector<Task> batch, RunSettings settings) {
-  // Leftovers of runs that were killed are removed before new ones are written.
-  std::vector<std::string> folders;
-  for (const Task& task : batch) {
-    const size_t slash = task.output.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : task.output.substr(0, slash + 1);
-    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
-  }
-  for (const std::string& folder : folders) media::RemoveOrphans(folder);
-  const ThreadSplit split = SplitThreads(settings.requested_threads, batch.size());
+// Runs one batch's tasks; returns how many failed.
+int FFEncoder::Impl::RunBatch(const Batch& batch) {
+  RemoveOrphansOf(batch);
+  const ThreadSplit split = SplitThreads(batch.threads, batch.tasks.size());
   std::atomic<size_t> next{0};
   std::atomic<int> failures{0};
   auto work = [&] {
-    for (size_t i = next++; i < batch.size(); i = next++)
-      if (!RunOne(batch[i], split.codec_threads, settings)) ++failures;
+    for (size_t i = next++; i < batch.tasks.size(); i = next++)
+      if (!RunOne(batch.tasks[i], split.codec_threads, batch)) ++failures;
   };
   std::vector<std::thread> helpers;
   for (int i = 1; i < split.workers; ++i) {
     try {
       helpers.emplace_back(work);
-    } catch (const std::system_error&) {
+    } catch (...) {
       break;  // fewer helpers: the remaining workers take the tasks
     }
   }
   work();
   for (std::thread& t : helpers) t.join();
-  const bool stopped = stop.load();
-  running = false;
-  EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
+  return failures;
 }
 
-FFEncoder::FFEncoder() : impl_(std::make_unique<Impl>()) {
+// The runner thread: runs a batch, then any Start that arrived meanwhile. It holds
+// its own reference, so an encoder destroyed from a handler outlives the thread.
+void FFEncoder::Impl::RunLoop(std::shared_ptr<Impl> self, Batch batch) {
+  Impl& impl = *self;
+  while (true) {
+    int failures = 0;
+    try {
+      failures = impl.RunBatch(batch);
+    } catch (...) {
+      failures = 1;
+    }
+    std::vector<int> dropped;
+    bool stopped = false;
+    bool more = false;
+    {
+      std::lock_guard lock(impl.mutex);
+      dropped.swap(impl.cancelled);
+      stopped = impl.stop.load() || !dropped.empty();
+      more = impl.pending.has_value();
+      if (more) {
+        batch = std::move(*impl.pending);
+        impl.pending.reset();
+        impl.stop = false;
+      } else {
+        impl.running = false;
+      }
+    }
+    for (int handle : dropped) impl.EmitFinished(handle, false, false, "Stopped");
+    impl.EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
+    if (!more) return;
+  }
+}
+
+FFEncoder::FFEncoder() : impl_(std::make_shared<Impl>()) {
   media::QuietLogs();
 }
 
-FFEncoder::~FFEncoder() { Stop(true); }
+FFEncoder::~FFEncoder() {
+  Impl& impl = *impl_;
+  if (impl.InOwnEvent()) {
+    // Destroyed from one of its own handlers: this thread cannot wait for the run
+    // it belongs to. The run is stopped, sends no more events, and the runner
+    // frees what is left when it ends.
+    impl.closed = true;  // this thread holds event_mutex
+    {
+      std::lock_guard lock(impl.mutex);
+      impl.stop = true;
+      impl.CancelPendingLocked();
+    }
+    if (impl.runner.joinable()) impl.runner.detach();
+    return;
+  }
+  Stop(true);
+  std::lock_guard lock(impl.event_mutex);  // waits for a handler still running elsewhere
+  impl.closed = true;
+}
 
 bool FFEncoder::AVLibLoaded() { return AVLib::Loaded(); }
 bool FFEncoder::LoadAVLib(const std::string& folder) { return AVLib::Load(folder); }
 
+// From inside a handler this thread already holds event_mutex.
 void FFEncoder::SetProgressHandler(ProgressHandler handler) {
+  if (impl_->InOwnEvent()) {
+    impl_->progress = std::move(handler);
+    return;
+  }
   std::lock_guard lock(impl_->event_mutex);
   impl_->progress = std::move(handler);
 }
 void FFEncoder::SetFinishedHandler(FinishedHandler handler) {
+  if (impl_->InOwnEvent()) {
+    impl_->finished = std::move(handler);
+    return;
+  }
   std::lock_guard lock(impl_->event_mutex);
   impl_->finished = std::move(handler);
 }
@@ -231,79 +351,104 @@ void FFEncoder::ClearTasks() {
   impl_->tasks.clear();
   impl_->listed.clear();
   impl_->next_handle = 0;
+  ++impl_->cleared;
 }
 
 int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/) {
-  std::lock_guard lock(impl_->mutex);
   // A source that cannot be opened still uses up its handle, so handles keep
   // matching the caller's rows (row n = handle n-1) after a failure.
-  const int handle = impl_->next_handle++;
-  media::ReadWatch watch(ReadTimeout, nullptr);
-  std::string problem;
-  avptr::Input input = media::OpenInput(path, &watch, &problem);
-  if (!input) return impl_->SetError(problem);
-  Task task;
-  task.handle = handle;
-  task.source = path;
-  if (media::IdOf(path, &task.source_id)) impl_->listed.emplace_back(task.source_id, path);
-  const int v = media::BestStream(input.get(), AVMEDIA_TYPE_VIDEO);
-  const int a = media::BestStream(input.get(), AVMEDIA_TYPE_AUDIO);
-  task.info.has_video = v >= 0;
-  task.info.has_audio = a >= 0;
-  if (!task.info.has_video && !task.info.has_audio) return impl_->SetError("The file holds no audio or video");
-  if (v >= 0) {
-    const AVStream* st = input->streams[v];
-    media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height,
-                     &task.info.facts.width, &task.info.facts.height);
-    const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
-    task.info.facts.frame_rate = {rate.num, rate.den};
+  int handle = 0;
+  unsigned cleared = 0;
+  {
+    std::lock_guard lock(impl_->mutex);
+    handle = impl_->next_handle++;
+    cleared = impl_->cleared;
   }
+  // The probe reads the file: no lock is held meanwhile.
+  Task task;
+  std::string problem;
+  const bool identified = media::IdOf(path, &task.source_id);
+  {
+    media::ReadWatch watch(ReadTimeout, nullptr);
+    avptr::Input input = media::OpenInput(path, &watch, &problem);
+    if (input) {
+      task.handle = handle;
+      task.source = path;
+      const int v = media::BestStream(input.get(), AVMEDIA_TYPE_VIDEO);
+      const int a = media::BestStream(input.get(), AVMEDIA_TYPE_AUDIO);
+      task.info.has_video = v >= 0;
+      task.info.has_audio = a >= 0;
+      if (!task.info.has_video && !task.info.has_audio) problem = "The file holds no audio or video";
+      if (v >= 0) {
+        const AVStream* st = input->streams[v];
+        media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height,
+                         &task.info.facts.width, &task.info.facts.height);
+        const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
+        task.info.facts.frame_rate = {rate.num, rate.den};
+      }
+    }
+  }
+  std::lock_guard lock(impl_->mutex);
+  if (cleared != impl_->cleared) return impl_->SetError("The task list was cleared while the file was opened");
+  // Also a file that cannot be converted is the user's: no output may replace it.
+  if (identified) impl_->listed.emplace_back(task.source_id, path);
+  if (!problem.empty()) return impl_->SetError(problem);
   impl_->tasks[handle] = std::move(task);
   return handle;
 }
 
 int FFEncoder::SetOutput(int handle, const std::string& path, const std::string& options) {
+  // What the checks need is copied under the lock; the disk is read without it.
+  Task task;
+  std::vector<std::pair<media::FileId, std::string>> listed;
+  std::vector<std::string> claimed;  // outputs of other tasks waiting to run
+  {
+    std::lock_guard lock(impl_->mutex);
+    auto it = impl_->tasks.find(handle);
+    if (it == impl_->tasks.end()) return impl_->SetError("No task with handle " + std::to_string(handle));
+    task = it->second;
+    listed = impl_->listed;
+    for (const auto& [other_handle, other] : impl_->tasks)
+      if (other_handle != handle && other.ready && !other.done) claimed.push_back(NormalPath(other.output));
+  }
+  auto refuse = [this](const std::string& text) {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->SetError(text);
+  };
+  if (path.empty() || path.back() == '/') return refuse("No output file name given");
+  std::string problem;
+  encoder::Options parsed;
+  if (!encoder::Parse(options, task.info.facts, &parsed, &problem)) return refuse(problem);
+  encoder::Plan plan;
+  if (!encoder::MakePlan(parsed, path, task.info, &plan, &problem)) return refuse(problem);
+
+  const std::string normal = NormalPath(path);
+  media::FileId out_id;
+  const bool out_exists = media::IdOf(path, &out_id);
+  auto is_file = [&](const std::string& other, const media::FileId& other_id) {
+    return (other_id.inode != 0 && out_exists && out_id == other_id) || NormalPath(other) == normal;
+  };
+  if (is_file(task.source, task.source_id))
+    return refuse("The output file " + path + " is the source file itself; it would be destroyed while being read");
+  // No task may write over a file that the user listed to be converted.
+  for (const auto& [id, source] : listed)
+    if (!(id == task.source_id) && is_file(source, id)) return refuse(ReplaceMessage(task.source, source));
+  auto taken = [&](const std::string& candidate) {
+    return std::find(claimed.begin(), claimed.end(), NormalPath(candidate)) != claimed.end();
+  };
+  std::string chosen = path;
+  if (IfExists == ExistingOutput::KeepBoth)
+    chosen = media::FreeName(path, taken);
+  else if (taken(path))
+    return refuse("Another file in the list is already converted to " + path);
+
   std::lock_guard lock(impl_->mutex);
   auto it = impl_->tasks.find(handle);
   if (it == impl_->tasks.end()) return impl_->SetError("No task with handle " + std::to_string(handle));
-  Task& task = it->second;
-  if (path.empty() || path.back() == '/') return impl_->SetError("No output file name given");
-  std::string problem;
-  encoder::Options parsed;
-  if (!encoder::Parse(options, task.info.facts, &parsed, &problem)) return impl_->SetError(problem);
-  encoder::Plan plan;
-  if (!encoder::MakePlan(parsed, path, task.info, &plan, &problem)) return impl_->SetError(problem);
-  const std::string normal = NormalPath(path);
-  auto is_file = [&](const std::string& other, const media::FileId& other_id) {
-    media::FileId id;
-    if (other_id.inode != 0 && media::IdOf(path, &id) && id == other_id) return true;
-    return NormalPath(other) == normal;
-  };
-  if (is_file(task.source, task.source_id))
-    return impl_->SetError("The output file " + path + " is the source file itself; it would be destroyed while being read");
-  // No task may write over a file that another task still has to read.
-  for (const auto& [id, source] : impl_->listed) {
-    if (id == task.source_id) continue;
-    if (is_file(source, id))
-      return impl_->SetError("Converting " + task.source + " would replace " + source +
-                             ", which is also in the list to be converted");
-  }
-  auto claimed = [&](const std::string& candidate) {
-    const std::string spelled = NormalPath(candidate);
-    for (const auto& [other_handle, other] : impl_->tasks)
-      if (other_handle != handle && other.ready && !other.done && NormalPath(other.output) == spelled) return true;
-    return false;
-  };
-  std::string chosen = path;
-  if (IfExists == ExistingOutput::KeepBoth) {
-    chosen = media::FreeName(path, claimed);
-  } else if (claimed(path)) {
-    return impl_->SetError("Another file in the list is already converted to " + path);
-  }
-  task.output = chosen;
-  task.requested = path;
-  task.options = parsed;
-  task.ready = true;
+  it->second.output = chosen;
+  it->second.requested = path;
+  it->second.options = parsed;
+  it->second.ready = true;
   return 0;
 }
 
@@ -324,44 +469,63 @@ std::string FFEncoder::LastErrorMessage() const {
 }
 
 void FFEncoder::Start(int threads) {
-  if (impl_->running) return;
-  impl_->JoinRunner();
-  std::vector<Task> batch;
-  Impl::RunSettings settings;
-  settings.requested_threads = threads;
-  settings.read_timeout = ReadTimeout;
-  settings.existing = RuleOf(IfExists);
+  Impl& impl = *impl_;
+  Batch batch;
+  batch.threads = threads;
+  batch.read_timeout = ReadTimeout;
+  batch.existing = RuleOf(IfExists);
+  std::vector<std::pair<media::FileId, std::string>> listed;
   {
-    std::lock_guard lock(impl_->mutex);
-    for (const auto& entry : impl_->listed) settings.keep.push_back(entry.first);
-    for (auto& [handle, task] : impl_->tasks) {
+    std::lock_guard lock(impl.mutex);
+    listed = impl.listed;
+    for (auto& [handle, task] : impl.tasks) {
       if (!task.ready || task.done) continue;
       task.done = true;
-      // A source listed after this task's SetOutput may be the file it would write.
-      media::FileId out_id;
-      const bool out_exists = media::IdOf(task.requested, &out_id);
-      for (const auto& [id, source] : impl_->listed)
-        if (out_exists && id == out_id && !(id == task.source_id))
-          task.conflict = "Converting " + task.source + " would replace " + source +
-                          ", which is also in the list to be converted";
-      batch.push_back(task);
+      batch.tasks.push_back(task);
     }
   }
-  impl_->stop = false;
-  impl_->running = true;
+  for (const auto& entry : listed) batch.keep.push_back(entry.first);
+  MarkConflicts(&batch, listed);
+  {
+    std::lock_guard lock(impl.mutex);
+    if (impl.running) {
+      // A run is going or winding down after Stop: this Start follows it. A
+      // repeated Start with nothing new during a normal run changes nothing.
+      if (batch.tasks.empty() && !impl.stop && !impl.pending) return;
+      if (!impl.pending) impl.pending.emplace();
+      for (Task& task : batch.tasks) impl.pending->tasks.push_back(std::move(task));
+      impl.pending->threads = threads;
+      impl.pending->read_timeout = ReadTimeout;
+      impl.pending->existing = batch.existing;
+      impl.pending->keep = batch.keep;
+      return;
+    }
+    impl.stop = false;
+    impl.running = true;
+  }
+  impl.JoinRunner();  // the previous runner has ended its run; let it finish
+  // The new runner's events wait until `runner` is set: a handler may read it.
+  std::unique_lock gate(impl.event_mutex, std::defer_lock);
+  if (!impl.InOwnEvent()) gate.lock();
   try {
-    impl_->runner = std::thread(&Impl::RunAll, impl_.get(), batch, settings);
-  } catch (const std::system_error& e) {
-    impl_->running = false;
-    for (const Task& task : batch)
-      impl_->EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
-    impl_->EmitFinished(-1, false, true, "");
+    impl.runner = std::thread(&Impl::RunLoop, impl_, batch);
+  } catch (const std::exception& e) {
+    if (gate.owns_lock()) gate.unlock();
+    impl.running = false;
+    for (const Task& task : batch.tasks)
+      impl.EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
+    impl.EmitFinished(-1, false, true, "");
   }
 }
 
 void FFEncoder::Stop(bool wait) {
-  impl_->stop = true;
-  if (wait && !t_in_event) impl_->JoinRunner();
+  {
+    std::lock_guard lock(impl_->mutex);
+    impl_->stop = true;
+    impl_->CancelPendingLocked();
+  }
+  // A handler cannot wait for the run it is part of: there Stop(true) acts as Stop(false).
+  if (wait && !impl_->InOwnEvent()) impl_->JoinRunner();
 }
 
 bool FFEncoder::Running() const { return impl_->running; }

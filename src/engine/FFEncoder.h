@@ -14,6 +14,14 @@
 // ended or skipped it; or neither, message starting "Skipped", when the output
 // already existed and IfExists is Skip) and then once with task -1 when the run is
 // over. Handlers run on worker threads, one event at a time.
+//
+// Calls from inside a handler: every call is allowed. Stop(true) there cannot wait
+// for the run the handler belongs to and acts as Stop(false). Destroying the
+// encoder from a handler stops the run; no further events arrive and the worker
+// threads end on their own.
+//
+// A worker never ends the program: an exception or a failed allocation inside a
+// conversion fails that task with a message and frees what it held.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -29,7 +37,7 @@ class FFEncoder {
       std::function<void(int task, bool succeeded, bool failed, const std::string& message)>;
 
   FFEncoder();
-  ~FFEncoder();  // stops and joins any run
+  ~FFEncoder();  // stops and joins any run (from a handler: stops it, see above)
   FFEncoder(const FFEncoder&) = delete;
   FFEncoder& operator=(const FFEncoder&) = delete;
 
@@ -64,14 +72,17 @@ class FFEncoder {
   std::string OutputPath(int handle) const;
   std::string LastErrorMessage() const;
 
-  // Runs every ready task; returns at once.
+  // Runs every ready task; returns at once. During a run, also one winding down
+  // after Stop, the tasks made ready since then run once that run has ended: its
+  // Finished(-1) comes first, then this run's events and its own Finished(-1).
   void Start(int threads);
-  // Ends all work. With wait = false it returns at once; the run's final Finished(-1)
-  // still follows from the worker side.
+  // Ends all work, also a Start still waiting for the run before it (its tasks
+  // finish as "Stopped"). With wait = false it returns at once; the run's final
+  // Finished(-1) still follows from the worker side.
   void Stop(bool wait);
   bool Running() const;
 
  private:
   struct Impl;
-  std::unique_ptr<Impl> impl_;
+  std::shared_ptr<Impl> impl_;  // worker threads hold it too
 };

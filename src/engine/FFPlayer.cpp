@@ -23,6 +23,7 @@ extern "C" {
 #include "engine/AVLib.h"
 #include "engine/AVPointers.h"
 #include "engine/DisplayMatrix.h"
+#include "engine/ExceptionText.h"
 #include "engine/MediaInput.h"
 #include "engine/PlayerClock.h"
 #include "engine/PlayerQueue.h"
@@ -49,6 +50,8 @@ constexpr int64_t kHoldLimitUs = 300000;         // longest wait for sound befor
 constexpr int64_t kAudioBufferUs = 300000;       // decoded sound kept ahead of the device
 constexpr int64_t kPumpChunkUs = 20000;          // sound consumed per step without a device
 constexpr int kWaveDefaultWidth = 512;
+constexpr int kMaxSurfaceSide = 8192;       // largest picture side the screen may ask for
+constexpr int kUnknownSurfaceSide = 4096;   // largest side while the screen's size is unknown
 constexpr int kWaveDefaultHeight = 288;
 
 struct QueuedPacket {
@@ -69,6 +72,15 @@ struct Picture {
 };
 
 void SleepUs(int64_t us) { std::this_thread::sleep_for(std::chrono::microseconds(us)); }
+
+// The session whose event handler or sink call this thread is running.
+thread_local const void* t_event_session = nullptr;
+
+struct EventScope {
+  explicit EventScope(const void* session) : previous(t_event_session) { t_event_session = session; }
+  ~EventScope() { t_event_session = previous; }
+  const void* previous;
+};
 
 }  // namespace
 
@@ -107,6 +119,26 @@ class PlayerSession {
   int64_t Duration() const { return duration_; }
   bool HasVideo() const { return video_index_ >= 0; }
   bool HasAudio() const { return audio_index_ >= 0; }
+  // True on a thread that runs one of this session's handlers or sink calls.
+  bool InOwnEvent() const { return t_event_session == this; }
+  // Ends playback without waiting for the threads (from inside a handler): they
+  // leave on their own and are joined when the session is destroyed.
+  void Abandon(bool silence) {
+    if (silence) {
+      std::lock_guard lock(event_mutex_);  // recursive: the caller may hold it
+      closed_ = true;
+    }
+    abort_ = true;
+    audio_packets_.Abort();
+    video_packets_.Abort();
+    pictures_.Abort();
+    state_ = FFPlayer::kStateStopped;
+  }
+  // Why playback ended on its own with an error; empty when it did not.
+  std::string Failure() const {
+    std::lock_guard lock(failure_mutex_);
+    return failure_;
+  }
   bool ShowsPictures() const {
     return sink_ && (HasVideo() || settings_.showAudio == FFPlayer::saWave);
   }
@@ -122,9 +154,29 @@ class PlayerSession {
   bool OpenStream(int index, CodecPtr& codec);
   void OpenAudioOutput();
   void Start();
-  void Emit(int32_t state) {
-    if (settings_.onState) settings_.onState(state);
+  void Emit(int32_t state) { Notify(settings_.onState, state); }
+  // Events reach the handlers one at a time and not at all once the player is
+  // gone; a throwing handler does not end a worker thread (nor the program).
+  template <typename Handler, typename Value>
+  void Notify(const Handler& handler, Value value) {
+    std::lock_guard lock(event_mutex_);
+    if (closed_ || !handler) return;
+    EventScope scope(this);
+    try {
+      handler(value);
+    } catch (...) {
+    }
   }
+  // Runs a worker's loop; whatever it throws ends the playback, not the program.
+  template <typename Loop>
+  void Guarded(Loop loop) {
+    try {
+      loop();
+    } catch (...) {
+      Fail(media::ExceptionText(std::current_exception()));
+    }
+  }
+  void Fail(const std::string& message);
 
   // Reader
   void ReaderLoop();
@@ -226,6 +278,14 @@ class PlayerSession {
   mutable std::mutex stats_mutex_;
   PlayerStatistics stats_;
 
+  mutable std::mutex failure_mutex_;
+  std::string failure_;
+
+  // Held while a handler or the sink runs; recursive, as a handler may call
+  // Pause or Resume, which raise events of their own.
+  std::recursive_mutex event_mutex_;
+  bool closed_ = false;  // (event_mutex_) no more events or sink calls
+
   std::thread reader_;
   std::thread audio_decoder_;
   std::thread video_decoder_;
@@ -300,8 +360,24 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
   clock_.Hold(0);
   clock_.SetPaused(startPaused, PlayerClock::Now());
   refresh_pending_ = true;
-  Start();
+  try {
+    Start();
+  } catch (...) {
+    // The threads that did start are stopped and joined when the session goes.
+    error = "Cannot start playback: " + media::ExceptionText(std::current_exception());
+    return false;
+  }
   return true;
+}
+
+void PlayerSession::Fail(const std::string& message) {
+  {
+    std::lock_guard lock(failure_mutex_);
+    if (!failure_.empty()) return;
+    failure_ = "Playback stopped: " + message;
+  }
+  Abandon(false);
+  Emit(FFPlayer::kStateStopped);
 }
 
 void PlayerSession::OpenAudioOutput() {
@@ -336,16 +412,19 @@ void PlayerSession::OpenAudioOutput() {
 }
 
 void PlayerSession::Start() {
+  // No event reaches a handler before every thread is in place: a handler may
+  // stop or destroy the player at once.
+  std::lock_guard gate(event_mutex_);
   started_ = true;
-  reader_ = std::thread(&PlayerSession::ReaderLoop, this);
-  if (audio_index_ >= 0) audio_decoder_ = std::thread(&PlayerSession::DecoderLoop, this, true);
-  if (video_index_ >= 0) video_decoder_ = std::thread(&PlayerSession::DecoderLoop, this, false);
-  presenter_ = std::thread(&PlayerSession::PresenterLoop, this);
+  reader_ = std::thread([this] { Guarded([this] { ReaderLoop(); }); });
+  if (audio_index_ >= 0) audio_decoder_ = std::thread([this] { Guarded([this] { DecoderLoop(true); }); });
+  if (video_index_ >= 0) video_decoder_ = std::thread([this] { Guarded([this] { DecoderLoop(false); }); });
+  presenter_ = std::thread([this] { Guarded([this] { PresenterLoop(); }); });
   if (audio_index_ >= 0) {
     if (device_ != 0) {
       if (state_ == FFPlayer::kStatePlaying) SDL_PauseAudioDevice(device_, 0);
     } else {
-      pump_ = std::thread(&PlayerSession::PumpLoop, this);
+      pump_ = std::thread([this] { Guarded([this] { PumpLoop(); }); });
     }
   }
   std::lock_guard lock(stats_mutex_);
@@ -418,7 +497,7 @@ int64_t PlayerSession::Position() const {
 // ---------------------------------------------------------------- reading
 
 void PlayerSession::ReaderLoop() {
-  if (settings_.onDuration) settings_.onDuration(duration_);
+  Notify(settings_.onDuration, duration_);
   PacketPtr packet(av_packet_alloc());
   if (!packet) return;
   while (!abort_) {
@@ -430,7 +509,6 @@ void PlayerSession::ReaderLoop() {
       SleepUs(10000);
       continue;
     }
-    watch_.Arm();
     const int ret = av_read_frame(format_.get(), packet.get());
     if (ret == AVERROR(EAGAIN)) {
       SleepUs(5000);
@@ -477,7 +555,6 @@ void PlayerSession::DoSeek() {
     seek_done_ = false;
   }
   const int64_t ts = target + start_time_;
-  watch_.Arm();
   int ret = avformat_seek_file(format_.get(), -1, INT64_MIN, ts, ts, 0);
   // Nothing at or before the target (e.g. before the first key frame): take the next.
   if (ret < 0) ret = avformat_seek_file(format_.get(), -1, INT64_MIN, ts, INT64_MAX, 0);
@@ -561,21 +638,22 @@ bool PlayerSession::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   const double sar = frame->sample_aspect_ratio.num > 0 && frame->sample_aspect_ratio.den > 0
                          ? av_q2d(frame->sample_aspect_ratio)
                          : 1.0;
-  // Scaled as stored, then turned upright: the size fitted to the screen is the shown one.
+  // Fitted as shown (turned upright), scaled as stored, then turned.
   const bool sideways = turn_.SwapsSides();
   const double shown_w = sideways ? frame->height : frame->width * sar;
   const double shown_h = sideways ? frame->width * sar : frame->height;
-  const int fw = frame_width_;
-  const int fh = frame_height_;
-  int w = static_cast<int>(std::lround(shown_w));
-  int h = frame->height;
-  if (fw > 0 && fh > 0) {
-    const double scale = std::min(fw / shown_w, fh / shown_h);
-    w = static_cast<int>(std::lround(shown_w * scale));
-    h = static_cast<int>(std::lround(shown_h * scale));
-  }
-  w = std::max(w, 2);
-  h = std::max(h, 2);
+  // The picture fills the screen's frame size; before the screen has told it, it
+  // keeps its own shown size, but never more than a fixed ceiling: a hostile
+  // aspect ratio must not make it gigabytes wide.
+  const int fw = std::min<int>(frame_width_, kMaxSurfaceSide);
+  const int fh = std::min<int>(frame_height_, kMaxSurfaceSide);
+  double scale = 1.0;
+  if (fw > 0 && fh > 0)
+    scale = std::min(fw / shown_w, fh / shown_h);
+  else
+    scale = std::min({1.0, kUnknownSurfaceSide / shown_w, kUnknownSurfaceSide / shown_h});
+  int w = static_cast<int>(std::clamp(std::round(shown_w * scale), 2.0, double{kMaxSurfaceSide}));
+  int h = static_cast<int>(std::clamp(std::round(shown_h * scale), 2.0, double{kMaxSurfaceSide}));
   if (sideways) std::swap(w, h);
   SwsContext* sws = sws_getCachedContext(sws_.release(), frame->width, frame->height,
                                          static_cast<AVPixelFormat>(frame->format), w, h,
@@ -681,7 +759,13 @@ void PlayerSession::HandleAudioFrame(AVFrame* frame, int gen) {
 // ---------------------------------------------------------------- sound output
 
 void PlayerSession::SdlCallback(void* opaque, Uint8* stream, int len) {
-  static_cast<PlayerSession*>(opaque)->FillAudio(stream, len);
+  auto* session = static_cast<PlayerSession*>(opaque);
+  try {
+    session->FillAudio(stream, len);
+  } catch (...) {
+    if (stream) std::memset(stream, 0, static_cast<size_t>(len));
+    session->Fail(media::ExceptionText(std::current_exception()));
+  }
 }
 
 void PlayerSession::FillAudio(uint8_t* stream, int len) {
@@ -766,7 +850,12 @@ void PlayerSession::Show(std::shared_ptr<PlayerFrame> frame) {
   const bool resized = frame->width != shown_width_ || frame->height != shown_height_;
   shown_width_ = frame->width;
   shown_height_ = frame->height;
-  sink_->PresentFrame(std::move(frame));
+  {
+    std::lock_guard lock(event_mutex_);
+    if (closed_) return;
+    EventScope scope(this);
+    sink_->PresentFrame(std::move(frame));  // a throwing sink ends the playback (see Guarded)
+  }
   if (resized) Emit(FFPlayer::kEventScreenReady);
 }
 
@@ -778,7 +867,7 @@ void PlayerSession::ReportPosition(int64_t now, bool force) {
   if (duration_ > 0) pos = std::min(pos, duration_);
   if (pos == last_position_) return;
   last_position_ = pos;
-  if (settings_.onPosition) settings_.onPosition(pos);
+  Notify(settings_.onPosition, pos);
 }
 
 bool PlayerSession::AtEnd(int gen) {
@@ -861,8 +950,8 @@ void PlayerSession::PresentWave(int64_t now) {
   const bool refresh = refresh_pending_.exchange(false);
   if (!refresh && (!playing || now - last_wave_time_ < kWaveIntervalUs)) return;
   last_wave_time_ = now;
-  const int fw = frame_width_;
-  const int fh = frame_height_;
+  const int fw = std::min<int>(frame_width_, kMaxSurfaceSide);
+  const int fh = std::min<int>(frame_height_, kMaxSurfaceSide);
   auto frame = std::make_shared<PlayerFrame>();
   frame->width = fw > 0 && fh > 0 ? fw : kWaveDefaultWidth;
   frame->height = fw > 0 && fh > 0 ? fh : kWaveDefaultHeight;
@@ -896,6 +985,9 @@ void PlayerSession::PresenterLoop() {
 
 struct FFPlayer::Impl {
   std::unique_ptr<PlayerSession> session;
+  // Sessions stopped from inside their own handlers: their threads are joined by
+  // the next call from outside.
+  std::vector<std::unique_ptr<PlayerSession>> retired;
   std::string error;
   std::atomic<int> volume{128};
   std::atomic<bool> mute{false};
@@ -905,11 +997,43 @@ struct FFPlayer::Impl {
   int screen_height = 0;
   int pending_frame_width = 0;
   int pending_frame_height = 0;
+
+  bool InOwnEvent() const {
+    if (session && session->InOwnEvent()) return true;
+    for (const auto& s : retired)
+      if (s->InOwnEvent()) return true;
+    return false;
+  }
+  // Joins and frees every session (none of them may be running this thread).
+  void CloseAll() {
+    if (session) session->Shutdown();
+    session.reset();
+    retired.clear();
+  }
 };
 
 FFPlayer::FFPlayer() : impl_(std::make_unique<Impl>()) {}
 
-FFPlayer::~FFPlayer() { Stop(false); }
+FFPlayer::~FFPlayer() {
+  if (!impl_->InOwnEvent()) {
+    impl_->CloseAll();
+    return;
+  }
+  // Destroyed from one of its own handlers: this thread belongs to the playback
+  // and cannot wait for it. Playback ends without further events, and a thread of
+  // its own joins the player's threads and frees the rest once they have left.
+  if (impl_->session) impl_->session->Abandon(true);
+  for (auto& s : impl_->retired) s->Abandon(true);
+  Impl* leftover = impl_.release();
+  try {
+    std::thread([leftover] {
+      leftover->CloseAll();
+      delete leftover;
+    }).detach();
+  } catch (...) {
+    // No thread to spare: the leftovers stay allocated rather than end the program.
+  }
+}
 
 bool FFPlayer::AVLibLoaded() { return AVLib::Loaded(); }
 
@@ -921,6 +1045,15 @@ bool FFPlayer::LoadAVLib(const std::string& folder, bool recheck) {
 bool FFPlayer::Open(const std::string& path, PlayerSink* sink, bool startPaused) {
   Stop(false);
   impl_->error.clear();
+  try {
+    return OpenSession(path, sink, startPaused);
+  } catch (...) {
+    impl_->error = "Cannot open file \"" + path + "\": " + media::ExceptionText(std::current_exception());
+    return false;
+  }
+}
+
+bool FFPlayer::OpenSession(const std::string& path, PlayerSink* sink, bool startPaused) {
   PlayerSession::Settings settings;
   settings.showAudio = ShowAudio;
   settings.audioStream = AudioStreamIndex;
@@ -929,14 +1062,22 @@ bool FFPlayer::Open(const std::string& path, PlayerSink* sink, bool startPaused)
   settings.onDuration = OnDuration;
   settings.onPosition = OnPosition;
   settings.onState = OnState;
-  auto session = std::make_unique<PlayerSession>(std::move(settings), sink, impl_->volume, impl_->mute,
-                                                 impl_->frame_width, impl_->frame_height);
-  if (!session->Open(path, startPaused, impl_->error)) return false;
-  impl_->session = std::move(session);
-  return true;
+  // In place before the session's threads start: their handlers may call Stop at once.
+  impl_->session = std::make_unique<PlayerSession>(std::move(settings), sink, impl_->volume, impl_->mute,
+                                                   impl_->frame_width, impl_->frame_height);
+  PlayerSession* session = impl_->session.get();
+  if (session->Open(path, startPaused, impl_->error)) return true;
+  impl_->session.reset();
+  return false;
 }
 
-std::string FFPlayer::LastErrorMessage() const { return impl_->error; }
+std::string FFPlayer::LastErrorMessage() const {
+  if (impl_->session) {
+    std::string failure = impl_->session->Failure();
+    if (!failure.empty()) return failure;
+  }
+  return impl_->error;
+}
 
 void FFPlayer::TogglePause() {
   if (Paused()) {
@@ -1005,6 +1146,17 @@ uintptr_t FFPlayer::ScreenHandle() const {
 }
 
 void FFPlayer::Stop(bool notify) {
+  if (impl_->InOwnEvent()) {
+    // From a handler: playback ends now and sends no more events; its threads,
+    // this one among them, are joined by the next call from outside.
+    if (!impl_->session) return;
+    auto on_state = impl_->session->settings_.onState;
+    impl_->session->Abandon(true);
+    impl_->retired.push_back(std::move(impl_->session));
+    if (notify && on_state) on_state(kStateStopped);
+    return;
+  }
+  impl_->retired.clear();
   if (!impl_->session) return;
   auto on_state = impl_->session->settings_.onState;
   impl_->session->Shutdown();

@@ -6,8 +6,10 @@
 //
 // Call every method from one thread (the UI thread). Events are raised from the
 // player's worker threads (and, for pause/resume, from the calling thread); a host
-// with a UI re-delivers them to its own thread. Never call Stop() or the destructor
-// from inside an event handler or a sink call.
+// with a UI re-delivers them to its own thread. Called from inside an event
+// handler or a sink call, Stop() ends playback at once but joins the player's
+// threads only at the next call from outside, and the destructor leaves that to
+// a thread of its own; no events follow either.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -87,6 +89,8 @@ class FFPlayer {
   // Opens `path` (the file system's bytes; always a local file) and starts playing
   // unless `startPaused`. Pictures go to `sink` (may be null: sound only). False on
   // failure, LastErrorMessage() says why. An open player is stopped first.
+  // Should playback fail later (a damaged file, no memory), the player stops by
+  // itself: OnState(kStateStopped), and LastErrorMessage() says why.
   bool Open(const std::string& path, PlayerSink* sink, bool startPaused);
   std::string LastErrorMessage() const;
 
@@ -132,6 +136,8 @@ class FFPlayer {
   PlayerStatistics Statistics() const;
 
  private:
+  bool OpenSession(const std::string& path, PlayerSink* sink, bool startPaused);
+
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

@@ -1,5 +1,7 @@
 #include "engine/MediaInput.h"
 
+#include "engine/SourceGuard.h"
+
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -11,6 +13,7 @@ namespace media {
 
 int ReadWatch::Callback(void* opaque) {
   const auto* watch = static_cast<const ReadWatch*>(opaque);
+  if (!watch) return 0;
   return (watch->Stopped() || watch->Expired()) ? 1 : 0;
 }
 
@@ -71,25 +74,36 @@ avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* e
   }
   raw->interrupt_callback.callback = &ReadWatch::Callback;
   raw->interrupt_callback.opaque = watch;
+  if (!AttachSourceIo(raw, path, watch, error)) {
+    avformat_free_context(raw);
+    return nullptr;
+  }
+  AVIOContext* io = raw->pb;  // ours to free until the input owns it
+  const AVInputFormat* format = ProbeAllowedFormat(raw, path, error);
+  if (!format) {
+    avformat_free_context(raw);
+    FreeSourceIo(io);
+    return nullptr;
+  }
   AVDictionary* options = nullptr;
-  // Playlists and similar formats must not pull in network or other protocols.
+  // No demuxer may reach for a protocol other than plain files.
   av_dict_set(&options, "protocol_whitelist", "file", 0);
-  watch->Arm();
-  int rc = avformat_open_input(&raw, FileUrl(path).c_str(), nullptr, &options);
+  int rc = avformat_open_input(&raw, FileUrl(path).c_str(), format, &options);
   av_dict_free(&options);
-  if (rc < 0) {  // libav freed the context
-    *error = OpenFailure(rc, *watch);
+  if (rc < 0) {  // libav freed the context, not our I/O
+    *error = NestedOpenRefused(io) ? "The file refers to other files, which are not read" : OpenFailure(rc, *watch);
+    FreeSourceIo(io);
     return nullptr;
   }
   avptr::Input input(raw);
-  watch->Arm();
   rc = avformat_find_stream_info(input.get(), nullptr);
   if (rc < 0) {
     *error = OpenFailure(rc, *watch);
     return nullptr;
   }
   if (input->nb_streams == 0) {
-    *error = "The file holds no audio or video";
+    *error = NestedOpenRefused(io) ? "The file refers to other files, which are not read"
+                                   : "The file holds no audio or video";
     return nullptr;
   }
   return input;

@@ -1,6 +1,6 @@
 #pragma once
-// Opening a source file safely: only regular files, no protocol surprises in the
-// name, and no read that may stall longer than the read time limit.
+// Opening a source file safely: only regular files, read through the engine's own
+// I/O (see SourceGuard.h), and no read that may stall longer than the read time limit.
 #include <atomic>
 #include <chrono>
 #include <string>
@@ -9,21 +9,27 @@
 
 namespace media {
 
-// Watches one open input: libav asks it between reads whether to give up.
+// Watches one open input: every read of the file is timed, and a single read
+// that stalls longer than the limit ends the work (a slow source that keeps
+// delivering is fine). libav also asks it between reads whether to give up.
 class ReadWatch {
  public:
-  ReadWatch(int timeout_ms, const std::atomic<bool>* stop) : timeout_ms_(timeout_ms), stop_(stop) {}
-  // Starts a new read window; call before every blocking libav read.
-  void Arm() { deadline_ = Clock::now() + std::chrono::milliseconds(timeout_ms_ > 0 ? timeout_ms_ : 10000); }
-  bool Expired() const { return Clock::now() > deadline_; }
+  ReadWatch(int timeout_ms, const std::atomic<bool>* stop)
+      : limit_(std::chrono::milliseconds(timeout_ms > 0 ? timeout_ms : 10000)), stop_(stop) {}
+  // Records how long one read took; false when it stalled past the limit. A
+  // stall is final: libav keeps a failed read's error for the rest of the file.
+  bool NoteRead(std::chrono::steady_clock::duration took) {
+    if (took > limit_) stalled_ = true;
+    return !stalled_;
+  }
+  bool Expired() const { return stalled_; }
   bool Stopped() const { return stop_ && stop_->load(); }
   static int Callback(void* opaque);
 
  private:
-  using Clock = std::chrono::steady_clock;
-  int timeout_ms_;
+  std::chrono::steady_clock::duration limit_;
   const std::atomic<bool>* stop_;
-  Clock::time_point deadline_ = Clock::now();
+  bool stalled_ = false;
 };
 
 // Opens and probes `path` (file-system bytes). On failure returns null and fills

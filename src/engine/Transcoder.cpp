@@ -28,6 +28,8 @@ extern "C" {
 #include "engine/SubtitleBurnIn.h"
 #include "engine/SubtitleTrack.h"
 #include "engine/TargetSize.h"
+#include "engine/OutputAllowList.h"
+#include "engine/PictureSize.h"
 
 namespace encoder {
 namespace {
@@ -36,8 +38,6 @@ std::string MediaWord(AVMediaType type) { return type == AVMEDIA_TYPE_VIDEO ? "v
 
 const AVCodec* FindEncoder(const std::string& name, AVMediaType type, std::string* error) {
   const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
-  // AV1: SVT-AV1 where the libraries have it, else libaom.
-  if (!codec && name == "libsvtav1") codec = avcodec_find_encoder_by_name("libaom-av1");
   if (!codec) {
     // Also accept a codec name ("mp3") where an encoder name ("libmp3lame") is usual.
     if (const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(name.c_str()))
@@ -122,21 +122,6 @@ bool ResolveFormat(const Options& options, const std::string& path, const AVOutp
   return *format != nullptr;
 }
 
-// The five picture sizes H.263 can code; others are mapped to the nearest.
-void NearestH263Size(int* width, int* height) {
-  static const int kSizes[][2] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
-  const double area = static_cast<double>(*width) * *height;
-  double best = 1e300;
-  for (const auto& s : kSizes) {
-    const double d = std::fabs(std::log(s[0] * s[1] / area));
-    if (d < best) {
-      best = d;
-      *width = s[0];
-      *height = s[1];
-    }
-  }
-}
-
 // The size of the picture after one rotation: quarter turns swap the sides, other
 // angles give the box that holds the whole turned picture (as libavfilter's
 // rotate filter computes it with ow=rotw(a):oh=roth(a)).
@@ -195,16 +180,7 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
       h = picture_h;
     }
   }
-  if (codec && codec->id == AV_CODEC_ID_H263) {
-    NearestH263Size(&w, &h);
-  } else if (codec && (codec->id == AV_CODEC_ID_RV10 || codec->id == AV_CODEC_ID_RV20)) {
-    const int step = codec->id == AV_CODEC_ID_RV10 ? 16 : 4;  // RealVideo's size grid
-    w = std::max(step, w / step * step);
-    h = std::max(step, h / step * step);
-  } else {
-    w = std::max(2, w & ~1);  // 4:2:0 pictures need even sizes
-    h = std::max(2, h & ~1);
-  }
+  if (!LegalPictureSize(codec, &w, &h, error)) return false;
   *width = w;
   *height = h;
   return true;
@@ -214,12 +190,14 @@ bool MakePlan(const Options& options, const std::string& output_path, const Sour
               std::string* error) {
   *plan = Plan{};
   if (!ResolveFormat(options, output_path, &plan->format, error)) return false;
+  if (!MuxerAllowed(plan->format, error)) return false;
   const bool want_video = source.has_video && !options.no_video && !AudioOnlyContainer(plan->format);
   const bool want_audio = source.has_audio && !options.no_audio;
   if (want_video) {
     plan->video = options.video_codec.empty()
                       ? DefaultEncoder(plan->format, output_path, AVMEDIA_TYPE_VIDEO, error)
                       : FindEncoder(options.video_codec, AVMEDIA_TYPE_VIDEO, error);
+    if (plan->video && !EncoderAllowed(plan->video, error)) return false;
     if (!plan->video || !CheckContainerHolds(plan->format, plan->video, error)) return false;
     if (!OutputSize(options, plan->video, source.facts.width, source.facts.height, &plan->width, &plan->height,
                     error))
@@ -229,6 +207,7 @@ bool MakePlan(const Options& options, const std::string& output_path, const Sour
     plan->audio = options.audio_codec.empty()
                       ? DefaultEncoder(plan->format, output_path, AVMEDIA_TYPE_AUDIO, error)
                       : FindEncoder(options.audio_codec, AVMEDIA_TYPE_AUDIO, error);
+    if (plan->audio && !EncoderAllowed(plan->audio, error)) return false;
     if (!plan->audio || !CheckContainerHolds(plan->format, plan->audio, error)) return false;
   }
   if (!plan->video && !plan->audio) {
@@ -890,7 +869,6 @@ bool Session::DecodePacket(Lane& lane, const AVPacket* packet) {
 bool Session::Pump() {
   while (true) {
     if (Stopped()) return false;
-    watch_.Arm();
     const int rc = av_read_frame(input_.get(), packet_.get());
     if (rc == AVERROR_EOF) return true;
     if (rc < 0) {

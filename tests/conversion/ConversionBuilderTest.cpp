@@ -130,8 +130,8 @@ const Expected kEveryKey[] = {
     {"mp4hevc", 0, "-ac 2 -vcodec libx265 -vpre default -vb 1920k -acodec aac -ab 256k -ar 48000 -s 640x480"},
     {"mp4hevc", 1, "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480"},
     {"webmvp9", 2, "-ac 2 -vcodec libvpx-vp9 -vpre ultrafast -vb 853k -acodec libopus -ab 32k -ar 22050 -s 640x480"},
-    {"mkvav1", 1, "-ac 2 -vcodec libsvtav1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
-    {"webmav1", 1, "-ac 2 -vcodec libsvtav1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
+    {"mkvav1", 1, "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
+    {"webmav1", 1, "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
     {"mkvh264", 1, "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480"},
     {"opus", 1, "-ac 2 -vn -acodec libopus -ab 64k -ar 44100"},
 };

@@ -7,12 +7,18 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <atomic>
+#include <condition_variable>
 #include <csignal>
+#include <future>
+#include <mutex>
+#include <stdexcept>
 #include <thread>
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
+#include "engine/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -365,4 +371,163 @@ TEST(FFEncoderTest, JoinedRecordingsWithClockRestartAndSizeChange) {
   EXPECT_NEAR(p.duration, 2.0, 0.3);
   EXPECT_TRUE(events.For(cropped).failed);
   EXPECT_NE(events.For(cropped).message.find("crop"), std::string::npos) << events.For(cropped).message;
+}
+
+TEST(FFEncoderTest, StartDuringTheWindDownOfAStoppedRunFollowsIt) {
+  const QString folder = FreshFolder("restart");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int slow = enc.OpenInput(Bytes(LongVideo()), "");
+  ASSERT_GE(enc.SetOutput(slow, Bytes(folder + "slow.mp4"), kMp4), 0);
+  enc.Start(1);
+  const int next = enc.OpenInput(Bytes(SampleAudio()), "");
+  ASSERT_GE(enc.SetOutput(next, Bytes(folder + "next.mp3"), kMp3), 0);
+  // Started while the stopped run still winds down.
+  enc.Stop(false);
+  enc.Start(1);
+  ASSERT_TRUE(events.WaitForEnd(120, 2));
+  enc.Stop(true);
+  const auto finished = events.Finished();
+  ASSERT_EQ(finished.size(), 4u);
+  EXPECT_EQ(finished[0].task, slow);
+  EXPECT_EQ(finished[0].message, "Stopped");
+  EXPECT_EQ(finished[1].task, -1);  // the stopped run ends first...
+  EXPECT_EQ(finished[1].message, "Stopped");
+  EXPECT_EQ(finished[2].task, next);  // ...then the new one runs
+  EXPECT_TRUE(finished[2].succeeded) << finished[2].message;
+  EXPECT_EQ(finished[3].task, -1);
+  EXPECT_TRUE(finished[3].succeeded);
+  EXPECT_TRUE(QFile::exists(folder + "next.mp3"));
+  EXPECT_FALSE(QFile::exists(folder + "slow.mp4"));
+
+  // The other order: the new Start comes after the old run has ended.
+  events.Reset();
+  const int later = enc.OpenInput(Bytes(SampleAudio()), "");
+  ASSERT_GE(enc.SetOutput(later, Bytes(folder + "later.mp3"), kMp3), 0);
+  enc.Start(1);
+  ASSERT_TRUE(events.WaitForEnd());
+  EXPECT_TRUE(events.For(later).succeeded) << events.For(later).message;
+  EXPECT_TRUE(QFile::exists(folder + "later.mp3"));
+
+  // A Stop after the waiting Start stops that one too: its task is reported.
+  events.Reset();
+  const int again = enc.OpenInput(Bytes(LongVideo()), "");
+  ASSERT_GE(enc.SetOutput(again, Bytes(folder + "again.mp4"), kMp4), 0);
+  enc.Start(1);
+  const int dropped = enc.OpenInput(Bytes(SampleAudio()), "");
+  ASSERT_GE(enc.SetOutput(dropped, Bytes(folder + "dropped.mp3"), kMp3), 0);
+  enc.Stop(false);
+  enc.Start(1);
+  enc.Stop(false);
+  enc.Stop(true);
+  const auto ended = events.Finished();
+  ASSERT_FALSE(ended.empty());
+  EXPECT_EQ(ended.back().task, -1);
+  EXPECT_EQ(ended.back().message, "Stopped");
+  EXPECT_EQ(events.For(dropped).message, "Stopped");
+  EXPECT_FALSE(QFile::exists(folder + "dropped.mp3"));
+}
+
+TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
+  const QString folder = FreshFolder("from handlers");
+  // A handler that throws ends neither its worker nor the program.
+  {
+    FFEncoder enc;
+    std::atomic<int> ends{0};
+    enc.SetProgressHandler([](int, int64_t, int64_t, int64_t) { throw std::runtime_error("progress handler"); });
+    enc.SetFinishedHandler([&](int task, bool, bool, const std::string&) {
+      if (task < 0) ++ends;
+      throw std::bad_alloc();
+    });
+    const int h = enc.OpenInput(Bytes(SampleVideo()), "");
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + "thrown.mp4"), kMp4), 0);
+    enc.Start(1);
+    for (int i = 0; i < 6000 && ends == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    enc.Stop(true);
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(QFile::exists(folder + "thrown.mp4"));
+  }
+  // A handler replaces itself and calls Stop(true), which cannot wait there.
+  {
+    FFEncoder enc;
+    std::atomic<int> first{0}, second{0};
+    enc.SetFinishedHandler([&](int, bool, bool, const std::string&) {
+      ++first;
+      enc.Stop(true);
+      enc.SetFinishedHandler([&](int, bool, bool, const std::string&) { ++second; });
+    });
+    for (const char* name : {"r1.mp3", "r2.mp3"}) {
+      const int h = enc.OpenInput(Bytes(SampleAudio()), "");
+      ASSERT_GE(enc.SetOutput(h, Bytes(folder + name), kMp3), 0);
+    }
+    enc.Start(1);
+    for (int i = 0; i < 1000 && enc.Running(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    enc.Stop(true);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);  // the second task, stopped, and the end of the run
+  }
+  // Destroyed from its own handlers: a task's Finished, a Progress on a helper
+  // thread, and the end of the run. No thread is left joinable, no event follows.
+  for (const char* when : {"task", "progress", "end"}) {
+    auto* enc = new FFEncoder;
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool destroyed = false;
+    std::atomic<int> events_after{0};
+    auto destroy = [&] {
+      std::lock_guard lock(mutex);
+      if (destroyed) {
+        ++events_after;
+        return;
+      }
+      delete enc;
+      destroyed = true;
+      cv.notify_all();
+    };
+    enc->SetProgressHandler([&, when](int, int64_t, int64_t, int64_t) {
+      if (std::string(when) == "progress") destroy();
+    });
+    enc->SetFinishedHandler([&, when](int task, bool, bool, const std::string&) {
+      if ((std::string(when) == "task" && task >= 0) || (std::string(when) == "end" && task < 0)) destroy();
+    });
+    for (int i = 0; i < 3; ++i) {
+      const int h = enc->OpenInput(Bytes(i == 0 ? SampleAudio() : SampleVideo()), "");
+      ASSERT_GE(enc->SetOutput(h, Bytes(folder + when + QString::number(i) + (i == 0 ? ".mp3" : ".mp4")),
+                               i == 0 ? kMp3 : kMp4),
+                0);
+    }
+    enc->Start(2);
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(120), [&] { return destroyed; })) << when;
+    lock.unlock();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(events_after, 0) << when;
+    EXPECT_TRUE(Leftovers(folder).isEmpty()) << when;
+  }
+}
+
+namespace {
+FFEncoder* g_probing = nullptr;
+std::atomic<int> g_answered{0};
+std::atomic<int> g_asked{0};
+
+// Called inside the encoder's reads: another thread asks the encoder something.
+void AskDuringRead(int64_t) {
+  if (!g_probing) return;
+  ++g_asked;
+  auto answer = std::async(std::launch::async, [] { return g_probing->LastErrorMessage(); });
+  if (answer.wait_for(std::chrono::seconds(5)) == std::future_status::ready) ++g_answered;
+}
+}  // namespace
+
+TEST(FFEncoderTest, OpeningASourceHoldsNoLockWhileReading) {
+  FFEncoder enc;
+  g_probing = &enc;
+  media::SetReadHookForTesting(&AskDuringRead);
+  const int task = enc.OpenInput(Bytes(SampleVideo()), "");
+  media::SetReadHookForTesting(nullptr);
+  g_probing = nullptr;
+  EXPECT_GE(task, 0) << enc.LastErrorMessage();
+  EXPECT_GT(g_asked, 0);
+  EXPECT_EQ(g_answered, g_asked);
 }

@@ -37,10 +37,10 @@ class EventRecorder {
     });
   }
 
-  // True when Finished(-1) arrived within the time.
-  bool WaitForEnd(int seconds = 120) {
+  // True when Finished(-1) arrived `runs` times within the time.
+  bool WaitForEnd(int seconds = 120, int runs = 1) {
     std::unique_lock lock(mutex_);
-    return cv_.wait_for(lock, std::chrono::seconds(seconds), [this] { return ended_count_ > 0; });
+    return cv_.wait_for(lock, std::chrono::seconds(seconds), [&] { return ended_count_ >= runs; });
   }
 
   std::vector<FinishedEvent> Finished() {

@@ -320,3 +320,97 @@ TEST_F(PlayerFiles, SidewaysStoredClipIsShownUpright) {
   EXPECT_EQ(red_at(220, 20), tool_red_at(5, 0));
   EXPECT_NE(red_at(20, 20), red_at(20, 300)) << "the halves should lie above each other once upright";
 }
+
+TEST_F(PlayerFiles, HostileAspectRatiosGetPicturesOfABoundedSize) {
+  // Shown at width x aspect, these would need tens of gigabytes per picture.
+  ASSERT_TRUE(Fixtures::Make(Path("wide sar.mp4"), {"-f", "lavfi", "-i", "color=c=blue:size=3840x2160:rate=25:duration=0.2",
+                                                    "-vf", "setsar=r=2160/1:max=100000", "-c:v", "libx264",
+                                                    "-preset", "ultrafast"}));
+  ASSERT_TRUE(Fixtures::Make(Path("tall sar.mp4"), {"-f", "lavfi", "-i", "color=c=red:size=320x240:rate=25:duration=0.2",
+                                                    "-vf", "setsar=r=1/50000:max=100000", "-c:v", "libx264",
+                                                    "-preset", "ultrafast"}));
+  for (const char* file : {"wide sar.mp4", "tall sar.mp4"}) {
+    for (const bool huge_screen : {false, true}) {
+      Recorder rec;
+      FFPlayer player;
+      rec.Attach(player);
+      if (huge_screen) {  // a screen that claims to be enormous is held to a ceiling too
+        player.SetFrameWidth(1 << 30);
+        player.SetFrameHeight(1 << 30);
+        player.UpdateScreen();
+      }
+      ASSERT_TRUE(player.Open(Native(file), &rec, false)) << player.LastErrorMessage();
+      ASSERT_TRUE(WaitUntil([&] { return rec.FrameCount() > 0; })) << file;
+      player.Stop(false);
+      std::lock_guard lock(rec.mutex);
+      EXPECT_LE(rec.last_frame->width, huge_screen ? 8192 : 4096) << file;
+      EXPECT_LE(rec.last_frame->height, huge_screen ? 8192 : 4096) << file;
+      EXPECT_GE(rec.last_frame->width, 2);
+      EXPECT_GE(rec.last_frame->height, 2);
+    }
+  }
+}
+
+TEST_F(PlayerFiles, AFailureOnAPlayerThreadEndsThePlaybackNotTheProgram) {
+  struct ThrowingSink : Recorder {
+    void PresentFrame(std::shared_ptr<const PlayerFrame>) override { throw std::bad_alloc(); }
+  };
+  ThrowingSink sink;
+  FFPlayer player;
+  sink.Attach(player);
+  ASSERT_TRUE(player.Open(Native("clip.mp4"), &sink, false)) << player.LastErrorMessage();
+  ASSERT_TRUE(WaitUntil([&] { return sink.SawState(FFPlayer::kStateStopped); }));
+  EXPECT_EQ(player.PlayState(), FFPlayer::kStateStopped);
+  EXPECT_NE(player.LastErrorMessage().find("Out of memory"), std::string::npos) << player.LastErrorMessage();
+  // The player is still usable.
+  Recorder rec;
+  rec.Attach(player);
+  ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false)) << player.LastErrorMessage();
+  EXPECT_TRUE(WaitUntil([&] { return rec.FrameCount() > 0; }));
+  player.Stop(false);
+}
+
+TEST_F(PlayerFiles, HandlersMayStopOrDestroyThePlayer) {
+  {
+    // Stop from the first picture's event; the player opens again afterwards.
+    Recorder rec;
+    FFPlayer player;
+    rec.Attach(player);
+    std::atomic<bool> asked{false}, stopped{false};
+    player.OnState = [&](int32_t state) {
+      if (state != FFPlayer::kEventScreenReady || asked.exchange(true)) return;
+      player.Stop(true);
+      stopped = true;  // the test goes on only once Stop has returned
+    };
+    ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false)) << player.LastErrorMessage();
+    ASSERT_TRUE(WaitUntil([&] { return stopped.load(); }));
+    EXPECT_EQ(player.PlayState(), FFPlayer::kStateStopped);
+    rec.Attach(player);
+    ASSERT_TRUE(player.Open(Native("clip.mp4"), &rec, false)) << player.LastErrorMessage();
+    EXPECT_TRUE(WaitUntil([&] { return rec.FrameCount() > 0; }));
+  }
+  {
+    // Destroyed from its own event: no further events, nothing left running.
+    Recorder rec;
+    auto* player = new FFPlayer;
+    std::atomic<bool> destroyed{false};
+    std::atomic<int> after{0};
+    player->OnPosition = [&](int64_t) {
+      if (destroyed) ++after;
+    };
+    player->OnState = [&](int32_t state) {
+      if (destroyed) {
+        ++after;
+      } else if (state == FFPlayer::kEventScreenReady) {
+        delete player;
+        destroyed = true;
+      }
+    };
+    ASSERT_TRUE(player->Open(Native("clip.mp4"), &rec, false)) << player->LastErrorMessage();
+    ASSERT_TRUE(WaitUntil([&] { return destroyed.load(); }));
+    const size_t frames = rec.FrameCount();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(after, 0);
+    EXPECT_EQ(rec.FrameCount(), frames);
+  }
+}
