@@ -15,7 +15,8 @@ SUPP="$PWD/scripts/sanitizers"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 ENGINE_TESTS='^(engine_.*|player_engine_tests)$'
 ENGINE_TARGETS=(engine_decoder_tests engine_format_tests engine_options_tests engine_queue_tests
-  engine_filter_tests engine_reach_tests engine_output_rules_tests engine_option_fuzz_smoke player_engine_tests)
+  engine_filter_tests engine_reach_tests engine_output_rules_tests engine_output_safety_tests
+  engine_option_fuzz_smoke player_engine_tests)
 
 configure() {  # build dir, sanitizer flags
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_TESTS=ON \

@@ -1,7 +1,6 @@
 #include "EngineTestUtil.h"
 
 #include <QFile>
-#include <QProcess>
 
 #include "support/Fixtures.h"
 
@@ -81,12 +80,14 @@ Probed ProbeFile(const QString& path) {
 }
 
 unsigned CornerColour(const QString& path, int x, int y, int w, int h) {
-  QString out;
   const QString filter = QString("crop=%1:%2:%3:%4,scale=1:1:flags=area,format=rgb24").arg(w).arg(h).arg(x).arg(y);
-  QProcess p;
-  p.start("ffmpeg", {"-v", "error", "-i", path, "-frames:v", "1", "-vf", filter, "-f", "rawvideo", "-"});
-  if (!p.waitForFinished(30000)) return 0xFFFFFFFF;
-  const QByteArray rgb = p.readAllStandardOutput();
+  // Through Fixtures::Run (a file, not a pipe) so sanitizer runs can spawn it plainly.
+  const QString pixel = PathIn("corner colour.rgb");
+  if (Fixtures::Run("ffmpeg", {"-y", "-v", "error", "-i", path, "-frames:v", "1", "-vf", filter, "-f", "rawvideo",
+                               pixel}) != 0)
+    return 0xFFFFFFFF;
+  QFile f(pixel);
+  const QByteArray rgb = f.open(QIODevice::ReadOnly) ? f.read(3) : QByteArray();
   if (rgb.size() < 3) return 0xFFFFFFFF;
   return (static_cast<unsigned char>(rgb[0]) << 16) | (static_cast<unsigned char>(rgb[1]) << 8) |
          static_cast<unsigned char>(rgb[2]);
