@@ -13,8 +13,19 @@
 
 namespace {
 
-constexpr quint32 kMagic = 0x56564331;  // "VVC1": the format of one hand-over message
+constexpr quint32 kMagic = 0x56564332;  // "VVC2": the format of one hand-over message
 constexpr int kMaxPaths = 100000;
+// A message is the magic, the payload's length and the payload: the paths in UTF-8,
+// each ended by a NUL (no path can hold one).
+// The length is checked before anything is read, so a wrong or hostile length can
+// never make the running copy allocate more than this.
+constexpr quint32 kMaxPayload = 64u << 20;
+constexpr int kHeaderSize = 8;
+
+quint32 ReadBigEndian32(const char* bytes) {
+  const auto* u = reinterpret_cast<const unsigned char*>(bytes);
+  return (quint32(u[0]) << 24) | (quint32(u[1]) << 16) | (quint32(u[2]) << 8) | quint32(u[3]);
+}
 constexpr int kReceiveTimeoutMs = 5000;
 
 }  // namespace
@@ -33,9 +44,12 @@ bool SingleInstance::HandOver(const QStringList& paths, int timeoutMs) {
   QLocalSocket socket;
   socket.connectToServer(ServerName());
   if (!socket.waitForConnected(timeoutMs)) return false;
+  QByteArray payload;
+  for (const QString& path : paths) payload += path.toUtf8() + '\0';
   QByteArray message;
   QDataStream out(&message, QIODevice::WriteOnly);
-  out << kMagic << paths;
+  out << kMagic << quint32(payload.size());
+  message += payload;
   socket.write(message);
   if (!socket.waitForBytesWritten(timeoutMs)) return false;
   // The running copy answers once it has the whole list.
@@ -68,19 +82,23 @@ void SingleInstance::OnNewConnection() {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     // Reads the message as it arrives; a start that sends nothing useful is dropped.
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-      QDataStream in(socket);
-      in.startTransaction();
-      quint32 magic = 0;
-      QStringList paths;
-      in >> magic >> paths;
-      if (!in.commitTransaction()) return;  // wait for the rest
-      if (magic != kMagic) {
+      if (socket->bytesAvailable() < kHeaderSize) return;  // wait for the rest
+      const QByteArray header = socket->peek(kHeaderSize);
+      const quint32 length = ReadBigEndian32(header.constData() + 4);
+      if (ReadBigEndian32(header.constData()) != kMagic || length > kMaxPayload) {
         socket->abort();
         return;
       }
+      if (socket->bytesAvailable() < kHeaderSize + qint64(length)) return;
+      socket->read(kHeaderSize);
+      const QByteArray payload = socket->read(length);
+      QStringList paths;
+      qsizetype start = 0;
+      for (qsizetype end = payload.indexOf('\0'); end >= 0 && paths.size() < kMaxPaths;
+           start = end + 1, end = payload.indexOf('\0', start))
+        paths << QString::fromUtf8(payload.constData() + start, end - start);
       socket->write("1");
       socket->flush();
-      if (paths.size() > kMaxPaths) paths = paths.mid(0, kMaxPaths);
       emit pathsReceived(paths);
     });
     QTimer* const limit = new QTimer(socket);

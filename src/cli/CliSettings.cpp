@@ -48,7 +48,7 @@ void SelectFormat(OutputSettings& settings, const QString& key) {
   for (const ProfileEntry& entry : ProfileCatalogue()) {
     const QString menu = QString::fromUtf8(entry.menu);
     if (QString::fromUtf8(entry.key) == key &&
-        (menu == AudioFormatMenu || menu == VideoFormatMenu)) {
+        (menu == AudioFormatMenu || menu == VideoFormatMenu || menu == ModernMenu)) {
       ApplyProfile(settings, entry.id);
       return;
     }
@@ -286,7 +286,7 @@ const ProfileEntry* FindProfileByText(const std::string& text, std::string& erro
 
 std::string ProfileMenuPath(const ProfileEntry& entry) {
   const std::string menu = entry.menu;
-  if (menu == AudioFormatMenu || menu == VideoFormatMenu) return menu;
+  if (menu == AudioFormatMenu || menu == VideoFormatMenu || menu == ModernMenu) return menu;
   return std::string(DeviceMenu) + "/" + menu;
 }
 

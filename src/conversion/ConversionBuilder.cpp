@@ -11,7 +11,8 @@ namespace {
 using Triple = std::array<const char*, 3>;  // High / Normal / Low
 
 // One output format. The pattern is the format part of the option string; {VRATE},
-// {ARATE}, {SRATE}, {PRESET} and {SIZE} are filled per row.
+// {ARATE}, {SRATE}, {PRESET} ("libx264-veryfast"), {SPEED} (its bare word, which the
+// engine turns into each newer encoder's own speed setting) and {SIZE} are filled per row.
 struct FormatEntry {
   const char* key;
   const char* extension;
@@ -77,7 +78,19 @@ const FormatEntry kFormats[] = {
      {"48000", "48000", "44100"}, false, 0, "-target dvd -vb {VRATE} -ab {ARATE} -ar {SRATE}{SIZE}"},
     {"webm", "webm", false, 512, kNone, kAr320, kSr44, false, 0,
      "-vcodec libvpx -vb {VRATE}  -acodec libvorbis -ab {ARATE} -ar {SRATE}{SIZE}"},
+    // Newer codecs: smaller automatic bitrates for the same picture.
+    {"mp4hevc", "mp4", false, 320, kNone, kAr256Low96, kSr48, false, 0,
+     "-vcodec libx265 -vpre {SPEED} -vb {VRATE} -acodec aac -ab {ARATE} -ar {SRATE}{SIZE}"},
+    {"webmvp9", "webm", false, 320, kNone, kAr128, kSr48, false, 0,
+     "-vcodec libvpx-vp9 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
+    {"mkvav1", "mkv", false, 256, kNone, kAr128, kSr48, false, 0,
+     "-vcodec libaom-av1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
+    {"webmav1", "webm", false, 256, kNone, kAr128, kSr48, false, 0,
+     "-vcodec libaom-av1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
+    {"mkvh264", "mkv", false, 512, kNone, kAr256Low96, kSr48, false, 0,
+     "-vcodec libx264 -vpre {PRESET} -vb {VRATE} -acodec aac -ab {ARATE} -ar {SRATE}{SIZE}"},
     // Audio formats.
+    {"opus", "opus", true, 0, kNone, kAr128, kSr48, false, 0, "-vn -acodec libopus -ab {ARATE} -ar {SRATE}"},
     {"aac", "aac", true, 0, kNone, kAr256Low96, kSr48, false, 0, kPlainAudio},
     {"ac3", "ac3", true, 0, kNone, kAr320Low96, kSr48, false, 0, kPlainAudio},
     {"aiff", "aiff", true, 0, kNone, kNone, kSr48, false, 0, kPcmAudio},
@@ -163,6 +176,7 @@ QString FillPattern(const char* pattern, const QString& vrate, const QString& ar
     else if (name == "ARATE") out += arate;
     else if (name == "SRATE") out += srate;
     else if (name == "PRESET") out += preset;
+    else if (name == "SPEED") out += preset.mid(preset.indexOf('-') + 1);  // the bare speed word
     else if (name == "SIZE") out += size;
     pos = close + 1;
   }
@@ -204,6 +218,18 @@ QString BuildPrefix(const GridValues& grid, bool defaultFrameRate) {
   if (!IsAuto(grid.aspect)) prefix += "-aspect " + grid.aspect.trimmed() + " ";
   prefix += grid.channels != 0 ? QString("-ac %1 ").arg(grid.channels) : QString("-ac 2 ");
   return prefix;
+}
+
+// The engine's own choices, written only when they differ from its defaults so the
+// strings of everything else stay as they were.
+QString BuildChoices(const GridValues& grid, bool audioOnly) {
+  QString choices;
+  if (!grid.keepFileDate) choices += " -filedate now";
+  if (grid.upscale == 1 && !audioOnly) choices += " -upscale never";
+  if (grid.audioTracks == 1 && !grid.removeAudio) choices += " -audiotracks first";
+  if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles burn";
+  if (grid.subtitles == 2 && !audioOnly) choices += " -subtitles none";
+  return choices;
 }
 
 }  // namespace
@@ -314,7 +340,7 @@ ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row
   job.extension = QString::fromLatin1(format->extension);
   job.options = BuildPrefix(grid, format->defaultFrameRate) +
                 FillPattern(format->pattern, vrate, arate, srate, preset, size) +
-                BuildVideoFilter(settings, facts);
+                BuildVideoFilter(settings, facts) + BuildChoices(grid, format->audio);
   job.outputPath = OutputPathFor(folder, row.path, job.extension);
   job.valid = true;
   return job;

@@ -248,7 +248,8 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
   if (failed) {
     SetOutcome(row, RowOutcome::Failed, "Failed: " + ExplainConversionFailure(source, message));
   } else if (succeeded) {
-    SetOutcome(row, RowOutcome::Converted, "OK");
+    // A note from the engine (such as left-out subtitles) follows the OK.
+    SetOutcome(row, RowOutcome::Converted, message.isEmpty() ? QString("OK") : "OK - " + message);
   } else if (message.startsWith("Skipped")) {
     SetOutcome(row, RowOutcome::Skipped, message);
   } else {

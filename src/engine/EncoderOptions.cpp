@@ -405,6 +405,33 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
   table["-target"] = {true, [&source](const std::string& v, Options* o, std::string* e) {
                         return ApplyTarget(v, source, o, e);
                       }};
+  // Engine choices beyond the ffmpeg tool's syntax, each with a word value.
+  table["-upscale"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                         if (v != "allow" && v != "never") return Refuse("-upscale", v, e, "allow or never");
+                         o->no_upscale = v == "never";
+                         return true;
+                       }};
+  table["-audiotracks"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                             if (v != "all" && v != "first") return Refuse("-audiotracks", v, e, "all or first");
+                             o->first_audio_only = v == "first";
+                             return true;
+                           }};
+  table["-subtitles"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                           if (v == "keep") o->subtitles = Options::Subtitles::Keep;
+                           else if (v == "burn") o->subtitles = Options::Subtitles::BurnIn;
+                           else if (v == "none") o->subtitles = Options::Subtitles::None;
+                           else return Refuse("-subtitles", v, e, "keep, burn or none");
+                           return true;
+                         }};
+  table["-sn"] = {false, [](const std::string&, Options* o, std::string*) {
+                    o->subtitles = Options::Subtitles::None;
+                    return true;
+                  }};
+  table["-filedate"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                          if (v != "source" && v != "now") return Refuse("-filedate", v, e, "source or now");
+                          o->keep_file_date = v == "source";
+                          return true;
+                        }};
   table["-vf"] = {true, [](const std::string& v, Options* o, std::string* e) {
                     return ParseFilterChain(v, &o->filters, e);
                   }};

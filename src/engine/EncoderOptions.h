@@ -46,6 +46,11 @@ struct Options {
   std::string format;      // muxer name from -f or -target
   std::string x264_preset;  // from -vpre
   std::vector<VideoFilter> filters;
+  bool no_upscale = false;       // -upscale never: a smaller picture keeps its size
+  bool first_audio_only = false;  // -audiotracks first: only the main audio track
+  enum class Subtitles { Keep, BurnIn, None };
+  Subtitles subtitles = Subtitles::Keep;  // -subtitles keep|burn|none, -sn
+  bool keep_file_date = true;    // -filedate source|now: the output's modification time
 
   // Values that only -target sets.
   std::string target;

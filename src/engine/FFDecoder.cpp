@@ -1,6 +1,7 @@
 // Probing one media file with libavformat: streams, codecs, picture size, duration.
 #include "engine/FFDecoder.h"
 
+#include "engine/DisplayMatrix.h"
 #include "engine/MediaInput.h"
 
 struct FFDecoder::Impl {
@@ -12,6 +13,7 @@ struct FFDecoder::Impl {
   int video = -1;
   int audio_count = 0;
   int video_count = 0;
+  int subtitle_count = 0;
 
   const AVCodecParameters* Stream(int index, AVMediaType type) const {
     if (!input || index < 0 || index >= static_cast<int>(input->nb_streams)) return nullptr;
@@ -19,17 +21,24 @@ struct FFDecoder::Impl {
     return par->codec_type == type ? par : nullptr;
   }
 
+  void ShownSize(int index, int* width, int* height) const {
+    const AVCodecParameters* par = Stream(index, AVMEDIA_TYPE_VIDEO);
+    if (!par) return;
+    media::ShownSize(media::StreamOrientation(input->streams[index]), par->width, par->height, width, height);
+  }
+
   void Reset() {
     input.reset();
     duration = 0;
     audio = video = -1;
-    audio_count = video_count = 0;
+    audio_count = video_count = subtitle_count = 0;
   }
 
   void CountStreams() {
     for (unsigned i = 0; i < input->nb_streams; ++i) {
       const AVStream* st = input->streams[i];
       if (st->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) ++audio_count;
+      if (st->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) ++subtitle_count;
       // A cover picture inside an audio file is not a video stream for our purposes.
       if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
           !(st->disposition & AV_DISPOSITION_ATTACHED_PIC))
@@ -86,12 +95,17 @@ int32_t FFDecoder::DurationHigh() const {
 int64_t FFDecoder::Duration() const { return impl_->duration; }
 int FFDecoder::VideoStreamCount() const { return impl_->video_count; }
 int FFDecoder::AudioStreamCount() const { return impl_->audio_count; }
+int FFDecoder::SubtitleStreamCount() const { return impl_->subtitle_count; }
 
+// Sizes as the picture is shown: a phone's portrait clip stored sideways reports
+// its upright size.
 int FFDecoder::VideoWidth(int index) const {
-  const AVCodecParameters* par = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
-  return par ? par->width : 0;
+  int width = 0, height = 0;
+  impl_->ShownSize(index, &width, &height);
+  return width;
 }
 int FFDecoder::VideoHeight(int index) const {
-  const AVCodecParameters* par = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
-  return par ? par->height : 0;
+  int width = 0, height = 0;
+  impl_->ShownSize(index, &width, &height);
+  return height;
 }

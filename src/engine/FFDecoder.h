@@ -32,6 +32,7 @@ class FFDecoder {
   int64_t Duration() const;      // the same as one value
   int VideoStreamCount() const;
   int AudioStreamCount() const;
+  int SubtitleStreamCount() const;
   int VideoWidth(int index) const;
   int VideoHeight(int index) const;
 

@@ -16,6 +16,7 @@
 
 #include "engine/AVLib.h"
 #include "engine/AtomicOutputFile.h"
+#include "engine/DisplayMatrix.h"
 #include "engine/EncoderOptions.h"
 #include "engine/ExceptionText.h"
 #include "engine/MediaInput.h"
@@ -233,7 +234,7 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
   }
   if (!written.empty()) RecordOutput(handle, written);
   switch (outcome) {
-    case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, ""); return true;
+    case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, message); return true;
     case encoder::Outcome::Stopped: EmitFinished(handle, false, false, "Stopped"); return true;
     case encoder::Outcome::Skipped:
       EmitFinished(handle, false, false, "Skipped: " + NameOf(written) + " already exists");
@@ -380,8 +381,8 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
       if (!task.info.has_video && !task.info.has_audio) problem = "The file holds no audio or video";
       if (v >= 0) {
         const AVStream* st = input->streams[v];
-        task.info.facts.width = st->codecpar->width;
-        task.info.facts.height = st->codecpar->height;
+        media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height,
+                         &task.info.facts.width, &task.info.facts.height);
         const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
         task.info.facts.frame_rate = {rate.num, rate.den};
       }

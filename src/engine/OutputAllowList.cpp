@@ -20,7 +20,7 @@ constexpr std::string_view kMuxers[] = {
 };
 
 constexpr std::string_view kVideoEncoders[] = {
-    "ffv1",  "flv",     "h263",     "h263p",      "libtheora", "libvpx",
+    "ffv1",  "flv",     "h263",     "h263p",      "libaom-av1", "libtheora", "libvpx",
     "libvpx-vp9", "libx264", "libx265", "libxvid", "mjpeg", "mpeg1video", "mpeg2video",
     "mpeg4",   "msmpeg4", "msmpeg4v2", "rv10",  "rv20",      "wmv1",      "wmv2",
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include "engine/PlayerAudioOutput.h"
 #include "engine/PlayerSession.h"
@@ -33,6 +34,7 @@ bool PlayerDecoder::Open(int index) {
   codec_ = std::move(context);
   time_base_ = stream->time_base;
   if (!IsAudio()) {
+    turn_ = media::StreamOrientation(stream);
     const AVRational rate = av_guess_frame_rate(format, stream, nullptr);
     if (rate.num > 0 && rate.den > 0) frame_duration_us_ = av_rescale(1000000, rate.den, rate.num);
   }
@@ -91,8 +93,10 @@ bool PlayerDecoder::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   const double sar = frame->sample_aspect_ratio.num > 0 && frame->sample_aspect_ratio.den > 0
                          ? av_q2d(frame->sample_aspect_ratio)
                          : 1.0;
-  const double shown_w = frame->width * sar;
-  const double shown_h = frame->height;
+  // Fitted as shown (turned upright), scaled as stored, then turned.
+  const bool sideways = turn_.SwapsSides();
+  const double shown_w = sideways ? frame->height : frame->width * sar;
+  const double shown_h = sideways ? frame->width * sar : frame->height;
   // The picture fills the screen's frame size; before the screen has told it, it
   // keeps its own shown size, but never more than a fixed ceiling: a hostile
   // aspect ratio must not make it gigabytes wide.
@@ -103,8 +107,9 @@ bool PlayerDecoder::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
     scale = std::min(fw / shown_w, fh / shown_h);
   else
     scale = std::min({1.0, kUnknownSurfaceSide / shown_w, kUnknownSurfaceSide / shown_h});
-  const int w = static_cast<int>(std::clamp(std::round(shown_w * scale), 2.0, double{kMaxSurfaceSide}));
-  const int h = static_cast<int>(std::clamp(std::round(shown_h * scale), 2.0, double{kMaxSurfaceSide}));
+  int w = static_cast<int>(std::clamp(std::round(shown_w * scale), 2.0, double{kMaxSurfaceSide}));
+  int h = static_cast<int>(std::clamp(std::round(shown_h * scale), 2.0, double{kMaxSurfaceSide}));
+  if (sideways) std::swap(w, h);
   SwsContext* sws = sws_getCachedContext(sws_.release(), frame->width, frame->height,
                                          static_cast<AVPixelFormat>(frame->format), w, h, AV_PIX_FMT_RGB32,
                                          SWS_BILINEAR, nullptr, nullptr, nullptr);
@@ -115,7 +120,9 @@ bool PlayerDecoder::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   out.pixels.resize(static_cast<size_t>(w) * h);
   uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(out.pixels.data()), nullptr, nullptr, nullptr};
   int strides[4] = {w * 4, 0, 0, 0};
-  return sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides) > 0;
+  if (sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides) <= 0) return false;
+  media::TurnPixels(turn_, &out.pixels, &out.width, &out.height);
+  return true;
 }
 
 void PlayerDecoder::HandleVideoFrame(AVFrame* frame, int gen) {

@@ -11,6 +11,7 @@ extern "C" {
 #include <memory>
 
 #include "engine/AVPointers.h"
+#include "engine/DisplayMatrix.h"
 #include "engine/PlayerQueue.h"
 #include "engine/PlayerTimeline.h"
 
@@ -57,6 +58,7 @@ class PlayerDecoder {
   PlayerTimeline timeline_;
 
   std::unique_ptr<SwsContext, SwsFreer> sws_;
+  media::Orientation turn_;  // how the stored pictures are shown upright
   std::unique_ptr<SwrContext, SwrFreer> swr_;
   int swr_in_format_ = -1;
   int swr_in_rate_ = 0;

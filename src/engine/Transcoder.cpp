@@ -19,7 +19,14 @@ extern "C" {
 #include <vector>
 
 #include "engine/AVPointers.h"
+#include "engine/DisplayMatrix.h"
+#include "engine/EncoderSpeed.h"
+#include "engine/FitAndPad.h"
 #include "engine/MediaInput.h"
+#include "engine/MetadataCopy.h"
+#include "engine/StreamSelection.h"
+#include "engine/SubtitleBurnIn.h"
+#include "engine/SubtitleTrack.h"
 #include "engine/TargetSize.h"
 #include "engine/OutputAllowList.h"
 #include "engine/PictureSize.h"
@@ -157,6 +164,7 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
       TurnSize(f, &w, &h);
     }
   }
+  const int picture_w = w, picture_h = h;
   if (options.width > 0 && options.height > 0) {
     // -s names the picture before it is turned, so a quarter turn still yields a
     // portrait picture instead of squeezing it back into landscape, and any other
@@ -165,6 +173,12 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
     h = options.height;
     for (const VideoFilter& f : options.filters)
       if (f.kind == VideoFilter::Kind::Rotate) TurnSize(f, &w, &h);
+    // Never enlarging: a picture that fits the requested frame keeps its own size
+    // (disc norms keep their frame sizes).
+    if (options.no_upscale && options.target.empty() && picture_w <= w && picture_h <= h) {
+      w = picture_w;
+      h = picture_h;
+    }
   }
   if (!LegalPictureSize(codec, &w, &h, error)) return false;
   *width = w;
@@ -236,6 +250,7 @@ struct Lane {
   int in_rate = 0;    // audio: what the graph was built for
   int in_format = -1;
   OwnedLayout in_layout;
+  media::Orientation turn;  // video: how the source's pictures are shown upright
   int64_t end_pts = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
   int64_t frames_decoded = 0;
   int64_t decoded_end_us = 0;  // where the decoded media of this stream ends
@@ -368,6 +383,7 @@ class Session {
   bool EncodeFrame(Lane& lane, AVFrame* frame);
   bool WritePacket(Lane& lane, AVPacket* packet);
   bool Flush(Lane& lane);
+  bool WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet);
   bool CheckComplete();
   bool Close();
   void ReportProgress(const AVPacket* packet, const Lane& lane, bool force);
@@ -377,6 +393,8 @@ class Session {
   std::string* error_;
   std::string* written_;
   bool skipped_ = false;
+  std::string note_;  // said with a success: what could not be kept
+  std::string burn_in_;  // the filter drawing a subtitle track into the picture, or ""
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   Plan plan_;
@@ -384,6 +402,9 @@ class Session {
   avptr::Output output_;
   std::vector<Lane> lanes_;
   std::vector<int> lane_of_stream_;
+  std::vector<media::SubtitleChoice> subtitle_choices_;
+  std::vector<media::SubtitleTrack> subtitles_;
+  std::vector<int> subtitle_of_stream_;
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};
   avptr::Frame frame_{av_frame_alloc()};
@@ -403,18 +424,32 @@ bool Session::OpenSource() {
   info.has_video = v >= 0;
   info.has_audio = a >= 0;
   if (v >= 0) {
-    info.facts.width = input_->streams[v]->codecpar->width;
-    info.facts.height = input_->streams[v]->codecpar->height;
+    const AVStream* st = input_->streams[v];
+    media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height, &info.facts.width,
+                     &info.facts.height);
   }
   if (!MakePlan(job_.options, job_.output, info, &plan_, &problem)) return Fail(problem);
   lane_of_stream_.assign(input_->nb_streams, -1);
+  subtitle_of_stream_.assign(input_->nb_streams, -1);
+  const Options& o = job_.options;
+  const std::vector<int> audio =
+      plan_.audio ? media::AudioStreamsToConvert(input_.get(), plan_.format, a, o.first_audio_only) : std::vector<int>{};
+  // Subtitles go along with pictures only.
+  if (plan_.video && o.subtitles == Options::Subtitles::Keep)
+    subtitle_choices_ = media::SubtitlesToKeep(input_.get(), plan_.format, &note_);
+  if (plan_.video && o.subtitles == Options::Subtitles::BurnIn)
+    burn_in_ = media::BurnInChain(input_.get(), job_.source, &note_);
   // Streams we do not convert are not even demuxed.
+  std::vector<bool> used(input_->nb_streams, false);
+  if (plan_.video) used[v] = true;
+  for (int index : audio) used[index] = true;
+  for (const media::SubtitleChoice& c : subtitle_choices_) used[c.stream] = true;
   for (unsigned i = 0; i < input_->nb_streams; ++i)
-    if (static_cast<int>(i) != (plan_.video ? v : -1) && static_cast<int>(i) != (plan_.audio ? a : -1))
-      input_->streams[i]->discard = AVDISCARD_ALL;
-  lanes_.reserve(2);
+    if (!used[i]) input_->streams[i]->discard = AVDISCARD_ALL;
+  lanes_.reserve(1 + audio.size());
   if (plan_.video && !OpenLane(lanes_.emplace_back(), v, plan_.video)) return false;
-  if (plan_.audio && !OpenLane(lanes_.emplace_back(), a, plan_.audio)) return false;
+  for (int index : audio)
+    if (!OpenLane(lanes_.emplace_back(), index, plan_.audio)) return false;
   return true;
 }
 
@@ -482,8 +517,11 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   const Options& o = job_.options;
   if (dec->width <= 0 || dec->height <= 0 || dec->pix_fmt == AV_PIX_FMT_NONE)
     return Fail("The source's video stream has no usable picture format");
+  lane.turn = media::StreamOrientation(lane.in);
+  int shown_w = 0, shown_h = 0;
+  media::ShownSize(lane.turn, dec->width, dec->height, &shown_w, &shown_h);
   std::string problem;
-  if (!OutputSize(o, codec, dec->width, dec->height, &plan_.width, &plan_.height, &problem)) return Fail(problem);
+  if (!OutputSize(o, codec, shown_w, shown_h, &plan_.width, &plan_.height, &problem)) return Fail(problem);
   AVRational rate = o.frame_rate.Set() ? AVRational{o.frame_rate.num, o.frame_rate.den} : dec->framerate;
   if (rate.num <= 0 || rate.den <= 0) rate = {25, 1};
   rate = NearestSupportedRate(codec, rate);
@@ -491,6 +529,9 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   AVRational sar = dec->sample_aspect_ratio.num > 0 ? dec->sample_aspect_ratio : AVRational{1, 1};
 
   std::string chain = "fps=fps=" + Fraction(rate);
+  // Upright first: the user's own turns and crops refer to the picture as shown.
+  const std::string upright = media::UprightChain(lane.turn);
+  if (!upright.empty()) chain += "," + upright;
   const std::string user = UserChain(o.filters);
   if (!user.empty()) chain += "," + user;
   const TargetFrame disc = FitTargetFrame(o, plan_.width, plan_.height);
@@ -499,10 +540,20 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
     plan_.width = disc.width;
     plan_.height = disc.height;
     chain += "," + TargetFrameChain(disc);
-  } else {
+  } else if (o.aspect.Set() || o.width <= 0 || o.height <= 0 || !o.target.empty()) {
+    // An explicit aspect wins; without a requested size the picture keeps its shape;
+    // a disc norm's own frame sizes are shown at the norm's aspect.
     chain += ",scale=" + std::to_string(plan_.width) + ":" + std::to_string(plan_.height);
     if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
+  } else {
+    // A requested frame of another shape gets the whole picture, undistorted, with bars.
+    PictureShape shape{shown_w, shown_h, av_q2d(sar)};
+    if (lane.turn.SwapsSides()) shape.pixel_aspect = 1.0 / shape.pixel_aspect;
+    shape = AfterFilters(shape, o.filters);
+    chain += "," + FitChain(FitInside(shape, plan_.width, plan_.height), plan_.width, plan_.height);
   }
+  // Drawn at the output size, so the letters are sharp.
+  if (!burn_in_.empty()) chain += "," + burn_in_;
   chain += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(pix);
   lane.chain = chain;
   if (!BuildVideoGraph(lane, dec->width, dec->height, dec->pix_fmt, sar)) return false;
@@ -522,8 +573,7 @@ bool Session::SetUpVideo(Lane& lane, const AVCodec* codec) {
   if (o.min_rate >= 0) enc->rc_min_rate = o.min_rate;
   if (o.buffer_size > 0) enc->rc_buffer_size = static_cast<int>(o.buffer_size);
   enc->thread_count = job_.threads;
-  if (!o.x264_preset.empty() && std::string(codec->name) == "libx264")
-    av_opt_set(enc->priv_data, "preset", o.x264_preset.c_str(), 0);
+  if (!ApplySpeed(enc, o.x264_preset, &problem)) return Fail(problem);
   return OpenEncoder(lane);
 }
 
@@ -582,9 +632,10 @@ bool Session::FollowVideoChange(Lane& lane, const AVFrame* frame) {
     return true;
   if (frame->width <= 0 || frame->height <= 0 || frame->format < 0)
     return Fail("The source's video changes to an unusable picture format");
-  int width = 0, height = 0;
+  int width = 0, height = 0, shown_w = 0, shown_h = 0;
+  media::ShownSize(lane.turn, frame->width, frame->height, &shown_w, &shown_h);
   std::string problem;
-  if (!OutputSize(job_.options, lane.encoder->codec, frame->width, frame->height, &width, &height, &problem))
+  if (!OutputSize(job_.options, lane.encoder->codec, shown_w, shown_h, &width, &height, &problem))
     return Fail("The source's picture changes size mid-stream: " + problem);
   return BuildVideoGraph(lane, frame->width, frame->height, frame->format, frame->sample_aspect_ratio);
 }
@@ -649,10 +700,26 @@ bool Session::OpenOutput() {
     rc = avcodec_parameters_from_context(lane.out->codecpar, lane.encoder.get());
     if (rc < 0) return Fail("Cannot set up the output stream: " + avptr::ErrorText(rc));
     lane.out->time_base = lane.encoder->time_base;
+    // Apple's players take HEVC in MP4 and QuickTime only under the hvc1 tag.
+    if (lane.out->codecpar->codec_id == AV_CODEC_ID_HEVC && (std::strcmp(plan_.format->name, "mp4") == 0 ||
+                                                             std::strcmp(plan_.format->name, "mov") == 0))
+      lane.out->codecpar->codec_tag = MKTAG('h', 'v', 'c', '1');
     if (lane.type == AVMEDIA_TYPE_VIDEO) {
       lane.out->avg_frame_rate = lane.encoder->framerate;
       lane.out->sample_aspect_ratio = lane.encoder->sample_aspect_ratio;
     }
+    if (!media::CopyStreamMetadata(lane.in, lane.out)) return Fail("Out of memory");
+  }
+  if (!media::CopyFileMetadata(input_.get(), raw)) return Fail("Out of memory");
+  const int64_t start_us = input_->start_time != AV_NOPTS_VALUE ? input_->start_time : 0;
+  subtitles_.resize(subtitle_choices_.size());
+  for (size_t i = 0; i < subtitles_.size(); ++i) {
+    const media::SubtitleChoice& c = subtitle_choices_[i];
+    std::string problem;
+    if (!subtitles_[i].Open(input_->streams[c.stream], c, raw, start_us, &problem)) return Fail(problem);
+    if (!media::CopyStreamMetadata(input_->streams[c.stream], raw->streams[raw->nb_streams - 1]))
+      return Fail("Out of memory");
+    subtitle_of_stream_[c.stream] = static_cast<int>(i);
   }
   const Options& o = job_.options;
   if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
@@ -813,9 +880,20 @@ bool Session::Pump() {
     bool ok = true;
     if (index >= 0 && index < static_cast<int>(lane_of_stream_.size()) && lane_of_stream_[index] >= 0)
       ok = DecodePacket(lanes_[lane_of_stream_[index]], packet_.get());
+    else if (index >= 0 && index < static_cast<int>(subtitle_of_stream_.size()) && subtitle_of_stream_[index] >= 0)
+      ok = WriteSubtitle(subtitles_[subtitle_of_stream_[index]], packet_.get());
     av_packet_unref(packet_.get());
     if (!ok) return false;
   }
+}
+
+bool Session::WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet) {
+  std::string problem;
+  const bool ok = track.Feed(packet, [this](AVPacket* out) {
+    const int rc = av_interleaved_write_frame(output_.get(), out);
+    return rc >= 0 || Fail("Writing the output failed: " + avptr::ErrorText(rc));
+  }, &problem);
+  return ok || Fail(problem);
 }
 
 bool Session::Flush(Lane& lane) {
@@ -878,7 +956,10 @@ bool Session::Close() {
   std::string problem;
   if (!file_.Finish(&problem)) return Fail(problem);
   switch (file_.Commit(job_.existing, job_.keep, written_, &problem)) {
-    case media::CommitResult::Committed: return true;
+    case media::CommitResult::Committed:
+      // The date is a courtesy: a file system that refuses it leaves a good output.
+      if (job_.options.keep_file_date) media::CopyFileDate(job_.source, *written_, &problem);
+      return true;
     case media::CommitResult::Skipped: skipped_ = true; return false;
     case media::CommitResult::Failed: return Fail(problem);
   }
@@ -898,7 +979,10 @@ Outcome Session::Run() {
   *written_ = job_.output;
   if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0) return Outcome::Skipped;
   const bool ok = OpenSource() && OpenOutput() && Pump() && Close();
-  if (ok) return Outcome::Succeeded;
+  if (ok) {
+    *error_ = note_;
+    return Outcome::Succeeded;
+  }
   DiscardTemp();
   if (skipped_) return Outcome::Skipped;
   if (Stopped()) {

@@ -56,8 +56,9 @@ struct Job {
   std::function<void(int64_t, int64_t, int64_t)> progress;
 };
 
-// Runs the whole conversion; `error` gets the reason when it did not succeed and
-// `written` the name the output was given (or would have had, when skipped).
+// Runs the whole conversion; `error` gets the reason when it did not succeed (after
+// a success, a note on what could not be kept, or nothing) and `written` the name
+// the output was given (or would have had, when skipped).
 Outcome Transcode(const Job& job, std::string* error, std::string* written);
 
 }  // namespace encoder

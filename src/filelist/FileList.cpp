@@ -199,6 +199,7 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
   row.audioCodec = Globals::HasAudio ? audioCodec : QString(kNotAvailable);
   // An unknown duration shows as 00:00:00, so it adds nothing to the total either.
   row.durationSeconds = std::isfinite(seconds) && seconds > 0 ? seconds : 0.0;
+  row.tracks = TrackCountText(decoder_.AudioStreamCount(), decoder_.SubtitleStreamCount());
   return true;
 }
 

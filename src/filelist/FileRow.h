@@ -14,4 +14,5 @@ struct FileRow {
   QString videoCodec;    // "Video Codec" or "N/A"
   QString audioCodec;    // "Audio Codec" or "N/A"
   double durationSeconds = 0;  // hidden tag
+  QString tracks;        // tooltip: how many audio and subtitle tracks the file holds
 };

@@ -48,6 +48,7 @@ void ListView1::FillItem(QTreeWidgetItem* item, const FileRow& row) {
   item->setText(7, row.audioCodec);
   item->setData(0, DurationTagRole, row.durationSeconds);
   item->setData(0, NativePathRole, row.nativePath);
+  for (int column = 0; column < 8; ++column) item->setToolTip(column, row.tracks);
   item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
 }
 
@@ -70,6 +71,7 @@ FileRow ListView1::RowFromItem(const QTreeWidgetItem* item) {
   row.videoCodec = item->text(6);
   row.audioCodec = item->text(7);
   row.durationSeconds = item->data(0, DurationTagRole).toDouble();
+  row.tracks = item->toolTip(0);
   row.nativePath = item->data(0, NativePathRole).toByteArray();
   // Rows put in by other code may lack the bytes; the text is then the path.
   if (row.nativePath.isEmpty()) row.nativePath = NativePath::Encode(row.path);

@@ -18,6 +18,10 @@ QString FormatModifiedText(const QDateTime& time) {
   return time.toString("yyyy/MM/dd HH:mm:ss");
 }
 
+QString TrackCountText(int audioTracks, int subtitleTracks) {
+  return QString("Audio tracks: %1, subtitle tracks: %2").arg(audioTracks).arg(subtitleTracks);
+}
+
 QString FormatVideoSizeText(int width, int height) {
   return QString::number(width) + " X " + QString::number(height);
 }

@@ -9,5 +9,7 @@ QString FormatFileSizeText(double bytes);
 QString FormatModifiedText(const QDateTime& time);
 // "640 X 480".
 QString FormatVideoSizeText(int width, int height);
+// The row's tooltip: "Audio tracks: 2, subtitle tracks: 1".
+QString TrackCountText(int audioTracks, int subtitleTracks);
 // The message shown when a file cannot be opened.
 QString OpenFailureText(const QString& path, const QString& engineError);

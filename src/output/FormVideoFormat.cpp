@@ -282,6 +282,7 @@ void FormVideoFormat::ShowSettings(const OutputSettings& settings,
   text_h_->setEnabled(controls.sizeBoxesEnabled);
   combo_video_q_->setEnabled(controls.videoQualityEnabled);
   grid_->SetCategoryHidden(GridCategory::Video, !controls.videoSettingsVisible);
+  grid_->SetCategoryHidden(GridCategory::Subtitle, !controls.videoSettingsVisible);
   grid_->SetItemHidden(GridItem::RemoveAudio, !controls.removeAudioVisible);
   for (GridItem item : {GridItem::AudioBitrate, GridItem::SampleRate, GridItem::Channels}) {
     grid_->SetItemHidden(item, !controls.audioItemsVisible);

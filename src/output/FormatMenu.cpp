@@ -31,5 +31,6 @@ QMenu* BuildFormatMenu(QWidget* parent) {
   QMenu* devices = menu->addMenu(DeviceMenu);
   devices->setObjectName(DeviceMenu);
   for (const QString& name : DeviceMenuNames()) AddEntries(devices->addMenu(name), name);
+  AddEntries(menu->addMenu(ModernMenu), ModernMenu);
   return menu;
 }

@@ -20,6 +20,9 @@ const QStringList kAudioBitrates = {"Auto", "32k",  "40k",  "48k",  "56k",
 const QStringList kSampleRates = {"Auto",  "8000",  "11025", "16000",
                                   "22050", "32000", "44100", "48000"};
 const QStringList kChannels = {"Auto", "1", "2"};
+const QStringList kUpscale = {"Allow", "Never"};
+const QStringList kAudioTracks = {"All", "First"};
+const QStringList kSubtitles = {"Keep", "Burn In", "None"};
 
 using K = GridItemKind;
 using C = GridCategory;
@@ -27,6 +30,8 @@ using C = GridCategory;
 const GridItemInfo kItems[] = {
     {GridItem::FileExtension, C::OutputFile, "Filename Extension", K::Text, "", {}, "", true,
      0, false},
+    {GridItem::KeepFileDate, C::OutputFile, "Keep File Date", K::Check, "True", {},
+     "Give the output file the modification date of the source file", false, 0, false},
     {GridItem::VideoBitrate, C::Video, "Video Bitrate", K::Text, "Auto", kVideoBitrates,
      "Set the video bit rate in bps (Bit Per Second)", false, 0, false},
     {GridItem::FrameRate, C::Video, "Frame Rate (FPS)", K::Text, "Auto", kFrameRates,
@@ -49,14 +54,25 @@ const GridItemInfo kItems[] = {
     {GridItem::Rotate, C::Video, "Rotate", K::Number, "0", kRotations,
      "Rotate the video xx degrees clockwise. Valid number is from -270 to 270", false, 0,
      false},
+    {GridItem::Upscale, C::Video, "Upscale", K::List, "Allow", kUpscale,
+     "Never: a video smaller than the chosen size keeps its own size instead of being enlarged",
+     false, 0, false},
     {GridItem::AudioBitrate, C::Audio, "Audio Bitrate", K::Text, "Auto", kAudioBitrates,
      "Set the audio bitrate in bps(Bit Per Second)", false, 0, false},
     {GridItem::SampleRate, C::Audio, "Sample Rate", K::Text, "Auto", kSampleRates,
      "Set the audio sampling frequency (the number of samples per second)", false, 0, false},
     {GridItem::Channels, C::Audio, "Channels", K::List, "Auto", kChannels,
      "Set number of audio channels. 1 - Mono, 2 - Stereo", false, 0, false},
+    {GridItem::AudioTracks, C::Audio, "Audio Tracks", K::List, "All", kAudioTracks,
+     "All: every audio track (other languages, commentary) where the format can hold several. "
+     "First: only the main one",
+     false, 0, false},
     {GridItem::RemoveAudio, C::Audio, "Remove Audio", K::Check, "", {}, "", false,
      RemoveAudioItemId, false},
+    {GridItem::Subtitles, C::Subtitle, "Subtitles", K::List, "Keep", kSubtitles,
+     "Keep: subtitle tracks go into the output where the format can hold them. Burn In: the "
+     "default text track is drawn into the picture. None: left out",
+     false, 0, false},
 };
 
 bool AllDigits(QStringView text) {
@@ -89,6 +105,8 @@ QString GridCategoryCaption(GridCategory category) {
       return "Video Settings";
     case GridCategory::Audio:
       return "Audio Settings";
+    case GridCategory::Subtitle:
+      return "Subtitle Settings";
   }
   return {};
 }

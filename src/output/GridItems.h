@@ -9,6 +9,7 @@
 
 enum class GridItem {
   FileExtension,
+  KeepFileDate,
   VideoBitrate,
   FrameRate,
   Aspect,
@@ -20,13 +21,16 @@ enum class GridItem {
   VerticalFlip,
   HorizontalFlip,
   Rotate,
+  Upscale,
   AudioBitrate,
   SampleRate,
   Channels,
+  AudioTracks,
   RemoveAudio,
+  Subtitles,
 };
 
-enum class GridCategory { OutputFile, Video, Audio };
+enum class GridCategory { OutputFile, Video, Audio, Subtitle };
 
 enum class GridItemKind {
   Text,    // free text, optionally with suggestions
@@ -43,7 +47,7 @@ struct GridItemInfo {
   GridCategory category;
   const char* caption;
   GridItemKind kind;
-  const char* initial;      // initial text ("" for checks and the extension)
+  const char* initial;      // initial text ("" for checks and the extension; "True" for a check on at first)
   QStringList entries;      // suggestions or list entries
   const char* description;  // "" when the item has none
   bool readOnly;            // read-only after the build
@@ -51,7 +55,8 @@ struct GridItemInfo {
   bool cropChild;           // shown under "Crop Video"
 };
 
-// Category captions in order: "Output File", "Video Settings", "Audio Settings".
+// Category captions in order: "Output File", "Video Settings", "Audio Settings",
+// "Subtitle Settings".
 QString GridCategoryCaption(GridCategory category);
 // Every item in grid order.
 std::span<const GridItemInfo> GridItemTable();

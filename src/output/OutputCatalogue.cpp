@@ -143,6 +143,17 @@ const ProfileEntry kCatalogue[] = {
     {1136, "Xbox360 - WMV HD Video", "Xbox", "wmv", 1280, 720, "", "", "2"},
     {1137, "Xbox360 - Xvid Video", "Xbox", "avi", 720, 480, "", "", "2"},
     {1138, "Xbox360 - Xvid HD Video", "Xbox", "avi", 1280, 720, "", "", "2"},
+    // Newer codecs, after the classic menus.
+    {1201, "MP4 - HEVC Video (*.mp4)", "Modern", "mp4hevc", 0, 0, "", "", ""},
+    {1202, "WebM - VP9 Video + Opus Audio (*.webm)", "Modern", "webmvp9", 0, 0, "", "", ""},
+    {1203, "MKV - AV1 Video + Opus Audio (*.mkv)", "Modern", "mkvav1", 0, 0, "", "", ""},
+    {1204, "WebM - AV1 Video + Opus Audio (*.webm)", "Modern", "webmav1", 0, 0, "", "", ""},
+    {1205, "MKV - H264 Video + AAC Audio, All Tracks (*.mkv)", "Modern", "mkvh264", 0, 0, "", "", ""},
+    {1206, "Opus - Opus Audio (*.opus)", "Modern", "opus", 0, 0, "", "", ""},
+    {1207, "Phone - H264 Video 1080p", "Modern", "mp4h264", 1920, 1080, "", "", "2"},
+    {1208, "Phone - HEVC Video 1080p", "Modern", "mp4hevc", 1920, 1080, "", "", "2"},
+    {1209, "TV - H264 Video 1080p", "Modern", "mp4h264", 1920, 1080, "", "", "2"},
+    {1210, "TV - HEVC Video 4K", "Modern", "mp4hevc", 3840, 2160, "", "", "2"},
 };
 // clang-format on
 
@@ -164,7 +175,10 @@ const ProfileEntry* FindProfile(int id) {
   return nullptr;
 }
 
-bool IsAudioProfile(int id) { return id >= 1184 && id <= 1194 && FindProfile(id) != nullptr; }
+bool IsAudioProfile(int id) {
+  const ProfileEntry* entry = FindProfile(id);
+  return entry && IsAudioKey(QString::fromUtf8(entry->key));
+}
 
 const QStringList& FormatKeys() {
   static const QStringList keys = {
@@ -172,18 +186,21 @@ const QStringList& FormatKeys() {
       "mp4",  "mp4h264", "mpg",   "rm",      "swf",      "vob",     "webm",
       "wmv",  "mpg2", "ntsc-dvd", "pal-dvd", "ntsc-vcd", "pal-vcd",
       "aac",  "ac3",  "aiff",     "flac",    "m4a",      "mp2",     "mp3",
-      "ogg",  "ra",   "wav",      "wma"};
+      "ogg",  "ra",   "wav",      "wma",
+      "mp4hevc", "webmvp9", "mkvav1", "webmav1", "mkvh264", "opus"};
   return keys;
 }
 
 bool IsAudioKey(const QString& key) {
-  const QStringList& keys = FormatKeys();
-  const qsizetype index = keys.indexOf(key);
-  return index >= keys.size() - 11;
+  static const QStringList audio = {"aac", "ac3", "aiff", "flac", "m4a", "mp2",
+                                    "mp3", "ogg", "ra",   "wav",  "wma", "opus"};
+  return audio.contains(key);
 }
 
 QString ExtensionForKey(const QString& key) {
-  if (key == "mp4h264") return "mp4";
+  if (key == "mp4h264" || key == "mp4hevc") return "mp4";
+  if (key == "webmvp9" || key == "webmav1") return "webm";
+  if (key == "mkvav1" || key == "mkvh264") return "mkv";
   if (key == "mpg2" || key == "ntsc-dvd" || key == "pal-dvd" || key == "ntsc-vcd" ||
       key == "pal-vcd") {
     return "mpg";

@@ -1,5 +1,6 @@
 #pragma once
-// The output profile catalogue: the 138 entries of the profile menu, the format keys
+// The output profile catalogue: the 138 classic entries of the profile menu and the newer
+// codecs' ones after them, the format keys
 // they select and the few values each one fixes. Plain data, no widgets.
 #include <QString>
 #include <QStringList>
@@ -21,16 +22,17 @@ struct ProfileEntry {
 inline constexpr const char* AudioFormatMenu = "General Audio Format";
 inline constexpr const char* VideoFormatMenu = "General Video Format";
 inline constexpr const char* DeviceMenu = "Device";
+inline constexpr const char* ModernMenu = "Modern";  // newer codecs, last in the menu
 const QStringList& DeviceMenuNames();  // the 15 device submenus
 
 // All entries, in menu order within each submenu.
 std::span<const ProfileEntry> ProfileCatalogue();
 // The entry with this command id, or nullptr when the id is not in the catalogue.
 const ProfileEntry* FindProfile(int id);
-// True for the 11 general audio entries (ids 1184 to 1194).
+// True for the entries of audio keys (the 11 general audio ones and Opus).
 bool IsAudioProfile(int id);
 
-// The 31 format keys; the audio ones are the last 11.
+// The format keys: the 31 classic ones (their audio ones last), then the newer codecs'.
 const QStringList& FormatKeys();
 bool IsAudioKey(const QString& key);
 // File extension (no dot) for a format key; exact, case-sensitive match.

@@ -34,6 +34,10 @@ struct GridValues {
   QString sampleRate = "Auto";
   int channels = 0;                // 0 = "Auto", 1, 2
   bool removeAudio = false;
+  bool keepFileDate = true;        // the output gets the source's modification date
+  int upscale = 0;                 // 0 "Allow", 1 "Never"
+  int audioTracks = 0;             // 0 "All", 1 "First"
+  int subtitles = 0;               // 0 "Keep", 1 "Burn In", 2 "None"
 };
 
 struct OutputSettings {

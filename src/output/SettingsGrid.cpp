@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <string_view>
 
 namespace {
 
@@ -79,7 +80,7 @@ void SettingsGrid::BuildSettingsGrid() {
   built_ = true;
   ++updating_;
   for (GridCategory category : {GridCategory::OutputFile, GridCategory::Video,
-                                GridCategory::Audio}) {
+                                GridCategory::Audio, GridCategory::Subtitle}) {
     auto* row = new QTreeWidgetItem(tree_, {GridCategoryCaption(category)});
     row->setData(CaptionColumn, ItemRole, -1);
     row->setFlags(Qt::ItemIsEnabled);
@@ -96,7 +97,7 @@ void SettingsGrid::BuildSettingsGrid() {
     row->setData(CaptionColumn, ItemRole, static_cast<int>(info.item));
     if (info.kind == GridItemKind::Check) {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-      row->setCheckState(ValueColumn, Qt::Unchecked);
+      row->setCheckState(ValueColumn, std::string_view(info.initial) == "True" ? Qt::Checked : Qt::Unchecked);
     } else {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
       row->setText(ValueColumn, QString::fromUtf8(info.initial));
@@ -225,6 +226,10 @@ GridValues SettingsGrid::Values() const {
   values.sampleRate = Text(GridItem::SampleRate);
   values.channels = ListData(GridItem::Channels);
   values.removeAudio = Checked(GridItem::RemoveAudio);
+  values.keepFileDate = Checked(GridItem::KeepFileDate);
+  values.upscale = ListData(GridItem::Upscale);
+  values.audioTracks = ListData(GridItem::AudioTracks);
+  values.subtitles = ListData(GridItem::Subtitles);
   NormaliseGridValues(values);
   return values;
 }
@@ -246,6 +251,10 @@ void SettingsGrid::SetValues(const GridValues& values) {
   SetText(GridItem::SampleRate, values.sampleRate);
   SetListData(GridItem::Channels, values.channels);
   SetChecked(GridItem::RemoveAudio, values.removeAudio);
+  SetChecked(GridItem::KeepFileDate, values.keepFileDate);
+  SetListData(GridItem::Upscale, values.upscale);
+  SetListData(GridItem::AudioTracks, values.audioTracks);
+  SetListData(GridItem::Subtitles, values.subtitles);
 }
 
 bool SettingsGrid::EditValue(GridItem item, const QString& text) {
@@ -281,6 +290,7 @@ void SettingsGrid::OnGridValueChanged(GridItem item) {
     SetItemHidden(GridItem::AudioBitrate, hide);
     SetItemHidden(GridItem::SampleRate, hide);
     SetItemHidden(GridItem::Channels, hide);
+    SetItemHidden(GridItem::AudioTracks, hide);
   }
   if (id == CropItemId) SetCropSwitch(Checked(item));
 

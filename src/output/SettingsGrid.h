@@ -77,8 +77,8 @@ class SettingsGrid : public QWidget {
   QLabel* description_ = nullptr;
   QLabel* note_label_ = nullptr;
   QString note_;
-  std::array<QTreeWidgetItem*, 16> items_{};
-  std::array<QTreeWidgetItem*, 3> categories_{};
+  std::array<QTreeWidgetItem*, 20> items_{};
+  std::array<QTreeWidgetItem*, 4> categories_{};
   bool built_ = false;
   int updating_ = 0;  // > 0 while code writes values: no change notifications
 };

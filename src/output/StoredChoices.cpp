@@ -71,6 +71,8 @@ void RestoreGrid(GridValues& grid, OutputControls& controls) {
     if (const auto flip = Stored::Bool(Name("VerticalFlip"))) grid.verticalFlip = *flip;
     if (const auto flip = Stored::Bool(Name("HorizontalFlip"))) grid.horizontalFlip = *flip;
     if (const auto rotate = Stored::Int(Name("Rotate"), -kMaxRotate, kMaxRotate)) grid.rotate = *rotate;
+    if (const auto upscale = Stored::Int(Name("Upscale"), 0, 1)) grid.upscale = *upscale;
+    if (const auto subtitles = Stored::Int(Name("Subtitles"), 0, 2)) grid.subtitles = *subtitles;
     controls.cropValuesEditable = grid.crop;
   }
   if (controls.removeAudioVisible) {
@@ -81,7 +83,9 @@ void RestoreGrid(GridValues& grid, OutputControls& controls) {
     RestoreGridText(grid.audioBitrate, GridItem::AudioBitrate, "AudioBitrate", &IsBitrateText);
     RestoreGridText(grid.sampleRate, GridItem::SampleRate, "SampleRate", &IsSampleRateText);
     if (const auto channels = Stored::Int(Name("Channels"), 0, 2)) grid.channels = *channels;
+    if (const auto tracks = Stored::Int(Name("AudioTracks"), 0, 1)) grid.audioTracks = *tracks;
   }
+  if (const auto keep = Stored::Bool(Name("KeepFileDate"))) grid.keepFileDate = *keep;
 }
 
 }  // namespace
@@ -123,6 +127,10 @@ void Store(const OutputSettings& settings) {
   Stored::SetText(Name("SampleRate"), g.sampleRate);
   Stored::SetInt(Name("Channels"), g.channels);
   Stored::SetBool(Name("RemoveAudio"), g.removeAudio);
+  Stored::SetBool(Name("KeepFileDate"), g.keepFileDate);
+  Stored::SetInt(Name("Upscale"), g.upscale);
+  Stored::SetInt(Name("AudioTracks"), g.audioTracks);
+  Stored::SetInt(Name("Subtitles"), g.subtitles);
 }
 
 }  // namespace StoredChoices

@@ -122,6 +122,16 @@ TEST(SingleInstance, SecondStartHandsItsFilesToTheRunningCopyAndEnds) {
   stranger.flush();
   QTest::qWait(100);
   EXPECT_EQ(received.size(), 2);
+  // A message that claims to be huge is dropped before anything is read or
+  // allocated for it.
+  QLocalSocket boaster;
+  boaster.connectToServer(SingleInstance::ServerName());
+  ASSERT_TRUE(boaster.waitForConnected(2000));
+  boaster.write(QByteArray::fromHex("56564332fffffff0") + QByteArray(64, 'x'));
+  boaster.flush();
+  QTest::qWait(100);
+  EXPECT_EQ(received.size(), 2);
+  EXPECT_EQ(boaster.state(), QLocalSocket::UnconnectedState);
 }
 
 TEST(SingleInstance, ASocketLeftByACrashedCopyIsTakenOver) {

@@ -136,7 +136,8 @@ TEST_F(ProgramTest, UsageErrorsExitTwoBeforeAnythingRuns) {
   EXPECT_TRUE(help.out.startsWith("Usage: veltrane-convert"));
   const ProgramResult list = RunConvert({"--list-profiles"});
   EXPECT_EQ(list.exitCode, 0);
-  EXPECT_EQ(list.out.count('\n'), 138);
+  EXPECT_EQ(list.out.count('\n'), 148);
+  EXPECT_TRUE(list.out.contains("1201\tMP4 - HEVC Video (*.mp4)\tModern\tmp4hevc\tmp4\n"));
   EXPECT_TRUE(list.out.contains("1055\tiPhone - H.264 Video\tDevice/iPhone\tmp4h264\tmp4\n"));
 }
 

@@ -127,6 +127,13 @@ const Expected kEveryKey[] = {
     {"wma", 0, "-ac 2 -vn  -acodec wmav2 -ab 320k -ar 48000"},
     {"wma", 1, "-ac 2 -vn  -acodec wmav2 -ab 128k -ar 44100"},
     {"wma", 2, "-ac 2 -vn  -acodec wmav2 -ab 64k -ar 22050"},
+    {"mp4hevc", 0, "-ac 2 -vcodec libx265 -vpre default -vb 1920k -acodec aac -ab 256k -ar 48000 -s 640x480"},
+    {"mp4hevc", 1, "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480"},
+    {"webmvp9", 2, "-ac 2 -vcodec libvpx-vp9 -vpre ultrafast -vb 853k -acodec libopus -ab 32k -ar 22050 -s 640x480"},
+    {"mkvav1", 1, "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
+    {"webmav1", 1, "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
+    {"mkvh264", 1, "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480"},
+    {"opus", 1, "-ac 2 -vn -acodec libopus -ab 64k -ar 44100"},
 };
 
 }  // namespace
@@ -317,4 +324,25 @@ TEST(ConversionBuilder, RealVideoCapHoldsForHugeNumbers) {
   }
   rm.grid.videoBitrate = "000000000000000000000999k";  // long but small
   EXPECT_TRUE(Options(rm).startsWith("-ac 2 -vcodec rv20 -vb 000000000000000000000999k -ab"));
+}
+
+TEST(ConversionBuilder, EngineChoicesFollowAndOnlyWhenChanged) {
+  OutputSettings s = Settings("mp4h264");
+  const QString plain = Options(s);
+  s.grid.keepFileDate = false;
+  s.grid.upscale = 1;
+  s.grid.audioTracks = 1;
+  s.grid.subtitles = 1;
+  EXPECT_EQ(Options(s), plain + " -filedate now -upscale never -audiotracks first -subtitles burn");
+  s.grid.subtitles = 2;
+  EXPECT_EQ(Options(s), plain + " -filedate now -upscale never -audiotracks first -subtitles none");
+  s.grid.verticalFlip = true;  // after the picture filters
+  EXPECT_TRUE(Options(s).endsWith("-vf \"vflip\" -filedate now -upscale never -audiotracks first -subtitles none"));
+  // Sound-only outputs have no picture to enlarge and no subtitles; no sound, no track choice.
+  OutputSettings mp3 = Settings("mp3");
+  mp3.grid = s.grid;
+  mp3.grid.verticalFlip = false;
+  EXPECT_EQ(Options(mp3), "-ac 2 -vn -ab 128k -ar 44100 -filedate now -audiotracks first");
+  s.grid.removeAudio = true;
+  EXPECT_FALSE(Options(s).contains("-audiotracks"));
 }

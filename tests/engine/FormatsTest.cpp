@@ -65,6 +65,17 @@ const Expect kVideoFormats[] = {
      "ac3", 48000, 2},
     {"webm", "webm", "-ac 2 -vcodec libvpx -vb 2048k  -acodec libvorbis -ab 128k -ar 44100 -s 640x480", "webm", "vp8",
      640, 480, 25, "vorbis", 44100, 2},
+    // Newer codecs (Opus takes 48 kHz only).
+    {"mp4hevc", "mp4", "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480", "mp4",
+     "hevc", 640, 480, 25, "aac", 44100, 2},
+    {"webmvp9", "webm", "-ac 2 -vcodec libvpx-vp9 -vpre veryfast -vb 1280k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+     "webm", "vp9", 640, 480, 25, "opus", 48000, 2},
+    {"mkvav1", "mkv", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+     "matroska", "av1", 640, 480, 25, "opus", 48000, 2},
+    {"webmav1", "webm", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+     "webm", "av1", 640, 480, 25, "opus", 48000, 2},
+    {"mkvh264", "mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480",
+     "matroska", "h264", 640, 480, 25, "aac", 44100, 2},
 };
 
 const Expect kAudioFormats[] = {
@@ -79,6 +90,7 @@ const Expect kAudioFormats[] = {
     {"ra", "ra", "-ac 2 -vn  -ab 128k -ar 44100", "rm", "", 0, 0, 0, "ac3", 44100, 2},
     {"wav", "wav", "-ac 2 -vn  -ar 22050", "wav", "", 0, 0, 0, "pcm_s16le", 22050, 2},
     {"wma", "wma", "-ac 2 -vn  -acodec wmav2 -ab 128k -ar 44100", "asf", "", 0, 0, 0, "wmav2", 44100, 2},
+    {"opus", "opus", "-ac 2 -vn -acodec libopus -ab 64k -ar 44100", "ogg", "", 0, 0, 0, "opus", 48000, 2},
 };
 
 QString OutputFolder(const QString& name) {

@@ -176,3 +176,23 @@ TEST(OptionsParseTest, RefusesWithAMessageNamingTheProblem) {
   EXPECT_NE(ParseError("-ac 2; rm -rf /").find("2;"), std::string::npos);
   EXPECT_NE(ParseError("-f \"mp4 -y\"").find("-f"), std::string::npos);
 }
+
+TEST(OptionsParseTest, TrackDateAndUpscaleChoices) {
+  const Options plain = ParseOk("-vcodec libx264 -s 640x480");
+  EXPECT_FALSE(plain.no_upscale);
+  EXPECT_FALSE(plain.first_audio_only);
+  EXPECT_EQ(plain.subtitles, Options::Subtitles::Keep);
+  EXPECT_TRUE(plain.keep_file_date);
+  const Options chosen = ParseOk("-upscale never -audiotracks first -subtitles none -filedate now");
+  EXPECT_TRUE(chosen.no_upscale);
+  EXPECT_TRUE(chosen.first_audio_only);
+  EXPECT_EQ(chosen.subtitles, Options::Subtitles::None);
+  EXPECT_FALSE(chosen.keep_file_date);
+  EXPECT_EQ(ParseOk("-sn").subtitles, Options::Subtitles::None);
+  EXPECT_FALSE(ParseOk("-upscale never -upscale allow").no_upscale);  // the later one wins
+  EXPECT_NE(ParseError("-upscale sometimes").find("-upscale"), std::string::npos);
+  EXPECT_NE(ParseError("-audiotracks 2").find("-audiotracks"), std::string::npos);
+  EXPECT_EQ(ParseOk("-subtitles burn").subtitles, Options::Subtitles::BurnIn);
+  EXPECT_NE(ParseError("-subtitles draw").find("-subtitles"), std::string::npos);
+  EXPECT_NE(ParseError("-filedate").find("needs a value"), std::string::npos);
+}

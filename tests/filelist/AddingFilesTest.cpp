@@ -63,6 +63,8 @@ TEST(AddFile, FillsEveryColumnAndTheStreamFlags) {
   EXPECT_EQ(h.Texts(3), QStringList({"320 X 240", "N/A", "320 X 240"}));
   EXPECT_EQ(h.Texts(6), QStringList({Codec(AudioVideo(), "v:0"), "N/A", Codec(VideoOnly(), "v:0")}));
   EXPECT_EQ(h.Texts(7), QStringList({Codec(AudioVideo(), "a:0"), "pcm_s16le", "N/A"}));
+  EXPECT_EQ(h.list->topLevelItem(2)->toolTip(3), "Audio tracks: 0, subtitle tracks: 0");
+  EXPECT_EQ(h.list->topLevelItem(0)->toolTip(0), "Audio tracks: 1, subtitle tracks: 0");
   const std::vector<FileRow> rows = h.files->Rows();
   for (const FileRow& row : rows) {
     const QFileInfo info(row.path);

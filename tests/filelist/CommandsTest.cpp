@@ -18,7 +18,7 @@ void Fill(ListHarness& h, int count) {
   for (int n = 1; n <= count; ++n) {
     const QString t = QString::number(n);
     h.list->AppendRow({"/m/" + t + ".mp4", ("/m/" + t + ".mp4").toUtf8(), "T" + t, "D" + t, "S" + t, "F" + t,
-                       "M" + t, "V" + t, "A" + t, n * 60.0});
+                       "M" + t, "V" + t, "A" + t, n * 60.0, QString()});
   }
 }
 

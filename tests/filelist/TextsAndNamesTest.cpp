@@ -44,6 +44,7 @@ TEST(RowTexts, SizeTimePictureAndFailureMessage) {
   EXPECT_EQ(FormatFileSizeText(1048576.0 * 3145728), "3,145,728.0 MB");
   EXPECT_EQ(FormatModifiedText(QDateTime(QDate(2024, 3, 5), QTime(17, 4, 9))), "2024/03/05 17:04:09");
   EXPECT_EQ(FormatVideoSizeText(640, 480), "640 X 480");
+  EXPECT_EQ(TrackCountText(2, 0), "Audio tracks: 2, subtitle tracks: 0");
   EXPECT_EQ(OpenFailureText("/m/a b.avi", "Invalid data"), "Can not open file: \n/m/a b.avi\n\nError: \nInvalid data");
 }
 

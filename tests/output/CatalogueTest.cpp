@@ -25,7 +25,8 @@ struct Expected {
 };
 
 // A few entries written out in full: one per kind of row (audio, general video, a
-// device with every value fixed, a device size with "Auto" rates, the odd DVD caption).
+// device with every value fixed, a device size with "Auto" rates, the odd DVD
+// caption, a newer codec's).
 const Expected kGolden[] = {
     {1186, "General Audio Format", "AAC - Advanced Audio Coding Files (*.aac)", "aac", "aac", "Auto", "Auto",
      "Auto", "Auto"},
@@ -35,6 +36,7 @@ const Expected kGolden[] = {
     {1180, "VCD/DVD", "DVD NTSC - MPEG-2  Video", "ntsc-dvd", "mpg", "720 x 480", "29.97", "Auto", "Auto"},
     {1181, "VCD/DVD", "VCD PAL - MPEG-1 Video", "pal-vcd", "mpg", "352 x 288", "25", "Auto", "Auto"},
     {1138, "Xbox", "Xbox360 - Xvid HD Video", "avi", "avi", "1280 x 720", "Auto", "Auto", "2"},
+    {1210, "Modern", "TV - HEVC Video 4K", "mp4hevc", "mp4", "3840 x 2160", "Auto", "Auto", "2"},
 };
 
 // The values an entry fixes, in the golden rows' words.
@@ -82,13 +84,23 @@ OutputSettings EditedRecord() {
 
 TEST(Catalogue, IdsAreUniqueAndEveryEntryIsFound) {
   const auto catalogue = ProfileCatalogue();
-  ASSERT_EQ(catalogue.size(), 138u);
+  // The 138 classic entries come first, as they always were; the newer codecs'
+  // entries follow in their own submenu.
+  ASSERT_EQ(catalogue.size(), 148u);
   std::set<int> ids;
-  for (const ProfileEntry& entry : catalogue) {
-    EXPECT_TRUE(ids.insert(entry.id).second) << "duplicate id " << entry.id;
-    EXPECT_GE(entry.id, 1028);
-    EXPECT_LE(entry.id, 1194);
+  for (size_t i = 0; i < catalogue.size(); ++i) {
+    const ProfileEntry& entry = catalogue[i];
+    SCOPED_TRACE(entry.id);
+    EXPECT_TRUE(ids.insert(entry.id).second) << "duplicate id";
     EXPECT_EQ(FindProfile(entry.id), &entry);
+    const bool classic = i < 138;
+    EXPECT_EQ(QString(entry.menu) == ModernMenu, !classic);
+    if (classic) {
+      EXPECT_GE(entry.id, 1028);
+      EXPECT_LE(entry.id, 1194);
+    } else {
+      EXPECT_GT(entry.id, 1194);
+    }
   }
   EXPECT_EQ(FindProfile(1000), nullptr);
   EXPECT_EQ(FindProfile(1183), nullptr);
@@ -98,7 +110,8 @@ TEST(Catalogue, SubmenusComeWholeAndInMenuOrder) {
   EXPECT_EQ(DeviceMenuNames(),
             QStringList({"Android", "Android Pad", "Apple TV", "iPad", "iPhone", "iPod", "BlackBerry", "HD Video",
                          "PMP", "PS3", "PSP", "VCD/DVD", "Web Video", "Windows Phone", "Xbox"}));
-  const QStringList menuOrder = QStringList{AudioFormatMenu, VideoFormatMenu} + DeviceMenuNames();
+  const QStringList menuOrder =
+      QStringList{AudioFormatMenu, VideoFormatMenu} + DeviceMenuNames() + QStringList{ModernMenu};
   QStringList seen;
   QStringList generalCaptions[2];
   for (const ProfileEntry& entry : ProfileCatalogue()) {
@@ -121,15 +134,18 @@ TEST(Catalogue, EveryEntryHasAKnownKeyAndSaneValues) {
     SCOPED_TRACE(testing::Message() << entry.id << " " << entry.caption);
     EXPECT_TRUE(FormatKeys().contains(entry.key));
     EXPECT_FALSE(ExtensionForKey(entry.key).isEmpty());
-    const bool audioMenu = QString(entry.menu) == AudioFormatMenu;
-    EXPECT_EQ(IsAudioKey(entry.key), audioMenu);
-    EXPECT_EQ(IsAudioProfile(entry.id), audioMenu);
+    // Sound only: the general audio entries and, among the newer ones, Opus.
+    const bool audio = IsAudioKey(entry.key);
+    EXPECT_EQ(IsAudioProfile(entry.id), audio);
+    if (QString(entry.menu) != ModernMenu) {
+      EXPECT_EQ(audio, QString(entry.menu) == AudioFormatMenu);
+    }
     // A fixed size is a whole, even one (the encoders need even sides); audio fixes none.
     EXPECT_EQ(entry.width == 0, entry.height == 0);
     EXPECT_GE(entry.width, 0);
     EXPECT_EQ(entry.width % 2, 0);
     EXPECT_EQ(entry.height % 2, 0);
-    if (audioMenu) {
+    if (audio) {
       EXPECT_EQ(entry.width, 0);
     }
     EXPECT_TRUE(rates.contains(entry.frameRate)) << entry.frameRate;
@@ -165,7 +181,7 @@ TEST(Catalogue, EveryEntryLeavesItsValuesAndCarriesTheRest) {
     c.cropValuesEditable = true;
     ApplyProfile(s, c, e.id, e.caption);
 
-    const bool audio = QString(e.menu) == "General Audio Format";
+    const bool audio = IsAudioProfile(e.id);
     EXPECT_EQ(s.profileCaption, e.caption);
     EXPECT_EQ(s.outputFormatKey, e.key);
     EXPECT_EQ(s.audioOnly, audio);
@@ -218,7 +234,15 @@ TEST(Catalogue, EveryEntryLeavesItsValuesAndCarriesTheRest) {
 
 TEST(Catalogue, KeysAndExtensions) {
   // The key list itself and the exact-match rule.
-  ASSERT_EQ(FormatKeys().size(), 31);
+  ASSERT_EQ(FormatKeys().size(), 37);
+  EXPECT_EQ(FormatKeys().mid(0, 31).last(), "wma");  // the classic keys keep their order
+  EXPECT_TRUE(IsAudioKey("opus"));
+  EXPECT_FALSE(IsAudioKey("mp4hevc"));
+  EXPECT_TRUE(IsAudioProfile(1206));
+  EXPECT_FALSE(IsAudioProfile(1201));
+  EXPECT_EQ(ExtensionForKey("mp4hevc"), "mp4");
+  EXPECT_EQ(ExtensionForKey("webmav1"), "webm");
+  EXPECT_EQ(ExtensionForKey("mkvh264"), "mkv");
   for (const char* audio : {"aac", "ac3", "aiff", "flac", "m4a", "mp2", "mp3", "ogg", "ra",
                             "wav", "wma"}) {
     EXPECT_TRUE(IsAudioKey(audio)) << audio;

@@ -74,16 +74,22 @@ TEST(GridTextTests, NormaliserResetsOnlyFailingValuesAndKeepsTheRestAsTyped) {
 
 TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
   const auto table = GridItemTable();
-  ASSERT_EQ(table.size(), 16u);
+  ASSERT_EQ(table.size(), 20u);
   QStringList captions;
   for (size_t i = 0; i < table.size(); ++i) {
     EXPECT_EQ(static_cast<size_t>(table[i].item), i);
     captions << table[i].caption;
   }
-  EXPECT_EQ(captions, QStringList({"Filename Extension", "Video Bitrate", "Frame Rate (FPS)",
+  EXPECT_EQ(captions, QStringList({"Filename Extension", "Keep File Date", "Video Bitrate", "Frame Rate (FPS)",
                                    "Aspect Rate", "Crop Video", "Top", "Bottom", "Left", "Right",
-                                   "Vertically Flip", "Horizontally Flip", "Rotate",
-                                   "Audio Bitrate", "Sample Rate", "Channels", "Remove Audio"}));
+                                   "Vertically Flip", "Horizontally Flip", "Rotate", "Upscale",
+                                   "Audio Bitrate", "Sample Rate", "Channels", "Audio Tracks", "Remove Audio",
+                                   "Subtitles"}));
+  EXPECT_EQ(GridItemInfoFor(GridItem::Upscale).entries, QStringList({"Allow", "Never"}));
+  EXPECT_EQ(GridItemInfoFor(GridItem::AudioTracks).entries, QStringList({"All", "First"}));
+  EXPECT_EQ(GridItemInfoFor(GridItem::Subtitles).category, GridCategory::Subtitle);
+  EXPECT_EQ(GridItemInfoFor(GridItem::Subtitles).entries, QStringList({"Keep", "Burn In", "None"}));
+  EXPECT_EQ(GridCategoryCaption(GridCategory::Subtitle), "Subtitle Settings");
   EXPECT_EQ(GridItemInfoFor(GridItem::Crop).id, 101);
   EXPECT_EQ(GridItemInfoFor(GridItem::RemoveAudio).id, 100);
   int withId = 0;

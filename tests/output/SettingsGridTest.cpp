@@ -35,13 +35,15 @@ class GridTest : public testing::Test {
 
 TEST_F(GridTest, BuildGivesCategoriesItemsAndInitialValues) {
   QTreeWidget* tree = grid.Tree();
-  ASSERT_EQ(tree->topLevelItemCount(), 3);
+  ASSERT_EQ(tree->topLevelItemCount(), 4);
   EXPECT_EQ(tree->topLevelItem(0)->text(0), "Output File");
   EXPECT_EQ(tree->topLevelItem(1)->text(0), "Video Settings");
   EXPECT_EQ(tree->topLevelItem(2)->text(0), "Audio Settings");
-  EXPECT_EQ(tree->topLevelItem(1)->childCount(), 7);
+  EXPECT_EQ(tree->topLevelItem(3)->text(0), "Subtitle Settings");
+  EXPECT_EQ(tree->topLevelItem(1)->childCount(), 8);
   EXPECT_EQ(grid.TreeItem(GridItem::Crop)->childCount(), 4);
-  EXPECT_EQ(tree->topLevelItem(2)->child(3)->text(0), "Remove Audio");
+  EXPECT_EQ(tree->topLevelItem(2)->child(4)->text(0), "Remove Audio");
+  EXPECT_EQ(tree->topLevelItem(3)->child(0)->text(0), "Subtitles");
 
   const GridValues v = grid.Values();
   EXPECT_EQ(grid.Text(GridItem::FileExtension), "");
@@ -52,13 +54,20 @@ TEST_F(GridTest, BuildGivesCategoriesItemsAndInitialValues) {
   EXPECT_EQ(grid.Text(GridItem::Channels), "Auto");
   EXPECT_EQ(v.channels, 0);
   EXPECT_FALSE(v.crop || v.removeAudio || v.verticalFlip || v.horizontalFlip);
+  // The new choices start at the engine's defaults: the date kept, all tracks, no enlarging limit.
+  EXPECT_TRUE(v.keepFileDate);
+  EXPECT_EQ(grid.TreeItem(GridItem::KeepFileDate)->checkState(1), Qt::Checked);
+  EXPECT_EQ(grid.Text(GridItem::Upscale), "Allow");
+  EXPECT_EQ(grid.Text(GridItem::AudioTracks), "All");
+  EXPECT_EQ(grid.Text(GridItem::Subtitles), "Keep");
+  EXPECT_EQ(v.upscale + v.audioTracks + v.subtitles, 0);
   EXPECT_TRUE(grid.IsItemReadOnly(GridItem::FileExtension));
   EXPECT_TRUE(grid.IsItemReadOnly(GridItem::CropTop));
   EXPECT_FALSE(grid.IsItemReadOnly(GridItem::VideoBitrate));
 
   // Building twice must not duplicate anything.
   grid.BuildSettingsGrid();
-  EXPECT_EQ(tree->topLevelItemCount(), 3);
+  EXPECT_EQ(tree->topLevelItemCount(), 4);
 }
 
 TEST_F(GridTest, SelectedItemShowsItsDescription) {
@@ -75,6 +84,7 @@ TEST_F(GridTest, RemoveAudioHidesAndRestoresTheAudioItems) {
   EXPECT_TRUE(grid.IsItemHidden(GridItem::AudioBitrate));
   EXPECT_TRUE(grid.IsItemHidden(GridItem::SampleRate));
   EXPECT_TRUE(grid.IsItemHidden(GridItem::Channels));
+  EXPECT_TRUE(grid.IsItemHidden(GridItem::AudioTracks));
   EXPECT_FALSE(grid.IsItemHidden(GridItem::RemoveAudio));
   ASSERT_TRUE(grid.EditChecked(GridItem::RemoveAudio, false));
   EXPECT_FALSE(grid.IsItemHidden(GridItem::AudioBitrate));
@@ -151,8 +161,17 @@ TEST_F(GridTest, RecordRoundTrip) {
   v.sampleRate = "48000";
   v.channels = 1;
   v.removeAudio = true;
+  v.keepFileDate = false;
+  v.upscale = 1;
+  v.audioTracks = 1;
+  v.subtitles = 2;
   grid.SetValues(v);
   const GridValues back = grid.Values();
+  EXPECT_FALSE(back.keepFileDate);
+  EXPECT_EQ(grid.Text(GridItem::Upscale), "Never");
+  EXPECT_EQ(back.audioTracks, 1);
+  EXPECT_EQ(back.subtitles, 2);
+  EXPECT_EQ(grid.Text(GridItem::Subtitles), "None");
   EXPECT_EQ(back.fileExtension, "mkv");
   EXPECT_EQ(back.videoBitrate, "800");
   EXPECT_EQ(back.frameRate, "23.976");

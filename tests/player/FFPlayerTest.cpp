@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
@@ -284,6 +285,46 @@ TEST_F(PlayerFiles, StopEndsEventsAndSettingsStay) {
 }
 
 }  // namespace
+
+// A phone's portrait clip (stored sideways with a display rotation) is shown upright,
+// turned the way the ffmpeg tool turns it.
+TEST_F(PlayerFiles, SidewaysStoredClipIsShownUpright) {
+  const QString plain = Path("quarters.mp4"), turned = Path("portrait.mp4");
+  ASSERT_TRUE(Fixtures::Make(plain, {"-f", "lavfi", "-i",
+                                     "color=red:s=160x120:d=1[a];color=blue:s=160x120:d=1[b];"
+                                     "[a][b]hstack[t];[t]split[u][v];[u][v]vstack",
+                                     "-pix_fmt", "yuv420p", "-c:v", "libx264", "-qp", "0"}));
+  ASSERT_TRUE(Fixtures::Make(turned, {"-i", plain, "-c", "copy", "-metadata:s:v:0", "rotate=90"}));
+  // The tool's own upright first picture, one pixel per 40x40 block.
+  QProcess tool;
+  tool.start("ffmpeg", {"-v", "error", "-i", turned, "-frames:v", "1", "-vf", "scale=6:8:flags=area,format=bgra",
+                        "-f", "rawvideo", "-"});
+  ASSERT_TRUE(tool.waitForFinished(30000));
+  const QByteArray expected = tool.readAllStandardOutput();
+  ASSERT_EQ(expected.size(), 6 * 8 * 4);
+
+  Recorder rec;
+  FFPlayer player;
+  rec.Attach(player);
+  player.SetFrameWidth(240);
+  player.SetFrameHeight(320);
+  player.UpdateScreen();
+  ASSERT_TRUE(player.Open(QFile::encodeName(turned).toStdString(), &rec, true)) << player.LastErrorMessage();
+  ASSERT_TRUE(WaitUntil([&] { return rec.FrameCount() > 0; }));
+  std::lock_guard lock(rec.mutex);
+  const PlayerFrame& f = *rec.last_frame;
+  ASSERT_EQ(f.width, 240);
+  ASSERT_EQ(f.height, 320);
+  // Compare the red/blue halves: left column against the tool's left column.
+  auto red_at = [&f](int x, int y) { return ((f.pixels[static_cast<size_t>(y) * f.width + x] >> 16) & 255) > 128; };
+  auto tool_red_at = [&expected](int x, int y) {
+    return static_cast<unsigned char>(expected[(y * 6 + x) * 4 + 2]) > 128;  // BGRA: red is the third byte
+  };
+  EXPECT_EQ(red_at(20, 20), tool_red_at(0, 0));
+  EXPECT_EQ(red_at(20, 300), tool_red_at(0, 7));
+  EXPECT_EQ(red_at(220, 20), tool_red_at(5, 0));
+  EXPECT_NE(red_at(20, 20), red_at(20, 300)) << "the halves should lie above each other once upright";
+}
 
 TEST_F(PlayerFiles, HostileAspectRatiosGetPicturesOfABoundedSize) {
   // Shown at width x aspect, these would need tens of gigabytes per picture.
