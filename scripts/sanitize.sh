@@ -14,9 +14,6 @@ JOBS="${JOBS:-2}"
 SUPP="$PWD/scripts/sanitizers"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 ENGINE_TESTS='^(engine_.*|player_engine_tests)$'
-ENGINE_TARGETS=(engine_decoder_tests engine_format_tests engine_options_tests engine_queue_tests
-  engine_filter_tests engine_reach_tests engine_output_rules_tests engine_output_safety_tests
-  engine_option_fuzz_smoke player_engine_tests)
 
 configure() {  # build dir, sanitizer flags
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_TESTS=ON \
@@ -41,11 +38,14 @@ run_tsan() {
   mkdir -p "$fixtures"
   # The fixtures, made by the plain build (it runs the same tests once).
   cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_TESTS=ON ${CMAKE_EXTRA_ARGS:-} >/dev/null
-  cmake --build build-tests -j"$JOBS" --target "${ENGINE_TARGETS[@]}"
+  # Every engine and player test program (each test is named after its program).
+  local targets
+  mapfile -t targets < <(ctest --test-dir build-tests -N -R "$ENGINE_TESTS" | sed -n 's/^ *Test *#[0-9]*: //p')
+  cmake --build build-tests -j"$JOBS" --target "${targets[@]}"
   VELTRANE_FIXTURE_RECORD="$fixtures" ctest --test-dir build-tests -R "$ENGINE_TESTS" --timeout 1800 -j"$JOBS" >/dev/null
   echo "fixtures made: $(ls "$fixtures" | wc -l)"
   configure build-tsan "-fsanitize=thread"
-  cmake --build build-tsan -j"$JOBS" --target "${ENGINE_TARGETS[@]}"
+  cmake --build build-tsan -j"$JOBS" --target "${targets[@]}"
   VELTRANE_FIXTURE_DIR="$fixtures" \
   TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$SUPP/tsan.supp" \
     ctest --test-dir build-tsan -R "$ENGINE_TESTS" --output-on-failure --timeout 3600 -j"$JOBS"
