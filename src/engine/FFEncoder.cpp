@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -20,6 +19,7 @@
 #include "engine/EncoderOptions.h"
 #include "engine/ExceptionText.h"
 #include "engine/MediaInput.h"
+#include "engine/OutputClaims.h"
 #include "engine/Transcoder.h"
 
 namespace {
@@ -37,12 +37,6 @@ struct Task {
   bool done = false;   // an earlier Start already ran it
 };
 
-// The last part of a path, for messages.
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 media::Existing RuleOf(FFEncoder::ExistingOutput choice) {
   switch (choice) {
     case FFEncoder::ExistingOutput::Overwrite: return media::Existing::Overwrite;
@@ -50,17 +44,6 @@ media::Existing RuleOf(FFEncoder::ExistingOutput choice) {
     case FFEncoder::ExistingOutput::KeepBoth: break;
   }
   return media::Existing::KeepBoth;
-}
-
-std::string ReplaceMessage(const std::string& source, const std::string& listed) {
-  return "Converting " + source + " would replace " + listed + ", which is also in the list to be converted";
-}
-
-// Path spelling used to spot two tasks writing the same file.
-std::string NormalPath(const std::string& path) {
-  std::error_code ec;
-  const std::filesystem::path p = std::filesystem::weakly_canonical(std::filesystem::path(path), ec);
-  return ec ? std::filesystem::path(path).lexically_normal().string() : p.string();
 }
 
 // How many tasks run at once and how many codec threads each one gets.
@@ -100,24 +83,9 @@ struct Batch {
 
 // Leftovers of killed runs in the batch's output folders are removed first.
 void RemoveOrphansOf(const Batch& batch) {
-  std::vector<std::string> folders;
-  for (const Task& task : batch.tasks) {
-    const size_t slash = task.output.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : task.output.substr(0, slash + 1);
-    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
-  }
-  for (const std::string& folder : folders) media::RemoveOrphans(folder);
-}
-
-// A source listed after a task's SetOutput may be the very file that task would
-// write: such a task is failed at Start. Reads the disk, so no lock is held.
-void MarkConflicts(Batch* batch, const std::vector<std::pair<media::FileId, std::string>>& listed) {
-  for (Task& task : batch->tasks) {
-    media::FileId out_id;
-    if (!media::IdOf(task.requested, &out_id)) continue;
-    for (const auto& [id, source] : listed)
-      if (id == out_id && !(id == task.source_id)) task.conflict = ReplaceMessage(task.source, source);
-  }
+  std::vector<std::string> outputs;
+  for (const Task& task : batch.tasks) outputs.push_back(task.output);
+  for (const std::string& folder : outputclaims::FoldersOf(outputs)) media::RemoveOrphans(folder);
 }
 
 }  // namespace
@@ -129,7 +97,7 @@ struct FFEncoder::Impl {
   unsigned cleared = 0;  // ClearTasks calls, so a slow OpenInput sees it was cleared meanwhile
   // Every source opened since ClearTasks, also of tasks closed again: the files
   // that the user listed, none of which an output may replace.
-  std::vector<std::pair<media::FileId, std::string>> listed;
+  outputclaims::Listed listed;
   std::string error;
   std::optional<Batch> pending;  // a Start made during a run: it follows that run
   std::vector<int> cancelled;    // pending tasks that Stop dropped; the run reports them
@@ -237,7 +205,7 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
     case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, message); return true;
     case encoder::Outcome::Stopped: EmitFinished(handle, false, false, "Stopped"); return true;
     case encoder::Outcome::Skipped:
-      EmitFinished(handle, false, false, "Skipped: " + NameOf(written) + " already exists");
+      EmitFinished(handle, false, false, "Skipped: " + outputclaims::NameOf(written) + " already exists");
       return true;
     case encoder::Outcome::Failed: EmitFinished(handle, false, true, message); return false;
   }
@@ -400,7 +368,7 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
 int FFEncoder::SetOutput(int handle, const std::string& path, const std::string& options) {
   // What the checks need is copied under the lock; the disk is read without it.
   Task task;
-  std::vector<std::pair<media::FileId, std::string>> listed;
+  outputclaims::Listed listed;
   std::vector<std::string> claimed;  // outputs of other tasks waiting to run
   {
     std::lock_guard lock(impl_->mutex);
@@ -409,7 +377,8 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
     task = it->second;
     listed = impl_->listed;
     for (const auto& [other_handle, other] : impl_->tasks)
-      if (other_handle != handle && other.ready && !other.done) claimed.push_back(NormalPath(other.output));
+      if (other_handle != handle && other.ready && !other.done)
+        claimed.push_back(outputclaims::NormalPath(other.output));
   }
   auto refuse = [this](const std::string& text) {
     std::lock_guard lock(impl_->mutex);
@@ -422,25 +391,10 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
   encoder::Plan plan;
   if (!encoder::MakePlan(parsed, path, task.info, &plan, &problem)) return refuse(problem);
 
-  const std::string normal = NormalPath(path);
-  media::FileId out_id;
-  const bool out_exists = media::IdOf(path, &out_id);
-  auto is_file = [&](const std::string& other, const media::FileId& other_id) {
-    return (other_id.inode != 0 && out_exists && out_id == other_id) || NormalPath(other) == normal;
-  };
-  if (is_file(task.source, task.source_id))
-    return refuse("The output file " + path + " is the source file itself; it would be destroyed while being read");
-  // No task may write over a file that the user listed to be converted.
-  for (const auto& [id, source] : listed)
-    if (!(id == task.source_id) && is_file(source, id)) return refuse(ReplaceMessage(task.source, source));
-  auto taken = [&](const std::string& candidate) {
-    return std::find(claimed.begin(), claimed.end(), NormalPath(candidate)) != claimed.end();
-  };
-  std::string chosen = path;
-  if (IfExists == ExistingOutput::KeepBoth)
-    chosen = media::FreeName(path, taken);
-  else if (taken(path))
-    return refuse("Another file in the list is already converted to " + path);
+  std::string chosen;
+  const std::string refusal = outputclaims::Choose(path, task.source, task.source_id, listed, claimed,
+                                                   IfExists == ExistingOutput::KeepBoth, &chosen);
+  if (!refusal.empty()) return refuse(refusal);
 
   std::lock_guard lock(impl_->mutex);
   auto it = impl_->tasks.find(handle);
@@ -474,7 +428,7 @@ void FFEncoder::Start(int threads) {
   batch.threads = threads;
   batch.read_timeout = ReadTimeout;
   batch.existing = RuleOf(IfExists);
-  std::vector<std::pair<media::FileId, std::string>> listed;
+  outputclaims::Listed listed;
   {
     std::lock_guard lock(impl.mutex);
     listed = impl.listed;
@@ -485,7 +439,10 @@ void FFEncoder::Start(int threads) {
     }
   }
   for (const auto& entry : listed) batch.keep.push_back(entry.first);
-  MarkConflicts(&batch, listed);
+  // A source listed after a task's SetOutput may be the very file that task would
+  // write: such a task is failed when it comes to run.
+  for (Task& task : batch.tasks)
+    task.conflict = outputclaims::LateConflict(task.requested, task.source, task.source_id, listed);
   {
     std::lock_guard lock(impl.mutex);
     if (impl.running) {
