@@ -28,20 +28,9 @@ namespace {
 const char* kMp4 = "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k -ar 44100 -s 320x240";
 const char* kMp3 = "-ac 2 -vn -ab 128k -ar 44100";
 
-QString FreshFolder(const QString& name) {
-  QDir(PathIn(name)).removeRecursively();
-  QDir().mkpath(PathIn(name));
-  return PathIn(name) + "/";
-}
-
 // Files in a folder whose names show they are unfinished temporary outputs.
 QStringList Leftovers(const QString& folder) {
   return QDir(folder).entryList({"*.part"}, QDir::Files | QDir::Hidden);
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A longer clip for stopping in the middle of work.

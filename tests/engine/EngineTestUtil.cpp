@@ -1,5 +1,6 @@
 #include "EngineTestUtil.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "support/Fixtures.h"
@@ -14,6 +15,17 @@ QString SampleAudio() { return Fixtures::Cached("sample audio.wav", &Fixtures::A
 void WriteFile(const QString& path, const QByteArray& data) {
   QFile f(path);
   if (f.open(QIODevice::WriteOnly)) f.write(data);
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString FreshFolder(const QString& name) {
+  QDir(PathIn(name)).removeRecursively();
+  QDir().mkpath(PathIn(name));
+  return PathIn(name) + "/";
 }
 
 }  // namespace enginetest

@@ -17,6 +17,9 @@ std::string Bytes(const QString& path);  // the file-system bytes of a path
 QString SampleVideo();
 QString SampleAudio();  // 2 s stereo 44.1 kHz WAV
 void WriteFile(const QString& path, const QByteArray& data);
+QByteArray ReadAll(const QString& path);  // empty when unreadable
+// An empty folder `name` in the test folder (emptied if it exists), ending in "/".
+QString FreshFolder(const QString& name);
 
 }  // namespace enginetest
 

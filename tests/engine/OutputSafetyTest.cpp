@@ -23,19 +23,8 @@ namespace {
 const char* kMp4 = "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 256k -ab 64k -ar 44100 -s 160x120";
 const char* kMp3 = "-ac 2 -vn -ab 64k -ar 44100";
 
-QString FreshFolder(const QString& name) {
-  QDir(PathIn(name)).removeRecursively();
-  QDir().mkpath(PathIn(name));
-  return PathIn(name) + "/";
-}
-
 QStringList Hidden(const QString& folder) {
   return QDir(folder).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System);
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Runs one queued run to its end and returns the recorder's events.
