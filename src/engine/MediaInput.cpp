@@ -85,9 +85,15 @@ avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* e
     FreeSourceIo(io);
     return nullptr;
   }
-  AVDictionary* options = nullptr;
   // No demuxer may reach for a protocol other than plain files.
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  AVDictionary* options = nullptr;
+  if (av_dict_set(&options, "protocol_whitelist", "file", 0) < 0) {
+    *error = "Out of memory";
+    av_dict_free(&options);
+    avformat_free_context(raw);
+    FreeSourceIo(io);
+    return nullptr;
+  }
   int rc = avformat_open_input(&raw, FileUrl(path).c_str(), format, &options);
   av_dict_free(&options);
   if (rc < 0) {  // libav freed the context, not our I/O
@@ -107,6 +113,43 @@ avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* e
     return nullptr;
   }
   return input;
+}
+
+std::string MediaWord(AVMediaType type) {
+  switch (type) {
+    case AVMEDIA_TYPE_VIDEO: return "video";
+    case AVMEDIA_TYPE_SUBTITLE: return "subtitle";
+    default: return "audio";
+  }
+}
+
+avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error) {
+  const AVMediaType type = stream->codecpar->codec_type;
+  const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+  if (!codec) {
+    *error = std::string("No decoder for the source's ") + avcodec_get_name(stream->codecpar->codec_id) + " " +
+             MediaWord(type);
+    return nullptr;
+  }
+  avptr::Codec decoder(avcodec_alloc_context3(codec));
+  if (!decoder) {
+    *error = "Out of memory";
+    return nullptr;
+  }
+  int rc = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
+  if (rc < 0) {
+    *error = "Cannot set up the decoder: " + avptr::ErrorText(rc);
+    return nullptr;
+  }
+  decoder->pkt_timebase = stream->time_base;
+  decoder->thread_count = threads;
+  if (type == AVMEDIA_TYPE_VIDEO) decoder->framerate = av_guess_frame_rate(input, stream, nullptr);
+  rc = avcodec_open2(decoder.get(), codec, nullptr);
+  if (rc < 0) {
+    *error = "Cannot open the " + MediaWord(type) + " decoder: " + avptr::ErrorText(rc);
+    return nullptr;
+  }
+  return decoder;
 }
 
 int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path) {

@@ -36,6 +36,14 @@ class ReadWatch {
 // `error` with a sentence naming the problem. `watch` must outlive the context.
 avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error);
 
+// Opens a decoder for `stream` of `input`, with `threads` codec threads (0: as many
+// as the machine has). Pictures get the stream's guessed frame rate. Null, with a
+// sentence naming the problem, when the stream cannot be decoded.
+avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error);
+
+// "video", "audio" or "subtitle", for messages.
+std::string MediaWord(AVMediaType type);
+
 // Best-effort duration in microseconds: header value, else stream durations, else
 // size over bit rate. 0 when nothing is known.
 int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/MediaInput.h"
 #include "engine/PlayerAudioOutput.h"
 #include "engine/PlayerSession.h"
 
@@ -18,19 +19,12 @@ PlayerDecoder::PlayerDecoder(PlayerSession& session, AVMediaType type)
       type_(type),
       packets_(type == AVMEDIA_TYPE_AUDIO ? session.audio_packets_ : session.video_packets_) {}
 
-PlayerDecoder::~PlayerDecoder() { av_channel_layout_uninit(&swr_in_layout_); }
-
 bool PlayerDecoder::Open(int index) {
   AVFormatContext* format = session_.format_.get();
   AVStream* stream = format->streams[index];
-  const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-  if (!decoder) return false;
-  avptr::Codec context(avcodec_alloc_context3(decoder));
+  std::string problem;
+  avptr::Codec context = media::OpenDecoder(format, stream, 0, &problem);  // 0: as many threads as the machine has
   if (!context) return false;
-  if (avcodec_parameters_to_context(context.get(), stream->codecpar) < 0) return false;
-  context->pkt_timebase = stream->time_base;
-  context->thread_count = 0;  // as many as the machine has
-  if (avcodec_open2(context.get(), decoder, nullptr) < 0) return false;
   codec_ = std::move(context);
   time_base_ = stream->time_base;
   if (!IsAudio()) {
@@ -144,25 +138,23 @@ void PlayerDecoder::HandleVideoFrame(AVFrame* frame, int gen) {
 // (Re)builds the converter when the decoded format changes. False when it cannot.
 bool PlayerDecoder::UpdateResampler(const AVFrame* frame) {
   if (swr_ && swr_in_format_ == frame->format && swr_in_rate_ == frame->sample_rate &&
-      av_channel_layout_compare(&swr_in_layout_, &frame->ch_layout) == 0)
+      av_channel_layout_compare(&swr_in_layout_.get(), &frame->ch_layout) == 0)
     return true;
   swr_.reset();
-  av_channel_layout_uninit(&swr_in_layout_);
-  if (av_channel_layout_copy(&swr_in_layout_, &frame->ch_layout) < 0) return false;
-  AVChannelLayout in_layout{};
+  if (!swr_in_layout_.CopyFrom(frame->ch_layout)) return false;
+  avptr::Layout in_layout;
   if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || frame->ch_layout.nb_channels <= 0) {
-    av_channel_layout_default(&in_layout, std::max(frame->ch_layout.nb_channels, 1));
-  } else if (av_channel_layout_copy(&in_layout, &frame->ch_layout) < 0) {
+    in_layout.SetDefault(std::max(frame->ch_layout.nb_channels, 1));
+  } else if (!in_layout.CopyFrom(frame->ch_layout)) {
     return false;
   }
-  AVChannelLayout out_layout{};
-  av_channel_layout_default(&out_layout, session_.audio_->Channels());
+  avptr::Layout out_layout;
+  out_layout.SetDefault(session_.audio_->Channels());
   SwrContext* raw = nullptr;
-  const int ret = swr_alloc_set_opts2(&raw, &out_layout, AV_SAMPLE_FMT_S16, session_.audio_->Rate(), &in_layout,
-                                      static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
-  std::unique_ptr<SwrContext, SwrFreer> swr(raw);
-  av_channel_layout_uninit(&out_layout);
-  av_channel_layout_uninit(&in_layout);
+  const int ret = swr_alloc_set_opts2(&raw, out_layout.out(), AV_SAMPLE_FMT_S16, session_.audio_->Rate(),
+                                      in_layout.out(), static_cast<AVSampleFormat>(frame->format),
+                                      frame->sample_rate, 0, nullptr);
+  avptr::Resampler swr(raw);
   if (ret < 0 || swr_init(swr.get()) < 0) return false;
   swr_ = std::move(swr);
   swr_in_format_ = frame->format;

@@ -2,12 +2,6 @@
 // One stream's decoder thread, the same type for sound and pictures: takes packets
 // from the stream's queue and hands decoded sound to the sound output, or pictures
 // (converted for the screen) to the presenter's queue.
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libswresample/swresample.h>
-#include <libswscale/swscale.h>
-}
-
 #include <memory>
 
 #include "engine/AVPointers.h"
@@ -22,7 +16,6 @@ struct QueuedPacket;
 class PlayerDecoder {
  public:
   PlayerDecoder(PlayerSession& session, AVMediaType type);
-  ~PlayerDecoder();
   PlayerDecoder(const PlayerDecoder&) = delete;
   PlayerDecoder& operator=(const PlayerDecoder&) = delete;
 
@@ -34,13 +27,6 @@ class PlayerDecoder {
   void Loop();
 
  private:
-  struct SwrFreer {
-    void operator()(SwrContext* s) const { swr_free(&s); }
-  };
-  struct SwsFreer {
-    void operator()(SwsContext* s) const { sws_freeContext(s); }
-  };
-
   bool IsAudio() const { return type_ == AVMEDIA_TYPE_AUDIO; }
   void HandleVideoFrame(AVFrame* frame, int gen);
   void SkipPicturesBeforeTarget(const AVPacket* packet);
@@ -57,10 +43,10 @@ class PlayerDecoder {
   int64_t next_pts_ = 0;
   PlayerTimeline timeline_;
 
-  std::unique_ptr<SwsContext, SwsFreer> sws_;
+  avptr::Scaler sws_;
   media::Orientation turn_;  // how the stored pictures are shown upright
-  std::unique_ptr<SwrContext, SwrFreer> swr_;
+  avptr::Resampler swr_;
   int swr_in_format_ = -1;
   int swr_in_rate_ = 0;
-  AVChannelLayout swr_in_layout_{};
+  avptr::Layout swr_in_layout_;
 };

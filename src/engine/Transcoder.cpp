@@ -34,8 +34,6 @@ extern "C" {
 namespace encoder {
 namespace {
 
-std::string MediaWord(AVMediaType type) { return type == AVMEDIA_TYPE_VIDEO ? "video" : "audio"; }
-
 const AVCodec* FindEncoder(const std::string& name, AVMediaType type, std::string* error) {
   const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
   if (!codec) {
@@ -44,11 +42,11 @@ const AVCodec* FindEncoder(const std::string& name, AVMediaType type, std::strin
       codec = avcodec_find_encoder(desc->id);
   }
   if (!codec) {
-    *error = "Unknown " + MediaWord(type) + " encoder '" + name + "'";
+    *error = "Unknown " + media::MediaWord(type) + " encoder '" + name + "'";
     return nullptr;
   }
   if (codec->type != type) {
-    *error = "'" + name + "' is not a " + MediaWord(type) + " encoder";
+    *error = "'" + name + "' is not a " + media::MediaWord(type) + " encoder";
     return nullptr;
   }
   return codec;
@@ -98,7 +96,7 @@ const AVCodec* DefaultEncoder(const AVOutputFormat* format, const std::string& p
   if (id == AV_CODEC_ID_NONE) id = av_guess_codec(format, nullptr, path.c_str(), nullptr, type);
   const AVCodec* codec = id == AV_CODEC_ID_NONE ? nullptr : avcodec_find_encoder(id);
   if (!codec)
-    *error = "No " + MediaWord(type) + " encoder is available for the '" + format->name + "' container";
+    *error = "No " + media::MediaWord(type) + " encoder is available for the '" + format->name + "' container";
   return codec;
 }
 
@@ -106,7 +104,7 @@ bool CheckContainerHolds(const AVOutputFormat* format, const AVCodec* codec, std
   // 0 means "known not to fit"; a negative answer means the container has no list.
   if (avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) != 0) return true;
   *error = std::string("The '") + format->name + "' container cannot hold " + avcodec_get_name(codec->id) + " " +
-           MediaWord(codec->type);
+           media::MediaWord(codec->type);
   return false;
 }
 
@@ -221,16 +219,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// An owned channel layout (custom layouts hold a heap-allocated map).
-struct OwnedLayout {
-  AVChannelLayout value{};
-  OwnedLayout() = default;
-  OwnedLayout(OwnedLayout&& other) noexcept : value(other.value) { other.value = AVChannelLayout{}; }
-  OwnedLayout(const OwnedLayout&) = delete;
-  OwnedLayout& operator=(const OwnedLayout&) = delete;
-  ~OwnedLayout() { av_channel_layout_uninit(&value); }
-};
-
 // One source stream on its way to the output: decoder, filters, encoder.
 struct Lane {
   AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
@@ -249,7 +237,7 @@ struct Lane {
   int in_height = 0;
   int in_rate = 0;    // audio: what the graph was built for
   int in_format = -1;
-  OwnedLayout in_layout;
+  avptr::Layout in_layout;
   media::Orientation turn;  // video: how the source's pictures are shown upright
   int64_t end_pts = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
   int64_t frames_decoded = 0;
@@ -291,18 +279,16 @@ int ChooseSampleRate(const AVCodec* codec, int wanted) {
 }
 
 // The channel layout to encode: the wanted count if the encoder takes it, else
-// the nearest count it does take.
-AVChannelLayout ChooseLayout(const AVCodec* codec, int channels) {
-  AVChannelLayout layout{};
-  av_channel_layout_default(&layout, channels);
-  if (!codec->ch_layouts) return layout;
+// the nearest count it does take. False when memory ran out.
+bool ChooseLayout(const AVCodec* codec, int channels, avptr::Layout* layout) {
+  layout->SetDefault(channels);
+  if (!codec->ch_layouts) return true;
   const AVChannelLayout* best = nullptr;
   for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
-    if (!av_channel_layout_compare(l, &layout)) return layout;
+    if (!av_channel_layout_compare(l, &layout->get())) return true;
     if (!best || std::abs(l->nb_channels - channels) < std::abs(best->nb_channels - channels)) best = l;
   }
-  if (best) av_channel_layout_copy(&layout, best);
-  return layout;
+  return !best || layout->CopyFrom(*best);
 }
 
 std::string LayoutName(const AVChannelLayout& layout) {
@@ -464,24 +450,9 @@ bool Session::OpenLane(Lane& lane, int index, const AVCodec* encoder) {
 }
 
 bool Session::OpenDecoder(Lane& lane) {
-  const AVCodec* codec = avcodec_find_decoder(lane.in->codecpar->codec_id);
-  if (!codec)
-    return Fail(std::string("No decoder for the source's ") + avcodec_get_name(lane.in->codecpar->codec_id) + " " +
-                MediaWord(lane.type));
-  lane.decoder.reset(avcodec_alloc_context3(codec));
-  if (!lane.decoder) return Fail("Out of memory");
-  int rc = avcodec_parameters_to_context(lane.decoder.get(), lane.in->codecpar);
-  if (rc < 0) return Fail("Cannot set up the decoder: " + avptr::ErrorText(rc));
-  lane.decoder->pkt_timebase = lane.in->time_base;
-  if (lane.type == AVMEDIA_TYPE_VIDEO) {
-    lane.decoder->framerate = av_guess_frame_rate(input_.get(), lane.in, nullptr);
-    lane.decoder->thread_count = job_.threads;
-  } else {
-    lane.decoder->thread_count = 1;
-  }
-  rc = avcodec_open2(lane.decoder.get(), codec, nullptr);
-  if (rc < 0) return Fail("Cannot open the " + MediaWord(lane.type) + " decoder: " + avptr::ErrorText(rc));
-  return true;
+  std::string problem;
+  lane.decoder = media::OpenDecoder(input_.get(), lane.in, lane.type == AVMEDIA_TYPE_VIDEO ? job_.threads : 1, &problem);
+  return lane.decoder || Fail(problem);
 }
 
 bool Session::BuildGraph(Lane& lane, const char* source_filter, const std::string& source_args,
@@ -494,7 +465,7 @@ bool Session::BuildGraph(Lane& lane, const char* source_filter, const std::strin
   if (rc >= 0)
     rc = avfilter_graph_create_filter(&lane.sink, avfilter_get_by_name(sink_filter), "out", nullptr, nullptr,
                                       lane.graph.get());
-  if (rc < 0) return Fail("Cannot set up the " + MediaWord(lane.type) + " filters: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Cannot set up the " + media::MediaWord(lane.type) + " filters: " + avptr::ErrorText(rc));
   avptr::InOut outputs(avfilter_inout_alloc());
   avptr::InOut inputs(avfilter_inout_alloc());
   if (!outputs || !inputs) return Fail("Out of memory");
@@ -502,13 +473,14 @@ bool Session::BuildGraph(Lane& lane, const char* source_filter, const std::strin
   outputs->filter_ctx = lane.source;
   inputs->name = av_strdup("out");
   inputs->filter_ctx = lane.sink;
+  if (!outputs->name || !inputs->name) return Fail("Out of memory");
   AVFilterInOut* in_raw = inputs.release();
   AVFilterInOut* out_raw = outputs.release();
   rc = avfilter_graph_parse_ptr(lane.graph.get(), chain.c_str(), &in_raw, &out_raw, nullptr);
   avfilter_inout_free(&in_raw);
   avfilter_inout_free(&out_raw);
   if (rc >= 0) rc = avfilter_graph_config(lane.graph.get(), nullptr);
-  if (rc < 0) return Fail("Cannot set up the " + MediaWord(lane.type) + " filters: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Cannot set up the " + media::MediaWord(lane.type) + " filters: " + avptr::ErrorText(rc));
   return true;
 }
 
@@ -588,12 +560,13 @@ bool Session::SetUpAudio(Lane& lane, const AVCodec* codec) {
     av_channel_layout_default(&dec->ch_layout, channels);
   }
   const int rate = ChooseSampleRate(codec, o.sample_rate > 0 ? o.sample_rate : dec->sample_rate);
-  AVChannelLayout layout = ChooseLayout(codec, o.channels > 0 ? o.channels : std::min(dec->ch_layout.nb_channels, 8));
+  avptr::Layout layout;
+  if (!ChooseLayout(codec, o.channels > 0 ? o.channels : std::min(dec->ch_layout.nb_channels, 8), &layout))
+    return Fail("Out of memory");
   const AVSampleFormat format = ChooseSampleFormat(codec, dec->sample_fmt);
 
   lane.chain = "aresample=" + std::to_string(rate) + ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
-               ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + LayoutName(layout);
-  av_channel_layout_uninit(&layout);
+               ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + LayoutName(layout.get());
   if (!BuildAudioGraph(lane, dec->sample_rate, dec->sample_fmt, dec->ch_layout)) return false;
 
   lane.encoder.reset(avcodec_alloc_context3(codec));
@@ -646,29 +619,24 @@ bool Session::BuildAudioGraph(Lane& lane, int rate, AVSampleFormat format, const
   if (!BuildGraph(lane, "abuffer", args, "abuffersink", lane.chain)) return false;
   lane.in_rate = rate;
   lane.in_format = format;
-  av_channel_layout_uninit(&lane.in_layout.value);
-  return av_channel_layout_copy(&lane.in_layout.value, &layout) >= 0 || Fail("Out of memory");
+  return lane.in_layout.CopyFrom(layout) || Fail("Out of memory");
 }
 
 // Broadcast recordings may switch sample rate or channels mid-stream; the audio
 // filters are rebuilt for the new input (the few samples still inside the old
 // graph are dropped) so the output keeps its one format.
 bool Session::FollowAudioChange(Lane& lane, const AVFrame* frame) {
-  AVChannelLayout layout{};
-  if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-    av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
-  else if (av_channel_layout_copy(&layout, &frame->ch_layout) < 0)
-    return Fail("Out of memory");
-  bool ok = true;
-  if (frame->sample_rate != lane.in_rate || frame->format != lane.in_format ||
-      av_channel_layout_compare(&layout, &lane.in_layout.value) != 0) {
-    ok = BuildAudioGraph(lane, frame->sample_rate, static_cast<AVSampleFormat>(frame->format), layout);
-    const AVCodecContext* enc = lane.encoder.get();
-    if (ok && !(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
-      av_buffersink_set_frame_size(lane.sink, enc->frame_size);
-  }
-  av_channel_layout_uninit(&layout);
-  return ok;
+  avptr::Layout layout;
+  if (!layout.CopyUsable(frame->ch_layout)) return Fail("Out of memory");
+  if (frame->sample_rate == lane.in_rate && frame->format == lane.in_format &&
+      av_channel_layout_compare(&layout.get(), &lane.in_layout.get()) == 0)
+    return true;
+  if (!BuildAudioGraph(lane, frame->sample_rate, static_cast<AVSampleFormat>(frame->format), layout.get()))
+    return false;
+  const AVCodecContext* enc = lane.encoder.get();
+  if (!(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
+    av_buffersink_set_frame_size(lane.sink, enc->frame_size);
+  return true;
 }
 
 bool Session::OpenEncoder(Lane& lane) {
@@ -723,7 +691,11 @@ bool Session::OpenOutput() {
   }
   const Options& o = job_.options;
   if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
-  if (o.mux_rate > 0 && raw->priv_data) av_opt_set_int(raw->priv_data, "muxrate", o.mux_rate, 0);
+  if (o.mux_rate > 0 && raw->priv_data) {
+    // Only the MPEG muxers have a mux rate; the others go without one.
+    rc = av_opt_set_int(raw->priv_data, "muxrate", o.mux_rate, 0);
+    if (rc < 0 && rc != AVERROR_OPTION_NOT_FOUND) return Fail("Cannot set the mux rate: " + avptr::ErrorText(rc));
+  }
   raw->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
   if (plan_.format->flags & AVFMT_NOFILE)
     return Fail(std::string("The output format ") + plan_.format->name + " writes no single file");
@@ -899,7 +871,7 @@ bool Session::WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet)
 bool Session::Flush(Lane& lane) {
   if (!DecodePacket(lane, nullptr)) return false;
   if (lane.frames_decoded == 0)
-    return Fail("No " + MediaWord(lane.type) + " could be decoded from the source (damaged or empty stream)");
+    return Fail("No " + media::MediaWord(lane.type) + " could be decoded from the source (damaged or empty stream)");
   // Closing at the end of the last frame lets the frame-rate filter keep that frame.
   const int rc = lane.end_pts == AV_NOPTS_VALUE ? av_buffersrc_add_frame_flags(lane.source, nullptr, 0)
                                                 : av_buffersrc_close(lane.source, lane.end_pts, 0);
