@@ -15,7 +15,6 @@
 
 #include "engine/AVLib.h"
 #include "engine/AtomicOutputFile.h"
-#include "engine/DisplayMatrix.h"
 #include "engine/EncoderOptions.h"
 #include "engine/ExceptionText.h"
 #include "engine/MediaInput.h"
@@ -342,17 +341,14 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
     if (input) {
       task.handle = handle;
       task.source = path;
-      const int v = media::BestStream(input.get(), AVMEDIA_TYPE_VIDEO);
-      const int a = media::BestStream(input.get(), AVMEDIA_TYPE_AUDIO);
-      task.info.has_video = v >= 0;
-      task.info.has_audio = a >= 0;
+      const media::SourceDescription source = media::DescribeSource(input.get(), path);
+      task.info.has_video = source.HasVideo();
+      task.info.has_audio = source.HasAudio();
       if (!task.info.has_video && !task.info.has_audio) problem = "The file holds no audio or video";
-      if (v >= 0) {
-        const AVStream* st = input->streams[v];
-        media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height,
-                         &task.info.facts.width, &task.info.facts.height);
-        const AVRational rate = av_guess_frame_rate(input.get(), input->streams[v], nullptr);
-        task.info.facts.frame_rate = {rate.num, rate.den};
+      if (const media::StreamFacts* video = source.Video()) {
+        task.info.facts.width = video->shown_width;
+        task.info.facts.height = video->shown_height;
+        task.info.facts.frame_rate = {video->frame_rate.num, video->frame_rate.den};
       }
     }
   }

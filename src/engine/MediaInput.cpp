@@ -2,6 +2,8 @@
 
 #include "engine/SourceGuard.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -167,8 +169,8 @@ int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path) {
   return 0;
 }
 
-int BestStream(AVFormatContext* ctx, AVMediaType type) {
-  int best = av_find_best_stream(ctx, type, -1, -1, nullptr, 0);
+int BestStream(const AVFormatContext* ctx, AVMediaType type) {
+  int best = av_find_best_stream(const_cast<AVFormatContext*>(ctx), type, -1, -1, nullptr, 0);
   if (best >= 0 && !(ctx->streams[best]->disposition & AV_DISPOSITION_ATTACHED_PIC)) return best;
   // The library's pick was a cover picture (or nothing): take the first real one.
   for (unsigned i = 0; i < ctx->nb_streams; ++i) {
@@ -177,6 +179,101 @@ int BestStream(AVFormatContext* ctx, AVMediaType type) {
       return static_cast<int>(i);
   }
   return -1;
+}
+
+namespace {
+
+bool SameRational(AVRational a, AVRational b) { return a.num == b.num && a.den == b.den; }
+
+bool SameOrientation(const Orientation& a, const Orientation& b) {
+  return a.quarter_turns == b.quarter_turns && a.mirror == b.mirror && a.degrees == b.degrees;
+}
+
+}  // namespace
+
+bool SameStream(const StreamFacts& a, const StreamFacts& b) {
+  return a.index == b.index && a.type == b.type && a.codec == b.codec && a.cover == b.cover &&
+         a.is_default == b.is_default && a.decodable == b.decodable && SameRational(a.time_base, b.time_base) &&
+         a.duration == b.duration && a.width == b.width && a.height == b.height &&
+         a.pixel_format == b.pixel_format && SameRational(a.sample_aspect, b.sample_aspect) &&
+         SameRational(a.frame_rate, b.frame_rate) && SameOrientation(a.turn, b.turn) &&
+         a.sample_rate == b.sample_rate && a.sample_format == b.sample_format && a.channels == b.channels;
+}
+
+namespace {
+
+StreamFacts DescribeStream(const AVFormatContext* input, unsigned index) {
+  const AVStream* st = input->streams[index];
+  const AVCodecParameters* par = st->codecpar;
+  StreamFacts f;
+  f.index = static_cast<int>(index);
+  f.type = par->codec_type;
+  f.codec = par->codec_id;
+  f.cover = st->disposition & AV_DISPOSITION_ATTACHED_PIC;
+  f.is_default = st->disposition & AV_DISPOSITION_DEFAULT;
+  f.decodable = avcodec_find_decoder(par->codec_id) != nullptr;
+  f.time_base = st->time_base;
+  f.duration = st->duration;
+  if (f.type == AVMEDIA_TYPE_VIDEO) {
+    f.width = par->width;
+    f.height = par->height;
+    f.pixel_format = par->format;
+    f.sample_aspect = par->sample_aspect_ratio;
+    f.frame_rate = av_guess_frame_rate(const_cast<AVFormatContext*>(input), const_cast<AVStream*>(st), nullptr);
+    f.turn = StreamOrientation(st);
+    ShownSize(f.turn, f.width, f.height, &f.shown_width, &f.shown_height);
+  } else if (f.type == AVMEDIA_TYPE_AUDIO) {
+    f.sample_rate = par->sample_rate;
+    f.sample_format = par->format;
+    f.channels = par->ch_layout.nb_channels;
+  }
+  return f;
+}
+
+}  // namespace
+
+int SourceDescription::Count(AVMediaType type) const {
+  int count = 0;
+  for (const StreamFacts& f : streams)
+    if (f.type == type && !f.cover) ++count;
+  return count;
+}
+
+SourceDescription DescribeSource(const AVFormatContext* input, const std::string& path) {
+  SourceDescription d;
+  for (unsigned i = 0; i < input->nb_streams; ++i) d.streams.push_back(DescribeStream(input, i));
+  d.best_video = BestStream(input, AVMEDIA_TYPE_VIDEO);
+  d.best_audio = BestStream(input, AVMEDIA_TYPE_AUDIO);
+  d.duration_us = EstimateDuration(input, path);
+  d.start_us = input->start_time != AV_NOPTS_VALUE ? input->start_time : 0;
+  d.ts_jumps = input->iformat && (input->iformat->flags & AVFMT_TS_DISCONT);
+  return d;
+}
+
+bool SameSource(const SourceDescription& a, const SourceDescription& b) {
+  if (a.streams.size() != b.streams.size() || a.best_video != b.best_video || a.best_audio != b.best_audio ||
+      a.duration_us != b.duration_us || a.start_us != b.start_us || a.ts_jumps != b.ts_jumps)
+    return false;
+  for (size_t i = 0; i < a.streams.size(); ++i)
+    if (!SameStream(a.streams[i], b.streams[i])) return false;
+  return true;
+}
+
+bool RefineFromDecoder(StreamFacts* facts, const AVCodecContext* decoder) {
+  const StreamFacts before = *facts;
+  if (facts->type == AVMEDIA_TYPE_VIDEO) {
+    facts->width = decoder->width;
+    facts->height = decoder->height;
+    facts->pixel_format = decoder->pix_fmt;
+    facts->sample_aspect = decoder->sample_aspect_ratio;
+    facts->frame_rate = decoder->framerate;
+    ShownSize(facts->turn, facts->width, facts->height, &facts->shown_width, &facts->shown_height);
+  } else if (facts->type == AVMEDIA_TYPE_AUDIO) {
+    facts->sample_rate = decoder->sample_rate;
+    facts->sample_format = decoder->sample_fmt;
+    facts->channels = decoder->ch_layout.nb_channels;
+  }
+  return !SameStream(before, *facts);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

@@ -4,8 +4,10 @@
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "engine/AVPointers.h"
+#include "engine/DisplayMatrix.h"
 
 namespace media {
 
@@ -32,6 +34,61 @@ class ReadWatch {
   bool stalled_ = false;
 };
 
+// One stream of a source as the probe saw it.
+struct StreamFacts {
+  int index = -1;
+  AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
+  AVCodecID codec = AV_CODEC_ID_NONE;
+  bool cover = false;       // a picture attached to sound (album art), not a video
+  bool is_default = false;  // marked as the track to play by default
+  bool decodable = false;   // this build has a decoder for it
+  AVRational time_base{0, 1};
+  int64_t duration = AV_NOPTS_VALUE;  // in time_base, from the header
+  // Pictures: stored size and format, and how they are shown upright.
+  int width = 0;
+  int height = 0;
+  int pixel_format = -1;
+  AVRational sample_aspect{0, 1};
+  AVRational frame_rate{0, 1};  // libav's guess; 0/1 when unknown
+  Orientation turn;
+  int shown_width = 0;  // the size once shown upright
+  int shown_height = 0;
+  // Sound.
+  int sample_rate = 0;
+  int sample_format = -1;
+  int channels = 0;
+};
+
+// What a source holds: read once when a file is opened and carried with the task,
+// so listing, planning and converting agree on one view of the file.
+struct SourceDescription {
+  std::vector<StreamFacts> streams;  // in file order: streams[i].index == i
+  int best_video = -1;               // never a cover picture; -1 when none
+  int best_audio = -1;
+  int64_t duration_us = 0;  // EstimateDuration; 0 when unknown
+  int64_t start_us = 0;     // the file's start time
+  bool ts_jumps = false;    // the container's clock may jump (broadcast streams)
+
+  bool HasVideo() const { return best_video >= 0; }
+  bool HasAudio() const { return best_audio >= 0; }
+  const StreamFacts* Video() const { return HasVideo() ? &streams[best_video] : nullptr; }
+  int Count(AVMediaType type) const;  // cover pictures do not count as video
+};
+
+// Reads the description of an opened source.
+SourceDescription DescribeSource(const AVFormatContext* input, const std::string& path);
+
+// True when two streams' facts agree in every field.
+bool SameStream(const StreamFacts& a, const StreamFacts& b);
+
+// True when both describe the same streams with the same formats: a plan made
+// for one fits the other.
+bool SameSource(const SourceDescription& a, const SourceDescription& b);
+
+// Updates a stream's facts with what its opened decoder reports (some formats are
+// only known once the decoder runs). True when anything changed.
+bool RefineFromDecoder(StreamFacts* facts, const AVCodecContext* decoder);
+
 // Opens and probes `path` (file-system bytes). On failure returns null and fills
 // `error` with a sentence naming the problem. `watch` must outlive the context.
 avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error);
@@ -49,7 +106,7 @@ std::string MediaWord(AVMediaType type);
 int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path);
 
 // Best stream of a kind, skipping cover pictures; -1 when none.
-int BestStream(AVFormatContext* ctx, AVMediaType type);
+int BestStream(const AVFormatContext* ctx, AVMediaType type);
 
 // Keeps libav's console logging down to real errors (once per process).
 void QuietLogs();

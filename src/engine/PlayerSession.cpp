@@ -33,16 +33,19 @@ PlayerSession::~PlayerSession() { Shutdown(); }
 bool PlayerSession::InOwnEvent() const { return t_event_session == this; }
 
 bool PlayerSession::OpenStreams(const std::string& path, std::string& error) {
-  const int nb = static_cast<int>(format_->nb_streams);
-  auto pick = [&](AVMediaType type, int wanted) {
-    if (wanted >= 0 && wanted < nb && format_->streams[wanted]->codecpar->codec_type == type) return wanted;
-    const int best = av_find_best_stream(format_.get(), type, -1, -1, nullptr, 0);
-    return best >= 0 ? best : -1;
-  };
-  int video = pick(AVMEDIA_TYPE_VIDEO, settings_.videoStream);
+  const media::SourceDescription source = media::DescribeSource(format_.get(), path);
+  start_time_ = source.start_us;
+  duration_ = source.duration_us;
+  // The stream the settings ask for when it is of the right kind, else the best one.
   // A cover picture is not a video: such files play as sound with the waveform.
-  if (video >= 0 && (format_->streams[video]->disposition & AV_DISPOSITION_ATTACHED_PIC)) video = -1;
-  const int audio = pick(AVMEDIA_TYPE_AUDIO, settings_.audioStream);
+  auto pick = [&source](AVMediaType type, int wanted, int best) {
+    const int nb = static_cast<int>(source.streams.size());
+    if (wanted >= 0 && wanted < nb && source.streams[wanted].type == type) return wanted;
+    return best;
+  };
+  int video = pick(AVMEDIA_TYPE_VIDEO, settings_.videoStream, source.best_video);
+  if (video >= 0 && source.streams[video].cover) video = -1;
+  const int audio = pick(AVMEDIA_TYPE_AUDIO, settings_.audioStream, source.best_audio);
   if (video >= 0) {
     auto decoder = std::make_unique<PlayerDecoder>(*this, AVMEDIA_TYPE_VIDEO);
     if (decoder->Open(video)) {
@@ -78,8 +81,6 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
     return false;
   }
   if (!OpenStreams(path, error)) return false;
-  start_time_ = format_->start_time != AV_NOPTS_VALUE ? format_->start_time : 0;
-  duration_ = media::EstimateDuration(format_.get(), path);
 
   if (audio_index_ >= 0) {
     const AVCodecContext* codec = audio_decoder_->Context();

@@ -7,6 +7,8 @@ extern "C" {
 
 #include <cstring>
 
+#include "engine/MediaInput.h"
+
 namespace media {
 namespace {
 
@@ -28,18 +30,17 @@ bool HoldsSeveralAudioTracks(const AVOutputFormat* format) {
                                    "nut", "3gp", "ipod"});
 }
 
-std::vector<int> AudioStreamsToConvert(const AVFormatContext* in, const AVOutputFormat* format, int best,
+std::vector<int> AudioStreamsToConvert(const SourceDescription& in, const AVOutputFormat* format, int best,
                                        bool first_only) {
   if (best < 0) return {};
   if (first_only || !HoldsSeveralAudioTracks(format)) return {best};
   std::vector<int> streams;
-  for (unsigned i = 0; i < in->nb_streams; ++i) {
-    const AVCodecParameters* par = in->streams[i]->codecpar;
-    if (par->codec_type != AVMEDIA_TYPE_AUDIO) continue;
+  for (const StreamFacts& f : in.streams) {
+    if (f.type != AVMEDIA_TYPE_AUDIO) continue;
     // A track we could not decode or that has no sound format is left out
     // rather than failing the whole file; the main track is always tried.
-    const bool usable = avcodec_find_decoder(par->codec_id) && par->sample_rate > 0 && par->ch_layout.nb_channels > 0;
-    if (static_cast<int>(i) == best || usable) streams.push_back(static_cast<int>(i));
+    const bool usable = f.decodable && f.sample_rate > 0 && f.channels > 0;
+    if (f.index == best || usable) streams.push_back(f.index);
   }
   return streams;
 }
@@ -65,16 +66,15 @@ bool ChooseSubtitle(AVCodecID codec, const AVOutputFormat* format, SubtitleChoic
   return false;
 }
 
-std::vector<SubtitleChoice> SubtitlesToKeep(const AVFormatContext* in, const AVOutputFormat* format,
+std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const AVOutputFormat* format,
                                             std::string* dropped) {
   std::vector<SubtitleChoice> kept;
   int lost = 0;
-  for (unsigned i = 0; i < in->nb_streams; ++i) {
-    const AVCodecParameters* par = in->streams[i]->codecpar;
-    if (par->codec_type != AVMEDIA_TYPE_SUBTITLE) continue;
+  for (const StreamFacts& f : in.streams) {
+    if (f.type != AVMEDIA_TYPE_SUBTITLE) continue;
     SubtitleChoice choice;
-    choice.stream = static_cast<int>(i);
-    if (ChooseSubtitle(par->codec_id, format, &choice))
+    choice.stream = f.index;
+    if (ChooseSubtitle(f.codec, format, &choice))
       kept.push_back(choice);
     else
       ++lost;

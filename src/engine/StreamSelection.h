@@ -9,17 +9,18 @@ extern "C" {
 #include <libavcodec/codec_id.h>
 }
 
-struct AVFormatContext;
 struct AVOutputFormat;
 
 namespace media {
+
+struct SourceDescription;
 
 // True for containers that players read with several audio tracks.
 bool HoldsSeveralAudioTracks(const AVOutputFormat* format);
 
 // The audio streams to convert, in source order: all decodable ones, or only
 // `best` when the container holds one track or `first_only` asks for it.
-std::vector<int> AudioStreamsToConvert(const AVFormatContext* in, const AVOutputFormat* format, int best,
+std::vector<int> AudioStreamsToConvert(const SourceDescription& in, const AVOutputFormat* format, int best,
                                        bool first_only);
 
 struct SubtitleChoice {
@@ -34,7 +35,7 @@ bool ChooseSubtitle(AVCodecID codec, const AVOutputFormat* format, SubtitleChoic
 
 // The subtitle tracks to keep; `dropped` gets a sentence for the row's outcome when
 // some could not be kept.
-std::vector<SubtitleChoice> SubtitlesToKeep(const AVFormatContext* in, const AVOutputFormat* format,
+std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const AVOutputFormat* format,
                                             std::string* dropped);
 
 }  // namespace media

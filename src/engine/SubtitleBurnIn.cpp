@@ -23,8 +23,8 @@ std::string Escape(const std::string& text, const char* special) {
   return out;
 }
 
-bool IsText(const AVCodecParameters* par) {
-  const AVCodecDescriptor* d = avcodec_descriptor_get(par->codec_id);
+bool IsText(AVCodecID codec) {
+  const AVCodecDescriptor* d = avcodec_descriptor_get(codec);
   return d && (d->props & AV_CODEC_PROP_TEXT_SUB);
 }
 
@@ -36,21 +36,20 @@ std::string EscapeFilterValue(const std::string& text) {
   return Escape(Escape(text, "\\':"), "\\'[],;");
 }
 
-std::string BurnInChain(const AVFormatContext* in, const std::string& source_path, std::string* note) {
+std::string BurnInChain(const SourceDescription& in, const std::string& source_path, std::string* note) {
   // The default track, else the first; the filter counts subtitle streams only.
-  int chosen = -1, chosen_index = -1, index = 0;
-  for (unsigned i = 0; i < in->nb_streams; ++i) {
-    const AVStream* st = in->streams[i];
-    if (st->codecpar->codec_type != AVMEDIA_TYPE_SUBTITLE) continue;
-    const bool is_default = st->disposition & AV_DISPOSITION_DEFAULT;
-    if (chosen < 0 || (is_default && !(in->streams[chosen]->disposition & AV_DISPOSITION_DEFAULT))) {
-      chosen = static_cast<int>(i);
+  const StreamFacts* chosen = nullptr;
+  int chosen_index = -1, index = 0;
+  for (const StreamFacts& f : in.streams) {
+    if (f.type != AVMEDIA_TYPE_SUBTITLE) continue;
+    if (!chosen || (f.is_default && !chosen->is_default)) {
+      chosen = &f;
       chosen_index = index;
     }
     ++index;
   }
-  if (chosen < 0) return "";
-  if (!IsText(in->streams[chosen]->codecpar)) {
+  if (!chosen) return "";
+  if (!IsText(chosen->codec)) {
     *note = "Subtitles not burnt in: the subtitle track holds pictures, which only text tracks can be";
     return "";
   }

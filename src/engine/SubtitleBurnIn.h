@@ -4,13 +4,14 @@
 // file itself. Picture (bitmap) tracks cannot be drawn this way.
 #include <string>
 
-struct AVFormatContext;
 
 namespace media {
 
+struct SourceDescription;
+
 // The filter that draws the source's default text subtitle track, or "" with
 // `note` saying why none is drawn (no subtitle track, or only picture tracks).
-std::string BurnInChain(const AVFormatContext* in, const std::string& source_path, std::string* note);
+std::string BurnInChain(const SourceDescription& in, const std::string& source_path, std::string* note);
 
 // `text` escaped for a filter option value inside a filter graph description
 // (both levels of libavfilter's quoting).

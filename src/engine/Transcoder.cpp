@@ -403,28 +403,28 @@ bool Session::OpenSource() {
   std::string problem;
   input_ = media::OpenInput(job_.source, &watch_, &problem);
   if (!input_) return Fail(problem);
-  total_us_ = media::EstimateDuration(input_.get(), job_.source);
+  const media::SourceDescription source = media::DescribeSource(input_.get(), job_.source);
+  total_us_ = source.duration_us;
   SourceInfo info;
-  const int v = media::BestStream(input_.get(), AVMEDIA_TYPE_VIDEO);
-  const int a = media::BestStream(input_.get(), AVMEDIA_TYPE_AUDIO);
-  info.has_video = v >= 0;
-  info.has_audio = a >= 0;
-  if (v >= 0) {
-    const AVStream* st = input_->streams[v];
-    media::ShownSize(media::StreamOrientation(st), st->codecpar->width, st->codecpar->height, &info.facts.width,
-                     &info.facts.height);
+  const int v = source.best_video;
+  const int a = source.best_audio;
+  info.has_video = source.HasVideo();
+  info.has_audio = source.HasAudio();
+  if (const media::StreamFacts* video = source.Video()) {
+    info.facts.width = video->shown_width;
+    info.facts.height = video->shown_height;
   }
   if (!MakePlan(job_.options, job_.output, info, &plan_, &problem)) return Fail(problem);
   lane_of_stream_.assign(input_->nb_streams, -1);
   subtitle_of_stream_.assign(input_->nb_streams, -1);
   const Options& o = job_.options;
   const std::vector<int> audio =
-      plan_.audio ? media::AudioStreamsToConvert(input_.get(), plan_.format, a, o.first_audio_only) : std::vector<int>{};
+      plan_.audio ? media::AudioStreamsToConvert(source, plan_.format, a, o.first_audio_only) : std::vector<int>{};
   // Subtitles go along with pictures only.
   if (plan_.video && o.subtitles == Options::Subtitles::Keep)
-    subtitle_choices_ = media::SubtitlesToKeep(input_.get(), plan_.format, &note_);
+    subtitle_choices_ = media::SubtitlesToKeep(source, plan_.format, &note_);
   if (plan_.video && o.subtitles == Options::Subtitles::BurnIn)
-    burn_in_ = media::BurnInChain(input_.get(), job_.source, &note_);
+    burn_in_ = media::BurnInChain(source, job_.source, &note_);
   // Streams we do not convert are not even demuxed.
   std::vector<bool> used(input_->nb_streams, false);
   if (plan_.video) used[v] = true;
