@@ -27,7 +27,8 @@ struct Task {
   int handle = -1;
   std::string source;
   media::FileId source_id;  // zero when the source could not be looked up
-  encoder::SourceInfo info;
+  media::SourceDescription description;  // read when the source was opened
+  encoder::OutputPlan plan;              // made by SetOutput
   std::string output;     // the name the task writes (a numbered one under keep-both)
   std::string requested;  // the output path as SetOutput was given it
   std::string conflict;   // set at Start: why the task may not run
@@ -185,6 +186,9 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
     job.source = task.source;
     job.output = task.output;
     job.options = task.options;
+    job.description = task.description;
+    job.plan = task.plan;
+    job.planned = true;
     job.threads = codec_threads;
     job.read_timeout_ms = batch.read_timeout;
     job.stop = &stop;
@@ -341,15 +345,8 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
     if (input) {
       task.handle = handle;
       task.source = path;
-      const media::SourceDescription source = media::DescribeSource(input.get(), path);
-      task.info.has_video = source.HasVideo();
-      task.info.has_audio = source.HasAudio();
-      if (!task.info.has_video && !task.info.has_audio) problem = "The file holds no audio or video";
-      if (const media::StreamFacts* video = source.Video()) {
-        task.info.facts.width = video->shown_width;
-        task.info.facts.height = video->shown_height;
-        task.info.facts.frame_rate = {video->frame_rate.num, video->frame_rate.den};
-      }
+      task.description = media::DescribeSource(input.get(), path);
+      if (!task.description.HasVideo() && !task.description.HasAudio()) problem = "The file holds no audio or video";
     }
   }
   std::lock_guard lock(impl_->mutex);
@@ -383,9 +380,10 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
   if (path.empty() || path.back() == '/') return refuse("No output file name given");
   std::string problem;
   encoder::Options parsed;
-  if (!encoder::Parse(options, task.info.facts, &parsed, &problem)) return refuse(problem);
-  encoder::Plan plan;
-  if (!encoder::MakePlan(parsed, path, task.info, &plan, &problem)) return refuse(problem);
+  if (!encoder::Parse(options, encoder::FactsOf(task.description), &parsed, &problem)) return refuse(problem);
+  encoder::OutputPlan plan;
+  if (!encoder::MakeOutputPlan(parsed, task.source, path, task.description, &plan, &problem))
+    return refuse(problem);
 
   std::string chosen;
   const std::string refusal = outputclaims::Choose(path, task.source, task.source_id, listed, claimed,
@@ -398,6 +396,7 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
   it->second.output = chosen;
   it->second.requested = path;
   it->second.options = parsed;
+  it->second.plan = std::move(plan);
   it->second.ready = true;
   return 0;
 }

@@ -1,45 +1,19 @@
 #pragma once
-// One conversion: decode the source, filter, encode and mux into a temporary file
-// beside the output, renamed over the output name only when everything succeeded.
+// One conversion: the source is opened, each planned stream goes through its lane
+// (decode, filter, encode) and the muxer writes into a temporary file beside the
+// output, renamed over the output name only when everything succeeded.
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
-
 #include <vector>
 
 #include "engine/AtomicOutputFile.h"
 #include "engine/EncoderOptions.h"
-
-struct AVOutputFormat;
-struct AVCodec;
+#include "engine/MediaInput.h"
+#include "engine/OutputPlan.h"
 
 namespace encoder {
-
-// What SetOutput settles before a task may run: container and encoders.
-struct Plan {
-  const AVOutputFormat* format = nullptr;
-  const AVCodec* video = nullptr;  // null: no video in the output
-  const AVCodec* audio = nullptr;  // null: no audio in the output
-  int width = 0;                   // output picture size (video only)
-  int height = 0;
-};
-
-struct SourceInfo {
-  bool has_video = false;
-  bool has_audio = false;
-  SourceFacts facts;
-};
-
-// Resolves the container and codecs and checks that they fit together and that
-// the picture geometry is possible. False with a message naming the problem.
-bool MakePlan(const Options& options, const std::string& output_path, const SourceInfo& source,
-              Plan* plan, std::string* error);
-
-// Output picture size after the filter chain and -s, adjusted to what the encoder
-// accepts. False with a message when a crop does not fit the picture.
-bool OutputSize(const Options& options, const AVCodec* codec, int source_width, int source_height,
-                int* width, int* height, std::string* error);
 
 enum class Outcome { Succeeded, Failed, Stopped, Skipped };
 
@@ -47,7 +21,10 @@ struct Job {
   std::string source;
   std::string output;
   Options options;
-  int threads = 1;  // codec threads; 0 lets the codecs choose
+  media::SourceDescription description;  // the source as it was opened for the task
+  OutputPlan plan;                       // made for `description` when the task was set up
+  bool planned = false;                  // false: the run makes the plan itself
+  int threads = 1;                       // codec threads; 0 lets the codecs choose
   int read_timeout_ms = 10000;
   const std::atomic<bool>* stop = nullptr;
   media::Existing existing = media::Existing::KeepBoth;  // a file already at `output`
@@ -58,7 +35,8 @@ struct Job {
 
 // Runs the whole conversion; `error` gets the reason when it did not succeed (after
 // a success, a note on what could not be kept, or nothing) and `written` the name
-// the output was given (or would have had, when skipped).
+// the output was given (or would have had, when skipped). A source that changed
+// since it was described is planned again.
 Outcome Transcode(const Job& job, std::string* error, std::string* written);
 
 }  // namespace encoder

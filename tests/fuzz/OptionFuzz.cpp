@@ -12,7 +12,8 @@ extern "C" {
 #include "engine/EncoderOptions.h"
 #include "engine/FFEncoder.h"
 #include "engine/OutputAllowList.h"
-#include "engine/Transcoder.h"
+#include "engine/OutputPlan.h"
+#include "support/SyntheticSource.h"
 
 namespace fuzz {
 namespace {
@@ -54,7 +55,7 @@ bool WriteSilence(const std::string& path) {
 }
 
 // The promises of a successful plan.
-std::string CheckPlan(const encoder::Plan& plan) {
+std::string CheckPlan(const encoder::OutputPlan& plan) {
   std::string why;
   if (!plan.format) return "a plan without a container";
   if (!encoder::MuxerAllowed(plan.format, &why)) return "a plan with a refused container: " + why;
@@ -63,6 +64,8 @@ std::string CheckPlan(const encoder::Plan& plan) {
   if (plan.audio && !encoder::EncoderAllowed(plan.audio, &why)) return "a refused audio encoder: " + why;
   if (plan.video && av_image_check_size(plan.width, plan.height, 0, nullptr) < 0)
     return "an impossible picture size " + std::to_string(plan.width) + "x" + std::to_string(plan.height);
+  for (const encoder::LanePlan& lane : plan.lanes)
+    if (lane.chain.empty() || !lane.encoder) return "a lane without filters or encoder";
   return "";
 }
 
@@ -101,18 +104,15 @@ std::string OptionTarget::Run(const uint8_t* data, size_t size) {
     // The plan for sources of several shapes, tiny and huge ones included.
     const int shapes[][2] = {{1, 1}, {3, 7}, {320, 240}, {16384, 2}, {0, 0}};
     for (const auto& shape : shapes) {
-      encoder::SourceInfo source;
-      source.has_video = shape[0] > 0;
-      source.has_audio = shape[1] != 7;
-      source.facts.width = shape[0];
-      source.facts.height = shape[1];
-      encoder::Plan plan;
+      const media::SourceDescription source =
+          testing_support::SyntheticSource(shape[0], shape[1], shape[1] != 7 ? 2 : 0);
+      encoder::OutputPlan plan;
       error.clear();
-      if (encoder::MakePlan(options, output, source, &plan, &error)) {
+      if (encoder::MakeOutputPlan(options, folder_ + "/source.mp4", output, source, &plan, &error)) {
         const std::string broken = CheckPlan(plan);
         if (!broken.empty()) return broken + " for: " + text;
       } else if (error.empty()) {
-        return "MakePlan refused without a message";
+        return "MakeOutputPlan refused without a message";
       }
     }
   }
