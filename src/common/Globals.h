@@ -12,10 +12,6 @@ extern bool HasVideo;          // the most recently probed/queued file has video
 extern bool HasAudio;          // ... has audio
 
 // Set while queueing a conversion.
-extern QString OutputExtension;
-extern QString OutputOptions;
 extern int EncoderThreads;
-extern int SourceWidth;
-extern int SourceHeight;
 extern bool StopRequested;
 }  // namespace Globals

@@ -1,119 +1,17 @@
 #include "conversion/ConversionBuilder.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
 #include "common/Helpers.h"
+#include "output/FormatTable.h"
 
 namespace {
 
-using Triple = std::array<const char*, 3>;  // High / Normal / Low
+// The row of a key as the settings hold it; exact match.
+const FormatRow* RowOf(const QString& key) { return FindFormat(key.toStdString()); }
 
-// One output format. The pattern is the format part of the option string; {VRATE},
-// {ARATE}, {SRATE}, {PRESET} ("libx264-veryfast"), {SPEED} (its bare word, which the
-// engine turns into each newer encoder's own speed setting) and {SIZE} are filled per row.
-struct FormatEntry {
-  const char* key;
-  const char* extension;
-  bool audio;
-  int bitrateFactor;       // factor of the automatic video bitrate; 0 = none
-  Triple fixedVideoRate;   // automatic video bitrate by quality when there is no factor
-  Triple audioRate;
-  Triple sampleRate;
-  bool defaultFrameRate;   // an unset frame rate becomes 29.97
-  int videoRateCap;        // kbit/s ceiling of the video bitrate; 0 = none
-  const char* pattern;
-};
-
-constexpr Triple kNone{nullptr, nullptr, nullptr};
-constexpr Triple kSr44{"44100", "44100", "22050"};
-constexpr Triple kSr48{"48000", "44100", "22050"};
-constexpr Triple kAr256{"256k", "128k", "64k"};
-constexpr Triple kAr256Low96{"256k", "128k", "96k"};
-constexpr Triple kAr320{"320k", "128k", "64k"};
-constexpr Triple kAr320Low96{"320k", "128k", "96k"};
-constexpr Triple kAr128{"128k", "64k", "32k"};
-
-constexpr const char* kPlainVideo = "-vb {VRATE} -ab {ARATE} -ar {SRATE}{SIZE}";
-constexpr const char* kPlainAudio = "-vn -ab {ARATE} -ar {SRATE}";
-constexpr const char* kPcmAudio = "-vn  -ar {SRATE}";
-
-const FormatEntry kFormats[] = {
-    // Video formats.
-    {"3gp", "3gp", false, 330, kNone, {"12200", "6700", "4750"}, kNone, false, 0,
-     "-vb {VRATE} -ab {ARATE} -ac 1 -ar 8000{SIZE}"},
-    {"avi", "avi", false, 847, kNone, {"320k", "128k", "64k"}, kSr44, false, 0,
-     "-vcodec libxvid -vb {VRATE} -acodec libmp3lame -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"asf", "asf", false, 512, kNone, kAr256, kSr44, false, 0,
-     "-vcodec msmpeg4v2 -vb {VRATE} -acodec wmav2 -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"wmv", "wmv", false, 512, kNone, kAr256, kSr44, false, 0,
-     "-vcodec wmv2 -vb {VRATE} -acodec wmav2 -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"flv", "flv", false, 512, kNone, kAr128, kSr44, false, 0, kPlainVideo},
-    {"f4v", "f4v", false, 512, kNone, kAr256, kSr44, false, 0,
-     "-vcodec libx264 -vpre {PRESET} -f flv -vb {VRATE} -acodec libfaac -ab {ARATE} -ar {SRATE}"
-     " -ac 2{SIZE}"},
-    {"swf", "swf", false, 512, kNone, kAr128, kSr44, false, 0, kPlainVideo},
-    {"mkv", "mkv", false, 512, kNone, kAr320, kSr44, false, 0,
-     "-vcodec libx264 -vpre {PRESET} -vb {VRATE}  -acodec libmp3lame -ab {ARATE} -ar {SRATE}"
-     "{SIZE}"},
-    {"mov", "mov", false, 512, kNone, {"320k", "256k", "96k"}, kSr44, true, 0, kPlainVideo},
-    {"mp4", "mp4", false, 512, kNone, kAr256Low96, kSr44, true, 0, kPlainVideo},
-    {"mp4h264", "mp4", false, 512, kNone, kAr256Low96, kSr44, false, 0,
-     "-vcodec libx264 -vpre {PRESET} -vb {VRATE} -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"mpg", "mpg", false, 512, kNone, kAr256Low96, kSr44, false, 0, kPlainVideo},
-    {"ntsc-vcd", "mpg", false, 0, kNone, kNone, kNone, false, 0,
-     "-target ntsc-vcd -vb 1150k -ab 224k -ar 44100{SIZE}"},
-    {"pal-vcd", "mpg", false, 0, kNone, kNone, kNone, false, 0,
-     "-target pal-vcd -vb 1150k -ab 224k -ar 44100{SIZE}"},
-    {"mpg2", "mpg", false, 512, kNone, kAr256Low96, kSr44, false, 0,
-     "-vcodec mpeg2video -vb {VRATE} -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"ntsc-dvd", "mpg", false, 0, kNone, kAr256Low96, kSr44, false, 0,
-     "-target ntsc-dvd -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"pal-dvd", "mpg", false, 0, kNone, kAr256Low96, kSr44, false, 0,
-     "-target pal-dvd -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"rm", "rm", false, 512, kNone, kAr256Low96, kSr44, false, 1000,
-     "-vcodec rv20 -vb {VRATE} -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"vob", "vob", false, 0, {"3800k", "3300k", "768k"}, {"320k", "192k", "96k"},
-     {"48000", "48000", "44100"}, false, 0, "-target dvd -vb {VRATE} -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"webm", "webm", false, 512, kNone, kAr320, kSr44, false, 0,
-     "-vcodec libvpx -vb {VRATE}  -acodec libvorbis -ab {ARATE} -ar {SRATE}{SIZE}"},
-    // Newer codecs: smaller automatic bitrates for the same picture.
-    {"mp4hevc", "mp4", false, 320, kNone, kAr256Low96, kSr48, false, 0,
-     "-vcodec libx265 -vpre {SPEED} -vb {VRATE} -acodec aac -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"webmvp9", "webm", false, 320, kNone, kAr128, kSr48, false, 0,
-     "-vcodec libvpx-vp9 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"mkvav1", "mkv", false, 256, kNone, kAr128, kSr48, false, 0,
-     "-vcodec libaom-av1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"webmav1", "webm", false, 256, kNone, kAr128, kSr48, false, 0,
-     "-vcodec libaom-av1 -vpre {SPEED} -vb {VRATE} -acodec libopus -ab {ARATE} -ar {SRATE}{SIZE}"},
-    {"mkvh264", "mkv", false, 512, kNone, kAr256Low96, kSr48, false, 0,
-     "-vcodec libx264 -vpre {PRESET} -vb {VRATE} -acodec aac -ab {ARATE} -ar {SRATE}{SIZE}"},
-    // Audio formats.
-    {"opus", "opus", true, 0, kNone, kAr128, kSr48, false, 0, "-vn -acodec libopus -ab {ARATE} -ar {SRATE}"},
-    {"aac", "aac", true, 0, kNone, kAr256Low96, kSr48, false, 0, kPlainAudio},
-    {"ac3", "ac3", true, 0, kNone, kAr320Low96, kSr48, false, 0, kPlainAudio},
-    {"aiff", "aiff", true, 0, kNone, kNone, kSr48, false, 0, kPcmAudio},
-    {"flac", "flac", true, 0, kNone, kNone, kSr48, false, 0, kPcmAudio},
-    {"m4a", "m4a", true, 0, kNone, kAr256Low96, kSr48, false, 0, kPlainAudio},
-    {"mp2", "mp2", true, 0, kNone, kAr320, kSr48, false, 0, kPlainAudio},
-    {"mp3", "mp3", true, 0, kNone, kAr320, kSr48, false, 0, kPlainAudio},
-    {"ogg", "ogg", true, 0, kNone, kAr320, kSr48, false, 0,
-     "-vn -acodec libvorbis -ab {ARATE} -ar {SRATE}"},
-    {"ra", "ra", true, 0, kNone, kAr256Low96, kSr44, false, 0, "-vn  -ab {ARATE} -ar {SRATE}"},
-    {"wav", "wav", true, 0, kNone, kNone, kSr48, false, 0, kPcmAudio},
-    {"wma", "wma", true, 0, kNone, kAr320, kSr48, false, 0,
-     "-vn  -acodec wmav2 -ab {ARATE} -ar {SRATE}"},
-};
-
-const FormatEntry* FindFormat(const QString& key) {
-  for (const FormatEntry& entry : kFormats) {
-    if (key == QLatin1String(entry.key)) return &entry;
-  }
-  return nullptr;
-}
-
-QString Pick(const Triple& values, int quality) {
+QString Pick(const QualityValues& values, int quality) {
   if (quality < 0 || quality > 2 || values[quality] == nullptr) return {};
   return QString::fromLatin1(values[quality]);
 }
@@ -278,8 +176,8 @@ QString BuildCropScale(const OutputSettings& settings, const RowFacts& facts) {
 }
 
 QString BuildVideoFilter(const OutputSettings& settings, const RowFacts& facts) {
-  const FormatEntry* format = FindFormat(settings.outputFormatKey);
-  if (!facts.hasVideo || settings.audioOnly || (format && format->audio)) return {};
+  const FormatRow* format = RowOf(settings.outputFormatKey);
+  if (!facts.hasVideo || settings.audioOnly || (format && format->audioOnly)) return {};
   QString chain = BuildCropScale(settings, facts);
   if (settings.grid.verticalFlip) chain += ",vflip";
   if (settings.grid.horizontalFlip) chain += ",hflip";
@@ -299,15 +197,10 @@ QString OutputPathFor(const QString& folder, const QString& sourcePath, const QS
   return folder + base + "." + extension;
 }
 
-QString OutputExtensionFor(const QString& formatKey) {
-  const FormatEntry* format = FindFormat(formatKey);
-  return format ? QString::fromLatin1(format->extension) : QString();
-}
-
 ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row,
                               const QString& folder, qint64* pixelCount) {
   ConversionJob job;
-  const FormatEntry* format = FindFormat(settings.outputFormatKey);
+  const FormatRow* format = RowOf(settings.outputFormatKey);
   if (!format) return job;
   const GridValues& grid = settings.grid;
   const RowFacts facts = ReadRowFacts(row);
@@ -315,16 +208,17 @@ ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row
   qint64& pixels = pixelCount ? *pixelCount : localPixels;
 
   QString size;
-  if (!format->audio) {
+  if (!format->audioOnly) {
     size = BuildSizePart(settings, facts, pixels);
-    if (settings.outputFormatKey == "3gp" && settings.sizeIndex == 0) {
-      size = " -s 176x144";
-      pixels = 176 * 144;
+    // A format with a size of its own uses it while the size is "Auto", with or without a picture.
+    if (format->autoWidth > 0 && settings.sizeIndex == 0) {
+      size = QString(" -s %1x%2").arg(format->autoWidth).arg(format->autoHeight);
+      pixels = static_cast<qint64>(format->autoWidth) * format->autoHeight;
     }
   }
 
   QString vrate = IsAuto(grid.videoBitrate) ? QString() : grid.videoBitrate.trimmed();
-  if (vrate.isEmpty() && !format->audio) {
+  if (vrate.isEmpty() && !format->audioOnly) {
     vrate = format->bitrateFactor > 0
                 ? AutoVideoBitrate(format->bitrateFactor, pixels, settings.videoQuality)
                 : Pick(format->fixedVideoRate, settings.videoQuality);
@@ -334,13 +228,13 @@ ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row
       IsAuto(grid.audioBitrate) ? Pick(format->audioRate, settings.audioQuality) : grid.audioBitrate.trimmed();
   const QString srate =
       IsAuto(grid.sampleRate) ? Pick(format->sampleRate, settings.audioQuality) : grid.sampleRate.trimmed();
-  static const Triple kPresets{"libx264-default", "libx264-veryfast", "libx264-ultrafast"};
+  static const QualityValues kPresets{"libx264-default", "libx264-veryfast", "libx264-ultrafast"};
   const QString preset = Pick(kPresets, settings.videoQuality);
 
   job.extension = QString::fromLatin1(format->extension);
   job.options = BuildPrefix(grid, format->defaultFrameRate) +
                 FillPattern(format->pattern, vrate, arate, srate, preset, size) +
-                BuildVideoFilter(settings, facts) + BuildChoices(grid, format->audio);
+                BuildVideoFilter(settings, facts) + BuildChoices(grid, format->audioOnly);
   job.outputPath = OutputPathFor(folder, row.path, job.extension);
   job.valid = true;
   return job;

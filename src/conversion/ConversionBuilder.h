@@ -47,9 +47,6 @@ QString OutputPathFor(const QString& folder, const QString& sourcePath, const QS
 ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row,
                               const QString& folder, qint64* pixelCount = nullptr);
 
-// The extension that an output format key writes, or "" for an unknown key.
-QString OutputExtensionFor(const QString& formatKey);
-
 // Trims the folder text and gives it a trailing "/". Returns true when the result
 // names an existing folder and is at least 3 characters long.
 bool NormaliseOutputFolder(QString& text);

@@ -31,10 +31,6 @@ void RememberRowFacts(const FileRow& row) {
   const RowFacts facts = ReadRowFacts(row);
   Globals::HasVideo = facts.hasVideo;
   Globals::HasAudio = facts.hasAudio;
-  if (facts.hasVideo && facts.sizeFound) {
-    Globals::SourceWidth = facts.sourceWidth;
-    Globals::SourceHeight = facts.sourceHeight;
-  }
 }
 
 // Queues one row: fills in its task handle, or its refusal in the user's words.
@@ -99,10 +95,6 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
   for (const FileRow& row : rows) {
     RememberRowFacts(row);
     const ConversionJob job = BuildConversion(settings, row, Globals::OutputFolder, &pixelCount);
-    if (job.valid) {
-      Globals::OutputExtension = job.extension;
-      Globals::OutputOptions = job.options;
-    }
     ProgressRow progressRow;
     progressRow.outputName = job.outputPath;
     progressRow.source = row.path;

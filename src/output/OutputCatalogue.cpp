@@ -1,6 +1,8 @@
 // The profile catalogue as a single table.
 #include "output/OutputCatalogue.h"
 
+#include "output/FormatTable.h"
+
 namespace {
 
 // clang-format off
@@ -157,6 +159,8 @@ const ProfileEntry kCatalogue[] = {
 };
 // clang-format on
 
+const FormatRow* RowOf(const QString& key) { return FindFormat(key.toStdString()); }
+
 }  // namespace
 
 const QStringList& DeviceMenuNames() {
@@ -181,29 +185,21 @@ bool IsAudioProfile(int id) {
 }
 
 const QStringList& FormatKeys() {
-  static const QStringList keys = {
-      "3gp",  "asf",  "avi",      "f4v",     "flv",      "mkv",     "mov",
-      "mp4",  "mp4h264", "mpg",   "rm",      "swf",      "vob",     "webm",
-      "wmv",  "mpg2", "ntsc-dvd", "pal-dvd", "ntsc-vcd", "pal-vcd",
-      "aac",  "ac3",  "aiff",     "flac",    "m4a",      "mp2",     "mp3",
-      "ogg",  "ra",   "wav",      "wma",
-      "mp4hevc", "webmvp9", "mkvav1", "webmav1", "mkvh264", "opus"};
+  static const QStringList keys = [] {
+    QStringList list;
+    for (const FormatRow& row : FormatRows())
+      list.push_back(QString::fromLatin1(row.key));
+    return list;
+  }();
   return keys;
 }
 
 bool IsAudioKey(const QString& key) {
-  static const QStringList audio = {"aac", "ac3", "aiff", "flac", "m4a", "mp2",
-                                    "mp3", "ogg", "ra",   "wav",  "wma", "opus"};
-  return audio.contains(key);
+  const FormatRow* row = RowOf(key);
+  return row && row->audioOnly;
 }
 
 QString ExtensionForKey(const QString& key) {
-  if (key == "mp4h264" || key == "mp4hevc") return "mp4";
-  if (key == "webmvp9" || key == "webmav1") return "webm";
-  if (key == "mkvav1" || key == "mkvh264") return "mkv";
-  if (key == "mpg2" || key == "ntsc-dvd" || key == "pal-dvd" || key == "ntsc-vcd" ||
-      key == "pal-vcd") {
-    return "mpg";
-  }
-  return key;
+  const FormatRow* row = RowOf(key);
+  return row ? QString::fromLatin1(row->extension) : key;
 }

@@ -32,8 +32,10 @@ const ProfileEntry* FindProfile(int id);
 // True for the entries of audio keys (the 11 general audio ones and Opus).
 bool IsAudioProfile(int id);
 
-// The format keys: the 31 classic ones (their audio ones last), then the newer codecs'.
+// Lookups on the format table (output/FormatTable.h) for Qt callers; keys match exactly.
+// The format keys in table order.
 const QStringList& FormatKeys();
+// False for a key that is not in the table.
 bool IsAudioKey(const QString& key);
-// File extension (no dot) for a format key; exact, case-sensitive match.
+// File extension (no dot) for a format key; a key not in the table is its own extension.
 QString ExtensionForKey(const QString& key);

@@ -2,7 +2,12 @@
 // hand for a 640 X 480 source with sound unless a test says otherwise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 #include "conversion/ConversionBuilder.h"
+#include "output/FormatTable.h"
 #include "output/OutputCatalogue.h"
 
 namespace {
@@ -142,10 +147,15 @@ TEST(ConversionBuilder, EveryFormatKeyAtEveryQuality) {
   for (const Expected& e : kEveryKey) {
     EXPECT_EQ(Options(Settings(e.key, e.quality)), QString(e.options)) << e.key << " q" << e.quality;
   }
-  for (const QString& key : FormatKeys()) {
-    const ConversionJob job = BuildConversion(Settings(key), VideoRow(), "/out/");
-    EXPECT_TRUE(job.valid) << key.toStdString();
-    EXPECT_EQ(job.extension, ExtensionForKey(key)) << key.toStdString();
+  // Every key of the format table builds, writes its extension and has a golden above.
+  for (const FormatRow& row : FormatRows()) {
+    const ConversionJob job = BuildConversion(Settings(row.key), VideoRow(), "/out/");
+    EXPECT_TRUE(job.valid) << row.key;
+    EXPECT_EQ(job.extension, row.extension) << row.key;
+    EXPECT_EQ(job.outputPath, QString("/out/clip.") + row.extension) << row.key;
+    EXPECT_TRUE(std::any_of(std::begin(kEveryKey), std::end(kEveryKey),
+                            [&](const Expected& e) { return std::string_view(e.key) == row.key; }))
+        << row.key << " has no golden option string";
   }
   EXPECT_FALSE(BuildConversion(Settings("MP4"), VideoRow(), "/out/").valid);  // exact keys only
 }

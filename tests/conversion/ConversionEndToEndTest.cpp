@@ -14,6 +14,7 @@
 
 #include "common/Globals.h"
 #include "conversion/CompletionNotice.h"
+#include "conversion/ConversionBuilder.h"
 #include "conversion/FormConverting.h"
 #include "conversion/QueueConversion.h"
 #include "engine/FFDecoder.h"
@@ -219,9 +220,9 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
   run = RunAndClose([&] { ok->click(); });
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.status.value(0), "OK");
-  EXPECT_TRUE(Globals::OutputOptions.endsWith(
-      " -vf \"crop=240:200:40:20,scale=480:320,vflip,hflip,rotate=90\""))
-      << Globals::OutputOptions.toStdString();
+  const QString options = BuildConversion(dialog.Settings(), rows[0], out).options;
+  EXPECT_TRUE(options.endsWith(" -vf \"crop=240:200:40:20,scale=480:320,vflip,hflip,rotate=90\""))
+      << options.toStdString();
   EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=width"), "320");
   EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=height"), "480");
 }

@@ -128,26 +128,17 @@ TEST(Catalogue, SubmenusComeWholeAndInMenuOrder) {
   }
 }
 
-TEST(Catalogue, EveryEntryHasAKnownKeyAndSaneValues) {
+// The keys and the sound-only flag are checked against the format table in
+// FormatTableTest.cpp.
+TEST(Catalogue, EveryEntryHasSaneValues) {
   const QStringList rates = {"", "15", "23.97", "25", "29.97", "30"};
   for (const ProfileEntry& entry : ProfileCatalogue()) {
     SCOPED_TRACE(testing::Message() << entry.id << " " << entry.caption);
-    EXPECT_TRUE(FormatKeys().contains(entry.key));
-    EXPECT_FALSE(ExtensionForKey(entry.key).isEmpty());
-    // Sound only: the general audio entries and, among the newer ones, Opus.
-    const bool audio = IsAudioKey(entry.key);
-    EXPECT_EQ(IsAudioProfile(entry.id), audio);
-    if (QString(entry.menu) != ModernMenu) {
-      EXPECT_EQ(audio, QString(entry.menu) == AudioFormatMenu);
-    }
-    // A fixed size is a whole, even one (the encoders need even sides); audio fixes none.
+    // A fixed size is a whole, even one (the encoders need even sides).
     EXPECT_EQ(entry.width == 0, entry.height == 0);
     EXPECT_GE(entry.width, 0);
     EXPECT_EQ(entry.width % 2, 0);
     EXPECT_EQ(entry.height % 2, 0);
-    if (audio) {
-      EXPECT_EQ(entry.width, 0);
-    }
     EXPECT_TRUE(rates.contains(entry.frameRate)) << entry.frameRate;
     const QString bitrate = entry.audioBitrate;
     EXPECT_TRUE(bitrate.isEmpty() || (bitrate.endsWith('k') && bitrate.chopped(1).toInt() > 0)) << entry.audioBitrate;
@@ -230,27 +221,6 @@ TEST(Catalogue, EveryEntryLeavesItsValuesAndCarriesTheRest) {
     EXPECT_EQ(c.removeAudioVisible, !audio);
     EXPECT_TRUE(c.audioItemsVisible);
   }
-}
-
-TEST(Catalogue, KeysAndExtensions) {
-  // The key list itself and the exact-match rule.
-  ASSERT_EQ(FormatKeys().size(), 37);
-  EXPECT_EQ(FormatKeys().mid(0, 31).last(), "wma");  // the classic keys keep their order
-  EXPECT_TRUE(IsAudioKey("opus"));
-  EXPECT_FALSE(IsAudioKey("mp4hevc"));
-  EXPECT_TRUE(IsAudioProfile(1206));
-  EXPECT_FALSE(IsAudioProfile(1201));
-  EXPECT_EQ(ExtensionForKey("mp4hevc"), "mp4");
-  EXPECT_EQ(ExtensionForKey("webmav1"), "webm");
-  EXPECT_EQ(ExtensionForKey("mkvh264"), "mkv");
-  for (const char* audio : {"aac", "ac3", "aiff", "flac", "m4a", "mp2", "mp3", "ogg", "ra",
-                            "wav", "wma"}) {
-    EXPECT_TRUE(IsAudioKey(audio)) << audio;
-  }
-  EXPECT_FALSE(IsAudioKey("mp4"));
-  EXPECT_FALSE(IsAudioKey("MP3"));
-  EXPECT_EQ(ExtensionForKey("MP4H264"), "MP4H264");  // exact match only
-  EXPECT_EQ(ExtensionForKey(""), "");
 }
 
 TEST(ProfileSequence, AudioThenVideoRestoresTheVideoControls) {
