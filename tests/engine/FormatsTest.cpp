@@ -4,10 +4,13 @@
 
 #include <QDir>
 #include <algorithm>
+#include <set>
+#include <string>
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
+#include "output/FormatTable.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -15,8 +18,7 @@ using namespace enginetest;
 namespace {
 
 struct Expect {
-  const char* key;
-  const char* extension;
+  const char* key;  // its output file takes the extension of its format table row
   const char* options;  // exactly as built for a 640x480 source with sound, "Normal"
   // (disc targets get their norm's standard frame instead of 640x480)
   const char* format;   // substring of ffprobe's format_name
@@ -28,69 +30,69 @@ struct Expect {
 };
 
 const Expect kVideoFormats[] = {
-    {"3gp", "3gp", "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144", "3gp", "h263", 176, 144, 25, "amr_nb", 8000, 1},
-    {"avi", "avi", "-ac 2 -vcodec libxvid -vb 3388k -acodec libmp3lame -ab 128k -ar 44100 -s 640x480", "avi", "mpeg4",
+    {"3gp", "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144", "3gp", "h263", 176, 144, 25, "amr_nb", 8000, 1},
+    {"avi", "-ac 2 -vcodec libxvid -vb 3388k -acodec libmp3lame -ab 128k -ar 44100 -s 640x480", "avi", "mpeg4",
      640, 480, 25, "mp3", 44100, 2},
-    {"asf", "asf", "-ac 2 -vcodec msmpeg4v2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf",
+    {"asf", "-ac 2 -vcodec msmpeg4v2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf",
      "msmpeg4v2", 640, 480, 25, "wmav2", 44100, 2},
-    {"wmv", "wmv", "-ac 2 -vcodec wmv2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf", "wmv2", 640,
+    {"wmv", "-ac 2 -vcodec wmv2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf", "wmv2", 640,
      480, 25, "wmav2", 44100, 2},
-    {"flv", "flv", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "flv", "flv1", 640, 480, 25, "mp3", 44100, 2},
-    {"f4v", "f4v",
+    {"flv", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "flv", "flv1", 640, 480, 25, "mp3", 44100, 2},
+    {"f4v",
      "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 -s 640x480",
      "flv", "h264", 640, 480, 25, "aac", 44100, 2},
-    {"swf", "swf", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "swf", "flv1", 640, 480, 25, "mp3", 44100, 2},
-    {"mkv", "mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s 640x480",
+    {"swf", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "swf", "flv1", 640, 480, 25, "mp3", 44100, 2},
+    {"mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s 640x480",
      "matroska", "h264", 640, 480, 25, "mp3", 44100, 2},
-    {"mov", "mov", "-r 29.97 -ac 2 -vb 2048k -ab 256k -ar 44100 -s 640x480", "mov", "mpeg4", 640, 480, 29.97, "aac",
+    {"mov", "-r 29.97 -ac 2 -vb 2048k -ab 256k -ar 44100 -s 640x480", "mov", "mpeg4", 640, 480, 29.97, "aac",
      44100, 2},
-    {"mp4", "mp4", "-r 29.97 -ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4", "mpeg4", 640, 480, 29.97, "aac",
+    {"mp4", "-r 29.97 -ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4", "mpeg4", 640, 480, 29.97, "aac",
      44100, 2},
-    {"mp4h264", "mp4", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4",
+    {"mp4h264", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4",
      "h264", 640, 480, 25, "aac", 44100, 2},
-    {"mpg", "mpg", "-ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640, 480, 25, "mp2", 44100, 2},
-    {"ntsc-vcd", "mpg", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
+    {"mpg", "-ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640, 480, 25, "mp2", 44100, 2},
+    {"ntsc-vcd", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
      240, 29.97, "mp2", 44100, 2},
-    {"pal-vcd", "mpg", "-ac 2 -target pal-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
+    {"pal-vcd", "-ac 2 -target pal-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
      288, 25, "mp2", 44100, 2},
-    {"mpg2", "mpg", "-ac 2 -vcodec mpeg2video -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640,
+    {"mpg2", "-ac 2 -vcodec mpeg2video -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640,
      480, 25, "mp2", 44100, 2},
-    {"ntsc-dvd", "mpg", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 480, 29.97,
+    {"ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 480, 29.97,
      "ac3", 44100, 2},
-    {"pal-dvd", "mpg", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
+    {"pal-dvd", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
      "ac3", 44100, 2},
-    {"rm", "rm", "-ac 2 -vcodec rv20 -vb 1000k -ab 128k -ar 44100 -s 640x480", "rm", "rv20", 640, 480, 25, "ac3",
+    {"rm", "-ac 2 -vcodec rv20 -vb 1000k -ab 128k -ar 44100 -s 640x480", "rm", "rv20", 640, 480, 25, "ac3",
      44100, 2},
-    {"vob", "vob", "-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
+    {"vob", "-ac 2 -target dvd -vb 3300k -ab 192k -ar 48000 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
      "ac3", 48000, 2},
-    {"webm", "webm", "-ac 2 -vcodec libvpx -vb 2048k  -acodec libvorbis -ab 128k -ar 44100 -s 640x480", "webm", "vp8",
+    {"webm", "-ac 2 -vcodec libvpx -vb 2048k  -acodec libvorbis -ab 128k -ar 44100 -s 640x480", "webm", "vp8",
      640, 480, 25, "vorbis", 44100, 2},
     // Newer codecs (Opus takes 48 kHz only).
-    {"mp4hevc", "mp4", "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480", "mp4",
+    {"mp4hevc", "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480", "mp4",
      "hevc", 640, 480, 25, "aac", 44100, 2},
-    {"webmvp9", "webm", "-ac 2 -vcodec libvpx-vp9 -vpre veryfast -vb 1280k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+    {"webmvp9", "-ac 2 -vcodec libvpx-vp9 -vpre veryfast -vb 1280k -acodec libopus -ab 64k -ar 44100 -s 640x480",
      "webm", "vp9", 640, 480, 25, "opus", 48000, 2},
-    {"mkvav1", "mkv", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+    {"mkvav1", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
      "matroska", "av1", 640, 480, 25, "opus", 48000, 2},
-    {"webmav1", "webm", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+    {"webmav1", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
      "webm", "av1", 640, 480, 25, "opus", 48000, 2},
-    {"mkvh264", "mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480",
+    {"mkvh264", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480",
      "matroska", "h264", 640, 480, 25, "aac", 44100, 2},
 };
 
 const Expect kAudioFormats[] = {
-    {"aac", "aac", "-ac 2 -vn -ab 128k -ar 44100", "aac", "", 0, 0, 0, "aac", 44100, 2},
-    {"ac3", "ac3", "-ac 2 -vn -ab 128k -ar 44100", "ac3", "", 0, 0, 0, "ac3", 44100, 2},
-    {"aiff", "aiff", "-ac 2 -vn  -ar 44100", "aiff", "", 0, 0, 0, "pcm_s16be", 44100, 2},
-    {"flac", "flac", "-ac 2 -vn  -ar 44100", "flac", "", 0, 0, 0, "flac", 44100, 2},
-    {"m4a", "m4a", "-ac 2 -vn -ab 128k -ar 44100", "mp4", "", 0, 0, 0, "aac", 44100, 2},
-    {"mp2", "mp2", "-ac 2 -vn -ab 128k -ar 44100", "mp", "", 0, 0, 0, "mp2", 44100, 2},
-    {"mp3", "mp3", "-ac 2 -vn -ab 320k -ar 48000", "mp3", "", 0, 0, 0, "mp3", 48000, 2},
-    {"ogg", "ogg", "-ac 2 -vn -acodec libvorbis -ab 128k -ar 44100", "ogg", "", 0, 0, 0, "vorbis", 44100, 2},
-    {"ra", "ra", "-ac 2 -vn  -ab 128k -ar 44100", "rm", "", 0, 0, 0, "ac3", 44100, 2},
-    {"wav", "wav", "-ac 2 -vn  -ar 22050", "wav", "", 0, 0, 0, "pcm_s16le", 22050, 2},
-    {"wma", "wma", "-ac 2 -vn  -acodec wmav2 -ab 128k -ar 44100", "asf", "", 0, 0, 0, "wmav2", 44100, 2},
-    {"opus", "opus", "-ac 2 -vn -acodec libopus -ab 64k -ar 44100", "ogg", "", 0, 0, 0, "opus", 48000, 2},
+    {"aac", "-ac 2 -vn -ab 128k -ar 44100", "aac", "", 0, 0, 0, "aac", 44100, 2},
+    {"ac3", "-ac 2 -vn -ab 128k -ar 44100", "ac3", "", 0, 0, 0, "ac3", 44100, 2},
+    {"aiff", "-ac 2 -vn  -ar 44100", "aiff", "", 0, 0, 0, "pcm_s16be", 44100, 2},
+    {"flac", "-ac 2 -vn  -ar 44100", "flac", "", 0, 0, 0, "flac", 44100, 2},
+    {"m4a", "-ac 2 -vn -ab 128k -ar 44100", "mp4", "", 0, 0, 0, "aac", 44100, 2},
+    {"mp2", "-ac 2 -vn -ab 128k -ar 44100", "mp", "", 0, 0, 0, "mp2", 44100, 2},
+    {"mp3", "-ac 2 -vn -ab 320k -ar 48000", "mp3", "", 0, 0, 0, "mp3", 48000, 2},
+    {"ogg", "-ac 2 -vn -acodec libvorbis -ab 128k -ar 44100", "ogg", "", 0, 0, 0, "vorbis", 44100, 2},
+    {"ra", "-ac 2 -vn  -ab 128k -ar 44100", "rm", "", 0, 0, 0, "ac3", 44100, 2},
+    {"wav", "-ac 2 -vn  -ar 22050", "wav", "", 0, 0, 0, "pcm_s16le", 22050, 2},
+    {"wma", "-ac 2 -vn  -acodec wmav2 -ab 128k -ar 44100", "asf", "", 0, 0, 0, "wmav2", 44100, 2},
+    {"opus", "-ac 2 -vn -acodec libopus -ab 64k -ar 44100", "ogg", "", 0, 0, 0, "opus", 48000, 2},
 };
 
 QString OutputFolder(const QString& name) {
@@ -116,7 +118,9 @@ void ConvertAndCheck(const QString& source, const QString& folder, const std::ve
     }
     const int handle = encoder.OpenInput(Bytes(source), "");
     ASSERT_EQ(handle, static_cast<int>(i));
-    const QString out = folder + e.key + "." + e.extension;
+    const FormatRow* row = FindFormat(e.key);
+    ASSERT_NE(row, nullptr) << e.key;
+    const QString out = folder + e.key + "." + row->extension;
     outputs.push_back(out);
     ASSERT_GE(encoder.SetOutput(handle, Bytes(out), options), 0) << e.key << ": " << encoder.LastErrorMessage();
   }
@@ -151,6 +155,17 @@ void ConvertAndCheck(const QString& source, const QString& folder, const std::ve
 }
 
 }  // namespace
+
+// The conversions below cover every key of the format table, and a key is
+// listed with the sound-only ones exactly when its row says it holds sound only.
+TEST(FormatsTest, EveryFormatKeyIsConverted) {
+  std::set<std::string> video, audio, table_video, table_audio;
+  for (const Expect& e : kVideoFormats) video.insert(e.key);
+  for (const Expect& e : kAudioFormats) audio.insert(e.key);
+  for (const FormatRow& row : FormatRows()) (row.audioOnly ? table_audio : table_video).insert(row.key);
+  EXPECT_EQ(video, table_video);
+  EXPECT_EQ(audio, table_audio);
+}
 
 TEST(FormatsTest, EveryVideoFormatFromAVideoSource) {
   ConvertAndCheck(SampleVideo(), OutputFolder("video-from-video"),

@@ -8,6 +8,7 @@
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
 #include "engine/OutputPlan.h"
+#include "output/FormatTable.h"
 #include "support/SyntheticSource.h"
 
 using namespace encoder;
@@ -97,6 +98,22 @@ TEST(OutputPlanTest, ContainersDecideWhatGoesIn) {
   p = PlanFor("-vcodec flv", SyntheticSource(320, 240, 2), "/out/clip.webm");
   EXPECT_FALSE(p.ok);
   EXPECT_TRUE(Contains(p.error, "cannot hold")) << p.error;
+}
+
+// Every format key's extension names a container the engine writes with its own
+// default encoders, and it holds a picture exactly when the key is not sound-only.
+TEST(OutputPlanTest, EveryFormatKeysExtensionPlans) {
+  for (const FormatRow& row : FormatRows()) {
+    SCOPED_TRACE(row.key);
+    const Planned p = PlanFor("", SyntheticSource(320, 240, 2), std::string("/out/x.") + row.extension);
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_NE(p.plan.audio, nullptr);
+    // Sound-only keys that share a container with video keys (wma, ra) drop the
+    // picture through their option string (-vn) instead.
+    if (!row.audioOnly) {
+      EXPECT_NE(p.plan.video, nullptr);
+    }
+  }
 }
 
 TEST(OutputPlanTest, GeometryFollowsTheShownPicture) {
