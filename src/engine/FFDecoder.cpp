@@ -2,6 +2,7 @@
 #include "engine/FFDecoder.h"
 
 #include "engine/MediaInput.h"
+#include "engine/SourceCache.h"
 
 struct FFDecoder::Impl {
   media::SourceDescription source;  // empty while no file is open
@@ -28,6 +29,7 @@ bool FFDecoder::Open(const std::string& path, const std::string& /*options*/) {
     impl_->error = "The file holds no audio or video";
     return false;
   }
+  media::RememberSource(path, source);
   impl_->source = std::move(source);
   return true;
 }

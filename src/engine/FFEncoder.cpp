@@ -4,6 +4,7 @@
 
 #include "engine/AVLib.h"
 #include "engine/EncoderQueue.h"
+#include "engine/SourceCache.h"
 
 using encoderqueue::Batch;
 using encoderqueue::Task;
@@ -89,16 +90,20 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
   Task task;
   std::string problem;
   const bool identified = media::IdOf(path, &task.source_id);
-  {
+  task.handle = handle;
+  task.source = path;
+  if (std::optional<media::SourceDescription> known = media::RecallSource(path)) {
+    task.description = std::move(*known);  // listed a moment ago and unchanged since
+  } else {
     media::ReadWatch watch(ReadTimeout, nullptr);
     avptr::Input input = media::OpenInput(path, &watch, &problem);
     if (input) {
-      task.handle = handle;
-      task.source = path;
       task.description = media::DescribeSource(input.get(), path);
-      if (!task.description.HasVideo() && !task.description.HasAudio()) problem = "The file holds no audio or video";
+      media::RememberSource(path, task.description);
     }
   }
+  if (problem.empty() && !task.description.HasVideo() && !task.description.HasAudio())
+    problem = "The file holds no audio or video";
   std::lock_guard lock(impl_->mutex);
   if (cleared != impl_->cleared) return impl_->SetError("The task list was cleared while the file was opened");
   // Also a file that cannot be converted is the user's: no output may replace it.

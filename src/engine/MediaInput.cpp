@@ -67,7 +67,14 @@ std::string OpenFailure(int code, const ReadWatch& watch) {
 
 }  // namespace
 
+namespace {
+std::atomic<long> g_probes{0};
+}  // namespace
+
+long ProbeCount() { return g_probes.load(); }
+
 avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error) {
+  ++g_probes;
   if (!CheckRegularFile(path, error)) return nullptr;
   AVFormatContext* raw = avformat_alloc_context();
   if (!raw) {

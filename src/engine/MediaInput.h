@@ -101,6 +101,10 @@ avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, 
 // "video", "audio" or "subtitle", for messages.
 std::string MediaWord(AVMediaType type);
 
+// How many sources OpenInput has opened in this process (for tests and
+// benchmarks: a file listed first is not probed again when it is queued).
+long ProbeCount();
+
 // Best-effort duration in microseconds: header value, else stream durations, else
 // size over bit rate. 0 when nothing is known.
 int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path);

@@ -510,10 +510,13 @@ void AskDuringRead(int64_t) {
 }  // namespace
 
 TEST(FFEncoderTest, OpeningASourceHoldsNoLockWhileReading) {
+  // A copy no one has probed yet, so the encoder really reads it.
+  const QString source = FreshFolder("unread") + "clip.mp4";
+  ASSERT_TRUE(QFile::copy(SampleVideo(), source));
   FFEncoder enc;
   g_probing = &enc;
   media::SetReadHookForTesting(&AskDuringRead);
-  const int task = enc.OpenInput(Bytes(SampleVideo()), "");
+  const int task = enc.OpenInput(Bytes(source), "");
   media::SetReadHookForTesting(nullptr);
   g_probing = nullptr;
   EXPECT_GE(task, 0) << enc.LastErrorMessage();

@@ -6,6 +6,7 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
+#include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "engine/OutputPlan.h"
 #include "output/FormatTable.h"
@@ -203,4 +204,30 @@ TEST(OutputPlanTest, ARunPlansAgainWhenTheSourceChanged) {
   EXPECT_EQ(out.width, 160);
   EXPECT_EQ(out.height, 96);
   EXPECT_FALSE(out.audio_codec.isEmpty());
+}
+
+// A file the list has just probed is not probed again when it is queued; once it
+// changes on disk, queueing reads it afresh.
+TEST(OutputPlanTest, AListedFileIsProbedOnce) {
+  const QString folder = enginetest::FreshFolder("probed-once");
+  const QString source = folder + "listed clip.mp4";
+  ASSERT_TRUE(QFile::copy(enginetest::SampleVideo(), source));
+  FFDecoder decoder;
+  ASSERT_TRUE(decoder.Open(Bytes(source), "")) << decoder.LastErrorMessage();
+  const long listed = media::ProbeCount();
+  FFEncoder enc;
+  ASSERT_EQ(enc.OpenInput(Bytes(source), ""), 0) << enc.LastErrorMessage();
+  EXPECT_EQ(media::ProbeCount(), listed);
+
+  // The listed picture is 320x240: a larger crop is refused.
+  const std::string crop = "-vcodec mpeg4 -vf \"crop=400:400:0:0\"";
+  EXPECT_LT(enc.SetOutput(0, Bytes(folder + "clip.mkv"), crop), 0);
+
+  // Replaced by a sound file under the same name: probed again, and the task knows
+  // the new file, which has no picture for the crop to refuse.
+  ASSERT_TRUE(QFile::remove(source));
+  ASSERT_TRUE(QFile::copy(enginetest::SampleAudio(), source));
+  ASSERT_EQ(enc.OpenInput(Bytes(source), ""), 1) << enc.LastErrorMessage();
+  EXPECT_EQ(media::ProbeCount(), listed + 1);
+  EXPECT_GE(enc.SetOutput(1, Bytes(folder + "sound.mkv"), crop), 0) << enc.LastErrorMessage();
 }
