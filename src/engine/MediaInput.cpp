@@ -132,6 +132,14 @@ std::string MediaWord(AVMediaType type) {
   }
 }
 
+std::string Fraction(AVRational r) { return std::to_string(r.num) + "/" + std::to_string(r.den); }
+
+std::string LayoutName(const AVChannelLayout& layout) {
+  char buffer[128] = {0};
+  if (av_channel_layout_describe(&layout, buffer, sizeof buffer) < 0) return "stereo";
+  return buffer;
+}
+
 avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error) {
   const AVMediaType type = stream->codecpar->codec_type;
   const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);

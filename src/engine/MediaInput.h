@@ -101,6 +101,12 @@ avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, 
 // "video", "audio" or "subtitle", for messages.
 std::string MediaWord(AVMediaType type);
 
+// "30000/1001": a rational as filter options write it.
+std::string Fraction(AVRational r);
+
+// libavfilter's name of a channel layout ("stereo", "5.1"); "stereo" when it has none.
+std::string LayoutName(const AVChannelLayout& layout);
+
 // How many sources OpenInput has opened in this process (for tests and
 // benchmarks: a file listed first is not probed again when it is queued).
 long ProbeCount();

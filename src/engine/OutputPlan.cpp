@@ -142,12 +142,6 @@ bool ChooseLayout(const AVCodec* codec, int channels, avptr::Layout* layout) {
   return !best || layout->CopyFrom(*best);
 }
 
-std::string LayoutName(const AVChannelLayout& layout) {
-  char buffer[128] = {0};
-  if (av_channel_layout_describe(&layout, buffer, sizeof buffer) < 0) return "stereo";
-  return buffer;
-}
-
 }  // namespace
 
 SourceFacts FactsOf(const media::SourceDescription& source) {
@@ -176,7 +170,7 @@ bool PlanAudioLane(const Options& o, const media::StreamFacts& in, const AVCodec
   }
   const AVSampleFormat format = ChooseSampleFormat(codec, static_cast<AVSampleFormat>(in.sample_format));
   lane->chain = "aresample=" + std::to_string(rate) + ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
-                ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + LayoutName(layout.get());
+                ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + media::LayoutName(layout.get());
   return true;
 }
 

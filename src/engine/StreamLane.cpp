@@ -12,17 +12,6 @@ extern "C" {
 #include "engine/EncoderSpeed.h"
 
 namespace encoder {
-namespace {
-
-std::string Fraction(AVRational r) { return std::to_string(r.num) + "/" + std::to_string(r.den); }
-
-std::string LayoutName(const AVChannelLayout& layout) {
-  char buffer[128] = {0};
-  if (av_channel_layout_describe(&layout, buffer, sizeof buffer) < 0) return "stereo";
-  return buffer;
-}
-
-}  // namespace
 
 StreamLane::StreamLane(AVStream* in, const Shared& shared)
     : shared_(shared), type_(in->codecpar->codec_type), in_(in) {
@@ -159,8 +148,8 @@ void StreamLane::FixAudioFrameSize() {
 bool StreamLane::BuildVideoGraph(int width, int height, int format, AVRational sar) {
   if (sar.num <= 0 || sar.den <= 0) sar = {1, 1};
   const std::string args = "video_size=" + std::to_string(width) + "x" + std::to_string(height) +
-                           ":pix_fmt=" + std::to_string(format) + ":time_base=" + Fraction(in_->time_base) +
-                           ":pixel_aspect=" + Fraction(sar);
+                           ":pix_fmt=" + std::to_string(format) + ":time_base=" + media::Fraction(in_->time_base) +
+                           ":pixel_aspect=" + media::Fraction(sar);
   if (!BuildGraph("buffer", args, "buffersink")) return false;
   in_width_ = width;
   in_height_ = height;
@@ -185,7 +174,7 @@ bool StreamLane::FollowVideoChange(const AVFrame* frame) {
 
 bool StreamLane::BuildAudioGraph(int rate, AVSampleFormat format, const AVChannelLayout& layout) {
   const std::string args = "time_base=1/" + std::to_string(rate) + ":sample_rate=" + std::to_string(rate) +
-                           ":sample_fmt=" + av_get_sample_fmt_name(format) + ":channel_layout=" + LayoutName(layout);
+                           ":sample_fmt=" + av_get_sample_fmt_name(format) + ":channel_layout=" + media::LayoutName(layout);
   if (!BuildGraph("abuffer", args, "abuffersink")) return false;
   in_rate_ = rate;
   in_format_ = format;

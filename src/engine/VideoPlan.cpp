@@ -55,8 +55,6 @@ AVPixelFormat ChoosePixelFormat(const AVCodec* codec, AVPixelFormat source) {
   return best == AV_PIX_FMT_NONE ? codec->pix_fmts[0] : best;
 }
 
-std::string Fraction(AVRational r) { return std::to_string(r.num) + "/" + std::to_string(r.den); }
-
 std::string RotateFilter(const VideoFilter& f) {
   if (IsQuarterTurn(f.degrees)) {
     switch (QuarterTurns({f})) {
@@ -176,7 +174,7 @@ bool PlanVideoLane(const Options& o, const media::StreamFacts& in, const AVCodec
   AVRational rate = o.frame_rate.Set() ? AVRational{o.frame_rate.num, o.frame_rate.den} : in.frame_rate;
   if (rate.num <= 0 || rate.den <= 0) rate = {25, 1};
   lane->frame_rate = NearestSupportedRate(codec, rate);
-  std::string chain = "fps=fps=" + Fraction(lane->frame_rate);
+  std::string chain = "fps=fps=" + media::Fraction(lane->frame_rate);
   // Upright first: the user's own turns and crops refer to the picture as shown.
   const std::string upright = media::UprightChain(in.turn);
   if (!upright.empty()) chain += "," + upright;
