@@ -58,6 +58,8 @@ bool CheckRegularFile(const std::string& path, std::string* error) {
   return true;
 }
 
+std::atomic<long> g_probes{0};
+
 std::string OpenFailure(int code, const ReadWatch& watch) {
   if (watch.Stopped()) return "Stopped";
   if (code == AVERROR_EXIT || watch.Expired()) return "Reading the file timed out";
@@ -65,10 +67,6 @@ std::string OpenFailure(int code, const ReadWatch& watch) {
   return "Cannot open the file: " + avptr::ErrorText(code);
 }
 
-}  // namespace
-
-namespace {
-std::atomic<long> g_probes{0};
 }  // namespace
 
 long ProbeCount() { return g_probes.load(); }
@@ -204,19 +202,6 @@ bool SameOrientation(const Orientation& a, const Orientation& b) {
   return a.quarter_turns == b.quarter_turns && a.mirror == b.mirror && a.degrees == b.degrees;
 }
 
-}  // namespace
-
-bool SameStream(const StreamFacts& a, const StreamFacts& b) {
-  return a.index == b.index && a.type == b.type && a.codec == b.codec && a.cover == b.cover &&
-         a.is_default == b.is_default && a.decodable == b.decodable && SameRational(a.time_base, b.time_base) &&
-         a.duration == b.duration && a.width == b.width && a.height == b.height &&
-         a.pixel_format == b.pixel_format && SameRational(a.sample_aspect, b.sample_aspect) &&
-         SameRational(a.frame_rate, b.frame_rate) && SameOrientation(a.turn, b.turn) &&
-         a.sample_rate == b.sample_rate && a.sample_format == b.sample_format && a.channels == b.channels;
-}
-
-namespace {
-
 StreamFacts DescribeStream(const AVFormatContext* input, unsigned index) {
   const AVStream* st = input->streams[index];
   const AVCodecParameters* par = st->codecpar;
@@ -246,6 +231,15 @@ StreamFacts DescribeStream(const AVFormatContext* input, unsigned index) {
 }
 
 }  // namespace
+
+bool SameStream(const StreamFacts& a, const StreamFacts& b) {
+  return a.index == b.index && a.type == b.type && a.codec == b.codec && a.cover == b.cover &&
+         a.is_default == b.is_default && a.decodable == b.decodable && SameRational(a.time_base, b.time_base) &&
+         a.duration == b.duration && a.width == b.width && a.height == b.height &&
+         a.pixel_format == b.pixel_format && SameRational(a.sample_aspect, b.sample_aspect) &&
+         SameRational(a.frame_rate, b.frame_rate) && SameOrientation(a.turn, b.turn) &&
+         a.sample_rate == b.sample_rate && a.sample_format == b.sample_format && a.channels == b.channels;
+}
 
 int SourceDescription::Count(AVMediaType type) const {
   int count = 0;
