@@ -94,8 +94,9 @@ bool RefineFromDecoder(StreamFacts* facts, const AVCodecContext* decoder);
 avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error);
 
 // Opens a decoder for `stream` of `input`, with `threads` codec threads (0: as many
-// as the machine has). Pictures get the stream's guessed frame rate. Null, with a
-// sentence naming the problem, when the stream cannot be decoded.
+// as the machine has). Pictures get the stream's guessed frame rate (`input` is
+// read only for that and may be null for other streams). Null, with a sentence
+// naming the problem, when the stream cannot be decoded.
 avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error);
 
 // "video", "audio" or "subtitle", for messages.

@@ -8,8 +8,10 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/EncoderSpeed.h"
+#include "engine/MetadataCopy.h"
 
 namespace encoder {
 
@@ -138,6 +140,32 @@ bool StreamLane::OpenEncoder(const AVOutputFormat* format) {
   return true;
 }
 
+bool StreamLane::AddOutputStream(AVFormatContext* out) {
+  out_ = avformat_new_stream(out, nullptr);
+  if (!out_) return Fail("Out of memory");
+  const int rc = avcodec_parameters_from_context(out_->codecpar, encoder_.get());
+  if (rc < 0) return Fail("Cannot set up the output stream: " + avptr::ErrorText(rc));
+  out_->time_base = encoder_->time_base;
+  // Apple's players take HEVC in MP4 and QuickTime only under the hvc1 tag.
+  const char* container = out->oformat->name;
+  if (out_->codecpar->codec_id == AV_CODEC_ID_HEVC &&
+      (std::strcmp(container, "mp4") == 0 || std::strcmp(container, "mov") == 0))
+    out_->codecpar->codec_tag = MKTAG('h', 'v', 'c', '1');
+  if (type_ == AVMEDIA_TYPE_VIDEO) {
+    out_->avg_frame_rate = encoder_->framerate;
+    out_->sample_aspect_ratio = encoder_->sample_aspect_ratio;
+  }
+  return media::CopyStreamMetadata(in_, out_) || Fail("Out of memory");
+}
+
+bool StreamLane::MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) const {
+  *decoded_end_us = decoded_end_us_;
+  *expected_end_us = in_->duration == AV_NOPTS_VALUE || in_->duration <= 0
+                         ? 0
+                         : av_rescale_q(in_->duration, in_->time_base, AV_TIME_BASE_Q);
+  return true;
+}
+
 // Encoders with a fixed frame size get exactly that many samples per frame.
 void StreamLane::FixAudioFrameSize() {
   const AVCodecContext* enc = encoder_.get();
@@ -203,8 +231,11 @@ bool StreamLane::EncodeFrame(AVFrame* frame, PacketWriter& writer) {
     rc = avcodec_receive_packet(encoder_.get(), encoded_.get());
     if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
     if (rc < 0) return Fail("Encoding failed: " + avptr::ErrorText(rc));
-    const bool ok = writer.Write(*this, encoded_.get());
-    av_packet_unref(encoded_.get());
+    AVPacket* packet = encoded_.get();
+    packet->stream_index = out_->index;
+    av_packet_rescale_ts(packet, encoder_->time_base, out_->time_base);
+    const bool ok = writer.Write(packet);
+    av_packet_unref(packet);
     if (!ok) return false;
   }
 }

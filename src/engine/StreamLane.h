@@ -1,30 +1,18 @@
 #pragma once
-// One converted stream: its decoder, the filters of its plan and its encoder, as
-// FFmpeg's transcode example pairs them per stream. The session feeds it packets
-// and takes the encoded packets through a PacketWriter; several lanes of any kind
-// run side by side without the session knowing what is inside them.
+// One converted picture or sound stream: its decoder, the filters of its plan and
+// its encoder, as FFmpeg's transcode example pairs them per stream.
 #include <atomic>
 #include <cstdint>
 #include <string>
 
 #include "engine/AVPointers.h"
+#include "engine/Lane.h"
 #include "engine/MediaInput.h"
 #include "engine/OutputPlan.h"
 
 namespace encoder {
 
-class StreamLane;
-
-// Where a lane's encoded packets go (the muxer). False stops the conversion.
-class PacketWriter {
- public:
-  virtual bool Write(StreamLane& lane, AVPacket* packet) = 0;
-
- protected:
-  ~PacketWriter() = default;
-};
-
-class StreamLane {
+class StreamLane final : public Lane {
  public:
   // What every lane of one conversion shares. The first failure's text is kept in
   // `error`; later ones do not replace it.
@@ -38,7 +26,6 @@ class StreamLane {
   };
 
   StreamLane(AVStream* in, const Shared& shared);
-  StreamLane(StreamLane&&) noexcept = default;
   StreamLane(const StreamLane&) = delete;
   StreamLane& operator=(const StreamLane&) = delete;
 
@@ -47,21 +34,18 @@ class StreamLane {
   // Builds the filters and opens the encoder for `plan` (made for the facts the
   // decoder reported). `format` is the output container.
   bool Open(const LanePlan& plan, const AVOutputFormat* format);
-  void SetOutputStream(AVStream* out) { out_ = out; }
 
+  int SourceIndex() const override { return in_->index; }
+  bool AddOutputStream(AVFormatContext* out) override;
   // Decodes one packet and passes what comes out along to `writer`.
-  bool Decode(const AVPacket* packet, PacketWriter& writer);
+  bool Feed(const AVPacket* packet, PacketWriter& writer) override { return Decode(packet, writer); }
   // Drains decoder, filters and encoder at the end of the source.
-  bool Flush(PacketWriter& writer);
-
-  AVMediaType type() const { return type_; }
-  AVStream* in() const { return in_; }
-  AVStream* out() const { return out_; }
-  const AVCodecContext* encoder() const { return encoder_.get(); }
-  int64_t decoded_end_us() const { return decoded_end_us_; }
+  bool Flush(PacketWriter& writer) override;
+  bool MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) const override;
 
  private:
   bool Fail(const std::string& text);
+  bool Decode(const AVPacket* packet, PacketWriter& writer);
   bool Stopped() const { return shared_.stop && shared_.stop->load(); }
   bool SetUpVideo(const LanePlan& plan);
   bool SetUpAudio(const LanePlan& plan);

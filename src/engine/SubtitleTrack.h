@@ -2,32 +2,37 @@
 // One subtitle track on its way to the output: packets copied as they are, or text
 // decoded and written again in the output container's text format.
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "engine/AVPointers.h"
+#include "engine/Lane.h"
 #include "engine/StreamSelection.h"
 
 namespace media {
 
-class SubtitleTrack {
+class SubtitleTrack final : public encoder::Lane {
  public:
-  // Adds the output stream for source stream `in` to `out` (before its header is
-  // written). `start_us` is the source's start time, which the output counts from.
-  bool Open(AVStream* in, const SubtitleChoice& choice, AVFormatContext* out, int64_t start_us, std::string* error);
+  // The track of source stream `in`, going out as `choice` says. `start_us` is the
+  // source's start time, which the output counts from. The first failure's text is
+  // kept in `error`.
+  SubtitleTrack(AVStream* in, const SubtitleChoice& choice, int64_t start_us, std::string* error);
 
-  // Turns one source packet into output packets handed to `write` (which returns
-  // false when writing failed).
-  bool Feed(const AVPacket* packet, const std::function<bool(AVPacket*)>& write, std::string* error);
-
-  int SourceIndex() const { return in_ ? in_->index : -1; }
+  int SourceIndex() const override { return in_->index; }
+  bool AddOutputStream(AVFormatContext* out) override;
+  // Turns one source packet into output packets.
+  bool Feed(const AVPacket* packet, encoder::PacketWriter& writer) override;
+  bool Flush(encoder::PacketWriter& /*writer*/) override { return true; }  // nothing is held back
 
  private:
-  bool Convert(const AVPacket* packet, const std::function<bool(AVPacket*)>& write, std::string* error);
+  bool Refuse(const std::string& text);
+  bool OpenConverter(AVFormatContext* out);
+  bool Convert(const AVPacket* packet, encoder::PacketWriter& writer);
 
-  AVStream* in_ = nullptr;
+  AVStream* in_;
+  SubtitleChoice choice_;
+  int64_t start_us_;
+  std::string* error_;
   AVStream* out_ = nullptr;
-  int64_t start_us_ = 0;
   avptr::Codec decoder_;  // only when converting
   avptr::Codec encoder_;
   avptr::Packet packet_{av_packet_alloc()};

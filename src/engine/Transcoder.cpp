@@ -12,6 +12,7 @@ extern "C" {
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "engine/AVPointers.h"
 #include "engine/MetadataCopy.h"
@@ -29,7 +30,7 @@ class Session final : public PacketWriter {
       : job_(job), error_(error), written_(written), watch_(job.read_timeout_ms, job.stop) {}
   ~Session() { DiscardTemp(); }
   Outcome Run();
-  bool Write(StreamLane& lane, AVPacket* packet) override;
+  bool Write(AVPacket* packet) override;
 
  private:
   bool Fail(const std::string& text) {
@@ -41,9 +42,7 @@ class Session final : public PacketWriter {
   bool OpenLanes();
   bool OpenLane(LanePlan& plan);
   bool OpenOutput();
-  bool AddSubtitleTracks(AVFormatContext* out);
   bool Pump();
-  bool WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet);
   bool CheckComplete();
   bool Close();
   bool Commit();
@@ -60,10 +59,8 @@ class Session final : public PacketWriter {
   OutputPlan plan_;
   avptr::Input input_;
   avptr::Output output_;
-  std::vector<StreamLane> lanes_;
-  std::vector<int> lane_of_stream_;
-  std::vector<media::SubtitleTrack> subtitles_;
-  std::vector<int> subtitle_of_stream_;
+  std::vector<std::unique_ptr<Lane>> lanes_;
+  std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};
   avptr::Packet packet_{av_packet_alloc()};
@@ -85,22 +82,21 @@ bool Session::OpenSource() {
 
 bool Session::OpenLanes() {
   const unsigned count = input_->nb_streams;
-  lane_of_stream_.assign(count, -1);
-  subtitle_of_stream_.assign(count, -1);
-  // Streams we do not convert are not even demuxed.
-  std::vector<bool> used(count, false);
-  for (const LanePlan& lane : plan_.lanes) used[lane.stream] = true;
-  for (const media::SubtitleChoice& c : plan_.subtitles) used[c.stream] = true;
-  for (unsigned i = 0; i < count; ++i)
-    if (!used[i]) input_->streams[i]->discard = AVDISCARD_ALL;
-  lanes_.reserve(plan_.lanes.size());
+  lane_of_stream_.assign(count, nullptr);
+  lanes_.reserve(plan_.lanes.size() + plan_.subtitles.size());
   for (LanePlan& lane : plan_.lanes)
     if (!OpenLane(lane)) return false;
+  for (const media::SubtitleChoice& c : plan_.subtitles)
+    lanes_.push_back(std::make_unique<media::SubtitleTrack>(input_->streams[c.stream], c, description_.start_us, error_));
+  for (const std::unique_ptr<Lane>& lane : lanes_) lane_of_stream_[lane->SourceIndex()] = lane.get();
+  // Streams we do not convert are not even demuxed.
+  for (unsigned i = 0; i < count; ++i)
+    if (!lane_of_stream_[i]) input_->streams[i]->discard = AVDISCARD_ALL;
   return true;
 }
 
-// Opens one lane. Some formats are only known once the decoder is open: the
-// lane is planned again for what the decoder reports.
+// Opens one picture or sound lane. Some formats are only known once the decoder
+// is open: the lane is planned again for what the decoder reports.
 bool Session::OpenLane(LanePlan& plan) {
   StreamLane::Shared shared;
   shared.options = &job_.options;
@@ -108,12 +104,11 @@ bool Session::OpenLane(LanePlan& plan) {
   shared.stop = job_.stop;
   shared.error = error_;
   shared.ts_jumps = description_.ts_jumps;
-  shared.start_us = input_->start_time != AV_NOPTS_VALUE ? input_->start_time : 0;
-  lane_of_stream_[plan.stream] = static_cast<int>(lanes_.size());
-  StreamLane& lane = lanes_.emplace_back(input_->streams[plan.stream], shared);
+  shared.start_us = description_.start_us;
+  auto lane = std::make_unique<StreamLane>(input_->streams[plan.stream], shared);
   media::StreamFacts& facts = description_.streams[plan.stream];
   const media::StreamFacts probed = facts;
-  if (!lane.OpenDecoder(input_.get(), &facts)) return false;
+  if (!lane->OpenDecoder(input_.get(), &facts)) return false;
   std::string problem;
   if (!media::SameStream(probed, facts)) {
     const bool planned = plan.type == AVMEDIA_TYPE_VIDEO
@@ -122,20 +117,8 @@ bool Session::OpenLane(LanePlan& plan) {
                              : PlanAudioLane(job_.options, facts, plan.encoder, &plan, &problem);
     if (!planned) return Fail(problem);
   }
-  return lane.Open(plan, plan_.format);
-}
-
-bool Session::AddSubtitleTracks(AVFormatContext* out) {
-  const int64_t start_us = input_->start_time != AV_NOPTS_VALUE ? input_->start_time : 0;
-  subtitles_.resize(plan_.subtitles.size());
-  for (size_t i = 0; i < subtitles_.size(); ++i) {
-    const media::SubtitleChoice& c = plan_.subtitles[i];
-    std::string problem;
-    if (!subtitles_[i].Open(input_->streams[c.stream], c, out, start_us, &problem)) return Fail(problem);
-    if (!media::CopyStreamMetadata(input_->streams[c.stream], out->streams[out->nb_streams - 1]))
-      return Fail("Out of memory");
-    subtitle_of_stream_[c.stream] = static_cast<int>(i);
-  }
+  if (!lane->Open(plan, plan_.format)) return false;
+  lanes_.push_back(std::move(lane));
   return true;
 }
 
@@ -144,25 +127,9 @@ bool Session::OpenOutput() {
   int rc = avformat_alloc_output_context2(&raw, plan_.format, nullptr, job_.output.c_str());
   if (rc < 0 || !raw) return Fail("Cannot set up the output: " + avptr::ErrorText(rc));
   output_.reset(raw);
-  for (StreamLane& lane : lanes_) {
-    AVStream* out = avformat_new_stream(raw, nullptr);
-    if (!out) return Fail("Out of memory");
-    rc = avcodec_parameters_from_context(out->codecpar, lane.encoder());
-    if (rc < 0) return Fail("Cannot set up the output stream: " + avptr::ErrorText(rc));
-    out->time_base = lane.encoder()->time_base;
-    // Apple's players take HEVC in MP4 and QuickTime only under the hvc1 tag.
-    if (out->codecpar->codec_id == AV_CODEC_ID_HEVC &&
-        (std::strcmp(plan_.format->name, "mp4") == 0 || std::strcmp(plan_.format->name, "mov") == 0))
-      out->codecpar->codec_tag = MKTAG('h', 'v', 'c', '1');
-    if (lane.type() == AVMEDIA_TYPE_VIDEO) {
-      out->avg_frame_rate = lane.encoder()->framerate;
-      out->sample_aspect_ratio = lane.encoder()->sample_aspect_ratio;
-    }
-    if (!media::CopyStreamMetadata(lane.in(), out)) return Fail("Out of memory");
-    lane.SetOutputStream(out);
-  }
+  for (const std::unique_ptr<Lane>& lane : lanes_)
+    if (!lane->AddOutputStream(raw)) return false;
   if (!media::CopyFileMetadata(input_.get(), raw)) return Fail("Out of memory");
-  if (!AddSubtitleTracks(raw)) return false;
   const Options& o = job_.options;
   if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
   if (o.mux_rate > 0 && raw->priv_data) {
@@ -195,10 +162,10 @@ void Session::ReportProgress(const AVPacket* packet, const AVStream* stream, boo
   job_.progress(bytes, position, total_us_);
 }
 
-bool Session::Write(StreamLane& lane, AVPacket* packet) {
-  packet->stream_index = lane.out()->index;
-  av_packet_rescale_ts(packet, lane.encoder()->time_base, lane.out()->time_base);
-  ReportProgress(packet, lane.out(), false);
+bool Session::Write(AVPacket* packet) {
+  const AVStream* stream = output_->streams[packet->stream_index];
+  // Subtitle times jump ahead of the pictures: progress follows sound and pictures.
+  if (stream->codecpar->codec_type != AVMEDIA_TYPE_SUBTITLE) ReportProgress(packet, stream, false);
   const int rc = av_interleaved_write_frame(output_.get(), packet);
   if (rc < 0) return Fail("Writing the output failed: " + avptr::ErrorText(rc));
   if (output_->pb && output_->pb->error < 0)
@@ -218,23 +185,11 @@ bool Session::Pump() {
       return Fail("Reading the source failed: " + avptr::ErrorText(rc));
     }
     const int index = packet_->stream_index;
-    bool ok = true;
-    if (index >= 0 && index < static_cast<int>(lane_of_stream_.size()) && lane_of_stream_[index] >= 0)
-      ok = lanes_[lane_of_stream_[index]].Decode(packet_.get(), *this);
-    else if (index >= 0 && index < static_cast<int>(subtitle_of_stream_.size()) && subtitle_of_stream_[index] >= 0)
-      ok = WriteSubtitle(subtitles_[subtitle_of_stream_[index]], packet_.get());
+    Lane* lane = index >= 0 && index < static_cast<int>(lane_of_stream_.size()) ? lane_of_stream_[index] : nullptr;
+    const bool ok = !lane || lane->Feed(packet_.get(), *this);
     av_packet_unref(packet_.get());
     if (!ok) return false;
   }
-}
-
-bool Session::WriteSubtitle(media::SubtitleTrack& track, const AVPacket* packet) {
-  std::string problem;
-  const bool ok = track.Feed(packet, [this](AVPacket* out) {
-    const int rc = av_interleaved_write_frame(output_.get(), out);
-    return rc >= 0 || Fail("Writing the output failed: " + avptr::ErrorText(rc));
-  }, &problem);
-  return ok || Fail(problem);
 }
 
 // A source whose header promises more than the data holds was cut off: the
@@ -255,24 +210,26 @@ bool Session::CheckComplete() {
     Fail(text);
     return true;
   };
+  int media_lanes = 0;
   int64_t longest = 0;
-  for (const StreamLane& lane : lanes_) {
-    longest = std::max(longest, lane.decoded_end_us());
-    const AVStream* in = lane.in();
-    if (in->duration == AV_NOPTS_VALUE || in->duration <= 0) continue;
-    if (short_of(av_rescale_q(in->duration, in->time_base, AV_TIME_BASE_Q), lane.decoded_end_us())) return false;
+  for (const std::unique_ptr<Lane>& lane : lanes_) {
+    int64_t reached = 0, expected = 0;
+    if (!lane->MediaSpan(&reached, &expected)) continue;
+    ++media_lanes;
+    longest = std::max(longest, reached);
+    if (short_of(expected, reached)) return false;
   }
-  if (media_streams == static_cast<int>(lanes_.size()) && short_of(input_->duration, longest)) return false;
+  if (media_streams == media_lanes && short_of(input_->duration, longest)) return false;
   return true;
 }
 
 bool Session::Close() {
-  for (StreamLane& lane : lanes_)
-    if (!lane.Flush(*this)) return false;
+  for (const std::unique_ptr<Lane>& lane : lanes_)
+    if (!lane->Flush(*this)) return false;
   if (!CheckComplete()) return false;
   const int rc = av_write_trailer(output_.get());
   if (rc < 0) return Fail("Finishing the output failed: " + avptr::ErrorText(rc));
-  ReportProgress(nullptr, lanes_.front().out(), true);
+  ReportProgress(nullptr, nullptr, true);
   // Flushing and closing may reveal a full disk only now.
   output_->pb = nullptr;
   std::string problem;
