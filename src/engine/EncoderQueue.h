@@ -22,12 +22,12 @@ namespace encoderqueue {
 struct Task {
   int handle = -1;
   std::string source;
-  media::FileId source_id;  // zero when the source could not be looked up
+  media::FileId source_id;               // zero when the source could not be looked up
   media::SourceDescription description;  // read when the source was opened
   encoder::OutputPlan plan;              // made by SetOutput
-  std::string output;     // the name the task writes (a numbered one under keep-both)
-  std::string requested;  // the output path as SetOutput was given it
-  std::string conflict;   // set at Start: why the task may not run
+  std::string output;                    // the name the task writes (a numbered one under keep-both)
+  std::string requested;                 // the output path as SetOutput was given it
+  std::string conflict;                  // set at Start: why the task may not run
   encoder::Options options;
   bool ready = false;  // SetOutput accepted it
   bool done = false;   // an earlier Start already ran it
@@ -64,7 +64,7 @@ struct FFEncoder::Impl {
   outputclaims::Listed listed;
   std::string error;
   std::optional<encoderqueue::Batch> pending;  // a Start made during a run: it follows that run
-  std::vector<int> cancelled;    // pending tasks that Stop dropped; the run reports them
+  std::vector<int> cancelled;                  // pending tasks that Stop dropped; the run reports them
 
   std::mutex event_mutex;  // one event at a time reaches the handlers
   ProgressHandler progress;
@@ -118,7 +118,8 @@ struct FFEncoder::Impl {
   // Drops a Start that has not begun yet; its tasks are reported as stopped.
   void CancelPendingLocked() {
     if (!pending) return;
-    for (const encoderqueue::Task& task : pending->tasks) cancelled.push_back(task.handle);
+    for (const encoderqueue::Task& task : pending->tasks)
+      cancelled.push_back(task.handle);
     pending.reset();
   }
 

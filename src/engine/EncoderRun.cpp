@@ -30,8 +30,10 @@ ThreadSplit SplitThreads(int requested, size_t tasks) {
 // Leftovers of killed runs in the batch's output folders are removed first.
 void RemoveOrphansOf(const Batch& batch) {
   std::vector<std::string> outputs;
-  for (const Task& task : batch.tasks) outputs.push_back(task.output);
-  for (const std::string& folder : outputclaims::FoldersOf(outputs)) media::RemoveOrphans(folder);
+  for (const Task& task : batch.tasks)
+    outputs.push_back(task.output);
+  for (const std::string& folder : outputclaims::FoldersOf(outputs))
+    media::RemoveOrphans(folder);
 }
 
 }  // namespace
@@ -72,12 +74,18 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
   }
   if (!written.empty()) RecordOutput(handle, written);
   switch (outcome) {
-    case encoder::Outcome::Succeeded: EmitFinished(handle, true, false, message); return true;
-    case encoder::Outcome::Stopped: EmitFinished(handle, false, false, "Stopped"); return true;
+    case encoder::Outcome::Succeeded:
+      EmitFinished(handle, true, false, message);
+      return true;
+    case encoder::Outcome::Stopped:
+      EmitFinished(handle, false, false, "Stopped");
+      return true;
     case encoder::Outcome::Skipped:
       EmitFinished(handle, false, false, "Skipped: " + outputclaims::NameOf(written) + " already exists");
       return true;
-    case encoder::Outcome::Failed: EmitFinished(handle, false, true, message); return false;
+    case encoder::Outcome::Failed:
+      EmitFinished(handle, false, true, message);
+      return false;
   }
   return false;
 }
@@ -101,7 +109,8 @@ int FFEncoder::Impl::RunBatch(const Batch& batch) {
     }
   }
   work();
-  for (std::thread& t : helpers) t.join();
+  for (std::thread& t : helpers)
+    t.join();
   return failures;
 }
 
@@ -132,7 +141,8 @@ void FFEncoder::Impl::RunLoop(std::shared_ptr<Impl> self, Batch batch) {
         impl.running = false;
       }
     }
-    for (int handle : dropped) impl.EmitFinished(handle, false, false, "Stopped");
+    for (int handle : dropped)
+      impl.EmitFinished(handle, false, false, "Stopped");
     impl.EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
     if (!more) return;
   }

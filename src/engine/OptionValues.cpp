@@ -63,8 +63,8 @@ bool ParseBitrate(const std::string& text, int64_t* out) {
 
 bool ParseSize(const std::string& text, int* w, int* h) {
   static const std::map<std::string, std::pair<int, int>> kNames = {
-      {"sqcif", {128, 96}}, {"qcif", {176, 144}}, {"cif", {352, 288}}, {"4cif", {704, 576}},
-      {"qvga", {320, 240}}, {"vga", {640, 480}},  {"svga", {800, 600}}, {"hd720", {1280, 720}},
+      {"sqcif", {128, 96}},     {"qcif", {176, 144}}, {"cif", {352, 288}},  {"4cif", {704, 576}},
+      {"qvga", {320, 240}},     {"vga", {640, 480}},  {"svga", {800, 600}}, {"hd720", {1280, 720}},
       {"hd1080", {1920, 1080}}, {"ntsc", {720, 480}}, {"pal", {720, 576}}};
   if (auto it = kNames.find(text); it != kNames.end()) {
     *w = it->second.first;
@@ -75,8 +75,7 @@ bool ParseSize(const std::string& text, int* w, int* h) {
   if (x == std::string::npos) return false;
   int64_t a = 0, b = 0;
   // Tiny sizes are fine here: the encoder's own smallest size is applied later.
-  if (!ParseInt(text.substr(0, x), 1, 16384, &a) || !ParseInt(text.substr(x + 1), 1, 16384, &b))
-    return false;
+  if (!ParseInt(text.substr(0, x), 1, 16384, &a) || !ParseInt(text.substr(x + 1), 1, 16384, &b)) return false;
   *w = static_cast<int>(a);
   *h = static_cast<int>(b);
   return true;
@@ -85,9 +84,8 @@ bool ParseSize(const std::string& text, int* w, int* h) {
 // Frame rates: NTSC's decimal spellings map to their exact fractions.
 bool ParseRate(const std::string& text, Ratio* out) {
   static const std::map<std::string, Ratio> kExact = {
-      {"29.97", {30000, 1001}}, {"23.976", {24000, 1001}}, {"59.94", {60000, 1001}},
-      {"23.98", {24000, 1001}}, {"ntsc", {30000, 1001}},   {"pal", {25, 1}},
-      {"film", {24, 1}}};
+      {"29.97", {30000, 1001}}, {"23.976", {24000, 1001}}, {"59.94", {60000, 1001}}, {"23.98", {24000, 1001}},
+      {"ntsc", {30000, 1001}},  {"pal", {25, 1}},          {"film", {24, 1}}};
   if (auto it = kExact.find(text); it != kExact.end()) {
     *out = it->second;
     return true;
@@ -143,8 +141,10 @@ std::vector<std::string> Split(const std::string& text, char sep) {
 
 std::string Trim(const std::string& text) {
   size_t a = 0, b = text.size();
-  while (a < b && std::isspace(static_cast<unsigned char>(text[a]))) ++a;
-  while (b > a && std::isspace(static_cast<unsigned char>(text[b - 1]))) --b;
+  while (a < b && std::isspace(static_cast<unsigned char>(text[a])))
+    ++a;
+  while (b > a && std::isspace(static_cast<unsigned char>(text[b - 1])))
+    --b;
   return text.substr(a, b - a);
 }
 

@@ -80,15 +80,16 @@ const AVCodec* DefaultEncoder(const AVOutputFormat* format, const std::string& p
   if (id == AV_CODEC_ID_NONE) id = av_guess_codec(format, nullptr, path.c_str(), nullptr, type);
   const AVCodec* codec = id == AV_CODEC_ID_NONE ? nullptr : avcodec_find_encoder(id);
   if (!codec)
-    *error = "No " + media::MediaWord(type) + " encoder is available for the '" + format->name + "' container";
+    *error =
+        "No " + media::MediaWord(type) + " encoder is available for the '" + format->name + "' container";
   return codec;
 }
 
 bool CheckContainerHolds(const AVOutputFormat* format, const AVCodec* codec, std::string* error) {
   // 0 means "known not to fit"; a negative answer means the container has no list.
   if (avformat_query_codec(format, codec->id, FF_COMPLIANCE_NORMAL) != 0) return true;
-  *error = std::string("The '") + format->name + "' container cannot hold " + avcodec_get_name(codec->id) + " " +
-           media::MediaWord(codec->type);
+  *error = std::string("The '") + format->name + "' container cannot hold " + avcodec_get_name(codec->id) +
+           " " + media::MediaWord(codec->type);
   return false;
 }
 
@@ -169,8 +170,9 @@ bool PlanAudioLane(const Options& o, const media::StreamFacts& in, const AVCodec
     return false;
   }
   const AVSampleFormat format = ChooseSampleFormat(codec, static_cast<AVSampleFormat>(in.sample_format));
-  lane->chain = "aresample=" + std::to_string(rate) + ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
-                ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + media::LayoutName(layout.get());
+  lane->chain =
+      "aresample=" + std::to_string(rate) + ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
+      ":sample_rates=" + std::to_string(rate) + ":channel_layouts=" + media::LayoutName(layout.get());
   return true;
 }
 
@@ -188,14 +190,17 @@ bool MakeOutputPlan(const Options& o, const std::string& source_path, const std:
     if (o.subtitles == Options::Subtitles::BurnIn)
       plan->burn_in = media::BurnInChain(source, source_path, &plan->note);
     LanePlan& lane = plan->lanes.emplace_back();
-    if (!PlanVideoLane(o, *source.Video(), plan->video, plan->burn_in, &lane, &plan->width, &plan->height, error))
+    if (!PlanVideoLane(o, *source.Video(), plan->video, plan->burn_in, &lane, &plan->width, &plan->height,
+                       error))
       return false;
   }
   if (source.HasAudio() && !o.no_audio) {
     plan->audio = ChooseEncoder(o.audio_codec, plan->format, output_path, AVMEDIA_TYPE_AUDIO, error);
     if (!plan->audio) return false;
-    for (int index : media::AudioStreamsToConvert(source, plan->format, source.best_audio, o.first_audio_only))
-      if (!PlanAudioLane(o, source.streams[index], plan->audio, &plan->lanes.emplace_back(), error)) return false;
+    for (int index :
+         media::AudioStreamsToConvert(source, plan->format, source.best_audio, o.first_audio_only))
+      if (!PlanAudioLane(o, source.streams[index], plan->audio, &plan->lanes.emplace_back(), error))
+        return false;
   }
   if (plan->lanes.empty()) {
     *error = "Nothing to convert: the output would hold neither video nor audio";

@@ -36,10 +36,10 @@ struct OutputPlan {
   const AVCodec* audio = nullptr;  // null: no audio in the output
   int width = 0;                   // output picture size (video only)
   int height = 0;
-  std::vector<LanePlan> lanes;  // the picture first, then the sound tracks in source order
+  std::vector<LanePlan> lanes;                   // the picture first, then the sound tracks in source order
   std::vector<media::SubtitleChoice> subtitles;  // tracks that go along as text or as they are
   std::string burn_in;  // the filter drawing a subtitle track into the picture, or ""
-  std::string note;  // said with a success: what could not be kept
+  std::string note;     // said with a success: what could not be kept
 };
 
 // Resolves the container and encoders, checks that they fit together and that the

@@ -46,13 +46,14 @@ bool StreamLane::Open(const LanePlan& plan, const AVOutputFormat* format) {
   return ok && OpenEncoder(format);
 }
 
-bool StreamLane::BuildGraph(const char* source_filter, const std::string& source_args, const char* sink_filter) {
+bool StreamLane::BuildGraph(const char* source_filter, const std::string& source_args,
+                            const char* sink_filter) {
   const std::string what = "Cannot set up the " + media::MediaWord(type_) + " filters: ";
   graph_.reset(avfilter_graph_alloc());
   if (!graph_) return Fail("Out of memory");
   graph_->nb_threads = shared_.threads;  // 0: as many as the machine has
-  int rc = avfilter_graph_create_filter(&source_, avfilter_get_by_name(source_filter), "in", source_args.c_str(),
-                                        nullptr, graph_.get());
+  int rc = avfilter_graph_create_filter(&source_, avfilter_get_by_name(source_filter), "in",
+                                        source_args.c_str(), nullptr, graph_.get());
   if (rc >= 0)
     rc = avfilter_graph_create_filter(&sink_, avfilter_get_by_name(sink_filter), "out", nullptr, nullptr,
                                       graph_.get());
@@ -176,7 +177,8 @@ void StreamLane::FixAudioFrameSize() {
 bool StreamLane::BuildVideoGraph(int width, int height, int format, AVRational sar) {
   if (sar.num <= 0 || sar.den <= 0) sar = {1, 1};
   const std::string args = "video_size=" + std::to_string(width) + "x" + std::to_string(height) +
-                           ":pix_fmt=" + std::to_string(format) + ":time_base=" + media::Fraction(in_->time_base) +
+                           ":pix_fmt=" + std::to_string(format) +
+                           ":time_base=" + media::Fraction(in_->time_base) +
                            ":pixel_aspect=" + media::Fraction(sar);
   if (!BuildGraph("buffer", args, "buffersink")) return false;
   in_width_ = width;
@@ -202,7 +204,8 @@ bool StreamLane::FollowVideoChange(const AVFrame* frame) {
 
 bool StreamLane::BuildAudioGraph(int rate, AVSampleFormat format, const AVChannelLayout& layout) {
   const std::string args = "time_base=1/" + std::to_string(rate) + ":sample_rate=" + std::to_string(rate) +
-                           ":sample_fmt=" + av_get_sample_fmt_name(format) + ":channel_layout=" + media::LayoutName(layout);
+                           ":sample_fmt=" + av_get_sample_fmt_name(format) +
+                           ":channel_layout=" + media::LayoutName(layout);
   if (!BuildGraph("abuffer", args, "abuffersink")) return false;
   in_rate_ = rate;
   in_format_ = format;
@@ -218,7 +221,8 @@ bool StreamLane::FollowAudioChange(const AVFrame* frame) {
   if (frame->sample_rate == in_rate_ && frame->format == in_format_ &&
       av_channel_layout_compare(&layout.get(), &in_layout_.get()) == 0)
     return true;
-  if (!BuildAudioGraph(frame->sample_rate, static_cast<AVSampleFormat>(frame->format), layout.get())) return false;
+  if (!BuildAudioGraph(frame->sample_rate, static_cast<AVSampleFormat>(frame->format), layout.get()))
+    return false;
   FixAudioFrameSize();
   return true;
 }
@@ -255,7 +259,8 @@ bool StreamLane::DrainFilter(PacketWriter& writer) {
     AVFrame* out = filtered_.get();
     if (type_ == AVMEDIA_TYPE_AUDIO) {
       // Audio is written gap-free from where it starts.
-      if (next_pts_ == AV_NOPTS_VALUE) next_pts_ = out->pts != AV_NOPTS_VALUE ? std::max<int64_t>(0, out->pts) : 0;
+      if (next_pts_ == AV_NOPTS_VALUE)
+        next_pts_ = out->pts != AV_NOPTS_VALUE ? std::max<int64_t>(0, out->pts) : 0;
       out->pts = next_pts_;
       next_pts_ += out->nb_samples;
     }
@@ -330,7 +335,8 @@ bool StreamLane::Decode(const AVPacket* packet, PacketWriter& writer) {
 bool StreamLane::Flush(PacketWriter& writer) {
   if (!Decode(nullptr, writer)) return false;
   if (frames_decoded_ == 0)
-    return Fail("No " + media::MediaWord(type_) + " could be decoded from the source (damaged or empty stream)");
+    return Fail("No " + media::MediaWord(type_) +
+                " could be decoded from the source (damaged or empty stream)");
   // Closing at the end of the last frame lets the frame-rate filter keep that frame.
   const int rc = end_pts_ == AV_NOPTS_VALUE ? av_buffersrc_add_frame_flags(source_, nullptr, 0)
                                             : av_buffersrc_close(source_, end_pts_, 0);

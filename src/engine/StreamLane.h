@@ -71,15 +71,15 @@ class StreamLane final : public Lane {
   avptr::Graph graph_;
   AVFilterContext* source_ = nullptr;
   AVFilterContext* sink_ = nullptr;
-  std::string chain_;  // the filter chain, kept for rebuilding the graph
-  media::Orientation turn_;  // video: how the source's pictures are shown upright
-  int64_t start_offset_ = 0;            // source start time in the stream's time base
-  int64_t next_pts_ = AV_NOPTS_VALUE;   // audio: running sample count; video: where the last picture ends
-  int64_t pts_shift_ = 0;               // video: correction for clock jumps in the source
-  int64_t end_pts_ = AV_NOPTS_VALUE;    // video: where the last frame ends, for the filters' end
-  int in_width_ = 0;                    // video: what the graph was built for
+  std::string chain_;                  // the filter chain, kept for rebuilding the graph
+  media::Orientation turn_;            // video: how the source's pictures are shown upright
+  int64_t start_offset_ = 0;           // source start time in the stream's time base
+  int64_t next_pts_ = AV_NOPTS_VALUE;  // audio: running sample count; video: where the last picture ends
+  int64_t pts_shift_ = 0;              // video: correction for clock jumps in the source
+  int64_t end_pts_ = AV_NOPTS_VALUE;   // video: where the last frame ends, for the filters' end
+  int in_width_ = 0;                   // video: what the graph was built for
   int in_height_ = 0;
-  int in_rate_ = 0;                     // audio: what the graph was built for
+  int in_rate_ = 0;  // audio: what the graph was built for
   int in_format_ = -1;
   avptr::Layout in_layout_;
   int64_t frames_decoded_ = 0;

@@ -97,7 +97,8 @@ bool SubtitleTrack::Convert(const AVPacket* packet, encoder::PacketWriter& write
   sub.filled = true;
   if (sub.value.pts == AV_NOPTS_VALUE) return true;
   // Times as the tool writes them: the start folded into pts, counted from the source's start.
-  sub.value.pts += av_rescale_q(sub.value.start_display_time, AVRational{1, 1000}, AV_TIME_BASE_Q) - start_us_;
+  sub.value.pts +=
+      av_rescale_q(sub.value.start_display_time, AVRational{1, 1000}, AV_TIME_BASE_Q) - start_us_;
   sub.value.end_display_time -= sub.value.start_display_time;
   sub.value.start_display_time = 0;
   if (sub.value.pts < 0) return true;

@@ -87,8 +87,10 @@ bool Session::OpenLanes() {
   for (LanePlan& lane : plan_.lanes)
     if (!OpenLane(lane)) return false;
   for (const media::SubtitleChoice& c : plan_.subtitles)
-    lanes_.push_back(std::make_unique<media::SubtitleTrack>(input_->streams[c.stream], c, description_.start_us, error_));
-  for (const std::unique_ptr<Lane>& lane : lanes_) lane_of_stream_[lane->SourceIndex()] = lane.get();
+    lanes_.push_back(
+        std::make_unique<media::SubtitleTrack>(input_->streams[c.stream], c, description_.start_us, error_));
+  for (const std::unique_ptr<Lane>& lane : lanes_)
+    lane_of_stream_[lane->SourceIndex()] = lane.get();
   // Streams we do not convert are not even demuxed.
   for (unsigned i = 0; i < count; ++i)
     if (!lane_of_stream_[i]) input_->streams[i]->discard = AVDISCARD_ALL;
@@ -112,8 +114,8 @@ bool Session::OpenLane(LanePlan& plan) {
   std::string problem;
   if (!media::SameStream(probed, facts)) {
     const bool planned = plan.type == AVMEDIA_TYPE_VIDEO
-                             ? PlanVideoLane(job_.options, facts, plan.encoder, plan_.burn_in, &plan, &plan_.width,
-                                             &plan_.height, &problem)
+                             ? PlanVideoLane(job_.options, facts, plan.encoder, plan_.burn_in, &plan,
+                                             &plan_.width, &plan_.height, &problem)
                              : PlanAudioLane(job_.options, facts, plan.encoder, &plan, &problem);
     if (!planned) return Fail(problem);
   }
@@ -135,7 +137,8 @@ bool Session::OpenOutput() {
   if (o.mux_rate > 0 && raw->priv_data) {
     // Only the MPEG muxers have a mux rate; the others go without one.
     rc = av_opt_set_int(raw->priv_data, "muxrate", o.mux_rate, 0);
-    if (rc < 0 && rc != AVERROR_OPTION_NOT_FOUND) return Fail("Cannot set the mux rate: " + avptr::ErrorText(rc));
+    if (rc < 0 && rc != AVERROR_OPTION_NOT_FOUND)
+      return Fail("Cannot set the mux rate: " + avptr::ErrorText(rc));
   }
   raw->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
   if (plan_.format->flags & AVFMT_NOFILE)
@@ -185,7 +188,8 @@ bool Session::Pump() {
       return Fail("Reading the source failed: " + avptr::ErrorText(rc));
     }
     const int index = packet_->stream_index;
-    Lane* lane = index >= 0 && index < static_cast<int>(lane_of_stream_.size()) ? lane_of_stream_[index] : nullptr;
+    Lane* lane =
+        index >= 0 && index < static_cast<int>(lane_of_stream_.size()) ? lane_of_stream_[index] : nullptr;
     const bool ok = !lane || lane->Feed(packet_.get(), *this);
     av_packet_unref(packet_.get());
     if (!ok) return false;
@@ -204,9 +208,10 @@ bool Session::CheckComplete() {
     const int64_t missing = expected - reached;
     if (expected <= 0 || missing < AV_TIME_BASE / 2 || missing < expected / 10) return false;
     char text[160];
-    std::snprintf(text, sizeof text,
-                  "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or damaged",
-                  reached / 1e6, expected / 1e6);
+    std::snprintf(
+        text, sizeof text,
+        "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or damaged",
+        reached / 1e6, expected / 1e6);
     Fail(text);
     return true;
   };
@@ -244,8 +249,11 @@ bool Session::Commit() {
       // The date is a courtesy: a file system that refuses it leaves a good output.
       if (job_.options.keep_file_date) media::CopyFileDate(job_.source, *written_, &problem);
       return true;
-    case media::CommitResult::Skipped: skipped_ = true; return false;
-    case media::CommitResult::Failed: return Fail(problem);
+    case media::CommitResult::Skipped:
+      skipped_ = true;
+      return false;
+    case media::CommitResult::Failed:
+      return Fail(problem);
   }
   return false;
 }
@@ -257,7 +265,8 @@ void Session::DiscardTemp() {
 
 Outcome Session::Run() {
   *written_ = job_.output;
-  if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0) return Outcome::Skipped;
+  if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0)
+    return Outcome::Skipped;
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
     *error_ = plan_.note;
     return Outcome::Succeeded;

@@ -58,10 +58,14 @@ AVPixelFormat ChoosePixelFormat(const AVCodec* codec, AVPixelFormat source) {
 std::string RotateFilter(const VideoFilter& f) {
   if (IsQuarterTurn(f.degrees)) {
     switch (QuarterTurns({f})) {
-      case 1: return "transpose=clock";
-      case 2: return "hflip,vflip";
-      case 3: return "transpose=cclock";
-      default: return "";
+      case 1:
+        return "transpose=clock";
+      case 2:
+        return "hflip,vflip";
+      case 3:
+        return "transpose=cclock";
+      default:
+        return "";
     }
   }
   // The frame grows to the box that holds the whole turned picture.
@@ -80,13 +84,21 @@ std::string UserChain(const std::vector<VideoFilter>& filters) {
   for (const VideoFilter& f : filters) {
     switch (f.kind) {
       case VideoFilter::Kind::Crop:
-        add("crop=" + std::to_string(f.width) + ":" + std::to_string(f.height) + ":" + std::to_string(f.x) + ":" +
-            std::to_string(f.y) + ":exact=1");
+        add("crop=" + std::to_string(f.width) + ":" + std::to_string(f.height) + ":" + std::to_string(f.x) +
+            ":" + std::to_string(f.y) + ":exact=1");
         break;
-      case VideoFilter::Kind::Scale: add("scale=" + std::to_string(f.width) + ":" + std::to_string(f.height)); break;
-      case VideoFilter::Kind::VFlip: add("vflip"); break;
-      case VideoFilter::Kind::HFlip: add("hflip"); break;
-      case VideoFilter::Kind::Rotate: add(RotateFilter(f)); break;
+      case VideoFilter::Kind::Scale:
+        add("scale=" + std::to_string(f.width) + ":" + std::to_string(f.height));
+        break;
+      case VideoFilter::Kind::VFlip:
+        add("vflip");
+        break;
+      case VideoFilter::Kind::HFlip:
+        add("hflip");
+        break;
+      case VideoFilter::Kind::Rotate:
+        add(RotateFilter(f));
+        break;
     }
   }
   return chain;
@@ -106,7 +118,8 @@ std::string FrameChain(const Options& o, const media::StreamFacts& in, int* widt
     // An explicit aspect wins; without a requested size the picture keeps its shape;
     // a disc norm's own frame sizes are shown at the norm's aspect.
     std::string chain = "scale=" + std::to_string(*width) + ":" + std::to_string(*height);
-    if (o.aspect.Set()) chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
+    if (o.aspect.Set())
+      chain += ",setdar=dar=" + std::to_string(o.aspect.num) + "/" + std::to_string(o.aspect.den);
     return chain;
   }
   // A requested frame of another shape gets the whole picture, undistorted, with bars.
@@ -130,8 +143,8 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
     if (f.kind == VideoFilter::Kind::Crop) {
       if (f.x + f.width > w || f.y + f.height > h) {
         *error = "The crop area " + std::to_string(f.width) + "x" + std::to_string(f.height) + " at " +
-                 std::to_string(f.x) + "," + std::to_string(f.y) + " does not fit the " + std::to_string(w) + "x" +
-                 std::to_string(h) + " picture";
+                 std::to_string(f.x) + "," + std::to_string(f.y) + " does not fit the " + std::to_string(w) +
+                 "x" + std::to_string(h) + " picture";
         return false;
       }
       w = f.width;
@@ -165,8 +178,8 @@ bool OutputSize(const Options& options, const AVCodec* codec, int source_width, 
   return true;
 }
 
-bool PlanVideoLane(const Options& o, const media::StreamFacts& in, const AVCodec* codec, const std::string& burn_in,
-                   LanePlan* lane, int* width, int* height, std::string* error) {
+bool PlanVideoLane(const Options& o, const media::StreamFacts& in, const AVCodec* codec,
+                   const std::string& burn_in, LanePlan* lane, int* width, int* height, std::string* error) {
   lane->stream = in.index;
   lane->type = AVMEDIA_TYPE_VIDEO;
   lane->encoder = codec;

@@ -26,7 +26,8 @@ struct Planned {
   std::string error;
 };
 
-Planned PlanFor(const std::string& options, const media::SourceDescription& source, const std::string& output) {
+Planned PlanFor(const std::string& options, const media::SourceDescription& source,
+                const std::string& output) {
   Planned result;
   Options parsed;
   if (!Parse(options, FactsOf(source), &parsed, &result.error)) return result;
@@ -35,7 +36,9 @@ Planned PlanFor(const std::string& options, const media::SourceDescription& sour
   return result;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 media::StreamFacts SubtitleTrack(int index, AVCodecID codec, bool is_default) {
   media::StreamFacts s;
@@ -66,7 +69,8 @@ TEST(OutputPlanTest, LanesCarryEncodersSizesAndChains) {
   EXPECT_TRUE(Contains(video.chain, "format=pix_fmts=yuv420p")) << video.chain;
   const LanePlan& audio = p.plan.lanes[1];
   EXPECT_EQ(audio.type, AVMEDIA_TYPE_AUDIO);
-  EXPECT_EQ(audio.chain, "aresample=44100,aformat=sample_fmts=fltp:sample_rates=44100:channel_layouts=stereo");
+  EXPECT_EQ(audio.chain,
+            "aresample=44100,aformat=sample_fmts=fltp:sample_rates=44100:channel_layouts=stereo");
 }
 
 TEST(OutputPlanTest, ContainersDecideWhatGoesIn) {
@@ -187,16 +191,17 @@ TEST(OutputPlanTest, UnknownFormatsArePlannedWhenTheDecoderTells) {
 TEST(OutputPlanTest, ARunPlansAgainWhenTheSourceChanged) {
   const QString folder = enginetest::FreshFolder("replanned");
   const QString source = folder + "source.mkv";
-  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1", "-c:v",
-                                      "mpeg4", source}));
+  ASSERT_TRUE(Fixtures::Make(
+      source, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1", "-c:v", "mpeg4", source}));
   FFEncoder enc;
   enginetest::EventRecorder events(enc);
   ASSERT_EQ(enc.OpenInput(Bytes(source), ""), 0) << enc.LastErrorMessage();
   ASSERT_GE(enc.SetOutput(0, Bytes(folder + "out.mkv"), "-vcodec mpeg4"), 0) << enc.LastErrorMessage();
   // Replaced by a smaller picture with sound.
   ASSERT_TRUE(QFile::remove(source));
-  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=160x96:rate=25:duration=1", "-f", "lavfi",
-                                      "-i", "sine=duration=1", "-c:v", "mpeg4", "-c:a", "mp2", "-shortest", source}));
+  ASSERT_TRUE(
+      Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=160x96:rate=25:duration=1", "-f", "lavfi",
+                              "-i", "sine=duration=1", "-c:v", "mpeg4", "-c:a", "mp2", "-shortest", source}));
   enc.Start(1);
   ASSERT_TRUE(events.WaitForEnd());
   ASSERT_TRUE(events.For(0).succeeded) << events.For(0).message;

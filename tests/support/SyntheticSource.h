@@ -12,7 +12,8 @@ namespace testing_support {
 // A source with an H.264 picture of `width`x`height` (none when width is 0) at
 // `rate` frames per second, and AAC sound of `channels` channels at 48 kHz
 // (none when channels is 0).
-inline media::SourceDescription SyntheticSource(int width, int height, int channels, AVRational rate = {25, 1}) {
+inline media::SourceDescription SyntheticSource(int width, int height, int channels,
+                                                AVRational rate = {25, 1}) {
   media::SourceDescription d;
   if (width > 0) {
     media::StreamFacts v;
