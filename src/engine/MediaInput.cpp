@@ -167,6 +167,10 @@ avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, 
   return decoder;
 }
 
+namespace {
+
+// Best-effort duration in microseconds: header value, else stream durations, else
+// size over bit rate. 0 when nothing is known.
 int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path) {
   if (ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0) return ctx->duration;
   int64_t longest = 0;
@@ -182,6 +186,7 @@ int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path) {
   return 0;
 }
 
+// Best stream of a kind, skipping cover pictures; -1 when none.
 int BestStream(const AVFormatContext* ctx, AVMediaType type) {
   int best = av_find_best_stream(const_cast<AVFormatContext*>(ctx), type, -1, -1, nullptr, 0);
   if (best >= 0 && !(ctx->streams[best]->disposition & AV_DISPOSITION_ATTACHED_PIC)) return best;
@@ -193,8 +198,6 @@ int BestStream(const AVFormatContext* ctx, AVMediaType type) {
   }
   return -1;
 }
-
-namespace {
 
 bool SameRational(AVRational a, AVRational b) { return a.num == b.num && a.den == b.den; }
 
@@ -283,12 +286,6 @@ bool RefineFromDecoder(StreamFacts* facts, const AVCodecContext* decoder) {
     facts->channels = decoder->ch_layout.nb_channels;
   }
   return !SameStream(before, *facts);
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {}, sb {};
-  if (stat(a.c_str(), &sa) != 0 || stat(b.c_str(), &sb) != 0) return false;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace media

@@ -65,7 +65,7 @@ struct SourceDescription {
   std::vector<StreamFacts> streams;  // in file order: streams[i].index == i
   int best_video = -1;               // never a cover picture; -1 when none
   int best_audio = -1;
-  int64_t duration_us = 0;  // EstimateDuration; 0 when unknown
+  int64_t duration_us = 0;  // header, else stream durations, else size over bit rate; 0 when unknown
   int64_t start_us = 0;     // the file's start time
   bool ts_jumps = false;    // the container's clock may jump (broadcast streams)
 
@@ -112,19 +112,8 @@ std::string LayoutName(const AVChannelLayout& layout);
 // benchmarks: a file listed first is not probed again when it is queued).
 long ProbeCount();
 
-// Best-effort duration in microseconds: header value, else stream durations, else
-// size over bit rate. 0 when nothing is known.
-int64_t EstimateDuration(const AVFormatContext* ctx, const std::string& path);
-
-// Best stream of a kind, skipping cover pictures; -1 when none.
-int BestStream(const AVFormatContext* ctx, AVMediaType type);
-
 // Keeps libav's console logging down to real errors (once per process).
 void QuietLogs();
-
-// True when two paths name the same file (also through links); false when either
-// does not exist.
-bool SameFile(const std::string& a, const std::string& b);
 
 // The file name prefixed so that libav never reads a protocol out of it.
 std::string FileUrl(const std::string& path);
