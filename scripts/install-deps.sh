@@ -11,7 +11,9 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   # and AppStream validation, window properties of the started program
   dpkg-dev desktop-file-utils appstream x11-utils
   # the command-line program's batch recipe test and manual page
-  parallel help2man python3)
+  parallel help2man python3
+  # reuses compilations between builds
+  ccache)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
