@@ -1,19 +1,29 @@
 #include "cli/CliSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "common/Helpers.h"
 #include "conversion/ConversionBuilder.h"
 #include "output/GridItems.h"
 #include "output/OutputProfile.h"
 #include "output/OutputSizes.h"
+#include "output/StoredChoices.h"
 
 namespace {
 
 constexpr int kDefaultProfileId = 1057;  // "MP4 - H264 Video (*.mp4)", the dialog's start
 constexpr int kMaxJobs = 64;
+// The ranges the engine takes, so a value that passes here never fails per file.
+constexpr double kMaxBitrate = 1e9;  // bits per second
+constexpr double kMinFrameRate = 0.01, kMaxFrameRate = 1000;
+constexpr long kMinSampleRate = 1000, kMaxSampleRate = 384000;
+constexpr long kMaxAspectTerm = 100000;
+constexpr double kMinAspect = 0.01, kMaxAspect = 100;
+constexpr int kMaxCropMargin = 100000;
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -105,11 +115,15 @@ bool ApplyCrop(GridValues& grid, const std::string& text, std::string& error) {
   int values[4] = {};
   for (int i = 0; i < 4; ++i) {
     bool ok = false;
-    values[i] = CorrectGridItemText(items[i], Text(parts[i])).toInt(&ok);
-    if (!ok) {
-      error = "--crop: " + Quoted(parts[i]) + " is not a whole number of pixels";
+    const QString typed = Text(parts[i]).trimmed();
+    values[i] = typed.toInt(&ok);
+    // The grid turns a negative margin positive; typed here it is a mistake to report.
+    if (!ok || values[i] < 0 || values[i] > kMaxCropMargin) {
+      error = "--crop: " + Quoted(parts[i]) + " is not a whole number of pixels from 0 to " +
+              std::to_string(kMaxCropMargin);
       return false;
     }
+    values[i] = CorrectGridItemText(items[i], typed).toInt();
   }
   grid.crop = true;
   grid.cropLeft = values[0];
@@ -159,19 +173,68 @@ const TextSetting kTextSettings[] = {
     {"--aspect", &GridValues::aspect, "an aspect: digits:digits"},
 };
 
-// Runs the grid's normaliser and reports the first typed value it throws away.
+// Bits per second of a bitrate text that passed the grid's test ("1500k", "800").
+double BitsPerSecond(const QString& text) {
+  const bool kilo = text.endsWith('k', Qt::CaseInsensitive);
+  const double value = (kilo ? text.chopped(1) : text).toDouble();
+  return kilo ? value * 1000 : value;
+}
+
+// The range a passing text must also lie in; empty when it does, else the range's words.
+std::string RangeProblem(const char* option, const QString& text) {
+  const std::string name = option;
+  if (name == "--vb" || name == "--ab") {
+    const double bits = BitsPerSecond(text);
+    if (!(bits >= 1 && bits <= kMaxBitrate)) return "a bitrate from 1 to 1000000k bits per second";
+  } else if (name == "--fps") {
+    const double fps = text.toDouble();
+    if (!(fps >= kMinFrameRate && fps <= kMaxFrameRate)) return "a frame rate from 0.01 to 1000";
+  } else if (name == "--rate") {
+    const long hz = text.size() <= 9 ? text.toLong() : -1;
+    if (hz < kMinSampleRate || hz > kMaxSampleRate) return "a sample rate from 1000 to 384000 Hz";
+  } else if (name == "--aspect") {
+    const long a = text.section(':', 0, 0).size() <= 9 ? text.section(':', 0, 0).toLong() : -1;
+    const long b = text.section(':', 1).size() <= 9 ? text.section(':', 1).toLong() : -1;
+    const double ratio = b > 0 ? static_cast<double>(a) / b : 0;
+    if (a < 1 || b < 1 || a > kMaxAspectTerm || b > kMaxAspectTerm || ratio < kMinAspect ||
+        ratio > kMaxAspect)
+      return "an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100";
+  }
+  return {};
+}
+
+// Runs the grid's normaliser and reports the first typed value it throws away, or the
+// first that passes it but lies outside what the engine takes.
 bool CheckGridTexts(const GridValues& grid, std::string& error) {
   GridValues normalised = grid;
   NormaliseGridValues(normalised);
   for (const TextSetting& setting : kTextSettings) {
     const QString& typed = grid.*(setting.field);
-    if (typed != "Auto" && normalised.*(setting.field) == "Auto") {
+    if (typed == "Auto") continue;
+    std::string problem = normalised.*(setting.field) == "Auto" ? setting.rule : "";
+    if (problem.empty()) problem = RangeProblem(setting.option, typed);
+    if (!problem.empty()) {
       error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " +
-              setting.rule;
+              problem;
       return false;
     }
   }
   return true;
+}
+
+// One of the listed words, as its index; -1 with `error` set otherwise.
+int WordChoice(const char* option, const std::string& text,
+               std::initializer_list<const char*> words, std::string& error) {
+  int index = 0;
+  std::string list;
+  for (const char* word : words) {
+    if (Lower(text) == word) return index;
+    list += (index == 0 ? "" : index + 1 == static_cast<int>(words.size()) ? " or " : ", ");
+    list += word;
+    ++index;
+  }
+  error = std::string(option) + ": " + Quoted(text) + " is not " + list;
+  return -1;
 }
 
 const char* FirstVideoOption(const CliOptions& o) {
@@ -185,6 +248,8 @@ const char* FirstVideoOption(const CliOptions& o) {
   if (o.horizontalFlip) return "--hflip";
   if (o.rotate) return "--rotate";
   if (o.removeAudio) return "--no-audio";
+  if (o.subtitles) return "--subtitles";
+  if (o.upscale) return o.upscale.value() ? "--upscale" : "--no-upscale";
   return nullptr;
 }
 
@@ -209,8 +274,23 @@ bool ApplyProfileChoice(const CliOptions& options, OutputSettings& settings, std
     ApplyProfile(settings, entry->id);
     return true;
   }
-  ApplyProfile(settings, kDefaultProfileId);
+  if (!options.settingsFromWindow) ApplyProfile(settings, kDefaultProfileId);
   return true;
+}
+
+// The window's last confirmed choices, as its dialog restores them, without the
+// per-batch picture changes (crop, flips, rotation).
+void RestoreWindowSettings(OutputSettings& settings) {
+  OutputControls controls;
+  ApplyProfile(settings, controls, kDefaultProfileId,
+               QString::fromUtf8(FindProfile(kDefaultProfileId)->caption));
+  StoredChoices::Restore(settings, controls, std::max(1, ProcessorCount()));
+  const GridValues fresh;
+  settings.grid.crop = fresh.crop;
+  settings.grid.cropTop = settings.grid.cropBottom = 0;
+  settings.grid.cropLeft = settings.grid.cropRight = 0;
+  settings.grid.verticalFlip = settings.grid.horizontalFlip = false;
+  settings.grid.rotate = 0;
 }
 
 bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::string& error) {
@@ -250,6 +330,19 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   if (options.sampleRate) grid.sampleRate = GridText(GridItem::SampleRate, *options.sampleRate);
   if (options.channels && !ApplyChannels(grid, *options.channels, error)) return false;
   if (options.removeAudio) grid.removeAudio = true;
+  if (options.audioTracks) {
+    const int choice = WordChoice("--audio-tracks", *options.audioTracks, {"all", "first"}, error);
+    if (choice < 0) return false;
+    grid.audioTracks = choice;
+  }
+  if (options.subtitles) {
+    const int choice =
+        WordChoice("--subtitles", *options.subtitles, {"keep", "burn", "none"}, error);
+    if (choice < 0) return false;
+    grid.subtitles = choice;
+  }
+  if (options.keepDate) grid.keepFileDate = *options.keepDate;
+  if (options.upscale) grid.upscale = *options.upscale ? 0 : 1;
   return CheckGridTexts(grid, error);
 }
 
@@ -311,6 +404,7 @@ bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode) {
 bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   plan = CliPlan();
   OutputSettings& settings = plan.settings;
+  if (options.settingsFromWindow) RestoreWindowSettings(settings);
   if (!ApplyProfileChoice(options, settings, error)) return false;
   if (!ApplyValues(options, settings, error)) return false;
 
@@ -340,8 +434,15 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   }
   QString folder = QFile::decodeName(options.outputFolder->c_str());
   if (!NormaliseOutputFolder(folder)) {
-    error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
-    return false;
+    // A file name in an existing folder names the output of a single source.
+    const QFileInfo file(QFile::decodeName(options.outputFolder->c_str()));
+    folder = file.path();
+    if (options.outputFolder->back() == '/' || file.fileName().isEmpty() || file.isDir() ||
+        !NormaliseOutputFolder(folder)) {
+      error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
+      return false;
+    }
+    plan.outputName = file.fileName();
   }
   plan.outputFolder = folder;
   settings.outputFolder = folder;
