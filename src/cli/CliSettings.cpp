@@ -434,11 +434,12 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   }
   QString folder = QFile::decodeName(options.outputFolder->c_str());
   if (!NormaliseOutputFolder(folder)) {
-    // A file name in an existing folder names the output of a single source.
+    // A file name with an extension, in an existing folder, names the output of a
+    // single source; a bare word is more likely a mistyped folder.
     const QFileInfo file(QFile::decodeName(options.outputFolder->c_str()));
     folder = file.path();
-    if (options.outputFolder->back() == '/' || file.fileName().isEmpty() || file.isDir() ||
-        !NormaliseOutputFolder(folder)) {
+    if (options.outputFolder->back() == '/' || file.suffix().isEmpty() ||
+        file.completeBaseName().isEmpty() || file.isDir() || !NormaliseOutputFolder(folder)) {
       error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
       return false;
     }
