@@ -14,6 +14,7 @@
 #include "cli/CliReporters.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSources.h"
+#include "output/OutputCatalogue.h"
 #include "output/OutputProfile.h"
 #include "output/StoredChoices.h"
 #include "cli/CliJson.h"
@@ -356,4 +357,23 @@ TEST(CliSources, KeepTreeNamesTheGivenFolderHoweverItIsWritten) {
   std::string error;
   EXPECT_FALSE(CollectSources({path + "/missing"}, false, sources, error));
   EXPECT_NE(error.find("missing"), std::string::npos);
+}
+
+TEST(CliTexts, EveryPrintedProfileCountIsTheCatalogues) {
+  const QString count = QString::number(ProfileCatalogue().size());
+  EXPECT_NE(UsageText(ProfileCatalogue().size()).find("the " + count.toStdString() + " profiles"),
+            std::string::npos);
+  // Documents that cannot ask the catalogue themselves, each with "<count> " before a phrase.
+  const std::pair<const char*, const char*> documents[] = {
+      {"/README.md", " device and web profiles"},
+      {"/README.md", " profiles. Spreading"},
+      {"/resources/desktop/com.veltranesoftware.VideoConverter.metainfo.xml", " ready-made"},
+      {"/cmake/Install.cmake", " \\\nready-made"},
+  };
+  for (const auto& [path, phrase] : documents) {
+    QFile file(QString(VELTRANE_SOURCE_DIR) + path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    const QString text = QString::fromUtf8(file.readAll()).replace("\r\n", "\n");
+    EXPECT_TRUE(text.contains(count + phrase)) << path << ": " << phrase;
+  }
 }
