@@ -220,6 +220,7 @@ class LiveReporter : public RunReporter {
                                                                              : kDefaultColumns;
   }
   void Redraw(const std::vector<std::string>& block) {
+    if (shown_ == 0 && block.empty() && pending_out_.empty() && pending_err_.empty()) return;
     std::string clear;
     if (shown_ > 0) clear += "\r\x1b[" + std::to_string(shown_) + "A";
     clear += "\r\x1b[J";  // clear from here to the end of the screen

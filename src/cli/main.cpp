@@ -2,6 +2,7 @@
 // command line.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliOptions.h"
+#include "cli/CliReporters.h"
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSignals.h"
@@ -24,8 +26,15 @@ constexpr int kUsageError = 2;
 // libav's log levels (AV_LOG_WARNING, AV_LOG_INFO) for -v and -vv, read by the engine.
 constexpr const char* kLibraryLogLevels[] = {"24", "32"};
 
+// The message's lines with every name in them escaped for the terminal.
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "veltrane-convert: %s\nTry 'veltrane-convert --help'.\n", message.c_str());
+  std::string text;
+  for (size_t start = 0; start <= message.size();) {
+    const size_t end = std::min(message.find('\n', start), message.size());
+    text += (start ? "\n" : "") + TerminalText(message.substr(start, end - start));
+    start = end + 1;
+  }
+  std::fprintf(stderr, "veltrane-convert: %s\nTry 'veltrane-convert --help'.\n", text.c_str());
   return kUsageError;
 }
 
@@ -91,6 +100,8 @@ int main(int argc, char** argv) {
   std::string error;
   if (!BuildPlan(options, plan, error)) return UsageError(error);
   if (options.nulSeparated && !options.filesFrom) return UsageError("-0: only with --files-from");
+  for (const std::string& input : options.inputs)
+    if (input == "-") return UsageError("-: to read the names from standard input, give --files-from -");
   if (options.filesFrom && !ReadNameList(*options.filesFrom, options.nulSeparated, options.inputs, error))
     return UsageError(error);
   if (options.inputs.empty()) return UsageError("no input files or folders");

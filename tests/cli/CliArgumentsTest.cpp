@@ -366,7 +366,7 @@ TEST(CliTexts, EveryPrintedProfileCountIsTheCatalogues) {
   // Documents that cannot ask the catalogue themselves, each with "<count> " before a phrase.
   const std::pair<const char*, const char*> documents[] = {
       {"/README.md", " device and web profiles"},
-      {"/README.md", " profiles. Spreading"},
+      {"/README.md", " profiles. Results go"},
       {"/resources/desktop/com.veltranesoftware.VideoConverter.metainfo.xml", " ready-made"},
       {"/cmake/Install.cmake", " \\\nready-made"},
   };
