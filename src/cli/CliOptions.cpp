@@ -92,8 +92,10 @@ const char* LongNameOf(char letter) {
     case 'o': return "--output";
     case 'j': return "--jobs";
     case 'h': return "--help";
-    case 'q': return "--quiet";
-    case '0': return "--null";
+    case 'q':
+      return "--quiet";
+    case '0':
+      return "--null";
     default: return nullptr;
   }
 }

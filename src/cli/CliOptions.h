@@ -7,8 +7,8 @@
 
 struct CliOptions {
   std::vector<std::string> inputs;     // files and folders, as given
-  std::optional<std::string> filesFrom;   // a list file, "-" for standard input
-  bool nulSeparated = false;              // -0: the list's names end in NUL, not newline
+  std::optional<std::string> filesFrom;     // a list file, "-" for standard input
+  bool nulSeparated = false;                // -0: the list's names end in NUL, not newline
   std::optional<std::string> outputFolder;  // a folder, or a file name for one source
   std::optional<std::string> profile;  // caption, part of a caption, or id
   std::optional<std::string> format;   // format key

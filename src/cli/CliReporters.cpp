@@ -36,8 +36,8 @@ std::string Fixed(double value, int decimals) {
 // as SIGPIPE would have, so unfinished outputs are removed before the program ends.
 void WriteLine(std::FILE* out, const std::string& line) {
   errno = 0;
-  const bool written = std::fputs(line.c_str(), out) >= 0 && std::fputc('\n', out) != EOF &&
-                       std::fflush(out) == 0;
+  const bool written =
+      std::fputs(line.c_str(), out) >= 0 && std::fputc('\n', out) != EOF && std::fflush(out) == 0;
   if (!written && errno == EPIPE) RequestStop(SIGPIPE);
 }
 
@@ -45,8 +45,11 @@ void WriteLine(std::FILE* out, const std::string& line) {
 size_t Utf8Length(const std::string& s, size_t i, char32_t* code) {
   const auto byte = [&s](size_t at) { return static_cast<unsigned char>(s[at]); };
   const unsigned char lead = byte(i);
-  size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                   : (lead >> 3) == 0x1E ? 4 : 0;
+  size_t length = lead < 0x80           ? 1
+                  : (lead >> 5) == 0x6  ? 2
+                  : (lead >> 4) == 0xE  ? 3
+                  : (lead >> 3) == 0x1E ? 4
+                                        : 0;
   if (length == 0 || i + length > s.size()) return 0;
   char32_t value = length == 1 ? lead : lead & (0x7F >> length);
   for (size_t k = 1; k < length; ++k) {
@@ -54,18 +57,16 @@ size_t Utf8Length(const std::string& s, size_t i, char32_t* code) {
     value = (value << 6) | (byte(i + k) & 0x3F);
   }
   static const char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-    return 0;
+  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
   *code = value;
   return length;
 }
 
 bool IsWide(char32_t c) {
-  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
-         (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-         (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-         (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
-         (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+         (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) || (c >= 0x1F900 && c <= 0x1F9FF) ||
+         (c >= 0x20000 && c <= 0x3FFFD);
 }
 
 // The text split into characters (valid UTF-8 sequences, else single bytes) with widths.
@@ -90,9 +91,12 @@ std::string PlainResultLine(const PlannedTask& task) {
   const std::string source = TerminalText(task.source);
   switch (task.outcome) {
     case TaskOutcome::Converted:
-    case TaskOutcome::Warning: return "converted: " + source + " -> " + TerminalText(task.output);
-    case TaskOutcome::Skipped: return "skipped: " + source + ": " + TerminalText(task.message);
-    case TaskOutcome::Stopped: return "stopped: " + source;
+    case TaskOutcome::Warning:
+      return "converted: " + source + " -> " + TerminalText(task.output);
+    case TaskOutcome::Skipped:
+      return "skipped: " + source + ": " + TerminalText(task.message);
+    case TaskOutcome::Stopped:
+      return "stopped: " + source;
     case TaskOutcome::Failed:
     case TaskOutcome::Pending: break;
   }
@@ -119,10 +123,10 @@ std::vector<std::string> ProblemLines(const PlannedTask& task) {
 std::string SummaryLine(const RunTotals& totals) {
   return std::to_string(totals.total) + (totals.total == 1 ? " file: " : " files: ") +
          std::to_string(totals.converted) + " converted" +
-         (totals.warnings ? " (" + std::to_string(totals.warnings) + " with warnings)" : "") +
-         ", " + std::to_string(totals.failed) + " failed, " + std::to_string(totals.skipped) +
-         " skipped, " + std::to_string(totals.stopped) + " stopped in " +
-         Fixed(totals.elapsed, 1) + " s" + (totals.interrupted ? " (interrupted)" : "");
+         (totals.warnings ? " (" + std::to_string(totals.warnings) + " with warnings)" : "") + ", " +
+         std::to_string(totals.failed) + " failed, " + std::to_string(totals.skipped) + " skipped, " +
+         std::to_string(totals.stopped) + " stopped in " + Fixed(totals.elapsed, 1) + " s" +
+         (totals.interrupted ? " (interrupted)" : "");
 }
 
 class JsonReporter : public RunReporter {
@@ -141,7 +145,8 @@ class JsonReporter : public RunReporter {
     if (task.handle >= 0 && Last(task).position != task.position)
       Print(task, static_cast<int>(Percent(task.position, task.duration)));
     WriteLine(out_, JsonFinishedEvent(task));
-    for (const std::string& line : ProblemLines(task)) WriteLine(err_, line);
+    for (const std::string& line : ProblemLines(task))
+      WriteLine(err_, line);
   }
   void Summary(const RunTotals& totals) override { WriteLine(out_, JsonSummaryEvent(totals)); }
 
@@ -171,7 +176,8 @@ class PlainReporter : public RunReporter {
   void Finished(const PlannedTask& task) override {
     const std::string result = PlainResultLine(task);
     if (!quiet_ && !result.empty()) WriteLine(out_, result);
-    for (const std::string& line : ProblemLines(task)) WriteLine(err_, line);
+    for (const std::string& line : ProblemLines(task))
+      WriteLine(err_, line);
   }
   void Summary(const RunTotals& totals) override {
     if (!quiet_) WriteLine(out_, SummaryLine(totals));
@@ -194,7 +200,8 @@ class LiveReporter : public RunReporter {
   void Finished(const PlannedTask& task) override {
     const std::string result = PlainResultLine(task);
     if (!quiet_ && !result.empty()) pending_out_.push_back(result);
-    for (const std::string& line : ProblemLines(task)) pending_err_.push_back(line);
+    for (const std::string& line : ProblemLines(task))
+      pending_err_.push_back(line);
   }
   void Tick(const std::vector<PlannedTask>& tasks, const RunTotals& totals) override {
     if (TakeWindowChange()) ReadWidth();
@@ -215,9 +222,8 @@ class LiveReporter : public RunReporter {
 
  private:
   void ReadWidth() {
-    winsize size {};
-    columns_ = ioctl(fileno(out_), TIOCGWINSZ, &size) == 0 && size.ws_col > 1 ? size.ws_col
-                                                                             : kDefaultColumns;
+    winsize size{};
+    columns_ = ioctl(fileno(out_), TIOCGWINSZ, &size) == 0 && size.ws_col > 1 ? size.ws_col : kDefaultColumns;
   }
   void Redraw(const std::vector<std::string>& block) {
     if (shown_ == 0 && block.empty() && pending_out_.empty() && pending_err_.empty()) return;
@@ -226,10 +232,12 @@ class LiveReporter : public RunReporter {
     clear += "\r\x1b[J";  // clear from here to the end of the screen
     std::fputs(clear.c_str(), out_);
     std::fflush(out_);
-    for (const std::string& line : pending_err_) WriteLine(err_, line);
+    for (const std::string& line : pending_err_)
+      WriteLine(err_, line);
     pending_err_.clear();
     std::string text;
-    for (const std::string& line : pending_out_) text += line + "\n";
+    for (const std::string& line : pending_out_)
+      text += line + "\n";
     pending_out_.clear();
     for (const std::string& line : block) text += line + "\n";
     shown_ = block.size();
@@ -252,7 +260,8 @@ class LiveReporter : public RunReporter {
 const char* OutcomeName(TaskOutcome outcome) {
   switch (outcome) {
     case TaskOutcome::Converted: return "converted";
-    case TaskOutcome::Warning: return "warning";
+    case TaskOutcome::Warning:
+      return "warning";
     case TaskOutcome::Failed: return "failed";
     case TaskOutcome::Skipped: return "skipped";
     case TaskOutcome::Stopped: return "stopped";
@@ -291,14 +300,30 @@ std::string TerminalText(const std::string& bytes) {
     for (size_t k = 0; k < count; ++k) {
       const auto byte = static_cast<unsigned char>(bytes[i + k]);
       switch (byte) {
-        case 0x1B: text += "\\e"; break;
-        case '\t': text += "\\t"; break;
-        case '\n': text += "\\n"; break;
-        case '\r': text += "\\r"; break;
-        case '\a': text += "\\a"; break;
-        case '\b': text += "\\b"; break;
-        case '\f': text += "\\f"; break;
-        case '\v': text += "\\v"; break;
+        case 0x1B:
+          text += "\\e";
+          break;
+        case '\t':
+          text += "\\t";
+          break;
+        case '\n':
+          text += "\\n";
+          break;
+        case '\r':
+          text += "\\r";
+          break;
+        case '\a':
+          text += "\\a";
+          break;
+        case '\b':
+          text += "\\b";
+          break;
+        case '\f':
+          text += "\\f";
+          break;
+        case '\v':
+          text += "\\v";
+          break;
         default: {
           char escape[8];
           std::snprintf(escape, sizeof escape, "\\x%02X", byte);
@@ -313,7 +338,8 @@ std::string TerminalText(const std::string& bytes) {
 
 size_t TextColumns(const std::string& text) {
   size_t columns = 0;
-  for (const Piece& piece : Pieces(text)) columns += piece.columns;
+  for (const Piece& piece : Pieces(text))
+    columns += piece.columns;
   return columns;
 }
 

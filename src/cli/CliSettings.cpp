@@ -214,8 +214,7 @@ bool CheckGridTexts(const GridValues& grid, std::string& error) {
     std::string problem = normalised.*(setting.field) == "Auto" ? setting.rule : "";
     if (problem.empty()) problem = RangeProblem(setting.option, typed);
     if (!problem.empty()) {
-      error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " +
-              problem;
+      error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " + problem;
       return false;
     }
   }
@@ -223,8 +222,8 @@ bool CheckGridTexts(const GridValues& grid, std::string& error) {
 }
 
 // One of the listed words, as its index; -1 with `error` set otherwise.
-int WordChoice(const char* option, const std::string& text,
-               std::initializer_list<const char*> words, std::string& error) {
+int WordChoice(const char* option, const std::string& text, std::initializer_list<const char*> words,
+               std::string& error) {
   int index = 0;
   std::string list;
   for (const char* word : words) {
@@ -336,8 +335,7 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
     grid.audioTracks = choice;
   }
   if (options.subtitles) {
-    const int choice =
-        WordChoice("--subtitles", *options.subtitles, {"keep", "burn", "none"}, error);
+    const int choice = WordChoice("--subtitles", *options.subtitles, {"keep", "burn", "none"}, error);
     if (choice < 0) return false;
     grid.subtitles = choice;
   }
@@ -438,8 +436,8 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
     // single source; a bare word is more likely a mistyped folder.
     const QFileInfo file(QFile::decodeName(options.outputFolder->c_str()));
     folder = file.path();
-    if (options.outputFolder->back() == '/' || file.suffix().isEmpty() ||
-        file.completeBaseName().isEmpty() || file.isDir() || !NormaliseOutputFolder(folder)) {
+    if (options.outputFolder->back() == '/' || file.suffix().isEmpty() || file.completeBaseName().isEmpty() ||
+        file.isDir() || !NormaliseOutputFolder(folder)) {
       error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
       return false;
     }

@@ -58,7 +58,8 @@ int InstallInterruptPipe() {
 void RequestStop(int signal_number) {
   if (g_stopRequested.exchange(true)) return;
   const char byte = static_cast<char>(signal_number);
-  if (g_writeEnd >= 0) [[maybe_unused]] ssize_t n = write(g_writeEnd, &byte, 1);
+  if (g_writeEnd >= 0) [[maybe_unused]]
+    ssize_t n = write(g_writeEnd, &byte, 1);
 }
 
 bool TakeWindowChange() { return g_windowChanged.exchange(false); }

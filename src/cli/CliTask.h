@@ -38,7 +38,7 @@ struct RunTotals {
   double mediaTotal = 0; // seconds of all sources
   double mediaDone = 0;  // seconds converted (finished tasks count whole)
   bool interrupted = false;
-  int signal = 0;        // the signal that interrupted the run, 0 for Ctrl-C's default
+  int signal = 0;  // the signal that interrupted the run, 0 for Ctrl-C's default
 
   size_t Done() const { return converted + failed + skipped + stopped; }
 };

@@ -45,8 +45,7 @@ bool OnTerminal() {
 
 // The names in a --files-from list: one per line (a final line without its newline
 // counts), or NUL-terminated with -0; empty entries are skipped.
-bool ReadNameList(const std::string& name, bool nul, std::vector<std::string>& names,
-                  std::string& error) {
+bool ReadNameList(const std::string& name, bool nul, std::vector<std::string>& names, std::string& error) {
   std::FILE* file = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
   if (!file) {
     error = "--files-from: " + name + ": " + std::strerror(errno);
@@ -93,8 +92,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.quiet && options.verbose > 0) return UsageError("-q: give -q or -v, not both");
-  if (options.verbose > 0)
-    setenv("VELTRANE_AV_LOG", kLibraryLogLevels[options.verbose > 1 ? 1 : 0], 1);
+  if (options.verbose > 0) setenv("VELTRANE_AV_LOG", kLibraryLogLevels[options.verbose > 1 ? 1 : 0], 1);
 
   CliPlan plan;
   std::string error;
@@ -118,10 +116,10 @@ int main(int argc, char** argv) {
 
   // Ctrl-C during probing ends the program at once: nothing has been written yet.
   std::vector<PlannedTask> tasks = PlanTasks(plan, sources);
-  std::unique_ptr<RunReporter> reporter =
-      options.json ? MakeJsonReporter(stdout, stderr)
-      : !options.dryRun && OnTerminal() ? MakeLiveReporter(stdout, stderr, options.quiet)
-                                        : MakePlainReporter(stdout, stderr, options.quiet);
+  std::unique_ptr<RunReporter> reporter = options.json ? MakeJsonReporter(stdout, stderr)
+                                          : !options.dryRun && OnTerminal()
+                                              ? MakeLiveReporter(stdout, stderr, options.quiet)
+                                              : MakePlainReporter(stdout, stderr, options.quiet);
   if (options.dryRun) return DryRun(tasks, *reporter);
   return RunTasks(tasks, plan, *reporter, InstallInterruptPipe());
 }

@@ -4,12 +4,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "cli/CliJson.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReporters.h"
 #include "cli/CliSettings.h"
@@ -17,7 +18,6 @@
 #include "output/OutputCatalogue.h"
 #include "output/OutputProfile.h"
 #include "output/StoredChoices.h"
-#include "cli/CliJson.h"
 
 namespace {
 
@@ -57,8 +57,8 @@ TEST(CliParse, AcceptsEveryOptionFormAndKeepsInputsInOrder) {
   EXPECT_TRUE(p.options.verticalFlip);
   EXPECT_FALSE(p.options.horizontalFlip);
 
-  const ParsedArguments v = Parse({"-vv", "-q", "-0", "--files-from=-", "--no-keep-date",
-                                   "--upscale", "--subtitles", "burn"});
+  const ParsedArguments v =
+      Parse({"-vv", "-q", "-0", "--files-from=-", "--no-keep-date", "--upscale", "--subtitles", "burn"});
   ASSERT_TRUE(v.ok) << v.error;
   EXPECT_EQ(v.options.verbose, 2);
   EXPECT_TRUE(v.options.quiet && v.options.nulSeparated);
@@ -92,10 +92,11 @@ TEST_F(PlanTest, DefaultsAreTheDialogsFreshState) {
 }
 
 TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
-  ASSERT_TRUE(Plan({"--size", "721x5001", "--vb", " 1500K ", "--ab", "auto", "--fps", "23.976",
-                    "--aspect", "16:9", "--crop", "8,4,0,2", "--rotate", "-270", "--rate",
-                    "22050", "--channels", "1", "--no-audio", "--hflip", "--subtitles", "none",
-                    "--audio-tracks", "first", "--no-keep-date", "--no-upscale"}))
+  ASSERT_TRUE(Plan({"--size",         "721x5001",    "--vb",        " 1500K ", "--ab",           "auto",
+                    "--fps",          "23.976",      "--aspect",    "16:9",    "--crop",         "8,4,0,2",
+                    "--rotate",       "-270",        "--rate",      "22050",   "--channels",     "1",
+                    "--no-audio",     "--hflip",     "--subtitles", "none",    "--audio-tracks", "first",
+                    "--no-keep-date", "--no-upscale"}))
       << error;
   const OutputSettings& s = plan.settings;
   EXPECT_EQ(s.sizeIndex, 15);
@@ -155,26 +156,41 @@ TEST_F(PlanTest, AQualityDoesNotUndoAnExplicitBitrate) {
 
 TEST_F(PlanTest, BadValuesAreErrorsNamingTheirOption) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"--vb", "1.5M"}, "--vb"},         {{"--vb", "1200kbps"}, "--vb"},
-      {{"--ab", "fast"}, "--ab"},         {{"--rate", "44.1k"}, "--rate"},
-      {{"--fps", "fast"}, "--fps"},       {{"--aspect", "16/9"}, "--aspect"},
-      {{"--aspect", "4:3:1"}, "--aspect"}, {{"--size", "640"}, "--size"},
-      {{"--size", "axb"}, "--size"},      {{"--crop", "1,2,3"}, "--crop"},
-      {{"--crop", "1,2,x,4"}, "--crop"},  {{"--rotate", "300"}, "--rotate"},
-      {{"--rotate", "-300"}, "--rotate"}, {{"--rotate", "ninety"}, "--rotate"},
-      {{"--channels", "3"}, "--channels"}, {{"--video-quality", "best"}, "--video-quality"},
-      {{"--audio-quality", "3"}, "--audio-quality"}, {{"--if-exists", "replace"}, "--if-exists"},
-      {{"-j", "0"}, "--jobs"},            {{"-j", "many"}, "--jobs"},
-      {{"--format", "mp5"}, "--format"},  {{"--profile", "no such thing"}, "--profile"},
+      {{"--vb", "1.5M"}, "--vb"},
+      {{"--vb", "1200kbps"}, "--vb"},
+      {{"--ab", "fast"}, "--ab"},
+      {{"--rate", "44.1k"}, "--rate"},
+      {{"--fps", "fast"}, "--fps"},
+      {{"--aspect", "16/9"}, "--aspect"},
+      {{"--aspect", "4:3:1"}, "--aspect"},
+      {{"--size", "640"}, "--size"},
+      {{"--size", "axb"}, "--size"},
+      {{"--crop", "1,2,3"}, "--crop"},
+      {{"--crop", "1,2,x,4"}, "--crop"},
+      {{"--rotate", "300"}, "--rotate"},
+      {{"--rotate", "-300"}, "--rotate"},
+      {{"--rotate", "ninety"}, "--rotate"},
+      {{"--channels", "3"}, "--channels"},
+      {{"--video-quality", "best"}, "--video-quality"},
+      {{"--audio-quality", "3"}, "--audio-quality"},
+      {{"--if-exists", "replace"}, "--if-exists"},
+      {{"-j", "0"}, "--jobs"},
+      {{"-j", "many"}, "--jobs"},
+      {{"--format", "mp5"}, "--format"},
+      {{"--profile", "no such thing"}, "--profile"},
       {{"--profile", "iphone"}, "--profile"},  // four captions contain it
       {{"--format", "mp3", "--profile", "1185"}, "--format"},
       {{"--format", "mp3", "--size", "320x240"}, "--size"},  // audio formats have no picture
       {{"--profile", "1185", "--rotate", "90"}, "--rotate"},
       // Values the text rules pass but the engine would refuse for every file.
-      {{"--fps", "1e308"}, "--fps"},      {{"--rate", "0"}, "--rate"},
-      {{"--vb", "2147483647k"}, "--vb"},  {{"--ab", "0"}, "--ab"},
-      {{"--aspect", "1:1000"}, "--aspect"}, {{"--crop", "-5,0,0,0"}, "--crop"},
-      {{"--subtitles", "burnt"}, "--subtitles"}, {{"--audio-tracks", "2"}, "--audio-tracks"},
+      {{"--fps", "1e308"}, "--fps"},
+      {{"--rate", "0"}, "--rate"},
+      {{"--vb", "2147483647k"}, "--vb"},
+      {{"--ab", "0"}, "--ab"},
+      {{"--aspect", "1:1000"}, "--aspect"},
+      {{"--crop", "-5,0,0,0"}, "--crop"},
+      {{"--subtitles", "burnt"}, "--subtitles"},
+      {{"--audio-tracks", "2"}, "--audio-tracks"},
   };
   for (const auto& [args, option] : cases) {
     EXPECT_FALSE(Plan(args)) << args[0] << " " << args[1];
@@ -286,7 +302,8 @@ TEST(CliTexts, JsonEventsAreValidWhateverTheFileName) {
 TEST(CliTexts, NamesReachTheTerminalEscaped) {
   EXPECT_EQ(TerminalText("evil\x1b[2J\x1b]0;pwned\a\rOK\tx\ny\x7f\xff\xc2\x9b.mp4"),
             "evil\\e[2J\\e]0;pwned\\a\\rOK\\tx\\ny\\x7F\\xFF\\xC2\\x9B.mp4");
-  EXPECT_EQ(TerminalText("caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4"), "caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4");
+  EXPECT_EQ(TerminalText("caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4"),
+            "caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4");
   PlannedTask task;
   task.source = "/in/a\tb\nc.mp4";
   task.job.outputPath = "/out/a\tb\nc.mp3";

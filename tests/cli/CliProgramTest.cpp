@@ -118,8 +118,7 @@ TEST_F(ProgramTest, PlainResultsOnStandardOutputFailuresOnStandardError) {
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
   broken.write("not media");
   broken.close();
-  const ProgramResult r =
-      RunConvert({"--format", "wav", in + "tone.wav", in + "broken.wav", "-o", out});
+  const ProgramResult r = RunConvert({"--format", "wav", in + "tone.wav", in + "broken.wav", "-o", out});
   EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
   EXPECT_FALSE(r.out.contains(QChar(0x1b))) << "no terminal controls in a pipe";
   const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
@@ -176,42 +175,42 @@ TEST_F(ProgramTest, EverySignalAndAClosedOutputStopCleanly) {
   ASSERT_TRUE(Fixtures::VideoWithAudio(in + "long.mp4", 30.0));
   ASSERT_TRUE(Fixtures::VideoWithAudio(in + "next.mp4", 30.0));
   for (int signal : {SIGINT, SIGHUP, SIGQUIT}) {
-  SCOPED_TRACE(signal);
-  QProcess p;
-  p.start(VELTRANE_CONVERT, {"--json", "-j", "1", "--profile", "1057", "--size", "640x480",
-                             in + "long.mp4", in + "next.mp4", "-o", out});
-  ASSERT_TRUE(p.waitForStarted());
-  // Wait until the first task has made some progress, so there is a half-written output.
-  QString seen;
-  QElapsedTimer clock;
-  clock.start();
-  bool running = false;
-  while (!running && clock.elapsed() < 60000 && p.state() == QProcess::Running) {
-    p.waitForReadyRead(200);
+    SCOPED_TRACE(signal);
+    QProcess p;
+    p.start(VELTRANE_CONVERT, {"--json", "-j", "1", "--profile", "1057", "--size", "640x480", in + "long.mp4",
+                               in + "next.mp4", "-o", out});
+    ASSERT_TRUE(p.waitForStarted());
+    // Wait until the first task has made some progress, so there is a half-written output.
+    QString seen;
+    QElapsedTimer clock;
+    clock.start();
+    bool running = false;
+    while (!running && clock.elapsed() < 60000 && p.state() == QProcess::Running) {
+      p.waitForReadyRead(200);
+      seen += QString::fromUtf8(p.readAllStandardOutput());
+      for (const QJsonObject& e : JsonLines(seen))
+        if (e["event"].toString() == "progress" && e["percent"].toDouble() >= 1) running = true;
+    }
+    ASSERT_TRUE(running) << seen.toStdString();
+    ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), signal), 0);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 128 + signal);
+    EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
+    if (signal != SIGINT) continue;
     seen += QString::fromUtf8(p.readAllStandardOutput());
-    for (const QJsonObject& e : JsonLines(seen))
-      if (e["event"].toString() == "progress" && e["percent"].toDouble() >= 1) running = true;
-  }
-  ASSERT_TRUE(running) << seen.toStdString();
-  ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), signal), 0);
-  ASSERT_TRUE(p.waitForFinished(60000));
-  EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(p.exitCode(), 128 + signal);
-  EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
-  if (signal != SIGINT) continue;
-  seen += QString::fromUtf8(p.readAllStandardOutput());
-  const std::vector<QJsonObject> events = JsonLines(seen);
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(events.back()["event"].toString(), "summary");
-  EXPECT_EQ(events.back()["stopped"].toInt(), 2);
-  EXPECT_EQ(events.back()["exit"].toInt(), 130);
+    const std::vector<QJsonObject> events = JsonLines(seen);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back()["event"].toString(), "summary");
+    EXPECT_EQ(events.back()["stopped"].toInt(), 2);
+    EXPECT_EQ(events.back()["exit"].toInt(), 130);
   }
 
   // The reader of standard output goes away mid-run, as "| head" does.
   QProcess pipeline;
-  pipeline.start("bash", {"-c", "set -o pipefail; \"$0\" \"$@\" | head -c 1000 >/dev/null",
-                          VELTRANE_CONVERT, "--json", "-j", "1", "--size", "640x480",
-                          in + "long.mp4", in + "next.mp4", "-o", out});
+  pipeline.start(
+      "bash", {"-c", "set -o pipefail; \"$0\" \"$@\" | head -c 1000 >/dev/null", VELTRANE_CONVERT, "--json",
+               "-j", "1", "--size", "640x480", in + "long.mp4", in + "next.mp4", "-o", out});
   ASSERT_TRUE(pipeline.waitForFinished(120000));
   EXPECT_EQ(pipeline.exitCode(), 128 + SIGPIPE) << pipeline.readAllStandardError().toStdString();
   EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();

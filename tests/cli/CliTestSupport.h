@@ -49,7 +49,8 @@ checker = jsonschema.Draft202012Validator(schema)
 data = sys.stdin.read()
 for item in ([data] if sys.argv[2] == "whole" else data.splitlines()):
     checker.validate(json.loads(item))
-)", VELTRANE_SOURCE_DIR "/docs/json-events.schema.json", wholeText ? "whole" : "lines"});
+)",
+                      VELTRANE_SOURCE_DIR "/docs/json-events.schema.json", wholeText ? "whole" : "lines"});
   p.write(text.toUtf8());
   p.closeWriteChannel();
   if (!p.waitForFinished(60000)) return "the validator did not finish";

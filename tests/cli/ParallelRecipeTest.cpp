@@ -93,7 +93,8 @@ TEST(ParallelRecipe, ADeadLoginLosesNoFileAndRelativePathsReachTheWorkers) {
     EXPECT_EQ(f["source"].toString(), dir.filePath(sources[i])) << "in the list's order";
     if (sources[i].endsWith("broken.mp4")) {
       EXPECT_EQ(f["outcome"].toString(), "failed");
-      EXPECT_TRUE(f["message"].toString().startsWith("Can not open file")) << f["message"].toString().toStdString();
+      EXPECT_TRUE(f["message"].toString().startsWith("Can not open file"))
+          << f["message"].toString().toStdString();
       continue;
     }
     EXPECT_EQ(f["outcome"].toString(), "converted");
@@ -111,14 +112,13 @@ TEST(ParallelRecipe, FilesAKilledWorkerNeverFinishedAreMissing) {
   ASSERT_TRUE(Fixtures::VideoWithAudio(second, 30.0));
   ASSERT_TRUE(QDir(dir.path()).mkpath("out"));
   QProcess worker;
-  worker.start(VELTRANE_CONVERT, {"--json", "-j", "1", "--size", "640x480", first, second,
-                                  "-o", dir.filePath("out")});
+  worker.start(VELTRANE_CONVERT,
+               {"--json", "-j", "1", "--size", "640x480", first, second, "-o", dir.filePath("out")});
   ASSERT_TRUE(worker.waitForStarted());
   QByteArray events;
   QElapsedTimer clock;
   clock.start();
-  while (!events.contains("\"progress\"") && clock.elapsed() < 60000 &&
-         worker.state() == QProcess::Running) {
+  while (!events.contains("\"progress\"") && clock.elapsed() < 60000 && worker.state() == QProcess::Running) {
     worker.waitForReadyRead(200);
     events += worker.readAllStandardOutput();
   }
