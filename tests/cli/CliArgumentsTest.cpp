@@ -121,7 +121,6 @@ TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
 }
 
 TEST_F(PlanTest, SettingsFromWindowStartFromItsStoredChoicesButNotItsPictureChanges) {
-  qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());  // before the settings are first opened
   OutputSettings stored;
   ApplyProfile(stored, 1055);  // iPhone - H.264 Video
   stored.videoQuality = 2;
