@@ -38,4 +38,3 @@ std::string RangeProblem(const char* option, const QString& text) {
   }
   return {};
 }
-

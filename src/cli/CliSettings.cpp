@@ -18,7 +18,6 @@ namespace {
 constexpr int kDefaultProfileId = 1057;  // "MP4 - H264 Video (*.mp4)", the dialog's start
 constexpr int kMaxJobs = 64;
 
-
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
