@@ -168,8 +168,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 
 std::string UsageText(size_t profileCount) {
   std::string text = R"USAGE(Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
-       veltrane-convert [options] FILE -o OUTPUT_FILE
-       veltrane-convert [options] --files-from LIST -o FOLDER
+  or:  veltrane-convert [options] FILE -o OUTPUT_FILE
+  or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.
 
 Input:
