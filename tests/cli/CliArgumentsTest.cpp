@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
+#include <memory>
 
 #include "cli/CliJson.h"
 #include "cli/CliOptions.h"
@@ -392,4 +394,33 @@ TEST(CliTexts, EveryPrintedProfileCountIsTheCatalogues) {
     const QString text = QString::fromUtf8(file.readAll()).replace("\r\n", "\n");
     EXPECT_TRUE(text.contains(count + phrase)) << path << ": " << phrase;
   }
+}
+
+TEST(CliTexts, WarningsAreCountedAndTheirNotesGoToStandardError) {
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  ASSERT_TRUE(out && err);
+  auto text = [](std::FILE* file) {
+    std::rewind(file);
+    std::string all;
+    for (int c; (c = std::fgetc(file)) != EOF;) all.push_back(static_cast<char>(c));
+    return all;
+  };
+  PlannedTask task;
+  task.source = "/in/a.mp4";
+  task.output = "/out/a.mp4";
+  task.message = "Damaged pictures skipped\nThe file ended early";
+  task.outcome = OutcomeOfFinishedEvent(true, false, task.message);
+  RunTotals totals;
+  totals.total = totals.converted = totals.warnings = 1;
+  const std::unique_ptr<RunReporter> plain = MakePlainReporter(out, err, false);
+  plain->Finished(task);
+  plain->Summary(totals);
+  EXPECT_EQ(text(out).rfind("converted: /in/a.mp4 -> /out/a.mp4\n1 file: 1 converted (1 with warnings), ", 0), 0u)
+      << text(out);
+  EXPECT_EQ(text(err),
+            "warning: /in/a.mp4: Damaged pictures skipped\nwarning: /in/a.mp4: The file ended early\n");
+  EXPECT_EQ(ExitCodeFor(totals), 0);
+  std::fclose(out);
+  std::fclose(err);
 }
