@@ -403,7 +403,8 @@ TEST(CliTexts, WarningsAreCountedAndTheirNotesGoToStandardError) {
   auto text = [](std::FILE* file) {
     std::rewind(file);
     std::string all;
-    for (int c; (c = std::fgetc(file)) != EOF;) all.push_back(static_cast<char>(c));
+    for (int c; (c = std::fgetc(file)) != EOF;)
+      all.push_back(static_cast<char>(c));
     return all;
   };
   PlannedTask task;
@@ -416,7 +417,8 @@ TEST(CliTexts, WarningsAreCountedAndTheirNotesGoToStandardError) {
   const std::unique_ptr<RunReporter> plain = MakePlainReporter(out, err, false);
   plain->Finished(task);
   plain->Summary(totals);
-  EXPECT_EQ(text(out).rfind("converted: /in/a.mp4 -> /out/a.mp4\n1 file: 1 converted (1 with warnings), ", 0), 0u)
+  EXPECT_EQ(text(out).rfind("converted: /in/a.mp4 -> /out/a.mp4\n1 file: 1 converted (1 with warnings), ", 0),
+            0u)
       << text(out);
   EXPECT_EQ(text(err),
             "warning: /in/a.mp4: Damaged pictures skipped\nwarning: /in/a.mp4: The file ended early\n");
