@@ -1,6 +1,6 @@
-// The documented GNU parallel recipe over two ssh logins, one of them down, with the
-// paths given relative to where the coordinator runs; and the merge naming files a
-// killed worker never finished.
+// The documented batch recipes: GNU parallel over two ssh logins, one of them down, with
+// the paths given relative to where the coordinator runs; the merge naming files a
+// killed worker never finished; the Slurm array with a task that never ran.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -141,4 +141,55 @@ TEST(ParallelRecipe, FilesAKilledWorkerNeverFinishedAreMissing) {
   EXPECT_EQ(report["totals"].toObject()["missing"].toInt(), 2);
   EXPECT_EQ(report["missing"].toArray().size(), 2);
   EXPECT_EQ(report["missing"].toArray()[0].toString(), first);
+}
+
+// An sbatch stand-in: runs the array's tasks here one after another, except task 1,
+// whose node "died" before it wrote anything.
+const char kFakeSbatch[] = R"(#!/bin/bash
+array="" output=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --array=*) array=${1#--array=}; shift ;;
+    --output=*) output=${1#--output=}; shift ;;
+    --*) shift ;;
+    *) break ;;
+  esac
+done
+script=$1; shift
+last=${array#0-}
+for i in $(seq 0 "$last"); do
+  [ "$i" = 1 ] && continue
+  SLURM_ARRAY_TASK_ID=$i SLURM_ARRAY_TASK_COUNT=$((last + 1)) bash "$script" "$@" > "${output//%a/$i}" 2>&1
+done
+)";
+
+TEST(SlurmRecipe, ATaskThatNeverRanLeavesItsFilesMissing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const char* folder : {"in", "out", "bin"}) QDir(dir.path()).mkpath(folder);
+  QStringList sources;
+  for (int i = 1; i <= 4; ++i) {
+    sources << QString("in/tone %1.wav").arg(i);
+    ASSERT_TRUE(Fixtures::AudioOnly(dir.filePath(sources.last())));
+  }
+  ASSERT_TRUE(WriteFile(dir.filePath("list.txt"), (sources.join('\n') + '\n').toUtf8()));
+  ASSERT_TRUE(WriteFile(dir.filePath("bin/sbatch"), kFakeSbatch, true));
+
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("VELTRANE_CONVERT", VELTRANE_CONVERT);
+  env.insert("PATH", dir.filePath("bin") + ":" + env.value("PATH"));
+  p.setProcessEnvironment(env);
+  p.setWorkingDirectory(dir.path());
+  p.start(VELTRANE_SOURCE_DIR "/docs/recipes/slurm-batch.sh",
+          {"list.txt", "out", "report.json", "3", "--format", "mp3"});
+  ASSERT_TRUE(p.waitForFinished(300000));
+  EXPECT_EQ(p.exitCode(), 1) << p.readAllStandardError().toStdString();
+
+  // Task 1 of 3 had the list's second line only.
+  const QJsonObject report = ReadReport(dir.filePath("report.json"));
+  EXPECT_EQ(report["exit"].toInt(), 1);
+  EXPECT_EQ(report["missing"].toArray(), QJsonArray{dir.filePath(sources[1])});
+  EXPECT_EQ(report["totals"].toObject()["converted"].toInt(), 3);
+  EXPECT_TRUE(QFile::exists(dir.filePath("out/tone 4.mp3")));
 }
