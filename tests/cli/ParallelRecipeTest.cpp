@@ -166,7 +166,8 @@ done
 TEST(SlurmRecipe, ATaskThatNeverRanLeavesItsFilesMissing) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (const char* folder : {"in", "out", "bin"}) QDir(dir.path()).mkpath(folder);
+  for (const char* folder : {"in", "out", "bin"})
+    QDir(dir.path()).mkpath(folder);
   QStringList sources;
   for (int i = 1; i <= 4; ++i) {
     sources << QString("in/tone %1.wav").arg(i);
