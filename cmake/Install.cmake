@@ -29,7 +29,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Veltrane Software")
 set(CPACK_PACKAGE_CONTACT "Veltrane Software <support@veltrane-software.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converts video and audio files for phones, players and the web")
-set(CPACK_PACKAGE_DESCRIPTION "Collects media files in a list, converts them with one of 138 \
+set(CPACK_PACKAGE_DESCRIPTION "Collects media files in a list, converts them with one of 148 \
 ready-made profiles or a general format, and previews them in a player. All media work is done \
 in process on the FFmpeg libraries.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -12,6 +12,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   dpkg-dev desktop-file-utils appstream x11-utils
   # the command-line program's batch recipe test and manual page
   parallel help2man python3
+  # the JSON Schema check of the command line's --json output
+  python3-jsonschema
   # reuses compilations between builds
   ccache)
 missing=()

@@ -34,6 +34,23 @@ const ValueOption kValueOptions[] = {
     {"--channels", &CliOptions::channels},
     {"--if-exists", &CliOptions::ifExists},
     {"--jobs", &CliOptions::jobs},
+    {"--files-from", &CliOptions::filesFrom},
+    {"--subtitles", &CliOptions::subtitles},
+    {"--audio-tracks", &CliOptions::audioTracks},
+};
+
+// Switches with an opposite: "--keep-date" / "--no-keep-date".
+struct ToggleOption {
+  const char* name;
+  std::optional<bool> CliOptions::*field;
+  bool value;
+};
+
+const ToggleOption kToggleOptions[] = {
+    {"--keep-date", &CliOptions::keepDate, true},
+    {"--no-keep-date", &CliOptions::keepDate, false},
+    {"--upscale", &CliOptions::upscale, true},
+    {"--no-upscale", &CliOptions::upscale, false},
 };
 
 const FlagOption kFlagOptions[] = {
@@ -46,6 +63,9 @@ const FlagOption kFlagOptions[] = {
     {"--no-audio", &CliOptions::removeAudio},
     {"--help", &CliOptions::help},
     {"--version", &CliOptions::version},
+    {"--quiet", &CliOptions::quiet},
+    {"--null", &CliOptions::nulSeparated},
+    {"--settings-from-window", &CliOptions::settingsFromWindow},
 };
 
 const ValueOption* FindValueOption(const std::string& name) {
@@ -60,12 +80,22 @@ const FlagOption* FindFlagOption(const std::string& name) {
   return nullptr;
 }
 
+const ToggleOption* FindToggleOption(const std::string& name) {
+  for (const ToggleOption& option : kToggleOptions)
+    if (name == option.name) return &option;
+  return nullptr;
+}
+
 // The long name a short option stands for, or nullptr.
 const char* LongNameOf(char letter) {
   switch (letter) {
     case 'o': return "--output";
     case 'j': return "--jobs";
     case 'h': return "--help";
+    case 'q':
+      return "--quiet";
+    case '0':
+      return "--null";
     default: return nullptr;
   }
 }
@@ -93,6 +123,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       continue;
     }
 
+    if (arg == "--verbose" || arg == "-v" || arg == "-vv") {
+      options.verbose += arg == "-vv" ? 2 : 1;
+      continue;
+    }
     std::string name;
     std::optional<std::string> inlineValue;
     if (arg.rfind("--", 0) == 0) {
@@ -111,6 +145,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       options.*(flag->field) = true;
       continue;
     }
+    if (const ToggleOption* toggle = FindToggleOption(name)) {
+      if (inlineValue) return fail(name + ": takes no value");
+      options.*(toggle->field) = toggle->value;
+      continue;
+    }
     const ValueOption* option = FindValueOption(name);
     if (!option) return fail(name + ": unknown option");
     std::string value;
@@ -127,16 +166,28 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   return result;
 }
 
-std::string UsageText() {
-  return R"USAGE(Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
+std::string UsageText(size_t profileCount) {
+  std::string text = R"USAGE(Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
+  or:  veltrane-convert [options] FILE -o OUTPUT_FILE
+  or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.
 
+Input:
+  --files-from LIST         also convert the files and folders named in LIST, one per
+                            line ("-": standard input)
+  -0, --null                the names in LIST end in a NUL byte (find -print0)
+
 Output:
-  -o, --output FOLDER       existing folder that receives the converted files
+  -o, --output FOLDER       existing folder that receives the converted files; with
+                            exactly one source, a file name for its output
   --profile TEXT            profile by id, exact caption, or a unique part of a
                             caption (any letter case); default "MP4 - H264 Video (*.mp4)"
   --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
-  --list-profiles           list id, caption, menu path, key and extension, then exit
+  --settings-from-window    start from the settings the window program last stored
+                            (profile, size, qualities, grid values; not crop, flips
+                            or rotation); options given here apply over them
+  --list-profiles           list the PROFILE_COUNT profiles: id, caption, menu path, key
+                            and extension (with --json: an array of objects), then exit
   --keep-tree               recreate each given folder (by its name) and its subfolders
                             under the output folder
   --if-exists MODE          keep-both (default: "name (1).ext"), overwrite or skip
@@ -155,15 +206,27 @@ Picture and sound (as in the output settings dialog):
   --rate HZ                 audio sample rate ("44100")
   --channels N              1, 2 or auto
   --no-audio                leave the sound out
-  Each of these also takes "auto" where the dialog offers "Auto".
+  --audio-tracks all|first  keep every sound track or only the first
+  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
+                            or leave them out
+  --keep-date, --no-keep-date  give the output the source's modification time (default)
+  --upscale, --no-upscale   allow a picture size larger than the source (default)
+  Each value option also takes "auto" where the dialog offers "Auto".
 
 Run:
   -j, --jobs N              files converted at once (default: the processor count)
   --dry-run                 print each source, output path and option string; convert nothing
-  --json                    one JSON object per event on standard output
+  --json                    one JSON object per event on standard output (schema 1)
+  -q, --quiet               print only failures and errors
+  -v, --verbose             also print the media libraries' warnings (-vv: information)
   -h, --help                this text
   --version                 program version
 
-Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 130 interrupted.
+Results go to standard output; failures, warnings and errors to standard error.
+
+Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 128+N ended by
+signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).
 )USAGE";
+  text.replace(text.find("PROFILE_COUNT"), 13, std::to_string(profileCount));
+  return text;
 }

@@ -7,7 +7,9 @@
 
 struct CliOptions {
   std::vector<std::string> inputs;     // files and folders, as given
-  std::optional<std::string> outputFolder;
+  std::optional<std::string> filesFrom;     // a list file, "-" for standard input
+  bool nulSeparated = false;                // -0: the list's names end in NUL, not newline
+  std::optional<std::string> outputFolder;  // a folder, or a file name for one source
   std::optional<std::string> profile;  // caption, part of a caption, or id
   std::optional<std::string> format;   // format key
   bool listProfiles = false;
@@ -16,6 +18,9 @@ struct CliOptions {
   bool keepTree = false;
   bool help = false;
   bool version = false;
+  bool quiet = false;  // errors only
+  int verbose = 0;     // 1: libav's warnings, 2: its information too
+  bool settingsFromWindow = false;
 
   // The dialog's choices, each unset unless given.
   std::optional<std::string> size;          // "WxH" or "auto"
@@ -32,6 +37,10 @@ struct CliOptions {
   bool verticalFlip = false;
   bool horizontalFlip = false;
   bool removeAudio = false;
+  std::optional<std::string> subtitles;    // keep|burn|none
+  std::optional<std::string> audioTracks;  // all|first
+  std::optional<bool> keepDate;
+  std::optional<bool> upscale;
 
   std::optional<std::string> ifExists;  // keep-both|overwrite|skip
   std::optional<std::string> jobs;
@@ -44,9 +53,9 @@ struct ParsedArguments {
 };
 
 // Reads the arguments after the program name. Accepts "--name value", "--name=value",
-// "-o DIR", "-oDIR", "-j N", "-jN"; "--" ends the options. A value may start with "-"
-// (e.g. "--rotate -90").
+// "-o DIR", "-oDIR", "-j N", "-jN", "-q", "-v", "-vv", "-0"; "--" ends the options. A
+// value may start with "-" (e.g. "--rotate -90").
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
 
-// The --help text.
-std::string UsageText();
+// The --help text; `profileCount` is the catalogue's size.
+std::string UsageText(size_t profileCount);

@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 
 #include <poll.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -28,6 +29,10 @@ void Finish(PlannedTask& task, TaskOutcome outcome, const std::string& message) 
 void Count(RunTotals& totals, const PlannedTask& task) {
   switch (task.outcome) {
     case TaskOutcome::Converted: ++totals.converted; break;
+    case TaskOutcome::Warning:
+      ++totals.converted;
+      ++totals.warnings;
+      break;
     case TaskOutcome::Failed: ++totals.failed; break;
     case TaskOutcome::Skipped: ++totals.skipped; break;
     case TaskOutcome::Stopped: ++totals.stopped; break;
@@ -74,14 +79,15 @@ class Runner {
     size_t queued = 0;
     for (PlannedTask& task : tasks_) queued += Queue(task) ? 1 : 0;
 
-    bool interrupted = false;
+    int signal = 0;
     if (queued > 0) {
       encoder_.Start(plan_.jobs);
-      interrupted = Wait(interruptFd);
+      signal = Wait(interruptFd);
     }
     // Handlers are done once the engine has said the run is over.
     std::lock_guard lock(mutex_);
-    totals_.interrupted = interrupted;
+    totals_.interrupted = signal != 0;
+    totals_.signal = signal;
     totals_.elapsed = Seconds();
     reporter_.Summary(totals_);
     return ExitCodeFor(totals_);
@@ -155,7 +161,8 @@ class Runner {
     if (!task) return;
     Finish(*task, OutcomeOfFinishedEvent(succeeded, failed, message), message);
     if (!written.empty()) task->output = written;
-    if (task->outcome == TaskOutcome::Converted) task->position = task->duration;
+    if (task->outcome == TaskOutcome::Converted || task->outcome == TaskOutcome::Warning)
+      task->position = task->duration;
     Count(totals_, *task);
     reporter_.Finished(*task);
   }
@@ -171,15 +178,16 @@ class Runner {
     reporter_.Tick(tasks_, totals_);
   }
 
-  // Waits for the run's end; returns true when it was interrupted.
-  bool Wait(int interruptFd) {
-    bool interrupted = false;
+  // Waits for the run's end; returns the signal that interrupted it, or 0.
+  int Wait(int interruptFd) {
+    int interrupted = 0;
     for (;;) {
       pollfd fds[2] = {{done_.fds[0], POLLIN, 0}, {interruptFd, POLLIN, 0}};
-      const int ready = poll(fds, interruptFd >= 0 ? 2 : 1, kTickMs);
+      const int ready = poll(fds, interruptFd >= 0 && !interrupted ? 2 : 1, kTickMs);
       if (run_over_ || (ready > 0 && (fds[0].revents & POLLIN))) break;
-      if (ready > 0 && interruptFd >= 0 && (fds[1].revents & POLLIN) && !interrupted) {
-        interrupted = true;
+      if (ready > 0 && !interrupted && (fds[1].revents & POLLIN)) {
+        unsigned char signal = 0;
+        interrupted = read(interruptFd, &signal, 1) == 1 && signal > 0 ? signal : SIGINT;
         // Stop discards every unfinished output; Finished(-1) follows before it returns.
         encoder_.Stop(true);
         continue;
@@ -205,7 +213,7 @@ class Runner {
 }  // namespace
 
 TaskOutcome OutcomeOfFinishedEvent(bool succeeded, bool failed, const std::string& message) {
-  if (succeeded) return TaskOutcome::Converted;
+  if (succeeded) return message.empty() ? TaskOutcome::Converted : TaskOutcome::Warning;
   if (failed) return TaskOutcome::Failed;
   if (message.rfind("Skipped", 0) == 0) return TaskOutcome::Skipped;
   return TaskOutcome::Stopped;
@@ -249,6 +257,7 @@ std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<Source
     if (!task.probed) continue;
     task.duration = task.row.durationSeconds;
     task.job = BuildConversion(plan.settings, task.row, folder, &pixelCount);
+    if (!plan.outputName.isEmpty()) task.job.outputPath = folder + plan.outputName;
   }
   return tasks;
 }

@@ -1,14 +1,17 @@
 #include "cli/CliSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
 
+#include "cli/CliRanges.h"
 #include "common/Helpers.h"
 #include "conversion/ConversionBuilder.h"
 #include "output/GridItems.h"
 #include "output/OutputProfile.h"
 #include "output/OutputSizes.h"
+#include "output/StoredChoices.h"
 
 namespace {
 
@@ -105,11 +108,15 @@ bool ApplyCrop(GridValues& grid, const std::string& text, std::string& error) {
   int values[4] = {};
   for (int i = 0; i < 4; ++i) {
     bool ok = false;
-    values[i] = CorrectGridItemText(items[i], Text(parts[i])).toInt(&ok);
-    if (!ok) {
-      error = "--crop: " + Quoted(parts[i]) + " is not a whole number of pixels";
+    const QString typed = Text(parts[i]).trimmed();
+    values[i] = typed.toInt(&ok);
+    // The grid turns a negative margin positive; typed here it is a mistake to report.
+    if (!ok || values[i] < 0 || values[i] > kMaxCropMargin) {
+      error = "--crop: " + Quoted(parts[i]) + " is not a whole number of pixels from 0 to " +
+              std::to_string(kMaxCropMargin);
       return false;
     }
+    values[i] = CorrectGridItemText(items[i], typed).toInt();
   }
   grid.crop = true;
   grid.cropLeft = values[0];
@@ -159,19 +166,37 @@ const TextSetting kTextSettings[] = {
     {"--aspect", &GridValues::aspect, "an aspect: digits:digits"},
 };
 
-// Runs the grid's normaliser and reports the first typed value it throws away.
+// Runs the grid's normaliser and reports the first typed value it throws away, or the
+// first that passes it but lies outside what the engine takes.
 bool CheckGridTexts(const GridValues& grid, std::string& error) {
   GridValues normalised = grid;
   NormaliseGridValues(normalised);
   for (const TextSetting& setting : kTextSettings) {
     const QString& typed = grid.*(setting.field);
-    if (typed != "Auto" && normalised.*(setting.field) == "Auto") {
-      error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " +
-              setting.rule;
+    if (typed == "Auto") continue;
+    std::string problem = normalised.*(setting.field) == "Auto" ? setting.rule : "";
+    if (problem.empty()) problem = RangeProblem(setting.option, typed);
+    if (!problem.empty()) {
+      error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " + problem;
       return false;
     }
   }
   return true;
+}
+
+// One of the listed words, as its index; -1 with `error` set otherwise.
+int WordChoice(const char* option, const std::string& text, std::initializer_list<const char*> words,
+               std::string& error) {
+  int index = 0;
+  std::string list;
+  for (const char* word : words) {
+    if (Lower(text) == word) return index;
+    list += (index == 0 ? "" : index + 1 == static_cast<int>(words.size()) ? " or " : ", ");
+    list += word;
+    ++index;
+  }
+  error = std::string(option) + ": " + Quoted(text) + " is not " + list;
+  return -1;
 }
 
 const char* FirstVideoOption(const CliOptions& o) {
@@ -185,6 +210,8 @@ const char* FirstVideoOption(const CliOptions& o) {
   if (o.horizontalFlip) return "--hflip";
   if (o.rotate) return "--rotate";
   if (o.removeAudio) return "--no-audio";
+  if (o.subtitles) return "--subtitles";
+  if (o.upscale) return o.upscale.value() ? "--upscale" : "--no-upscale";
   return nullptr;
 }
 
@@ -209,8 +236,23 @@ bool ApplyProfileChoice(const CliOptions& options, OutputSettings& settings, std
     ApplyProfile(settings, entry->id);
     return true;
   }
-  ApplyProfile(settings, kDefaultProfileId);
+  if (!options.settingsFromWindow) ApplyProfile(settings, kDefaultProfileId);
   return true;
+}
+
+// The window's last confirmed choices, as its dialog restores them, without the
+// per-batch picture changes (crop, flips, rotation).
+void RestoreWindowSettings(OutputSettings& settings) {
+  OutputControls controls;
+  ApplyProfile(settings, controls, kDefaultProfileId,
+               QString::fromUtf8(FindProfile(kDefaultProfileId)->caption));
+  StoredChoices::Restore(settings, controls, std::max(1, ProcessorCount()));
+  const GridValues fresh;
+  settings.grid.crop = fresh.crop;
+  settings.grid.cropTop = settings.grid.cropBottom = 0;
+  settings.grid.cropLeft = settings.grid.cropRight = 0;
+  settings.grid.verticalFlip = settings.grid.horizontalFlip = false;
+  settings.grid.rotate = 0;
 }
 
 bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::string& error) {
@@ -250,6 +292,18 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   if (options.sampleRate) grid.sampleRate = GridText(GridItem::SampleRate, *options.sampleRate);
   if (options.channels && !ApplyChannels(grid, *options.channels, error)) return false;
   if (options.removeAudio) grid.removeAudio = true;
+  if (options.audioTracks) {
+    const int choice = WordChoice("--audio-tracks", *options.audioTracks, {"all", "first"}, error);
+    if (choice < 0) return false;
+    grid.audioTracks = choice;
+  }
+  if (options.subtitles) {
+    const int choice = WordChoice("--subtitles", *options.subtitles, {"keep", "burn", "none"}, error);
+    if (choice < 0) return false;
+    grid.subtitles = choice;
+  }
+  if (options.keepDate) grid.keepFileDate = *options.keepDate;
+  if (options.upscale) grid.upscale = *options.upscale ? 0 : 1;
   return CheckGridTexts(grid, error);
 }
 
@@ -311,6 +365,7 @@ bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode) {
 bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   plan = CliPlan();
   OutputSettings& settings = plan.settings;
+  if (options.settingsFromWindow) RestoreWindowSettings(settings);
   if (!ApplyProfileChoice(options, settings, error)) return false;
   if (!ApplyValues(options, settings, error)) return false;
 
@@ -340,8 +395,16 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   }
   QString folder = QFile::decodeName(options.outputFolder->c_str());
   if (!NormaliseOutputFolder(folder)) {
-    error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
-    return false;
+    // A file name with an extension, in an existing folder, names the output of a
+    // single source; a bare word is more likely a mistyped folder.
+    const QFileInfo file(QFile::decodeName(options.outputFolder->c_str()));
+    folder = file.path();
+    if (options.outputFolder->back() == '/' || file.suffix().isEmpty() || file.completeBaseName().isEmpty() ||
+        file.isDir() || !NormaliseOutputFolder(folder)) {
+      error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
+      return false;
+    }
+    plan.outputName = file.fileName();
   }
   plan.outputFolder = folder;
   settings.outputFolder = folder;

@@ -12,6 +12,7 @@
 struct CliPlan {
   OutputSettings settings;
   QString outputFolder;  // validated, ending in "/"
+  QString outputName;    // set when -o named a file: the one source's output name
   FFEncoder::ExistingOutput ifExists = FFEncoder::ExistingOutput::KeepBoth;
   int jobs = 1;
 };
@@ -31,6 +32,8 @@ bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode);
 
 // Applies the profile or format and every value option in the dialog's order: profile,
 // size, qualities (which reset the bitrates they govern), grid values; then checks the
-// grid values with the dialog's rules. A value the dialog would throw away is an error
-// naming the option. The output folder must exist.
+// grid values with the dialog's rules and ranges. A value the dialog would throw away,
+// or one outside what the engine takes, is an error naming the option and the range.
+// -o names an existing folder, or a file in one (outputName; the caller checks that
+// there is exactly one source).
 bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error);

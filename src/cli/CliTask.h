@@ -5,7 +5,8 @@
 #include "conversion/ConversionBuilder.h"
 #include "filelist/FileRow.h"
 
-enum class TaskOutcome { Pending, Converted, Failed, Skipped, Stopped };
+// Warning: converted with problems; the output is kept and the message says what.
+enum class TaskOutcome { Pending, Converted, Warning, Failed, Skipped, Stopped };
 
 struct PlannedTask {
   size_t index = 0;          // position among the sources, from 0
@@ -28,7 +29,8 @@ struct PlannedTask {
 // Totals of a run, for the overall line and the summary.
 struct RunTotals {
   size_t total = 0;
-  size_t converted = 0;
+  size_t converted = 0;  // warnings included
+  size_t warnings = 0;
   size_t failed = 0;
   size_t skipped = 0;
   size_t stopped = 0;
@@ -36,15 +38,17 @@ struct RunTotals {
   double mediaTotal = 0; // seconds of all sources
   double mediaDone = 0;  // seconds converted (finished tasks count whole)
   bool interrupted = false;
+  int signal = 0;  // the signal that interrupted the run, 0 for Ctrl-C's default
 
   size_t Done() const { return converted + failed + skipped + stopped; }
 };
 
 const char* OutcomeName(TaskOutcome outcome);
 
-// The engine's finished event for one task: neither succeeded nor failed is a skip
-// when the message starts with "Skipped", otherwise a stop.
+// The engine's finished event for one task: succeeded with a message is converted with
+// problems (a warning); neither succeeded nor failed is a skip when the message starts
+// with "Skipped", otherwise a stop.
 TaskOutcome OutcomeOfFinishedEvent(bool succeeded, bool failed, const std::string& message);
 
-// 0 all converted or skipped, 1 some failed, 130 interrupted.
+// 0 all converted or skipped, 1 some failed, 128 + the signal when interrupted.
 int ExitCodeFor(const RunTotals& totals);

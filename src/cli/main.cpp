@@ -2,23 +2,39 @@
 // command line.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "cli/CliJson.h"
 #include "cli/CliOptions.h"
+#include "cli/CliReporters.h"
 #include "cli/CliRun.h"
+#include "cli/CliSettings.h"
 #include "cli/CliSignals.h"
 #include "common/Globals.h"
 #include "engine/FFEncoder.h"
+#include "output/OutputCatalogue.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
+// libav's log levels (AV_LOG_WARNING, AV_LOG_INFO) for -v and -vv, read by the engine.
+constexpr const char* kLibraryLogLevels[] = {"24", "32"};
 
+// The message's lines with every name in them escaped for the terminal.
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "veltrane-convert: %s\nTry 'veltrane-convert --help'.\n", message.c_str());
+  std::string text;
+  for (size_t start = 0; start <= message.size();) {
+    const size_t end = std::min(message.find('\n', start), message.size());
+    text += (start ? "\n" : "") + TerminalText(message.substr(start, end - start));
+    start = end + 1;
+  }
+  std::fprintf(stderr, "veltrane-convert: %s\nTry 'veltrane-convert --help'.\n", text.c_str());
   return kUsageError;
 }
 
@@ -27,14 +43,44 @@ bool OnTerminal() {
   return isatty(STDOUT_FILENO) && !(term && std::string(term) == "dumb");
 }
 
+// The names in a --files-from list: one per line (a final line without its newline
+// counts), or NUL-terminated with -0; empty entries are skipped.
+bool ReadNameList(const std::string& name, bool nul, std::vector<std::string>& names, std::string& error) {
+  std::FILE* file = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
+  if (!file) {
+    error = "--files-from: " + name + ": " + std::strerror(errno);
+    return false;
+  }
+  const int separator = nul ? '\0' : '\n';
+  std::string current;
+  int c = 0;
+  while ((c = std::fgetc(file)) != EOF) {
+    if (c != separator) {
+      current.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (!current.empty()) names.push_back(current);
+    current.clear();
+  }
+  const bool failed = std::ferror(file);
+  if (!current.empty()) names.push_back(current);
+  if (file != stdin) std::fclose(file);
+  if (failed) {
+    error = "--files-from: " + name + ": cannot be read";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  InstallQuietSignals();
   const ParsedArguments parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.ok) return UsageError(parsed.error);
-  const CliOptions& options = parsed.options;
+  CliOptions options = parsed.options;
   if (options.help) {
-    std::fputs(UsageText().c_str(), stdout);
+    std::fputs(UsageText(ProfileCatalogue().size()).c_str(), stdout);
     return 0;
   }
   if (options.version) {
@@ -42,16 +88,26 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.listProfiles) {
-    std::fputs(ProfileListing().c_str(), stdout);
+    std::fputs(options.json ? (JsonProfileList() + "\n").c_str() : ProfileListing().c_str(), stdout);
     return 0;
   }
+  if (options.quiet && options.verbose > 0) return UsageError("-q: give -q or -v, not both");
+  if (options.verbose > 0) setenv("VELTRANE_AV_LOG", kLibraryLogLevels[options.verbose > 1 ? 1 : 0], 1);
 
   CliPlan plan;
   std::string error;
   if (!BuildPlan(options, plan, error)) return UsageError(error);
+  if (options.nulSeparated && !options.filesFrom) return UsageError("-0: only with --files-from");
+  for (const std::string& input : options.inputs)
+    if (input == "-") return UsageError("-: to read the names from standard input, give --files-from -");
+  if (options.filesFrom && !ReadNameList(*options.filesFrom, options.nulSeparated, options.inputs, error))
+    return UsageError(error);
   if (options.inputs.empty()) return UsageError("no input files or folders");
   std::vector<SourceFile> sources;
   if (!CollectSources(options.inputs, options.keepTree, sources, error)) return UsageError(error);
+  if (!plan.outputName.isEmpty() && sources.size() != 1)
+    return UsageError("-o: \"" + *options.outputFolder +
+                      "\" is not an existing folder (a file name is taken for one source only)");
 
   if (!FFEncoder::AVLibLoaded()) {
     std::fputs("veltrane-convert: Video lib not found\n", stderr);
@@ -60,10 +116,10 @@ int main(int argc, char** argv) {
 
   // Ctrl-C during probing ends the program at once: nothing has been written yet.
   std::vector<PlannedTask> tasks = PlanTasks(plan, sources);
-  std::unique_ptr<RunReporter> reporter =
-      options.json ? MakeJsonReporter(stdout)
-                   : (!options.dryRun && OnTerminal() ? MakeLiveReporter(stdout)
-                                                      : MakePlainReporter(stdout));
+  std::unique_ptr<RunReporter> reporter = options.json ? MakeJsonReporter(stdout, stderr)
+                                          : !options.dryRun && OnTerminal()
+                                              ? MakeLiveReporter(stdout, stderr, options.quiet)
+                                              : MakePlainReporter(stdout, stderr, options.quiet);
   if (options.dryRun) return DryRun(tasks, *reporter);
   return RunTasks(tasks, plan, *reporter, InstallInterruptPipe());
 }

@@ -4,15 +4,22 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <csignal>
+#include <cstdio>
+#include <memory>
 
+#include "cli/CliJson.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReporters.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSources.h"
-#include "cli/JsonText.h"
+#include "output/OutputCatalogue.h"
+#include "output/OutputProfile.h"
+#include "output/StoredChoices.h"
 
 namespace {
 
@@ -52,6 +59,15 @@ TEST(CliParse, AcceptsEveryOptionFormAndKeepsInputsInOrder) {
   EXPECT_TRUE(p.options.verticalFlip);
   EXPECT_FALSE(p.options.horizontalFlip);
 
+  const ParsedArguments v =
+      Parse({"-vv", "-q", "-0", "--files-from=-", "--no-keep-date", "--upscale", "--subtitles", "burn"});
+  ASSERT_TRUE(v.ok) << v.error;
+  EXPECT_EQ(v.options.verbose, 2);
+  EXPECT_TRUE(v.options.quiet && v.options.nulSeparated);
+  EXPECT_EQ(*v.options.filesFrom, "-");
+  EXPECT_EQ(v.options.keepDate, false);
+  EXPECT_EQ(v.options.upscale, true);
+
   const ParsedArguments q = Parse({"-oout", "--jobs", "3", "--output=x"});
   EXPECT_FALSE(q.ok);
   EXPECT_EQ(q.error, "--output: given more than once");
@@ -78,9 +94,11 @@ TEST_F(PlanTest, DefaultsAreTheDialogsFreshState) {
 }
 
 TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
-  ASSERT_TRUE(Plan({"--size", "721x5001", "--vb", " 1500K ", "--ab", "auto", "--fps", "23.976",
-                    "--aspect", "16:9", "--crop", "8,-4,0,2", "--rotate", "-270", "--rate",
-                    "22050", "--channels", "1", "--no-audio", "--hflip"}))
+  ASSERT_TRUE(Plan({"--size",         "721x5001",    "--vb",        " 1500K ", "--ab",           "auto",
+                    "--fps",          "23.976",      "--aspect",    "16:9",    "--crop",         "8,4,0,2",
+                    "--rotate",       "-270",        "--rate",      "22050",   "--channels",     "1",
+                    "--no-audio",     "--hflip",     "--subtitles", "none",    "--audio-tracks", "first",
+                    "--no-keep-date", "--no-upscale"}))
       << error;
   const OutputSettings& s = plan.settings;
   EXPECT_EQ(s.sizeIndex, 15);
@@ -92,12 +110,38 @@ TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
   EXPECT_EQ(s.grid.aspect, "16:9");
   EXPECT_TRUE(s.grid.crop);
   EXPECT_EQ(s.grid.cropLeft, 8);
-  EXPECT_EQ(s.grid.cropTop, 4);  // a negative margin becomes positive
+  EXPECT_EQ(s.grid.cropTop, 4);
   EXPECT_EQ(s.grid.cropBottom, 2);
   EXPECT_EQ(s.grid.rotate, -270);
   EXPECT_EQ(s.grid.sampleRate, "22050");
   EXPECT_EQ(s.grid.channels, 1);
   EXPECT_TRUE(s.grid.removeAudio && s.grid.horizontalFlip && !s.grid.verticalFlip);
+  EXPECT_EQ(s.grid.subtitles, 2);
+  EXPECT_EQ(s.grid.audioTracks, 1);
+  EXPECT_FALSE(s.grid.keepFileDate);
+  EXPECT_EQ(s.grid.upscale, 1);
+}
+
+TEST_F(PlanTest, SettingsFromWindowStartFromItsStoredChoicesButNotItsPictureChanges) {
+  OutputSettings stored;
+  ApplyProfile(stored, 1055);  // iPhone - H.264 Video
+  stored.videoQuality = 2;
+  stored.grid.videoBitrate = "700k";
+  stored.grid.crop = true;
+  stored.grid.cropLeft = 16;
+  stored.grid.rotate = 90;
+  stored.grid.subtitles = 2;
+  StoredChoices::Store(stored);
+  ASSERT_TRUE(Plan({"--settings-from-window", "--ab", "96k"})) << error;
+  const OutputSettings& s = plan.settings;
+  EXPECT_EQ(s.profileCaption, "iPhone - H.264 Video");
+  EXPECT_EQ(s.videoQuality, 2);
+  EXPECT_EQ(s.grid.videoBitrate, "700k");
+  EXPECT_EQ(s.grid.audioBitrate, "96k");
+  EXPECT_EQ(s.grid.subtitles, 2);
+  EXPECT_FALSE(s.grid.crop);
+  EXPECT_EQ(s.grid.cropLeft, 0);
+  EXPECT_EQ(s.grid.rotate, 0);
 }
 
 TEST_F(PlanTest, AQualityDoesNotUndoAnExplicitBitrate) {
@@ -113,36 +157,64 @@ TEST_F(PlanTest, AQualityDoesNotUndoAnExplicitBitrate) {
 
 TEST_F(PlanTest, BadValuesAreErrorsNamingTheirOption) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"--vb", "1.5M"}, "--vb"},         {{"--vb", "1200kbps"}, "--vb"},
-      {{"--ab", "fast"}, "--ab"},         {{"--rate", "44.1k"}, "--rate"},
-      {{"--fps", "fast"}, "--fps"},       {{"--aspect", "16/9"}, "--aspect"},
-      {{"--aspect", "4:3:1"}, "--aspect"}, {{"--size", "640"}, "--size"},
-      {{"--size", "axb"}, "--size"},      {{"--crop", "1,2,3"}, "--crop"},
-      {{"--crop", "1,2,x,4"}, "--crop"},  {{"--rotate", "300"}, "--rotate"},
-      {{"--rotate", "-300"}, "--rotate"}, {{"--rotate", "ninety"}, "--rotate"},
-      {{"--channels", "3"}, "--channels"}, {{"--video-quality", "best"}, "--video-quality"},
-      {{"--audio-quality", "3"}, "--audio-quality"}, {{"--if-exists", "replace"}, "--if-exists"},
-      {{"-j", "0"}, "--jobs"},            {{"-j", "many"}, "--jobs"},
-      {{"--format", "mp5"}, "--format"},  {{"--profile", "no such thing"}, "--profile"},
+      {{"--vb", "1.5M"}, "--vb"},
+      {{"--vb", "1200kbps"}, "--vb"},
+      {{"--ab", "fast"}, "--ab"},
+      {{"--rate", "44.1k"}, "--rate"},
+      {{"--fps", "fast"}, "--fps"},
+      {{"--aspect", "16/9"}, "--aspect"},
+      {{"--aspect", "4:3:1"}, "--aspect"},
+      {{"--size", "640"}, "--size"},
+      {{"--size", "axb"}, "--size"},
+      {{"--crop", "1,2,3"}, "--crop"},
+      {{"--crop", "1,2,x,4"}, "--crop"},
+      {{"--rotate", "300"}, "--rotate"},
+      {{"--rotate", "-300"}, "--rotate"},
+      {{"--rotate", "ninety"}, "--rotate"},
+      {{"--channels", "3"}, "--channels"},
+      {{"--video-quality", "best"}, "--video-quality"},
+      {{"--audio-quality", "3"}, "--audio-quality"},
+      {{"--if-exists", "replace"}, "--if-exists"},
+      {{"-j", "0"}, "--jobs"},
+      {{"-j", "many"}, "--jobs"},
+      {{"--format", "mp5"}, "--format"},
+      {{"--profile", "no such thing"}, "--profile"},
       {{"--profile", "iphone"}, "--profile"},  // four captions contain it
       {{"--format", "mp3", "--profile", "1185"}, "--format"},
       {{"--format", "mp3", "--size", "320x240"}, "--size"},  // audio formats have no picture
       {{"--profile", "1185", "--rotate", "90"}, "--rotate"},
+      // Values the text rules pass but the engine would refuse for every file.
+      {{"--fps", "1e308"}, "--fps"},
+      {{"--rate", "0"}, "--rate"},
+      {{"--vb", "2147483647k"}, "--vb"},
+      {{"--ab", "0"}, "--ab"},
+      {{"--aspect", "1:1000"}, "--aspect"},
+      {{"--crop", "-5,0,0,0"}, "--crop"},
+      {{"--subtitles", "burnt"}, "--subtitles"},
+      {{"--audio-tracks", "2"}, "--audio-tracks"},
   };
   for (const auto& [args, option] : cases) {
     EXPECT_FALSE(Plan(args)) << args[0] << " " << args[1];
     EXPECT_EQ(ErrorOption(), option) << error;
   }
+  ASSERT_FALSE(Plan({"--fps", "1e308"}));
+  EXPECT_NE(error.find("from 0.01 to 1000"), std::string::npos) << error;  // names the range
 }
 
 TEST_F(PlanTest, OutputFolderMustExist) {
   const ParsedArguments none = ParseArguments({"in.mp4"});
   EXPECT_FALSE(BuildPlan(none.options, plan, error));
   EXPECT_EQ(ErrorOption(), "-o");
-  const ParsedArguments missing =
-      ParseArguments({"-o", (dir.path() + "/missing").toStdString(), "in.mp4"});
-  EXPECT_FALSE(BuildPlan(missing.options, plan, error));
-  EXPECT_EQ(ErrorOption(), "-o");
+  for (const char* name : {"/missing", "/missing/a.mp4"}) {  // a typo is not taken as a file
+    const ParsedArguments missing = ParseArguments({"-o", (dir.path() + name).toStdString()});
+    EXPECT_FALSE(BuildPlan(missing.options, plan, error)) << name;
+    EXPECT_EQ(ErrorOption(), "-o");
+  }
+  // A file name in an existing folder is the output of a single source.
+  const ParsedArguments file = ParseArguments({"-o", (dir.path() + "/clip.mkv").toStdString()});
+  ASSERT_TRUE(BuildPlan(file.options, plan, error)) << error;
+  EXPECT_EQ(plan.outputName, "clip.mkv");
+  EXPECT_EQ(plan.outputFolder, dir.path() + "/");
 }
 
 TEST_F(PlanTest, ProfilesByIdCaptionOrUniquePart) {
@@ -189,6 +261,7 @@ TEST_F(PlanTest, IfExistsWordsMapToTheEngineChoice) {
 
 TEST(CliOutcome, EngineEventsBecomeOutcomes) {
   EXPECT_EQ(OutcomeOfFinishedEvent(true, false, ""), TaskOutcome::Converted);
+  EXPECT_EQ(OutcomeOfFinishedEvent(true, false, "Damaged pictures skipped"), TaskOutcome::Warning);
   EXPECT_EQ(OutcomeOfFinishedEvent(false, true, "bad"), TaskOutcome::Failed);
   EXPECT_EQ(OutcomeOfFinishedEvent(false, false, "Skipped: a.mp4 exists"), TaskOutcome::Skipped);
   EXPECT_EQ(OutcomeOfFinishedEvent(false, false, "Stopped"), TaskOutcome::Stopped);
@@ -198,8 +271,12 @@ TEST(CliOutcome, EngineEventsBecomeOutcomes) {
   EXPECT_EQ(ExitCodeFor(totals), 0);
   totals.failed = 1;
   EXPECT_EQ(ExitCodeFor(totals), 1);
+  totals.warnings = totals.converted = 1;
+  EXPECT_EQ(ExitCodeFor(totals), 1);
   totals.interrupted = true;
   EXPECT_EQ(ExitCodeFor(totals), 130);
+  totals.signal = SIGHUP;
+  EXPECT_EQ(ExitCodeFor(totals), 129);
 }
 
 TEST(CliTexts, JsonEventsAreValidWhateverTheFileName) {
@@ -207,19 +284,32 @@ TEST(CliTexts, JsonEventsAreValidWhateverTheFileName) {
   task.index = 3;
   task.source = std::string("/in/\"odd\"\\name\t\x01\xff.mp4");  // quote, backslash, control, bad UTF-8
   task.output = "/out/name (1).mp4";
-  task.outcome = TaskOutcome::Failed;
+  task.outcome = TaskOutcome::Warning;
   task.message = "line one\nline two";
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(JsonFinishedEvent(task)));
   ASSERT_TRUE(doc.isObject());
   const QJsonObject o = doc.object();
+  EXPECT_EQ(o["schema"].toInt(), 1);
   EXPECT_EQ(o["event"].toString(), "finished");
   EXPECT_EQ(o["index"].toInt(), 3);
   EXPECT_EQ(o["source"].toString(), QString::fromUtf8("/in/\"odd\"\\name\t\x01\xEF\xBF\xBD.mp4"));
-  EXPECT_EQ(o["outcome"].toString(), "failed");
+  EXPECT_EQ(QByteArray::fromBase64(o["source_bytes"].toString().toLatin1()).toStdString(), task.source);
+  EXPECT_FALSE(o.contains("output_bytes"));  // only where the text cannot give the bytes
+  EXPECT_EQ(o["outcome"].toString(), "warning");
   EXPECT_EQ(o["message"].toString(), "line one\nline two");
-  EXPECT_EQ(JsonNumber(1.5), "1.5");
-  EXPECT_EQ(JsonNumber(2.0), "2");
-  EXPECT_EQ(JsonNumber(1.0 / 3), "0.333");
+  EXPECT_EQ(o["notes"].toArray(), (QJsonArray{"line one", "line two"}));
+}
+
+TEST(CliTexts, NamesReachTheTerminalEscaped) {
+  EXPECT_EQ(TerminalText("evil\x1b[2J\x1b]0;pwned\a\rOK\tx\ny\x7f\xff\xc2\x9b.mp4"),
+            "evil\\e[2J\\e]0;pwned\\a\\rOK\\tx\\ny\\x7F\\xFF\\xC2\\x9B.mp4");
+  EXPECT_EQ(TerminalText("caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4"),
+            "caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4");
+  PlannedTask task;
+  task.source = "/in/a\tb\nc.mp4";
+  task.job.outputPath = "/out/a\tb\nc.mp3";
+  task.job.options = "-vn";
+  EXPECT_EQ(DryRunLine(task), "/in/a\\tb\\nc.mp4\t/out/a\\tb\\nc.mp3\t-vn");
 }
 
 TEST(CliTexts, OverallLineShowsPercentSpeedAndTimeLeft) {
@@ -230,6 +320,7 @@ TEST(CliTexts, OverallLineShowsPercentSpeedAndTimeLeft) {
   totals.mediaDone = 25;
   totals.elapsed = 5;  // 5x real time, 75 s of media left: 15 s
   EXPECT_EQ(OverallLine(totals), "Overall 25%  1/4 files  5.0x real time  00:00:15 left");
+  EXPECT_EQ(OverallLine(totals, 20), "Overall 25%  1/4 fil");
   totals.mediaDone = 0;
   EXPECT_EQ(OverallLine(totals), "Overall 0%  1/4 files  0.0x real time  --:--:-- left");
   EXPECT_EQ(ClockText(3725), "01:02:05");
@@ -239,8 +330,13 @@ TEST(CliTexts, OverallLineShowsPercentSpeedAndTimeLeft) {
   task.position = 0.5;
   task.duration = 2;
   EXPECT_EQ(LiveTaskLine(task, 60), "   25%  clip.mp4");
-  task.source = "/a/" + std::string(80, 'n') + ".mp4";
-  EXPECT_EQ(LiveTaskLine(task, 20).size(), std::string("   25%  ").size() + 20);
+  // Cut in the middle to the terminal's width, wide characters counted twice.
+  task.source = "/a/" + std::string(30, 'n') + "-end.mp4";
+  EXPECT_EQ(LiveTaskLine(task, 24), "   25%  nnnnnnn...nd.mp4");
+  task.source = "/a/\xe6\x98\xa0\xe7\x94\xbb\xe6\x98\xa0\xe7\x94\xbb\xe6\x98\xa0\xe7\x94\xbb.mp4";
+  const std::string line = LiveTaskLine(task, 18);
+  EXPECT_LE(TextColumns(line), 18u) << line;
+  EXPECT_NE(line.find("..."), std::string::npos);
 }
 
 TEST(CliSources, KeepTreeNamesTheGivenFolderHoweverItIsWritten) {
@@ -279,4 +375,54 @@ TEST(CliSources, KeepTreeNamesTheGivenFolderHoweverItIsWritten) {
   std::string error;
   EXPECT_FALSE(CollectSources({path + "/missing"}, false, sources, error));
   EXPECT_NE(error.find("missing"), std::string::npos);
+}
+
+TEST(CliTexts, EveryPrintedProfileCountIsTheCatalogues) {
+  const QString count = QString::number(ProfileCatalogue().size());
+  EXPECT_NE(UsageText(ProfileCatalogue().size()).find("the " + count.toStdString() + " profiles"),
+            std::string::npos);
+  // Documents that cannot ask the catalogue themselves, each with "<count> " before a phrase.
+  const std::pair<const char*, const char*> documents[] = {
+      {"/README.md", " device and web profiles"},
+      {"/README.md", " profiles. Results go"},
+      {"/resources/desktop/com.veltranesoftware.VideoConverter.metainfo.xml", " ready-made"},
+      {"/cmake/Install.cmake", " \\\nready-made"},
+  };
+  for (const auto& [path, phrase] : documents) {
+    QFile file(QString(VELTRANE_SOURCE_DIR) + path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    const QString text = QString::fromUtf8(file.readAll()).replace("\r\n", "\n");
+    EXPECT_TRUE(text.contains(count + phrase)) << path << ": " << phrase;
+  }
+}
+
+TEST(CliTexts, WarningsAreCountedAndTheirNotesGoToStandardError) {
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  ASSERT_TRUE(out && err);
+  auto text = [](std::FILE* file) {
+    std::rewind(file);
+    std::string all;
+    for (int c; (c = std::fgetc(file)) != EOF;)
+      all.push_back(static_cast<char>(c));
+    return all;
+  };
+  PlannedTask task;
+  task.source = "/in/a.mp4";
+  task.output = "/out/a.mp4";
+  task.message = "Damaged pictures skipped\nThe file ended early";
+  task.outcome = OutcomeOfFinishedEvent(true, false, task.message);
+  RunTotals totals;
+  totals.total = totals.converted = totals.warnings = 1;
+  const std::unique_ptr<RunReporter> plain = MakePlainReporter(out, err, false);
+  plain->Finished(task);
+  plain->Summary(totals);
+  EXPECT_EQ(text(out).rfind("converted: /in/a.mp4 -> /out/a.mp4\n1 file: 1 converted (1 with warnings), ", 0),
+            0u)
+      << text(out);
+  EXPECT_EQ(text(err),
+            "warning: /in/a.mp4: Damaged pictures skipped\nwarning: /in/a.mp4: The file ended early\n");
+  EXPECT_EQ(ExitCodeFor(totals), 0);
+  std::fclose(out);
+  std::fclose(err);
 }

@@ -49,8 +49,11 @@ TEST_F(ProgramTest, JsonEventsFollowEveryTaskFromQueueToSummary) {
   EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
   const std::vector<QJsonObject> events = JsonLines(r.out);
   ASSERT_FALSE(events.empty());
+  EXPECT_EQ(SchemaProblems(r.out), "");
+  EXPECT_TRUE(r.err.contains("failed: " + in + "broken.mp4: Can not open file")) << r.err.toStdString();
 
-  std::map<int, QStringList> seen;  // index -> its events in order
+  std::map<int, QStringList> seen;
+  std::map<int, double> lastPercent;  // index -> its events in order
   bool anyStarted = false;
   for (size_t i = 0; i + 1 < events.size(); ++i) {
     const QJsonObject& e = events[i];
@@ -63,6 +66,7 @@ TEST_F(ProgramTest, JsonEventsFollowEveryTaskFromQueueToSummary) {
     }
     if (kind == "progress") {
       anyStarted = true;
+      lastPercent[index] = e["percent"].toDouble();
       EXPECT_GE(e["percent"].toDouble(), 0);
       EXPECT_LE(e["percent"].toDouble(), 100);
     }
@@ -78,6 +82,7 @@ TEST_F(ProgramTest, JsonEventsFollowEveryTaskFromQueueToSummary) {
   // The broken source fails at once; each other task: queued, progress..., finished.
   EXPECT_EQ(seen[1], QStringList{"finished"});
   for (int index : {0, 2, 3}) {
+    EXPECT_EQ(lastPercent[index], 100) << "the last progress gives where the task ended";
     const QStringList& kinds = seen[index];
     ASSERT_GE(kinds.size(), 2) << index;
     EXPECT_EQ(kinds.front(), "queued");
@@ -99,17 +104,42 @@ TEST_F(ProgramTest, JsonEventsFollowEveryTaskFromQueueToSummary) {
     EXPECT_EQ(Fixtures::Probe(output, "a:0", "stream=codec_name"), "mp3");
   }
   EXPECT_EQ(OutputFiles(), (QStringList{"one.mp3", "three.mp3", "two.mp3"}));
+
+  const ProgramResult planned = RunConvert({"--json", "--dry-run", in, "-o", out});
+  EXPECT_EQ(SchemaProblems(planned.out), "");
+  const ProgramResult profiles = RunConvert({"--list-profiles", "--json"});
+  EXPECT_EQ(SchemaProblems(profiles.out, true), "");
+  EXPECT_EQ(QJsonDocument::fromJson(profiles.out.toUtf8()).array().size(), 148);
 }
 
-TEST_F(ProgramTest, PlainLinesWhenNotOnATerminal) {
+TEST_F(ProgramTest, PlainResultsOnStandardOutputFailuresOnStandardError) {
   ASSERT_TRUE(Fixtures::AudioOnly(in + "tone.wav"));
-  const ProgramResult r = RunConvert({"--format", "wav", in + "tone.wav", "-o", out});
-  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  QFile broken(in + "broken.wav");
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("not media");
+  broken.close();
+  const ProgramResult r = RunConvert({"--format", "wav", in + "tone.wav", in + "broken.wav", "-o", out});
+  EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
   EXPECT_FALSE(r.out.contains(QChar(0x1b))) << "no terminal controls in a pipe";
   const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 2);
+  ASSERT_EQ(lines.size(), 2) << r.out.toStdString();
   EXPECT_EQ(lines[0], "converted: " + in + "tone.wav -> " + out + "tone.wav");
-  EXPECT_TRUE(lines[1].startsWith("1 file: 1 converted, 0 failed, 0 skipped, 0 stopped in "));
+  EXPECT_TRUE(lines[1].startsWith("2 files: 1 converted, 1 failed, 0 skipped, 0 stopped in "));
+  EXPECT_TRUE(r.err.startsWith("failed: " + in + "broken.wav: ")) << r.err.toStdString();
+
+  // -q: only the failure; the list comes from standard input, NUL-separated.
+  const QByteArray list = (in + "tone.wav").toUtf8() + '\0' + (in + "broken.wav").toUtf8() + '\0';
+  const ProgramResult quiet =
+      RunConvert({"-q", "--format", "wav", "--files-from", "-", "-0", "-o", out}, 180000, list);
+  EXPECT_EQ(quiet.exitCode, 1);
+  EXPECT_EQ(quiet.out, "");
+  EXPECT_EQ(quiet.err.count('\n'), 1) << quiet.err.toStdString();
+  EXPECT_TRUE(QFile::exists(out + "tone (1).wav"));
+
+  // -o names the output file of a single source.
+  const ProgramResult named = RunConvert({"--format", "mp3", in + "tone.wav", "-o", out + "named.mp3"});
+  EXPECT_EQ(named.exitCode, 0) << named.err.toStdString();
+  EXPECT_TRUE(QFile::exists(out + "named.mp3"));
 }
 
 TEST_F(ProgramTest, UsageErrorsExitTwoBeforeAnythingRuns) {
@@ -141,35 +171,48 @@ TEST_F(ProgramTest, UsageErrorsExitTwoBeforeAnythingRuns) {
   EXPECT_TRUE(list.out.contains("1055\tiPhone - H.264 Video\tDevice/iPhone\tmp4h264\tmp4\n"));
 }
 
-TEST_F(ProgramTest, InterruptStopsCleanlyWithExit130) {
+TEST_F(ProgramTest, EverySignalAndAClosedOutputStopCleanly) {
   ASSERT_TRUE(Fixtures::VideoWithAudio(in + "long.mp4", 30.0));
   ASSERT_TRUE(Fixtures::VideoWithAudio(in + "next.mp4", 30.0));
-  QProcess p;
-  p.start(VELTRANE_CONVERT, {"--json", "-j", "1", "--profile", "1057", "--size", "640x480",
-                             in + "long.mp4", in + "next.mp4", "-o", out});
-  ASSERT_TRUE(p.waitForStarted());
-  // Wait until the first task has made some progress, so there is a half-written output.
-  QString seen;
-  QElapsedTimer clock;
-  clock.start();
-  bool running = false;
-  while (!running && clock.elapsed() < 60000 && p.state() == QProcess::Running) {
-    p.waitForReadyRead(200);
+  for (int signal : {SIGINT, SIGHUP, SIGQUIT}) {
+    SCOPED_TRACE(signal);
+    QProcess p;
+    p.start(VELTRANE_CONVERT, {"--json", "-j", "1", "--profile", "1057", "--size", "640x480", in + "long.mp4",
+                               in + "next.mp4", "-o", out});
+    ASSERT_TRUE(p.waitForStarted());
+    // Wait until the first task has made some progress, so there is a half-written output.
+    QString seen;
+    QElapsedTimer clock;
+    clock.start();
+    bool running = false;
+    while (!running && clock.elapsed() < 60000 && p.state() == QProcess::Running) {
+      p.waitForReadyRead(200);
+      seen += QString::fromUtf8(p.readAllStandardOutput());
+      for (const QJsonObject& e : JsonLines(seen))
+        if (e["event"].toString() == "progress" && e["percent"].toDouble() >= 1) running = true;
+    }
+    ASSERT_TRUE(running) << seen.toStdString();
+    ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), signal), 0);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 128 + signal);
+    EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
+    if (signal != SIGINT) continue;
     seen += QString::fromUtf8(p.readAllStandardOutput());
-    for (const QJsonObject& e : JsonLines(seen))
-      if (e["event"].toString() == "progress" && e["percent"].toDouble() >= 1) running = true;
+    const std::vector<QJsonObject> events = JsonLines(seen);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back()["event"].toString(), "summary");
+    EXPECT_EQ(events.back()["stopped"].toInt(), 2);
+    EXPECT_EQ(events.back()["exit"].toInt(), 130);
   }
-  ASSERT_TRUE(running) << seen.toStdString();
-  ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGINT), 0);
-  ASSERT_TRUE(p.waitForFinished(60000));
-  EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(p.exitCode(), 130);
-  seen += QString::fromUtf8(p.readAllStandardOutput());
-  const std::vector<QJsonObject> events = JsonLines(seen);
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(events.back()["event"].toString(), "summary");
-  EXPECT_EQ(events.back()["stopped"].toInt(), 2);
-  EXPECT_EQ(events.back()["exit"].toInt(), 130);
+
+  // The reader of standard output goes away mid-run, as "| head" does.
+  QProcess pipeline;
+  pipeline.start(
+      "bash", {"-c", "set -o pipefail; \"$0\" \"$@\" | head -c 1000 >/dev/null", VELTRANE_CONVERT, "--json",
+               "-j", "1", "--size", "640x480", in + "long.mp4", in + "next.mp4", "-o", out});
+  ASSERT_TRUE(pipeline.waitForFinished(120000));
+  EXPECT_EQ(pipeline.exitCode(), 128 + SIGPIPE) << pipeline.readAllStandardError().toStdString();
   EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
 }
 

@@ -1,0 +1,40 @@
+#include "cli/CliRanges.h"
+
+namespace {
+
+constexpr double kMaxBitrate = 1e9;  // bits per second
+constexpr double kMinFrameRate = 0.01, kMaxFrameRate = 1000;
+constexpr long kMinSampleRate = 1000, kMaxSampleRate = 384000;
+constexpr long kMaxAspectTerm = 100000;
+constexpr double kMinAspect = 0.01, kMaxAspect = 100;
+
+// Bits per second of a bitrate text that passed the grid's test ("1500k", "800").
+double BitsPerSecond(const QString& text) {
+  const bool kilo = text.endsWith('k', Qt::CaseInsensitive);
+  const double value = (kilo ? text.chopped(1) : text).toDouble();
+  return kilo ? value * 1000 : value;
+}
+
+}  // namespace
+
+std::string RangeProblem(const char* option, const QString& text) {
+  const std::string name = option;
+  if (name == "--vb" || name == "--ab") {
+    const double bits = BitsPerSecond(text);
+    if (!(bits >= 1 && bits <= kMaxBitrate)) return "a bitrate from 1 to 1000000k bits per second";
+  } else if (name == "--fps") {
+    const double fps = text.toDouble();
+    if (!(fps >= kMinFrameRate && fps <= kMaxFrameRate)) return "a frame rate from 0.01 to 1000";
+  } else if (name == "--rate") {
+    const long hz = text.size() <= 9 ? text.toLong() : -1;
+    if (hz < kMinSampleRate || hz > kMaxSampleRate) return "a sample rate from 1000 to 384000 Hz";
+  } else if (name == "--aspect") {
+    const long a = text.section(':', 0, 0).size() <= 9 ? text.section(':', 0, 0).toLong() : -1;
+    const long b = text.section(':', 1).size() <= 9 ? text.section(':', 1).toLong() : -1;
+    const double ratio = b > 0 ? static_cast<double>(a) / b : 0;
+    if (a < 1 || b < 1 || a > kMaxAspectTerm || b > kMaxAspectTerm || ratio < kMinAspect ||
+        ratio > kMaxAspect)
+      return "an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100";
+  }
+  return {};
+}
