@@ -15,6 +15,7 @@
 #include "engine/FFEncoder.h"
 #include "engine/MediaInput.h"
 #include "engine/OutputClaims.h"
+#include "engine/OutputFolder.h"
 #include "engine/OutputPlan.h"
 
 namespace encoderqueue {
@@ -26,7 +27,8 @@ struct Task {
   media::SourceDescription description;  // read when the source was opened
   encoder::OutputPlan plan;              // made by SetOutput
   std::string output;                    // the name the task writes (a numbered one under keep-both)
-  std::string requested;                 // the output path as SetOutput was given it
+  media::FolderHandle folder;            // the output folder, opened by SetOutput (null: not there yet)
+  std::string name_note;                 // said with a success: the name had to be shortened
   std::string conflict;                  // set at Start: why the task may not run
   encoder::Options options;
   bool ready = false;  // SetOutput accepted it

@@ -53,6 +53,7 @@ class Session final : public PacketWriter {
   std::string* error_;
   std::string* written_;
   bool skipped_ = false;
+  media::FolderHandle folder_;    // every step on the output goes through it
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   media::SourceDescription description_;
@@ -144,7 +145,7 @@ bool Session::OpenOutput() {
   if (plan_.format->flags & AVFMT_NOFILE)
     return Fail(std::string("The output format ") + plan_.format->name + " writes no single file");
   std::string problem;
-  if (!file_.Create(job_.output, &problem)) return Fail(problem);
+  if (!file_.Create(folder_, media::NamePart(job_.output), &problem)) return Fail(problem);
   raw->pb = file_.Writer();
   if (!raw->pb) return Fail("Out of memory");
   raw->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -244,10 +245,13 @@ bool Session::Close() {
 
 bool Session::Commit() {
   std::string problem;
+  // The date is a courtesy: a file system that refuses it leaves a good output.
+  struct timespec modified {};
+  if (job_.options.keep_file_date && media::SourceDate(job_.source, &modified, &problem))
+    file_.SetDate(modified, &problem);
+  problem.clear();
   switch (file_.Commit(job_.existing, job_.keep, written_, &problem)) {
     case media::CommitResult::Committed:
-      // The date is a courtesy: a file system that refuses it leaves a good output.
-      if (job_.options.keep_file_date) media::CopyFileDate(job_.source, *written_, &problem);
       return true;
     case media::CommitResult::Skipped:
       skipped_ = true;
@@ -265,7 +269,13 @@ void Session::DiscardTemp() {
 
 Outcome Session::Run() {
   *written_ = job_.output;
-  if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0)
+  std::string problem;
+  folder_ = job_.folder ? job_.folder : media::OutputFolder::Open(media::FolderPart(job_.output), &problem);
+  if (!folder_) {
+    *error_ = problem;
+    return Outcome::Failed;
+  }
+  if (job_.existing == media::Existing::Skip && folder_->Has(media::NamePart(job_.output)))
     return Outcome::Skipped;
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
     *error_ = plan_.note;
