@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/FileNames.h"
 #include "common/Helpers.h"
 #include "conversion/ConversionBuilder.h"
 #include "output/GridItems.h"
@@ -338,7 +339,7 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
     error = "-o: an output folder is needed";
     return false;
   }
-  QString folder = QFile::decodeName(options.outputFolder->c_str());
+  QString folder = NameToText(*options.outputFolder);
   if (!NormaliseOutputFolder(folder)) {
     error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
     return false;

@@ -10,6 +10,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
 #include "cli/CliSignals.h"
+#include "common/FileNames.h"
 #include "common/Globals.h"
 #include "engine/FFEncoder.h"
 
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
   if (!BuildPlan(options, plan, error)) return UsageError(error);
   if (options.inputs.empty()) return UsageError("no input files or folders");
   std::vector<SourceFile> sources;
-  if (!CollectSources(options.inputs, options.keepTree, sources, error)) return UsageError(error);
+  if (!CollectSources(options.inputs, options.keepTree, sources, error, TextToNameString(plan.outputFolder)))
+    return UsageError(error);
 
   if (!FFEncoder::AVLibLoaded()) {
     std::fputs("veltrane-convert: Video lib not found\n", stderr);
@@ -64,6 +66,6 @@ int main(int argc, char** argv) {
       options.json ? MakeJsonReporter(stdout)
                    : (!options.dryRun && OnTerminal() ? MakeLiveReporter(stdout)
                                                       : MakePlainReporter(stdout));
-  if (options.dryRun) return DryRun(tasks, *reporter);
+  if (options.dryRun) return DryRun(tasks, plan, *reporter);
   return RunTasks(tasks, plan, *reporter, InstallInterruptPipe());
 }

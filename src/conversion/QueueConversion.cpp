@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "common/FileNames.h"
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
 #include "common/UiServices.h"
@@ -15,7 +16,7 @@
 namespace {
 
 std::string EngineSourcePath(const FileRow& row) {
-  const QByteArray bytes = row.nativePath.isEmpty() ? QFile::encodeName(row.path) : row.nativePath;
+  const QByteArray bytes = row.nativePath.isEmpty() ? TextToName(row.path) : row.nativePath;
   return bytes.toStdString();
 }
 
@@ -50,7 +51,7 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
     out->refusal = ExplainOpenFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
     return;
   }
-  const int result = encoder.SetOutput(handle, QFile::encodeName(job.outputPath).toStdString(),
+  const int result = encoder.SetOutput(handle, TextToNameString(job.outputPath),
                                        job.options.toStdString());
   if (result < 0) {
     encoder.CloseInput(handle);
@@ -58,7 +59,7 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
     return;
   }
   out->task = handle;
-  out->outputName = QFile::decodeName(encoder.OutputPath(handle).c_str());
+  out->outputName = NameToText(encoder.OutputPath(handle));
 }
 
 }  // namespace
