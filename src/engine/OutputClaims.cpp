@@ -31,7 +31,14 @@ std::string Choose(const std::string& path, const media::OutputFolder* folder, c
   const std::string name = media::NamePart(path);
   const long name_max = folder ? folder->NameMax() : 255;
   const std::string fitted = media::NumberedName(name, 0, name_max);
-  if (fitted != name) *note = "The name was too long for the file system and was shortened to " + fitted;
+  // Shortened (also only once a number was added): the name no longer starts with its own base.
+  const size_t dot = name.rfind('.');
+  const size_t base = dot == std::string::npos || dot == 0 ? name.size() : dot;
+  auto say_if_shortened = [&](const std::string& chosen_path) {
+    const std::string chosen_name = media::NamePart(chosen_path);
+    if (chosen_name.compare(0, base, name, 0, base) != 0)
+      *note = "The name was too long for the file system and was shortened to " + chosen_name;
+  };
   auto taken = [&](const std::string& candidate) {
     return std::find(claimed.begin(), claimed.end(), NormalPath(dir + candidate)) != claimed.end();
   };
@@ -39,11 +46,13 @@ std::string Choose(const std::string& path, const media::OutputFolder* folder, c
     // Existing names (every listed source among them) are passed over, never replaced.
     if (folder) {
       *chosen = dir + media::FreeName(*folder, name, taken);
+      say_if_shortened(*chosen);
       return std::string();
     }
     for (int n = 0;; ++n)
       if (!taken(media::NumberedName(name, n, name_max))) {
         *chosen = dir + media::NumberedName(name, n, name_max);
+        say_if_shortened(*chosen);
         return std::string();
       }
   }
@@ -60,6 +69,7 @@ std::string Choose(const std::string& path, const media::OutputFolder* folder, c
     if (!(id == source_id) && is_file(listed_path, id)) return ReplaceMessage(source, listed_path);
   if (taken(fitted)) return "Another file in the list is already converted to " + target;
   *chosen = target;
+  say_if_shortened(*chosen);
   return std::string();
 }
 
