@@ -17,6 +17,7 @@ extern "C" {
 #include "engine/AVPointers.h"
 #include "engine/MetadataCopy.h"
 #include "engine/StreamLane.h"
+#include "engine/SubtitleBurnIn.h"
 #include "engine/SubtitleTrack.h"
 
 namespace encoder {
@@ -39,6 +40,7 @@ class Session final : public PacketWriter {
   }
   bool Stopped() const { return job_.stop && job_.stop->load(); }
   bool OpenSource();
+  bool PrepareBurnIn();
   bool OpenLanes();
   bool OpenLane(LanePlan& plan);
   bool OpenOutput();
@@ -59,6 +61,7 @@ class Session final : public PacketWriter {
   media::SourceDescription description_;
   OutputPlan plan_;
   avptr::Input input_;
+  media::BurnInText burn_text_;  // outlives the lanes whose filter reads it
   avptr::Output output_;
   std::vector<std::unique_ptr<Lane>> lanes_;
   std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
@@ -78,7 +81,22 @@ bool Session::OpenSource() {
     plan_ = job_.plan;
   else if (!MakeOutputPlan(job_.options, job_.source, job_.output, description_, &plan_, &problem))
     return Fail(problem);
+  if (!plan_.burn_in.empty() && !PrepareBurnIn()) return false;
   return OpenLanes();
+}
+
+// The subtitles to draw are read through the guarded input into a memory file,
+// which the picture lane's filter then reads instead of the source.
+bool Session::PrepareBurnIn() {
+  std::string problem;
+  if (!burn_text_.Extract(job_.source, plan_.burn_in_stream, &watch_, &problem)) return Fail(problem);
+  const std::string filter = burn_text_.Filter();
+  for (LanePlan& lane : plan_.lanes) {
+    const size_t at = lane.chain.find(plan_.burn_in);
+    if (at != std::string::npos) lane.chain.replace(at, plan_.burn_in.size(), filter);
+  }
+  plan_.burn_in = filter;
+  return true;
 }
 
 bool Session::OpenLanes() {
