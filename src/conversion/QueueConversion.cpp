@@ -11,6 +11,7 @@
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
+#include "filelist/NativePath.h"
 #include "output/FormVideoFormat.h"
 
 namespace {
@@ -67,6 +68,13 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
 bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse,
                        QWidget* messageOwner) {
   QString text = folderBox ? folderBox->text() : QString();
+  // A folder whose name is not UTF-8 comes from the folder dialog with replacement
+  // characters: the real folder is found again, never a look-alike written to.
+  if (text.contains(QChar::ReplacementCharacter)) {
+    QString plain = text.trimmed();
+    while (plain.size() > 1 && plain.endsWith('/')) plain.chop(1);
+    text = NativePath::Display(NativePath::Resolve(plain));
+  }
   bool usable = NormaliseOutputFolder(text);
   if (folderBox) folderBox->setText(text);
   // A folder that is not there yet is offered for creation; declining keeps the dialog.

@@ -64,6 +64,9 @@ struct FFEncoder::Impl {
   // Every source opened since ClearTasks, also of tasks closed again: the files
   // that the user listed, none of which an output may replace.
   outputclaims::Listed listed;
+  // Output folders opened since ClearTasks, by the path given: tasks into one folder
+  // share one handle (a large batch would otherwise hold a descriptor per file).
+  std::map<std::string, media::FolderHandle> folders;
   std::string error;
   std::optional<encoderqueue::Batch> pending;  // a Start made during a run: it follows that run
   std::vector<int> cancelled;                  // pending tasks that Stop dropped; the run reports them

@@ -74,6 +74,7 @@ void FFEncoder::ClearTasks() {
   std::lock_guard lock(impl_->mutex);
   impl_->tasks.clear();
   impl_->listed.clear();
+  impl_->folders.clear();
   impl_->next_handle = 0;
   ++impl_->cleared;
 }
@@ -144,8 +145,18 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
 
   // The folder is opened now, as it is now, and the task keeps it to the end. One
   // that does not exist yet is opened when the task starts.
-  media::FolderHandle folder = media::OutputFolder::Open(media::FolderPart(path), &problem);
-  if (!folder && errno != ENOENT) return refuse(problem);
+  const std::string folder_path = media::FolderPart(path);
+  media::FolderHandle folder;
+  {
+    std::lock_guard lock(impl_->mutex);
+    if (auto known = impl_->folders.find(folder_path); known != impl_->folders.end()) folder = known->second;
+  }
+  if (!folder) {
+    folder = media::OutputFolder::Open(folder_path, &problem);
+    if (!folder && errno != ENOENT) return refuse(problem);
+    std::lock_guard lock(impl_->mutex);
+    if (folder) impl_->folders.emplace(folder_path, folder);
+  }
   std::string chosen, note;
   const std::string refusal = outputclaims::Choose(path, folder.get(), task.source, task.source_id, listed, claimed,
                                                    IfExists == ExistingOutput::KeepBoth, &chosen, &note);
