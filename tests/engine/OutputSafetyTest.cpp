@@ -248,6 +248,33 @@ TEST(OutputSafetyTest, ATemporaryFileIsRemovedOnlyWhenNobodyHoldsIt) {
   EXPECT_EQ(Hidden(folder).size(), 3) << Hidden(folder).join(",").toStdString();
 }
 
+// Where the file system has unnamed files, a writer killed mid-way leaves nothing.
+TEST(OutputSafetyTest, AKilledWriterOfAnUnnamedFileLeavesNothing) {
+  const QString folder = FreshFolder("unnamed");
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    media::AtomicOutputFile file;
+    std::string error;
+    const bool ok = file.Create(Bytes(folder + "x.mp4"), &error);
+    const char byte = !ok ? 0 : file.TempPath().empty() ? 1 : 2;
+    if (write(ready[1], &byte, 1) != 1) _exit(2);
+    pause();
+    _exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  close(ready[0]);
+  close(ready[1]);
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  ASSERT_NE(byte, 0);
+  if (byte == 2) GTEST_SKIP() << "no unnamed files on this file system";
+  EXPECT_TRUE(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+}
+
 // Moving the output folder away and putting a link in its place mid-run changes
 // nothing: both tasks write into the folder the run started with.
 TEST(OutputSafetyTest, AFolderSwappedMidRunKeepsTheOutputsWhereTheRunStarted) {
