@@ -152,14 +152,12 @@ std::unique_ptr<RunReporter> MakeLiveReporter(std::FILE* out) {
 }
 
 std::string JsonPlannedEvent(const PlannedTask& task) {
-  return "{\"event\":\"planned\"," + TaskFields(task) +
-         ",\"output\":" + JsonString(task.output) +
+  return "{\"event\":\"planned\"," + TaskFields(task) + ",\"output\":" + JsonString(task.output) +
          ",\"options\":" + JsonString(task.job.options.toStdString()) + "}";
 }
 
 std::string JsonQueuedEvent(const PlannedTask& task) {
-  return "{\"event\":\"queued\"," + TaskFields(task) +
-         ",\"output\":" + JsonString(task.output) +
+  return "{\"event\":\"queued\"," + TaskFields(task) + ",\"output\":" + JsonString(task.output) +
          ",\"options\":" + JsonString(task.job.options.toStdString()) +
          ",\"duration\":" + JsonNumber(task.duration) + "}";
 }
@@ -188,8 +186,7 @@ std::string JsonSummaryEvent(const RunTotals& totals) {
 }
 
 std::string DryRunLine(const PlannedTask& task) {
-  return task.source + "\t" + task.output + "\t" +
-         task.job.options.toStdString();
+  return task.source + "\t" + task.output + "\t" + task.job.options.toStdString();
 }
 
 std::string ClockText(double seconds) {

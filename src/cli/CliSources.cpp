@@ -48,9 +48,8 @@ std::string TreeSubfolder(const std::string& folder, const std::string& top,
 
 }  // namespace
 
-bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
-                    std::vector<SourceFile>& sources, std::string& error,
-                    const std::string& outputFolder) {
+bool CollectSources(const std::vector<std::string>& inputs, bool keepTree, std::vector<SourceFile>& sources,
+                    std::string& error, const std::string& outputFolder) {
   for (const std::string& input : inputs) {
     struct stat info {};
     if (stat(input.c_str(), &info) != 0) {

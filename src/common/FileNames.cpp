@@ -10,10 +10,14 @@ int ValidSequence(const QByteArray& bytes, qsizetype at, char32_t* code) {
   const unsigned char lead = byte(at);
   int length = 0;
   char32_t value = 0, least = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2, value = lead & 0x1F, least = 0x80;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3, value = lead & 0x0F, least = 0x800;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4, value = lead & 0x07, least = 0x10000;
-  else return 0;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2, value = lead & 0x1F, least = 0x80;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3, value = lead & 0x0F, least = 0x800;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4, value = lead & 0x07, least = 0x10000;
+  else
+    return 0;
   if (at + length > bytes.size()) return 0;
   for (int i = 1; i < length; ++i) {
     if ((byte(at + i) & 0xC0) != 0x80) return 0;

@@ -52,8 +52,7 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
     out->refusal = ExplainOpenFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
     return;
   }
-  const int result = encoder.SetOutput(handle, TextToNameString(job.outputPath),
-                                       job.options.toStdString());
+  const int result = encoder.SetOutput(handle, TextToNameString(job.outputPath), job.options.toStdString());
   if (result < 0) {
     encoder.CloseInput(handle);
     out->refusal = ExplainConversionFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
@@ -72,7 +71,8 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
   // characters: the real folder is found again, never a look-alike written to.
   if (text.contains(QChar::ReplacementCharacter)) {
     QString plain = text.trimmed();
-    while (plain.size() > 1 && plain.endsWith('/')) plain.chop(1);
+    while (plain.size() > 1 && plain.endsWith('/'))
+      plain.chop(1);
     text = NativePath::Display(NativePath::Resolve(plain));
   }
   bool usable = NormaliseOutputFolder(text);

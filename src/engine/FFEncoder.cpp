@@ -158,8 +158,9 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
     if (folder) impl_->folders.emplace(folder_path, folder);
   }
   std::string chosen, note;
-  const std::string refusal = outputclaims::Choose(path, folder.get(), task.source, task.source_id, listed, claimed,
-                                                   IfExists == ExistingOutput::KeepBoth, &chosen, &note);
+  const std::string refusal =
+      outputclaims::Choose(path, folder.get(), task.source, task.source_id, listed, claimed,
+                           IfExists == ExistingOutput::KeepBoth, &chosen, &note);
   if (!refusal.empty()) return refuse(refusal);
 
   std::lock_guard lock(impl_->mutex);

@@ -25,8 +25,9 @@ std::string NameOf(const std::string& path) {
 }
 
 std::string Choose(const std::string& path, const media::OutputFolder* folder, const std::string& source,
-                   const media::FileId& source_id, const Listed& listed, const std::vector<std::string>& claimed,
-                   bool keep_both, std::string* chosen, std::string* note) {
+                   const media::FileId& source_id, const Listed& listed,
+                   const std::vector<std::string>& claimed, bool keep_both, std::string* chosen,
+                   std::string* note) {
   const std::string dir = media::FolderPart(path);
   const std::string name = media::NamePart(path);
   const long name_max = folder ? folder->NameMax() : 255;

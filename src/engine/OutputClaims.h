@@ -28,13 +28,13 @@ std::string NameOf(const std::string& path);
 // the name is a listed source; otherwise the name itself, never a listed source.
 // `claimed` holds the NormalPath of other tasks' outputs.
 std::string Choose(const std::string& path, const media::OutputFolder* folder, const std::string& source,
-                   const media::FileId& source_id, const Listed& listed, const std::vector<std::string>& claimed,
-                   bool keep_both, std::string* chosen, std::string* note);
+                   const media::FileId& source_id, const Listed& listed,
+                   const std::vector<std::string>& claimed, bool keep_both, std::string* chosen,
+                   std::string* note);
 
 // A source listed after the task's output was chosen may be that very file: the
 // refusal text then, else "".
 std::string LateConflict(const std::string& requested, const std::string& source,
                          const media::FileId& source_id, const Listed& listed);
-
 
 }  // namespace outputclaims

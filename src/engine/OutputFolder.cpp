@@ -35,7 +35,8 @@ std::string RandomPart() {
     std::memcpy(bytes, &value, sizeof value);
   }
   std::string text;
-  for (unsigned char b : bytes) text += kDigits[b % 36];
+  for (unsigned char b : bytes)
+    text += kDigits[b % 36];
   return text;
 }
 
@@ -119,7 +120,8 @@ std::string NumberedName(const std::string& path, int n, long name_max) {
       tail.size() < static_cast<size_t>(name_max)) {
     size_t keep = static_cast<size_t>(name_max) - tail.size();
     // Never cut a character in two: step back over UTF-8 continuation bytes.
-    while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) --keep;
+    while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80)
+      --keep;
     base.resize(keep);
   }
   return path.substr(0, name_start) + base + tail;
@@ -134,9 +136,7 @@ std::string FreeName(const OutputFolder& folder, const std::string& name,
   return name;  // the commit then fails with a message instead of looping
 }
 
-std::string NewTemporaryName() {
-  return kPrefix + std::to_string(getpid()) + "-" + RandomPart() + kSuffix;
-}
+std::string NewTemporaryName() { return kPrefix + std::to_string(getpid()) + "-" + RandomPart() + kSuffix; }
 
 bool IsTemporaryName(const std::string& name) {
   const size_t prefix = sizeof kPrefix - 1, suffix = sizeof kSuffix - 1;

@@ -34,7 +34,8 @@ class OutputFolder {
   bool Has(const std::string& name) const;
 
  private:
-  OutputFolder(int fd, std::string path, long name_max) : fd_(fd), path_(std::move(path)), name_max_(name_max) {}
+  OutputFolder(int fd, std::string path, long name_max)
+      : fd_(fd), path_(std::move(path)), name_max_(name_max) {}
   int fd_;
   std::string path_;
   long name_max_;

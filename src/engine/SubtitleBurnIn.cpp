@@ -56,8 +56,8 @@ std::string DialogueLine(const char* ass, int64_t start_ms, int64_t end_ms) {
   if (!layer) return std::string();
   const char* rest = std::strchr(layer + 1, ',');
   if (!rest) return std::string();
-  std::string line = "Dialogue: " + std::string(layer + 1, rest) + "," + AssTime(start_ms) + "," + AssTime(end_ms) +
-                     rest + "\n";
+  std::string line = "Dialogue: " + std::string(layer + 1, rest) + "," + AssTime(start_ms) + "," +
+                     AssTime(end_ms) + rest + "\n";
   return line;
 }
 
@@ -124,7 +124,8 @@ bool BurnInText::Extract(const std::string& source, int stream, ReadWatch* watch
   // Text decoders give an ASS header; one that is not a script header is not used,
   // so the filter can only ever read this file as an ASS script.
   const char* header = reinterpret_cast<const char*>(decoder->subtitle_header);
-  if (!header || std::strncmp(header, "[Script Info]", 13) != 0) return fail("the track has no usable header");
+  if (!header || std::strncmp(header, "[Script Info]", 13) != 0)
+    return fail("the track has no usable header");
   fd_ = memfd_create("burn-in-subtitles", MFD_CLOEXEC);
   if (fd_ < 0) return fail(std::strerror(errno));
   std::string script(header, static_cast<size_t>(decoder->subtitle_header_size));

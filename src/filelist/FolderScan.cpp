@@ -5,10 +5,8 @@
 
 FolderScan::FolderScan(std::string folder, std::vector<std::string> extensions, std::string skip) {
   try {
-    thread_ = std::thread(
-        [this, folder = std::move(folder), extensions = std::move(extensions), skip = std::move(skip)] {
-          Run(folder, extensions, skip);
-        });
+    thread_ = std::thread([this, folder = std::move(folder), extensions = std::move(extensions),
+                           skip = std::move(skip)] { Run(folder, extensions, skip); });
   } catch (const std::system_error&) {
     // No thread to be had: walk here; slower to answer, but the folder is still added.
     Run(folder, extensions, skip);

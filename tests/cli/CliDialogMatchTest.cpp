@@ -99,7 +99,8 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
     for (size_t i = 0; i < rows.size(); ++i) {
       const ConversionJob job = BuildConversion(settings, rows[i], out, &pixels);
       // A dry run says what the run would refuse (no sound for a sound-only output).
-      if (lines[static_cast<int>(i)].startsWith("failed: " + files[static_cast<int>(i)] + ": Cannot convert")) {
+      if (lines[static_cast<int>(i)].startsWith("failed: " + files[static_cast<int>(i)] +
+                                                ": Cannot convert")) {
         refused = true;
         continue;
       }

@@ -1,7 +1,7 @@
 // veltrane-convert as a user runs it: real files converted, the --json event stream,
 // plain output, exit codes, and Ctrl-C in the middle of a run.
-#include <gtest/gtest.h>
 #include <dirent.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 

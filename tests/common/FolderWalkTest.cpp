@@ -114,8 +114,10 @@ TEST(FolderWalk, LinksThatLoopAreFollowedOnce) {
 // run, and the tree would grow on every run.
 TEST(FolderWalk, TheOutputFolderInsideAWalkedFolderIsLeftOut) {
   TempTree t;
-  for (const char* f : {"src", "src/out", "src/out/src", "src/sub"}) t.Folder(f);
-  for (const char* f : {"src/a.mp4", "src/out/a.mp4", "src/out/src/a.mp4", "src/sub/b.mp4"}) t.File(f);
+  for (const char* f : {"src", "src/out", "src/out/src", "src/sub"})
+    t.Folder(f);
+  for (const char* f : {"src/a.mp4", "src/out/a.mp4", "src/out/src/a.mp4", "src/sub/b.mp4"})
+    t.File(f);
   folderwalk::Options options = Media();
   options.skip = {t.Path("src/out/")};
   EXPECT_EQ(Relative(t, folderwalk::Walk(t.Path("src"), options).files),

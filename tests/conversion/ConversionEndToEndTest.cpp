@@ -253,7 +253,8 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
   ListView1 view;
   QWidget owner;
   FileList files(&view, decoder, &owner);
-  for (const QString& path : {first, second, replacer, listed, gone, fourth}) ASSERT_TRUE(files.AddFile(path));
+  for (const QString& path : {first, second, replacer, listed, gone, fourth})
+    ASSERT_TRUE(files.AddFile(path));
   QFile::remove(gone);
 
   OutputSettings settings;
@@ -265,7 +266,8 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
   });
   ASSERT_TRUE(run.ended);
   ASSERT_EQ(run.status.size(), 6);
-  for (int row : {0, 1, 2, 3, 5}) EXPECT_EQ(run.status[row], "OK") << row;
+  for (int row : {0, 1, 2, 3, 5})
+    EXPECT_EQ(run.status[row], "OK") << row;
   EXPECT_TRUE(run.status[4].startsWith("Failed: gone.wav")) << run.status[4].toStdString();
   EXPECT_EQ(run.progress, QStringList({"100%", "100%", "100%", "100%", "", "100%"}));
   EXPECT_EQ(Globals::EncoderThreads, 2);

@@ -1,8 +1,8 @@
 // Output safety: sources are never replaced, existing files are kept unless the
 // user chose otherwise, temporary files cannot be redirected and do not outlive a
 // killed run.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

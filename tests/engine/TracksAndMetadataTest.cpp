@@ -220,7 +220,8 @@ TEST(BurnInTest, TheDefaultTextTrackIsDrawnIntoThePicture) {
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
+  for (int i = 0; i < 5; ++i)
+    ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
   // The lower third holds the words: brighter than black once burnt in.
   auto brightness = [](const QString& file) {
     const unsigned rgb = CornerColour(file, 40, 190, 240, 40);

@@ -63,8 +63,8 @@ TEST(NativePath, UriListsAndLossyNamesKeepExactBytes) {
   EXPECT_FALSE(shown.contains(QChar::ReplacementCharacter));
   EXPECT_EQ(NativePath::Encode(shown), odd);
   EXPECT_NE(NativePath::Display("x\xFE"), NativePath::Display("x\xFF"));
-  EXPECT_EQ(NativePath::Display("caf\xC3\xA9 \xED\xB2\x80"), QString::fromUtf8("caf\xC3\xA9 ") + QChar(0xDCED) +
-                                                              QChar(0xDCB2) + QChar(0xDC80));
+  EXPECT_EQ(NativePath::Display("caf\xC3\xA9 \xED\xB2\x80"),
+            QString::fromUtf8("caf\xC3\xA9 ") + QChar(0xDCED) + QChar(0xDCB2) + QChar(0xDC80));
   EXPECT_EQ(NativePath::Encode(QString::fromUtf8("caf\xC3\xA9")), "caf\xC3\xA9");
   // A name that lost bytes elsewhere (Qt's own decoding) finds the file again.
   EXPECT_EQ(NativePath::Resolve(QFile::decodeName(odd)), odd);
