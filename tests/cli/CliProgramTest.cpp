@@ -200,6 +200,12 @@ TEST_F(ProgramTest, FoldersAreWalkedAndKeepTreeMirrorsThem) {
   EXPECT_TRUE(QFile::exists(out + "shows/season 1/extra/clip.mp3"));
   EXPECT_FALSE(QFile::exists(out + "shows/season 1/notes.mp3"));
   EXPECT_EQ(JsonLines(kept.out).back()["converted"].toInt(), 3);
+
+  // An output folder inside the walked folder holds outputs, not sources.
+  QDir().mkpath(tree + "out");
+  ASSERT_TRUE(QFile::copy(tree + "intro.wav", tree + "out/intro.wav"));
+  const ProgramResult inside = RunConvert({"--format", "mp3", "--dry-run", tree, "-o", tree + "out"});
+  EXPECT_EQ(inside.out.count('\n'), 3) << inside.out.toStdString();
 }
 
 namespace {
