@@ -13,7 +13,6 @@
 // committed.
 #include <sys/types.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
