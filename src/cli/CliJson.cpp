@@ -61,14 +61,14 @@ QJsonArray Notes(const std::string& message) {
 
 std::string JsonPlannedEvent(const PlannedTask& task) {
   QJsonObject object = TaskEvent("planned", task);
-  AddName(object, "output", QFile::encodeName(task.job.outputPath).toStdString());
+  AddName(object, "output", task.output);
   object["options"] = task.job.options;
   return Line(object);
 }
 
 std::string JsonQueuedEvent(const PlannedTask& task) {
   QJsonObject object = TaskEvent("queued", task);
-  AddName(object, "output", QFile::encodeName(task.job.outputPath).toStdString());
+  AddName(object, "output", task.output);
   object["options"] = task.job.options;
   object["duration"] = Rounded(task.duration);
   return Line(object);

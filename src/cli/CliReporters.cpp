@@ -361,8 +361,7 @@ std::string FitMiddle(const std::string& text, size_t columns) {
 }
 
 std::string DryRunLine(const PlannedTask& task) {
-  return TerminalText(task.source) + "\t" +
-         TerminalText(QFile::encodeName(task.job.outputPath).toStdString()) + "\t" +
+  return TerminalText(task.source) + "\t" + TerminalText(task.output) + "\t" +
          TerminalText(task.job.options.toStdString());
 }
 

@@ -13,6 +13,7 @@
 #include <system_error>
 #include <thread>
 
+#include "common/FileNames.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 
@@ -55,6 +56,33 @@ struct WakePipe {
     if (fds[1] >= 0) [[maybe_unused]] ssize_t n = write(fds[1], &byte, 1);
   }
 };
+
+// Hands one task to the engine, which decides its output name (the same decision
+// for a dry run and a real one); false with the reason when it cannot run.
+bool QueueTask(FFEncoder& encoder, PlannedTask& task, std::string* failure) {
+  if (!task.probed) {
+    *failure = "Can not open file: " + task.probeError;
+    return false;
+  }
+  if (!task.job.valid) {
+    *failure = "unknown output format";
+    return false;
+  }
+  task.output = TextToNameString(task.job.outputPath);
+  task.handle = encoder.OpenInput(task.source, std::string());
+  if (task.handle < 0) {
+    *failure = "Can not open file: " + encoder.LastErrorMessage();
+    return false;
+  }
+  if (encoder.SetOutput(task.handle, task.output, task.job.options.toStdString()) < 0) {
+    encoder.CloseInput(task.handle);
+    task.handle = -1;
+    *failure = "Cannot convert. " + encoder.LastErrorMessage();
+    return false;
+  }
+  task.output = encoder.OutputPath(task.handle);
+  return true;
+}
 
 class Runner {
  public:
@@ -100,27 +128,13 @@ class Runner {
 
   bool Queue(PlannedTask& task) {
     std::lock_guard lock(mutex_);
-    if (!task.probed) {
-      FailNow(task, "Can not open file: " + task.probeError);
-      return false;
+    if (task.probed && task.job.valid) {
+      std::error_code ignored;
+      std::filesystem::create_directories(task.outputFolder, ignored);
     }
-    if (!task.job.valid) {
-      FailNow(task, "unknown output format");
-      return false;
-    }
-    const std::string output = QFile::encodeName(task.job.outputPath).toStdString();
-    task.output = output;
-    std::error_code ignored;
-    std::filesystem::create_directories(task.outputFolder, ignored);
-    task.handle = encoder_.OpenInput(task.source, std::string());
-    if (task.handle < 0) {
-      FailNow(task, "Can not open file: " + encoder_.LastErrorMessage());
-      return false;
-    }
-    if (encoder_.SetOutput(task.handle, output, task.job.options.toStdString()) < 0) {
-      encoder_.CloseInput(task.handle);
-      task.handle = -1;
-      FailNow(task, "Cannot convert. " + encoder_.LastErrorMessage());
+    std::string failure;
+    if (!QueueTask(encoder_, task, &failure)) {
+      FailNow(task, failure);
       return false;
     }
     if (handles_.size() <= static_cast<size_t>(task.handle)) handles_.resize(task.handle + 1, nullptr);
@@ -252,8 +266,8 @@ std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<Source
   qint64 pixelCount = 0;
   for (size_t i = 0; i < tasks.size(); ++i) {
     PlannedTask& task = tasks[i];
-    const QString folder = plan.outputFolder + QFile::decodeName(sources[i].subfolder.c_str());
-    task.outputFolder = QFile::encodeName(folder).toStdString();
+    const QString folder = plan.outputFolder + NameToText(sources[i].subfolder);
+    task.outputFolder = TextToNameString(folder);
     if (!task.probed) continue;
     task.duration = task.row.durationSeconds;
     task.job = BuildConversion(plan.settings, task.row, folder, &pixelCount);
@@ -262,16 +276,21 @@ std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<Source
   return tasks;
 }
 
-int DryRun(std::vector<PlannedTask>& tasks, RunReporter& reporter) {
+int DryRun(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter) {
   RunTotals totals;
   totals.total = tasks.size();
+  // Queued as for a run (nothing is started or created), so the names shown and
+  // the refusals are the run's own.
+  FFEncoder encoder;
+  encoder.IfExists = plan.ifExists;
+  encoder.ClearTasks();
   for (PlannedTask& task : tasks) {
-    if (task.probed && task.job.valid) {
+    std::string failure;
+    if (QueueTask(encoder, task, &failure)) {
       reporter.Planned(task);
       continue;
     }
-    Finish(task, TaskOutcome::Failed,
-           task.probed ? "unknown output format" : "Can not open file: " + task.probeError);
+    Finish(task, TaskOutcome::Failed, failure);
     ++totals.failed;
     reporter.Finished(task);
   }

@@ -12,9 +12,10 @@
 // row's pixel count for the automatic bitrate).
 std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<SourceFile>& sources);
 
-// Prints every planned task; sources that cannot be opened are reported as failed.
+// Prints every planned task with the output name a run would use; sources that
+// cannot be opened and outputs the engine refuses are reported as failed.
 // Returns the exit code.
-int DryRun(std::vector<PlannedTask>& tasks, RunReporter& reporter);
+int DryRun(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter);
 
 // Queues the tasks on a fresh encoder, runs them with plan.jobs at once and reports
 // every event. A byte arriving on `interruptFd` (-1 for none) stops the run: the engine

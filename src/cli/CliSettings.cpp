@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "cli/CliRanges.h"
+#include "common/FileNames.h"
 #include "common/Helpers.h"
 #include "conversion/ConversionBuilder.h"
 #include "output/GridItems.h"
@@ -393,11 +394,11 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
     error = "-o: an output folder is needed";
     return false;
   }
-  QString folder = QFile::decodeName(options.outputFolder->c_str());
+  QString folder = NameToText(*options.outputFolder);
   if (!NormaliseOutputFolder(folder)) {
     // A file name with an extension, in an existing folder, names the output of a
     // single source; a bare word is more likely a mistyped folder.
-    const QFileInfo file(QFile::decodeName(options.outputFolder->c_str()));
+    const QFileInfo file(NameToText(*options.outputFolder));
     folder = file.path();
     if (options.outputFolder->back() == '/' || file.suffix().isEmpty() || file.completeBaseName().isEmpty() ||
         file.isDir() || !NormaliseOutputFolder(folder)) {

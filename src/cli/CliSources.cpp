@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "common/FileNames.h"
 #include "common/FolderWalk.h"
 #include "common/MediaExtensions.h"
 
@@ -47,8 +48,8 @@ std::string TreeSubfolder(const std::string& folder, const std::string& top,
 
 }  // namespace
 
-bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
-                    std::vector<SourceFile>& sources, std::string& error) {
+bool CollectSources(const std::vector<std::string>& inputs, bool keepTree, std::vector<SourceFile>& sources,
+                    std::string& error, const std::string& outputFolder) {
   for (const std::string& input : inputs) {
     struct stat info {};
     if (stat(input.c_str(), &info) != 0) {
@@ -61,6 +62,7 @@ bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
     }
     folderwalk::Options options;
     options.extensions = mediaext::SupportedExtensions();
+    options.skip.push_back(outputFolder);
     const folderwalk::Result walked = folderwalk::Walk(input, options);
     for (const std::string& folder : walked.unreadable)
       std::fprintf(stderr, "veltrane-convert: cannot read folder %s (skipped)\n", folder.c_str());
@@ -74,7 +76,7 @@ bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
 bool ProbeSource(FFDecoder& decoder, const std::string& path, FileRow& row, std::string& error) {
   row = FileRow();
   row.nativePath = QByteArray::fromStdString(path);
-  row.path = QFile::decodeName(row.nativePath);
+  row.path = NameToText(row.nativePath);
   struct stat info {};
   if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
     error = S_ISDIR(info.st_mode) ? "This is a folder, not a file."

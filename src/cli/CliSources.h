@@ -16,9 +16,10 @@ struct SourceFile {
 // Expands the inputs in order: a file stays itself, a folder gives the media files in
 // it and its subfolders as the window's folder adding finds them. With `keepTree` each
 // file found in a folder keeps its place: "<folder name>/<subfolders>/". False with
-// `error` set for an input that does not exist.
-bool CollectSources(const std::vector<std::string>& inputs, bool keepTree,
-                    std::vector<SourceFile>& sources, std::string& error);
+// `error` set for an input that does not exist. `outputFolder` and what is below it
+// are left out of the walks: its files are outputs, not sources.
+bool CollectSources(const std::vector<std::string>& inputs, bool keepTree, std::vector<SourceFile>& sources,
+                    std::string& error, const std::string& outputFolder = std::string());
 
 // Fills the row the file list would show for `path`: codecs or "N/A", "W X H" size,
 // duration. False with the engine's message when the file cannot be opened.

@@ -20,7 +20,7 @@ struct PlannedTask {
   // Filled while running.
   int handle = -1;
   TaskOutcome outcome = TaskOutcome::Pending;
-  std::string output;        // the file actually written (or that would have been)
+  std::string output;        // the file actually written (or that would be), in its exact bytes
   std::string message;
   double position = 0;       // seconds converted so far
   double duration = 0;       // seconds of source

@@ -16,6 +16,7 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSignals.h"
+#include "common/FileNames.h"
 #include "common/Globals.h"
 #include "engine/FFEncoder.h"
 #include "output/OutputCatalogue.h"
@@ -104,7 +105,8 @@ int main(int argc, char** argv) {
     return UsageError(error);
   if (options.inputs.empty()) return UsageError("no input files or folders");
   std::vector<SourceFile> sources;
-  if (!CollectSources(options.inputs, options.keepTree, sources, error)) return UsageError(error);
+  if (!CollectSources(options.inputs, options.keepTree, sources, error, TextToNameString(plan.outputFolder)))
+    return UsageError(error);
   if (!plan.outputName.isEmpty() && sources.size() != 1)
     return UsageError("-o: \"" + *options.outputFolder +
                       "\" is not an existing folder (a file name is taken for one source only)");
@@ -120,6 +122,6 @@ int main(int argc, char** argv) {
                                           : !options.dryRun && OnTerminal()
                                               ? MakeLiveReporter(stdout, stderr, options.quiet)
                                               : MakePlainReporter(stdout, stderr, options.quiet);
-  if (options.dryRun) return DryRun(tasks, *reporter);
+  if (options.dryRun) return DryRun(tasks, plan, *reporter);
   return RunTasks(tasks, plan, *reporter, InstallInterruptPipe());
 }

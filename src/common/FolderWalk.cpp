@@ -109,6 +109,13 @@ Result Walk(const std::string& folder, const Options& options) {
   CancelCheck check(options.keep_going);
   std::set<std::pair<dev_t, ino_t>> seen;
   std::vector<std::string> pending = {folder};  // a stack: the next folder to read is at the back
+  // Outputs written below a walked folder must not come back as sources next time.
+  std::set<std::pair<dev_t, ino_t>> skipped;
+  for (const std::string& path : options.skip) {
+    struct stat st {};
+    if (!path.empty() && stat(path.c_str(), &st) == 0) skipped.insert({st.st_dev, st.st_ino});
+  }
+  bool top = true;
   while (!pending.empty()) {
     if (check.Stop(result.files.size())) {
       result.canceled = true;
@@ -122,6 +129,8 @@ Result Walk(const std::string& folder, const Options& options) {
       continue;
     }
     if (!seen.insert({st.st_dev, st.st_ino}).second) continue;  // reached again through a link
+    if (!top && skipped.count({st.st_dev, st.st_ino})) continue;
+    top = false;
 
     Listing listing;
     if (!ReadFolder(current, options, check, result.files.size(), listing, result.canceled)) {

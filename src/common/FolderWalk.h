@@ -11,6 +11,8 @@ namespace folderwalk {
 struct Options {
   std::vector<std::string> extensions;            // lower case, no dot; empty = every file
   std::function<bool(size_t found)> keep_going;   // called at least every ~20 ms of walking; false cancels
+  // Folders left out with all below them (the output folder), unless walked themselves.
+  std::vector<std::string> skip;
 };
 
 struct Result {

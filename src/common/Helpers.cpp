@@ -1,10 +1,15 @@
 #include "common/Helpers.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
 #include <cmath>
+
+#include "common/FileNames.h"
 
 namespace {
 QString TwoDigits(long long v) { return QString::number(v).rightJustified(2, '0'); }
@@ -54,8 +59,10 @@ int ProcessorCount() {
 // this leaves the working directory alone.
 bool FolderExists(const QString& path) {
   if (path.isEmpty()) return false;
-  const QFileInfo info(path);
-  return info.isDir() && info.isExecutable();
+  // The name's exact bytes: a folder whose name is not UTF-8 is that folder, not a look-alike.
+  const QByteArray bytes = TextToName(path);
+  struct stat st {};
+  return stat(bytes.constData(), &st) == 0 && S_ISDIR(st.st_mode) && access(bytes.constData(), X_OK) == 0;
 }
 
 QString ProgramFolder() {

@@ -1,5 +1,7 @@
 #include "conversion/ConversionBuilder.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -158,7 +160,9 @@ QString AutoVideoBitrate(int factor, qint64 pixelCount, int videoQuality) {
     case 2: rate = RoundEven(static_cast<double>(base) / 1.5); break;
     default: return {};
   }
-  return QString::number(rate) + "k";
+  // The engine takes at most 1e9 bit/s; a computed value never goes past it.
+  constexpr qint64 kMaxAutoKbits = 1000000;
+  return QString::number(std::min(rate, kMaxAutoKbits)) + "k";
 }
 
 QString BuildCropScale(const OutputSettings& settings, const RowFacts& facts) {

@@ -4,18 +4,20 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "common/FileNames.h"
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
+#include "filelist/NativePath.h"
 #include "output/FormVideoFormat.h"
 
 namespace {
 
 std::string EngineSourcePath(const FileRow& row) {
-  const QByteArray bytes = row.nativePath.isEmpty() ? QFile::encodeName(row.path) : row.nativePath;
+  const QByteArray bytes = row.nativePath.isEmpty() ? TextToName(row.path) : row.nativePath;
   return bytes.toStdString();
 }
 
@@ -50,15 +52,14 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
     out->refusal = ExplainOpenFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
     return;
   }
-  const int result = encoder.SetOutput(handle, QFile::encodeName(job.outputPath).toStdString(),
-                                       job.options.toStdString());
+  const int result = encoder.SetOutput(handle, TextToNameString(job.outputPath), job.options.toStdString());
   if (result < 0) {
     encoder.CloseInput(handle);
     out->refusal = ExplainConversionFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
     return;
   }
   out->task = handle;
-  out->outputName = QFile::decodeName(encoder.OutputPath(handle).c_str());
+  out->outputName = NameToText(encoder.OutputPath(handle));
 }
 
 }  // namespace
@@ -66,6 +67,14 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
 bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse,
                        QWidget* messageOwner) {
   QString text = folderBox ? folderBox->text() : QString();
+  // A folder whose name is not UTF-8 comes from the folder dialog with replacement
+  // characters: the real folder is found again, never a look-alike written to.
+  if (text.contains(QChar::ReplacementCharacter)) {
+    QString plain = text.trimmed();
+    while (plain.size() > 1 && plain.endsWith('/'))
+      plain.chop(1);
+    text = NativePath::Display(NativePath::Resolve(plain));
+  }
   bool usable = NormaliseOutputFolder(text);
   if (folderBox) folderBox->setText(text);
   // A folder that is not there yet is offered for creation; declining keeps the dialog.

@@ -1,10 +1,9 @@
-// Temporary output files: exclusive creation, atomic naming, clean-up of leftovers.
+// Temporary output files: unnamed or exclusively created and locked, named
+// atomically, removed by signals; all through the output folder's handle.
 #include "engine/AtomicOutputFile.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,45 +17,30 @@
 namespace media {
 namespace {
 
-// ".vvc-<pid>-<8 letters or digits>.part": at most 26 bytes, so the temporary name
-// fits in every folder where the final name fits.
-constexpr char kPrefix[] = ".vvc-";
-constexpr char kSuffix[] = ".part";
-constexpr int kRandomLength = 8;
 constexpr int kWriterBuffer = 1 << 16;
+// Names tried before giving up on finding a free "name (n).ext".
+constexpr int kMaxNumberedNames = 100000;
 
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
+std::atomic<bool> g_unnamed{true};
 
-std::string RandomPart() {
-  static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  unsigned char bytes[kRandomLength] = {};
-  if (getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) {
-    // No entropy source: the exclusive creation still protects us, only the
-    // name becomes guessable.
-    static std::atomic<unsigned> counter{0};
-    const unsigned value = static_cast<unsigned>(getpid()) * 2654435761u + ++counter;
-    std::memcpy(bytes, &value, sizeof value);
-  }
-  std::string text;
-  for (unsigned char b : bytes) text += kDigits[b % 36];
-  return text;
-}
-
-// Paths of this process's open temporary files, readable from a signal handler.
+// This process's named temporary files (folder descriptor and name), readable
+// from a signal handler.
 constexpr int kLiveSlots = 64;
-constexpr int kSlotSize = 4096;
-char g_live_paths[kLiveSlots][kSlotSize];
+constexpr int kNameSize = 256;
+struct LiveSlot {
+  int folder;
+  char name[kNameSize];
+};
+LiveSlot g_live[kLiveSlots];
 std::atomic<int> g_live_state[kLiveSlots];  // 0 free, 1 being written, 2 live
 
-int RegisterLive(const std::string& path) {
-  if (path.size() >= kSlotSize) return -1;
+int RegisterLive(int folder, const std::string& name) {
+  if (name.size() >= kNameSize) return -1;
   for (int i = 0; i < kLiveSlots; ++i) {
     int expected = 0;
     if (!g_live_state[i].compare_exchange_strong(expected, 1)) continue;
-    std::memcpy(g_live_paths[i], path.c_str(), path.size() + 1);
+    g_live[i].folder = folder;
+    std::memcpy(g_live[i].name, name.c_str(), name.size() + 1);
     g_live_state[i].store(2);
     return i;
   }
@@ -66,6 +50,18 @@ int RegisterLive(const std::string& path) {
 void UnregisterLive(int slot) {
   if (slot >= 0) g_live_state[slot].store(0);
 }
+
+// The write lock that marks the file as in use for as long as this descriptor is
+// open. A file system without locks gives none; its clean-up cannot take one
+// either, so it leaves the file alone.
+void LockForLife(int fd) {
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  [[maybe_unused]] const int rc = fcntl(fd, F_OFD_SETLK, &lock);
+}
+
+std::string ProcPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
 int WriteToFd(void* opaque, uint8_t* data, int size) {
   const int fd = *static_cast<int*>(opaque);
@@ -91,32 +87,6 @@ int64_t SeekFd(void* opaque, int64_t offset, int whence) {
   return at < 0 ? AVERROR(errno) : static_cast<int64_t>(at);
 }
 
-bool Exists(const std::string& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0;
-}
-
-// Names tried before giving up on finding a free "name (n).ext".
-constexpr int kMaxNumberedNames = 100000;
-
-// Renames without ever replacing: false with errno EEXIST when `to` exists.
-bool RenameNoReplace(const std::string& from, const std::string& to) {
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  // The file system has no no-replace rename: a hard link fails on an existing name.
-  if (link(from.c_str(), to.c_str()) == 0) {
-    unlink(from.c_str());
-    return true;
-  }
-  if (errno == EEXIST) return false;
-  // No hard links either (FAT, some shares): check, then rename.
-  if (Exists(to)) {
-    errno = EEXIST;
-    return false;
-  }
-  return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
 void TerminationHandler(int signal_number) {
   RemoveLiveTemporaryFiles();
   ::signal(signal_number, SIG_DFL);
@@ -133,62 +103,11 @@ bool IdOf(const std::string& path, FileId* id) {
   return true;
 }
 
-std::string NumberedName(const std::string& path, int n) {
-  if (n <= 0) return path;
-  const size_t slash = path.rfind('/');
-  const size_t name_start = slash == std::string::npos ? 0 : slash + 1;
-  size_t dot = path.rfind('.');
-  if (dot == std::string::npos || dot <= name_start) dot = path.size();
-  return path.substr(0, dot) + " (" + std::to_string(n) + ")" + path.substr(dot);
-}
-
-std::string FreeName(const std::string& path, const std::function<bool(const std::string&)>& taken) {
-  for (int n = 0; n < kMaxNumberedNames; ++n) {
-    const std::string candidate = NumberedName(path, n);
-    if (!Exists(candidate) && !(taken && taken(candidate))) return candidate;
-  }
-  return path;  // the commit then fails with a message instead of looping
-}
-
-bool IsTemporaryName(const std::string& name) {
-  const size_t prefix = sizeof kPrefix - 1, suffix = sizeof kSuffix - 1;
-  if (name.size() < prefix + 1 + 1 + kRandomLength + suffix) return false;
-  if (name.compare(0, prefix, kPrefix) != 0) return false;
-  if (name.compare(name.size() - suffix, suffix, kSuffix) != 0) return false;
-  const std::string middle = name.substr(prefix, name.size() - prefix - suffix);
-  const size_t dash = middle.find('-');
-  if (dash == 0 || dash == std::string::npos || middle.size() - dash - 1 != kRandomLength) return false;
-  for (size_t i = 0; i < middle.size(); ++i) {
-    const char c = middle[i];
-    if (i < dash && !(c >= '0' && c <= '9')) return false;
-    if (i > dash && !((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'))) return false;
-  }
-  return true;
-}
-
-int RemoveOrphans(const std::string& folder) {
-  const std::string dir = folder.empty() ? std::string("./") : (folder.back() == '/' ? folder : folder + "/");
-  DIR* listing = opendir(dir.c_str());
-  if (!listing) return 0;
-  int removed = 0;
-  while (const dirent* entry = readdir(listing)) {
-    const std::string name = entry->d_name;
-    if (!IsTemporaryName(name)) continue;
-    const long pid = std::strtol(name.c_str() + sizeof kPrefix - 1, nullptr, 10);
-    if (pid <= 0 || pid == getpid()) continue;
-    if (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM) continue;  // its writer still runs
-    struct stat st {};
-    const std::string path = dir + name;
-    if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) continue;
-    if (unlink(path.c_str()) == 0) ++removed;
-  }
-  closedir(listing);
-  return removed;
-}
+void UseUnnamedTemporaryFiles(bool use) { g_unnamed = use; }
 
 void RemoveLiveTemporaryFiles() {
   for (int i = 0; i < kLiveSlots; ++i)
-    if (g_live_state[i].load() == 2) unlink(g_live_paths[i]);
+    if (g_live_state[i].load() == 2) unlinkat(g_live[i].folder, g_live[i].name, 0);
 }
 
 void InstallTerminationCleanup() {
@@ -200,17 +119,48 @@ void InstallTerminationCleanup() {
 }
 
 bool AtomicOutputFile::Create(const std::string& final_path, std::string* error) {
+  FolderHandle folder = OutputFolder::Open(FolderPart(final_path), error);
+  return folder && Create(std::move(folder), NamePart(final_path), error);
+}
+
+bool AtomicOutputFile::Create(FolderHandle folder, const std::string& name, std::string* error) {
   Discard();
-  final_path_ = final_path;
-  const std::string folder = FolderOf(final_path);
+  folder_ = std::move(folder);
+  name_ = name;
+  finished_ = false;
+  if (!folder_ || name_.empty()) {
+    *error = "No output file name given";
+    return false;
+  }
+  if (g_unnamed && CreateUnnamed()) return true;
+  return CreateNamed(error);
+}
+
+bool AtomicOutputFile::CreateUnnamed() {
+  const int fd = openat(folder_->Fd(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  // Commit links the file in through /proc; without it the named file is used.
+  struct stat st {};
+  if (stat(ProcPath(fd).c_str(), &st) != 0) {
+    close(fd);
+    return false;
+  }
+  LockForLife(fd);  // it gets a temporary name for a moment when it overwrites
+  fd_ = fd;
+  unnamed_ = true;
+  return true;
+}
+
+bool AtomicOutputFile::CreateNamed(std::string* error) {
   for (int attempt = 0; attempt < 16; ++attempt) {
-    const std::string candidate =
-        folder + kPrefix + std::to_string(getpid()) + "-" + RandomPart() + kSuffix;
-    const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const std::string candidate = NewTemporaryName();
+    const int fd =
+        openat(folder_->Fd(), candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) {
+      LockForLife(fd);
       fd_ = fd;
-      temp_path_ = candidate;
-      live_slot_ = RegisterLive(candidate);
+      temp_name_ = candidate;
+      live_slot_ = RegisterLive(folder_->Fd(), candidate);
       return true;
     }
     if (errno != EEXIST) {
@@ -220,6 +170,10 @@ bool AtomicOutputFile::Create(const std::string& final_path, std::string* error)
   }
   *error = "Cannot write to the output folder: no free temporary file name";
   return false;
+}
+
+std::string AtomicOutputFile::TempPath() const {
+  return temp_name_.empty() || !folder_ ? std::string() : folder_->Path() + temp_name_;
 }
 
 AVIOContext* AtomicOutputFile::Writer() {
@@ -244,55 +198,108 @@ bool AtomicOutputFile::Finish(std::string* error) {
     }
   }
   CloseWriter();
-  // Some file systems (network shares) report a failed write only on close.
-  const int rc = close(fd_);
-  fd_ = -1;
-  if (rc != 0) {
+  // Some file systems (network shares) report a failed write only on close. A
+  // copy of the descriptor is closed: the file itself stays open, and locked,
+  // until it has its name.
+  const int copy = dup(fd_);
+  if (copy < 0 || close(copy) != 0) {
     *error = std::string("Writing the output failed: ") + std::strerror(errno);
+    return false;
+  }
+  finished_ = true;
+  return true;
+}
+
+bool AtomicOutputFile::SetDate(const struct timespec& modified, std::string* error) {
+  const struct timespec times[2] = {{0, UTIME_OMIT}, modified};
+  if (fd_ < 0 || futimens(fd_, times) != 0) {
+    *error = "Cannot set the output's date: " + std::string(std::strerror(fd_ < 0 ? EBADF : errno));
     return false;
   }
   return true;
 }
 
-CommitResult AtomicOutputFile::Commit(Existing rule, const std::vector<FileId>& keep, std::string* written,
-                                      std::string* error) {
-  if (temp_path_.empty() || fd_ >= 0) {
-    *error = "The output file is not finished";
-    return CommitResult::Failed;
+bool AtomicOutputFile::NameUnnamed(const std::string& name) {
+  return linkat(AT_FDCWD, ProcPath(fd_).c_str(), folder_->Fd(), name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Renames without ever replacing: false with errno EEXIST when `to` exists.
+bool AtomicOutputFile::MoveNoReplace(const std::string& to) {
+  const int dir = folder_->Fd();
+  if (renameat2(dir, temp_name_.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // The file system has no no-replace rename: a hard link fails on an existing name.
+  if (linkat(dir, temp_name_.c_str(), dir, to.c_str(), 0) == 0) {
+    unlinkat(dir, temp_name_.c_str(), 0);
+    return true;
   }
-  if (rule == Existing::Overwrite) {
-    struct stat st {};
-    if (lstat(final_path_.c_str(), &st) == 0) {
-      FileId id;
-      if (IdOf(final_path_, &id))
-        for (const FileId& k : keep)
-          if (k == id) {
-            *error = "The output file " + final_path_ + " is a file being converted; it was not replaced";
-            return CommitResult::Failed;
-          }
-      if (S_ISDIR(st.st_mode)) {
-        *error = final_path_ + " is a folder";
-        return CommitResult::Failed;
-      }
-      if (S_ISREG(st.st_mode) && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) {
-        *error = "The existing file " + final_path_ + " is read-only; it was not replaced";
-        return CommitResult::Failed;
-      }
+  if (errno == EEXIST) return false;
+  // No hard links either (FAT, some shares): check, then rename.
+  if (folder_->Has(to)) {
+    errno = EEXIST;
+    return false;
+  }
+  return renameat(dir, temp_name_.c_str(), dir, to.c_str()) == 0;
+}
+
+CommitResult AtomicOutputFile::CommitOverwrite(const std::vector<FileId>& keep, std::string* error) {
+  const int dir = folder_->Fd();
+  const std::string shown = folder_->Path() + name_;
+  struct stat st {};
+  if (fstatat(dir, name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    struct stat target {};
+    if (fstatat(dir, name_.c_str(), &target, 0) == 0)
+      for (const FileId& k : keep)
+        if (k == FileId{target.st_dev, target.st_ino}) {
+          *error = "The output file " + shown + " is a file being converted; it was not replaced";
+          return CommitResult::Failed;
+        }
+    if (S_ISDIR(st.st_mode)) {
+      *error = shown + " is a folder";
+      return CommitResult::Failed;
     }
-    if (std::rename(temp_path_.c_str(), final_path_.c_str()) != 0) {
+    if (S_ISREG(st.st_mode) && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) {
+      *error = "The existing file " + shown + " is read-only; it was not replaced";
+      return CommitResult::Failed;
+    }
+  }
+  // An unnamed file needs a name of its own first: rename is what replaces atomically.
+  for (int attempt = 0; unnamed_ && temp_name_.empty(); ++attempt) {
+    const std::string candidate = NewTemporaryName();
+    if (NameUnnamed(candidate)) {
+      temp_name_ = candidate;
+      live_slot_ = RegisterLive(dir, candidate);
+    } else if (errno != EEXIST || attempt >= 16) {
       *error = std::string("Cannot give the output its name: ") + std::strerror(errno);
       return CommitResult::Failed;
     }
-    *written = final_path_;
+  }
+  if (renameat(dir, temp_name_.c_str(), dir, name_.c_str()) != 0) {
+    *error = std::string("Cannot give the output its name: ") + std::strerror(errno);
+    return CommitResult::Failed;
+  }
+  return CommitResult::Committed;
+}
+
+CommitResult AtomicOutputFile::Commit(Existing rule, const std::vector<FileId>& keep, std::string* written,
+                                      std::string* error) {
+  if (!folder_ || fd_ < 0 || !finished_) {
+    *error = "The output file is not finished";
+    return CommitResult::Failed;
+  }
+  std::string chosen = name_;
+  if (rule == Existing::Overwrite) {
+    const CommitResult result = CommitOverwrite(keep, error);
+    if (result != CommitResult::Committed) return result;
   } else {
     for (int n = 0;; ++n) {
       if (n >= kMaxNumberedNames) {
         *error = "Cannot give the output its name: every numbered name is taken";
         return CommitResult::Failed;
       }
-      const std::string candidate = NumberedName(final_path_, n);
-      if (RenameNoReplace(temp_path_, candidate)) {
-        *written = candidate;
+      const std::string candidate = NumberedName(name_, n, folder_->NameMax());
+      if (unnamed_ ? NameUnnamed(candidate) : MoveNoReplace(candidate)) {
+        chosen = candidate;
         break;
       }
       if (errno != EEXIST) {
@@ -300,15 +307,16 @@ CommitResult AtomicOutputFile::Commit(Existing rule, const std::vector<FileId>& 
         return CommitResult::Failed;
       }
       if (rule == Existing::Skip) {
+        *written = folder_->Path() + name_;
         Discard();
-        *written = final_path_;
         return CommitResult::Skipped;
       }
     }
   }
-  UnregisterLive(live_slot_);
-  live_slot_ = -1;
-  temp_path_.clear();
+  *written = folder_->Path() + chosen;
+  ForgetName();
+  close(fd_);  // ends the lock: the file has its final name
+  fd_ = -1;
   return CommitResult::Committed;
 }
 
@@ -318,18 +326,23 @@ void AtomicOutputFile::CloseWriter() {
   avio_context_free(&writer_);
 }
 
+void AtomicOutputFile::ForgetName() {
+  UnregisterLive(live_slot_);
+  live_slot_ = -1;
+  temp_name_.clear();
+}
+
 void AtomicOutputFile::Discard() {
   CloseWriter();
+  // Removed while still locked, so no clean-up elsewhere races us for it.
+  if (!temp_name_.empty() && folder_) unlinkat(folder_->Fd(), temp_name_.c_str(), 0);
+  ForgetName();
   if (fd_ >= 0) {
     close(fd_);
     fd_ = -1;
   }
-  if (!temp_path_.empty()) {
-    unlink(temp_path_.c_str());
-    temp_path_.clear();
-  }
-  UnregisterLive(live_slot_);
-  live_slot_ = -1;
+  unnamed_ = false;
+  finished_ = false;
 }
 
 }  // namespace media

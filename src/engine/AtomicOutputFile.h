@@ -1,19 +1,22 @@
 #pragma once
 // An output file that appears under its final name only when it is complete.
 //
-// Create makes a new, empty temporary file beside the final name: created
-// exclusively (never through a link, never over an existing file), with a random
-// part in its name, and a name short enough to fit wherever the final name fits.
-// The muxer writes through the descriptor that was created. Commit moves the file
-// into place by the existing-file rule; the destructor removes whatever was not
-// committed. Temporary files left by a process that was killed are recognised by
-// their name pattern and a process id that no longer runs, and removed by
-// RemoveOrphans.
+// Create makes a new, empty temporary file in the task's output folder (through
+// the folder's handle). Where the file system can, the file has no name at all
+// until Commit links it in, so a crash leaves nothing behind. Elsewhere it is a
+// named file, created exclusively (never through a link, never over an existing
+// file), with a random part in its name short enough to fit wherever the final
+// name fits. Either way the writer holds a lock on it for its whole life, which
+// is what tells a clean-up on any machine sharing the folder that it is in use.
+// The muxer writes through the descriptor that was created. Commit gives the file
+// its name by the existing-file rule; the destructor removes whatever was not
+// committed.
 #include <sys/types.h>
 
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "engine/OutputFolder.h"
 
 struct AVIOContext;
 
@@ -39,47 +42,52 @@ class AtomicOutputFile {
   AtomicOutputFile(const AtomicOutputFile&) = delete;
   AtomicOutputFile& operator=(const AtomicOutputFile&) = delete;
 
-  // Creates the temporary file for `final_path`; false with a message on failure.
+  // Creates the temporary file for `name` (no folder) in `folder`; false with a
+  // message on failure.
+  bool Create(FolderHandle folder, const std::string& name, std::string* error);
+  // The same, opening the folder of `final_path` now.
   bool Create(const std::string& final_path, std::string* error);
   // A libav writer on the file's descriptor (seekable); owned by this object.
   // Null before Create or when out of memory.
   AVIOContext* Writer();
   // Flushes the writer and reports any write error seen so far.
   bool Finish(std::string* error);
+  // Sets the finished file's modification time (before Commit).
+  bool SetDate(const struct timespec& modified, std::string* error);
   // Gives the finished file its name. KeepBoth uses the first free name of
-  // `final_path`, "name (1).ext", ...; Overwrite replaces an existing file (not a
+  // the final name, "name (1).ext", ...; Overwrite replaces an existing file (not a
   // read-only one, nor one in `keep`); Skip leaves an existing file and discards
-  // ours. `written` gets the name used.
+  // ours. `written` gets the name used, with the folder as it was given.
   CommitResult Commit(Existing rule, const std::vector<FileId>& keep, std::string* written,
                       std::string* error);
   // Removes the temporary file (nothing when already committed).
   void Discard();
 
-  const std::string& TempPath() const { return temp_path_; }
+  // The temporary file's path; "" while it has no name.
+  std::string TempPath() const;
 
  private:
   void CloseWriter();
+  bool CreateUnnamed();
+  bool CreateNamed(std::string* error);
+  bool NameUnnamed(const std::string& name);
+  bool MoveNoReplace(const std::string& to);
+  CommitResult CommitOverwrite(const std::vector<FileId>& keep, std::string* error);
+  void ForgetName();
 
-  std::string final_path_;
-  std::string temp_path_;
+  FolderHandle folder_;
+  std::string name_;       // the final name, no folder
+  std::string temp_name_;  // the temporary file's name in the folder; "" while unnamed
+  bool unnamed_ = false;   // created without a name (O_TMPFILE), linked in at commit
+  bool finished_ = false;
   int fd_ = -1;
   AVIOContext* writer_ = nullptr;
   int live_slot_ = -1;
 };
 
-// "name (n).ext" for n >= 1; n = 0 gives `path` itself.
-std::string NumberedName(const std::string& path, int n);
-
-// The first of path, "name (1).ext", "name (2).ext", ... that does not exist and for
-// which `taken` (may be null) says false.
-std::string FreeName(const std::string& path, const std::function<bool(const std::string&)>& taken);
-
-// Removes temporary files in `folder` whose creating process no longer runs.
-// Returns how many were removed.
-int RemoveOrphans(const std::string& folder);
-
-// True when `name` (no folder) has the temporary file pattern.
-bool IsTemporaryName(const std::string& name);
+// Off: temporary files are always named (the fallback for file systems without
+// unnamed files), so tests can reach that path. On by default.
+void UseUnnamedTemporaryFiles(bool use);
 
 // Removes every temporary file of this process that is still open. Safe to call
 // from a signal handler.

@@ -15,6 +15,7 @@
 #include "engine/FFEncoder.h"
 #include "engine/MediaInput.h"
 #include "engine/OutputClaims.h"
+#include "engine/OutputFolder.h"
 #include "engine/OutputPlan.h"
 
 namespace encoderqueue {
@@ -26,7 +27,8 @@ struct Task {
   media::SourceDescription description;  // read when the source was opened
   encoder::OutputPlan plan;              // made by SetOutput
   std::string output;                    // the name the task writes (a numbered one under keep-both)
-  std::string requested;                 // the output path as SetOutput was given it
+  media::FolderHandle folder;            // the output folder, opened by SetOutput (null: not there yet)
+  std::string name_note;                 // said with a success: the name had to be shortened
   std::string conflict;                  // set at Start: why the task may not run
   encoder::Options options;
   bool ready = false;  // SetOutput accepted it
@@ -62,6 +64,9 @@ struct FFEncoder::Impl {
   // Every source opened since ClearTasks, also of tasks closed again: the files
   // that the user listed, none of which an output may replace.
   outputclaims::Listed listed;
+  // Output folders opened since ClearTasks, by the path given: tasks into one folder
+  // share one handle (a large batch would otherwise hold a descriptor per file).
+  std::map<std::string, media::FolderHandle> folders;
   std::string error;
   std::optional<encoderqueue::Batch> pending;  // a Start made during a run: it follows that run
   std::vector<int> cancelled;                  // pending tasks that Stop dropped; the run reports them

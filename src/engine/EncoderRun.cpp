@@ -1,5 +1,7 @@
 // The conversion queue's runner: takes a batch of tasks, spreads them over worker
 // threads and reports each task's end, then the run's.
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "engine/EncoderQueue.h"
@@ -29,11 +31,21 @@ ThreadSplit SplitThreads(int requested, size_t tasks) {
 
 // Leftovers of killed runs in the batch's output folders are removed first.
 void RemoveOrphansOf(const Batch& batch) {
-  std::vector<std::string> outputs;
-  for (const Task& task : batch.tasks)
-    outputs.push_back(task.output);
-  for (const std::string& folder : outputclaims::FoldersOf(outputs))
-    media::RemoveOrphans(folder);
+  std::vector<std::pair<dev_t, ino_t>> done;
+  for (const Task& task : batch.tasks) {
+    if (!task.folder) continue;
+    struct stat st {};
+    if (fstat(task.folder->Fd(), &st) != 0) continue;
+    if (std::find(done.begin(), done.end(), std::pair{st.st_dev, st.st_ino}) != done.end()) continue;
+    done.emplace_back(st.st_dev, st.st_ino);
+    media::RemoveOrphans(*task.folder);
+  }
+}
+
+// The success note: a shortened name first, then the conversion's own note.
+std::string JoinNotes(const std::string& first, const std::string& second) {
+  if (first.empty() || second.empty()) return first + second;
+  return first + "; " + second;
 }
 
 }  // namespace
@@ -54,6 +66,7 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
     encoder::Job job;
     job.source = task.source;
     job.output = task.output;
+    job.folder = task.folder;
     job.options = task.options;
     job.description = task.description;
     job.plan = task.plan;
@@ -75,7 +88,7 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
   if (!written.empty()) RecordOutput(handle, written);
   switch (outcome) {
     case encoder::Outcome::Succeeded:
-      EmitFinished(handle, true, false, message);
+      EmitFinished(handle, true, false, JoinNotes(task.name_note, message));
       return true;
     case encoder::Outcome::Stopped:
       EmitFinished(handle, false, false, "Stopped");

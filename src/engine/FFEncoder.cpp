@@ -2,6 +2,8 @@
 // output, and handed to the runner (EncoderRun.cpp) by Start.
 #include "engine/FFEncoder.h"
 
+#include <cerrno>
+
 #include "engine/AVLib.h"
 #include "engine/EncoderQueue.h"
 #include "engine/SourceCache.h"
@@ -72,6 +74,7 @@ void FFEncoder::ClearTasks() {
   std::lock_guard lock(impl_->mutex);
   impl_->tasks.clear();
   impl_->listed.clear();
+  impl_->folders.clear();
   impl_->next_handle = 0;
   ++impl_->cleared;
 }
@@ -140,16 +143,32 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
   if (!encoder::MakeOutputPlan(parsed, task.source, path, task.description, &plan, &problem))
     return refuse(problem);
 
-  std::string chosen;
-  const std::string refusal = outputclaims::Choose(path, task.source, task.source_id, listed, claimed,
-                                                   IfExists == ExistingOutput::KeepBoth, &chosen);
+  // The folder is opened now, as it is now, and the task keeps it to the end. One
+  // that does not exist yet is opened when the task starts.
+  const std::string folder_path = media::FolderPart(path);
+  media::FolderHandle folder;
+  {
+    std::lock_guard lock(impl_->mutex);
+    if (auto known = impl_->folders.find(folder_path); known != impl_->folders.end()) folder = known->second;
+  }
+  if (!folder) {
+    folder = media::OutputFolder::Open(folder_path, &problem);
+    if (!folder && errno != ENOENT) return refuse(problem);
+    std::lock_guard lock(impl_->mutex);
+    if (folder) impl_->folders.emplace(folder_path, folder);
+  }
+  std::string chosen, note;
+  const std::string refusal =
+      outputclaims::Choose(path, folder.get(), task.source, task.source_id, listed, claimed,
+                           IfExists == ExistingOutput::KeepBoth, &chosen, &note);
   if (!refusal.empty()) return refuse(refusal);
 
   std::lock_guard lock(impl_->mutex);
   auto it = impl_->tasks.find(handle);
   if (it == impl_->tasks.end()) return impl_->SetError("No task with handle " + std::to_string(handle));
   it->second.output = chosen;
-  it->second.requested = path;
+  it->second.folder = std::move(folder);
+  it->second.name_note = note;
   it->second.options = parsed;
   it->second.plan = std::move(plan);
   it->second.ready = true;
@@ -191,8 +210,9 @@ void FFEncoder::Start(int threads) {
   for (const auto& entry : listed) batch.keep.push_back(entry.first);
   // A source listed after a task's SetOutput may be the very file that task would
   // write: such a task is failed when it comes to run.
-  for (Task& task : batch.tasks)
-    task.conflict = outputclaims::LateConflict(task.requested, task.source, task.source_id, listed);
+  if (batch.existing != media::Existing::KeepBoth)
+    for (Task& task : batch.tasks)
+      task.conflict = outputclaims::LateConflict(task.output, task.source, task.source_id, listed);
   {
     std::lock_guard lock(impl.mutex);
     if (impl.running) {

@@ -66,17 +66,13 @@ bool CopyStreamMetadata(const AVStream* in, AVStream* out) {
   return CopyTags(in->metadata, &out->metadata);
 }
 
-bool CopyFileDate(const std::string& source, const std::string& output, std::string* error) {
+bool SourceDate(const std::string& source, struct timespec* modified, std::string* error) {
   struct stat st {};
   if (stat(source.c_str(), &st) != 0) {
     *error = "Cannot read the source's date: " + std::string(std::strerror(errno));
     return false;
   }
-  const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
-  if (utimensat(AT_FDCWD, output.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
-    *error = "Cannot set the output's date: " + std::string(std::strerror(errno));
-    return false;
-  }
+  *modified = st.st_mtim;
   return true;
 }
 

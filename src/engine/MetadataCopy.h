@@ -6,6 +6,7 @@
 
 struct AVFormatContext;
 struct AVStream;
+struct timespec;
 
 namespace media {
 
@@ -17,8 +18,8 @@ bool CopyFileMetadata(const AVFormatContext* in, AVFormatContext* out);
 // the old encoding (rotation, encoder, statistics of the old stream) are left out.
 bool CopyStreamMetadata(const AVStream* in, AVStream* out);
 
-// Gives `output` the modification time of `source`. False with a message when
-// either file cannot be reached.
-bool CopyFileDate(const std::string& source, const std::string& output, std::string* error);
+// The modification time of `source`, for the output. False with a message when
+// it cannot be read.
+bool SourceDate(const std::string& source, struct timespec* modified, std::string* error);
 
 }  // namespace media

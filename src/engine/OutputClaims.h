@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/AtomicOutputFile.h"
+#include "engine/OutputFolder.h"
 
 namespace outputclaims {
 
@@ -20,19 +21,20 @@ std::string NormalPath(const std::string& path);
 // The last part of a path, for messages.
 std::string NameOf(const std::string& path);
 
-// Checks `path` for a task reading `source`. Returns "" and sets `chosen` (the path
-// itself, or with `keep_both` the first free numbered name), or the refusal text.
+// Checks `path` in `folder` (its opened folder; null when that does not exist
+// yet) for a task reading `source`. Returns "" and sets `chosen`, or the refusal
+// text. A name longer than the file system takes is first shortened (`note` then
+// says so). Under `keep_both` the first free numbered name is chosen, also when
+// the name is a listed source; otherwise the name itself, never a listed source.
 // `claimed` holds the NormalPath of other tasks' outputs.
-std::string Choose(const std::string& path, const std::string& source, const media::FileId& source_id,
-                   const Listed& listed, const std::vector<std::string>& claimed, bool keep_both,
-                   std::string* chosen);
+std::string Choose(const std::string& path, const media::OutputFolder* folder, const std::string& source,
+                   const media::FileId& source_id, const Listed& listed,
+                   const std::vector<std::string>& claimed, bool keep_both, std::string* chosen,
+                   std::string* note);
 
 // A source listed after the task's output was chosen may be that very file: the
 // refusal text then, else "".
 std::string LateConflict(const std::string& requested, const std::string& source,
                          const media::FileId& source_id, const Listed& listed);
-
-// Each output's folder once, for the clean-up of leftovers.
-std::vector<std::string> FoldersOf(const std::vector<std::string>& outputs);
 
 }  // namespace outputclaims

@@ -176,7 +176,7 @@ bool PlanAudioLane(const Options& o, const media::StreamFacts& in, const AVCodec
   return true;
 }
 
-bool MakeOutputPlan(const Options& o, const std::string& source_path, const std::string& output_path,
+bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const std::string& output_path,
                     const media::SourceDescription& source, OutputPlan* plan, std::string* error) {
   *plan = OutputPlan{};
   if (!ResolveFormat(o, output_path, &plan->format, error)) return false;
@@ -188,7 +188,7 @@ bool MakeOutputPlan(const Options& o, const std::string& source_path, const std:
     if (o.subtitles == Options::Subtitles::Keep)
       plan->subtitles = media::SubtitlesToKeep(source, plan->format, &plan->note);
     if (o.subtitles == Options::Subtitles::BurnIn)
-      plan->burn_in = media::BurnInChain(source, source_path, &plan->note);
+      plan->burn_in = media::BurnInChain(source, &plan->burn_in_stream, &plan->note);
     LanePlan& lane = plan->lanes.emplace_back();
     if (!PlanVideoLane(o, *source.Video(), plan->video, plan->burn_in, &lane, &plan->width, &plan->height,
                        error))

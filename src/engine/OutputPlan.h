@@ -38,14 +38,15 @@ struct OutputPlan {
   int height = 0;
   std::vector<LanePlan> lanes;                   // the picture first, then the sound tracks in source order
   std::vector<media::SubtitleChoice> subtitles;  // tracks that go along as text or as they are
-  std::string burn_in;  // the filter drawing a subtitle track into the picture, or ""
+  std::string burn_in;     // the filter drawing a subtitle track into the picture, or ""
+  int burn_in_stream = -1;  // the source stream it draws
   std::string note;     // said with a success: what could not be kept
 };
 
 // Resolves the container and encoders, checks that they fit together and that the
 // picture geometry is possible, and lays out every lane. False with a message
-// naming the problem. `source_path` is only named in filters that read the file
-// (burnt-in subtitles).
+// naming the problem. `source_path` is not read: no filter names the source (the
+// subtitles to burn in are prepared by the session).
 bool MakeOutputPlan(const Options& options, const std::string& source_path, const std::string& output_path,
                     const media::SourceDescription& source, OutputPlan* plan, std::string* error);
 

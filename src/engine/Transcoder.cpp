@@ -17,6 +17,7 @@ extern "C" {
 #include "engine/AVPointers.h"
 #include "engine/MetadataCopy.h"
 #include "engine/StreamLane.h"
+#include "engine/SubtitleBurnIn.h"
 #include "engine/SubtitleTrack.h"
 
 namespace encoder {
@@ -39,6 +40,7 @@ class Session final : public PacketWriter {
   }
   bool Stopped() const { return job_.stop && job_.stop->load(); }
   bool OpenSource();
+  bool PrepareBurnIn();
   bool OpenLanes();
   bool OpenLane(LanePlan& plan);
   bool OpenOutput();
@@ -53,11 +55,13 @@ class Session final : public PacketWriter {
   std::string* error_;
   std::string* written_;
   bool skipped_ = false;
+  media::FolderHandle folder_;    // every step on the output goes through it
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   media::SourceDescription description_;
   OutputPlan plan_;
   avptr::Input input_;
+  media::BurnInText burn_text_;  // outlives the lanes whose filter reads it
   avptr::Output output_;
   std::vector<std::unique_ptr<Lane>> lanes_;
   std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
@@ -77,7 +81,22 @@ bool Session::OpenSource() {
     plan_ = job_.plan;
   else if (!MakeOutputPlan(job_.options, job_.source, job_.output, description_, &plan_, &problem))
     return Fail(problem);
+  if (!plan_.burn_in.empty() && !PrepareBurnIn()) return false;
   return OpenLanes();
+}
+
+// The subtitles to draw are read through the guarded input into a memory file,
+// which the picture lane's filter then reads instead of the source.
+bool Session::PrepareBurnIn() {
+  std::string problem;
+  if (!burn_text_.Extract(job_.source, plan_.burn_in_stream, &watch_, &problem)) return Fail(problem);
+  const std::string filter = burn_text_.Filter();
+  for (LanePlan& lane : plan_.lanes) {
+    const size_t at = lane.chain.find(plan_.burn_in);
+    if (at != std::string::npos) lane.chain.replace(at, plan_.burn_in.size(), filter);
+  }
+  plan_.burn_in = filter;
+  return true;
 }
 
 bool Session::OpenLanes() {
@@ -144,7 +163,7 @@ bool Session::OpenOutput() {
   if (plan_.format->flags & AVFMT_NOFILE)
     return Fail(std::string("The output format ") + plan_.format->name + " writes no single file");
   std::string problem;
-  if (!file_.Create(job_.output, &problem)) return Fail(problem);
+  if (!file_.Create(folder_, media::NamePart(job_.output), &problem)) return Fail(problem);
   raw->pb = file_.Writer();
   if (!raw->pb) return Fail("Out of memory");
   raw->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -244,10 +263,13 @@ bool Session::Close() {
 
 bool Session::Commit() {
   std::string problem;
+  // The date is a courtesy: a file system that refuses it leaves a good output.
+  struct timespec modified {};
+  if (job_.options.keep_file_date && media::SourceDate(job_.source, &modified, &problem))
+    file_.SetDate(modified, &problem);
+  problem.clear();
   switch (file_.Commit(job_.existing, job_.keep, written_, &problem)) {
     case media::CommitResult::Committed:
-      // The date is a courtesy: a file system that refuses it leaves a good output.
-      if (job_.options.keep_file_date) media::CopyFileDate(job_.source, *written_, &problem);
       return true;
     case media::CommitResult::Skipped:
       skipped_ = true;
@@ -265,7 +287,13 @@ void Session::DiscardTemp() {
 
 Outcome Session::Run() {
   *written_ = job_.output;
-  if (job_.existing == media::Existing::Skip && access(job_.output.c_str(), F_OK) == 0)
+  std::string problem;
+  folder_ = job_.folder ? job_.folder : media::OutputFolder::Open(media::FolderPart(job_.output), &problem);
+  if (!folder_) {
+    *error_ = problem;
+    return Outcome::Failed;
+  }
+  if (job_.existing == media::Existing::Skip && folder_->Has(media::NamePart(job_.output)))
     return Outcome::Skipped;
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
     *error_ = plan_.note;

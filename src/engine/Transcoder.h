@@ -11,6 +11,7 @@
 #include "engine/AtomicOutputFile.h"
 #include "engine/EncoderOptions.h"
 #include "engine/MediaInput.h"
+#include "engine/OutputFolder.h"
 #include "engine/OutputPlan.h"
 
 namespace encoder {
@@ -20,6 +21,7 @@ enum class Outcome { Succeeded, Failed, Stopped, Skipped };
 struct Job {
   std::string source;
   std::string output;
+  media::FolderHandle folder;  // `output`'s folder, opened when the task was set up; null: opened now
   Options options;
   media::SourceDescription description;  // the source as it was opened for the task
   OutputPlan plan;                       // made for `description` when the task was set up

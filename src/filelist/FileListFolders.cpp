@@ -8,6 +8,8 @@
 #include <functional>
 #include <utility>
 
+#include "common/FileNames.h"
+#include "common/Globals.h"
 #include "common/MediaExtensions.h"
 #include "common/UiServices.h"
 #include "filelist/FileList.h"
@@ -85,7 +87,9 @@ bool FileList::CancelRequested() const { return wait_ && wait_->CancelRequested(
 
 bool FileList::ListFolder(const QByteArray& nativeFolder, std::vector<std::string>& files,
                           std::vector<std::string>& unreadable) {
-  FolderScan scan(nativeFolder.toStdString(), mediaext::SupportedExtensions());
+  // The output folder's files are this program's outputs, not new sources.
+  FolderScan scan(nativeFolder.toStdString(), mediaext::SupportedExtensions(),
+                  TextToNameString(Globals::OutputFolder));
   QEventLoop loop;
   QTimer tick;
   tick.setInterval(kScanTickMs);

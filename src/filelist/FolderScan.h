@@ -11,7 +11,8 @@
 class FolderScan {
  public:
   // Starts walking at once (in the calling thread if no thread can be started).
-  FolderScan(std::string folder, std::vector<std::string> extensions);
+  // `skip`: a folder left out with everything below it ("" for none).
+  FolderScan(std::string folder, std::vector<std::string> extensions, std::string skip = std::string());
   ~FolderScan();  // cancels and waits
   FolderScan(const FolderScan&) = delete;
   FolderScan& operator=(const FolderScan&) = delete;
@@ -23,7 +24,7 @@ class FolderScan {
   folderwalk::Result Finish();
 
  private:
-  void Run(const std::string& folder, const std::vector<std::string>& extensions);
+  void Run(const std::string& folder, const std::vector<std::string>& extensions, const std::string& skip);
 
   std::atomic<size_t> found_{0};
   std::atomic<bool> cancel_{false};

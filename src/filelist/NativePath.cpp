@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <memory>
 
+#include "common/FileNames.h"
+
 namespace NativePath {
 namespace {
 
@@ -56,8 +58,8 @@ QByteArray ResolveAt(const QString& path, int depth) {
 
 }  // namespace
 
-QByteArray Encode(const QString& path) { return QFile::encodeName(path); }
-QString Display(const QByteArray& nativePath) { return QFile::decodeName(nativePath); }
+QByteArray Encode(const QString& path) { return TextToName(path); }
+QString Display(const QByteArray& nativePath) { return NameToText(nativePath); }
 
 QByteArray Resolve(const QString& path) { return ResolveAt(path, 0); }
 

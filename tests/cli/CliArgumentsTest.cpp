@@ -307,7 +307,7 @@ TEST(CliTexts, NamesReachTheTerminalEscaped) {
             "caf\xc3\xa9 \xe6\x98\xa0\xe7\x94\xbb.mp4");
   PlannedTask task;
   task.source = "/in/a\tb\nc.mp4";
-  task.job.outputPath = "/out/a\tb\nc.mp3";
+  task.output = "/out/a\tb\nc.mp3";
   task.job.options = "-vn";
   EXPECT_EQ(DryRunLine(task), "/in/a\\tb\\nc.mp4\t/out/a\\tb\\nc.mp3\t-vn");
 }

@@ -1,13 +1,16 @@
 // veltrane-convert as a user runs it: real files converted, the --json event stream,
 // plain output, exit codes, and Ctrl-C in the middle of a run.
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <map>
+#include <set>
 
 #include "CliTestSupport.h"
 #include "support/Fixtures.h"
@@ -240,4 +243,66 @@ TEST_F(ProgramTest, FoldersAreWalkedAndKeepTreeMirrorsThem) {
   EXPECT_TRUE(QFile::exists(out + "shows/season 1/extra/clip.mp3"));
   EXPECT_FALSE(QFile::exists(out + "shows/season 1/notes.mp3"));
   EXPECT_EQ(JsonLines(kept.out).back()["converted"].toInt(), 3);
+
+  // An output folder inside the walked folder holds outputs, not sources.
+  QDir().mkpath(tree + "out");
+  ASSERT_TRUE(QFile::copy(tree + "intro.wav", tree + "out/intro.wav"));
+  const ProgramResult inside = RunConvert({"--format", "mp3", "--dry-run", tree, "-o", tree + "out"});
+  EXPECT_EQ(inside.out.count('\n'), 3) << inside.out.toStdString();
+}
+
+namespace {
+
+// The names in `folder`, as the bytes they are.
+std::set<std::string> RawNames(const std::string& folder) {
+  std::set<std::string> names;
+  if (DIR* d = opendir(folder.c_str())) {
+    while (const dirent* e = readdir(d))
+      if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") names.insert(e->d_name);
+    closedir(d);
+  }
+  return names;
+}
+
+}  // namespace
+
+// A Linux name is bytes: two names that differ in a byte that is not UTF-8 are two
+// files, and a folder named so is not its look-alike with a replacement character.
+TEST_F(ProgramTest, NamesThatAreNotTextKeepTheirBytes) {
+  const std::string base = QFile::encodeName(dir.path()).toStdString() + "/";
+  const std::string inDir = base + "in/";
+  ASSERT_TRUE(Fixtures::AudioOnly(in + "a.wav"));
+  ASSERT_TRUE(QFile::copy(in + "a.wav", in + "b.wav"));
+  ASSERT_EQ(rename((inDir + "a.wav").c_str(), (inDir + "x\xff.wav").c_str()), 0);
+  ASSERT_EQ(rename((inDir + "b.wav").c_str(), (inDir + "x\xfe.wav").c_str()), 0);
+  ASSERT_EQ(mkdir((base + "o\xff").c_str(), 0755), 0);
+  ASSERT_EQ(mkdir((base + "o\xef\xbf\xbd").c_str(), 0755), 0);
+  QProcess p;  // the folder's name has to reach the program as its bytes
+  p.start("/bin/sh", {"-c", "exec \"$0\" --format mp3 \"$1\" -o \"$2$(printf 'o\\377')\"", VELTRANE_CONVERT,
+                      in, dir.path() + "/"});
+  ASSERT_TRUE(p.waitForFinished(180000));
+  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
+  EXPECT_EQ(RawNames(base + "o\xff"), (std::set<std::string>{"x\xfe.mp3", "x\xff.mp3"}));
+  EXPECT_TRUE(RawNames(base + "o\xef\xbf\xbd").empty());
+}
+
+// Keep-both into the source's own folder writes the next free name, shortened when
+// it would pass the file system's limit; the dry run shows that very name.
+TEST_F(ProgramTest, TheDryRunShowsTheNameTheRunWrites) {
+  const QString source = in + QString(251, 'a') + ".mp3";  // 255 bytes
+  ASSERT_TRUE(Fixtures::AudioOnly(in + "s.mp3"));
+  ASSERT_TRUE(QFile::rename(in + "s.mp3", source));
+  const QString expected = in + QString(247, 'a') + " (1).mp3";
+  const QStringList args = {"--format", "mp3", source, "-o", in};
+  const ProgramResult dry = RunConvert(QStringList{"--dry-run"} + args);
+  ASSERT_EQ(dry.exitCode, 0) << dry.out.toStdString();
+  EXPECT_EQ(dry.out.section('\t', 1, 1), expected);
+  const ProgramResult run = RunConvert(QStringList{"--json"} + args);
+  ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+  EXPECT_TRUE(QFile::exists(expected));
+  for (const QJsonObject& e : JsonLines(run.out))
+    if (e["event"] == "finished") {
+      EXPECT_EQ(e["output"].toString(), expected);
+      EXPECT_TRUE(e["message"].toString().contains("shortened")) << e["message"].toString().toStdString();
+    }
 }

@@ -46,7 +46,11 @@ std::vector<std::string> Relative(const TempTree& tree, const std::vector<std::s
   return rel;
 }
 
-folderwalk::Options Media() { return {mediaext::SupportedExtensions(), {}}; }
+folderwalk::Options Media() {
+  folderwalk::Options options;
+  options.extensions = mediaext::SupportedExtensions();
+  return options;
+}
 
 }  // namespace
 
@@ -104,6 +108,22 @@ TEST(FolderWalk, LinksThatLoopAreFollowedOnce) {
   // A link given as the folder itself is followed.
   t.Link("top", "entry");
   EXPECT_EQ(folderwalk::Walk(t.Path("entry"), Media()).files.size(), 2u);
+}
+
+// Outputs written below a walked folder would come back as sources on the next
+// run, and the tree would grow on every run.
+TEST(FolderWalk, TheOutputFolderInsideAWalkedFolderIsLeftOut) {
+  TempTree t;
+  for (const char* f : {"src", "src/out", "src/out/src", "src/sub"})
+    t.Folder(f);
+  for (const char* f : {"src/a.mp4", "src/out/a.mp4", "src/out/src/a.mp4", "src/sub/b.mp4"})
+    t.File(f);
+  folderwalk::Options options = Media();
+  options.skip = {t.Path("src/out/")};
+  EXPECT_EQ(Relative(t, folderwalk::Walk(t.Path("src"), options).files),
+            (std::vector<std::string>{"src/a.mp4", "src/sub/b.mp4"}));
+  // Walking the output folder itself lists it.
+  EXPECT_EQ(folderwalk::Walk(t.Path("src/out"), options).files.size(), 2u);
 }
 
 TEST(FolderWalk, UnreadableFoldersAreSkippedAndListed) {

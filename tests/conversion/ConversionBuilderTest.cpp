@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "conversion/ConversionBuilder.h"
+#include "engine/EncoderOptions.h"
 #include "output/FormatTable.h"
 #include "output/OutputCatalogue.h"
 
@@ -268,7 +269,13 @@ TEST(ConversionBuilder, AutoBitrateAndOutputPaths) {
   EXPECT_EQ(AutoVideoBitrate(512, 525, 1), "4k");      // 3.5 -> 4
   EXPECT_EQ(AutoVideoBitrate(330, 25344, 0), "164k");  // 109 * 1.5 = 163.5 -> 164
   EXPECT_EQ(AutoVideoBitrate(512, 76800, 3), "");
-  EXPECT_EQ(AutoVideoBitrate(512, qint64(65536) * 65536, 1), "28633115k");  // past 32 bits
+  // Huge pictures: the computed value stays within what the engine accepts.
+  EXPECT_EQ(AutoVideoBitrate(512, qint64(65536) * 65536, 1), "1000000k");
+  encoder::Options parsed;
+  std::string error;
+  EXPECT_TRUE(encoder::Parse("-vb " + AutoVideoBitrate(512, qint64(16384) * 16000, 0).toStdString(), {},
+                             &parsed, &error))
+      << error;
 
   EXPECT_EQ(OutputPathFor("/out/", "/in/My \"Clip\".final.avi", "mp4"), "/out/My \"Clip\".final.mp4");
   EXPECT_EQ(OutputPathFor("/out/", QString::fromUtf8("/in/vid\xC3\xA9o.mov"), "avi"),

@@ -1,5 +1,6 @@
 // The first output folder, folders offered for creation, and where the chooser opens.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "common/FileNames.h"
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
 #include "conversion/QueueConversion.h"
@@ -109,4 +111,19 @@ TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {
   ASSERT_EQ(ui.messages.size(), 4u);
   EXPECT_EQ(ui.messages[3].text, "The folder could not be created:\n/proc/veltrane-cannot-be-here");
   EXPECT_EQ(Globals::OutputFolder, wanted + "/");
+}
+
+// The folder dialog gives a name that is not UTF-8 with a replacement character:
+// the folder used is the real one, never a look-alike.
+TEST(OutputFolders, AFolderNamedInBytesThatAreNotTextIsTheRealOne) {
+  UiRecorder ui;
+  QTemporaryDir dir;
+  const QByteArray real = QFile::encodeName(dir.path()) + "/o\xff";
+  ASSERT_EQ(mkdir(real.constData(), 0755), 0);
+  QWidget dialog;
+  QLineEdit box(&dialog);
+  box.setText(QFile::decodeName(real));  // how Qt shows it: "o\uFFFD"
+  EXPECT_TRUE(CheckOutputFolder(&box, nullptr, &dialog));
+  EXPECT_EQ(TextToName(Globals::OutputFolder), real + "/");
+  EXPECT_TRUE(ui.messages.empty());
 }

@@ -119,13 +119,20 @@ TEST(FFEncoderTest, SetOutputRefusesImpossibleOutputs) {
   refused(folder + "a.mp4", "-vf \"crop=300:200:100:100\"", "crop");
   refused(folder + "a.mp4", "-vn -an", "neither");
   refused(folder, "-ac 2", "output");
+  // A folder that is a file is refused when queued.
+  WriteFile(folder + "blocker", "x");
+  refused(folder + "blocker/out.mp3", kMp3, "output folder");
+  // Replacing the source is refused; keeping both writes beside it.
+  enc.IfExists = FFEncoder::ExistingOutput::Overwrite;
   refused(SampleVideo(), kMp4, "source");
-
   // The source reached through a link is still the source.
   const QString link = PathIn("link to sample.mp4");
   QFile::remove(link);
   ASSERT_TRUE(QFile::link(SampleVideo(), link));
   refused(link, kMp4, "source");
+  enc.IfExists = FFEncoder::ExistingOutput::KeepBoth;
+  ASSERT_GE(enc.SetOutput(h, Bytes(link), kMp4), 0);
+  EXPECT_NE(enc.OutputPath(h), Bytes(link));
 
   // Two sources with one base name: by default the second keeps both and gets a
   // numbered name; when existing files are to be replaced, it is refused.
@@ -234,9 +241,10 @@ TEST(FFEncoderTest, BadSourcesFailClearlyAndOtherTasksGoOn) {
   ASSERT_GE(enc.SetOutput(cut, Bytes(folder + "cut.mp4"), kMp4), 0);
   ASSERT_GE(enc.SetOutput(gone, Bytes(folder + "gone.mp4"), kMp4), 0);
   ASSERT_GE(enc.SetOutput(good, Bytes(folder + "good.mp3"), kMp3), 0);
-  // The "folder" is a file, so nothing can be written inside it.
-  WriteFile(folder + "blocker", "x");
-  ASSERT_GE(enc.SetOutput(nofolder, Bytes(folder + "blocker/out.mp3"), kMp3), 0);
+  // The folder is removed after queueing, so nothing can be written inside it.
+  QDir().mkpath(folder + "removed");
+  ASSERT_GE(enc.SetOutput(nofolder, Bytes(folder + "removed/out.mp3"), kMp3), 0);
+  QDir(folder + "removed").removeRecursively();
   QFile::remove(vanishing);
 
   enc.Start(2);

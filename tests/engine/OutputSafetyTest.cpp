@@ -1,6 +1,7 @@
 // Output safety: sources are never replaced, existing files are kept unless the
 // user chose otherwise, temporary files cannot be redirected and do not outlive a
 // killed run.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 
@@ -42,7 +44,8 @@ TEST(OutputSafetyTest, NoTaskWritesOverAListedSource) {
   const QByteArray original = ReadAll(folder + "a.mp4");
   FFEncoder enc;
   EventRecorder events(enc);
-  for (auto rule : {FFEncoder::ExistingOutput::KeepBoth, FFEncoder::ExistingOutput::Overwrite}) {
+  ASSERT_EQ(link(Bytes(folder + "a.mp4").c_str(), Bytes(folder + "hard.mp4").c_str()), 0);
+  for (auto rule : {FFEncoder::ExistingOutput::Overwrite, FFEncoder::ExistingOutput::Skip}) {
     enc.ClearTasks();
     enc.IfExists = rule;
     // Either list order: the other source's output would be a.mp4.
@@ -53,10 +56,19 @@ TEST(OutputSafetyTest, NoTaskWritesOverAListedSource) {
     EXPECT_NE(enc.LastErrorMessage().find("a.mp4"), std::string::npos) << enc.LastErrorMessage();
     EXPECT_LT(enc.SetOutput(mp4, Bytes(folder + "a.mp4"), kMp4), 0);
     // A hard link to a listed source counts as that source.
-    ASSERT_EQ(link(Bytes(folder + "a.mp4").c_str(), Bytes(folder + "hard.mp4").c_str()), 0);
     EXPECT_LT(enc.SetOutput(wav, Bytes(folder + "hard.mp4"), kMp4), 0);
-    QFile::remove(folder + "hard.mp4");
   }
+  // Keep both never replaces anything, so a source converted into its own folder
+  // gets the next free name, as queued and as written.
+  enc.ClearTasks();
+  events.Reset();
+  enc.IfExists = FFEncoder::ExistingOutput::KeepBoth;
+  const int self = enc.OpenInput(Bytes(folder + "a.mp4"), "");
+  ASSERT_GE(enc.SetOutput(self, Bytes(folder + "a.mp4"), kMp4), 0) << enc.LastErrorMessage();
+  EXPECT_EQ(enc.OutputPath(self), Bytes(folder + "a (1).mp4"));
+  RunToEnd(enc, events);
+  EXPECT_TRUE(events.For(self).succeeded) << events.For(self).message;
+  EXPECT_EQ(enc.OutputPath(self), Bytes(folder + "a (1).mp4"));
   EXPECT_EQ(ReadAll(folder + "a.mp4"), original);
 }
 
@@ -127,7 +139,19 @@ TEST(OutputSafetyTest, OverwriteAndSkipAreTheUsersChoice) {
   EXPECT_TRUE(Hidden(folder).isEmpty());
 }
 
+// The named temporary file, which file systems without unnamed files get.
+struct NamedTemporaryFiles {
+  NamedTemporaryFiles() { media::UseUnnamedTemporaryFiles(false); }
+  ~NamedTemporaryFiles() { media::UseUnnamedTemporaryFiles(true); }
+};
+
+void Backdate(const QString& path, int seconds) {
+  struct timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, Bytes(path).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
 TEST(OutputSafetyTest, TemporaryFilesCannotBeRedirectedAndFitWhereTheNameFits) {
+  NamedTemporaryFiles named;
   const QString folder = FreshFolder("links");
   const QString victim = PathIn("victim.txt");
   WriteFile(victim, "precious");
@@ -173,10 +197,12 @@ TEST(OutputSafetyTest, TemporaryFilesCannotBeRedirectedAndFitWhereTheNameFits) {
   EXPECT_TRUE(QFile::exists(folder + long_name));
 }
 
-TEST(OutputSafetyTest, OrphansOfAKilledRunAreRemovedByTheNextRun) {
+// A writer elsewhere (another machine on a share, another container) may carry a
+// process id that runs nowhere here: only its lock tells that it is alive.
+TEST(OutputSafetyTest, ATemporaryFileIsRemovedOnlyWhenNobodyHoldsIt) {
+  NamedTemporaryFiles named;
   const QString folder = FreshFolder("orphans");
   const std::string dir = Bytes(folder);
-  // A child writes a temporary file and is killed in the middle.
   int ready[2];
   ASSERT_EQ(pipe(ready), 0);
   const pid_t child = fork();
@@ -184,34 +210,102 @@ TEST(OutputSafetyTest, OrphansOfAKilledRunAreRemovedByTheNextRun) {
   if (child == 0) {
     media::AtomicOutputFile file;
     std::string error;
-    const bool ok = file.Create(dir + "x.mp4", &error);
-    const char byte = ok ? 1 : 0;
+    const char byte = file.Create(dir + "x.mp4", &error) ? 1 : 0;
     if (write(ready[1], &byte, 1) != 1) _exit(2);
     pause();
     _exit(0);
   }
   char byte = 0;
   ASSERT_EQ(read(ready[0], &byte, 1), 1);
-  ASSERT_EQ(byte, 1);
-  kill(child, SIGKILL);
-  waitpid(child, nullptr, 0);
   close(ready[0]);
   close(ready[1]);
+  ASSERT_EQ(byte, 1);
   ASSERT_EQ(Hidden(folder).size(), 1);
-  // Unrelated hidden files and a temporary file of a live process stay.
-  WriteFile(folder + ".keep.part", "mine");
-  WriteFile(folder + QString(".vvc-%1-abcdefgh.part").arg(getppid()), "live parent");
+  // The live writer's file, renamed to a process id unknown here and made old.
+  const QString live = folder + ".vvc-999999999-abcdefgh.part";
+  ASSERT_EQ(rename(Bytes(folder + Hidden(folder).first()).c_str(), Bytes(live).c_str()), 0);
+  Backdate(live, 600);
+  WriteFile(folder + ".vvc-1-deadbeef.part", "left by a killed run");
+  Backdate(folder + ".vvc-1-deadbeef.part", 600);
+  WriteFile(folder + ".vvc-1-freshnew.part", "just written, lock not seen yet");
+  WriteFile(folder + ".keep.part", "not ours");
+  ASSERT_TRUE(QFile::link(PathIn("victim.txt"), folder + ".vvc-1-linklink.part"));
 
+  EXPECT_EQ(media::RemoveOrphans(dir), 1);
+  EXPECT_FALSE(QFile::exists(folder + ".vvc-1-deadbeef.part"));
+  EXPECT_TRUE(QFile::exists(live));
+  EXPECT_EQ(Hidden(folder).size(), 4) << Hidden(folder).join(",").toStdString();
+
+  // Once its writer is gone, the next run's clean-up takes it.
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
   FFEncoder enc;
   EventRecorder events(enc);
   const int h = enc.OpenInput(Bytes(SampleAudio()), "");
   ASSERT_GE(enc.SetOutput(h, Bytes(folder + "y.mp3"), kMp3), 0);
   RunToEnd(enc, events);
-  EXPECT_EQ(Hidden(folder).size(), 2) << Hidden(folder).join(",").toStdString();
-  EXPECT_TRUE(QFile::exists(folder + ".keep.part"));
+  EXPECT_FALSE(QFile::exists(live));
+  EXPECT_EQ(Hidden(folder).size(), 3) << Hidden(folder).join(",").toStdString();
+}
+
+// Where the file system has unnamed files, a writer killed mid-way leaves nothing.
+TEST(OutputSafetyTest, AKilledWriterOfAnUnnamedFileLeavesNothing) {
+  const QString folder = FreshFolder("unnamed");
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    media::AtomicOutputFile file;
+    std::string error;
+    const bool ok = file.Create(Bytes(folder + "x.mp4"), &error);
+    const char byte = !ok ? 0 : file.TempPath().empty() ? 1 : 2;
+    if (write(ready[1], &byte, 1) != 1) _exit(2);
+    pause();
+    _exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  close(ready[0]);
+  close(ready[1]);
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  ASSERT_NE(byte, 0);
+  if (byte == 2) GTEST_SKIP() << "no unnamed files on this file system";
+  EXPECT_TRUE(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+}
+
+// Moving the output folder away and putting a link in its place mid-run changes
+// nothing: both tasks write into the folder the run started with.
+TEST(OutputSafetyTest, AFolderSwappedMidRunKeepsTheOutputsWhereTheRunStarted) {
+  const QString base = FreshFolder("swap");
+  ASSERT_TRUE(QDir(base).mkdir("out"));
+  ASSERT_TRUE(QDir(base).mkdir("elsewhere"));
+  FFEncoder enc;
+  EventRecorder events(enc);
+  std::atomic<bool> swapped{false};
+  enc.SetProgressHandler([&](int, int64_t, int64_t, int64_t) {
+    if (swapped.exchange(true)) return;
+    rename(Bytes(base + "out").c_str(), Bytes(base + "out.orig").c_str());
+    symlink(Bytes(base + "elsewhere").c_str(), Bytes(base + "out").c_str());
+  });
+  const int a = enc.OpenInput(Bytes(SampleAudio()), "");
+  const int b = enc.OpenInput(Bytes(SampleAudio()), "");
+  ASSERT_GE(enc.SetOutput(a, Bytes(base + "out/a.mp3"), kMp3), 0);
+  ASSERT_GE(enc.SetOutput(b, Bytes(base + "out/b.mp3"), kMp3), 0);
+  enc.Start(1);
+  ASSERT_TRUE(events.WaitForEnd());
+  ASSERT_TRUE(swapped);
+  EXPECT_TRUE(events.For(a).succeeded) << events.For(a).message;
+  EXPECT_TRUE(events.For(b).succeeded) << events.For(b).message;
+  EXPECT_TRUE(QDir(base + "elsewhere").isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  EXPECT_TRUE(QFile::exists(base + "out.orig/a.mp3"));
+  EXPECT_TRUE(QFile::exists(base + "out.orig/b.mp3"));
+  EXPECT_TRUE(Hidden(base + "out.orig").isEmpty());
 }
 
 TEST(OutputSafetyTest, TerminationSignalsRemoveTemporaryFiles) {
+  NamedTemporaryFiles named;
   const QString folder = FreshFolder("signals");
   const std::string dir = Bytes(folder);
   for (int signal_number : {SIGTERM, SIGINT, SIGHUP}) {

@@ -194,31 +194,41 @@ TEST(MetadataTest, TagsChaptersAndTheFileDateAreKept) {
 }
 
 TEST(BurnInTest, TheDefaultTextTrackIsDrawnIntoThePicture) {
-  // Black picture, white words from the first moment; an awkward file name.
+  // Black picture, white words from the first moment; awkward file names.
   const QString srt = PathIn("burn.srt"), source = PathIn("burn it's [a], b;c.mkv");
   WriteFile(srt, "1\n00:00:00,000 --> 00:00:02,000\nHELLO HELLO HELLO\n");
   ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2", "-i", srt, "-map", "0",
                                       "-map", "1", "-c:v", "libx264", "-preset", "ultrafast", "-c:s", "srt"}));
+  // A trailing space and a newline: the sibling without them is a list of other
+  // files whose words come only after the picture has ended.
+  const QString spaced = PathIn("burn.mkv "), lined = PathIn("burn\nline.mkv");
+  ASSERT_TRUE(QFile::copy(source, spaced));
+  ASSERT_TRUE(QFile::copy(source, lined));
+  WriteFile(PathIn("late.srt"), "1\n00:00:05,000 --> 00:00:06,000\nPRIVATE PRIVATE\n");
+  WriteFile(PathIn("burn.mkv"), "ffconcat version 1.0\nfile late.srt\n");
   const QString folder = PathIn("burn") + "/";
   QDir().mkpath(folder);
   FFEncoder enc;
   EventRecorder events(enc);
-  const char* names[] = {"burnt.mp4", "plain.mp4", "sound only.mkv"};
-  const std::string options[] = {"-vcodec libx264 -subtitles burn", "-vcodec libx264 -subtitles none",
-                                 "-vcodec libx264 -subtitles burn"};
-  for (int i = 0; i < 3; ++i) {
-    const int h = enc.OpenInput(Bytes(i == 2 ? SampleVideo() : source), "");
+  const QString sources[] = {source, source, SampleVideo(), spaced, lined};
+  const char* names[] = {"burnt.mp4", "plain.mp4", "sound only.mkv", "spaced.mp4", "lined.mp4"};
+  const std::string burn = "-vcodec libx264 -subtitles burn";
+  const std::string options[] = {burn, "-vcodec libx264 -subtitles none", burn, burn, burn};
+  for (int i = 0; i < 5; ++i) {
+    const int h = enc.OpenInput(Bytes(sources[i]), "");
     ASSERT_GE(enc.SetOutput(h, Bytes(folder + names[i]), options[i]), 0) << enc.LastErrorMessage();
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
+  for (int i = 0; i < 5; ++i)
+    ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
   // The lower third holds the words: brighter than black once burnt in.
   auto brightness = [](const QString& file) {
     const unsigned rgb = CornerColour(file, 40, 190, 240, 40);
     return ((rgb >> 16) & 255) + ((rgb >> 8) & 255) + (rgb & 255);
   };
-  EXPECT_GT(brightness(folder + "burnt.mp4"), 10u);  // thin white letters over black
+  for (const char* burnt : {"burnt.mp4", "spaced.mp4", "lined.mp4"})
+    EXPECT_GT(brightness(folder + burnt), 10u) << burnt;  // thin white letters over black
   EXPECT_LT(brightness(folder + "plain.mp4"), 5u);
   EXPECT_TRUE(Streams(ProbeAll(folder + "burnt.mp4"), "subtitle", "codec").isEmpty());
   EXPECT_EQ(events.For(2).message, "");  // nothing to burn, nothing to say

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QRegularExpression>
 
 #include "FileListTestUtil.h"
@@ -56,9 +57,17 @@ TEST(NativePath, UriListsAndLossyNamesKeepExactBytes) {
   EXPECT_EQ(dropped, QList<QByteArray>({"/tmp/a b.mp4", "/tmp/caf\xE9.avi", "/tmp/semi;colon\"q'.mp4"}));
 
   const QByteArray odd = CopySample("odd\xE9\xFF name.mp4");
+  // Shown without losing a byte: the name given back is the file's own, and two
+  // names that differ only in bytes that are not UTF-8 stay two names.
   const QString shown = NativePath::Display(odd);
-  EXPECT_TRUE(shown.contains(QChar::ReplacementCharacter));
-  EXPECT_EQ(NativePath::Resolve(shown), odd);  // a name that lost bytes finds the file again
+  EXPECT_FALSE(shown.contains(QChar::ReplacementCharacter));
+  EXPECT_EQ(NativePath::Encode(shown), odd);
+  EXPECT_NE(NativePath::Display("x\xFE"), NativePath::Display("x\xFF"));
+  EXPECT_EQ(NativePath::Display("caf\xC3\xA9 \xED\xB2\x80"),
+            QString::fromUtf8("caf\xC3\xA9 ") + QChar(0xDCED) + QChar(0xDCB2) + QChar(0xDC80));
+  EXPECT_EQ(NativePath::Encode(QString::fromUtf8("caf\xC3\xA9")), "caf\xC3\xA9");
+  // A name that lost bytes elsewhere (Qt's own decoding) finds the file again.
+  EXPECT_EQ(NativePath::Resolve(QFile::decodeName(odd)), odd);
   EXPECT_EQ(NativePath::Resolve(AudioVideo()), Bytes(AudioVideo()));
   EXPECT_EQ(NativePath::KindOf(Bytes(Folder())), NativePath::Kind::Directory);
   EXPECT_EQ(NativePath::KindOf("/dev/null"), NativePath::Kind::Other);
