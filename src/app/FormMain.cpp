@@ -188,7 +188,11 @@ void FormMain::QueueConversionFromDialog() {
 void FormMain::ExitCommand() {
   const auto answer = Ui::ShowMessage(this, "Do you want to exit?", Ui::MessageIcon::Question,
                                       QMessageBox::Yes | QMessageBox::No);
-  if (answer == QMessageBox::Yes) EndProgram(0);
+  if (answer != QMessageBox::Yes) return;
+  // What the close box would keep is kept here too.
+  WriteSetting("OutPath", Globals::OutputFolder);
+  if (window_memory_) window_memory_->StoreLayout();
+  EndProgram(0);
 }
 
 void FormMain::PlayCommand() {
@@ -220,9 +224,7 @@ void FormMain::OnNoticeItemClicked(int id) {
 void FormMain::closeEvent(QCloseEvent* event) {
   // Quitting in the middle of a run would lose the files being converted: ask.
   if (ff_encoder1_.Running()) {
-    const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
-                                        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    if (!Ui::AskYesDefaultNo(this, "Stop converting and quit?")) {
       event->ignore();
       return;
     }

@@ -26,15 +26,24 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 }
 }  // namespace
 
-QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, MessageIcon icon,
-                                        QMessageBox::StandardButtons buttons,
-                                        const QString& caption) {
-  MessageRequest req{owner, text, caption.isEmpty() ? QString(Globals::ProgramTitle) : caption,
-                     icon, buttons};
+namespace {
+QMessageBox::StandardButton Show(const MessageRequest& req) {
   if (g_message) return g_message(req);
-  QMessageBox box(ToQt(icon), req.caption, text, buttons, owner);
+  QMessageBox box(ToQt(req.icon), req.caption, req.text, req.buttons, req.owner);
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // paths and addresses can be copied
+  if (req.defaultButton != QMessageBox::NoButton) box.setDefaultButton(req.defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+}  // namespace
+
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons, const QString& caption) {
+  return Show({owner, text, caption.isEmpty() ? QString(Globals::ProgramTitle) : caption, icon, buttons});
+}
+
+bool AskYesDefaultNo(QWidget* owner, const QString& text) {
+  return Show({owner, text, QString(Globals::ProgramTitle), MessageIcon::Question,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
 }
 void SetMessageHandler(MessageHandler handler) { g_message = std::move(handler); }
 

@@ -291,9 +291,8 @@ void FormConverting::OpenClicked() { Ui::OpenFolder(Globals::OutputFolder); }
 void FormConverting::done(int result) {
   // Closing in the middle of a run loses the work in progress: ask first.
   if (RunActive() && !Globals::StopRequested) {
-    const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
-                                        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) return;
+    // Only the run stops; the program goes on.
+    if (!Ui::AskYesDefaultNo(this, "Stop converting?")) return;
     Globals::StopRequested = true;
   }
   // Closing never leaves the engine working for a window that is gone.

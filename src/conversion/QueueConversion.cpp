@@ -6,6 +6,7 @@
 
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
+#include "common/Settings.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
@@ -82,6 +83,7 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     return false;
   }
   Globals::OutputFolder = text;
+  WriteSetting("OutPath", text);  // kept even if the program does not end normally
   return true;
 }
 

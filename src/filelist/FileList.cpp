@@ -89,6 +89,7 @@ void FileList::SetPanes(QLabel* filesPane, QLabel* durationPane) {
 
 void FileList::AddFilesWithDialog() {
   const QStringList files = Ui::GetOpenFileNames(owner_, last_open_folder_, MediaDialogFilters());
+  ProblemScope problems(*this);
   if (!files.isEmpty()) {
     BusyCursor busy(owner_);
     if (files.size() > 1) {
@@ -130,6 +131,7 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
 
 void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
   if (nativePaths.isEmpty()) return;
+  ProblemScope problems(*this);
   WaitScope wait(*this);
   for (const QByteArray& nativePath : nativePaths) {
     if (CancelRequested()) break;  // Cancel appears once a dropped folder is being added
@@ -204,8 +206,8 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
 }
 
 void FileList::ShowOpenFailure(const QString& path, const QString& error) {
-  if (open_failures_) {
-    *open_failures_ << path + "\n    " + error.trimmed();
+  if (problems_) {
+    problems_->files.append({path, error.trimmed()});
     return;
   }
   Ui::ShowMessage(owner_, OpenFailureText(path, error), Ui::MessageIcon::Critical);
@@ -353,11 +355,12 @@ void FileList::LetWindowSystemRun() {
   since_messages_.start();
 }
 
-void FileList::BeginWait() {
+void FileList::BeginWait(bool letWindowSystemRun) {
   if (wait_depth_++ == 0) {
     wait_ = new FormWait(owner_);
     wait_->show();
   }
+  if (!letWindowSystemRun) return;
   QCoreApplication::processEvents();
   since_messages_.start();
 }

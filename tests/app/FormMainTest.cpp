@@ -167,7 +167,7 @@ TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_EQ(w.DurationPane()->width(), 200);
 }
 
-TEST(FormMainCommands, ExitAsksAndEndsWithoutStoringTheFolderWhileCloseStoresIt) {
+TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
   MarkCheckedToday();
   WriteSetting("OutPath", "/stored/before/");
   Desktop desktop;
@@ -184,8 +184,9 @@ TEST(FormMainCommands, ExitAsksAndEndsWithoutStoringTheFolderWhileCloseStoresIt)
     desktop.answer = QMessageBox::Yes;
     w.OnCommand(Commands::Exit);
     EXPECT_EQ(desktop.ends, std::vector<int>{0});
-    EXPECT_EQ(ReadSetting("OutPath"), "/stored/before/");
+    EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
   }
+  WriteSetting("OutPath", "/stored/before/");
   FormMain w;
   ASSERT_TRUE(w.Load());
   Globals::OutputFolder = "/chosen/this/run/";
@@ -214,6 +215,7 @@ TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
   EXPECT_FALSE(w.close());
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_EQ(desktop.messages[0].text, "Stop converting and quit?");
+  EXPECT_EQ(desktop.messages[0].defaultButton, QMessageBox::No);
   EXPECT_TRUE(encoder.Running());
   desktop.answer = QMessageBox::Yes;
   EXPECT_TRUE(w.close());

@@ -218,7 +218,8 @@ TEST_F(ProgressWindow, ClosingDuringARunAsksFirst) {
   ui.answer = QMessageBox::No;
   form->close();
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Stop converting and quit?");
+  EXPECT_EQ(ui.messages[0].text, "Stop converting?");  // the program stays
+  EXPECT_EQ(ui.messages[0].defaultButton, QMessageBox::No);
   EXPECT_EQ(closed.count(), 0);
   EXPECT_FALSE(Globals::StopRequested);
   ui.answer = QMessageBox::Yes;
