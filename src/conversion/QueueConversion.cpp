@@ -101,6 +101,8 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
     progressRow.outputName = job.outputPath;
     progressRow.source = row.path;
     progressRow.durationSeconds = row.durationSeconds;
+    // What the time-left estimate weighs the task by: picture work or sound only.
+    if (ReadRowFacts(row).hasVideo && !settings.audioOnly) progressRow.outputPixels = double(pixelCount);
     QueueRow(settings, job, row, encoder, &progressRow);
     queued.push_back(progressRow);
   }
