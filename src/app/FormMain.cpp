@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -45,6 +46,7 @@ void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = 
 FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(Globals::ProgramTitle);
   resize(1040, 600);
+  FitWindowToScreen(this);  // at a large display scale 1040 x 600 may not fit
   // Design-time settings of the engine controls, set before any engine call.
   ff_decoder1_.BitmapBitsPixel = 32;
   ff_decoder1_.Deinterlace = false;
@@ -55,6 +57,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   list_view1_ = new ListView1(this);
   list_view1_->setObjectName("ListView1");
   setCentralWidget(list_view1_);  // the list always fills the area the bars leave free
+  InstallFullTextToolTips(list_view1_);
   const int widths[] = {320, 60, 80, 100, 90, 150, 95, 95};
   for (int column = 0; column < 8; ++column) list_view1_->setColumnWidth(column, widths[column]);
   timer1_.setInterval(kTotalsIntervalMs);
@@ -67,6 +70,10 @@ bool FormMain::Load() {
   list_view1_->setAcceptDrops(true);
   file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, this);
   connect(list_view1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
+  // Enter or a double-click on a row plays it.
+  connect(list_view1_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
+  auto* undoClear = new QShortcut(QKeySequence::Undo, this);
+  connect(undoClear, &QShortcut::activated, file_list_.get(), &FileList::UndoClearAll);
   // 3. Command bars.
   command_bars_ = new CommandBars(this);
   connect(command_bars_, &CommandBars::executed, this, &FormMain::OnCommand);
@@ -89,6 +96,7 @@ bool FormMain::Load() {
   timer1_.start();
   window_memory_ = new WindowMemory(*this, *list_view1_, *file_list_);
   window_memory_->Restore();
+  FitWindowToScreen(this);  // a size stored on a larger screen or scale
   return true;
 }
 

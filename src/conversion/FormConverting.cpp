@@ -80,6 +80,7 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
   setWindowTitle("Please wait...");
   setModal(true);
   resize(600, 320);
+  FitWindowToScreen(this);
   BuildControls();
   MapTasks();
   ListenToEncoder();
@@ -100,6 +101,7 @@ void FormConverting::BuildControls() {
   list_->setColumnWidth(0, 320);
   list_->setColumnWidth(kProgressColumn, 110);
   list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(list_));
+  InstallFullTextToolTips(list_);  // long names and statuses in full
 
   btn_stop_->setObjectName("BtnStop");
   btn_open_->setObjectName("BtnOpen");
@@ -241,8 +243,9 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
   const int row = RowForTask(task);
   if (row < 0) return;
   estimate_.MarkDone(task_to_slot_[task], Elapsed());
-  // The name actually written (a numbered one when an older file was kept).
-  const std::string written = encoder_.OutputPath(task);
+  // The name actually written (a numbered one when an older file was kept); a row
+  // whose file was not written keeps the name it was queued with.
+  const std::string written = succeeded && !failed ? encoder_.OutputPath(task) : std::string();
   if (!written.empty())
     if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(0, QFile::decodeName(written.c_str()));
   const QString& source = rows_[static_cast<size_t>(row)].source;

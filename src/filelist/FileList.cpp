@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
@@ -248,7 +249,20 @@ void FileList::RemoveSelectedRows() {
   list_->setFocus();
 }
 
-void FileList::ClearAllRows() { list_->clear(); }
+void FileList::ClearAllRows() {
+  std::vector<FileRow> rows = Rows();
+  list_->clear();
+  if (!rows.empty()) cleared_rows_ = std::move(rows);  // after the clear's own change
+}
+
+bool FileList::UndoClearAll() {
+  if (cleared_rows_.empty()) return false;
+  const std::vector<FileRow> rows = std::exchange(cleared_rows_, {});
+  for (const FileRow& row : rows)
+    list_->AppendRow(row);
+  SelectOnlyLastRow();
+  return true;
+}
 
 void FileList::MoveRowUp() { MoveCurrentRow(-1); }
 void FileList::MoveRowDown() { MoveCurrentRow(+1); }
@@ -327,9 +341,13 @@ int FileList::RowCount() const { return list_->topLevelItemCount(); }
 void FileList::OnRowsChanged() {
   rows_changed_ = true;
   listed_paths_valid_ = false;
+  cleared_rows_.clear();  // Clear All can be undone only until the next change
 }
 
-void FileList::OnRowTextsChanged() { listed_paths_valid_ = false; }
+void FileList::OnRowTextsChanged() {
+  listed_paths_valid_ = false;
+  cleared_rows_.clear();
+}
 
 void FileList::RefreshTotals() {
   const int n = list_->topLevelItemCount();

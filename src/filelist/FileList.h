@@ -68,6 +68,9 @@ class FileList : public QObject {
   void InvertSelection();
   void RemoveSelectedRows();
   void ClearAllRows();
+  // Puts back the rows of the last Clear All while the list has not changed since.
+  // False when there is nothing to put back.
+  bool UndoClearAll();
   void MoveRowUp();
   void MoveRowDown();
 
@@ -132,6 +135,8 @@ class FileList : public QObject {
   mutable QSet<QByteArray> listed_paths_;
   mutable bool listed_paths_valid_ = false;
   QString last_open_folder_;
+  // The rows Clear All removed, until the list changes again.
+  std::vector<FileRow> cleared_rows_;
   // While files are added: what went wrong is collected here instead of shown.
   AddProblems* problems_ = nullptr;
 };
