@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
+#include <QPalette>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
@@ -125,8 +126,13 @@ void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
 
 void FormMain::LoadSkin() {
   QFile skin(ResourceFolder() + "skin.qss");
-  if (skin.open(QIODevice::ReadOnly | QIODevice::Text))
-    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+  if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+  // The skin's accent as the palette's highlight pair, which its lists and menus use.
+  QPalette palette = QApplication::palette();
+  palette.setColor(QPalette::Highlight, QColor(0xe6, 0x7e, 0x22));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  QApplication::setPalette(palette);
+  qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
 }
 
 void FormMain::ResetStatusPanes() {
