@@ -21,7 +21,6 @@ PathInbox::PathInbox(QWidget* window) : window_(window) {
   retry_.setInterval(250);
   connect(&retry_, &QTimer::timeout, this, &PathInbox::Step);
   step_.setSingleShot(true);
-  step_.setInterval(0);
   connect(&step_, &QTimer::timeout, this, &PathInbox::Step);
 }
 
@@ -49,7 +48,7 @@ void PathInbox::Receive(const QStringList& paths) {
 }
 
 void PathInbox::Schedule() {
-  if (!step_.isActive() && !retry_.isActive()) step_.start();
+  if (!step_.isActive() && !retry_.isActive()) step_.start(0);
 }
 
 bool PathInbox::Busy() const {
