@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
-#include <deque>
 #include <memory>
 
 #include "filelist/FileList.h"

@@ -8,7 +8,6 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWidget>
-#include <algorithm>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
@@ -41,6 +40,8 @@ void FitWindowToScreen(QWidget* window) {
   const QSize most = (area.size() - decoration).expandedTo(window->minimumSize());
   const QSize size = window->size().boundedTo(most);
   if (size != window->size()) window->resize(size);
+  // A window not placed yet is left to the window manager, which centres it.
+  if (!window->isVisible() && !window->testAttribute(Qt::WA_Moved)) return;
   QRect placed(window->pos(), size + decoration);
   if (placed.right() > area.right()) placed.moveRight(area.right());
   if (placed.bottom() > area.bottom()) placed.moveBottom(area.bottom());
