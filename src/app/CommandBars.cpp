@@ -9,12 +9,30 @@
 #include "app/AppIcons.h"
 #include "app/CommandTable.h"
 
+namespace {
+
+// The caption with "&" before its first letter that no earlier entry of the same menu
+// (or the menu bar) already uses, so every entry can be reached with Alt and a letter.
+QString WithMnemonic(const QString& caption, QString& used) {
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    const QChar c = caption[i].toLower();
+    if (!c.isLetter() || used.contains(c)) continue;
+    used += c;
+    return caption.left(i) + "&" + caption.mid(i);
+  }
+  return caption;
+}
+
+}  // namespace
+
 CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
+  QString usedInBar;
   for (const char* menuName : kMenuOrder) {
-    QMenu* menu = window->menuBar()->addMenu(menuName);
+    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(menuName, usedInBar));
+    QString usedInMenu;
     for (const CommandEntry& entry : kCommandTable) {
       if (!entry.menu || QString(entry.menu) != menuName) continue;
-      QAction* action = MakeAction(entry.id, entry.menuCaption, window);
+      QAction* action = MakeAction(entry.id, WithMnemonic(entry.menuCaption, usedInMenu), window);
       if (*entry.shortcut) {
         action->setShortcut(QKeySequence(entry.shortcut));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -23,6 +41,10 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
       menu_actions_[entry.id] = action;
     }
   }
+  // Ctrl+Q is how most programs quit; the old Ctrl+E stays.
+  menu_actions_.at(Commands::Exit)
+      ->setShortcuts(
+          {QKeySequence(FindCommand(Commands::Exit)->shortcut), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
   tool_bar_ = window->addToolBar("Toobar");
   tool_bar_->setObjectName("Toobar");
@@ -34,6 +56,10 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
     QAction* action = MakeAction(id, entry->toolbarCaption, tool_bar_);
     action->setToolTip(entry->tooltip);
     action->setIcon(AppIcons::Command(id));
+    if (!entry->menu && *entry->shortcut) {  // commands found only here
+      action->setShortcut(QKeySequence(entry->shortcut));
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
     tool_bar_->addAction(action);
     tool_actions_[id] = action;
   }

@@ -26,7 +26,7 @@ struct CommandEntry {
   int id;
   const char* menu;            // menu-bar menu, nullptr when not in the menu bar
   const char* menuCaption;     // menu-bar (and context-menu) caption
-  const char* shortcut;        // shortcut text, "" for none
+  const char* shortcut;        // shortcut text, "" for none (toolbar-only commands too)
   const char* toolbarCaption;  // nullptr when not on the toolbar
   const char* tooltip;         // toolbar tooltip
   bool inContextMenu;
@@ -36,19 +36,19 @@ struct CommandEntry {
 inline constexpr std::array<CommandEntry, 14> kCommandTable{{
     {Commands::AddFiles, "File", "Add Files", "Ctrl+O", "Add", "Add Files", false},
     {Commands::AddFolder, "File", "Add Folder...", "Ctrl+Shift+O", nullptr, nullptr, false},
-    {Commands::ConvertFiles, "File", "Convert Files", "", "Convert", "Convert Files", false},
+    {Commands::ConvertFiles, "File", "Convert Files", "Ctrl+Return", "Convert", "Convert Files", false},
     {Commands::Exit, "File", "Exit", "Ctrl+E", nullptr, nullptr, false},
     {Commands::SelectAll, "List", "Select All", "Ctrl+A", nullptr, nullptr, true},
     {Commands::InvertSelection, "List", "Invert Selection", "Ctrl+Alt+I", nullptr, nullptr, true},
-    {Commands::RemoveSelected, "List", "Remove Selected Files", "Del", "Remove",
-     "Remove Selected Files", true},
+    {Commands::RemoveSelected, "List", "Remove Selected Files", "Del", "Remove", "Remove Selected Files",
+     true},
     {Commands::ClearAll, "List", "Clear All", "Ctrl+L", nullptr, nullptr, true},
-    {Commands::HelpContents, "Help", "Help Contents", "", nullptr, nullptr, false},
+    {Commands::HelpContents, "Help", "Help Contents", "F1", nullptr, nullptr, false},
     {Commands::Website, "Help", "Website", "", nullptr, nullptr, false},
     {Commands::About, "Help", "About...", "", nullptr, nullptr, false},
-    {Commands::Play, nullptr, nullptr, "", "Play", "Play", false},
-    {Commands::MoveUp, nullptr, nullptr, "", "Move Up", "Move Up", false},
-    {Commands::MoveDown, nullptr, nullptr, "", "Move Down", "Move Down", false},
+    {Commands::Play, nullptr, nullptr, "", "Play", "Play (Enter or a double-click on a row)", false},
+    {Commands::MoveUp, nullptr, nullptr, "Alt+Up", "Move Up", "Move Up (Alt+Up)", false},
+    {Commands::MoveDown, nullptr, nullptr, "Alt+Down", "Move Down", "Move Down (Alt+Down)", false},
 }};
 
 inline constexpr std::array<const char*, 3> kMenuOrder{"File", "List", "Help"};

@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
+#include <QPalette>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -45,6 +47,7 @@ void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = 
 FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(Globals::ProgramTitle);
   resize(1040, 600);
+  FitWindowToScreen(this);  // at a large display scale 1040 x 600 may not fit
   // Design-time settings of the engine controls, set before any engine call.
   ff_decoder1_.BitmapBitsPixel = 32;
   ff_decoder1_.Deinterlace = false;
@@ -55,6 +58,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   list_view1_ = new ListView1(this);
   list_view1_->setObjectName("ListView1");
   setCentralWidget(list_view1_);  // the list always fills the area the bars leave free
+  InstallFullTextToolTips(list_view1_);
   const int widths[] = {320, 60, 80, 100, 90, 150, 95, 95};
   for (int column = 0; column < 8; ++column) list_view1_->setColumnWidth(column, widths[column]);
   timer1_.setInterval(kTotalsIntervalMs);
@@ -67,6 +71,10 @@ bool FormMain::Load() {
   list_view1_->setAcceptDrops(true);
   file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, this);
   connect(list_view1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
+  // Enter or a double-click on a row plays it.
+  connect(list_view1_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
+  auto* undoClear = new QShortcut(QKeySequence::Undo, this);
+  connect(undoClear, &QShortcut::activated, file_list_.get(), &FileList::UndoClearAll);
   // 3. Command bars.
   command_bars_ = new CommandBars(this);
   connect(command_bars_, &CommandBars::executed, this, &FormMain::OnCommand);
@@ -89,6 +97,7 @@ bool FormMain::Load() {
   timer1_.start();
   window_memory_ = new WindowMemory(*this, *list_view1_, *file_list_);
   window_memory_->Restore();
+  FitWindowToScreen(this);  // a size stored on a larger screen or scale
   return true;
 }
 
@@ -117,8 +126,13 @@ void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
 
 void FormMain::LoadSkin() {
   QFile skin(ResourceFolder() + "skin.qss");
-  if (skin.open(QIODevice::ReadOnly | QIODevice::Text))
-    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+  if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+  // The skin's accent as the palette's highlight pair, which its lists and menus use.
+  QPalette palette = QApplication::palette();
+  palette.setColor(QPalette::Highlight, QColor(0xe6, 0x7e, 0x22));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  QApplication::setPalette(palette);
+  qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
 }
 
 void FormMain::ResetStatusPanes() {
@@ -188,7 +202,11 @@ void FormMain::QueueConversionFromDialog() {
 void FormMain::ExitCommand() {
   const auto answer = Ui::ShowMessage(this, "Do you want to exit?", Ui::MessageIcon::Question,
                                       QMessageBox::Yes | QMessageBox::No);
-  if (answer == QMessageBox::Yes) EndProgram(0);
+  if (answer != QMessageBox::Yes) return;
+  // What the close box would keep is kept here too.
+  WriteSetting("OutPath", Globals::OutputFolder);
+  if (window_memory_) window_memory_->StoreLayout();
+  EndProgram(0);
 }
 
 void FormMain::PlayCommand() {
@@ -220,9 +238,7 @@ void FormMain::OnNoticeItemClicked(int id) {
 void FormMain::closeEvent(QCloseEvent* event) {
   // Quitting in the middle of a run would lose the files being converted: ask.
   if (ff_encoder1_.Running()) {
-    const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
-                                        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    if (!Ui::AskYesDefaultNo(this, "Stop converting and quit?")) {
       event->ignore();
       return;
     }

@@ -80,8 +80,12 @@ bool SingleInstance::Listen() {
 void SingleInstance::OnNewConnection() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer* const limit = new QTimer(socket);
+    limit->setSingleShot(true);
+    connect(limit, &QTimer::timeout, socket, &QLocalSocket::abort);
+    limit->start(kReceiveTimeoutMs);
     // Reads the message as it arrives; a start that sends nothing useful is dropped.
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, limit] {
       if (socket->bytesAvailable() < kHeaderSize) return;  // wait for the rest
       const QByteArray header = socket->peek(kHeaderSize);
       const quint32 length = ReadBigEndian32(header.constData() + 4);
@@ -97,13 +101,16 @@ void SingleInstance::OnNewConnection() {
       for (qsizetype end = payload.indexOf('\0'); end >= 0 && paths.size() < kMaxPaths;
            start = end + 1, end = payload.indexOf('\0', start))
         paths << QString::fromUtf8(payload.constData() + start, end - start);
+      // The message is complete: this socket has nothing more to say or to wait for.
+      limit->stop();
+      disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
       socket->write("1");
       socket->flush();
-      emit pathsReceived(paths);
+      socket->disconnectFromServer();  // deleted through deleteLater once it is closed
+      // Adding the files may take long; it must not run inside this socket's signal,
+      // where the socket could be closed and deleted under its own feet.
+      QMetaObject::invokeMethod(
+          this, [this, paths] { emit pathsReceived(paths); }, Qt::QueuedConnection);
     });
-    QTimer* const limit = new QTimer(socket);
-    limit->setSingleShot(true);
-    connect(limit, &QTimer::timeout, socket, &QLocalSocket::abort);
-    limit->start(kReceiveTimeoutMs);
   }
 }

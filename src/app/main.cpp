@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QTimer>
 #include <cstdio>
 
 #include "app/CommandLine.h"
@@ -42,11 +41,12 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(ResourceFolder() + "veltrane.png"));
 
   FormMain formMain;
+  // Files handed over while the start-up question is open wait for the list.
+  PathInbox inbox(&formMain);
+  QObject::connect(&instance, &SingleInstance::pathsReceived, &inbox, &PathInbox::Receive);
+  inbox.Receive(commandLine.paths);
   if (!formMain.Load()) return 1;
   formMain.show();
-  PathInbox inbox(*formMain.Files(), &formMain);
-  QObject::connect(&instance, &SingleInstance::pathsReceived, &inbox, &PathInbox::Receive);
-  if (!commandLine.paths.isEmpty())
-    QTimer::singleShot(0, &inbox, [&inbox, &commandLine] { inbox.Receive(commandLine.paths); });
+  inbox.SetFiles(formMain.Files());
   return app.exec();
 }

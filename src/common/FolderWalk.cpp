@@ -71,7 +71,7 @@ bool ReadFolder(const std::string& folder, const Options& options, CancelCheck& 
       return true;
     }
     const std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
+    if (name.empty() || name[0] == '.') continue;  // ".", ".." and hidden files and folders
     const std::string path = JoinPath(folder, name);
     bool is_dir = entry->d_type == DT_DIR;
     bool is_file = entry->d_type == DT_REG;

@@ -23,7 +23,8 @@ struct Result {
 
 // Walks `folder` depth first: a folder's own files in name order, then each of its
 // subfolders in name order. Names compare case-insensitively (ASCII), bytes break ties.
-// Only regular files (or links to them) are listed. Links to folders are followed, but
+// Only regular files (or links to them) are listed; hidden files and folders (names
+// starting with ".") are skipped. Links to folders are followed, but
 // every folder (device + inode) is read once, so links that loop end.
 Result Walk(const std::string& folder, const Options& options);
 

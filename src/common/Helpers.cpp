@@ -16,16 +16,11 @@ QString TwoDigits(long long v) { return QString::number(v).rightJustified(2, '0'
 }  // namespace
 
 QString FormatDuration(double s) {
-  if (!(s > 0)) return "00:00:00";
-  if (s < 60) return "00:00:" + TwoDigits(std::llround(s));  // halves away from zero
-  long long m = static_cast<long long>(s / 60);
-  const long long sec = static_cast<long long>(std::nearbyint(s)) % 60;  // halves to even
-  long long h = 0;
-  if (m >= 60) {
-    h = m / 60;
-    m %= 60;
-  }
-  return TwoDigits(h) + ":" + TwoDigits(m) + ":" + TwoDigits(sec);
+  if (!(s > 0) || !std::isfinite(s)) return "00:00:00";
+  // Rounded to whole seconds first (halves away from zero), then split, so 59.6 s
+  // reads 00:01:00 and 119.6 s 00:02:00.
+  const long long total = std::llround(s);
+  return TwoDigits(total / 3600) + ":" + TwoDigits(total / 60 % 60) + ":" + TwoDigits(total % 60);
 }
 
 QString FileExtensionUpper(const QString& path) {

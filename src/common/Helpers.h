@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractItemView;
+class QModelIndex;
 class QWidget;
 
 // Address of the product web site.
@@ -18,6 +20,14 @@ bool FolderExists(const QString& path);
 void SetSmallIcon(QWidget* window);
 bool GetWindowBounds(const QWidget* window, QRect& rect);
 void OpenWebSite();
+// Shrinks a top-level window to its screen's free area and moves it inside, so its
+// title bar and close box can always be reached, whatever the display scale.
+void FitWindowToScreen(QWidget* window);
+// Cells whose text is cut off show their whole text as a tooltip, above the cell's
+// own tooltip if it has one.
+void InstallFullTextToolTips(QAbstractItemView* view);
+// The tooltip such a cell shows ("" for none).
+QString FullTextToolTip(const QAbstractItemView* view, const QModelIndex& index);
 
 // The program folder, ending in "/".
 QString ProgramFolder();

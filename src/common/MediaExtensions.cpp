@@ -5,15 +5,16 @@
 namespace mediaext {
 namespace {
 
-// "*,3g" and "*,3gp2" are stored with a comma, as the dialog has always listed them.
-const std::vector<std::string> kVideo = {
-    "*.3gp", "*.3g2", "*.3gpp", "*,3g", "*.k3g", "*,3gp2", "*.amv", "*.avi", "*.flv", "*.f4v",
-    "*.mkv", "*.mpg", "*.mpeg", "*.mpe", "*.m1v", "*.m2v", "*.m2t", "*.tod", "*.mp4", "*.m4v",
-    "*.rm",  "*.rmvb", "*.mov", "*.qt",  "*.dat", "*.vob", "*.wmv", "*.asf", "*.webm", "*.dpg",
-    "*.dv"};
-const std::vector<std::string> kAudio = {
-    "*.mp2", "*.mp3", "*.wma", "*.wav", "*.ogg", "*.aac", "*.ac3", "*.aif",
-    "*.aiff", "*.flac", "*.m4a", "*.ra", "*.ape", "*.mmf", "*.m4r", "*.wv"};
+// Every kind of file the engine opens and the list takes; the dialog's filters, the
+// folder walks of the window and the command line, and the desktop entry all read it.
+const std::vector<std::string> kVideo = {"*.3gp", "*.3g2", "*.3gpp", "*.3g",   "*.k3g", "*.3gp2", "*.amv",
+                                         "*.avi", "*.flv", "*.f4v",  "*.mkv",  "*.mpg", "*.mpeg", "*.mpe",
+                                         "*.m1v", "*.m2v", "*.m2t",  "*.tod",  "*.ts",  "*.mts",  "*.m2ts",
+                                         "*.mp4", "*.m4v", "*.rm",   "*.rmvb", "*.mov", "*.qt",   "*.dat",
+                                         "*.vob", "*.wmv", "*.asf",  "*.webm", "*.ogv", "*.dpg",  "*.dv"};
+const std::vector<std::string> kAudio = {"*.mp2", "*.mp3", "*.wma", "*.wav",  "*.ogg",  "*.opus",
+                                         "*.aac", "*.ac3", "*.aif", "*.aiff", "*.flac", "*.m4a",
+                                         "*.mka", "*.ra",  "*.ape", "*.mmf",  "*.m4r",  "*.wv"};
 
 std::vector<std::string> Concat(const std::vector<std::string>& a, const std::vector<std::string>& b) {
   std::vector<std::string> all = a;
@@ -33,15 +34,17 @@ std::vector<Filter> BuildFilters() {
       {"Audio - Monkey's Audio (*.ape)", {"*.ape"}},
       {"Audio - MPEG Layer-2 Audio (*.mp2)", {"*.mp2"}},
       {"Audio - MPEG Layer-3 Audio (*.mp3)", {"*.mp3"}},
+      {"Audio - Matroska Audio (*.mka)", {"*.mka"}},
       {"Audio - MPEG-4 Audio (*.m4a,*.m4r)", {"*.m4a", "*.m4r"}},
       {"Audio - Ogg Vorbis Audio (*.ogg)", {"*.ogg"}},
+      {"Audio - Opus Audio (*.opus)", {"*.opus"}},
       {"Audio - Real Audio (*.ra)", {"*.ra"}},
       {"Audio - Waveform Audio (*.wav)", {"*.wav"}},
       {"Audio - Windows Media Audio (*.wma)", {"*.wma"}},
       {"Audio - WavPack Audio (*.wv)", {"*.wv"}},
       {"Audio - Yamaha Synthetic Music Mobile Application Format (*.mmf)", {"*.mmf"}},
-      {"Video - 3GPP files(*.3gp,*.3g2,*.3gpp;*,3g,*.k3g,*,3gp2)",
-       {"*.3gp", "*.3g2", "*.3gpp", "*,3g", "*.k3g", "*,3gp2"}},
+      {"Video - 3GPP files(*.3gp,*.3g2,*.3gpp,*.3g,*.k3g,*.3gp2)",
+       {"*.3gp", "*.3g2", "*.3gpp", "*.3g", "*.k3g", "*.3gp2"}},
       {"Video - AMV files (*.amv)", {"*.amv"}},
       {"Video - AVI Files (*.avi)", {"*.avi"}},
       {"Video - Digital Video Files (*.dv)", {"*.dv"}},
@@ -51,7 +54,9 @@ std::vector<Filter> BuildFilters() {
       {"Video - MPEG Files (*.mpg,*.mpeg,*.mpe,*.m1v,*.m2v,*.m2t,*.tod)",
        {"*.mpg", "*.mpeg", "*.mpe", "*.m1v", "*.m2v", "*.m2t", "*.tod"}},
       {"Video - MPEG-4 files(*.mp4,*.m4v)", {"*.mp4", "*.m4v"}},
+      {"Video - MPEG Transport Stream Files (*.ts,*.mts,*.m2ts)", {"*.ts", "*.mts", "*.m2ts"}},
       {"Video - NDS DPG Files (*.dpg)", {"*.dpg"}},
+      {"Video - Ogg Video Files (*.ogv)", {"*.ogv"}},
       {"Video - QuickTime Files (*.mov,*.qt)", {"*.mov", "*.qt"}},
       {"Video - RealMedia file (*.rm,*.rmvb)", {"*.rm", "*.rmvb"}},
       {"Video - VCD Movie Files (*.dat)", {"*.dat"}},

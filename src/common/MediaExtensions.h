@@ -11,7 +11,7 @@ struct Filter {
   std::vector<std::string> patterns;  // patterns as the program stores them, e.g. "*.mp4"
 };
 
-// The 33 filters in the dialog's order; the first one is selected when the dialog opens.
+// The filters in the dialog's order; the first one is selected when the dialog opens.
 const std::vector<Filter>& Filters();
 
 // The ";"-joined patterns of one filter, "*.aif;*.aiff".

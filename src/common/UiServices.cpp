@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "common/Globals.h"
 
@@ -26,15 +28,24 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 }
 }  // namespace
 
-QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, MessageIcon icon,
-                                        QMessageBox::StandardButtons buttons,
-                                        const QString& caption) {
-  MessageRequest req{owner, text, caption.isEmpty() ? QString(Globals::ProgramTitle) : caption,
-                     icon, buttons};
+namespace {
+QMessageBox::StandardButton Show(const MessageRequest& req) {
   if (g_message) return g_message(req);
-  QMessageBox box(ToQt(icon), req.caption, text, buttons, owner);
+  QMessageBox box(ToQt(req.icon), req.caption, req.text, req.buttons, req.owner);
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // paths and addresses can be copied
+  if (req.defaultButton != QMessageBox::NoButton) box.setDefaultButton(req.defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+}  // namespace
+
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons, const QString& caption) {
+  return Show({owner, text, caption.isEmpty() ? QString(Globals::ProgramTitle) : caption, icon, buttons});
+}
+
+bool AskYesDefaultNo(QWidget* owner, const QString& text) {
+  return Show({owner, text, QString(Globals::ProgramTitle), MessageIcon::Question,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
 }
 void SetMessageHandler(MessageHandler handler) { g_message = std::move(handler); }
 
@@ -68,10 +79,44 @@ QString OpenFailureText(const QUrl& url) {
   return "No program could be started to show this " + what + ". It is here:\n" + path;
 }
 
+namespace {
+// A web address goes to the desktop's opener as a process of its own, so its answer
+// can be heard: it may start fine and then find no browser, which the desktop
+// services would report as success. The answer arrives later, from the event loop.
+bool OpenWebAddress(const QUrl& url) {
+  const QString opener = QStandardPaths::findExecutable("xdg-open");
+  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  auto* process = new QProcess(qApp);
+  const auto failed = [process, url] {
+    process->deleteLater();
+    ShowMessage(QApplication::activeWindow(), OpenFailureText(url), MessageIcon::Critical);
+  };
+  QObject::connect(process, &QProcess::finished, process,
+                   [process, failed](int code, QProcess::ExitStatus status) {
+                     if (status == QProcess::NormalExit && code == 0) {
+                       process->deleteLater();
+                     } else {
+                       failed();
+                     }
+                   });
+  QObject::connect(process, &QProcess::errorOccurred, process, [failed](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) failed();
+  });
+  process->start(opener, {url.toString(QUrl::FullyEncoded)});
+  return true;
+}
+}  // namespace
+
 bool OpenUrl(const QUrl& url) {
   // The desktop may accept a path that is gone and then fail where nobody sees it.
   const bool missing = url.isLocalFile() && !QFileInfo::exists(url.toLocalFile());
-  const bool opened = (g_openUrl ? g_openUrl(url) : QDesktopServices::openUrl(url)) && !missing;
+  bool opened = false;
+  if (g_openUrl) {
+    opened = g_openUrl(url);
+  } else {
+    opened = url.isLocalFile() ? QDesktopServices::openUrl(url) : OpenWebAddress(url);
+  }
+  opened = opened && !missing;
   if (!opened) ShowMessage(QApplication::activeWindow(), OpenFailureText(url), MessageIcon::Critical);
   return opened;
 }

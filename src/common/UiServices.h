@@ -20,6 +20,7 @@ struct MessageRequest {
   QString caption;
   MessageIcon icon = MessageIcon::Information;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // Enter's answer
 };
 using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 
@@ -28,6 +29,8 @@ QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, Mes
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                         const QString& caption = QString());
 void SetMessageHandler(MessageHandler handler);  // empty handler restores the real box
+// A Yes/No question whose default (Enter) is No: for questions whose Yes loses work.
+bool AskYesDefaultNo(QWidget* owner, const QString& text);
 
 struct OpenFilesRequest {
   QWidget* owner = nullptr;

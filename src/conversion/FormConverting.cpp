@@ -80,6 +80,7 @@ FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows
   setWindowTitle("Please wait...");
   setModal(true);
   resize(600, 320);
+  FitWindowToScreen(this);
   BuildControls();
   MapTasks();
   ListenToEncoder();
@@ -100,6 +101,7 @@ void FormConverting::BuildControls() {
   list_->setColumnWidth(0, 320);
   list_->setColumnWidth(kProgressColumn, 110);
   list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(list_));
+  InstallFullTextToolTips(list_);  // long names and statuses in full
 
   btn_stop_->setObjectName("BtnStop");
   btn_open_->setObjectName("BtnOpen");
@@ -124,14 +126,15 @@ void FormConverting::BuildControls() {
 // One list row per file; queued files also get a slot in the run estimate.
 void FormConverting::MapTasks() {
   int slot = 0;
-  std::vector<double> durations;
+  std::vector<RunEstimate::Task> tasks;
   for (size_t i = 0; i < rows_.size(); ++i) {
     if (rows_[i].task < 0) continue;
     task_to_row_[rows_[i].task] = static_cast<int>(i);
     task_to_slot_[rows_[i].task] = slot++;
-    durations.push_back(rows_[i].durationSeconds);
+    tasks.push_back({rows_[i].durationSeconds, rows_[i].outputPixels});
   }
-  estimate_.Reset(std::move(durations));
+  // The engine runs as many tasks at once as it has threads, at most one per task.
+  estimate_.Reset(std::move(tasks), std::max(1, Globals::EncoderThreads));
   summary_ = RunSummary(static_cast<int>(rows_.size()));
   for (const ProgressRow& row : rows_) {
     auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
@@ -142,6 +145,7 @@ void FormConverting::MapTasks() {
 FormConverting::~FormConverting() {
   // The encoder outlives this window: cut the link first, then let go of its handlers.
   events_.Detach();
+  ReturnNotice();
   encoder_.Stop(false);
   encoder_.SetProgressHandler(nullptr);
   encoder_.SetFinishedHandler(nullptr);
@@ -227,7 +231,7 @@ void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   const int percent = static_cast<int>(std::clamp(std::floor(share * 100.0), 0.0, 100.0));
   SetProgress(row, percent);
   SetStatus(row, "Converting...");
-  estimate_.SetFraction(task_to_slot_[task], share, MicrosToSeconds(totalUs));
+  estimate_.SetFraction(task_to_slot_[task], share, Elapsed(), MicrosToSeconds(totalUs));
 }
 
 void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
@@ -238,9 +242,10 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
   }
   const int row = RowForTask(task);
   if (row < 0) return;
-  estimate_.MarkDone(task_to_slot_[task]);
-  // The name actually written (a numbered one when an older file was kept).
-  const std::string written = encoder_.OutputPath(task);
+  estimate_.MarkDone(task_to_slot_[task], Elapsed());
+  // The name actually written (a numbered one when an older file was kept); a row
+  // whose file was not written keeps the name it was queued with.
+  const std::string written = succeeded && !failed ? encoder_.OutputPath(task) : std::string();
   if (!written.empty())
     if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(0, QFile::decodeName(written.c_str()));
   const QString& source = rows_[static_cast<size_t>(row)].source;
@@ -260,7 +265,7 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
 
 void FormConverting::AnnounceEnd() {
   ended_ = true;
-  ended_seconds_ = clock_.isValid() ? clock_.elapsed() / 1000.0 : 0;
+  ended_seconds_ = Elapsed();
   time_timer_->stop();
   UpdateTimes();
   const bool stopped = Globals::StopRequested;
@@ -273,7 +278,32 @@ void FormConverting::AnnounceEnd() {
   btn_open_->setEnabled(!summary_.NothingConverted());
   (btn_open_->isEnabled() ? static_cast<QWidget*>(btn_open_) : btn_stop_)->setFocus();
   Ui::PlayAlertSound();
-  if (notice_) ShowCompletionNotice(*notice_, QIcon(), summary_.NoticeText(stopped));
+  if (notice_) {
+    LendNotice();
+    ShowCompletionNotice(*notice_, QIcon(), summary_.NoticeText(stopped));
+  }
+}
+
+double FormConverting::Elapsed() const { return clock_.isValid() ? clock_.elapsed() / 1000.0 : 0; }
+
+// A modal window blocks clicks on every window but its own children: while it is
+// open, the notice is made its child, and handed back (still showing) when it goes.
+void FormConverting::LendNotice() {
+  if (notice_lent_ || notice_->parentWidget() == this) return;
+  notice_owner_ = notice_->parentWidget();
+  notice_lent_ = true;
+  notice_->setParent(this, notice_->windowFlags());
+}
+
+void FormConverting::ReturnNotice() {
+  if (!notice_lent_) return;
+  notice_lent_ = false;
+  const bool shown = notice_->isVisible();
+  const QRect place = notice_->geometry();
+  notice_->setParent(notice_owner_, notice_->windowFlags());
+  if (!shown) return;
+  notice_->setGeometry(place);
+  notice_->show();
 }
 
 void FormConverting::StopClicked() {
@@ -291,19 +321,19 @@ void FormConverting::OpenClicked() { Ui::OpenFolder(Globals::OutputFolder); }
 void FormConverting::done(int result) {
   // Closing in the middle of a run loses the work in progress: ask first.
   if (RunActive() && !Globals::StopRequested) {
-    const auto answer = Ui::ShowMessage(this, "Stop converting and quit?", Ui::MessageIcon::Question,
-                                        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) return;
+    // Only the run stops; the program goes on.
+    if (!Ui::AskYesDefaultNo(this, "Stop converting?")) return;
     Globals::StopRequested = true;
   }
   // Closing never leaves the engine working for a window that is gone.
   encoder_.Stop(false);
   time_timer_->stop();
+  ReturnNotice();
   QDialog::done(result);
 }
 
 void FormConverting::UpdateTimes() {
-  const double elapsed = ended_ ? ended_seconds_ : (clock_.isValid() ? clock_.elapsed() / 1000.0 : 0);
+  const double elapsed = ended_ ? ended_seconds_ : Elapsed();
   QString text = "Elapsed: " + FormatDuration(elapsed);
   if (ended_) {
     time_label_->setText(text);

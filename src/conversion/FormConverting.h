@@ -4,6 +4,7 @@
 // elapsed time and an estimate of the time left.
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 #include <unordered_map>
 #include <vector>
@@ -27,6 +28,7 @@ struct ProgressRow {
   int task = -1;
   QString source;               // the listed file, for messages
   double durationSeconds = 0;   // 0 when unknown
+  double outputPixels = 0;      // output picture width x height; 0 for sound only
   QString refusal;
 };
 
@@ -77,10 +79,16 @@ class FormConverting : public QDialog {
   void SetOutcome(int row, RowOutcome outcome, const QString& status);
   void AddProblem(const QString& text);
   void AnnounceEnd();
+  double Elapsed() const;
+  void LendNotice();
+  void ReturnNotice();
 
   FFEncoder& encoder_;
   UiEventBridge<FormConverting> events_;
   CompletionNotice* notice_;
+  // While this window blocks the others, the notice is its child, so it can be clicked.
+  QPointer<QWidget> notice_owner_;
+  bool notice_lent_ = false;
   std::vector<ProgressRow> rows_;
   std::unordered_map<int, int> task_to_row_;
   std::unordered_map<int, int> task_to_slot_;  // task -> position among queued tasks

@@ -7,6 +7,7 @@
 #include "common/FileNames.h"
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
+#include "common/Settings.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
@@ -91,6 +92,7 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     return false;
   }
   Globals::OutputFolder = text;
+  WriteSetting("OutPath", text);  // kept even if the program does not end normally
   return true;
 }
 
@@ -108,6 +110,8 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
     progressRow.outputName = job.outputPath;
     progressRow.source = row.path;
     progressRow.durationSeconds = row.durationSeconds;
+    // What the time-left estimate weighs the task by: picture work or sound only.
+    if (ReadRowFacts(row).hasVideo && !settings.audioOnly) progressRow.outputPixels = double(pixelCount);
     QueueRow(settings, job, row, encoder, &progressRow);
     queued.push_back(progressRow);
   }

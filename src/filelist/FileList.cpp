@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
@@ -89,6 +90,7 @@ void FileList::SetPanes(QLabel* filesPane, QLabel* durationPane) {
 
 void FileList::AddFilesWithDialog() {
   const QStringList files = Ui::GetOpenFileNames(owner_, last_open_folder_, MediaDialogFilters());
+  ProblemScope problems(*this);
   if (!files.isEmpty()) {
     BusyCursor busy(owner_);
     if (files.size() > 1) {
@@ -130,6 +132,7 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
 
 void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
   if (nativePaths.isEmpty()) return;
+  ProblemScope problems(*this);
   WaitScope wait(*this);
   for (const QByteArray& nativePath : nativePaths) {
     if (CancelRequested()) break;  // Cancel appears once a dropped folder is being added
@@ -204,8 +207,8 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
 }
 
 void FileList::ShowOpenFailure(const QString& path, const QString& error) {
-  if (open_failures_) {
-    *open_failures_ << path + "\n    " + error.trimmed();
+  if (problems_) {
+    problems_->files.append({path, error.trimmed()});
     return;
   }
   Ui::ShowMessage(owner_, OpenFailureText(path, error), Ui::MessageIcon::Critical);
@@ -246,7 +249,20 @@ void FileList::RemoveSelectedRows() {
   list_->setFocus();
 }
 
-void FileList::ClearAllRows() { list_->clear(); }
+void FileList::ClearAllRows() {
+  std::vector<FileRow> rows = Rows();
+  list_->clear();
+  if (!rows.empty()) cleared_rows_ = std::move(rows);  // after the clear's own change
+}
+
+bool FileList::UndoClearAll() {
+  if (cleared_rows_.empty()) return false;
+  const std::vector<FileRow> rows = std::exchange(cleared_rows_, {});
+  for (const FileRow& row : rows)
+    list_->AppendRow(row);
+  SelectOnlyLastRow();
+  return true;
+}
 
 void FileList::MoveRowUp() { MoveCurrentRow(-1); }
 void FileList::MoveRowDown() { MoveCurrentRow(+1); }
@@ -325,9 +341,13 @@ int FileList::RowCount() const { return list_->topLevelItemCount(); }
 void FileList::OnRowsChanged() {
   rows_changed_ = true;
   listed_paths_valid_ = false;
+  cleared_rows_.clear();  // Clear All can be undone only until the next change
 }
 
-void FileList::OnRowTextsChanged() { listed_paths_valid_ = false; }
+void FileList::OnRowTextsChanged() {
+  listed_paths_valid_ = false;
+  cleared_rows_.clear();
+}
 
 void FileList::RefreshTotals() {
   const int n = list_->topLevelItemCount();
@@ -353,11 +373,12 @@ void FileList::LetWindowSystemRun() {
   since_messages_.start();
 }
 
-void FileList::BeginWait() {
+void FileList::BeginWait(bool letWindowSystemRun) {
   if (wait_depth_++ == 0) {
     wait_ = new FormWait(owner_);
     wait_->show();
   }
+  if (!letWindowSystemRun) return;
   QCoreApplication::processEvents();
   since_messages_.start();
 }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QSet>
 #include <QString>
@@ -50,10 +51,26 @@ class FileList : public QObject {
   // True when a row's text is exactly `path` (case-sensitive).
   bool IsListed(const QString& path) const;
 
+  // What could not be added, gathered so that one message tells it once adding ends.
+  struct AddProblems {
+    QList<QPair<QString, QString>> files;  // path, why it could not be opened
+    QStringList unreadableFolders;
+    QStringList emptyFolders;  // folders without a single media file
+    bool Empty() const { return files.isEmpty() && unreadableFolders.isEmpty() && emptyFolders.isEmpty(); }
+  };
+  // From now on open failures go into `problems` instead of a message each (null:
+  // each failure is shown at once).
+  void GatherProblems(AddProblems* problems) { problems_ = problems; }
+  // One message for all of `problems`; nothing when there are none.
+  void ReportProblems(const AddProblems& problems);
+
   void SelectAllRows();
   void InvertSelection();
   void RemoveSelectedRows();
   void ClearAllRows();
+  // Puts back the rows of the last Clear All while the list has not changed since.
+  // False when there is nothing to put back.
+  bool UndoClearAll();
   void MoveRowUp();
   void MoveRowDown();
 
@@ -67,6 +84,12 @@ class FileList : public QObject {
   ListView1* List() const { return list_; }
   // The wait window while files are being read, else null.
   FormWait* WaitWindow() const;
+  // How many addings are under way (each holds the wait window open).
+  int WaitDepth() const { return wait_depth_; }
+  // Holds the wait window open for adding that goes on in steps from the event loop:
+  // unlike the window's own adding, this never runs the window system in between.
+  void OpenWaitWindow() { BeginWait(false); }
+  void CloseWaitWindow() { EndWait(); }
   // While adding many files, pending window messages are handled between two files
   // once this many milliseconds have passed (0: after every file).
   void SetMessageInterval(int ms) { message_interval_ms_ = ms; }
@@ -82,6 +105,7 @@ class FileList : public QObject {
  private:
   class WaitScope;
   class BusyCursor;
+  class ProblemScope;
 
   bool IsListedNative(const QByteArray& nativePath) const;
   bool ProbeInto(const QByteArray& nativePath, FileRow& row);
@@ -90,12 +114,11 @@ class FileList : public QObject {
   void MoveCurrentRow(int offset);
   void MoveSelectedBlock(int offset);
   void LetWindowSystemRun();
-  void BeginWait();
+  void BeginWait(bool letWindowSystemRun = true);
   void EndWait();
   bool CancelRequested() const;  // the user asked the wait window to cancel
   bool ListFolder(const QByteArray& nativeFolder, std::vector<std::string>& files,
                   std::vector<std::string>& unreadable);
-  void ReportFolderProblems(const QStringList& failures, const std::vector<std::string>& unreadable);
 
   ListView1* list_;
   FFDecoder& decoder_;
@@ -112,6 +135,29 @@ class FileList : public QObject {
   mutable QSet<QByteArray> listed_paths_;
   mutable bool listed_paths_valid_ = false;
   QString last_open_folder_;
-  // While a folder is added: open failures are collected here instead of shown.
-  QStringList* open_failures_ = nullptr;
+  // The rows Clear All removed, until the list changes again.
+  std::vector<FileRow> cleared_rows_;
+  // While files are added: what went wrong is collected here instead of shown.
+  AddProblems* problems_ = nullptr;
+};
+
+// Gathers what cannot be added while it lives; the outermost scope then tells it in
+// one message. Declared before the wait scope, so the wait window is gone by then.
+class FileList::ProblemScope {
+ public:
+  explicit ProblemScope(FileList& files) : files_(files), outer_(files.problems_ == nullptr) {
+    if (outer_) files_.problems_ = &problems_;
+  }
+  ~ProblemScope() {
+    if (!outer_) return;
+    files_.problems_ = nullptr;
+    files_.ReportProblems(problems_);
+  }
+  ProblemScope(const ProblemScope&) = delete;
+  ProblemScope& operator=(const ProblemScope&) = delete;
+
+ private:
+  FileList& files_;
+  const bool outer_;
+  AddProblems problems_;
 };

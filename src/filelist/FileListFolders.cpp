@@ -16,6 +16,7 @@
 #include "filelist/FolderScan.h"
 #include "filelist/FormWait.h"
 #include "filelist/NativePath.h"
+#include "filelist/RowTexts.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ void AppendNames(QString& text, const QString& heading, const QStringList& names
 
 void FileList::AddFolderWithDialog() {
   const QString folder = Ui::BrowseForFolder(owner_, "Add Folder", last_open_folder_);
+  ProblemScope problems(*this);
   if (!folder.isEmpty()) {
     last_open_folder_ = folder.endsWith('/') ? folder : folder + "/";
     AddFolder(NativePath::Resolve(folder));
@@ -59,16 +61,17 @@ void FileList::AddFolderWithDialog() {
 }
 
 bool FileList::AddFolder(const QByteArray& nativeFolder) {
+  ProblemScope problems(*this);
   BeginWait();
   const AtExit endWait([this] { EndWait(); });
   if (wait_) wait_->ShowCancel();
 
   std::vector<std::string> files, unreadable;
   if (!ListFolder(nativeFolder, files, unreadable)) return false;
+  for (const std::string& folder : unreadable)
+    problems_->unreadableFolders << NativePath::Display(QByteArray::fromStdString(folder));
+  if (files.empty() && unreadable.empty()) problems_->emptyFolders << NativePath::Display(nativeFolder);
 
-  QStringList failures;
-  QStringList* const outerFailures = open_failures_;
-  open_failures_ = &failures;
   const int outerInterval = message_interval_ms_;
   message_interval_ms_ = std::min(outerInterval, kFolderMessageIntervalMs);
   const QString total = QString::number(files.size());
@@ -77,9 +80,7 @@ bool FileList::AddFolder(const QByteArray& nativeFolder) {
     AddNativeFile(QByteArray::fromStdString(files[i]));
     LetWindowSystemRun();
   }
-  open_failures_ = outerFailures;
   message_interval_ms_ = outerInterval;
-  ReportFolderProblems(failures, unreadable);
   return !CancelRequested();
 }
 
@@ -111,11 +112,25 @@ bool FileList::ListFolder(const QByteArray& nativeFolder, std::vector<std::strin
   return true;
 }
 
-void FileList::ReportFolderProblems(const QStringList& failures, const std::vector<std::string>& unreadable) {
-  QStringList folders;
-  for (const std::string& folder : unreadable) folders << NativePath::Display(QByteArray::fromStdString(folder));
+void FileList::ReportProblems(const AddProblems& problems) {
+  if (problems.Empty()) return;
+  if (problems.files.size() == 1 && problems.unreadableFolders.isEmpty() && problems.emptyFolders.isEmpty()) {
+    Ui::ShowMessage(owner_, OpenFailureText(problems.files[0].first, problems.files[0].second),
+                    Ui::MessageIcon::Critical);
+    return;
+  }
+  QStringList files;
+  for (const auto& [path, why] : problems.files)
+    files << path + "\n    " + why;
   QString text;
-  AppendNames(text, QString("%1 file(s) could not be opened:").arg(failures.size()), failures);
-  AppendNames(text, QString("%1 folder(s) could not be read:").arg(folders.size()), folders);
-  if (!text.isEmpty()) Ui::ShowMessage(owner_, text, Ui::MessageIcon::Critical);
+  AppendNames(text, QString("%1 file(s) could not be opened:").arg(files.size()), files);
+  AppendNames(text, QString("%1 folder(s) could not be read:").arg(problems.unreadableFolders.size()),
+              problems.unreadableFolders);
+  for (const QString& folder : problems.emptyFolders) {
+    if (!text.isEmpty()) text += "\n\n";
+    text += "No media files were found in " + folder + ".";
+  }
+  // Only empty folders: nothing failed, the user just learns why nothing came in.
+  const bool failed = !problems.files.isEmpty() || !problems.unreadableFolders.isEmpty();
+  Ui::ShowMessage(owner_, text, failed ? Ui::MessageIcon::Critical : Ui::MessageIcon::Information);
 }

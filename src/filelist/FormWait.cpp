@@ -20,7 +20,7 @@ FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   count_->setObjectName("LabelCount");
   count_->setAlignment(Qt::AlignCenter);
   count_->hide();
-  cancel_ = new QPushButton("Cancel", this);
+  cancel_ = new QPushButton("&Cancel", this);
   cancel_->setObjectName("BtnCancel");
   cancel_->hide();
   connect(cancel_, &QPushButton::clicked, this, &FormWait::RequestCancel);

@@ -86,7 +86,7 @@ void FormVideoFormat::BuildControls() {
   combo_audio_q_->addItems(kQualities);
   combo_cpu_ = Named(new QComboBox(frame1_), "ComboCPU");
   text_folder_ = Named(new QLineEdit(frame1_), "TextFolder");
-  btn_browse_ = Named(new QPushButton("Browse...", frame1_), "BtnBrowse");
+  btn_browse_ = Named(new QPushButton("&Browse...", frame1_), "BtnBrowse");
   combo_if_exists_ = Named(new QComboBox(frame1_), "ComboIfExists");
   combo_if_exists_->addItems(kIfExistsChoices);
 
@@ -127,7 +127,7 @@ void FormVideoFormat::BuildControls() {
   size_note_->setStyleSheet("color: #b03a00;");
   size_note_->setFixedHeight(2 * size_note_->fontMetrics().lineSpacing() + 2);
 
-  btn_more_ = Named(new QPushButton("More >>", left_panel_), "BtnMore");
+  btn_more_ = Named(new QPushButton("&More >>", left_panel_), "BtnMore");
   btn_ok_ = Named(new QPushButton("OK", left_panel_), "BtnOK");
   btn_cancel_ = Named(new QPushButton("Cancel", left_panel_), "BtnCancel");
   btn_ok_->setDefault(true);
@@ -383,11 +383,11 @@ void FormVideoFormat::onMoreClicked() {
   if (more_expanded_) {
     more_expanded_ = false;
     grid_->hide();
-    btn_more_->setText("More >>");
+    btn_more_->setText("&More >>");
   } else {
     more_expanded_ = true;
     grid_->show();
-    btn_more_->setText("More <<");
+    btn_more_->setText("&More <<");
   }
   FitHeight();
   if (isVisible()) KeepOnScreen(width() - before);

@@ -159,6 +159,29 @@ QString GridReplacementNote(GridItem item, const QString& typed, const QString& 
   return note + ".";
 }
 
+QString GridLowValueNote(GridItem item, const QString& kept) {
+  if (!AllDigits(kept)) return {};  // "Auto", "1500k" or a value that was replaced
+  bool ok = false;
+  const qlonglong value = kept.toLongLong(&ok);
+  if (!ok) return {};
+  const QString quoted = "\"" + kept + "\"";
+  switch (item) {
+    case GridItem::VideoBitrate:
+    case GridItem::AudioBitrate: {
+      const bool video = item == GridItem::VideoBitrate;
+      if (value >= (video ? 32000 : 8000)) return {};
+      return quoted + " is " + kept + " bit/s, far below usual " + (video ? "video" : "audio") +
+             " bitrates. Did you mean \"" + kept + "k\"?";
+    }
+    case GridItem::SampleRate:
+      if (value >= 8000) return {};
+      return quoted + " is " + kept +
+             " Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).";
+    default:
+      return {};
+  }
+}
+
 bool IsBitrateText(const QString& value) {
   if (value == "Auto") return true;
   if (value.endsWith('k', Qt::CaseInsensitive)) return AllDigits(QStringView(value).chopped(1));

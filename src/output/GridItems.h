@@ -73,6 +73,11 @@ QString CorrectGridItemText(GridItem item, const QString& value);
 // case, or when the user cleared the item and so asked for its default.
 QString GridReplacementNote(GridItem item, const QString& typed, const QString& kept);
 
+// The note for a kept value that is almost surely a slip: a video bitrate under
+// 32 kbit/s or an audio bitrate under 8 kbit/s typed without "k", a sample rate under
+// 8000 Hz. The value itself stays as typed. Empty when nothing looks wrong.
+QString GridLowValueNote(GridItem item, const QString& kept);
+
 // The five text tests. "Auto" always passes.
 bool IsBitrateText(const QString& value);     // digits, optionally ending in k or K
 bool IsSampleRateText(const QString& value);  // digits

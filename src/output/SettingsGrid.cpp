@@ -308,7 +308,9 @@ void SettingsGrid::OnGridValueChanged(GridItem item) {
   SetText(GridItem::SampleRate, values.sampleRate);
   SetText(GridItem::FrameRate, values.frameRate);
   SetText(GridItem::Aspect, values.aspect);
-  ShowNote(typed ? GridReplacementNote(item, entered, Text(item)) : QString());
+  QString note = typed ? GridReplacementNote(item, entered, Text(item)) : QString();
+  if (typed && note.isEmpty()) note = GridLowValueNote(item, Text(item));
+  ShowNote(note);
   emit valueChanged(item);
 }
 

@@ -12,9 +12,6 @@ namespace {
 // Names under one group, beside the flat values the program has always had.
 QString Name(const char* value) { return QString("OutputSettings/") + value; }
 
-constexpr int kMaxCropMargin = 100000;
-constexpr int kMaxRotate = 270;
-
 void RestoreProfile(OutputSettings& settings, OutputControls& controls) {
   const auto key = Stored::Text(Name("FormatKey"));
   const auto caption = Stored::Text(Name("ProfileCaption"));
@@ -62,15 +59,8 @@ void RestoreGrid(GridValues& grid, OutputControls& controls) {
     RestoreGridText(grid.videoBitrate, GridItem::VideoBitrate, "VideoBitrate", &IsBitrateText);
     RestoreGridText(grid.frameRate, GridItem::FrameRate, "FrameRate", &IsFrameRateText);
     RestoreGridText(grid.aspect, GridItem::Aspect, "Aspect", &IsAspectText);
-    if (const auto crop = Stored::Bool(Name("Crop"))) grid.crop = *crop;
-    const std::pair<int*, const char*> margins[] = {
-        {&grid.cropTop, "CropTop"}, {&grid.cropBottom, "CropBottom"},
-        {&grid.cropLeft, "CropLeft"}, {&grid.cropRight, "CropRight"}};
-    for (const auto& [field, name] : margins)
-      if (const auto value = Stored::Int(Name(name), 0, kMaxCropMargin)) *field = *value;
-    if (const auto flip = Stored::Bool(Name("VerticalFlip"))) grid.verticalFlip = *flip;
-    if (const auto flip = Stored::Bool(Name("HorizontalFlip"))) grid.horizontalFlip = *flip;
-    if (const auto rotate = Stored::Int(Name("Rotate"), -kMaxRotate, kMaxRotate)) grid.rotate = *rotate;
+    // Crop, flips and rotation fit the pictures of one batch; carried over to the next
+    // one they would silently cut or turn every file of it, so they start afresh.
     if (const auto upscale = Stored::Int(Name("Upscale"), 0, 1)) grid.upscale = *upscale;
     if (const auto subtitles = Stored::Int(Name("Subtitles"), 0, 2)) grid.subtitles = *subtitles;
     controls.cropValuesEditable = grid.crop;
@@ -115,14 +105,6 @@ void Store(const OutputSettings& settings) {
   Stored::SetText(Name("VideoBitrate"), g.videoBitrate);
   Stored::SetText(Name("FrameRate"), g.frameRate);
   Stored::SetText(Name("Aspect"), g.aspect);
-  Stored::SetBool(Name("Crop"), g.crop);
-  Stored::SetInt(Name("CropTop"), g.cropTop);
-  Stored::SetInt(Name("CropBottom"), g.cropBottom);
-  Stored::SetInt(Name("CropLeft"), g.cropLeft);
-  Stored::SetInt(Name("CropRight"), g.cropRight);
-  Stored::SetBool(Name("VerticalFlip"), g.verticalFlip);
-  Stored::SetBool(Name("HorizontalFlip"), g.horizontalFlip);
-  Stored::SetInt(Name("Rotate"), g.rotate);
   Stored::SetText(Name("AudioBitrate"), g.audioBitrate);
   Stored::SetText(Name("SampleRate"), g.sampleRate);
   Stored::SetInt(Name("Channels"), g.channels);

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -60,7 +63,7 @@ void MarkCheckedToday() { WriteSetting("LastCheckUpdate", UpdateCheck::FormatChe
 QStringList Captions(const QList<QAction*>& actions) {
   QStringList out;
   for (QAction* a : actions)
-    if (!a->isSeparator()) out << a->text();
+    if (!a->isSeparator()) out << QString(a->text()).remove('&');
   return out;
 }
 }  // namespace
@@ -167,7 +170,7 @@ TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_EQ(w.DurationPane()->width(), 200);
 }
 
-TEST(FormMainCommands, ExitAsksAndEndsWithoutStoringTheFolderWhileCloseStoresIt) {
+TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
   MarkCheckedToday();
   WriteSetting("OutPath", "/stored/before/");
   Desktop desktop;
@@ -184,8 +187,9 @@ TEST(FormMainCommands, ExitAsksAndEndsWithoutStoringTheFolderWhileCloseStoresIt)
     desktop.answer = QMessageBox::Yes;
     w.OnCommand(Commands::Exit);
     EXPECT_EQ(desktop.ends, std::vector<int>{0});
-    EXPECT_EQ(ReadSetting("OutPath"), "/stored/before/");
+    EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
   }
+  WriteSetting("OutPath", "/stored/before/");
   FormMain w;
   ASSERT_TRUE(w.Load());
   Globals::OutputFolder = "/chosen/this/run/";
@@ -214,6 +218,7 @@ TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
   EXPECT_FALSE(w.close());
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_EQ(desktop.messages[0].text, "Stop converting and quit?");
+  EXPECT_EQ(desktop.messages[0].defaultButton, QMessageBox::No);
   EXPECT_TRUE(encoder.Running());
   desktop.answer = QMessageBox::Yes;
   EXPECT_TRUE(w.close());
@@ -267,6 +272,98 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   w.OnNoticeItemClicked(3);
   ASSERT_EQ(desktop.openedUrls.size(), 3u);
   EXPECT_EQ(desktop.openedUrls[2], QUrl::fromLocalFile("/out/folder/"));
+}
+
+TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
+  MarkCheckedToday();
+  Desktop desktop;
+  QTemporaryDir dir;
+  const QString first = dir.filePath("first.wav"), second = dir.filePath("second.wav");
+  ASSERT_TRUE(Fixtures::AudioOnly(first, 1.0));
+  ASSERT_TRUE(QFile::copy(first, second));
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  w.activateWindow();
+
+  // Every menu and entry has its own Alt letter.
+  QString titles;
+  for (QAction* m : w.menuBar()->actions()) {
+    titles += m->text();
+    QStringList letters;
+    for (QAction* a : m->menu()->actions()) {
+      const qsizetype amp = a->text().indexOf('&');
+      ASSERT_GE(amp, 0) << a->text().toStdString();
+      letters << a->text().mid(amp + 1, 1).toLower();
+    }
+    letters.removeDuplicates();
+    EXPECT_EQ(letters.size(), m->menu()->actions().size());
+  }
+  EXPECT_EQ(titles, "&File&List&Help");
+  EXPECT_TRUE(w.Bars()->Action(Commands::Exit)->shortcuts().contains(QKeySequence("Ctrl+E")));
+  EXPECT_EQ(w.Bars()->Action(Commands::ConvertFiles)->shortcut(), QKeySequence("Ctrl+Return"));
+  EXPECT_EQ(w.Bars()->ToolBarAction(Commands::MoveUp)->shortcut(), QKeySequence("Alt+Up"));
+
+  QTest::keyClick(&w, Qt::Key_F1);
+  ASSERT_EQ(desktop.openedUrls.size(), 1u);
+  EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, "Do you want to exit?");
+
+  // Clear All comes back with Ctrl+Z until the list changes again.
+  ASSERT_TRUE(w.Files()->AddFile(first));
+  ASSERT_TRUE(w.Files()->AddFile(second));
+  w.OnCommand(Commands::ClearAll);
+  QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(w.Files()->RowCount(), 2);
+  EXPECT_EQ(w.Files()->Rows()[1].path, second);
+  w.OnCommand(Commands::ClearAll);
+  ASSERT_TRUE(w.Files()->AddFile(first));
+  QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(w.Files()->RowCount(), 1);
+
+  // Enter and a double-click on a row play it: the player opens (closed again here).
+  int playersSeen = 0;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->objectName() == "FormPlayer") {
+      ++playersSeen;
+      modal->close();
+    }
+  });
+  closer.start(20);
+  w.List()->setCurrentItem(w.List()->topLevelItem(0));
+  w.List()->setFocus();
+  QTest::keyClick(w.List(), Qt::Key_Return);
+  EXPECT_EQ(playersSeen, 1);
+  const QRect cell = w.List()->visualItemRect(w.List()->topLevelItem(0));
+  // Through the window system, which turns two quick clicks into a double-click.
+  QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, w.List()->viewport()->mapTo(&w, cell.center()));
+  EXPECT_EQ(playersSeen, 2);
+}
+
+TEST(FormMainLayout, FitsTheScreenAndShowsCutTextInTooltips) {
+  MarkCheckedToday();
+  Desktop desktop;
+  QTemporaryDir dir;
+  const QString clip = dir.filePath("a rather long file name that does not fit a narrow column.wav");
+  ASSERT_TRUE(Fixtures::AudioOnly(clip, 1.0));
+  FormMain w;
+  ASSERT_TRUE(w.Load());
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()))
+      << w.frameGeometry().width() << "x" << w.frameGeometry().height();
+
+  ASSERT_TRUE(w.Files()->AddFile(clip));
+  w.List()->setColumnWidth(0, 60);
+  const QModelIndex path = w.List()->model()->index(0, 0);
+  EXPECT_TRUE(FullTextToolTip(w.List(), path).startsWith(clip + "\n\nAudio tracks: 1"))
+      << FullTextToolTip(w.List(), path).toStdString();
+  w.List()->setColumnWidth(0, 2000);
+  EXPECT_FALSE(FullTextToolTip(w.List(), path).contains(clip));  // it fits: only the row's own note
 }
 
 TEST(FormFlash, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {

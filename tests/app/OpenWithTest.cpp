@@ -5,6 +5,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
 #include "support/Fixtures.h"
+#include "support/UiRecorder.h"
 
 namespace {
 
@@ -156,35 +158,92 @@ TEST(SingleInstance, ASocketLeftByACrashedCopyIsTakenOver) {
   EXPECT_EQ(received.size(), 1);
 }
 
-TEST(PathInbox, FilesWaitUntilNoDialogIsOpenThenComeInLikeADrop) {
-  Ui::SetMessageHandler([](const Ui::MessageRequest&) { return QMessageBox::Ok; });
+TEST(SingleInstance, ManyHandOversToARunningProgramNeverCrashIt) {
+  PrivateRuntime runtime;
+  QTemporaryDir config, media;
+  // The running copy must not stop at the start-up question.
+  QDir().mkpath(config.path() + "/Veltrane Software");
+  QFile conf(config.path() + "/Veltrane Software/Veltrane Video Converter.conf");
+  ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+  conf.write("[General]\nLastCheckUpdate=" + QDate::currentDate().toString("yyyy-MM-dd").toUtf8() + "\n");
+  conf.close();
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", config.path());
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+
+  const QString clip = media.path() + "/clip.mp4";
+  ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 1.0));
+  QDir().mkpath(media.path() + "/folder");
+  QStringList many;
+  for (int i = 0; i < 200; ++i) {
+    many << media.path() + QString("/folder/c%1.mp4").arg(i);
+    ASSERT_TRUE(QFile::link(clip, many.back()));
+  }
+
+  QProcess running;
+  running.setProcessEnvironment(env);
+  running.start(Program(), {});
+  ASSERT_TRUE(running.waitForStarted(5000));
+  ASSERT_TRUE(QTest::qWaitFor([] { return QFile::exists(SingleInstance::ServerName()); }, 10000));
+  for (int round = 0; round < 20; ++round) {
+    for (const QStringList& paths :
+         {many.mid(0, 2), many.mid(2, 10), many, QStringList{media.path() + "/folder"}})
+      ASSERT_EQ(RunProgram(paths, media.path(), nullptr, env), 0) << "round " << round;
+  }
+  // The socket's time limit (5 s) once fired in the middle of the adding.
+  QTest::qWait(5500);
+  EXPECT_EQ(running.state(), QProcess::Running) << "the running copy ended: " << running.exitCode();
+  running.kill();
+  running.waitForFinished();
+}
+
+TEST(PathInbox, FilesWaitForTheListAndForDialogsThenComeInLikeADrop) {
+  UiRecorder ui;
   QTemporaryDir media;
   const QString clip = media.path() + "/clip.mp4";
   ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 1.0));
   QDir().mkpath(media.path() + "/more");
+  QDir().mkpath(media.path() + "/empty");
   ASSERT_TRUE(QFile::copy(clip, media.path() + "/more/inner.mp4"));
+  ASSERT_TRUE(QFile::copy(clip, media.path() + "/more/.hidden.mp4"));
+  QFile broken(media.path() + "/broken.avi");
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a video") > 0);
+  broken.close();
 
   QWidget window;
   auto* list = new ListView1(&window);
   FFDecoder decoder;
   FileList files(list, decoder, &window);
-  PathInbox inbox(files, &window);
+  PathInbox inbox(&window);  // the list is not ready yet (a start-up question is open)
   inbox.SetRetryInterval(10);
+  inbox.Receive({clip});
+  QTest::qWait(50);
+  EXPECT_TRUE(inbox.HasPending());
 
   QDialog dialog(&window);
   dialog.setModal(true);
   dialog.show();
   ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
-  inbox.Receive({clip});
-  inbox.Receive({media.path() + "/more", clip});
+  inbox.SetFiles(&files);
+  inbox.Receive(
+      {media.path() + "/more", clip, broken.fileName(), media.path() + "/empty", media.path() + "/gone.avi"});
   QTest::qWait(50);
   EXPECT_EQ(files.RowCount(), 0);
   EXPECT_TRUE(inbox.HasPending());
 
+  bool waitOpenAtMessage = false;
+  ui.onMessage = [&] { waitOpenAtMessage = files.WaitWindow() != nullptr; };
   dialog.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !inbox.HasPending(); }, 5000));
+  EXPECT_FALSE(waitOpenAtMessage);
   ASSERT_EQ(files.RowCount(), 2);
   EXPECT_EQ(files.Rows()[0].path, clip);
   EXPECT_EQ(files.Rows()[1].path, media.path() + "/more/inner.mp4");
-  Ui::SetMessageHandler({});
+  // Everything that could not be added in one box, shown after the wait window closed.
+  ASSERT_EQ(ui.messages.size(), 1u);
+  const QString text = ui.messages[0].text;
+  EXPECT_TRUE(text.startsWith("2 file(s) could not be opened:\n" + broken.fileName())) << text.toStdString();
+  EXPECT_TRUE(text.contains("No media files were found in " + media.path() + "/empty."))
+      << text.toStdString();
+  EXPECT_EQ(files.WaitWindow(), nullptr);
 }

@@ -125,9 +125,15 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
     dialog.SetOkHandler([&dialog] { dialog.accept(); });
     dialog.findChild<QPushButton*>("BtnOK")->click();
   }
+  // Crop, flip and rotation belong to that batch: the next start has none of them.
+  EXPECT_TRUE(chosen.grid.crop && chosen.grid.horizontalFlip && chosen.grid.rotate == -90);
+  chosen.grid.crop = defaults.grid.crop;
+  chosen.grid.cropLeft = defaults.grid.cropLeft;
+  chosen.grid.horizontalFlip = defaults.grid.horizontalFlip;
+  chosen.grid.rotate = defaults.grid.rotate;
   FormVideoFormat next(nullptr);
   ExpectSameChoices(next.Settings(), chosen);
-  EXPECT_FALSE(next.PropertyGrid1()->IsItemReadOnly(GridItem::CropLeft));  // the crop switch is on again
+  EXPECT_TRUE(next.PropertyGrid1()->IsItemReadOnly(GridItem::CropLeft));
   EXPECT_EQ(ReadSetting("OutPath"), "/keep/this/");
   EXPECT_EQ(ReadSetting("LastCheckUpdate"), "2026-12-01");
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -55,9 +56,11 @@ folderwalk::Options Media() {
 }  // namespace
 
 TEST(MediaExtensions, OneTableForDialogAndFolders) {
-  ASSERT_EQ(mediaext::Filters().size(), 33u);
+  ASSERT_EQ(mediaext::Filters().size(), 37u);
   const std::vector<std::string>& ext = mediaext::SupportedExtensions();
-  EXPECT_EQ(ext.size(), 45u);  // 47 patterns, of which "*,3g" and "*,3gp2" are no extensions
+  EXPECT_EQ(ext.size(), 53u);
+  for (const char* common : {"ts", "mts", "m2ts", "ogv", "opus", "mka", "3gp2"})
+    EXPECT_NE(std::find(ext.begin(), ext.end(), common), ext.end()) << common;
   EXPECT_EQ(ext.front(), "3gp");
   EXPECT_EQ(ext.back(), "wv");
   EXPECT_TRUE(mediaext::IsSupportedName("/a.b/Clip.MP4"));
@@ -70,9 +73,10 @@ TEST(MediaExtensions, OneTableForDialogAndFolders) {
 
 TEST(FolderWalk, NestedFoldersInNameOrderWithMatchingFilesOnly) {
   TempTree t;
-  for (const char* f : {"b", "a", "a/deep", "C", "empty"}) t.Folder(f);
-  for (const char* f : {"z.mp4", "B.MKV", "a.avi", "notes.txt", "noext", "b/2.mp3", "b/10.mp3",
-                        "a/x.wav", "a/deep/y.ogg", "C/c.webm", "a/deep/skip.part"})
+  for (const char* f : {"b", "a", "a/deep", "C", "empty", ".hidden"})
+    t.Folder(f);
+  for (const char* f : {"z.mp4", "B.MKV", "a.avi", "notes.txt", "noext", "b/2.mp3", "b/10.mp3", "a/x.wav",
+                        "a/deep/y.ogg", "C/c.webm", "a/deep/skip.part", ".x.mp4", ".hidden/h.mp4"})
     t.File(f);
   t.Link("z.mp4", "link-to-file.mp4");
   t.Link("missing.mp4", "dangling.mp4");

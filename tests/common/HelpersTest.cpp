@@ -13,13 +13,13 @@ TEST(FormatDuration, RoundsSecondsAndCarriesMinutesAndHours) {
   EXPECT_EQ(FormatDuration(0), "00:00:00");
   EXPECT_EQ(FormatDuration(-5), "00:00:00");
   EXPECT_EQ(FormatDuration(0.4), "00:00:00");
-  EXPECT_EQ(FormatDuration(0.5), "00:00:01");   // under a minute halves go away from zero
+  EXPECT_EQ(FormatDuration(0.5), "00:00:01");  // halves go away from zero
   EXPECT_EQ(FormatDuration(59.4), "00:00:59");
-  EXPECT_EQ(FormatDuration(59.6), "00:00:60");  // the under-a-minute branch never carries
+  EXPECT_EQ(FormatDuration(59.6), "00:01:00");  // rounded before it is split: carries
   EXPECT_EQ(FormatDuration(60), "00:01:00");
-  EXPECT_EQ(FormatDuration(119.6), "00:01:00"); // truncated minutes, seconds 120 mod 60
-  EXPECT_EQ(FormatDuration(62.5), "00:01:02");  // halves to even above a minute
-  EXPECT_EQ(FormatDuration(63.5), "00:01:04");
+  EXPECT_EQ(FormatDuration(119.6), "00:02:00");
+  EXPECT_EQ(FormatDuration(3599.5), "01:00:00");
+  EXPECT_EQ(FormatDuration(62.5), "00:01:03");
   EXPECT_EQ(FormatDuration(3725), "01:02:05");
   EXPECT_EQ(FormatDuration(359999), "99:59:59");
   EXPECT_EQ(FormatDuration(360000), "100:00:00");

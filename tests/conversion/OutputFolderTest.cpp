@@ -11,6 +11,7 @@
 #include "common/FileNames.h"
 #include "common/Globals.h"
 #include "common/OutputFolders.h"
+#include "common/Settings.h"
 #include "conversion/QueueConversion.h"
 #include "output/FormVideoFormat.h"
 #include "support/UiRecorder.h"
@@ -103,6 +104,7 @@ TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {
   EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
   EXPECT_TRUE(QFileInfo(wanted).isDir());
   EXPECT_EQ(Globals::OutputFolder, wanted + "/");
+  EXPECT_EQ(ReadSetting("OutPath"), wanted + "/");  // stored at once, not only at a clean exit
   EXPECT_EQ(ui.messages.size(), 2u);
 
   // A folder that cannot be made is said so, with its path.

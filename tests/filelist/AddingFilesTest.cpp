@@ -153,17 +153,18 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
     seen = r;
     return answer;
   });
-  bool waitShown = false;
-  messages.onMessage = [&] {
-    waitShown = h.files->WaitWindow() && h.files->WaitWindow()->isVisible();
-    EXPECT_EQ(h.owner.cursor().shape(), Qt::WaitCursor);
-  };
+  // The broken files are told once adding is over, with the wait window gone.
+  bool waitShown = true;
+  messages.onMessage = [&] { waitShown = h.files->WaitWindow() != nullptr; };
+  answer.insert(1, Broken2());
   h.files->AddFilesWithDialog();
   EXPECT_EQ(seen.folder, "/srv/media/");
   EXPECT_EQ(seen.owner, &h.owner);
   EXPECT_EQ(seen.filters, MediaDialogFilters());
-  EXPECT_EQ(messages.Texts().size(), 1);  // the broken file; the others came in
-  EXPECT_TRUE(waitShown);
+  ASSERT_EQ(messages.Texts().size(), 1);  // both broken files in one box; the others came in
+  EXPECT_TRUE(messages.Texts()[0].startsWith("2 file(s) could not be opened:\n" + Broken2()))
+      << messages.Texts()[0].toStdString();
+  EXPECT_FALSE(waitShown);
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
   EXPECT_EQ(h.owner.cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(h.Texts(0), QStringList({AudioVideo(), AudioOnly()}));
@@ -195,15 +196,16 @@ TEST(DropFiles, FoldersSkippedSelectionAndFolderUntouched) {
   ASSERT_TRUE(h.files->AddFile(VideoOnly()));
   h.list->setCurrentItem(h.list->topLevelItem(0));
   h.files->SetLastOpenFolder("/keep/");
-  bool waitShown = false;
-  messages.onMessage = [&] { waitShown = h.files->WaitWindow() && h.files->WaitWindow()->isVisible(); };
+  bool waitShown = true;
+  messages.onMessage = [&] { waitShown = h.files->WaitWindow() != nullptr; };
   QDir().mkpath(Folder() + "a folder");
   EXPECT_TRUE(Drop(h, {Bytes(Folder() + "a folder"), Bytes(AudioVideo()), Bytes(Broken()), Bytes(AudioOnly()),
                        Bytes(VideoOnly())}));
   EXPECT_EQ(h.Texts(0), QStringList({VideoOnly(), AudioVideo(), AudioOnly()}));
-  EXPECT_EQ(messages.Texts().size(), 1);
-  EXPECT_TRUE(waitShown);
-  EXPECT_EQ(h.files->WaitWindow(), nullptr);
+  ASSERT_EQ(messages.Texts().size(), 1);
+  EXPECT_TRUE(messages.Texts()[0].endsWith("No media files were found in " + Folder() + "a folder."))
+      << messages.Texts()[0].toStdString();
+  EXPECT_FALSE(waitShown);
   EXPECT_EQ(h.files->LastOpenFolder(), "/keep/");
   EXPECT_EQ(h.SelectedRows(), QList<int>({0}));
 }

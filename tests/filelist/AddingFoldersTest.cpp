@@ -59,6 +59,8 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   const QString b2 = t.Add("b/2.mp4"), b10 = t.Add("b/10.MP4"), a = t.Add("A.mkv"), deep = t.Add("b/c/deep.avi");
   const QString z = t.Add("z.wav");
   t.Text("notes.txt", "not media");
+  t.Add(".hidden.mp4");
+  t.Add(".cache/thumb.mp4");
   t.Text("b/broken.avi", "not a video at all");
   ASSERT_EQ(::symlink("..", (t.Root() + "b/c/up").toUtf8().constData()), 0);  // a loop
   WaitWatcher watch(h);
@@ -66,7 +68,7 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root())));
   EXPECT_EQ(h.Texts(0), QStringList({a, z, b10, b2, t.Root() + "b/c/deep.avi"}));
   ASSERT_EQ(messages.Texts().size(), 1);
-  EXPECT_TRUE(messages.Texts()[0].startsWith("1 file(s) could not be opened:\n" + t.Root() + "b/broken.avi\n"))
+  EXPECT_TRUE(messages.Texts()[0].startsWith("Can not open file: \n" + t.Root() + "b/broken.avi\n"))
       << messages.Texts()[0].toStdString();
   EXPECT_TRUE(watch.cancelShown);
   EXPECT_TRUE(watch.counts.contains("Adding file 6 of 6")) << watch.counts.join('|').toStdString();

@@ -27,11 +27,13 @@ inline QString Sample(const QString& name, bool (*make)(const QString&, double))
 inline QString AudioVideo() { return Sample("av.mp4", &Fixtures::VideoWithAudio); }
 inline QString AudioOnly() { return Sample("tone.wav", &Fixtures::AudioOnly); }
 inline QString VideoOnly() { return Sample("picture.mkv", &Fixtures::VideoOnly); }
-inline QString Broken() {
-  QFile file(Folder() + "broken.avi");
+inline QString BrokenNamed(const QString& name) {
+  QFile file(Folder() + name);
   EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("plain text, not a video\n") > 0);
   return file.fileName();
 }
+inline QString Broken() { return BrokenNamed("broken.avi"); }
+inline QString Broken2() { return BrokenNamed("also broken.mp4"); }
 
 // Copies the video sample to `name` (any bytes) in Folder() and returns the path.
 inline QByteArray CopySample(const QByteArray& name) {

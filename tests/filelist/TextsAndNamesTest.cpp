@@ -23,15 +23,17 @@ static bool Accepts(const QString& filter, const QString& name) {
   return false;
 }
 
-TEST(MediaFilters, ThirtyThreeEntriesInOrder) {
+TEST(MediaFilters, EntriesInOrder) {
   const QStringList f = MediaDialogFilters();
-  ASSERT_EQ(f.size(), 33);
+  ASSERT_EQ(f.size(), 37);
   EXPECT_EQ(MediaFilterTable()[0].pattern, MediaFilterTable()[2].pattern + ";" + MediaFilterTable()[1].pattern);
   EXPECT_EQ(f[3], "Audio - Advanced Audio Coding Files (*.aac)");
   EXPECT_EQ(f[4], "Audio - Audio InterChange File Format (*.aif;*.aiff) (*.aif *.aiff)");
-  EXPECT_TRUE(f[17].startsWith("Video - 3GPP files(*.3gp,*.3g2,*.3gpp;*,3g,*.k3g,*,3gp2) (*.3gp "));
-  EXPECT_EQ(f[32], "All Files (*.*)");
-  for (const QString name : {"clip.mp4", "CLIP.MP4", "x.Wv", "film,3g"}) EXPECT_TRUE(Accepts(f[0], name));
+  EXPECT_TRUE(f[19].startsWith("Video - 3GPP files(*.3gp,*.3g2,*.3gpp,*.3g,*.k3g,*.3gp2) (*.3gp "));
+  EXPECT_EQ(f[36], "All Files (*.*)");
+  for (const QString name : {"clip.mp4", "CLIP.MP4", "x.Wv", "film.3gp2", "a.m2ts", "b.opus"})
+    EXPECT_TRUE(Accepts(f[0], name));
+  EXPECT_FALSE(Accepts(f[0], "film,3g"));
   EXPECT_FALSE(Accepts(f[0], "clip.mp4.part"));
   EXPECT_FALSE(Accepts(f[1], "movie.avi"));
   EXPECT_FALSE(Accepts(f[2], "song.mp3"));

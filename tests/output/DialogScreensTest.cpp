@@ -2,6 +2,9 @@
 // CMakeLists.txt), with the program's skin applied as the program applies it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -87,4 +90,26 @@ TEST_F(ScreenTest, DisabledSizeBoxesLookDisabled) {
   const QColor sizeEnabled = size->grab().toImage().pixelColor(inside);
   size->setEnabled(false);
   EXPECT_NE(size->grab().toImage().pixelColor(inside), sizeEnabled);
+}
+
+// The highlighted entry of a drop-down list keeps its text readable on every skin.
+TEST_F(ScreenTest, HighlightedEntryOfADropDownListIsReadable) {
+  QComboBox combo;
+  combo.addItems({"First entry", "WWWWWWWW MMMMMMMM", "Third"});
+  combo.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+  combo.showPopup();
+  QAbstractItemView* view = combo.view();
+  const QModelIndex entry = view->model()->index(1, 0);
+  view->setCurrentIndex(entry);
+  view->selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
+  const QRect row = view->visualRect(entry);
+  const QImage image = view->viewport()->grab(row).toImage();
+  const QColor back = image.pixelColor(row.width() - 2, row.height() / 2);  // right of the text
+  int inked = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (std::abs(image.pixelColor(x, y).lightness() - back.lightness()) > 90) ++inked;
+  EXPECT_GT(inked, 30) << "background " << back.name().toStdString();
+  combo.hidePopup();
 }

@@ -92,7 +92,7 @@ TEST_F(DialogTest, LoadsWithTheDefaultRecordCollapsed) {
   EXPECT_EQ(s.threads, QString::number(ProcessorCount()));
 
   EXPECT_FALSE(dlg->MoreExpanded());
-  EXPECT_EQ(Child<QPushButton>("BtnMore")->text(), "More >>");
+  EXPECT_EQ(Child<QPushButton>("BtnMore")->text(), "&More >>");  // Alt+M
   EXPECT_EQ(Child<QComboBox>("ComboSize")->count(), 16);
 }
 
@@ -105,11 +105,11 @@ TEST_F(DialogTest, MoreSwitchesWidthAndGrid) {
   EXPECT_EQ(dlg->width(), 818);
   EXPECT_TRUE(dlg->MoreExpanded());
   EXPECT_TRUE(dlg->PropertyGrid1()->isVisible());
-  EXPECT_EQ(more->text(), "More <<");
+  EXPECT_EQ(more->text(), "&More <<");
   QTest::mouseClick(more, Qt::LeftButton);
   EXPECT_EQ(dlg->width(), 487);
   EXPECT_FALSE(dlg->PropertyGrid1()->isVisible());
-  EXPECT_EQ(more->text(), "More >>");
+  EXPECT_EQ(more->text(), "&More >>");
 }
 
 TEST_F(DialogTest, SizeComboStates) {

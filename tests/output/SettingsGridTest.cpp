@@ -288,6 +288,20 @@ TEST_F(GridTest, ReplacedValuesAreNotedAndKeptValuesClearTheNote) {
   EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "Auto");
   EXPECT_TRUE(grid.Note().isEmpty()) << grid.Note().toStdString();
 
+  // A value that is almost surely missing its "k" stays, with a word about it.
+  grid.EditValue(GridItem::VideoBitrate, "1500");
+  EXPECT_EQ(grid.Text(GridItem::VideoBitrate), "1500");
+  EXPECT_EQ(grid.Note(), "\"1500\" is 1500 bit/s, far below usual video bitrates. Did you mean \"1500k\"?");
+  grid.EditValue(GridItem::AudioBitrate, "128");
+  EXPECT_TRUE(grid.Note().contains("audio bitrates. Did you mean \"128k\"?")) << grid.Note().toStdString();
+  grid.EditValue(GridItem::SampleRate, "4410");
+  EXPECT_EQ(grid.Text(GridItem::SampleRate), "4410");
+  EXPECT_TRUE(grid.Note().startsWith("\"4410\" is 4410 Hz, far below")) << grid.Note().toStdString();
+  for (const char* fine : {"32000", "1500k"}) {
+    grid.EditValue(GridItem::VideoBitrate, fine);
+    EXPECT_TRUE(grid.Note().isEmpty()) << fine;
+  }
+
   grid.EditValue(GridItem::FrameRate, "-5");
   EXPECT_EQ(grid.Text(GridItem::FrameRate), "Auto");
   EXPECT_TRUE(grid.Note().contains("Frame Rate (FPS)"));
