@@ -94,6 +94,7 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
       {"first.mkv", "-vcodec libx264 -vpre libx264-ultrafast -audiotracks first -subtitles none"},
       {"one.flv", ""},
       {"sound.mp3", ""},
+      {"sound.ogg", "-vn -acodec libvorbis"},
   };
   for (const Case& c : cases) {
     const int h = enc.OpenInput(Bytes(Tagged()), "");
@@ -102,7 +103,7 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(events.For(i).succeeded) << cases[i].name << events.For(i).message;
+  for (int i = 0; i < 6; ++i) ASSERT_TRUE(events.For(i).succeeded) << cases[i].name << events.For(i).message;
 
   const QJsonObject mkv = ProbeAll(folder + "all.mkv");
   EXPECT_EQ(Streams(mkv, "audio", "language"), QStringList({"eng", "fra"}));
@@ -124,13 +125,18 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
   EXPECT_EQ(Streams(first, "audio", "language"), QStringList({"eng"}));
   EXPECT_TRUE(Streams(first, "subtitle", "codec").isEmpty());
 
-  // FLV holds one sound track and no subtitles: the row says what was left out.
+  // FLV holds one sound track and no subtitles: the row names each part left out.
   const QJsonObject flv = ProbeAll(folder + "one.flv");
   EXPECT_EQ(Streams(flv, "audio", "codec").size(), 1);
-  EXPECT_EQ(events.For(3).message, "1 subtitle track left out: the flv container cannot hold it");
-  // A sound-only result has no use for subtitles and says nothing about them.
+  EXPECT_EQ(events.For(3).message,
+            "1 subtitle track left out: the flv container cannot hold it\n"
+            "2nd sound track left out: the flv container holds one");
+  // Sound-only results name the second sound track and the subtitles too.
   EXPECT_EQ(Streams(ProbeAll(folder + "sound.mp3"), "audio", "codec").size(), 1);
-  EXPECT_EQ(events.For(4).message, "");
+  EXPECT_EQ(Streams(ProbeAll(folder + "sound.ogg"), "audio", "codec").size(), 1);
+  EXPECT_EQ(events.For(5).message,
+            "2nd sound track left out: the ogg container holds one\n"
+            "1 subtitle track left out: the output holds only sound");
 }
 
 TEST(TracksTest, SubtitleChoicesPerContainer) {
