@@ -16,25 +16,14 @@ using namespace enginetest;
 
 namespace {
 
-// An 8 s source (picture and sound, or sound only) with a key picture every second.
+// An 8 s recording in `name`'s container (sound alone for mp3).
 QString Source(const QString& name) {
-  const QString path = PathIn(name);
-  QStringList args{"-f", "lavfi", "-i", "sine=duration=8"};
-  if (!name.endsWith(".mp3"))
-    args = QStringList{"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=8"} + args +
-           QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-c:a", "aac", "-movflags", "faststart"};
-  Fixtures::Make(path, args);
-  return path;
+  Fixtures::Recording(PathIn(name), 8, name.endsWith(".mp3"));
+  return PathIn(name);
 }
 
-// A copy of `source` with a few runs of garbage written over its middle.
 QString Damaged(const QString& source, const QString& name) {
-  QByteArray data = ReadAll(source);
-  for (int k = 0; k < 6; ++k) {
-    const qsizetype at = static_cast<qsizetype>(data.size() * (0.45 + 0.02 * k));
-    for (int i = 0; i < 300 && at + i < data.size(); ++i) data[at + i] = static_cast<char>((i * 37 + 11) & 255);
-  }
-  WriteFile(PathIn(name), data);
+  Fixtures::Damaged(source, PathIn(name));
   return PathIn(name);
 }
 
@@ -42,8 +31,7 @@ QString Damaged(const QString& source, const QString& name) {
 
 TEST(DamagedSourcesTest, DamageIsSkippedAndAnEarlyEndKeepsWhatItHolds) {
   const QString folder = FreshFolder("damaged");
-  const QByteArray whole = ReadAll(Source("whole.mp4"));
-  WriteFile(PathIn("cut.mp4"), whole.left(whole.size() * 55 / 100));  // index at the front, data cut off
+  ASSERT_TRUE(Fixtures::CutShort(Source("whole.mp4"), PathIn("cut.mp4"), 0.55));  // the index at the front stays
   struct Case {
     QString source, output, note;
     double seconds;
