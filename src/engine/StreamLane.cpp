@@ -401,6 +401,12 @@ bool StreamLane::Decode(const AVPacket* packet, PacketWriter& writer) {
       continue;
     }
     AVFrame* f = frame_.get();
+    // A recording that starts mid-stream cannot decode its first few packets;
+    // that is where it was cut, not damage.
+    if (frames_decoded_ == 0 && last_packet_us_ < AV_TIME_BASE) {
+      damage_ = LaneDamage{};
+      gap_pending_ = false;
+    }
     // Pictures the decoder patched up from their neighbours are kept, and counted.
     if (f->decode_error_flags != 0 || (f->flags & AV_FRAME_FLAG_CORRUPT)) {
       ++damage_.patched;
