@@ -209,8 +209,8 @@ void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& stat
   if (outcome == RowOutcome::Converted || outcome == RowOutcome::ConvertedWithProblems) SetProgress(row, 100);
   if (outcome == RowOutcome::Failed) AddProblem(status.mid(status.indexOf(':') + 2));
   if (outcome == RowOutcome::ConvertedWithProblems)
-    AddProblem(QFileInfo(rows_[static_cast<size_t>(row)].source).fileName() + " converted with problems: " +
-               status.mid(5));
+    AddProblem(QFileInfo(rows_[static_cast<size_t>(row)].source).fileName() +
+               " converted with problems: " + status.mid(5));
 }
 
 void FormConverting::AddProblem(const QString& text) {
@@ -256,7 +256,8 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
     if (message.isEmpty())
       SetOutcome(row, RowOutcome::Converted, "OK");
     else
-      SetOutcome(row, RowOutcome::ConvertedWithProblems, "OK - " + message.split('\n', Qt::SkipEmptyParts).join("; "));
+      SetOutcome(row, RowOutcome::ConvertedWithProblems,
+                 "OK - " + message.split('\n', Qt::SkipEmptyParts).join("; "));
   } else if (message.startsWith("Skipped")) {
     SetOutcome(row, RowOutcome::Skipped, message);
   } else {

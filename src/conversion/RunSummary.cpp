@@ -18,7 +18,8 @@ int RunSummary::Count(RowOutcome outcome) const {
 QString RunSummary::Counts() const {
   QStringList parts;
   QString converted = QString("%1 converted").arg(Converted());
-  if (const int n = Count(RowOutcome::ConvertedWithProblems)) converted += QString(" (%1 with problems)").arg(n);
+  if (const int n = Count(RowOutcome::ConvertedWithProblems))
+    converted += QString(" (%1 with problems)").arg(n);
   parts << converted;
   if (const int n = Count(RowOutcome::Failed)) parts << QString("%1 failed").arg(n);
   if (const int n = Count(RowOutcome::Skipped)) parts << QString("%1 skipped").arg(n);

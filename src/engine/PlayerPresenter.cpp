@@ -88,7 +88,8 @@ std::string PlayerPresenter::EarlyEnd(int gen, int64_t reached) const {
                         length - reached >= std::max<int64_t>(500000, length / 10);
   if (!damaged && !short_of) return {};
   return "Playback stopped at " + TimeText(reached) + " of " + TimeText(length) + ": " +
-         (damaged ? "the file is damaged there and could not be read further" : "the file is incomplete") + ".";
+         (damaged ? "the file is damaged there and could not be read further" : "the file is incomplete") +
+         ".";
 }
 
 bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {

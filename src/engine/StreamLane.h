@@ -88,9 +88,9 @@ class StreamLane final : public Lane {
   int64_t frames_decoded_ = 0;
   int64_t decoded_end_us_ = 0;  // where the decoded media of this stream ends
   LaneDamage damage_;
-  int64_t last_packet_us_ = 0;                // where the last packet fed lies
-  bool gap_pending_ = false;                  // audio: packets were skipped since the last frame
-  int64_t sound_end_ = AV_NOPTS_VALUE;        // audio: where the last frame ended, in samples
+  int64_t last_packet_us_ = 0;          // where the last packet fed lies
+  bool gap_pending_ = false;            // audio: packets were skipped since the last frame
+  int64_t sound_end_ = AV_NOPTS_VALUE;  // audio: where the last frame ended, in samples
   avptr::Frame frame_{av_frame_alloc()};
   avptr::Frame filtered_{av_frame_alloc()};
   avptr::Packet encoded_{av_packet_alloc()};

@@ -27,7 +27,11 @@ bool IsTextSubtitle(AVCodecID codec) {
 // "1st", "2nd", "3rd", "11th", ...
 std::string Ordinal(int n) {
   const int last = n % 10, tens = n % 100;
-  const char* suffix = (tens >= 11 && tens <= 13) ? "th" : last == 1 ? "st" : last == 2 ? "nd" : last == 3 ? "rd" : "th";
+  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
+                       : last == 1                ? "st"
+                       : last == 2                ? "nd"
+                       : last == 3                ? "rd"
+                                                  : "th";
   return std::to_string(n) + suffix;
 }
 
@@ -109,7 +113,8 @@ std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutpu
       const bool kept = std::find(audio_kept.begin(), audio_kept.end(), f.index) != audio_kept.end();
       if (all_audio && !kept && !audio_kept.empty())
         notes.push_back(Ordinal(audio) + " sound track left out: " +
-                        (HoldsSeveralAudioTracks(format) ? std::string("it cannot be decoded") : container + " holds one"));
+                        (HoldsSeveralAudioTracks(format) ? std::string("it cannot be decoded")
+                                                         : container + " holds one"));
     } else if (f.type == AVMEDIA_TYPE_VIDEO && !f.cover && f.index != in.best_video) {
       if (pictures) ++video;
     } else if (f.type == AVMEDIA_TYPE_SUBTITLE) {
@@ -124,13 +129,14 @@ std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutpu
     notes.push_back(Counted(video, "further video track", "further video tracks") +
                     " left out: only the main one is converted");
   if (subtitle > 0)
-    notes.push_back(Counted(subtitle, "subtitle track", "subtitle tracks") + " left out: the output holds only sound");
+    notes.push_back(Counted(subtitle, "subtitle track", "subtitle tracks") +
+                    " left out: the output holds only sound");
   if (attachments > 0)
-    notes.push_back(Counted(attachments, "attachment", "attachments") + " (fonts or pictures) left out: " +
-                    "attachments are not carried over");
+    notes.push_back(Counted(attachments, "attachment", "attachments") +
+                    " (fonts or pictures) left out: " + "attachments are not carried over");
   if (data > 0)
-    notes.push_back(Counted(data, "data stream", "data streams") + " left out: " +
-                    "only pictures, sound and subtitles are carried over");
+    notes.push_back(Counted(data, "data stream", "data streams") +
+                    " left out: " + "only pictures, sound and subtitles are carried over");
   return notes;
 }
 

@@ -288,10 +288,11 @@ bool Session::CheckComplete() {
       return Fail(std::string(description_.HasVideo() ? "The video" : "The sound") + " is damaged from " +
                   TimeText(first_damage) + " on and could not be read");
     if (2 * longest < promised) {
-      std::snprintf(text, sizeof text,
-                    "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or "
-                    "damaged",
-                    longest / 1e6, promised / 1e6);
+      std::snprintf(
+          text, sizeof text,
+          "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or "
+          "damaged",
+          longest / 1e6, promised / 1e6);
       return Fail(text);
     }
     std::snprintf(text, sizeof text, "the source ends early, %.1f of %.1f seconds converted", longest / 1e6,
@@ -300,7 +301,8 @@ bool Session::CheckComplete() {
   } else if (read_failed_) {
     AddNote("the source could not be read to its end; " + TimeText(longest) + " converted");
   }
-  for (const std::string& note : damage_notes) AddNote(note);
+  for (const std::string& note : damage_notes)
+    AddNote(note);
   return true;
 }
 
@@ -350,7 +352,8 @@ Outcome Session::Run() {
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
     // Several notes go one to a line.
     std::string notes = plan_.note;
-    for (const std::string& note : notes_) notes += (notes.empty() ? "" : "\n") + note;
+    for (const std::string& note : notes_)
+      notes += (notes.empty() ? "" : "\n") + note;
     *error_ = notes;
     return Outcome::Succeeded;
   }

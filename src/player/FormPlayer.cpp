@@ -4,12 +4,12 @@
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QGridLayout>
-#include <QStyle>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -228,8 +228,9 @@ void FormPlayer::PlaceNotice() {
   const QRect area = pic_player_->geometry();
   const int width = std::max(120, std::min(area.width() - 20, 420));
   const int height = std::min(notice_->heightForWidth(width), std::max(area.height() - 10, 60));
-  notice_->setGeometry(area.x() + (area.width() - width) / 2, area.y() + std::max(0, (area.height() - height) / 2),
-                       width, std::max(height, notice_->minimumSizeHint().height()));
+  notice_->setGeometry(area.x() + (area.width() - width) / 2,
+                       area.y() + std::max(0, (area.height() - height) / 2), width,
+                       std::max(height, notice_->minimumSizeHint().height()));
 }
 
 void FormPlayer::resizeEvent(QResizeEvent* event) {

@@ -31,7 +31,8 @@ QString Damaged(const QString& source, const QString& name) {
 
 TEST(DamagedSourcesTest, DamageIsSkippedAndAnEarlyEndKeepsWhatItHolds) {
   const QString folder = FreshFolder("damaged");
-  ASSERT_TRUE(Fixtures::CutShort(Source("whole.mp4"), PathIn("cut.mp4"), 0.55));  // the index at the front stays
+  ASSERT_TRUE(
+      Fixtures::CutShort(Source("whole.mp4"), PathIn("cut.mp4"), 0.55));  // the index at the front stays
   struct Case {
     QString source, output, note;
     double seconds;
@@ -47,7 +48,8 @@ TEST(DamagedSourcesTest, DamageIsSkippedAndAnEarlyEndKeepsWhatItHolds) {
   for (const Case& c : cases) {
     const int h = enc.OpenInput(Bytes(c.source), "");
     ASSERT_GE(h, 0) << c.source.toStdString() << enc.LastErrorMessage();
-    const char* options = c.output.endsWith(".mp3") ? "-vn -ab 128k" : "-vcodec libx264 -vpre libx264-ultrafast";
+    const char* options =
+        c.output.endsWith(".mp3") ? "-vn -ab 128k" : "-vcodec libx264 -vpre libx264-ultrafast";
     ASSERT_GE(enc.SetOutput(h, Bytes(folder + c.output), options), 0) << enc.LastErrorMessage();
   }
   enc.Start(2);
@@ -61,7 +63,8 @@ TEST(DamagedSourcesTest, DamageIsSkippedAndAnEarlyEndKeepsWhatItHolds) {
     EXPECT_NEAR(Fixtures::ProbeDuration(folder + c.output), c.seconds, 0.6);
   }
   EXPECT_NE(events.For(0).message.find("(around 00:00:0"), std::string::npos) << events.For(0).message;
-  EXPECT_NE(events.For(4).message.find(" of 8.0 seconds converted"), std::string::npos) << events.For(4).message;
+  EXPECT_NE(events.For(4).message.find(" of 8.0 seconds converted"), std::string::npos)
+      << events.For(4).message;
 }
 
 // Too much lost fails, in words that say where; so does a source that shrinks
@@ -69,7 +72,8 @@ TEST(DamagedSourcesTest, DamageIsSkippedAndAnEarlyEndKeepsWhatItHolds) {
 TEST(DamagedSourcesTest, MostlyDamagedOrChangingSourcesFail) {
   const QString folder = FreshFolder("ruined");
   QByteArray data = ReadAll(Source("src.mkv"));
-  for (qsizetype i = data.size() / 5; i < data.size() * 9 / 10; ++i) data[i] = static_cast<char>(i * 7 + 3);
+  for (qsizetype i = data.size() / 5; i < data.size() * 9 / 10; ++i)
+    data[i] = static_cast<char>(i * 7 + 3);
   WriteFile(PathIn("ruined.mkv"), data);
   // Sound read straight through, so only the conversion reads far into it.
   const QString shrinking = PathIn("shrinking.wav");
@@ -77,7 +81,8 @@ TEST(DamagedSourcesTest, MostlyDamagedOrChangingSourcesFail) {
   FFEncoder enc;
   EventRecorder events(enc);
   const int ruined = enc.OpenInput(Bytes(PathIn("ruined.mkv")), "");
-  ASSERT_GE(enc.SetOutput(ruined, Bytes(folder + "ruined.mp4"), "-vcodec libx264 -vpre libx264-ultrafast"), 0);
+  ASSERT_GE(enc.SetOutput(ruined, Bytes(folder + "ruined.mp4"), "-vcodec libx264 -vpre libx264-ultrafast"),
+            0);
   enc.Start(1);
   ASSERT_TRUE(events.WaitForEnd());
   EXPECT_TRUE(events.For(ruined).failed);
@@ -95,6 +100,7 @@ TEST(DamagedSourcesTest, MostlyDamagedOrChangingSourcesFail) {
   ASSERT_TRUE(events.WaitForEnd());
   media::SetReadHookForTesting(nullptr);
   EXPECT_TRUE(events.For(shrunk).failed);
-  EXPECT_NE(events.For(shrunk).message.find("changed on disk"), std::string::npos) << events.For(shrunk).message;
+  EXPECT_NE(events.For(shrunk).message.find("changed on disk"), std::string::npos)
+      << events.For(shrunk).message;
   EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

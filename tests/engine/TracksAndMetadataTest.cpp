@@ -103,7 +103,8 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
-  for (int i = 0; i < 6; ++i) ASSERT_TRUE(events.For(i).succeeded) << cases[i].name << events.For(i).message;
+  for (int i = 0; i < 6; ++i)
+    ASSERT_TRUE(events.For(i).succeeded) << cases[i].name << events.For(i).message;
 
   const QJsonObject mkv = ProbeAll(folder + "all.mkv");
   EXPECT_EQ(Streams(mkv, "audio", "language"), QStringList({"eng", "fra"}));

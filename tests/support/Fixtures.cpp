@@ -144,7 +144,8 @@ bool Recording(const QString& output, double seconds, bool sound_only) {
   QStringList args{"-f", "lavfi", "-i", "sine=duration=" + length};
   if (!sound_only)
     args = QStringList{"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=" + length} + args +
-           QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-c:a", "aac", "-movflags", "faststart"};
+           QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-g",
+                       "25",   "-c:a",    "aac",     "-movflags", "faststart"};
   return Make(output, args);
 }
 
@@ -162,7 +163,8 @@ bool Damaged(const QString& source, const QString& output) {
   return Rewrite(source, output, [](QByteArray& data) {
     for (int k = 0; k < 6; ++k) {
       const qsizetype at = static_cast<qsizetype>(data.size() * (0.45 + 0.02 * k));
-      for (int i = 0; i < 300 && at + i < data.size(); ++i) data[at + i] = static_cast<char>((i * 37 + 11) & 255);
+      for (int i = 0; i < 300 && at + i < data.size(); ++i)
+        data[at + i] = static_cast<char>((i * 37 + 11) & 255);
     }
   });
 }
