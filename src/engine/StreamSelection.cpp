@@ -133,10 +133,10 @@ std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutpu
                     " left out: the output holds only sound");
   if (attachments > 0)
     notes.push_back(Counted(attachments, "attachment", "attachments") +
-                    " (fonts or pictures) left out: " + "attachments are not carried over");
+                    " (fonts or pictures) left out: attachments are not carried over");
   if (data > 0)
     notes.push_back(Counted(data, "data stream", "data streams") +
-                    " left out: " + "only pictures, sound and subtitles are carried over");
+                    " left out: only pictures, sound and subtitles are carried over");
   return notes;
 }
 

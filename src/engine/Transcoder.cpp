@@ -256,8 +256,15 @@ bool Session::CheckComplete() {
   };
   const int media_streams = description_.Count(AVMEDIA_TYPE_VIDEO) + description_.Count(AVMEDIA_TYPE_AUDIO);
   int media_lanes = 0;
-  int64_t longest = 0, promised = 0;
-  bool early = false;
+  int64_t longest = 0;
+  // The stream (or the file) that falls shortest of its promise, if any does.
+  int64_t got = -1, wanted = 0;
+  auto consider = [&](int64_t expected, int64_t reached) {
+    if (short_of(expected, reached) && (got < 0 || double(reached) / expected < double(got) / wanted)) {
+      got = reached;
+      wanted = expected;
+    }
+  };
   std::vector<std::string> damage_notes;
   int64_t first_damage = INT64_MAX;
   for (const std::unique_ptr<Lane>& lane : lanes_) {
@@ -265,8 +272,7 @@ bool Session::CheckComplete() {
     if (!lane->MediaSpan(&reached, &expected)) continue;
     ++media_lanes;
     longest = std::max(longest, reached);
-    promised = std::max(promised, expected);
-    early = early || short_of(expected, reached);
+    consider(expected, reached);
     LaneDamage damage;
     if (!lane->Damage(&damage) || (damage.skipped == 0 && damage.patched == 0)) continue;
     first_damage = std::min(first_damage, damage.first_us);
@@ -276,27 +282,24 @@ bool Session::CheckComplete() {
                   TimeText(damage.first_us) + " on and could not be read");
     damage_notes.push_back(DamageNote(damage));
   }
-  if (media_streams == media_lanes && short_of(input_->duration, longest)) {
-    early = true;
-    promised = std::max(promised, input_->duration);
-  }
-  if (early) {
+  if (media_streams == media_lanes) consider(input_->duration, longest);
+  if (got >= 0) {
     char text[160];
     // Damage well before the end of what was read is why the rest is missing; a
     // last packet cut in half is just the file being cut short.
-    if (2 * longest < promised && first_damage < longest - AV_TIME_BASE / 2)
+    if (2 * got < wanted && first_damage < got - AV_TIME_BASE / 2)
       return Fail(std::string(description_.HasVideo() ? "The video" : "The sound") + " is damaged from " +
                   TimeText(first_damage) + " on and could not be read");
-    if (2 * longest < promised) {
+    if (2 * got < wanted) {
       std::snprintf(
           text, sizeof text,
           "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or "
           "damaged",
-          longest / 1e6, promised / 1e6);
+          got / 1e6, wanted / 1e6);
       return Fail(text);
     }
-    std::snprintf(text, sizeof text, "the source ends early, %.1f of %.1f seconds converted", longest / 1e6,
-                  promised / 1e6);
+    std::snprintf(text, sizeof text, "the source ends early, %.1f of %.1f seconds converted", got / 1e6,
+                  wanted / 1e6);
     AddNote(text);
   } else if (read_failed_) {
     AddNote("the source could not be read to its end; " + TimeText(longest) + " converted");

@@ -113,7 +113,7 @@ void FormPlayer::CreateControls() {
   // the picture, with the way out next to it (no separate box).
   notice_ = new QFrame(this);
   notice_->setObjectName("PlayerNotice");
-  static_cast<QFrame*>(notice_)->setFrameShape(QFrame::StyledPanel);
+  notice_->setFrameShape(QFrame::StyledPanel);
   notice_->setAutoFillBackground(true);
   auto* notice_icon = new QLabel(notice_);
   notice_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));

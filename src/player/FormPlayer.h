@@ -10,6 +10,7 @@
 #include "engine/FFPlayer.h"
 #include "player/PlayerMath.h"
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -38,9 +39,8 @@ class FormPlayer : public QDialog {
   QString DurationText() const { return duration_text_; }
   qint64 Duration() const { return duration_; }
   bool Opened() const { return opened_; }
-  // The panel inside the window that says why playback could not start or
-  // stopped early, with a button to close the player; null text when hidden.
-  QWidget* Notice() const { return notice_; }
+  // The text of the panel inside the window that says why playback could not
+  // start or stopped early (it has a button to close the player); "" when hidden.
   QString NoticeText() const;
   FFPlayer& Player() { return player_; }
   const PlayerMath::Layout& CurrentLayout() const { return layout_; }
@@ -86,7 +86,7 @@ class FormPlayer : public QDialog {
   QPixmap image_muted_;                    // Image1
   QPixmap image_sound_;                    // Image2
   QTimer* display_timer_ = nullptr;        // Timer1
-  QWidget* notice_ = nullptr;              // why playback cannot start or stopped early
+  QFrame* notice_ = nullptr;               // why playback cannot start or stopped early
   QLabel* notice_text_ = nullptr;
 
   QString pause_caption_ = ";";
