@@ -89,6 +89,7 @@ class Session final : public PacketWriter {
   struct stat source_stat_ {};
   bool source_stat_ok_ = false;
   bool read_failed_ = false;        // the source could not be read to its end
+  int64_t last_packet_pos_ = -1;    // file position of the last packet converted
   std::vector<std::string> notes_;  // said with a success: what was left out or skipped
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
@@ -233,6 +234,7 @@ bool Session::Pump() {
     const int index = packet_->stream_index;
     Lane* lane =
         index >= 0 && index < static_cast<int>(lane_of_stream_.size()) ? lane_of_stream_[index] : nullptr;
+    if (lane) last_packet_pos_ = std::max(last_packet_pos_, packet_->pos);
     const bool ok = !lane || lane->Feed(packet_.get(), *this);
     av_packet_unref(packet_.get());
     if (!ok) return false;
@@ -285,11 +287,17 @@ bool Session::CheckComplete() {
   if (media_streams == media_lanes) consider(input_->duration, longest);
   if (got >= 0) {
     char text[160];
+    const std::string what = description_.HasVideo() ? "The video" : "The sound";
     // Damage well before the end of what was read is why the rest is missing; a
     // last packet cut in half is just the file being cut short.
     if (2 * got < wanted && first_damage < got - AV_TIME_BASE / 2)
-      return Fail(std::string(description_.HasVideo() ? "The video" : "The sound") + " is damaged from " +
-                  TimeText(first_damage) + " on and could not be read");
+      return Fail(what + " is damaged from " + TimeText(first_damage) + " on and could not be read");
+    // Much of the file lying beyond the last packet read is data that could not be
+    // read, not a file cut short.
+    const int64_t size = input_->pb ? avio_size(input_->pb) : -1;
+    const bool unreadable = read_failed_ || (size > 0 && last_packet_pos_ >= 0 && last_packet_pos_ < size * 8 / 10);
+    if (2 * got < wanted && unreadable)
+      return Fail(what + " is damaged from " + TimeText(got) + " on and could not be read");
     if (2 * got < wanted) {
       std::snprintf(
           text, sizeof text,
@@ -298,8 +306,12 @@ bool Session::CheckComplete() {
           got / 1e6, wanted / 1e6);
       return Fail(text);
     }
-    std::snprintf(text, sizeof text, "the source ends early, %.1f of %.1f seconds converted", got / 1e6,
-                  wanted / 1e6);
+    if (unreadable)
+      std::snprintf(text, sizeof text, "the source is damaged from %.1f seconds on, %.1f of %.1f seconds converted",
+                    got / 1e6, got / 1e6, wanted / 1e6);
+    else
+      std::snprintf(text, sizeof text, "the source ends early, %.1f of %.1f seconds converted", got / 1e6,
+                    wanted / 1e6);
     AddNote(text);
   } else if (read_failed_) {
     AddNote("the source could not be read to its end; " + TimeText(longest) + " converted");
