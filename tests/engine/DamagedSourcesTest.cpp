@@ -8,6 +8,7 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
+#include "engine/AVPointers.h"
 #include "engine/FFEncoder.h"
 #include "engine/SourceGuard.h"
 #include "support/Fixtures.h"
@@ -103,4 +104,12 @@ TEST(DamagedSourcesTest, MostlyDamagedOrChangingSourcesFail) {
   EXPECT_NE(events.For(shrunk).message.find("changed on disk"), std::string::npos)
       << events.For(shrunk).message;
   EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// Library error texts never reach a message raw.
+TEST(DamagedSourcesTest, ErrorCodesReadAsPlainWords) {
+  EXPECT_EQ(avptr::ErrorText(AVERROR_INVALIDDATA), "the file is damaged");
+  EXPECT_EQ(avptr::ErrorText(AVERROR_EOF), "the file is incomplete");
+  EXPECT_EQ(avptr::ErrorText(AVERROR_PATCHWELCOME), "this kind of file is not supported");
+  EXPECT_EQ(avptr::ErrorText(FFERRTAG('X', 'Y', 'Z', '!')).rfind("the media library reported an unknown error", 0), 0u);
 }
