@@ -208,9 +208,11 @@ void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& stat
   SetStatus(row, status);
   if (outcome == RowOutcome::Converted || outcome == RowOutcome::ConvertedWithProblems) SetProgress(row, 100);
   if (outcome == RowOutcome::Failed) AddProblem(status.mid(status.indexOf(':') + 2));
-  if (outcome == RowOutcome::ConvertedWithProblems)
-    AddProblem(QFileInfo(rows_[static_cast<size_t>(row)].source).fileName() +
-               " converted with problems: " + status.mid(5));
+  if (outcome == RowOutcome::ConvertedWithProblems) {
+    const ProgressRow& r = rows_[static_cast<size_t>(row)];
+    AddProblem(QFileInfo(r.source.isEmpty() ? r.outputName : r.source).fileName() +
+               " converted with problems: " + status.mid(5));  // the notes after "OK - "
+  }
 }
 
 void FormConverting::AddProblem(const QString& text) {
