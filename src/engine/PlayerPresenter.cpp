@@ -83,10 +83,13 @@ std::string TimeText(int64_t us) {
 std::string PlayerPresenter::EarlyEnd(int gen, int64_t reached) const {
   const PlayerSession& s = session_;
   const int64_t length = s.duration_;
-  const bool damaged = s.read_failed_gen_ == gen;
+  const bool read_failed = s.read_failed_gen_ == gen;
   const bool short_of = length > 0 && s.format_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE &&
                         length - reached >= std::max<int64_t>(500000, length / 10);
-  if (!damaged && !short_of) return {};
+  if (!read_failed && !short_of) return {};
+  // Damage well before the end is why the rest is missing; a last packet cut in
+  // half is just the file being cut short.
+  const bool damaged = read_failed || s.first_damage_us_ < reached - 500000;
   return "Playback stopped at " + TimeText(reached) + " of " + TimeText(length) + ": " +
          (damaged ? "the file is damaged there and could not be read further" : "the file is incomplete") +
          ".";

@@ -141,6 +141,7 @@ class PlayerSession {
   std::atomic<int> audio_done_gen_{-1};
   std::atomic<int> video_done_gen_{-1};
   std::atomic<int> read_failed_gen_{-1};        // the reading of this generation ended on damage
+  std::atomic<int64_t> first_damage_us_{INT64_MAX};  // where the earliest undecodable packet lies
   std::atomic<int64_t> seek_floor_{INT64_MIN};  // exact seek target, or INT64_MIN
   std::atomic<bool> seek_pending_{false};
 
