@@ -306,13 +306,9 @@ bool Session::CheckComplete() {
           got / 1e6, wanted / 1e6);
       return Fail(text);
     }
-    if (unreadable)
-      std::snprintf(text, sizeof text, "the source is damaged from %.1f seconds on, %.1f of %.1f seconds converted",
-                    got / 1e6, got / 1e6, wanted / 1e6);
-    else
-      std::snprintf(text, sizeof text, "the source ends early, %.1f of %.1f seconds converted", got / 1e6,
-                    wanted / 1e6);
-    AddNote(text);
+    std::snprintf(text, sizeof text, "%.1f of %.1f seconds converted", got / 1e6, wanted / 1e6);
+    AddNote((unreadable ? "the source is damaged from " + TimeText(got) + " on, " : std::string("the source ends early, ")) +
+            text);
   } else if (read_failed_) {
     AddNote("the source could not be read to its end; " + TimeText(longest) + " converted");
   }
