@@ -23,6 +23,7 @@ extern "C" {
 #include "engine/StreamSelection.h"
 #include "engine/SubtitleBurnIn.h"
 #include "support/Fixtures.h"
+#include "support/SyntheticSource.h"
 
 using namespace enginetest;
 
@@ -161,6 +162,22 @@ TEST(TracksTest, SubtitleChoicesPerContainer) {
   EXPECT_TRUE(media::HoldsSeveralAudioTracks(av_guess_format("avi", nullptr, nullptr)));
   EXPECT_FALSE(media::HoldsSeveralAudioTracks(av_guess_format("flv", nullptr, nullptr)));
   EXPECT_FALSE(media::HoldsSeveralAudioTracks(av_guess_format("mp3", nullptr, nullptr)));
+}
+
+// Attachments and data streams, which no lane carries, are named too.
+TEST(TracksTest, AttachmentsAndDataStreamsLeftOutAreNamed) {
+  media::SourceDescription source = testing_support::SyntheticSource(320, 240, 2);
+  for (AVMediaType type : {AVMEDIA_TYPE_ATTACHMENT, AVMEDIA_TYPE_ATTACHMENT, AVMEDIA_TYPE_DATA}) {
+    media::StreamFacts f;
+    f.index = static_cast<int>(source.streams.size());
+    f.type = type;
+    source.streams.push_back(f);
+  }
+  const AVOutputFormat* mkv = av_guess_format("matroska", nullptr, nullptr);
+  const std::vector<std::string> notes = media::LeftOutNotes(source, mkv, {1}, true, true, true);
+  ASSERT_EQ(notes.size(), 2u);
+  EXPECT_EQ(notes[0], "2 attachments (fonts or pictures) left out: attachments are not carried over");
+  EXPECT_EQ(notes[1], "1 data stream left out: only pictures, sound and subtitles are carried over");
 }
 
 TEST(MetadataTest, TagsChaptersAndTheFileDateAreKept) {
