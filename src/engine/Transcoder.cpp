@@ -242,7 +242,7 @@ bool Session::Pump() {
 }
 
 // What could not be read is said with the result; the task fails only when the
-// file changed while it was read, or when more than half of it is lost. A stream
+// file changed while it was read, or when damage loses more than half of it. A stream
 // ends early when the header promised more than its data held (each converted
 // stream against its own length; the file's length against the longest converted
 // stream, and only when every stream of the file is converted, since a dropped
@@ -298,14 +298,7 @@ bool Session::CheckComplete() {
     const bool unreadable = read_failed_ || (size > 0 && last_packet_pos_ >= 0 && last_packet_pos_ < size * 8 / 10);
     if (2 * got < wanted && unreadable)
       return Fail(what + " is damaged from " + TimeText(got) + " on and could not be read");
-    if (2 * got < wanted) {
-      std::snprintf(
-          text, sizeof text,
-          "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or "
-          "damaged",
-          got / 1e6, wanted / 1e6);
-      return Fail(text);
-    }
+    // A file that merely ends early keeps what it holds, however little.
     std::snprintf(text, sizeof text, "%.1f of %.1f seconds converted", got / 1e6, wanted / 1e6);
     AddNote((unreadable ? "the source is damaged from " + TimeText(got) + " on, " : std::string("the source ends early, ")) +
             text);
