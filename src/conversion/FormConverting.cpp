@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -209,8 +210,13 @@ void FormConverting::SetStatus(int row, const QString& text) {
 void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& status) {
   summary_.Set(row, outcome);
   SetStatus(row, status);
-  if (outcome == RowOutcome::Converted) SetProgress(row, 100);
+  if (outcome == RowOutcome::Converted || outcome == RowOutcome::ConvertedWithProblems) SetProgress(row, 100);
   if (outcome == RowOutcome::Failed) AddProblem(status.mid(status.indexOf(':') + 2));
+  if (outcome == RowOutcome::ConvertedWithProblems) {
+    const ProgressRow& r = rows_[static_cast<size_t>(row)];
+    AddProblem(QFileInfo(r.source.isEmpty() ? r.outputName : r.source).fileName() +
+               " converted with problems: " + status.mid(5));  // the notes after "OK - "
+  }
 }
 
 void FormConverting::AddProblem(const QString& text) {
@@ -253,8 +259,12 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
   if (failed) {
     SetOutcome(row, RowOutcome::Failed, "Failed: " + ExplainConversionFailure(source, message));
   } else if (succeeded) {
-    // A note from the engine (such as left-out subtitles) follows the OK.
-    SetOutcome(row, RowOutcome::Converted, message.isEmpty() ? QString("OK") : "OK - " + message);
+    // The engine's notes (damage skipped, tracks left out), one a line, follow the OK.
+    if (message.isEmpty())
+      SetOutcome(row, RowOutcome::Converted, "OK");
+    else
+      SetOutcome(row, RowOutcome::ConvertedWithProblems,
+                 "OK - " + message.split('\n', Qt::SkipEmptyParts).join("; "));
   } else if (message.startsWith("Skipped")) {
     SetOutcome(row, RowOutcome::Skipped, message);
   } else {

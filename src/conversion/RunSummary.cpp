@@ -17,7 +17,10 @@ int RunSummary::Count(RowOutcome outcome) const {
 
 QString RunSummary::Counts() const {
   QStringList parts;
-  parts << QString("%1 converted").arg(Count(RowOutcome::Converted));
+  QString converted = QString("%1 converted").arg(Converted());
+  if (const int n = Count(RowOutcome::ConvertedWithProblems))
+    converted += QString(" (%1 with problems)").arg(n);
+  parts << converted;
   if (const int n = Count(RowOutcome::Failed)) parts << QString("%1 failed").arg(n);
   if (const int n = Count(RowOutcome::Skipped)) parts << QString("%1 skipped").arg(n);
   if (const int n = Count(RowOutcome::Canceled) + Count(RowOutcome::Pending)) parts << QString("%1 canceled").arg(n);

@@ -4,7 +4,9 @@
 #include <QString>
 #include <vector>
 
-enum class RowOutcome { Pending, Converted, Failed, Skipped, Canceled };
+// Converted with problems: the output is kept, and its note says what was skipped
+// or left out.
+enum class RowOutcome { Pending, Converted, ConvertedWithProblems, Failed, Skipped, Canceled };
 
 class RunSummary {
  public:
@@ -15,11 +17,13 @@ class RunSummary {
   int Count(RowOutcome outcome) const;
   int Rows() const { return static_cast<int>(outcomes_.size()); }
   bool AllConverted() const { return !outcomes_.empty() && Count(RowOutcome::Converted) == Rows(); }
-  bool NothingConverted() const { return Count(RowOutcome::Converted) == 0; }
+  bool NothingConverted() const { return Converted() == 0; }
+  // Rows with an output, with or without problems.
+  int Converted() const { return Count(RowOutcome::Converted) + Count(RowOutcome::ConvertedWithProblems); }
 
   // The progress window's caption at the end: "Convert Finished!" when every file
-  // converted, otherwise what happened, e.g. "6 converted, 2 failed" or
-  // "Canceled after 3 of 8".
+  // converted without problems, otherwise what happened, e.g. "6 converted, 2 failed",
+  // "5 converted (1 with problems), 1 failed" or "Canceled after 3 of 8".
   QString EndCaption(bool stopped) const;
   // The corner notice's message for the same run.
   QString NoticeText(bool stopped) const;

@@ -116,11 +116,8 @@ class Layout {
   AVChannelLayout value_{};
 };
 
-// libav's text for an error code.
-inline std::string ErrorText(int code) {
-  char buffer[AV_ERROR_MAX_STRING_SIZE] = {0};
-  if (av_strerror(code, buffer, sizeof buffer) < 0) return "error " + std::to_string(code);
-  return buffer;
-}
+// An error code of libav or the system in the user's words ("the file is
+// damaged"); the table lives in ErrorWords.cpp.
+std::string ErrorText(int code);
 
 }  // namespace avptr

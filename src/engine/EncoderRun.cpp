@@ -42,10 +42,10 @@ void RemoveOrphansOf(const Batch& batch) {
   }
 }
 
-// The success note: a shortened name first, then the conversion's own note.
+// The success notes, one a line: a shortened name first, then the conversion's own.
 std::string JoinNotes(const std::string& first, const std::string& second) {
   if (first.empty() || second.empty()) return first + second;
-  return first + "; " + second;
+  return first + "\n" + second;
 }
 
 }  // namespace

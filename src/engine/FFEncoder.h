@@ -10,7 +10,9 @@
 // OpenInput call even when some sources could not be opened.
 //
 // Events: Progress a few times a second per running task; Finished once per task
-// (succeeded, with a note such as left-out subtitle tracks or no message; or failed with a message; or neither, message "Stopped", when Stop
+// (succeeded with no message; or succeeded with problems, the message holding its
+// notes one a line: damage skipped, an early end, tracks left out; or failed with a
+// message; or neither, message "Stopped", when Stop
 // ended or skipped it; or neither, message starting "Skipped", when the output
 // already existed and IfExists is Skip) and then once with task -1 when the run is
 // over. Handlers run on worker threads, one event at a time.

@@ -56,6 +56,10 @@ class FFPlayer {
   // Codes only OnState carries.
   static constexpr int32_t kEventScreenReady = 4;  // the screen shows a picture of a new size
   static constexpr int32_t kEventEndOfFile = 5;    // playback reached the end of the file
+  // Playback reached the end of what could be read, well short of the file's
+  // length (a file cut short, or damage that ends the reading); the state is
+  // kStateEnded and LastErrorMessage() says where and why.
+  static constexpr int32_t kEventEndedEarly = 6;
 
   // Seek flags.
   static constexpr int32_t kSeekExact = 0;     // continue exactly at the target
@@ -89,8 +93,9 @@ class FFPlayer {
   // Opens `path` (the file system's bytes; always a local file) and starts playing
   // unless `startPaused`. Pictures go to `sink` (may be null: sound only). False on
   // failure, LastErrorMessage() says why. An open player is stopped first.
-  // Should playback fail later (a damaged file, no memory), the player stops by
-  // itself: OnState(kStateStopped), and LastErrorMessage() says why.
+  // Damaged packets are skipped. Should playback fail later (no memory, a file
+  // that cannot be read at all), the player stops by itself: OnState(kStateStopped),
+  // and LastErrorMessage() says why.
   bool Open(const std::string& path, PlayerSink* sink, bool startPaused);
   std::string LastErrorMessage() const;
 

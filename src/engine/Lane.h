@@ -23,6 +23,16 @@ class PacketWriter {
   ~PacketWriter() = default;
 };
 
+// What a sound or picture lane could not read: damaged packets the decoder
+// refused (skipped) and pictures it patched up from their neighbours.
+struct LaneDamage {
+  bool video = false;
+  int64_t skipped = 0;
+  int64_t patched = 0;
+  int64_t first_us = -1;  // where the first damage lies, from the start of the source
+  int64_t lost_us = 0;    // how long the skipped packets would have played
+};
+
 class Lane {
  public:
   virtual ~Lane() = default;
@@ -39,6 +49,11 @@ class Lane {
   virtual bool MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) const {
     (void)decoded_end_us;
     (void)expected_end_us;
+    return false;
+  }
+  // Sound and picture lanes: what was damaged (false for other lanes).
+  virtual bool Damage(LaneDamage* damage) const {
+    (void)damage;
     return false;
   }
 };

@@ -206,6 +206,14 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
     *error = "Nothing to convert: the output would hold neither video nor audio";
     return false;
   }
+  // Every part of the source that does not reach the output is named, one a line.
+  std::vector<int> audio_kept;
+  for (const LanePlan& lane : plan->lanes)
+    if (lane.type == AVMEDIA_TYPE_AUDIO) audio_kept.push_back(lane.stream);
+  for (const std::string& note :
+       media::LeftOutNotes(source, plan->format, audio_kept, !o.no_audio && !o.first_audio_only,
+                           plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
+    plan->note += (plan->note.empty() ? "" : "\n") + note;
   return true;
 }
 

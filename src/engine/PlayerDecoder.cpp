@@ -53,7 +53,10 @@ void PlayerDecoder::Loop() {
     const bool end = !item->packet;
     if (!IsAudio() && !end) SkipPicturesBeforeTarget(item->packet.get());
     const int sent = avcodec_send_packet(codec, item->packet.get());
-    if (sent < 0 && !end) continue;  // a damaged packet is skipped
+    if (sent < 0 && !end) {
+      NoteDamage(item->packet.get());  // a damaged packet is skipped
+      continue;
+    }
     while (!s.abort_) {
       if (avcodec_receive_frame(codec, frame.get()) < 0) break;
       if (IsAudio()) {
@@ -67,6 +70,15 @@ void PlayerDecoder::Loop() {
       (IsAudio() ? s.audio_done_gen_ : s.video_done_gen_) = decoder_gen;
       avcodec_flush_buffers(codec);  // ready for more after a later seek
     }
+  }
+}
+
+// Keeps where the earliest damaged packet lies, to tell damage from a file cut short.
+void PlayerDecoder::NoteDamage(const AVPacket* packet) {
+  if (packet->pts == AV_NOPTS_VALUE) return;
+  const int64_t at = av_rescale_q(packet->pts, time_base_, AV_TIME_BASE_Q) - session_.start_time_;
+  int64_t seen = session_.first_damage_us_;
+  while (at < seen && !session_.first_damage_us_.compare_exchange_weak(seen, at)) {
   }
 }
 

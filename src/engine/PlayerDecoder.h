@@ -30,6 +30,7 @@ class PlayerDecoder {
   bool IsAudio() const { return type_ == AVMEDIA_TYPE_AUDIO; }
   void HandleVideoFrame(AVFrame* frame, int gen);
   void SkipPicturesBeforeTarget(const AVPacket* packet);
+  void NoteDamage(const AVPacket* packet);
   bool ConvertPicture(AVFrame* frame, PlayerFrame& out);
   void HandleAudioFrame(AVFrame* frame, int gen);
   bool UpdateResampler(const AVFrame* frame);

@@ -1,6 +1,7 @@
 #include "engine/PlayerPresenter.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <utility>
@@ -24,6 +25,7 @@ void PlayerPresenter::Show(std::shared_ptr<PlayerFrame> frame) {
   const bool resized = frame->width != shown_width_ || frame->height != shown_height_;
   shown_width_ = frame->width;
   shown_height_ = frame->height;
+  shown_position_ = frame->position;
   session_.Present(std::move(frame));
   if (resized) session_.Emit(FFPlayer::kEventScreenReady);
 }
@@ -54,9 +56,43 @@ void PlayerPresenter::FinishIfAtEnd(int gen) {
   int32_t expected = FFPlayer::kStatePlaying;
   if (!s.state_.compare_exchange_strong(expected, FFPlayer::kStateEnded)) return;
   s.end_reported_gen_ = gen;
-  s.clock_.SetPaused(true, PlayerClock::Now());
-  ReportPosition(PlayerClock::Now(), true);
-  s.Emit(FFPlayer::kEventEndOfFile);
+  const int64_t now = PlayerClock::Now();
+  s.clock_.SetPaused(true, now);
+  ReportPosition(now, true);
+  const std::string early = EarlyEnd(gen, std::max(shown_position_, s.clock_.Get(now)));
+  if (early.empty()) {
+    s.Emit(FFPlayer::kEventEndOfFile);
+    return;
+  }
+  s.NoteEarlyEnd(early);
+  s.Emit(FFPlayer::kEventEndedEarly);
+}
+
+namespace {
+std::string TimeText(int64_t us) {
+  const int64_t t = std::max<int64_t>(0, us) / 1000000;
+  char text[32];
+  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(t / 3600),
+                static_cast<long long>(t / 60 % 60), static_cast<long long>(t % 60));
+  return text;
+}
+}  // namespace
+
+// Why the end at `reached` came early, or "" for the file's real end. A length
+// guessed from the bit rate is too rough to judge by.
+std::string PlayerPresenter::EarlyEnd(int gen, int64_t reached) const {
+  const PlayerSession& s = session_;
+  const int64_t length = s.duration_;
+  const bool read_failed = s.read_failed_gen_ == gen;
+  const bool short_of = length > 0 && s.format_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE &&
+                        length - reached >= std::max<int64_t>(500000, length / 10);
+  if (!read_failed && !short_of) return {};
+  // Damage well before the end is why the rest is missing; a last packet cut in
+  // half is just the file being cut short.
+  const bool damaged = read_failed || s.first_damage_us_ < reached - 500000;
+  return "Playback stopped at " + TimeText(reached) + " of " + TimeText(length) + ": " +
+         (damaged ? "the file is damaged there and could not be read further" : "the file is incomplete") +
+         ".";
 }
 
 bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {

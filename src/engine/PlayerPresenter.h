@@ -4,6 +4,7 @@
 // position a few times a second and the end once everything has played.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class PlayerSession;
 struct PlayerFrame;
@@ -22,6 +23,7 @@ class PlayerPresenter {
   void Show(std::shared_ptr<PlayerFrame> frame);
   bool AtEnd(int gen);
   void FinishIfAtEnd(int gen);
+  std::string EarlyEnd(int gen, int64_t reached) const;
   void ReportPosition(int64_t now, bool force);
 
   PlayerSession& session_;
@@ -29,4 +31,5 @@ class PlayerPresenter {
   int64_t last_wave_time_ = 0;
   int shown_width_ = 0;
   int shown_height_ = 0;
+  int64_t shown_position_ = 0;  // of the last picture shown
 };

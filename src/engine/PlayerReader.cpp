@@ -28,7 +28,10 @@ void PlayerReader::Loop() {
       continue;
     }
     if (ret < 0) {
-      // The end, or a read error: what was read still plays out.
+      // The end, or a read error: what was read still plays out. An error before
+      // the end of the data is damage that ends the reading.
+      if (ret != AVERROR_EOF && !(s.format_->pb && s.format_->pb->eof_reached))
+        s.read_failed_gen_ = s.gen_.load();
       MarkEndOfFile();
       continue;
     }

@@ -158,7 +158,12 @@ void PlayerSession::Fail(const std::string& message) {
 
 std::string PlayerSession::Failure() const {
   std::lock_guard lock(failure_mutex_);
-  return failure_;
+  return failure_.empty() ? early_end_ : failure_;
+}
+
+void PlayerSession::NoteEarlyEnd(const std::string& message) {
+  std::lock_guard lock(failure_mutex_);
+  early_end_ = message;
 }
 
 PlayerStatistics PlayerSession::Statistics() const {

@@ -72,8 +72,11 @@ class PlayerSession {
   bool HasAudio() const { return audio_index_ >= 0; }
   // True on a thread that runs one of this session's handlers or sink calls.
   bool InOwnEvent() const;
-  // Why playback ended on its own with an error; empty when it did not.
+  // Why playback ended on its own with an error, or why it ended short of the
+  // file's length; empty when neither happened.
   std::string Failure() const;
+  // Says why the end came early (see FFPlayer::kEventEndedEarly).
+  void NoteEarlyEnd(const std::string& message);
   bool ShowsPictures() const { return sink_ && (HasVideo() || settings_.showAudio == FFPlayer::saWave); }
   PlayerSink* Sink() const { return sink_; }
   PlayerStatistics Statistics() const;
@@ -137,6 +140,8 @@ class PlayerSession {
   std::atomic<int> eof_gen_{-1};
   std::atomic<int> audio_done_gen_{-1};
   std::atomic<int> video_done_gen_{-1};
+  std::atomic<int> read_failed_gen_{-1};        // the reading of this generation ended on damage
+  std::atomic<int64_t> first_damage_us_{INT64_MAX};  // where the earliest undecodable packet lies
   std::atomic<int64_t> seek_floor_{INT64_MIN};  // exact seek target, or INT64_MIN
   std::atomic<bool> seek_pending_{false};
 
@@ -194,6 +199,7 @@ class PlayerSession {
 
   mutable std::mutex failure_mutex_;
   std::string failure_;
+  std::string early_end_;  // (failure_mutex_)
 
   // Held while a handler or the sink runs; recursive, as a handler may call
   // Pause or Resume, which raise events of their own.

@@ -315,25 +315,115 @@ bool StreamLane::Place(AVFrame* f) {
   return FollowAudioChange(f);
 }
 
+// A packet the decoder refuses is skipped and counted, as the ffmpeg tool does;
+// whether too much was lost is judged once the source has ended. Only a lack
+// of memory ends the conversion here.
+bool StreamLane::NoteDamage(int rc, const AVPacket* packet) {
+  if (rc == AVERROR(ENOMEM)) return Fail("Out of memory");
+  int64_t at = last_packet_us_;
+  int64_t length = 0;
+  if (packet) {
+    const int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+    if (pts != AV_NOPTS_VALUE) at = av_rescale_q(pts, in_->time_base, AV_TIME_BASE_Q) - shared_.start_us;
+    length = av_rescale_q(packet->duration, in_->time_base, AV_TIME_BASE_Q);
+  }
+  if (length <= 0) {
+    const AVCodecContext* dec = decoder_.get();
+    if (type_ == AVMEDIA_TYPE_AUDIO && dec->frame_size > 0 && dec->sample_rate > 0)
+      length = av_rescale(dec->frame_size, AV_TIME_BASE, dec->sample_rate);
+    else if (type_ == AVMEDIA_TYPE_VIDEO && dec->framerate.num > 0 && dec->framerate.den > 0)
+      length = av_rescale(AV_TIME_BASE, dec->framerate.den, dec->framerate.num);
+    else
+      length = AV_TIME_BASE / 25;
+  }
+  ++damage_.skipped;
+  damage_.lost_us += length;
+  if (damage_.first_us < 0) damage_.first_us = std::max<int64_t>(0, at);
+  gap_pending_ = true;
+  return true;
+}
+
+// Sound skipped for damage leaves a hole that the gap-free sound would close up,
+// pulling everything after it ahead of the pictures: the hole is filled with
+// silence instead, so sound and pictures stay together.
+bool StreamLane::FillSoundGap(const AVFrame* f, PacketWriter& writer) {
+  if (type_ != AVMEDIA_TYPE_AUDIO || f->sample_rate <= 0) return true;
+  const int64_t pts = f->best_effort_timestamp;
+  if (pts == AV_NOPTS_VALUE) return true;
+  const AVRational samples_tb{1, f->sample_rate};
+  const int64_t at = av_rescale_q(pts - start_offset_, in_->time_base, samples_tb);
+  const int64_t gap = sound_end_ == AV_NOPTS_VALUE ? 0 : at - sound_end_;
+  const int64_t start = sound_end_;
+  sound_end_ = at + f->nb_samples;
+  if (!gap_pending_ || gap <= 0) return true;
+  gap_pending_ = false;
+  if (!FollowAudioChange(f)) return false;
+  // At most ten minutes, in pieces of a second.
+  int64_t left = std::min<int64_t>(gap, int64_t{600} * f->sample_rate);
+  for (int64_t done = 0; left > 0;) {
+    avptr::Frame silence(av_frame_alloc());
+    if (!silence) return Fail("Out of memory");
+    silence->format = f->format;
+    silence->sample_rate = f->sample_rate;
+    silence->nb_samples = static_cast<int>(std::min<int64_t>(left, f->sample_rate));
+    if (av_channel_layout_copy(&silence->ch_layout, &in_layout_.get()) < 0 ||
+        av_frame_get_buffer(silence.get(), 0) < 0)
+      return Fail("Out of memory");
+    av_samples_set_silence(silence->extended_data, 0, silence->nb_samples, silence->ch_layout.nb_channels,
+                           static_cast<AVSampleFormat>(silence->format));
+    silence->pts = start + done;
+    done += silence->nb_samples;
+    left -= silence->nb_samples;
+    if (!FilterFrame(silence.get(), writer)) return false;
+  }
+  return true;
+}
+
+bool StreamLane::Damage(LaneDamage* damage) const {
+  *damage = damage_;
+  damage->video = type_ == AVMEDIA_TYPE_VIDEO;
+  return true;
+}
+
 bool StreamLane::Decode(const AVPacket* packet, PacketWriter& writer) {
+  if (packet && packet->pts != AV_NOPTS_VALUE)
+    last_packet_us_ = av_rescale_q(packet->pts, in_->time_base, AV_TIME_BASE_Q) - shared_.start_us;
   int rc = avcodec_send_packet(decoder_.get(), packet);
-  // A damaged packet is skipped, as players do; a stream that yields nothing at all
-  // is reported at the end.
-  if (rc < 0 && rc != AVERROR_EOF && rc != AVERROR_INVALIDDATA && rc != AVERROR(EAGAIN))
-    return Fail("Decoding failed: " + avptr::ErrorText(rc));
-  while (true) {
+  if (rc < 0 && rc != AVERROR_EOF && rc != AVERROR(EAGAIN) && !NoteDamage(rc, packet)) return false;
+  // A decoder reports each damaged frame once; the bound only guards against one
+  // that would keep repeating an error.
+  for (int errors = 0; errors < 256;) {
     rc = avcodec_receive_frame(decoder_.get(), frame_.get());
     if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
-    if (rc == AVERROR_INVALIDDATA) continue;
-    if (rc < 0) return Fail("Decoding failed: " + avptr::ErrorText(rc));
-    const bool ok = Place(frame_.get()) && FilterFrame(frame_.get(), writer);
-    av_frame_unref(frame_.get());
+    if (rc < 0) {
+      if (!NoteDamage(rc, nullptr)) return false;
+      ++errors;
+      continue;
+    }
+    AVFrame* f = frame_.get();
+    // A recording that starts mid-stream cannot decode its first few packets;
+    // that is where it was cut, not damage.
+    if (frames_decoded_ == 0 && last_packet_us_ < AV_TIME_BASE) {
+      damage_ = LaneDamage{};
+      gap_pending_ = false;
+    }
+    // Pictures the decoder patched up from their neighbours are kept, and counted.
+    if (f->decode_error_flags != 0 || (f->flags & AV_FRAME_FLAG_CORRUPT)) {
+      ++damage_.patched;
+      if (damage_.first_us < 0) damage_.first_us = std::max<int64_t>(0, last_packet_us_);
+    }
+    const bool ok = FillSoundGap(f, writer) && Place(f) && FilterFrame(f, writer);
+    av_frame_unref(f);
     if (!ok) return false;
   }
+  return true;
 }
 
 bool StreamLane::Flush(PacketWriter& writer) {
   if (!Decode(nullptr, writer)) return false;
+  if (frames_decoded_ == 0 && damage_.skipped > 0)
+    return Fail(std::string(type_ == AVMEDIA_TYPE_VIDEO ? "The video" : "The sound") +
+                " is damaged from the start and could not be read");
   if (frames_decoded_ == 0)
     return Fail("No " + media::MediaWord(type_) +
                 " could be decoded from the source (damaged or empty stream)");

@@ -42,6 +42,7 @@ class StreamLane final : public Lane {
   // Drains decoder, filters and encoder at the end of the source.
   bool Flush(PacketWriter& writer) override;
   bool MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) const override;
+  bool Damage(LaneDamage* damage) const override;
 
  private:
   bool Fail(const std::string& text);
@@ -61,6 +62,8 @@ class StreamLane final : public Lane {
   bool FilterFrame(AVFrame* frame, PacketWriter& writer);
   bool DrainFilter(PacketWriter& writer);
   bool EncodeFrame(AVFrame* frame, PacketWriter& writer);
+  bool NoteDamage(int rc, const AVPacket* packet);
+  bool FillSoundGap(const AVFrame* frame, PacketWriter& writer);
 
   Shared shared_;
   AVMediaType type_ = AVMEDIA_TYPE_UNKNOWN;
@@ -84,6 +87,10 @@ class StreamLane final : public Lane {
   avptr::Layout in_layout_;
   int64_t frames_decoded_ = 0;
   int64_t decoded_end_us_ = 0;  // where the decoded media of this stream ends
+  LaneDamage damage_;
+  int64_t last_packet_us_ = 0;          // where the last packet fed lies
+  bool gap_pending_ = false;            // audio: packets were skipped since the last frame
+  int64_t sound_end_ = AV_NOPTS_VALUE;  // audio: where the last frame ended, in samples
   avptr::Frame frame_{av_frame_alloc()};
   avptr::Frame filtered_{av_frame_alloc()};
   avptr::Packet encoded_{av_packet_alloc()};

@@ -5,6 +5,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/MediaInput.h"
@@ -21,6 +22,21 @@ bool NameIs(const AVOutputFormat* format, std::initializer_list<const char*> nam
 bool IsTextSubtitle(AVCodecID codec) {
   const AVCodecDescriptor* d = avcodec_descriptor_get(codec);
   return d && (d->props & AV_CODEC_PROP_TEXT_SUB);
+}
+
+// "1st", "2nd", "3rd", "11th", ...
+std::string Ordinal(int n) {
+  const int last = n % 10, tens = n % 100;
+  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
+                       : last == 1                ? "st"
+                       : last == 2                ? "nd"
+                       : last == 3                ? "rd"
+                                                  : "th";
+  return std::to_string(n) + suffix;
+}
+
+std::string Counted(int n, const char* one, const char* several) {
+  return std::to_string(n) + " " + (n == 1 ? one : several);
 }
 
 }  // namespace
@@ -83,6 +99,45 @@ std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const A
     *dropped = std::to_string(lost) + (lost == 1 ? " subtitle track" : " subtitle tracks") + " left out: the " +
                format->name + " container cannot hold " + (lost == 1 ? "it" : "them");
   return kept;
+}
+
+std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutputFormat* format,
+                                      const std::vector<int>& audio_kept, bool all_audio, bool pictures,
+                                      bool subtitles) {
+  std::vector<std::string> notes;
+  const std::string container = std::string("the ") + format->name + " container";
+  int audio = 0, video = 0, subtitle = 0, attachments = 0, data = 0;
+  for (const StreamFacts& f : in.streams) {
+    if (f.type == AVMEDIA_TYPE_AUDIO) {
+      ++audio;
+      const bool kept = std::find(audio_kept.begin(), audio_kept.end(), f.index) != audio_kept.end();
+      if (all_audio && !kept && !audio_kept.empty())
+        notes.push_back(Ordinal(audio) + " sound track left out: " +
+                        (HoldsSeveralAudioTracks(format) ? std::string("it cannot be decoded")
+                                                         : container + " holds one"));
+    } else if (f.type == AVMEDIA_TYPE_VIDEO && !f.cover && f.index != in.best_video) {
+      if (pictures) ++video;
+    } else if (f.type == AVMEDIA_TYPE_SUBTITLE) {
+      if (!pictures && subtitles) ++subtitle;
+    } else if (f.type == AVMEDIA_TYPE_ATTACHMENT) {
+      ++attachments;
+    } else if (f.type == AVMEDIA_TYPE_DATA) {
+      ++data;
+    }
+  }
+  if (video > 0)
+    notes.push_back(Counted(video, "further video track", "further video tracks") +
+                    " left out: only the main one is converted");
+  if (subtitle > 0)
+    notes.push_back(Counted(subtitle, "subtitle track", "subtitle tracks") +
+                    " left out: the output holds only sound");
+  if (attachments > 0)
+    notes.push_back(Counted(attachments, "attachment", "attachments") +
+                    " (fonts or pictures) left out: attachments are not carried over");
+  if (data > 0)
+    notes.push_back(Counted(data, "data stream", "data streams") +
+                    " left out: only pictures, sound and subtitles are carried over");
+  return notes;
 }
 
 }  // namespace media

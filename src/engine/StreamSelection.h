@@ -38,4 +38,13 @@ bool ChooseSubtitle(AVCodecID codec, const AVOutputFormat* format, SubtitleChoic
 std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const AVOutputFormat* format,
                                             std::string* dropped);
 
+// One sentence for each part of `in` that a plan leaves out and the user did not
+// ask to leave out: sound tracks beyond `audio_kept` (when `all_audio` asks for
+// every track), further video tracks (when `pictures`), subtitle tracks of an
+// output without pictures (when `subtitles` asks to keep them), attachments and
+// data streams. E.g. "2nd sound track left out: the flv container holds one".
+std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutputFormat* format,
+                                      const std::vector<int>& audio_kept, bool all_audio, bool pictures,
+                                      bool subtitles);
+
 }  // namespace media

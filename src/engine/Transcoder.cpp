@@ -7,12 +7,15 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "engine/AVPointers.h"
 #include "engine/MetadataCopy.h"
@@ -24,6 +27,35 @@ namespace encoder {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// "00:01:05": a position for the notes.
+std::string TimeText(int64_t us) {
+  const int64_t s = std::max<int64_t>(0, us) / AV_TIME_BASE;
+  char text[32];
+  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(s / 3600),
+                static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
+  return text;
+}
+
+// "12 damaged pictures were skipped (around 00:00:03)".
+std::string DamageNote(const LaneDamage& d) {
+  const bool one = (d.skipped > 0 ? d.skipped : d.patched) == 1;
+  std::string what = d.video ? (one ? " damaged picture" : " damaged pictures")
+                             : (one ? " damaged piece of sound" : " damaged pieces of sound");
+  std::string text;
+  if (d.skipped > 0) {
+    text = std::to_string(d.skipped) + what + (d.skipped == 1 ? " was" : " were") + " skipped";
+    if (d.patched > 0) text += " and " + std::to_string(d.patched) + " patched up";
+  } else {
+    text = std::to_string(d.patched) + what + (d.patched == 1 ? " was" : " were") + " patched up";
+  }
+  return text + " (around " + TimeText(d.first_us) + ")";
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
 
 class Session final : public PacketWriter {
  public:
@@ -50,12 +82,18 @@ class Session final : public PacketWriter {
   bool Commit();
   void ReportProgress(const AVPacket* packet, const AVStream* stream, bool force);
   void DiscardTemp();
+  void AddNote(const std::string& note);
 
   const Job& job_;
   std::string* error_;
   std::string* written_;
   bool skipped_ = false;
   media::FolderHandle folder_;    // every step on the output goes through it
+  struct stat source_stat_ {};
+  bool source_stat_ok_ = false;
+  bool read_failed_ = false;        // the source could not be read to its end
+  int64_t last_packet_pos_ = -1;    // file position of the last packet converted
+  std::vector<std::string> notes_;  // said with a success: what was left out or skipped
   media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   media::SourceDescription description_;
@@ -72,6 +110,7 @@ class Session final : public PacketWriter {
 
 bool Session::OpenSource() {
   std::string problem;
+  source_stat_ok_ = stat(job_.source.c_str(), &source_stat_) == 0;
   input_ = media::OpenInput(job_.source, &watch_, &problem);
   if (!input_) return Fail(problem);
   description_ = media::DescribeSource(input_.get(), job_.source);
@@ -204,47 +243,94 @@ bool Session::Pump() {
     if (rc < 0) {
       if (Stopped()) return false;
       if (watch_.Expired()) return Fail("Reading the source timed out");
-      return Fail("Reading the source failed: " + avptr::ErrorText(rc));
+      if (rc == AVERROR(ENOMEM)) return Fail("Out of memory");
+      // A damaged or cut-off container ends the reading, as in the ffmpeg tool;
+      // what was read is converted and the end of the source judges the loss.
+      // An error at the very end of the data is the file being cut short, not damage.
+      read_failed_ = !(input_->pb && input_->pb->eof_reached);
+      return true;
     }
     const int index = packet_->stream_index;
     Lane* lane =
         index >= 0 && index < static_cast<int>(lane_of_stream_.size()) ? lane_of_stream_[index] : nullptr;
+    if (lane) last_packet_pos_ = std::max(last_packet_pos_, packet_->pos);
     const bool ok = !lane || lane->Feed(packet_.get(), *this);
     av_packet_unref(packet_.get());
     if (!ok) return false;
   }
 }
 
-// A source whose header promises more than the data holds was cut off: the
-// output would silently be short, so the task fails instead. Each converted
-// stream is held to its own length from the header; the file's length is held
-// against the longest converted stream, and only when every stream of the file
-// is converted (a dropped longer stream must not count against the others).
+// What could not be read is said with the result; the task fails only when the
+// file changed while it was read, or when damage loses more than half of it. A stream
+// ends early when the header promised more than its data held (each converted
+// stream against its own length; the file's length against the longest converted
+// stream, and only when every stream of the file is converted, since a dropped
+// longer stream must not count against the others).
 bool Session::CheckComplete() {
-  if (input_->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE) return true;
-  const int media_streams = description_.Count(AVMEDIA_TYPE_VIDEO) + description_.Count(AVMEDIA_TYPE_AUDIO);
-  auto short_of = [this](int64_t expected, int64_t reached) {
+  struct stat now {};
+  if (source_stat_ok_ && (stat(job_.source.c_str(), &now) != 0 || !SameFile(now, source_stat_)))
+    return Fail("The source changed on disk during the conversion");
+  const bool by_bitrate = input_->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE;
+  auto short_of = [by_bitrate](int64_t expected, int64_t reached) {
     const int64_t missing = expected - reached;
-    if (expected <= 0 || missing < AV_TIME_BASE / 2 || missing < expected / 10) return false;
-    char text[160];
-    std::snprintf(
-        text, sizeof text,
-        "The source ends early (only %.1f of %.1f seconds could be read); the file is truncated or damaged",
-        reached / 1e6, expected / 1e6);
-    Fail(text);
-    return true;
+    return !by_bitrate && expected > 0 && missing >= AV_TIME_BASE / 2 && missing >= expected / 10;
   };
+  const int media_streams = description_.Count(AVMEDIA_TYPE_VIDEO) + description_.Count(AVMEDIA_TYPE_AUDIO);
   int media_lanes = 0;
   int64_t longest = 0;
+  // The stream (or the file) that falls shortest of its promise, if any does.
+  int64_t got = -1, wanted = 0;
+  auto consider = [&](int64_t expected, int64_t reached) {
+    if (short_of(expected, reached) && (got < 0 || double(reached) / expected < double(got) / wanted)) {
+      got = reached;
+      wanted = expected;
+    }
+  };
+  std::vector<std::string> damage_notes;
+  int64_t first_damage = INT64_MAX;
   for (const std::unique_ptr<Lane>& lane : lanes_) {
     int64_t reached = 0, expected = 0;
     if (!lane->MediaSpan(&reached, &expected)) continue;
     ++media_lanes;
     longest = std::max(longest, reached);
-    if (short_of(expected, reached)) return false;
+    consider(expected, reached);
+    LaneDamage damage;
+    if (!lane->Damage(&damage) || (damage.skipped == 0 && damage.patched == 0)) continue;
+    first_damage = std::min(first_damage, damage.first_us);
+    const int64_t span = expected > 0 ? expected : total_us_;
+    if (span > 0 && 2 * damage.lost_us > span)
+      return Fail(std::string(damage.video ? "The video" : "The sound") + " is damaged from " +
+                  TimeText(damage.first_us) + " on and could not be read");
+    damage_notes.push_back(DamageNote(damage));
   }
-  if (media_streams == media_lanes && short_of(input_->duration, longest)) return false;
+  if (media_streams == media_lanes) consider(input_->duration, longest);
+  if (got >= 0) {
+    char text[160];
+    const std::string what = description_.HasVideo() ? "The video" : "The sound";
+    // Damage well before the end of what was read is why the rest is missing; a
+    // last packet cut in half is just the file being cut short.
+    if (2 * got < wanted && first_damage < got - AV_TIME_BASE / 2)
+      return Fail(what + " is damaged from " + TimeText(first_damage) + " on and could not be read");
+    // Much of the file lying beyond the last packet read is data that could not be
+    // read, not a file cut short.
+    const int64_t size = input_->pb ? avio_size(input_->pb) : -1;
+    const bool unreadable = read_failed_ || (size > 0 && last_packet_pos_ >= 0 && last_packet_pos_ < size * 8 / 10);
+    if (2 * got < wanted && unreadable)
+      return Fail(what + " is damaged from " + TimeText(got) + " on and could not be read");
+    // A file that merely ends early keeps what it holds, however little.
+    std::snprintf(text, sizeof text, "%.1f of %.1f seconds converted", got / 1e6, wanted / 1e6);
+    AddNote((unreadable ? "the source is damaged from " + TimeText(got) + " on, " : std::string("the source ends early, ")) +
+            text);
+  } else if (read_failed_) {
+    AddNote("the source could not be read to its end; " + TimeText(longest) + " converted");
+  }
+  for (const std::string& note : damage_notes)
+    AddNote(note);
   return true;
+}
+
+void Session::AddNote(const std::string& note) {
+  if (std::find(notes_.begin(), notes_.end(), note) == notes_.end()) notes_.push_back(note);
 }
 
 bool Session::Close() {
@@ -296,7 +382,11 @@ Outcome Session::Run() {
   if (job_.existing == media::Existing::Skip && folder_->Has(media::NamePart(job_.output)))
     return Outcome::Skipped;
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
-    *error_ = plan_.note;
+    // Several notes go one to a line.
+    std::string notes = plan_.note;
+    for (const std::string& note : notes_)
+      notes += (notes.empty() ? "" : "\n") + note;
+    *error_ = notes;
     return Outcome::Succeeded;
   }
   DiscardTemp();

@@ -36,7 +36,7 @@ struct Job {
 };
 
 // Runs the whole conversion; `error` gets the reason when it did not succeed (after
-// a success, a note on what could not be kept, or nothing) and `written` the name
+// a success, notes one a line on what was skipped or left out, or nothing) and `written` the name
 // the output was given (or would have had, when skipped). A source that changed
 // since it was described is planned again.
 Outcome Transcode(const Job& job, std::string* error, std::string* written);

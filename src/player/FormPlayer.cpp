@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/Globals.h"
@@ -105,6 +109,27 @@ void FormPlayer::CreateControls() {
   volume_slider_->setObjectName("VeSliderVol");
   volume_slider_->resize(kVolumeWidthPx, kVolumeHeightPx);
 
+  // Why playback cannot start or stopped early is said inside the window, over
+  // the picture, with the way out next to it (no separate box).
+  notice_ = new QFrame(this);
+  notice_->setObjectName("PlayerNotice");
+  notice_->setFrameShape(QFrame::StyledPanel);
+  notice_->setAutoFillBackground(true);
+  auto* notice_icon = new QLabel(notice_);
+  notice_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+  notice_text_ = new QLabel(notice_);
+  notice_text_->setWordWrap(true);
+  notice_text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* notice_close = new QPushButton(tr("Close"), notice_);
+  notice_close->setObjectName("NoticeClose");
+  connect(notice_close, &QPushButton::clicked, this, &FormPlayer::reject);
+  auto* notice_layout = new QGridLayout(notice_);
+  notice_layout->addWidget(notice_icon, 0, 0, Qt::AlignTop);
+  notice_layout->addWidget(notice_text_, 0, 1);
+  notice_layout->addWidget(notice_close, 1, 1, Qt::AlignRight);
+  notice_layout->setColumnStretch(1, 1);
+  notice_->hide();
+
   display_timer_ = new QTimer(this);
   // Escape closes the player whichever control has the focus (the sliders take keys).
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -153,7 +178,8 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
   setWindowTitle(path);
 
   if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((Globals::AppFolder + "LibAV").toStdString(), true)) {
-    Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
+    // This window is not shown yet: the box is centred on its owner instead.
+    Ui::ShowMessage(parentWidget() ? parentWidget() : this, "Video lib not found", Ui::MessageIcon::Critical);
     if (QuitHandlerSlot()) {
       QuitHandlerSlot()();
     } else {
@@ -164,7 +190,7 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
 
   opened_ = player_.Open(nativePath.toStdString(), pic_player_, false);
   if (!opened_) {
-    Ui::ShowMessage(this, QString::fromStdString(player_.LastErrorMessage()), Ui::MessageIcon::None);
+    ShowNotice(QString::fromStdString(player_.LastErrorMessage()));
     SetPauseCaption("4");
   }
 
@@ -184,6 +210,27 @@ void FormPlayer::ApplyLayout() {
   position_slider_->setGeometry(next.positionLeft, next.positionTop, next.positionWidth, kPositionHeightPx);
   layout_ = next;
   if (complete) position_slider_->Refresh();
+  PlaceNotice();
+}
+
+void FormPlayer::ShowNotice(const QString& text) {
+  notice_text_->setText(text);
+  notice_->show();
+  notice_->raise();
+  PlaceNotice();
+}
+
+QString FormPlayer::NoticeText() const { return notice_->isVisible() ? notice_text_->text() : QString(); }
+
+// Centred over the picture, as wide as it allows.
+void FormPlayer::PlaceNotice() {
+  if (!notice_ || notice_->isHidden()) return;
+  const QRect area = pic_player_->geometry();
+  const int width = std::max(120, std::min(area.width() - 20, 420));
+  const int height = std::min(notice_->heightForWidth(width), std::max(area.height() - 10, 60));
+  notice_->setGeometry(area.x() + (area.width() - width) / 2,
+                       area.y() + std::max(0, (area.height() - height) / 2), width,
+                       std::max(height, notice_->minimumSizeHint().height()));
 }
 
 void FormPlayer::resizeEvent(QResizeEvent* event) {
@@ -217,6 +264,8 @@ void FormPlayer::SetPauseCaption(const QString& caption) {
 }
 
 void FormPlayer::onPauseClicked() {
+  // Playing on after an early end: the notice has been read.
+  if (player_.PlayState() != FFPlayer::kStateStopped) notice_->hide();
   player_.TogglePause();
   SetPauseCaption(player_.Paused() ? "4" : ";");
 }
@@ -319,6 +368,12 @@ void FormPlayer::onStateReported(int state) {
       if (visible) show();  // changing flags hides a window
     }
     if (player_.ScreenHandle() != 0) pic_player_->repaint();
+  } else if (state == FFPlayer::kEventEndedEarly ||
+             (state == FFPlayer::kStateStopped && !player_.LastErrorMessage().empty())) {
+    // The end came early or playback broke off: the position where it stopped
+    // stays, and the window says why.
+    SetPauseCaption("4");
+    ShowNotice(QString::fromStdString(player_.LastErrorMessage()));
   } else if (state == FFPlayer::kEventEndOfFile) {
     player_.Seek(0, 0, FFPlayer::kSeekKeyFrame, false);
     player_.Pause();

@@ -10,6 +10,7 @@
 #include "engine/FFPlayer.h"
 #include "player/PlayerMath.h"
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -38,6 +39,9 @@ class FormPlayer : public QDialog {
   QString DurationText() const { return duration_text_; }
   qint64 Duration() const { return duration_; }
   bool Opened() const { return opened_; }
+  // The text of the panel inside the window that says why playback could not
+  // start or stopped early (it has a button to close the player); "" when hidden.
+  QString NoticeText() const;
   FFPlayer& Player() { return player_; }
   const PlayerMath::Layout& CurrentLayout() const { return layout_; }
 
@@ -67,6 +71,8 @@ class FormPlayer : public QDialog {
   void SetPauseCaption(const QString& caption);
   void WaitProcessingEvents(int milliseconds);
   void SeekTo(int64_t target, int32_t flags);
+  void ShowNotice(const QString& text);
+  void PlaceNotice();
 
   FFPlayer player_;  // FFPlayer1
   UiEventBridge<FormPlayer> events_;  // declared after the player: cut before it stops
@@ -80,6 +86,8 @@ class FormPlayer : public QDialog {
   QPixmap image_muted_;                    // Image1
   QPixmap image_sound_;                    // Image2
   QTimer* display_timer_ = nullptr;        // Timer1
+  QFrame* notice_ = nullptr;               // why playback cannot start or stopped early
+  QLabel* notice_text_ = nullptr;
 
   QString pause_caption_ = ";";
   QString duration_text_;

@@ -212,6 +212,29 @@ TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
   EXPECT_EQ(mixed.EndCaption(false), "6 converted, 2 failed");
 }
 
+// A success with notes is converted with problems: the notes follow the OK, the
+// problems pane lists the row, and the end never reads "Convert Finished!".
+TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
+  form->show();
+  form->OnEncoderFinished(0, true, false,
+                          "3 damaged pictures were skipped (around 00:00:03)\nthe source ends early");
+  form->OnEncoderFinished(1, true, false, "");
+  form->OnEncoderFinished(-1, false, false, "");
+  EXPECT_EQ(form->StatusText(0),
+            "OK - 3 damaged pictures were skipped (around 00:00:03); the source ends early");
+  EXPECT_EQ(form->ProgressText(0), "100%");
+  EXPECT_EQ(form->StatusText(2), "OK");
+  EXPECT_EQ(form->windowTitle(), "2 converted (1 with problems), 1 failed");
+  EXPECT_EQ(notice.ItemAt(1).text,
+            "2 converted (1 with problems), 1 failed. Click here to open the output folder");
+  EXPECT_TRUE(form->Problems()->toPlainText().contains(" converted with problems: 3 damaged pictures"))
+      << form->Problems()->toPlainText().toStdString();
+  RunSummary allKept(2);
+  allKept.Set(0, RowOutcome::Converted);
+  allKept.Set(1, RowOutcome::ConvertedWithProblems);
+  EXPECT_EQ(allKept.EndCaption(false), "2 converted (1 with problems)");
+}
+
 TEST_F(ProgressWindow, StoppedRunIsNotAnnouncedAsFinished) {
   form->show();
   form->OnEncoderFinished(0, true, false, "");

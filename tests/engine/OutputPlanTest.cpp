@@ -192,7 +192,7 @@ TEST(OutputPlanTest, ARunPlansAgainWhenTheSourceChanged) {
   const QString folder = enginetest::FreshFolder("replanned");
   const QString source = folder + "source.mkv";
   ASSERT_TRUE(Fixtures::Make(
-      source, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1", "-c:v", "mpeg4", source}));
+      source, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1", "-c:v", "mpeg4"}));
   FFEncoder enc;
   enginetest::EventRecorder events(enc);
   ASSERT_EQ(enc.OpenInput(Bytes(source), ""), 0) << enc.LastErrorMessage();
@@ -201,7 +201,7 @@ TEST(OutputPlanTest, ARunPlansAgainWhenTheSourceChanged) {
   ASSERT_TRUE(QFile::remove(source));
   ASSERT_TRUE(
       Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=160x96:rate=25:duration=1", "-f", "lavfi",
-                              "-i", "sine=duration=1", "-c:v", "mpeg4", "-c:a", "mp2", "-shortest", source}));
+                              "-i", "sine=duration=1", "-c:v", "mpeg4", "-c:a", "mp2", "-shortest"}));
   enc.Start(1);
   ASSERT_TRUE(events.WaitForEnd());
   ASSERT_TRUE(events.For(0).succeeded) << events.For(0).message;

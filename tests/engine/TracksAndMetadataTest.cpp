@@ -23,6 +23,7 @@ extern "C" {
 #include "engine/StreamSelection.h"
 #include "engine/SubtitleBurnIn.h"
 #include "support/Fixtures.h"
+#include "support/SyntheticSource.h"
 
 using namespace enginetest;
 
@@ -94,6 +95,7 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
       {"first.mkv", "-vcodec libx264 -vpre libx264-ultrafast -audiotracks first -subtitles none"},
       {"one.flv", ""},
       {"sound.mp3", ""},
+      {"sound.ogg", "-vn -acodec libvorbis"},
   };
   for (const Case& c : cases) {
     const int h = enc.OpenInput(Bytes(Tagged()), "");
@@ -102,7 +104,8 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(events.For(i).succeeded) << cases[i].name << events.For(i).message;
+  for (int i = 0; i < 6; ++i)
+    ASSERT_TRUE(events.For(i).succeeded) << cases[i].name << events.For(i).message;
 
   const QJsonObject mkv = ProbeAll(folder + "all.mkv");
   EXPECT_EQ(Streams(mkv, "audio", "language"), QStringList({"eng", "fra"}));
@@ -124,13 +127,18 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
   EXPECT_EQ(Streams(first, "audio", "language"), QStringList({"eng"}));
   EXPECT_TRUE(Streams(first, "subtitle", "codec").isEmpty());
 
-  // FLV holds one sound track and no subtitles: the row says what was left out.
+  // FLV holds one sound track and no subtitles: the row names each part left out.
   const QJsonObject flv = ProbeAll(folder + "one.flv");
   EXPECT_EQ(Streams(flv, "audio", "codec").size(), 1);
-  EXPECT_EQ(events.For(3).message, "1 subtitle track left out: the flv container cannot hold it");
-  // A sound-only result has no use for subtitles and says nothing about them.
+  EXPECT_EQ(events.For(3).message,
+            "1 subtitle track left out: the flv container cannot hold it\n"
+            "2nd sound track left out: the flv container holds one");
+  // Sound-only results name the second sound track and the subtitles too.
   EXPECT_EQ(Streams(ProbeAll(folder + "sound.mp3"), "audio", "codec").size(), 1);
-  EXPECT_EQ(events.For(4).message, "");
+  EXPECT_EQ(Streams(ProbeAll(folder + "sound.ogg"), "audio", "codec").size(), 1);
+  EXPECT_EQ(events.For(5).message,
+            "2nd sound track left out: the ogg container holds one\n"
+            "1 subtitle track left out: the output holds only sound");
 }
 
 TEST(TracksTest, SubtitleChoicesPerContainer) {
@@ -154,6 +162,22 @@ TEST(TracksTest, SubtitleChoicesPerContainer) {
   EXPECT_TRUE(media::HoldsSeveralAudioTracks(av_guess_format("avi", nullptr, nullptr)));
   EXPECT_FALSE(media::HoldsSeveralAudioTracks(av_guess_format("flv", nullptr, nullptr)));
   EXPECT_FALSE(media::HoldsSeveralAudioTracks(av_guess_format("mp3", nullptr, nullptr)));
+}
+
+// Attachments and data streams, which no lane carries, are named too.
+TEST(TracksTest, AttachmentsAndDataStreamsLeftOutAreNamed) {
+  media::SourceDescription source = testing_support::SyntheticSource(320, 240, 2);
+  for (AVMediaType type : {AVMEDIA_TYPE_ATTACHMENT, AVMEDIA_TYPE_ATTACHMENT, AVMEDIA_TYPE_DATA}) {
+    media::StreamFacts f;
+    f.index = static_cast<int>(source.streams.size());
+    f.type = type;
+    source.streams.push_back(f);
+  }
+  const AVOutputFormat* mkv = av_guess_format("matroska", nullptr, nullptr);
+  const std::vector<std::string> notes = media::LeftOutNotes(source, mkv, {1}, true, true, true);
+  ASSERT_EQ(notes.size(), 2u);
+  EXPECT_EQ(notes[0], "2 attachments (fonts or pictures) left out: attachments are not carried over");
+  EXPECT_EQ(notes[1], "1 data stream left out: only pictures, sound and subtitles are carried over");
 }
 
 TEST(MetadataTest, TagsChaptersAndTheFileDateAreKept) {

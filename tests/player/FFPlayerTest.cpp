@@ -469,3 +469,27 @@ TEST_F(PlayerFiles, JoinedRecordingsKeepRisingPictureTimes) {
   EXPECT_GT(rec.frame_positions.back(), 900000) << "the second recording plays after the first";
   EXPECT_LT(player.Statistics().framesDropped, 10) << "the second recording was not rushed through";
 }
+
+// A damaged middle is played through to the real end; a file cut short ends
+// where its data ends, told apart from a normal end.
+TEST_F(PlayerFiles, DamagePlaysThroughAndAnEarlyEndIsSaid) {
+  ASSERT_TRUE(Fixtures::Recording(Path("whole.mp4"), 3));
+  ASSERT_TRUE(Fixtures::Damaged(Path("whole.mp4"), Path("damaged.mp4")));
+  ASSERT_TRUE(Fixtures::CutShort(Path("whole.mp4"), Path("cut.mp4"), 0.5));
+  for (const char* name : {"damaged.mp4", "cut.mp4"}) {
+    SCOPED_TRACE(name);
+    Recorder rec;  // outlives the player, which calls into it
+    FFPlayer player;
+    rec.Attach(player);
+    ASSERT_TRUE(player.Open(Native(name), &rec, false)) << player.LastErrorMessage();
+    const bool cut = std::string(name) == "cut.mp4";
+    const int32_t ending = cut ? FFPlayer::kEventEndedEarly : FFPlayer::kEventEndOfFile;
+    ASSERT_TRUE(WaitUntil([&] { return rec.SawState(ending); }));
+    EXPECT_EQ(player.PlayState(), FFPlayer::kStateEnded);
+    std::lock_guard lock(rec.mutex);
+    ASSERT_FALSE(rec.positions.empty());
+    EXPECT_NEAR(rec.positions.back(), cut ? 1500000 : 3000000, 400000);
+    EXPECT_EQ(player.LastErrorMessage().find("Playback stopped at 00:00:0"), cut ? 0u : std::string::npos)
+        << player.LastErrorMessage();
+  }
+}

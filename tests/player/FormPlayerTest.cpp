@@ -120,20 +120,34 @@ TEST_F(FormPlayerTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
   EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStateStopped);
 }
 
-TEST_F(FormPlayerTest, BrokenFileShowsTheEngineMessageAndStaysOpen) {
+// A file that cannot be played says why inside the window, not in a stray box.
+TEST_F(FormPlayerTest, BrokenFileShowsTheReasonInsideTheWindow) {
   auto form = Open("broken.avi");
-  ASSERT_EQ(messages_.size(), 1);
-  EXPECT_TRUE(messages_[0].text.contains("broken.avi")) << messages_[0].text.toStdString();
-  EXPECT_EQ(messages_[0].buttons, QMessageBox::Ok);
-  EXPECT_EQ(messages_[0].icon, Ui::MessageIcon::None);  // a plain box
+  EXPECT_TRUE(messages_.isEmpty());
+  EXPECT_TRUE(form->NoticeText().contains("broken.avi")) << form->NoticeText().toStdString();
   EXPECT_FALSE(form->Opened());
-  EXPECT_TRUE(form->isVisible());
-  // The controls still work against an empty player.
+  // The controls still work against an empty player, and the reason stays.
   QTest::mouseClick(Child<QPushButton>(*form, "btnPause"), Qt::LeftButton);
   QTest::mouseClick(Child<VeSlider>(*form, "VeSlider1"), Qt::LeftButton, Qt::NoModifier, QPoint(50, 12));
   QTest::mouseClick(Child<QLabel>(*form, "PicMute"), Qt::LeftButton);
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(messages_.size(), 1);
+  EXPECT_FALSE(form->NoticeText().isEmpty());
+  QTest::mouseClick(Child<QPushButton>(*form, "NoticeClose"), Qt::LeftButton);
+  EXPECT_FALSE(form->isVisible());
+}
+
+// Playback that stops short of the end keeps its place and says why.
+TEST_F(FormPlayerTest, AnEarlyEndKeepsThePositionAndSaysWhy) {
+  ASSERT_TRUE(Fixtures::Recording(Path("whole.mp4"), 3));
+  ASSERT_TRUE(Fixtures::CutShort(Path("whole.mp4"), Path("cut.mp4"), 0.5));
+  auto form = Open("cut.mp4");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form->NoticeText().isEmpty(); }, 10000));
+  EXPECT_TRUE(form->NoticeText().contains("incomplete")) << form->NoticeText().toStdString();
+  EXPECT_GT(Child<VeSlider>(*form, "VeSlider1")->Value(), 0);  // not rewound
+  EXPECT_EQ(form->PauseCaption(), "4");
+  EXPECT_TRUE(messages_.isEmpty());
+  QTest::mouseClick(Child<QPushButton>(*form, "NoticeClose"), Qt::LeftButton);
+  EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(FormPlayerTest, MissingLibrariesEndTheProgram) {
@@ -148,6 +162,7 @@ TEST_F(FormPlayerTest, MissingLibrariesEndTheProgram) {
   EXPECT_EQ(messages_[0].text, "Video lib not found");
   EXPECT_EQ(messages_[0].icon, Ui::MessageIcon::Critical);
   EXPECT_FALSE(form.Opened());
+  EXPECT_TRUE(form.NoticeText().isEmpty());
 }
 
 TEST_F(FormPlayerTest, ControlBarLayoutFollowsTheWindow) {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <functional>
 
 extern char** environ;
 
@@ -136,6 +137,41 @@ QString Cached(const QString& name, bool (*make)(const QString&, double), double
   const QString path = PathIn(name);
   if (QFileInfo::exists(path) || make(path, seconds)) return path;
   return QString();
+}
+
+bool Recording(const QString& output, double seconds, bool sound_only) {
+  const QString length = QString::number(seconds);
+  QStringList args{"-f", "lavfi", "-i", "sine=duration=" + length};
+  if (!sound_only)
+    args = QStringList{"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=" + length} + args +
+           QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-g",
+                       "25",   "-c:a",    "aac",     "-movflags", "faststart"};
+  return Make(output, args);
+}
+
+namespace {
+bool Rewrite(const QString& source, const QString& output, const std::function<void(QByteArray&)>& change) {
+  QFile in(source), out(output);
+  if (!in.open(QIODevice::ReadOnly)) return false;
+  QByteArray data = in.readAll();
+  change(data);
+  return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size();
+}
+}  // namespace
+
+bool Damaged(const QString& source, const QString& output) {
+  return Rewrite(source, output, [](QByteArray& data) {
+    for (int k = 0; k < 6; ++k) {
+      const qsizetype at = static_cast<qsizetype>(data.size() * (0.45 + 0.02 * k));
+      for (int i = 0; i < 300 && at + i < data.size(); ++i)
+        data[at + i] = static_cast<char>((i * 37 + 11) & 255);
+    }
+  });
+}
+
+bool CutShort(const QString& source, const QString& output, double keep) {
+  return Rewrite(source, output,
+                 [keep](QByteArray& data) { data.truncate(static_cast<qsizetype>(data.size() * keep)); });
 }
 
 }  // namespace Fixtures

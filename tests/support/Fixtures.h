@@ -29,6 +29,15 @@ QString Cached(const QString& name, bool (*make)(const QString&, double), double
 QString Probe(const QString& file, const QString& streamSelector, const QString& entry);
 double ProbeDuration(const QString& file);
 
+// Media as people have it: `seconds` of 320x240 pictures (a key picture every
+// second) with sound in `output`'s container, its index at the front; with
+// `sound_only`, sound alone.
+bool Recording(const QString& output, double seconds, bool sound_only = false);
+// A copy of `source` in `output` with a few runs of garbage written over its
+// middle (45 % to 55 % of its bytes), or cut off after `keep` of its bytes.
+bool Damaged(const QString& source, const QString& output);
+bool CutShort(const QString& source, const QString& output, double keep);
+
 // Runs a program and returns its exit code (-1 when it could not start).
 int Run(const QString& program, const QStringList& args, QString* output = nullptr,
         int timeoutMs = 120000);
