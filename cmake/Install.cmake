@@ -40,10 +40,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converts video and audio files for phones
 # The long description in lines of at most 80 characters, as dpkg shows it.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Collects video and audio files in a list that shows each file's type, duration,"
-  "picture size and codecs, and converts them into one folder with one of 148"
-  "ready-made profiles for phones, tablets, players, consoles and the web, or a"
-  "general format. Size, quality, bitrates, frame rate, crop, rotation and sound"
-  "can be adjusted, and a player previews any listed file."
+  "picture size and codecs, and converts them into one folder in a general format"
+  "or with one of 148 ready-made profiles for phones, tablets, players, consoles"
+  "and the web. Size, quality, bitrates, frame rate, crop, rotation and sound can"
+  "be adjusted, and a player previews any listed file."
   "."
   "veltrane-convert converts with the same profiles from the command line, for"
   "scripts and batches. All media work is done in process on the FFmpeg libraries.")
