@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program and its tests need (only what is missing).
+# Installs the Debian 12 packages the program and its tests need (only what is missing),
+# and any further packages named as arguments.
+#   scripts/install-deps.sh [PACKAGE...]
 set -euo pipefail
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
@@ -16,6 +18,7 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   python3-jsonschema
   # reuses compilations between builds
   ccache)
+PACKAGES+=("$@")
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

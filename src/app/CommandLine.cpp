@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 #include "common/Globals.h"
@@ -40,6 +41,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& workin
   if (parser.isSet(help)) {
     result.action = CommandLine::Action::PrintAndExit;
     result.output = parser.helpText();
+    // Before the application object exists Qt cannot name the program in the usage line.
+    result.output.replace("<executable_name>", QFileInfo(arguments.value(0)).fileName());
     return result;
   }
   if (parser.isSet(version)) {

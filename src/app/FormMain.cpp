@@ -90,8 +90,8 @@ bool FormMain::Load() {
   }
   // 7. Icon.
   SetSmallIcon(this);
-  // 8. Web-site reminder.
-  UpdateCheckPrompt(QDate::currentDate());
+  // 8. Web-site reminder, left out of distribution packages (their updates come with them).
+  if constexpr (VELTRANE_UPDATE_QUESTION) UpdateCheckPrompt(QDate::currentDate());
 
   connect(&timer1_, &QTimer::timeout, file_list_.get(), &FileList::RefreshTotals);
   timer1_.start();

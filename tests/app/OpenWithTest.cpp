@@ -90,7 +90,7 @@ TEST(CommandLine, HelpAndVersionNeedNoWindowSystem) {
   EXPECT_EQ(RunProgram({"--version"}, QDir::tempPath(), &out, env), 0);
   EXPECT_EQ(out, "Veltrane Video Converter 6.0\n");
   EXPECT_EQ(RunProgram({"--help"}, QDir::tempPath(), &out, env), 0);
-  EXPECT_TRUE(out.startsWith("Usage: ")) << out.toStdString();
+  EXPECT_TRUE(out.startsWith("Usage: veltrane-video-converter [options]")) << out.toStdString();
   EXPECT_EQ(RunProgram({"--nonsense"}, QDir::tempPath(), &out, env), 2);
   EXPECT_TRUE(out.contains("nonsense"));
 }

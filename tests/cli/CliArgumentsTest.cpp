@@ -386,7 +386,7 @@ TEST(CliTexts, EveryPrintedProfileCountIsTheCatalogues) {
       {"/README.md", " device and web profiles"},
       {"/README.md", " profiles. Results go"},
       {"/resources/desktop/com.veltranesoftware.VideoConverter.metainfo.xml", " ready-made"},
-      {"/cmake/Install.cmake", " \\\nready-made"},
+      {"/cmake/Install.cmake", " ready-made profiles"},
   };
   for (const auto& [path, phrase] : documents) {
     QFile file(QString(VELTRANE_SOURCE_DIR) + path);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the program into a temporary prefix, checks the installed tree (files, desktop
-# entry, AppStream data), then starts the installed program on a virtual screen and
-# checks that it found its resources there (its window carries the program's icon).
+# entry, AppStream data, what the Debian package needs), then starts the installed program
+# on a virtual screen and checks that it found its resources there (its window carries the
+# program's icon) and that the desktop entry names its window class.
 #   check_install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -37,6 +38,20 @@ grep -q '^Exec=veltrane-video-converter %F$' "$share/applications/$app.desktop" 
 version="$("$prefix/bin/veltrane-video-converter" --version)"
 [ "$version" = "Veltrane Video Converter 6.0" ] || fail "--version printed '$version'"
 
+# What the Debian package needs: compressed manual pages, a machine-readable copyright,
+# a changelog whose latest entry is this version, the audio types of .opus and .mka.
+for page in veltrane-video-converter veltrane-convert; do
+  zcat "$share/man/man1/$page.1.gz" 2>/dev/null | grep -q '^\.TH' || fail "no compressed manual page $page"
+done
+doc="$share/doc/veltrane-video-converter"
+head -n 1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "copyright is not machine-readable"
+zcat "$doc/changelog.gz" | head -n 1 | grep -qF "veltrane-video-converter (${version##* })" \
+  || fail "the changelog's latest entry is not version ${version##* }"
+for type in audio/x-opus+ogg audio/x-matroska; do
+  grep -q "^MimeType=.*[=;]$type;" "$share/applications/$app.desktop" || fail "desktop entry lacks $type"
+done
+
 # A private user: settings that skip the update question, a runtime folder of its own.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/Veltrane Software" "$XDG_RUNTIME_DIR"
@@ -55,6 +70,8 @@ for _ in $(seq 1 100); do
   # The main window: the top-level window carrying the program's class.
   id="$(xwininfo -root -tree 2>/dev/null | grep '("veltrane-video-converter"' | awk '{print $1}' | head -n 1)"
   if [ -n "$id" ] && xprop -id "$id" -notype 32c _NET_WM_ICON 2>/dev/null | grep -q '= 256, 256,'; then
+    # The class half of WM_CLASS, which the desktop entry's StartupWMClass must name.
+    xprop -id "$id" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p' > "$2/class"
     kill -0 "$pid" 2>/dev/null && echo "running with icon"
     kill "$pid"
     exit 0
@@ -70,4 +87,7 @@ chmod +x "$work/on-screen.sh"
 result="$(xvfb-run -a "$work/on-screen.sh" "$prefix/bin/veltrane-video-converter" "$work" 2>"$work/stderr")" || true
 program_pid="$(cat "$work/pid" 2>/dev/null || true)"
 [ "$result" = "running with icon" ] || { cat "$work/stderr" >&2; fail "installed program: $result"; }
+class="$(cat "$work/class")"
+grep -qxF "StartupWMClass=$class" "$share/applications/$app.desktop" \
+  || fail "the desktop entry's StartupWMClass does not name the window class '$class'"
 echo "install tree and start: OK"
