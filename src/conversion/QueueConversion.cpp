@@ -59,8 +59,9 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
     out->refusal = ExplainConversionFailure(row.path, QString::fromStdString(encoder.LastErrorMessage()));
     return;
   }
+  // The row names the file asked for; the progress window shows the name actually
+  // written (numbered or shortened) once the task has written it.
   out->task = handle;
-  out->outputName = NameToText(encoder.OutputPath(handle));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -39,6 +40,7 @@ struct RunRecord {
   QString caption;
   QStringList progress;
   QStringList status;
+  QStringList names;
 };
 
 FormConverting* VisibleProgressWindow() {
@@ -78,6 +80,7 @@ RunRecord RunAndClose(const std::function<void()>& trigger,
       for (int row = 0; row < form->ProgressList()->topLevelItemCount(); ++row) {
         record.progress << form->ProgressText(row);
         record.status << form->StatusText(row);
+        record.names << form->ProgressList()->topLevelItem(row)->text(0);
       }
       watch.stop();
       form->BtnStop()->click();  // "Close" after the end (or "Stop" on a timeout)
@@ -286,6 +289,10 @@ TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
   const QString clip = In("long clip.mp4");
   ASSERT_TRUE(Fixtures::VideoWithAudio(clip, 20.0));
   const FileRow row = ClipRow(clip);
+  // Keep-both would write "long clip (1).mp4"; a stopped row must not name it.
+  QFile older(out + "long clip.mp4");
+  ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+  older.close();
 
   OutputSettings settings;  // H.264 at high quality: slow enough to stop midway
   settings.videoQuality = 0;
@@ -296,7 +303,8 @@ TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
       [](FormConverting* form) { form->BtnStop()->click(); });
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.status.value(0), "Canceled");
+  EXPECT_EQ(QFileInfo(run.names.value(0)).fileName(), "long clip.mp4");
   EXPECT_TRUE(Globals::StopRequested);
   EXPECT_TRUE(WaitUntil([&] { return !encoder.Running(); }, std::chrono::milliseconds(10000)));
-  EXPECT_TRUE(OutputFiles().isEmpty()) << OutputFiles().join(", ").toStdString();
+  EXPECT_EQ(OutputFiles(), QStringList{"long clip.mp4"});
 }
