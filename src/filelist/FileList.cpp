@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "common/Globals.h"
