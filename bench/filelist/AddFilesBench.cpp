@@ -38,7 +38,7 @@ double ProbeAlone(FFDecoder& decoder, const QList<QByteArray>& files, int* opene
     const int a = decoder.AudioStreamIndex();
     const int v = decoder.VideoStreamIndex();
     volatile size_t sink = decoder.AudioCodecName(a).size() + decoder.VideoCodecName(v).size();
-    sink = sink + static_cast<size_t>(decoder.DurationLow()) + static_cast<size_t>(decoder.DurationHigh());
+    sink = sink + static_cast<size_t>(decoder.Duration());
     if (decoder.VideoStreamCount() > 0) sink = sink + static_cast<size_t>(decoder.VideoWidth(v) + decoder.VideoHeight(v));
     sink = sink + static_cast<size_t>(decoder.AudioStreamCount());
     decoder.Close();

@@ -170,7 +170,7 @@ void FormMain::UpdateCheckPrompt(const QDate& today) {
 }
 
 bool FormMain::EnsureListNotEmpty() {
-  if (list_view1_->topLevelItemCount() > 0) return true;
+  if (list_view1_->Rows()->Count() > 0) return true;
   Ui::ShowMessage(this, "Please add file to the list.", Ui::MessageIcon::Information);
   AddFilesCommand();
   return false;
@@ -212,7 +212,7 @@ void FormMain::ExitCommand() {
 void FormMain::PlayCommand() {
   const auto row = file_list_->SelectedRow();
   if (!row || row->path.isEmpty()) return;
-  FormPlayer player(row->path, row->nativePath, this, row->duration);
+  FormPlayer player(row->path, row->nativePath, this, row->source.durationUs);
   player.exec();
 }
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMainWindow>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "common/StoredValues.h"
 #include "filelist/FileList.h"
@@ -19,7 +19,7 @@ constexpr int kMaxColumn = 5000;
 
 }  // namespace
 
-WindowMemory::WindowMemory(QMainWindow& window, QTreeWidget& list, FileList& files)
+WindowMemory::WindowMemory(QMainWindow& window, QTreeView& list, FileList& files)
     : QObject(&window), window_(window), list_(list), files_(files) {
   delay_.setSingleShot(true);
   delay_.setInterval(500);
@@ -43,7 +43,7 @@ void WindowMemory::Restore() {
       parsed << width;
     }
     // All or nothing: a partly readable list would leave the columns half old, half new.
-    if (parsed.size() == list_.columnCount())
+    if (parsed.size() == list_.header()->count())
       for (int column = 0; column < parsed.size(); ++column) list_.setColumnWidth(column, parsed[column]);
   }
   // A folder that is gone since would only send the dialog somewhere else.
@@ -56,7 +56,8 @@ void WindowMemory::StoreLayout() {
   delay_.stop();
   Stored::SetBytes(kGeometry, window_.saveGeometry());
   QStringList widths;
-  for (int column = 0; column < list_.columnCount(); ++column) widths << QString::number(list_.columnWidth(column));
+  for (int column = 0; column < list_.header()->count(); ++column)
+    widths << QString::number(list_.columnWidth(column));
   Stored::SetText(kColumns, widths.join(','));
 }
 

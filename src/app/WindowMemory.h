@@ -7,12 +7,12 @@
 
 class FileList;
 class QMainWindow;
-class QTreeWidget;
+class QTreeView;
 
 class WindowMemory : public QObject {
   Q_OBJECT
  public:
-  WindowMemory(QMainWindow& window, QTreeWidget& list, FileList& files);
+  WindowMemory(QMainWindow& window, QTreeView& list, FileList& files);
 
   // Puts the stored values in place; anything unreadable keeps the window's default.
   void Restore();
@@ -29,7 +29,7 @@ class WindowMemory : public QObject {
 
  private:
   QMainWindow& window_;
-  QTreeWidget& list_;
+  QTreeView& list_;
   FileList& files_;
   QTimer delay_;
   bool restoring_ = false;

@@ -269,7 +269,7 @@ std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<Source
     const QString folder = plan.outputFolder + NameToText(sources[i].subfolder);
     task.outputFolder = TextToNameString(folder);
     if (!task.probed) continue;
-    task.duration = task.row.durationSeconds;
+    task.duration = task.row.source.DurationSeconds();
     task.job = BuildConversion(plan.settings, task.row, folder, &pixelCount);
     if (!plan.outputName.isEmpty()) task.job.outputPath = folder + plan.outputName;
   }

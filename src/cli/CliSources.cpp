@@ -16,8 +16,6 @@
 
 namespace {
 
-const char* const kNotAvailable = "N/A";
-
 // Closes the decoder however the probe ends.
 struct DecoderCloser {
   FFDecoder& decoder;
@@ -88,20 +86,19 @@ bool ProbeSource(FFDecoder& decoder, const std::string& path, FileRow& row, std:
     return false;
   }
   DecoderCloser closer{decoder};
-  const bool hasVideo = decoder.VideoStreamCount() > 0;
-  const bool hasAudio = decoder.AudioStreamCount() > 0;
   const int videoIndex = decoder.VideoStreamIndex();
   const int audioIndex = decoder.AudioStreamIndex();
-  row.type = FileExtensionUpper(row.path);
-  row.videoSize = hasVideo ? QString::number(decoder.VideoWidth(videoIndex)) + " X " +
-                                 QString::number(decoder.VideoHeight(videoIndex))
-                           : QString(kNotAvailable);
-  row.videoCodec = hasVideo ? QString::fromStdString(decoder.VideoCodecName(videoIndex))
-                            : QString(kNotAvailable);
-  row.audioCodec = hasAudio ? QString::fromStdString(decoder.AudioCodecName(audioIndex))
-                            : QString(kNotAvailable);
-  const double seconds = static_cast<double>(decoder.Duration()) / 1e6;
-  row.durationSeconds = seconds > 0 ? seconds : 0.0;
-  row.duration = FormatDuration(row.durationSeconds);
+  SourceSummary& source = row.source;
+  source.durationUs = std::max<int64_t>(decoder.Duration(), 0);
+  source.videoTracks = decoder.VideoStreamCount();
+  source.audioTracks = decoder.AudioStreamCount();
+  source.subtitleTracks = decoder.SubtitleStreamCount();
+  source.storedWidth = decoder.VideoStoredWidth(videoIndex);
+  source.storedHeight = decoder.VideoStoredHeight(videoIndex);
+  source.uprightWidth = decoder.VideoWidth(videoIndex);
+  source.uprightHeight = decoder.VideoHeight(videoIndex);
+  source.videoCodec = QString::fromStdString(decoder.VideoCodecName(videoIndex));
+  source.audioCodec = QString::fromStdString(decoder.AudioCodecName(audioIndex));
+  source.fileBytes = S_ISREG(info.st_mode) ? static_cast<int64_t>(info.st_size) : 0;
   return true;
 }

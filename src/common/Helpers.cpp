@@ -23,6 +23,8 @@ QString FormatDuration(double s) {
   return TwoDigits(total / 3600) + ":" + TwoDigits(total / 60 % 60) + ":" + TwoDigits(total % 60);
 }
 
+double MicrosToSeconds(int64_t micros) { return static_cast<double>(micros) / 1000000.0; }
+
 QString FileExtensionUpper(const QString& path) {
   const qsizetype dot = path.lastIndexOf('.');
   const qsizetype slash = path.lastIndexOf('/');

@@ -2,6 +2,7 @@
 // Text, number, file and platform helpers shared by every window.
 #include <QRect>
 #include <QString>
+#include <cstdint>
 
 class QAbstractItemView;
 class QModelIndex;
@@ -11,6 +12,7 @@ class QWidget;
 inline constexpr const char* WebSiteAddress = "https://www.veltrane-software.com/";
 
 QString FormatDuration(double seconds);
+double MicrosToSeconds(int64_t micros);
 QString FileExtensionUpper(const QString& path);
 QString FileBaseName(const QString& path);
 double BytesToMegabytes(double bytes);

@@ -34,9 +34,9 @@ bool CropHasMargins(const GridValues& grid) {
   return grid.cropTop > 0 || grid.cropBottom > 0 || grid.cropLeft > 0 || grid.cropRight > 0;
 }
 
-// The row's picture size can be used: read from the row and neither side 0.
+// The row's picture size can be used: neither side 0.
 bool HasPictureSize(const RowFacts& facts) {
-  return facts.hasVideo && facts.sizeFound && facts.sourceWidth > 0 && facts.sourceHeight > 0;
+  return facts.hasVideo && facts.sourceWidth > 0 && facts.sourceHeight > 0;
 }
 
 // Cropping is on, has a margin, and there is a picture size to measure it from.
@@ -94,8 +94,6 @@ QString BuildSizePart(const OutputSettings& settings, const RowFacts& facts, qin
     const int h = PositiveInt(settings.height);
     size = QString(" -s %1x%2").arg(w).arg(h);
     pixelCount = static_cast<qint64>(w) * h;
-  } else if (!facts.sizeFound) {
-    return " -vn ";
   } else {
     pixelCount = static_cast<qint64>(facts.sourceWidth) * facts.sourceHeight;
     // A source whose size reads as 0 gets no size part: the engine keeps its size.
@@ -136,18 +134,11 @@ QString BuildChoices(const GridValues& grid, bool audioOnly) {
 
 RowFacts ReadRowFacts(const FileRow& row) {
   RowFacts facts;
-  facts.hasVideo = row.videoCodec != "N/A";
-  facts.hasAudio = row.audioCodec != "N/A";
+  facts.hasVideo = row.source.HasVideo();
+  facts.hasAudio = row.source.HasAudio();
   if (!facts.hasVideo) return facts;
-  const qsizetype x = row.videoSize.indexOf('x', 0, Qt::CaseInsensitive);
-  if (x < 0) return facts;
-  facts.sizeFound = true;
-  bool okW = false;
-  bool okH = false;
-  const int w = row.videoSize.left(x).trimmed().toInt(&okW);
-  const int h = row.videoSize.mid(x + 1).trimmed().toInt(&okH);
-  if (okW) facts.sourceWidth = w;
-  if (okH) facts.sourceHeight = h;
+  facts.sourceWidth = row.source.uprightWidth;
+  facts.sourceHeight = row.source.uprightHeight;
   return facts;
 }
 

@@ -11,8 +11,7 @@
 struct RowFacts {
   bool hasVideo = false;
   bool hasAudio = false;
-  bool sizeFound = false;  // the "Video Size" text held an "x"
-  int sourceWidth = 0;
+  int sourceWidth = 0;  // the picture as shown upright; 0 when unknown
   int sourceHeight = 0;
 };
 
@@ -23,7 +22,7 @@ struct ConversionJob {
   QString extension;       // without the dot
 };
 
-// Reads the video/audio presence and the picture size from a row's display texts.
+// The video/audio presence and the upright picture size of a row's source.
 RowFacts ReadRowFacts(const FileRow& row);
 
 // "<n>k" from the picture's pixel count, the per-format factor and the video quality

@@ -18,7 +18,6 @@
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
-#include "common/Int64.h"
 #include "common/UiServices.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/UserMessages.h"
@@ -231,7 +230,7 @@ void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 total
     SetStatus(row, "Canceled");
     return;
   }
-  if (!Int64IsPositive(totalUs)) return;
+  if (totalUs <= 0) return;
   const double share = MicrosToSeconds(positionUs) / MicrosToSeconds(totalUs);
   // A position a little past the end must not read more than 100%.
   const int percent = static_cast<int>(std::clamp(std::floor(share * 100.0), 0.0, 100.0));

@@ -110,7 +110,7 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
     ProgressRow progressRow;
     progressRow.outputName = job.outputPath;
     progressRow.source = row.path;
-    progressRow.durationSeconds = row.durationSeconds;
+    progressRow.durationSeconds = row.source.DurationSeconds();
     // What the time-left estimate weighs the task by: picture work or sound only.
     if (ReadRowFacts(row).hasVideo && !settings.audioOnly) progressRow.outputPixels = double(pixelCount);
     QueueRow(settings, job, row, encoder, &progressRow);

@@ -37,8 +37,7 @@ QString SentenceEnd(QString text) {
 
 QString CropProblem(const OutputSettings& settings, const RowFacts& facts, const QString& sourcePath) {
   const GridValues& g = settings.grid;
-  if (!g.crop || !facts.hasVideo || !facts.sizeFound || facts.sourceWidth <= 0 || facts.sourceHeight <= 0)
-    return QString();
+  if (!g.crop || !facts.hasVideo || facts.sourceWidth <= 0 || facts.sourceHeight <= 0) return QString();
   QStringList margins;
   if (qint64(g.cropLeft) + g.cropRight >= facts.sourceWidth) {
     if (g.cropLeft) margins << QString("left %1").arg(g.cropLeft);

@@ -50,12 +50,6 @@ std::string FFDecoder::VideoCodecName(int index) const {
   return facts ? avcodec_get_name(facts->codec) : "";
 }
 
-int32_t FFDecoder::DurationLow() const {
-  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(impl_->source.duration_us)));
-}
-int32_t FFDecoder::DurationHigh() const {
-  return static_cast<int32_t>(static_cast<uint64_t>(impl_->source.duration_us) >> 32);
-}
 int64_t FFDecoder::Duration() const { return impl_->source.duration_us; }
 int FFDecoder::VideoStreamCount() const { return impl_->source.Count(AVMEDIA_TYPE_VIDEO); }
 int FFDecoder::AudioStreamCount() const { return impl_->source.Count(AVMEDIA_TYPE_AUDIO); }
@@ -70,4 +64,12 @@ int FFDecoder::VideoWidth(int index) const {
 int FFDecoder::VideoHeight(int index) const {
   const media::StreamFacts* facts = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
   return facts ? facts->shown_height : 0;
+}
+int FFDecoder::VideoStoredWidth(int index) const {
+  const media::StreamFacts* facts = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
+  return facts ? facts->width : 0;
+}
+int FFDecoder::VideoStoredHeight(int index) const {
+  const media::StreamFacts* facts = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
+  return facts ? facts->height : 0;
 }

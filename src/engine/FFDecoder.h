@@ -27,14 +27,14 @@ class FFDecoder {
   int VideoStreamIndex() const;  // best video stream, -1 when none
   std::string AudioCodecName(int index) const;  // short name such as "aac"; "" for a bad index
   std::string VideoCodecName(int index) const;
-  int32_t DurationLow() const;   // duration in microseconds, low half (as unsigned bits)
-  int32_t DurationHigh() const;  // high half
-  int64_t Duration() const;      // the same as one value
+  int64_t Duration() const;  // in microseconds; 0 or less when unknown
   int VideoStreamCount() const;
   int AudioStreamCount() const;
   int SubtitleStreamCount() const;
-  int VideoWidth(int index) const;
+  int VideoWidth(int index) const;  // as shown upright
   int VideoHeight(int index) const;
+  int VideoStoredWidth(int index) const;  // as stored in the file
+  int VideoStoredHeight(int index) const;
 
  private:
   struct Impl;

@@ -5,12 +5,10 @@
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
-#include "common/Int64.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FormWait.h"
@@ -20,8 +18,6 @@
 #include "filelist/RowTexts.h"
 
 namespace {
-
-const char* const kNotAvailable = "N/A";
 
 // Closes the decoder when probing ends, however it ends.
 class DecoderCloser {
@@ -146,18 +142,15 @@ void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
 }
 
 bool FileList::IsListed(const QString& path) const {
-  const int n = list_->topLevelItemCount();
-  for (int i = 0; i < n; ++i) {
-    if (list_->topLevelItem(i)->text(0) == path) return true;
-  }
-  return false;
+  const std::vector<FileRow>& rows = list_->Rows()->Rows();
+  return std::any_of(rows.begin(), rows.end(), [&](const FileRow& row) { return row.path == path; });
 }
 
 bool FileList::IsListedNative(const QByteArray& nativePath) const {
   if (!listed_paths_valid_) {
     listed_paths_.clear();
-    const int n = list_->topLevelItemCount();
-    for (int i = 0; i < n; ++i) listed_paths_.insert(ListView1::RowFromItem(list_->topLevelItem(i)).nativePath);
+    for (const FileRow& row : list_->Rows()->Rows())
+      listed_paths_.insert(row.nativePath);
     listed_paths_valid_ = true;
   }
   return listed_paths_.contains(nativePath);
@@ -182,27 +175,22 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
 
   const int audioIndex = decoder_.AudioStreamIndex();
   const int videoIndex = decoder_.VideoStreamIndex();
-  const QString audioCodec = QString::fromStdString(decoder_.AudioCodecName(audioIndex));
-  const QString videoCodec = QString::fromStdString(decoder_.VideoCodecName(videoIndex));
-  const double bytes = NativePath::FileSize(nativePath);
-  const int32_t low = decoder_.DurationLow();
-  const int32_t high = decoder_.DurationHigh();
-  const double seconds = MicrosToSeconds(low, high);
-  Globals::HasVideo = decoder_.VideoStreamCount() > 0;
-  Globals::HasAudio = decoder_.AudioStreamCount() > 0;
-
-  row.type = FileExtensionUpper(row.path);
-  row.duration = FormatDuration(seconds);
-  row.videoSize = Globals::HasVideo
-                      ? FormatVideoSizeText(decoder_.VideoWidth(videoIndex), decoder_.VideoHeight(videoIndex))
-                      : QString(kNotAvailable);
-  row.fileSize = FormatFileSizeText(bytes);
-  row.modified = FormatModifiedText(NativePath::Modified(nativePath));
-  row.videoCodec = Globals::HasVideo ? videoCodec : QString(kNotAvailable);
-  row.audioCodec = Globals::HasAudio ? audioCodec : QString(kNotAvailable);
+  SourceSummary& source = row.source;
   // An unknown duration shows as 00:00:00, so it adds nothing to the total either.
-  row.durationSeconds = std::isfinite(seconds) && seconds > 0 ? seconds : 0.0;
-  row.tracks = TrackCountText(decoder_.AudioStreamCount(), decoder_.SubtitleStreamCount());
+  source.durationUs = std::max<int64_t>(decoder_.Duration(), 0);
+  source.videoTracks = decoder_.VideoStreamCount();
+  source.audioTracks = decoder_.AudioStreamCount();
+  source.subtitleTracks = decoder_.SubtitleStreamCount();
+  source.storedWidth = decoder_.VideoStoredWidth(videoIndex);
+  source.storedHeight = decoder_.VideoStoredHeight(videoIndex);
+  source.uprightWidth = decoder_.VideoWidth(videoIndex);
+  source.uprightHeight = decoder_.VideoHeight(videoIndex);
+  source.videoCodec = QString::fromStdString(decoder_.VideoCodecName(videoIndex));
+  source.audioCodec = QString::fromStdString(decoder_.AudioCodecName(audioIndex));
+  source.fileBytes = static_cast<int64_t>(NativePath::FileSize(nativePath));
+  source.modified = NativePath::Modified(nativePath);
+  Globals::HasVideo = source.HasVideo();
+  Globals::HasAudio = source.HasAudio();
   return true;
 }
 
@@ -215,23 +203,23 @@ void FileList::ShowOpenFailure(const QString& path, const QString& error) {
 }
 
 void FileList::SelectOnlyLastRow() {
-  const int n = list_->topLevelItemCount();
+  const int n = RowCount();
   if (n == 0) return;
-  QTreeWidgetItem* last = list_->topLevelItem(n - 1);
+  const QModelIndex last = list_->Rows()->index(n - 1, 0);
   list_->clearSelection();
-  list_->setCurrentItem(last);
-  last->setSelected(true);
-  list_->scrollToItem(last);
+  list_->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+  list_->SetRowSelected(n - 1, true);
+  list_->scrollTo(last);
 }
 
 void FileList::SelectAllRows() {
-  if (list_->topLevelItemCount() == 0) return;
+  if (RowCount() == 0) return;
   list_->selectAll();
   list_->setFocus();
 }
 
 void FileList::InvertSelection() {
-  const int n = list_->topLevelItemCount();
+  const int n = RowCount();
   if (n == 0) return;
   QAbstractItemModel* model = list_->model();
   const QItemSelection all(model->index(0, 0), model->index(n - 1, model->columnCount() - 1));
@@ -240,26 +228,24 @@ void FileList::InvertSelection() {
 }
 
 void FileList::RemoveSelectedRows() {
-  const int n = list_->topLevelItemCount();
+  const int n = RowCount();
   if (n == 0) return;
   for (int i = n - 1; i >= 0; --i) {
-    QTreeWidgetItem* item = list_->topLevelItem(i);
-    if (item->isSelected()) delete list_->takeTopLevelItem(i);
+    if (list_->IsRowSelected(i)) list_->Rows()->RemoveRow(i);
   }
   list_->setFocus();
 }
 
 void FileList::ClearAllRows() {
   std::vector<FileRow> rows = Rows();
-  list_->clear();
+  list_->Rows()->Clear();
   if (!rows.empty()) cleared_rows_ = std::move(rows);  // after the clear's own change
 }
 
 bool FileList::UndoClearAll() {
   if (cleared_rows_.empty()) return false;
   const std::vector<FileRow> rows = std::exchange(cleared_rows_, {});
-  for (const FileRow& row : rows)
-    list_->AppendRow(row);
+  list_->Rows()->Append(rows);
   SelectOnlyLastRow();
   return true;
 }
@@ -268,76 +254,61 @@ void FileList::MoveRowUp() { MoveCurrentRow(-1); }
 void FileList::MoveRowDown() { MoveCurrentRow(+1); }
 
 void FileList::MoveCurrentRow(int offset) {
-  if (list_->selectedItems().size() > 1) {
+  if (list_->selectionModel()->selectedRows().size() > 1) {
     MoveSelectedBlock(offset);
     return;
   }
-  QTreeWidgetItem* item = list_->currentItem();
-  if (!item || item->text(0).isEmpty()) return;
-  const int from = list_->indexOfTopLevelItem(item);
+  const int from = list_->CurrentRow();
   const int to = from + offset;
-  if (from < 0 || to < 0 || to >= list_->topLevelItemCount()) return;
-  QTreeWidgetItem* other = list_->topLevelItem(to);
+  if (from < 0 || list_->Rows()->Row(from).path.isEmpty()) return;
+  if (to < 0 || to >= RowCount()) return;
   // Exchange the contents, so the rows themselves (and the totals) stay put.
-  const FileRow moving = ListView1::RowFromItem(item);
-  ListView1::FillItem(item, ListView1::RowFromItem(other));
-  ListView1::FillItem(other, moving);
-  item->setSelected(false);
-  other->setSelected(true);
-  list_->selectionModel()->setCurrentIndex(list_->model()->index(to, 0), QItemSelectionModel::NoUpdate);
-  list_->scrollToItem(other);
+  list_->Rows()->SwapRows(from, to);
+  list_->SetRowSelected(from, false);
+  list_->SetRowSelected(to, true);
+  list_->selectionModel()->setCurrentIndex(list_->Rows()->index(to, 0), QItemSelectionModel::NoUpdate);
+  list_->scrollTo(list_->Rows()->index(to, 0));
   list_->setFocus();
 }
 
 void FileList::MoveSelectedBlock(int offset) {
-  const int count = list_->topLevelItemCount();
+  const int count = RowCount();
   std::vector<int> selected;
   for (int i = 0; i < count; ++i) {
-    if (list_->topLevelItem(i)->isSelected()) selected.push_back(i);
+    if (list_->IsRowSelected(i)) selected.push_back(i);
   }
   // The selection moves as one piece, gaps included; at the edge it stays put.
   if (selected.empty() || selected.front() + offset < 0 || selected.back() + offset >= count) return;
-  const int current = list_->indexOfTopLevelItem(list_->currentItem());
+  const int current = list_->CurrentRow();
   bool currentMoved = false;
   // Each selected row trades places with its neighbour in the moving direction,
   // starting with the row nearest that edge, so no row is moved twice.
   if (offset > 0) std::reverse(selected.begin(), selected.end());
   for (const int from : selected) {
-    QTreeWidgetItem* item = list_->topLevelItem(from);
-    QTreeWidgetItem* other = list_->topLevelItem(from + offset);
-    const FileRow moving = ListView1::RowFromItem(item);
-    ListView1::FillItem(item, ListView1::RowFromItem(other));
-    ListView1::FillItem(other, moving);
-    item->setSelected(false);
-    other->setSelected(true);
+    list_->Rows()->SwapRows(from, from + offset);
+    list_->SetRowSelected(from, false);
+    list_->SetRowSelected(from + offset, true);
     if (from == current) currentMoved = true;
   }
   if (currentMoved) {
-    list_->selectionModel()->setCurrentIndex(list_->model()->index(current + offset, 0),
+    list_->selectionModel()->setCurrentIndex(list_->Rows()->index(current + offset, 0),
                                              QItemSelectionModel::NoUpdate);
   }
-  list_->scrollToItem(list_->topLevelItem(selected.front() + offset));  // the leading row
+  list_->scrollTo(list_->Rows()->index(selected.front() + offset, 0));  // the leading row
   list_->setFocus();
 }
 
-std::vector<FileRow> FileList::Rows() const {
-  std::vector<FileRow> rows;
-  const int n = list_->topLevelItemCount();
-  rows.reserve(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) rows.push_back(ListView1::RowFromItem(list_->topLevelItem(i)));
-  return rows;
-}
+std::vector<FileRow> FileList::Rows() const { return list_->Rows()->Rows(); }
 
 std::optional<FileRow> FileList::SelectedRow() const {
-  const QTreeWidgetItem* item = list_->currentItem();
-  if (!item) return std::nullopt;
-  return ListView1::RowFromItem(item);
+  const int current = list_->CurrentRow();
+  if (current < 0) return std::nullopt;
+  return list_->Rows()->Row(current);
 }
 
 FormWait* FileList::WaitWindow() const { return wait_.data(); }
 
-int FileList::RowCount() const { return list_->topLevelItemCount(); }
-
+int FileList::RowCount() const { return list_->Rows()->Count(); }
 void FileList::OnRowsChanged() {
   rows_changed_ = true;
   listed_paths_valid_ = false;
@@ -350,15 +321,12 @@ void FileList::OnRowTextsChanged() {
 }
 
 void FileList::RefreshTotals() {
-  const int n = list_->topLevelItemCount();
+  const int n = RowCount();
   // The count alone would miss a removal and an addition between two refreshes.
   if (n == last_counted_rows_ && !rows_changed_) return;
   double total = 0;
-  for (int i = 0; i < n; ++i) {
-    bool ok = false;
-    const double seconds = list_->topLevelItem(i)->data(0, ListView1::DurationTagRole).toDouble(&ok);
-    if (ok && std::isfinite(seconds)) total += seconds;
-  }
+  for (const FileRow& row : list_->Rows()->Rows())
+    total += row.source.DurationSeconds();
   if (files_pane_) files_pane_->setText("Total Files: " + QString::number(n));
   if (duration_pane_) duration_pane_->setText("Total Duration: " + FormatDuration(total));
   last_counted_rows_ = n;

@@ -10,9 +10,8 @@
 
 #include "filelist/NativePath.h"
 
-ListView1::ListView1(QWidget* parent) : QTreeWidget(parent) {
-  setHeaderLabels({"File Name", "Type", "Duration", "Video Size", "File Size", "Modified",
-                   "Video Codec", "Audio Codec"});
+ListView1::ListView1(QWidget* parent) : QTreeView(parent), rows_(new FileListModel(this)) {
+  setModel(rows_);
   setRootIsDecorated(false);
   setUniformRowHeights(true);
   setItemsExpandable(false);
@@ -37,45 +36,18 @@ ListView1::ListView1(QWidget* parent) : QTreeWidget(parent) {
   setColumnWidth(6, 90);
 }
 
-void ListView1::FillItem(QTreeWidgetItem* item, const FileRow& row) {
-  item->setText(0, row.path);
-  item->setText(1, row.type);
-  item->setText(2, row.duration);
-  item->setText(3, row.videoSize);
-  item->setText(4, row.fileSize);
-  item->setText(5, row.modified);
-  item->setText(6, row.videoCodec);
-  item->setText(7, row.audioCodec);
-  item->setData(0, DurationTagRole, row.durationSeconds);
-  item->setData(0, NativePathRole, row.nativePath);
-  for (int column = 0; column < 8; ++column) item->setToolTip(column, row.tracks);
-  item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
+int ListView1::CurrentRow() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.row() : -1;
 }
 
-QTreeWidgetItem* ListView1::AppendRow(const FileRow& row) {
-  auto* item = new QTreeWidgetItem();
-  FillItem(item, row);
-  addTopLevelItem(item);
-  return item;
-}
+bool ListView1::IsRowSelected(int row) const { return selectionModel()->isRowSelected(row, QModelIndex()); }
 
-FileRow ListView1::RowFromItem(const QTreeWidgetItem* item) {
-  FileRow row;
-  if (!item) return row;
-  row.path = item->text(0);
-  row.type = item->text(1);
-  row.duration = item->text(2);
-  row.videoSize = item->text(3);
-  row.fileSize = item->text(4);
-  row.modified = item->text(5);
-  row.videoCodec = item->text(6);
-  row.audioCodec = item->text(7);
-  row.durationSeconds = item->data(0, DurationTagRole).toDouble();
-  row.tracks = item->toolTip(0);
-  row.nativePath = item->data(0, NativePathRole).toByteArray();
-  // Rows put in by other code may lack the bytes; the text is then the path.
-  if (row.nativePath.isEmpty()) row.nativePath = NativePath::Encode(row.path);
-  return row;
+void ListView1::SetRowSelected(int row, bool selected) {
+  if (row < 0 || row >= rows_->Count()) return;
+  selectionModel()->select(
+      rows_->index(row, 0),
+      (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows);
 }
 
 QList<QByteArray> ListView1::LocalFilesOf(const QMimeData* data) {
@@ -84,7 +56,7 @@ QList<QByteArray> ListView1::LocalFilesOf(const QMimeData* data) {
 }
 
 void ListView1::mouseReleaseEvent(QMouseEvent* event) {
-  QTreeWidget::mouseReleaseEvent(event);
+  QTreeView::mouseReleaseEvent(event);
   if (event->button() == Qt::RightButton) emit contextMenuRequested(event->globalPosition().toPoint());
 }
 
@@ -93,7 +65,7 @@ bool ListView1::eventFilter(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::RightButton) emit contextMenuRequested(mouse->globalPosition().toPoint());
   }
-  return QTreeWidget::eventFilter(watched, event);
+  return QTreeView::eventFilter(watched, event);
 }
 
 void ListView1::dragEnterEvent(QDragEnterEvent* event) {

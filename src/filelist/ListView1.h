@@ -1,26 +1,28 @@
 #pragma once
 // The main window's file list: report style, eight columns, multi-selection, never
-// sorted. Row text (column 0) is the source path; the duration in seconds is a hidden
-// per-row tag, and the path's exact file-system bytes ride along for the engine.
+// sorted. It shows the rows of its own FileListModel, which holds each file's typed
+// summary; column 0 is the source path.
 #include <QByteArray>
 #include <QList>
-#include <QTreeWidget>
+#include <QTreeView>
 
-#include "filelist/FileRow.h"
+#include "filelist/FileListModel.h"
 
-class ListView1 : public QTreeWidget {
+class ListView1 : public QTreeView {
   Q_OBJECT
  public:
-  static constexpr int DurationTagRole = Qt::UserRole + 1;
-  static constexpr int NativePathRole = Qt::UserRole + 2;
   static constexpr int ColumnCount = 8;
 
   explicit ListView1(QWidget* parent = nullptr);
 
-  // Appends one row at the end and returns its item.
-  QTreeWidgetItem* AppendRow(const FileRow& row);
-  static FileRow RowFromItem(const QTreeWidgetItem* item);
-  static void FillItem(QTreeWidgetItem* item, const FileRow& row);
+  FileListModel* Rows() const { return rows_; }
+  // Appends one row at the end.
+  void AppendRow(const FileRow& row) { rows_->Append(row); }
+  // The row of the current index, -1 when there is none.
+  int CurrentRow() const;
+  bool IsRowSelected(int row) const;
+  // Selects or deselects a whole row.
+  void SetRowSelected(int row, bool selected);
 
   // The local files offered by dropped or dragged data, in the file system's bytes, in
   // their order. Empty when the data carries no file list.
@@ -38,4 +40,7 @@ class ListView1 : public QTreeWidget {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+
+ private:
+  FileListModel* rows_;
 };

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "common/Helpers.h"
+#include "filelist/FileRow.h"
 
 QString FormatFileSizeText(double bytes) {
   // English grouping gives "," for thousands and "." for decimals whatever the desktop
@@ -28,4 +29,34 @@ QString FormatVideoSizeText(int width, int height) {
 
 QString OpenFailureText(const QString& path, const QString& engineError) {
   return "Can not open file: \n" + path + "\n\nError: \n" + engineError;
+}
+
+QString RowColumnText(const FileRow& row, ListColumn column) {
+  static const QString kNotAvailable = "N/A";
+  const SourceSummary& s = row.source;
+  switch (column) {
+    case ListColumn::Path:
+      return row.path;
+    case ListColumn::Type:
+      return FileExtensionUpper(row.path);
+    case ListColumn::Duration:
+      return FormatDuration(s.DurationSeconds());
+    case ListColumn::VideoSize:
+      return s.HasVideo() ? FormatVideoSizeText(s.uprightWidth, s.uprightHeight) : kNotAvailable;
+    case ListColumn::FileSize:
+      return FormatFileSizeText(static_cast<double>(s.fileBytes));
+    case ListColumn::Modified:
+      return FormatModifiedText(s.modified);
+    case ListColumn::VideoCodec:
+      return s.HasVideo() ? s.videoCodec : kNotAvailable;
+    case ListColumn::AudioCodec:
+      return s.HasAudio() ? s.audioCodec : kNotAvailable;
+    case ListColumn::Count:
+      break;
+  }
+  return {};
+}
+
+QString RowToolTip(const FileRow& row) {
+  return TrackCountText(row.source.audioTracks, row.source.subtitleTracks);
 }

@@ -16,7 +16,6 @@
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
-#include "common/Int64.h"
 #include "common/UiServices.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerVideoView.h"
@@ -46,8 +45,9 @@ class BusyCursor {
 void FormPlayer::SetQuitHandler(QuitHandler handler) { QuitHandlerSlot() = std::move(handler); }
 
 FormPlayer::FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
-                       const QString& durationText)
-    : QDialog(owner), events_(this), duration_text_(durationText) {
+                       std::optional<int64_t> listedDurationUs)
+    : QDialog(owner), events_(this) {
+  if (listedDurationUs) duration_text_ = FormatDuration(MicrosToSeconds(*listedDurationUs));
   setObjectName("FormPlayer");
   setModal(true);
   resize(kClientWidthPx, kClientHeightPx);

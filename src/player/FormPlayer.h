@@ -4,7 +4,9 @@
 // position/duration label. Shown modally by the main window's Play command.
 #include <QDialog>
 #include <QPixmap>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "common/UiEventBridge.h"
 #include "engine/FFPlayer.h"
@@ -23,10 +25,10 @@ class FormPlayer : public QDialog {
 
  public:
   // path: shown in the caption; nativePath: the file's exact bytes for the engine;
-  // durationText: the list row's "Duration" text (when empty, the engine's duration
-  // is formatted instead).
+  // listedDurationUs: the duration the file list found, shown as the length (when
+  // absent, the engine's duration is shown instead).
   FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
-             const QString& durationText = QString());
+             std::optional<int64_t> listedDurationUs = std::nullopt);
   ~FormPlayer() override;
 
   // What ends the program when the media libraries are missing (default: exit at

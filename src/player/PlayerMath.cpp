@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "common/Helpers.h"
-#include "common/Int64.h"
 #include "player/SliderModel.h"
 
 namespace PlayerMath {

@@ -158,10 +158,11 @@ TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_FALSE(w.Dispatcher().Dispatch(9999));
   EXPECT_FALSE(w.Dispatcher().Dispatch(0));
 
-  QTreeWidget* list = w.List();
+  QAbstractItemModel* list = w.List()->model();
   ASSERT_EQ(list->columnCount(), 8);
   QStringList headers;
-  for (int i = 0; i < 8; ++i) headers << list->headerItem()->text(i);
+  for (int i = 0; i < 8; ++i)
+    headers << list->headerData(i, Qt::Horizontal).toString();
   EXPECT_EQ(headers, (QStringList{"File Name", "Type", "Duration", "Video Size", "File Size",
                                   "Modified", "Video Codec", "Audio Codec"}));
   EXPECT_EQ(w.FilesPane()->text(), "Total Files: 0");
@@ -334,11 +335,11 @@ TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
     }
   });
   closer.start(20);
-  w.List()->setCurrentItem(w.List()->topLevelItem(0));
+  w.List()->setCurrentIndex(w.List()->model()->index(0, 0));
   w.List()->setFocus();
   QTest::keyClick(w.List(), Qt::Key_Return);
   EXPECT_EQ(playersSeen, 1);
-  const QRect cell = w.List()->visualItemRect(w.List()->topLevelItem(0));
+  const QRect cell = w.List()->visualRect(w.List()->model()->index(0, 0));
   // Through the window system, which turns two quick clicks into a double-click.
   QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, w.List()->viewport()->mapTo(&w, cell.center()));
   EXPECT_EQ(playersSeen, 2);
@@ -400,32 +401,33 @@ TEST(FormMainCommands, ListCommandsReachTheFileListThroughTheirActions) {
   ASSERT_TRUE(w.Load());
   ASSERT_TRUE(w.Files()->AddFile(first));
   ASSERT_TRUE(w.Files()->AddFile(second));
-  QTreeWidget* list = w.List();
-  auto selectedCount = [list] { return list->selectedItems().size(); };
+  ListView1* list = w.List();
+  auto selectedCount = [list] { return list->selectionModel()->selectedRows().size(); };
+  auto pathAt = [list](int row) { return list->Rows()->Row(row).path; };
 
   w.Bars()->Action(Commands::SelectAll)->trigger();
   EXPECT_EQ(selectedCount(), 2);
   w.Bars()->Action(Commands::InvertSelection)->trigger();
   EXPECT_EQ(selectedCount(), 0);
 
-  list->setCurrentItem(list->topLevelItem(1));
+  list->setCurrentIndex(list->model()->index(1, 0));
   w.Bars()->ToolBarAction(Commands::MoveUp)->trigger();
-  EXPECT_EQ(list->topLevelItem(0)->text(0), second);
+  EXPECT_EQ(pathAt(0), second);
   w.Bars()->ToolBarAction(Commands::MoveDown)->trigger();
-  EXPECT_EQ(list->topLevelItem(1)->text(0), second);
+  EXPECT_EQ(pathAt(1), second);
 
   // The totals follow on the main window's timer.
   QTRY_COMPARE_WITH_TIMEOUT(w.FilesPane()->text(), QString("Total Files: 2"), 2000);
   EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:03");
 
   list->clearSelection();
-  list->topLevelItem(0)->setSelected(true);
+  list->SetRowSelected(0, true);
   w.Bars()->ToolBarAction(Commands::RemoveSelected)->trigger();
-  ASSERT_EQ(list->topLevelItemCount(), 1);
-  EXPECT_EQ(list->topLevelItem(0)->text(0), second);
+  ASSERT_EQ(list->Rows()->Count(), 1);
+  EXPECT_EQ(pathAt(0), second);
 
   w.Bars()->Action(Commands::ClearAll)->trigger();
-  EXPECT_EQ(list->topLevelItemCount(), 0);
+  EXPECT_EQ(list->Rows()->Count(), 0);
   QTRY_COMPARE_WITH_TIMEOUT(w.FilesPane()->text(), QString("Total Files: 0"), 2000);
   EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:00");
   EXPECT_TRUE(desktop.messages.empty());

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include "common/Helpers.h"
-#include "common/Int64.h"
 #include "common/Settings.h"
 
 TEST(FormatDuration, RoundsSecondsAndCarriesMinutesAndHours) {
@@ -58,28 +57,6 @@ TEST(FileHelpers, SizeTellsMissingFromPresentAndFoldersAreTested) {
   EXPECT_FALSE(FolderExists(""));
   EXPECT_EQ(QDir::currentPath(), before);  // testing a folder does not enter it
   EXPECT_GE(ProcessorCount(), 1);
-}
-
-TEST(Int64Helpers, HalvesBytesAndSign) {
-  EXPECT_EQ(Int64FromHalves(0, 1), int64_t{1} << 32);
-  EXPECT_EQ(Int64FromHalves(-1, 0), int64_t{0xFFFFFFFF});  // low half is unsigned
-  EXPECT_EQ(Int64FromHalves(-1, -1), -1);
-  EXPECT_DOUBLE_EQ(MicrosToSeconds(static_cast<int32_t>(2500000), 0), 2.5);
-
-  unsigned char bytes[8];
-  const int64_t v = 0x0102030405060708LL;
-  Int64Store(v, bytes);
-  EXPECT_EQ(bytes[0], 0x08);
-  EXPECT_EQ(bytes[7], 0x01);
-  EXPECT_EQ(Int64Load(bytes), v);
-  Int64Store(-42, bytes);
-  EXPECT_EQ(Int64Load(bytes), -42);
-
-  EXPECT_FALSE(Int64IsPositive(0, 0));
-  EXPECT_TRUE(Int64IsPositive(1, 0));
-  EXPECT_TRUE(Int64IsPositive(0, 1));
-  EXPECT_FALSE(Int64IsPositive(5, -1));
-  EXPECT_TRUE(Int64IsPositive(-1, 0));  // 4294967295 microseconds
 }
 
 TEST(Settings, RoundTripKeepsEmptyValuesAndStripsATrailingNul) {

@@ -13,21 +13,22 @@
 
 namespace {
 
-FileRow VideoRow(const QString& path = "/media/in/clip.avi", const QString& size = "640 X 480") {
+FileRow VideoRow(const QString& path = "/media/in/clip.avi", int width = 640, int height = 480) {
   FileRow row;
   row.path = path;
-  row.videoSize = size;
-  row.videoCodec = "h264";
-  row.audioCodec = "aac";
+  row.source.videoTracks = row.source.audioTracks = 1;
+  row.source.storedWidth = row.source.uprightWidth = width;
+  row.source.storedHeight = row.source.uprightHeight = height;
+  row.source.videoCodec = "h264";
+  row.source.audioCodec = "aac";
   return row;
 }
 
 FileRow AudioRow(const QString& path = "/media/in/song.wav") {
   FileRow row;
   row.path = path;
-  row.videoSize = "N/A";
-  row.videoCodec = "N/A";
-  row.audioCodec = "pcm_s16le";
+  row.source.audioTracks = 1;
+  row.source.audioCodec = "pcm_s16le";
   return row;
 }
 
@@ -185,10 +186,13 @@ TEST(ConversionBuilder, RowsWithoutVideoOrSound) {
   EXPECT_EQ(Options(Settings("3gp"), AudioRow()), "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144");
   // A silent video builds exactly like one with sound.
   FileRow silent = VideoRow();
-  silent.audioCodec = "N/A";
+  silent.source.audioTracks = 0;
   EXPECT_EQ(Options(Settings("avi"), silent), Options(Settings("avi"), VideoRow()));
-  // Lower-case separators are read too.
-  EXPECT_EQ(ReadRowFacts(VideoRow("/a.mp4", "320x240")).sourceHeight, 240);
+  // The size shown upright is what the options are built from, not the stored one.
+  FileRow portrait = VideoRow("/a.mp4", 240, 320);
+  portrait.source.storedWidth = 320;
+  portrait.source.storedHeight = 240;
+  EXPECT_EQ(Options(Settings("avi"), portrait).right(10), "-s 240x320");
 }
 
 TEST(ConversionBuilder, CustomSizeCropAndScale) {
@@ -304,24 +308,16 @@ TEST(ConversionBuilder, UnusableSizesFallBackOneWay) {
   s.height = "0";
   EXPECT_EQ(Options(s), prefix + " -s 640x480");
 
-  // No readable picture size: no video part and no crop filter (flips still go along).
   s.grid.crop = true;
   s.sizeIndex = 0;
   s.width = s.height = "";
-  s.grid.verticalFlip = true;
-  qint64 pixels = 307200;
-  EXPECT_EQ(BuildConversion(s, VideoRow("/in/a.mp4", "N/A"), "/out/", &pixels).options,
-            prefix + " -vn  -vf \"vflip\"");
-  s.grid.verticalFlip = false;
-  EXPECT_EQ(BuildConversion(s, VideoRow("/in/a.mp4", "N/A"), "/out/", &pixels).options,
-            prefix + " -vn ");
 
   // A size that reads 0 X 0: no size part and nothing to crop from, the engine keeps
   // the source's size.
-  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", "0 X 0")),
+  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", 0, 0)),
             "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 0k -ab 128k -ar 44100");
   s.grid.crop = false;
-  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", "640 X 0")),
+  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", 640, 0)),
             "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 0k -ab 128k -ar 44100");
   // A chosen size still applies to such a source; the crop that cannot be measured
   // is left out instead of turning the size off.
@@ -329,7 +325,7 @@ TEST(ConversionBuilder, UnusableSizesFallBackOneWay) {
   s.sizeIndex = 3;
   s.width = "320";
   s.height = "240";
-  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", "0 X 0")),
+  EXPECT_EQ(Options(s, VideoRow("/in/a.mp4", 0, 0)),
             "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 512k -ab 128k -ar 44100 -s 320x240");
 }
 

@@ -138,9 +138,11 @@ std::vector<FileRow> ListThreeFiles(const QString& withSound, const QString& aud
 FileRow ClipRow(const QString& path) {
   FileRow row;
   row.path = path;
-  row.videoSize = "320 X 240";
-  row.videoCodec = "h264";
-  row.audioCodec = "aac";
+  row.source.videoTracks = row.source.audioTracks = 1;
+  row.source.storedWidth = row.source.uprightWidth = 320;
+  row.source.storedHeight = row.source.uprightHeight = 240;
+  row.source.videoCodec = "h264";
+  row.source.audioCodec = "aac";
   return row;
 }
 

@@ -380,7 +380,7 @@ TEST(UserMessagesTest, CropAndEngineTextsInTheUsersWords) {
   settings.grid.crop = true;
   settings.grid.cropLeft = 9999;
   RowFacts facts;
-  facts.hasVideo = facts.sizeFound = true;
+  facts.hasVideo = true;
   facts.sourceWidth = 1920;
   facts.sourceHeight = 1080;
   EXPECT_EQ(CropProblem(settings, facts, "/home/me/clip.mp4"),
@@ -391,7 +391,7 @@ TEST(UserMessagesTest, CropAndEngineTextsInTheUsersWords) {
   settings.grid.cropTop = 600;
   settings.grid.cropBottom = 480;
   EXPECT_TRUE(CropProblem(settings, facts, "clip.mp4").contains("(top 600, bottom 480)"));
-  facts.sizeFound = false;  // no picture size known: left to the engine
+  facts.sourceWidth = 0;  // no picture size known: left to the engine
   EXPECT_EQ(CropProblem(settings, facts, "clip.mp4"), "");
 
   // Advice to pick another format only where the format is the problem.

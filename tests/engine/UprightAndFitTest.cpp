@@ -74,6 +74,8 @@ TEST(UprightTest, PortraitPhoneClipsComeOutUprightWithoutRotation) {
   ASSERT_TRUE(probe.Open(Bytes(sideways), ""));
   EXPECT_EQ(probe.VideoWidth(probe.VideoStreamIndex()), 240);
   EXPECT_EQ(probe.VideoHeight(probe.VideoStreamIndex()), 320);
+  EXPECT_EQ(probe.VideoStoredWidth(probe.VideoStreamIndex()), 320);  // as the file holds it
+  EXPECT_EQ(probe.VideoStoredHeight(probe.VideoStreamIndex()), 240);
 
   const QString folder = PathIn("upright") + "/";
   QDir().mkpath(folder);

@@ -64,16 +64,20 @@ TEST(AddFile, FillsEveryColumnAndTheStreamFlags) {
   EXPECT_EQ(h.Texts(3), QStringList({"320 X 240", "N/A", "320 X 240"}));
   EXPECT_EQ(h.Texts(6), QStringList({Codec(AudioVideo(), "v:0"), "N/A", Codec(VideoOnly(), "v:0")}));
   EXPECT_EQ(h.Texts(7), QStringList({Codec(AudioVideo(), "a:0"), "pcm_s16le", "N/A"}));
-  EXPECT_EQ(h.list->topLevelItem(2)->toolTip(3), "Audio tracks: 0, subtitle tracks: 0");
-  EXPECT_EQ(h.list->topLevelItem(0)->toolTip(0), "Audio tracks: 1, subtitle tracks: 0");
+  EXPECT_EQ(h.Cell(2, 3, Qt::ToolTipRole), "Audio tracks: 0, subtitle tracks: 0");
+  EXPECT_EQ(h.Cell(0, 0, Qt::ToolTipRole), "Audio tracks: 1, subtitle tracks: 0");
   const std::vector<FileRow> rows = h.files->Rows();
-  for (const FileRow& row : rows) {
+  for (int i = 0; i < 3; ++i) {
+    const FileRow& row = rows[size_t(i)];
     const QFileInfo info(row.path);
-    EXPECT_EQ(row.fileSize, FormatFileSizeText(info.size()));
-    EXPECT_EQ(row.modified, info.lastModified().toString("yyyy/MM/dd HH:mm:ss"));
-    EXPECT_NEAR(row.durationSeconds, 1.0, 0.1);
+    EXPECT_EQ(row.source.fileBytes, info.size());
+    EXPECT_EQ(h.Cell(i, 4, Qt::DisplayRole), FormatFileSizeText(info.size()));
+    EXPECT_EQ(h.Cell(i, 5, Qt::DisplayRole), info.lastModified().toString("yyyy/MM/dd HH:mm:ss"));
+    EXPECT_NEAR(row.source.durationUs / 1e6, 1.0, 0.1);
     EXPECT_EQ(row.nativePath, Bytes(row.path));
   }
+  EXPECT_EQ(rows[0].source.storedWidth, 320);
+  EXPECT_EQ(rows[2].source.uprightHeight, 240);
 }
 
 TEST(AddFile, DuplicatesOnlyByExactPath) {
@@ -87,7 +91,7 @@ TEST(AddFile, DuplicatesOnlyByExactPath) {
   EXPECT_FALSE(h.files->AddFile(lower));
   EXPECT_TRUE(h.files->AddFile(upper));
   // Moved rows are still known; removed or cleared ones can come back.
-  h.list->setCurrentItem(h.list->topLevelItem(0));
+  h.SetCurrentRow(0);
   h.files->MoveRowDown();
   EXPECT_FALSE(h.files->AddFile(lower));
   h.files->RemoveSelectedRows();  // the moved "case.mp4"
@@ -136,7 +140,7 @@ TEST(AddFile, AwkwardNamesKeepTheirExactBytes) {
   for (int i = 0; i < paths.size(); ++i) {
     EXPECT_EQ(rows[i].nativePath, paths[i]);
     EXPECT_EQ(NativePath::Encode(rows[i].path), paths[i]);  // the text keeps every byte
-    EXPECT_EQ(rows[i].videoSize, "320 X 240");
+    EXPECT_EQ(h.Cell(i, 3, Qt::DisplayRole), "320 X 240");
   }
   EXPECT_EQ(rows[4].path, QString::fromUtf8(paths[4]));
   EXPECT_TRUE(rows.back().path.endsWith(QString("dropped") + QChar(0xDCFE) + ".mp4"));
@@ -182,7 +186,7 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
   EXPECT_EQ(h.files->LastOpenFolder(), Folder() + "sub/");
 
   // Cancelled after the user picked another row: only the last row is selected again.
-  h.list->setCurrentItem(h.list->topLevelItem(0));
+  h.SetCurrentRow(0);
   answer.clear();
   h.files->AddFilesWithDialog();
   EXPECT_EQ(h.SelectedRows(), QList<int>({1}));
@@ -194,7 +198,7 @@ TEST(DropFiles, FoldersSkippedSelectionAndFolderUntouched) {
   MessageRecorder messages;
   EXPECT_FALSE(Drop(h, {"plain text"}, false));  // no file list: no drop
   ASSERT_TRUE(h.files->AddFile(VideoOnly()));
-  h.list->setCurrentItem(h.list->topLevelItem(0));
+  h.SetCurrentRow(0);
   h.files->SetLastOpenFolder("/keep/");
   bool waitShown = true;
   messages.onMessage = [&] { waitShown = h.files->WaitWindow() != nullptr; };

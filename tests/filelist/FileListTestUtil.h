@@ -61,16 +61,21 @@ struct ListHarness {
 
   QStringList Texts(int column) const {
     QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) out << list->topLevelItem(i)->text(column);
+    for (int i = 0; i < list->Rows()->Count(); ++i)
+      out << Cell(i, column, Qt::DisplayRole);
     return out;
+  }
+  QString Cell(int row, int column, int role) const {
+    return list->model()->index(row, column).data(role).toString();
   }
   QList<int> SelectedRows() const {
     QList<int> out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-      if (list->topLevelItem(i)->isSelected()) out << i;
+    for (int i = 0; i < list->Rows()->Count(); ++i)
+      if (list->IsRowSelected(i)) out << i;
     return out;
   }
-  int CurrentRow() const { return list->indexOfTopLevelItem(list->currentItem()); }
+  int CurrentRow() const { return list->CurrentRow(); }
+  void SetCurrentRow(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
 };
 
 }  // namespace filelisttest

@@ -48,8 +48,9 @@ class FormPlayerTest : public ::testing::Test {
   void TearDown() override { Ui::SetMessageHandler({}); }
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
-  static std::unique_ptr<FormPlayer> Open(const QString& name, const QString& durationText = "00:00:03") {
-    auto form = std::make_unique<FormPlayer>(Path(name), QFile::encodeName(Path(name)), nullptr, durationText);
+  static std::unique_ptr<FormPlayer> Open(const QString& name, int64_t listedDurationUs = 3000000) {
+    auto form =
+        std::make_unique<FormPlayer>(Path(name), QFile::encodeName(Path(name)), nullptr, listedDurationUs);
     form->show();
     return form;
   }
@@ -217,7 +218,7 @@ TEST_F(FormPlayerTest, MuteAndVolumeReachTheEngine) {
 }
 
 TEST_F(FormPlayerTest, EngineEventsDriveSliderAndLabel) {
-  auto form = Open("broken.avi", "00:03:20");
+  auto form = Open("broken.avi", 200000000);
   auto* position = Child<VeSlider>(*form, "VeSlider1");
   auto* label = Child<QLabel>(*form, "Label1");
   auto report = [&](const char* slot, qint64 value) {
