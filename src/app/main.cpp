@@ -11,7 +11,7 @@
 #include "app/SingleInstance.h"
 #include "common/Globals.h"
 #include "common/Helpers.h"
-#include "engine/AtomicOutputFile.h"
+#include "engine/convert/AtomicOutputFile.h"
 
 int main(int argc, char** argv) {
   // A logout or kill in the middle of a run leaves no half-written files behind.

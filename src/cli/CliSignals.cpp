@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cerrno>
 
-#include "engine/AtomicOutputFile.h"
+#include "engine/convert/AtomicOutputFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Probing one media file with libavformat: streams, codecs, picture size, duration.
 #include "engine/FFDecoder.h"
 
-#include "engine/MediaInput.h"
-#include "engine/SourceCache.h"
+#include "engine/media/MediaInput.h"
+#include "engine/media/SourceCache.h"
 
 struct FFDecoder::Impl {
   media::SourceDescription source;  // empty while no file is open

@@ -4,9 +4,9 @@
 
 #include <cerrno>
 
-#include "engine/AVLib.h"
-#include "engine/EncoderQueue.h"
-#include "engine/SourceCache.h"
+#include "engine/convert/EncoderQueue.h"
+#include "engine/media/AVLib.h"
+#include "engine/media/SourceCache.h"
 
 using encoderqueue::Batch;
 using encoderqueue::Task;

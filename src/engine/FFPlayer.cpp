@@ -4,9 +4,9 @@
 #include <atomic>
 #include <thread>
 
-#include "engine/AVLib.h"
-#include "engine/ExceptionText.h"
-#include "engine/PlayerSession.h"
+#include "engine/media/AVLib.h"
+#include "engine/media/ExceptionText.h"
+#include "engine/playback/PlayerSession.h"
 
 struct FFPlayer::Impl {
   std::unique_ptr<PlayerSession> session;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "conversion/ConversionBuilder.h"
-#include "engine/EncoderOptions.h"
+#include "engine/convert/EncoderOptions.h"
 #include "output/FormatTable.h"
 #include "output/OutputCatalogue.h"
 

@@ -8,9 +8,9 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
-#include "engine/AVPointers.h"
 #include "engine/FFEncoder.h"
-#include "engine/SourceGuard.h"
+#include "engine/media/AVPointers.h"
+#include "engine/media/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;

@@ -6,8 +6,8 @@ extern "C" {
 #include <libavutil/display.h>
 }
 
-#include "engine/DisplayMatrix.h"
-#include "engine/FitAndPad.h"
+#include "engine/convert/FitAndPad.h"
+#include "engine/media/DisplayMatrix.h"
 
 using namespace encoder;
 

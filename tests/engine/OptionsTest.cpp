@@ -2,8 +2,8 @@
 // hostile ones.
 #include <gtest/gtest.h>
 
-#include "engine/EncoderOptions.h"
-#include "engine/TargetSize.h"
+#include "engine/convert/EncoderOptions.h"
+#include "engine/convert/TargetSize.h"
 
 using encoder::Options;
 using encoder::Parse;

@@ -8,7 +8,7 @@
 #include "EventRecorder.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
-#include "engine/OutputPlan.h"
+#include "engine/convert/OutputPlan.h"
 #include "output/FormatTable.h"
 #include "support/SyntheticSource.h"
 

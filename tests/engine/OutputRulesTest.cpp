@@ -7,8 +7,8 @@
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
-#include "engine/OutputAllowList.h"
-#include "engine/PictureSize.h"
+#include "engine/convert/OutputAllowList.h"
+#include "engine/convert/PictureSize.h"
 #include "support/Fixtures.h"
 
 extern "C" {

@@ -15,8 +15,8 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
-#include "engine/AtomicOutputFile.h"
 #include "engine/FFEncoder.h"
+#include "engine/convert/AtomicOutputFile.h"
 
 using namespace enginetest;
 

@@ -14,8 +14,8 @@
 #include "EventRecorder.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
-#include "engine/MediaInput.h"
-#include "engine/SourceGuard.h"
+#include "engine/media/MediaInput.h"
+#include "engine/media/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;

@@ -20,8 +20,8 @@ extern "C" {
 #include "EventRecorder.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
-#include "engine/StreamSelection.h"
-#include "engine/SubtitleBurnIn.h"
+#include "engine/convert/StreamSelection.h"
+#include "engine/convert/SubtitleBurnIn.h"
 #include "support/Fixtures.h"
 #include "support/SyntheticSource.h"
 

@@ -9,10 +9,10 @@ extern "C" {
 #include <cstring>
 #include <fstream>
 
-#include "engine/EncoderOptions.h"
 #include "engine/FFEncoder.h"
-#include "engine/OutputAllowList.h"
-#include "engine/OutputPlan.h"
+#include "engine/convert/EncoderOptions.h"
+#include "engine/convert/OutputAllowList.h"
+#include "engine/convert/OutputPlan.h"
 #include "support/SyntheticSource.h"
 
 namespace fuzz {

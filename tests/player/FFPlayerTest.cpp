@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "engine/FFPlayer.h"
-#include "engine/PlayerClock.h"
-#include "engine/PlayerTimeline.h"
-#include "engine/PlayerWaveform.h"
+#include "engine/playback/PlayerClock.h"
+#include "engine/playback/PlayerTimeline.h"
+#include "engine/playback/PlayerWaveform.h"
 #include "support/Fixtures.h"
 #include "support/WaitUntil.h"
 
