@@ -1,4 +1,8 @@
 #pragma once
+// The engine's front door for playing, for the player window without libav or SDL
+// headers. Behind it: playback/ (one session per opened file and its reader,
+// decoder, sound and presenter threads) on media/.
+//
 // Plays one media file: demuxing and decoding on worker threads, sound through the
 // SDL2 audio subsystem, pictures converted to RGB32 and handed to a PlayerSink.
 // Pictures follow the audio clock; without a sound device (or without audio) a
@@ -66,7 +70,6 @@ class FFPlayer {
   static constexpr int32_t kSeekKeyFrame = 4;  // continue at the key frame at or before it
 
   enum ShowAudioMode { saNone = 0, saWave = 1 };
-  enum RepeatMode { rtStop = 0 };
 
   FFPlayer();
   ~FFPlayer();
@@ -75,10 +78,8 @@ class FFPlayer {
 
   // Stored settings, read by Open().
   ShowAudioMode ShowAudio = saWave;  // what a file without video shows
-  RepeatMode RepeatType = rtStop;    // playback stops at the end
   int AudioStreamIndex = -1;         // -1: the best audio stream
   int VideoStreamIndex = -1;         // -1: the best video stream
-  int SubtitleStreamIndex = -1;      // subtitles are not shown
   int ReadTimeout = 10000;           // ms a read may stall before it fails
 
   // Events. Set them before Open().

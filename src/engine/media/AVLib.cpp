@@ -10,26 +10,21 @@ extern "C" {
 }
 
 #include <cstdlib>
-#include <mutex>
 
 namespace AVLib {
 namespace {
-std::mutex g_mutex;
-std::string g_problem;
-
 struct Library {
-  const char* name;
   unsigned (*version)();
   unsigned built_major;
 };
 
 const Library kLibraries[] = {
-    {"libavutil", avutil_version, LIBAVUTIL_VERSION_MAJOR},
-    {"libavcodec", avcodec_version, LIBAVCODEC_VERSION_MAJOR},
-    {"libavformat", avformat_version, LIBAVFORMAT_VERSION_MAJOR},
-    {"libavfilter", avfilter_version, LIBAVFILTER_VERSION_MAJOR},
-    {"libswscale", swscale_version, LIBSWSCALE_VERSION_MAJOR},
-    {"libswresample", swresample_version, LIBSWRESAMPLE_VERSION_MAJOR},
+    {avutil_version, LIBAVUTIL_VERSION_MAJOR},
+    {avcodec_version, LIBAVCODEC_VERSION_MAJOR},
+    {avformat_version, LIBAVFORMAT_VERSION_MAJOR},
+    {avfilter_version, LIBAVFILTER_VERSION_MAJOR},
+    {swscale_version, LIBSWSCALE_VERSION_MAJOR},
+    {swresample_version, LIBSWRESAMPLE_VERSION_MAJOR},
 };
 
 // Test hook: VELTRANE_FAKE_MISSING_AVLIB=1 makes the check fail, so the
@@ -39,39 +34,21 @@ bool ForcedMissing() {
   return v && *v && std::string(v) != "0";
 }
 
-bool CheckLocked() {
-  if (ForcedMissing()) {
-    g_problem = "the FFmpeg libraries were reported missing";
-    return false;
-  }
+bool Check() {
+  if (ForcedMissing()) return false;
   for (const Library& lib : kLibraries) {
-    const unsigned runtime_major = lib.version() >> 16;
-    if (runtime_major != lib.built_major) {
-      g_problem = std::string(lib.name) + " has major version " + std::to_string(runtime_major) +
-                  ", expected " + std::to_string(lib.built_major);
-      return false;
-    }
+    if (lib.version() >> 16 != lib.built_major) return false;
   }
-  g_problem.clear();
   return true;
 }
 }  // namespace
 
-bool Loaded() {
-  std::lock_guard lock(g_mutex);
-  return CheckLocked();
-}
+bool Loaded() { return Check(); }
 
 bool Load(const std::string& /*folder*/) {
-  std::lock_guard lock(g_mutex);
   // The engine links the system libraries, so a private copy in the folder could
   // not replace them; nor is it loaded to look at it, which would run its code.
   // The answer comes from the linked libraries alone.
-  return CheckLocked();
-}
-
-std::string LastProblem() {
-  std::lock_guard lock(g_mutex);
-  return g_problem;
+  return Check();
 }
 }  // namespace AVLib

@@ -9,6 +9,4 @@ bool Loaded();
 // Re-checks. `folder` (where a private copy beside the program would be) is not
 // read: the linked libraries are the ones in use, and nothing else is loaded.
 bool Load(const std::string& folder);
-// A human-readable reason when Loaded() is false.
-std::string LastProblem();
 }  // namespace AVLib

@@ -80,7 +80,6 @@ class PlayerSession {
   bool ShowsPictures() const { return sink_ && (HasVideo() || settings_.showAudio == FFPlayer::saWave); }
   PlayerSink* Sink() const { return sink_; }
   PlayerStatistics Statistics() const;
-  const Settings& GetSettings() const { return settings_; }
 
   // ---- for the session's parts
 
