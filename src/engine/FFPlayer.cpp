@@ -175,7 +175,7 @@ void FFPlayer::Stop(bool notify) {
     // From a handler: playback ends now and sends no more events; its threads,
     // this one among them, are joined by the next call from outside.
     if (!impl_->session) return;
-    auto on_state = impl_->session->settings_.onState;
+    auto on_state = impl_->session->OnState();
     impl_->session->Abandon(true);
     impl_->retired.push_back(std::move(impl_->session));
     if (notify && on_state) on_state(kStateStopped);
@@ -183,7 +183,7 @@ void FFPlayer::Stop(bool notify) {
   }
   impl_->retired.clear();
   if (!impl_->session) return;
-  auto on_state = impl_->session->settings_.onState;
+  auto on_state = impl_->session->OnState();
   impl_->session->Shutdown();
   impl_->session.reset();
   if (notify && on_state) on_state(kStateStopped);

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "engine/media/ExceptionText.h"
-#include "engine/playback/PlayerSession.h"
+#include "engine/playback/PlaybackState.h"
 
 namespace {
 constexpr int64_t kHoldLimitUs = 300000;    // longest wait for the first picture before sound runs
@@ -60,8 +60,8 @@ bool PlayerAudioOutput::Queue(AudioChunk chunk) {
   const int gen = chunk.gen;
   const size_t limit = static_cast<size_t>(kAudioBufferUs * out_rate_ / 1000000) * out_channels_ * 2;
   std::unique_lock lock(mutex_);
-  room_.wait(lock, [&] { return session_.abort_ || session_.gen_ != gen || bytes_ < limit; });
-  if (session_.abort_ || session_.gen_ != gen) return false;
+  room_.wait(lock, [&] { return shared_.abort_ || shared_.gen_ != gen || bytes_ < limit; });
+  if (shared_.abort_ || shared_.gen_ != gen) return false;
   bytes_ += chunk.data.size() - chunk.offset;
   chunks_.push_back(std::move(chunk));
   return true;
@@ -99,23 +99,23 @@ void PlayerAudioOutput::SdlCallback(void* opaque, Uint8* stream, int len) {
     output->Fill(stream, len);
   } catch (...) {
     if (stream) std::memset(stream, 0, static_cast<size_t>(len));
-    output->session_.Fail(media::ExceptionText(std::current_exception()));
+    output->shared_.Fail(media::ExceptionText(std::current_exception()));
   }
 }
 
 void PlayerAudioOutput::Fill(uint8_t* stream, int len) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   if (stream) std::memset(stream, 0, static_cast<size_t>(len));
   // Only a playing player consumes sound (the device may still run at the end).
   if (s.state_ != FFPlayer::kStatePlaying) return;
   const int gen = s.gen_;
   // At a new position the sound waits (briefly) for the first picture, so both
   // start together.
-  if (s.video_index_ >= 0 && s.video_ready_gen_ != gen && s.clock_.Held() &&
+  if (s.VideoIndex() >= 0 && s.video_ready_gen_ != gen && s.clock_.Held() &&
       s.clock_.HeldFor(PlayerClock::Now()) < kHoldLimitUs)
     return;
   const int frame_bytes = out_channels_ * 2;
-  const int volume = s.mute_ ? 0 : std::clamp(s.volume_.load(), 0, SDL_MIX_MAXVOLUME);
+  const int volume = s.Muted() ? 0 : std::clamp(s.Volume(), 0, SDL_MIX_MAXVOLUME);
   int64_t first_pts = INT64_MIN;
   int filled = 0;
   {
@@ -148,7 +148,7 @@ void PlayerAudioOutput::Fill(uint8_t* stream, int len) {
 }
 
 void PlayerAudioOutput::PumpLoop() {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   const int frame_bytes = out_channels_ * 2;
   const int step = static_cast<int>(kPumpChunkUs * out_rate_ / 1000000) * frame_bytes;
   int64_t deadline = PlayerClock::Now();

@@ -12,7 +12,7 @@
 
 #include "engine/playback/PlayerWaveform.h"
 
-class PlayerSession;
+class PlaybackState;
 
 struct AudioChunk {
   std::vector<uint8_t> data;  // interleaved signed 16-bit samples
@@ -23,7 +23,7 @@ struct AudioChunk {
 
 class PlayerAudioOutput {
  public:
-  explicit PlayerAudioOutput(PlayerSession& session) : session_(session) {}
+  explicit PlayerAudioOutput(PlaybackState& shared) : shared_(shared) {}
   ~PlayerAudioOutput();
   PlayerAudioOutput(const PlayerAudioOutput&) = delete;
   PlayerAudioOutput& operator=(const PlayerAudioOutput&) = delete;
@@ -56,7 +56,7 @@ class PlayerAudioOutput {
   static void SdlCallback(void* opaque, Uint8* stream, int len);
   void Fill(uint8_t* stream, int len);
 
-  PlayerSession& session_;
+  PlaybackState& shared_;
   std::mutex mutex_;
   std::condition_variable room_;
   std::deque<AudioChunk> chunks_;

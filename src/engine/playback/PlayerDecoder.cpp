@@ -6,21 +6,21 @@
 #include <utility>
 
 #include "engine/media/MediaInput.h"
+#include "engine/playback/PlaybackState.h"
 #include "engine/playback/PlayerAudioOutput.h"
-#include "engine/playback/PlayerSession.h"
 
 namespace {
 constexpr int kMaxSurfaceSide = 8192;      // largest picture side the screen may ask for
 constexpr int kUnknownSurfaceSide = 4096;  // largest side while the screen's size is unknown
 }  // namespace
 
-PlayerDecoder::PlayerDecoder(PlayerSession& session, AVMediaType type)
-    : session_(session),
+PlayerDecoder::PlayerDecoder(PlaybackState& shared, AVMediaType type)
+    : shared_(shared),
       type_(type),
-      packets_(type == AVMEDIA_TYPE_AUDIO ? session.audio_packets_ : session.video_packets_) {}
+      packets_(type == AVMEDIA_TYPE_AUDIO ? shared.audio_packets_ : shared.video_packets_) {}
 
 bool PlayerDecoder::Open(int index) {
-  AVFormatContext* format = session_.format_.get();
+  AVFormatContext* format = shared_.Format();
   AVStream* stream = format->streams[index];
   std::string problem;
   avptr::Codec context = media::OpenDecoder(format, stream, 0, &problem);  // 0: as many threads as the machine has
@@ -36,7 +36,7 @@ bool PlayerDecoder::Open(int index) {
 }
 
 void PlayerDecoder::Loop() {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   AVCodecContext* codec = codec_.get();
   avptr::Frame frame(av_frame_alloc());
   if (!frame) throw std::bad_alloc();
@@ -76,19 +76,19 @@ void PlayerDecoder::Loop() {
 // Keeps where the earliest damaged packet lies, to tell damage from a file cut short.
 void PlayerDecoder::NoteDamage(const AVPacket* packet) {
   if (packet->pts == AV_NOPTS_VALUE) return;
-  const int64_t at = av_rescale_q(packet->pts, time_base_, AV_TIME_BASE_Q) - session_.start_time_;
-  int64_t seen = session_.first_damage_us_;
-  while (at < seen && !session_.first_damage_us_.compare_exchange_weak(seen, at)) {
+  const int64_t at = av_rescale_q(packet->pts, time_base_, AV_TIME_BASE_Q) - shared_.StartTime();
+  int64_t seen = shared_.first_damage_us_;
+  while (at < seen && !shared_.first_damage_us_.compare_exchange_weak(seen, at)) {
   }
 }
 
 // While catching up with an exact seek target, pictures nothing else refers to
 // need not be decoded at all: that shortens the way from the key frame.
 void PlayerDecoder::SkipPicturesBeforeTarget(const AVPacket* packet) {
-  const int64_t floor = session_.seek_floor_;
+  const int64_t floor = shared_.seek_floor_;
   AVDiscard wanted = AVDISCARD_DEFAULT;
   if (floor != INT64_MIN && packet->pts != AV_NOPTS_VALUE) {
-    const int64_t pts = av_rescale_q(packet->pts, time_base_, AV_TIME_BASE_Q) - session_.start_time_;
+    const int64_t pts = av_rescale_q(packet->pts, time_base_, AV_TIME_BASE_Q) - shared_.StartTime();
     // Pictures can leave the decoder in another order: keep a margin before the target.
     if (pts + 4 * frame_duration_us_ < floor) wanted = AVDISCARD_NONREF;
   }
@@ -106,8 +106,8 @@ bool PlayerDecoder::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
   // The picture fills the screen's frame size; before the screen has told it, it
   // keeps its own shown size, but never more than a fixed ceiling: a hostile
   // aspect ratio must not make it gigabytes wide.
-  const int fw = std::min<int>(session_.frame_width_, kMaxSurfaceSide);
-  const int fh = std::min<int>(session_.frame_height_, kMaxSurfaceSide);
+  const int fw = std::min<int>(shared_.FrameWidth(), kMaxSurfaceSide);
+  const int fh = std::min<int>(shared_.FrameHeight(), kMaxSurfaceSide);
   double scale = 1.0;
   if (fw > 0 && fh > 0)
     scale = std::min(fw / shown_w, fh / shown_h);
@@ -132,18 +132,18 @@ bool PlayerDecoder::ConvertPicture(AVFrame* frame, PlayerFrame& out) {
 }
 
 void PlayerDecoder::HandleVideoFrame(AVFrame* frame, int gen) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   int64_t pts = next_pts_;
   if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
-    pts = timeline_.Place(av_rescale_q(frame->best_effort_timestamp, time_base_, AV_TIME_BASE_Q) - s.start_time_,
-                          next_pts_);
+    pts = timeline_.Place(
+        av_rescale_q(frame->best_effort_timestamp, time_base_, AV_TIME_BASE_Q) - s.StartTime(), next_pts_);
   next_pts_ = pts + frame_duration_us_;
   const int64_t floor = s.seek_floor_;
   if (floor != INT64_MIN && pts + frame_duration_us_ <= floor) return;  // before an exact target
   s.UpdateStatistics([](PlayerStatistics& st) { ++st.framesDecoded; });
   auto picture = std::make_shared<PlayerFrame>();
   picture->position = pts;
-  if (s.sink_ && !ConvertPicture(frame, *picture)) return;
+  if (s.Sink() && !ConvertPicture(frame, *picture)) return;
   s.pictures_.Push(QueuedPicture{std::move(picture), gen}, [&s, gen] { return s.abort_ || s.gen_ != gen; });
 }
 
@@ -161,11 +161,11 @@ bool PlayerDecoder::UpdateResampler(const AVFrame* frame) {
     return false;
   }
   avptr::Layout out_layout;
-  out_layout.SetDefault(session_.audio_->Channels());
+  out_layout.SetDefault(audio_->Channels());
   SwrContext* raw = nullptr;
-  const int ret = swr_alloc_set_opts2(&raw, out_layout.out(), AV_SAMPLE_FMT_S16, session_.audio_->Rate(),
-                                      in_layout.out(), static_cast<AVSampleFormat>(frame->format),
-                                      frame->sample_rate, 0, nullptr);
+  const int ret =
+      swr_alloc_set_opts2(&raw, out_layout.out(), AV_SAMPLE_FMT_S16, audio_->Rate(), in_layout.out(),
+                          static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
   avptr::Resampler swr(raw);
   if (ret < 0 || swr_init(swr.get()) < 0) return false;
   swr_ = std::move(swr);
@@ -175,12 +175,12 @@ bool PlayerDecoder::UpdateResampler(const AVFrame* frame) {
 }
 
 void PlayerDecoder::HandleAudioFrame(AVFrame* frame, int gen) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   if (!UpdateResampler(frame)) return;
-  const int out_rate = s.audio_->Rate();
+  const int out_rate = audio_->Rate();
   const int capacity = swr_get_out_samples(swr_.get(), frame->nb_samples) + 32;
   if (capacity <= 0) return;
-  const int frame_bytes = s.audio_->Channels() * 2;
+  const int frame_bytes = audio_->Channels() * 2;
   AudioChunk chunk;
   chunk.gen = gen;
   chunk.data.resize(static_cast<size_t>(capacity) * frame_bytes);
@@ -192,7 +192,7 @@ void PlayerDecoder::HandleAudioFrame(AVFrame* frame, int gen) {
 
   int64_t pts = next_pts_;
   if (frame->pts != AV_NOPTS_VALUE)
-    pts = timeline_.Place(av_rescale_q(frame->pts, time_base_, AV_TIME_BASE_Q) - s.start_time_, next_pts_);
+    pts = timeline_.Place(av_rescale_q(frame->pts, time_base_, AV_TIME_BASE_Q) - s.StartTime(), next_pts_);
   next_pts_ = pts + int64_t{got} * 1000000 / out_rate;
   chunk.pts = pts;  // refers to data[0]; an offset is accounted for when played
   const int64_t floor = s.seek_floor_;
@@ -202,5 +202,5 @@ void PlayerDecoder::HandleAudioFrame(AVFrame* frame, int gen) {
     if (skip >= got) return;
     chunk.offset = static_cast<size_t>(skip) * frame_bytes;
   }
-  s.audio_->Queue(std::move(chunk));
+  audio_->Queue(std::move(chunk));
 }

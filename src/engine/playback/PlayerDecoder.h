@@ -9,13 +9,14 @@
 #include "engine/playback/PlayerQueue.h"
 #include "engine/playback/PlayerTimeline.h"
 
-class PlayerSession;
+class PlaybackState;
+class PlayerAudioOutput;
 struct PlayerFrame;
 struct QueuedPacket;
 
 class PlayerDecoder {
  public:
-  PlayerDecoder(PlayerSession& session, AVMediaType type);
+  PlayerDecoder(PlaybackState& shared, AVMediaType type);
   PlayerDecoder(const PlayerDecoder&) = delete;
   PlayerDecoder& operator=(const PlayerDecoder&) = delete;
 
@@ -23,6 +24,8 @@ class PlayerDecoder {
   // stream cannot be decoded.
   bool Open(int index);
   const AVCodecContext* Context() const { return codec_.get(); }
+  // Where decoded sound goes (sound decoders only), set before Loop runs.
+  void SetAudioOutput(PlayerAudioOutput* audio) { audio_ = audio; }
 
   void Loop();
 
@@ -35,7 +38,8 @@ class PlayerDecoder {
   void HandleAudioFrame(AVFrame* frame, int gen);
   bool UpdateResampler(const AVFrame* frame);
 
-  PlayerSession& session_;
+  PlaybackState& shared_;
+  PlayerAudioOutput* audio_ = nullptr;
   AVMediaType type_;
   PlayerQueue<QueuedPacket>& packets_;
   avptr::Codec codec_;

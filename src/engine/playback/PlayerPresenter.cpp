@@ -6,8 +6,8 @@
 #include <deque>
 #include <utility>
 
+#include "engine/playback/PlaybackState.h"
 #include "engine/playback/PlayerAudioOutput.h"
-#include "engine/playback/PlayerSession.h"
 #include "engine/playback/PlayerWaveform.h"
 
 namespace {
@@ -21,37 +21,37 @@ constexpr int kWaveDefaultHeight = 288;
 }  // namespace
 
 void PlayerPresenter::Show(std::shared_ptr<PlayerFrame> frame) {
-  if (!session_.sink_ || !frame || frame->pixels.empty()) return;
+  if (!shared_.Sink() || !frame || frame->pixels.empty()) return;
   const bool resized = frame->width != shown_width_ || frame->height != shown_height_;
   shown_width_ = frame->width;
   shown_height_ = frame->height;
   shown_position_ = frame->position;
-  session_.Present(std::move(frame));
-  if (resized) session_.Emit(FFPlayer::kEventScreenReady);
+  shared_.Present(std::move(frame));
+  if (resized) shared_.Emit(FFPlayer::kEventScreenReady);
 }
 
 void PlayerPresenter::ReportPosition(int64_t now, bool force) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   if (!force && now - last_position_time_ < kPositionIntervalUs) return;
   last_position_time_ = now;
   if (s.requested_position_ >= 0) return;  // a seek is on its way
   int64_t pos = std::max<int64_t>(0, s.clock_.Get(now));
-  if (s.duration_ > 0) pos = std::min(pos, s.duration_);
+  if (s.Duration() > 0) pos = std::min(pos, s.Duration());
   if (pos == s.last_position_) return;
   s.last_position_ = pos;
-  s.Notify(s.settings_.onPosition, pos);
+  s.Notify(s.Options().onPosition, pos);
 }
 
 bool PlayerPresenter::AtEnd(int gen) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   if (s.eof_gen_ != gen) return false;
-  if (s.audio_index_ >= 0 && (s.audio_done_gen_ != gen || s.audio_->Buffered(gen) > 0)) return false;
-  if (s.video_index_ >= 0 && (s.video_done_gen_ != gen || !s.pictures_.Empty())) return false;
+  if (s.AudioIndex() >= 0 && (s.audio_done_gen_ != gen || audio_->Buffered(gen) > 0)) return false;
+  if (s.VideoIndex() >= 0 && (s.video_done_gen_ != gen || !s.pictures_.Empty())) return false;
   return true;
 }
 
 void PlayerPresenter::FinishIfAtEnd(int gen) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   if (s.end_reported_gen_ == gen || !AtEnd(gen)) return;
   int32_t expected = FFPlayer::kStatePlaying;
   if (!s.state_.compare_exchange_strong(expected, FFPlayer::kStateEnded)) return;
@@ -81,10 +81,10 @@ std::string TimeText(int64_t us) {
 // Why the end at `reached` came early, or "" for the file's real end. A length
 // guessed from the bit rate is too rough to judge by.
 std::string PlayerPresenter::EarlyEnd(int gen, int64_t reached) const {
-  const PlayerSession& s = session_;
-  const int64_t length = s.duration_;
+  const PlaybackState& s = shared_;
+  const int64_t length = s.Duration();
   const bool read_failed = s.read_failed_gen_ == gen;
-  const bool short_of = length > 0 && s.format_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE &&
+  const bool short_of = length > 0 && s.Format()->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE &&
                         length - reached >= std::max<int64_t>(500000, length / 10);
   if (!read_failed && !short_of) return {};
   // Damage well before the end is why the rest is missing; a last packet cut in
@@ -96,7 +96,7 @@ std::string PlayerPresenter::EarlyEnd(int gen, int64_t reached) const {
 }
 
 bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   // Stale pictures from before a seek go first.
   auto peek = [gen](std::deque<QueuedPicture>& items) {
     while (!items.empty() && items.front().gen != gen) items.pop_front();
@@ -122,7 +122,7 @@ bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {
   if (s.clock_.Held()) {
     s.video_ready_gen_ = gen;
     // Sound starts the clock when it comes; pictures only wait a little for it.
-    const bool sound_leads = s.audio_index_ >= 0 && s.audio_done_gen_ != gen;
+    const bool sound_leads = s.AudioIndex() >= 0 && s.audio_done_gen_ != gen;
     if (sound_leads && s.clock_.HeldFor(now) < kHoldLimitUs) return false;
     s.clock_.Set(picture->position, now);
   }
@@ -152,33 +152,33 @@ bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {
 }
 
 void PlayerPresenter::PresentWave(int64_t now) {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   const bool playing = s.state_ == FFPlayer::kStatePlaying;
   const bool refresh = s.refresh_pending_.exchange(false);
   if (!refresh && (!playing || now - last_wave_time_ < kWaveIntervalUs)) return;
   last_wave_time_ = now;
-  const int fw = std::min<int>(s.frame_width_, kMaxSurfaceSide);
-  const int fh = std::min<int>(s.frame_height_, kMaxSurfaceSide);
+  const int fw = std::min<int>(s.FrameWidth(), kMaxSurfaceSide);
+  const int fh = std::min<int>(s.FrameHeight(), kMaxSurfaceSide);
   auto frame = std::make_shared<PlayerFrame>();
   frame->width = fw > 0 && fh > 0 ? fw : kWaveDefaultWidth;
   frame->height = fw > 0 && fh > 0 ? fh : kWaveDefaultHeight;
-  frame->pixels = RenderPlayerWaveform(s.audio_->WaveSnapshot(), frame->width, frame->height);
+  frame->pixels = RenderPlayerWaveform(audio_->WaveSnapshot(), frame->width, frame->height);
   frame->position = s.clock_.Get(now);
   Show(std::move(frame));
 }
 
 void PlayerPresenter::Loop() {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   while (!s.abort_) {
     const int gen = s.gen_;
     const int64_t now = PlayerClock::Now();
     ReportPosition(now, false);
-    if (s.video_index_ >= 0) {
+    if (s.VideoIndex() >= 0) {
       if (PresentNextPicture(gen, now)) continue;
     } else {
-      if (s.clock_.Held() && s.audio_done_gen_ == gen && s.audio_->Buffered(gen) == 0)
+      if (s.clock_.Held() && s.audio_done_gen_ == gen && audio_->Buffered(gen) == 0)
         s.clock_.Set(s.clock_.Get(now), now);
-      if (s.sink_ && s.settings_.showAudio == FFPlayer::saWave) PresentWave(now);
+      if (s.Sink() && s.Options().showAudio == FFPlayer::saWave) PresentWave(now);
     }
     FinishIfAtEnd(gen);
     s.Nap(kIdleUs);

@@ -6,12 +6,14 @@
 #include <memory>
 #include <string>
 
-class PlayerSession;
+class PlaybackState;
+class PlayerAudioOutput;
 struct PlayerFrame;
 
 class PlayerPresenter {
  public:
-  explicit PlayerPresenter(PlayerSession& session) : session_(session) {}
+  // `audio`: the sound output whose waveform and leftovers count, or null.
+  PlayerPresenter(PlaybackState& shared, PlayerAudioOutput* audio) : shared_(shared), audio_(audio) {}
 
   void Loop();
 
@@ -26,7 +28,8 @@ class PlayerPresenter {
   std::string EarlyEnd(int gen, int64_t reached) const;
   void ReportPosition(int64_t now, bool force);
 
-  PlayerSession& session_;
+  PlaybackState& shared_;
+  PlayerAudioOutput* audio_;
   int64_t last_position_time_ = 0;
   int64_t last_wave_time_ = 0;
   int shown_width_ = 0;

@@ -2,27 +2,27 @@
 
 #include <climits>
 
+#include "engine/playback/PlaybackState.h"
 #include "engine/playback/PlayerAudioOutput.h"
-#include "engine/playback/PlayerSession.h"
 
-bool PlayerReader::Interrupted() const { return session_.abort_ || session_.seek_pending_; }
+bool PlayerReader::Interrupted() const { return shared_.abort_ || shared_.SeekPending(); }
 
 void PlayerReader::Loop() {
-  PlayerSession& s = session_;
-  s.Notify(s.settings_.onDuration, s.duration_);
+  PlaybackState& s = shared_;
+  s.Notify(s.Options().onDuration, s.Duration());
   avptr::Packet packet(av_packet_alloc());
   if (!packet) throw std::bad_alloc();
   while (!s.abort_) {
-    if (s.seek_pending_) {
+    if (s.SeekPending()) {
       Seek();
       continue;
     }
     if (s.eof_gen_ == s.gen_) {
       // All read: nothing to do until a seek asks for more (or the stop).
-      s.WaitUntil([&s] { return s.seek_pending_ || s.eof_gen_ != s.gen_; });
+      s.WaitUntil([&s] { return s.SeekPending() || s.eof_gen_ != s.gen_; });
       continue;
     }
-    const int ret = av_read_frame(s.format_.get(), packet.get());
+    const int ret = av_read_frame(s.Format(), packet.get());
     if (ret == AVERROR(EAGAIN)) {
       s.Nap(5000);
       continue;
@@ -30,15 +30,15 @@ void PlayerReader::Loop() {
     if (ret < 0) {
       // The end, or a read error: what was read still plays out. An error before
       // the end of the data is damage that ends the reading.
-      if (ret != AVERROR_EOF && !(s.format_->pb && s.format_->pb->eof_reached))
+      if (ret != AVERROR_EOF && !(s.Format()->pb && s.Format()->pb->eof_reached))
         s.read_failed_gen_ = s.gen_.load();
       MarkEndOfFile();
       continue;
     }
     const int gen = s.gen_;
-    if (packet->stream_index == s.audio_index_) {
+    if (packet->stream_index == s.AudioIndex()) {
       Push(s.audio_packets_, packet.get(), gen);
-    } else if (packet->stream_index == s.video_index_) {
+    } else if (packet->stream_index == s.VideoIndex()) {
       Push(s.video_packets_, packet.get(), gen);
     }
     av_packet_unref(packet.get());
@@ -53,29 +53,21 @@ void PlayerReader::Push(PlayerQueue<QueuedPacket>& queue, AVPacket* packet, int 
 }
 
 void PlayerReader::MarkEndOfFile() {
-  PlayerSession& s = session_;
+  PlaybackState& s = shared_;
   const int gen = s.gen_;
   auto interrupted = [this] { return Interrupted(); };
-  if (s.audio_index_ >= 0 && !s.audio_packets_.Push(QueuedPacket{nullptr, gen}, interrupted)) return;
-  if (s.video_index_ >= 0 && !s.video_packets_.Push(QueuedPacket{nullptr, gen}, interrupted)) return;
+  if (s.AudioIndex() >= 0 && !s.audio_packets_.Push(QueuedPacket{nullptr, gen}, interrupted)) return;
+  if (s.VideoIndex() >= 0 && !s.video_packets_.Push(QueuedPacket{nullptr, gen}, interrupted)) return;
   s.eof_gen_ = gen;
 }
 
 void PlayerReader::Seek() {
-  PlayerSession& s = session_;
-  int64_t target = 0;
-  int32_t flags = 0;
-  {
-    std::lock_guard lock(s.seek_mutex_);
-    target = s.seek_target_;
-    flags = s.seek_flags_;
-    s.seek_pending_ = false;
-    s.seek_done_ = false;
-  }
-  const int64_t ts = target + s.start_time_;
-  int ret = avformat_seek_file(s.format_.get(), -1, INT64_MIN, ts, ts, 0);
+  PlaybackState& s = shared_;
+  const auto [target, flags] = s.TakeSeek();
+  const int64_t ts = target + s.StartTime();
+  int ret = avformat_seek_file(s.Format(), -1, INT64_MIN, ts, ts, 0);
   // Nothing at or before the target (e.g. before the first key frame): take the next.
-  if (ret < 0) ret = avformat_seek_file(s.format_.get(), -1, INT64_MIN, ts, INT64_MAX, 0);
+  if (ret < 0) ret = avformat_seek_file(s.Format(), -1, INT64_MIN, ts, INT64_MAX, 0);
   if (ret < 0) {
     s.requested_position_ = -1;
     return;  // the file cannot seek; playback goes on where it was
@@ -85,14 +77,11 @@ void PlayerReader::Seek() {
   s.audio_packets_.Clear();
   s.video_packets_.Clear();
   s.pictures_.Clear();
-  if (s.audio_) s.audio_->Clear();
+  if (audio_) audio_->Clear();
   s.clock_.Hold(target);
   s.refresh_pending_ = true;
   s.requested_position_ = -1;
   s.last_position_ = -1;
-  {
-    std::lock_guard lock(s.seek_mutex_);
-    s.seek_done_ = !s.seek_pending_;
-  }
+  s.SeekDone();
   s.Wake();
 }

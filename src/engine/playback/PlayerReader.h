@@ -9,12 +9,14 @@ extern "C" {
 
 #include "engine/playback/PlayerQueue.h"
 
-class PlayerSession;
+class PlaybackState;
+class PlayerAudioOutput;
 struct QueuedPacket;
 
 class PlayerReader {
  public:
-  explicit PlayerReader(PlayerSession& session) : session_(session) {}
+  // `audio`: the sound output emptied at a seek, or null without sound.
+  PlayerReader(PlaybackState& shared, PlayerAudioOutput* audio) : shared_(shared), audio_(audio) {}
 
   void Loop();
 
@@ -24,5 +26,6 @@ class PlayerReader {
   void MarkEndOfFile();
   bool Interrupted() const;
 
-  PlayerSession& session_;
+  PlaybackState& shared_;
+  PlayerAudioOutput* audio_;
 };
