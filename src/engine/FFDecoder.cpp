@@ -22,7 +22,7 @@ bool FFDecoder::Open(const std::string& path, const std::string& /*options*/) {
   impl_->source = {};
   impl_->error.clear();
   media::ReadWatch watch(ReadTimeout, nullptr);
-  avptr::Input input = media::OpenInput(path, &watch, &impl_->error);
+  media::Input input = media::OpenInput(path, &watch, &impl_->error);
   if (!input) return false;
   media::SourceDescription source = media::DescribeSource(input.get(), path);
   if (!source.HasAudio() && !source.HasVideo()) {

@@ -48,8 +48,8 @@ FFEncoder::~FFEncoder() {
   impl.closed = true;
 }
 
-bool FFEncoder::AVLibLoaded() { return AVLib::Loaded(); }
-bool FFEncoder::LoadAVLib(const std::string& folder) { return AVLib::Load(folder); }
+bool FFEncoder::AVLibLoaded() { return media::LibrariesLoaded(); }
+bool FFEncoder::LoadAVLib(const std::string& folder) { return media::LoadLibraries(folder); }
 
 // From inside a handler this thread already holds event_mutex.
 void FFEncoder::SetProgressHandler(ProgressHandler handler) {
@@ -99,7 +99,7 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
     task.description = std::move(*known);  // listed a moment ago and unchanged since
   } else {
     media::ReadWatch watch(ReadTimeout, nullptr);
-    avptr::Input input = media::OpenInput(path, &watch, &problem);
+    media::Input input = media::OpenInput(path, &watch, &problem);
     if (input) {
       task.description = media::DescribeSource(input.get(), path);
       media::RememberSource(path, task.description);

@@ -156,7 +156,7 @@ TEST(SourceReachTest, PlaylistsFileListsAndDescriptionsAreRefused) {
 TEST(SourceReachTest, NestedOpensAreRefusedForAllowedFormatsToo) {
   media::ReadWatch watch(10000, nullptr);
   std::string error;
-  avptr::Input input = media::OpenInput(Bytes(SampleVideo()), &watch, &error);
+  media::Input input = media::OpenInput(Bytes(SampleVideo()), &watch, &error);
   ASSERT_TRUE(input) << error;
   EXPECT_FALSE(media::NestedOpenRefused(input->pb));
   // What a demuxer would do to follow a reference to another file.

@@ -193,7 +193,7 @@ bool AtomicOutputFile::Finish(std::string* error) {
   if (writer_) {
     avio_flush(writer_);
     if (writer_->error < 0) {
-      *error = "Writing the output failed: " + avptr::ErrorText(writer_->error);
+      *error = "Writing the output failed: " + media::ErrorText(writer_->error);
       return false;
     }
   }

@@ -43,13 +43,13 @@ bool ApplySpeed(AVCodecContext* enc, const std::string& preset, std::string* err
   if (name == "libx264") {
     if (preset.empty()) return true;
     const int rc = av_opt_set(enc->priv_data, "preset", preset.c_str(), 0);
-    if (rc < 0) *error = "The libx264 encoder refused the preset " + preset + ": " + avptr::ErrorText(rc);
+    if (rc < 0) *error = "The libx264 encoder refused the preset " + preset + ": " + media::ErrorText(rc);
     return rc >= 0;
   }
   for (const auto& [option, value] : SpeedSettings(name, Step(preset))) {
     const int rc = av_opt_set(enc->priv_data, option, value.c_str(), 0);
     if (rc < 0) {
-      *error = "The " + name + " encoder refused " + option + "=" + value + ": " + avptr::ErrorText(rc);
+      *error = "The " + name + " encoder refused " + option + "=" + value + ": " + media::ErrorText(rc);
       return false;
     }
   }

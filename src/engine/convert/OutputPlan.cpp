@@ -132,7 +132,7 @@ int ChooseSampleRate(const AVCodec* codec, int wanted) {
 
 // The channel layout to encode: the wanted count if the encoder takes it, else
 // the nearest count it does take. False when memory ran out.
-bool ChooseLayout(const AVCodec* codec, int channels, avptr::Layout* layout) {
+bool ChooseLayout(const AVCodec* codec, int channels, media::Layout* layout) {
   layout->SetDefault(channels);
   if (!codec->ch_layouts) return true;
   const AVChannelLayout* best = nullptr;
@@ -164,7 +164,7 @@ bool PlanAudioLane(const Options& o, const media::StreamFacts& in, const AVCodec
   // A stream whose sound format is not known yet is planned once its decoder runs.
   if (in.sample_rate <= 0 || in.sample_format < 0 || in.channels <= 0) return true;
   const int rate = ChooseSampleRate(codec, o.sample_rate > 0 ? o.sample_rate : in.sample_rate);
-  avptr::Layout layout;
+  media::Layout layout;
   if (!ChooseLayout(codec, o.channels > 0 ? o.channels : std::min(in.channels, 8), &layout)) {
     *error = "Out of memory";
     return false;

@@ -98,14 +98,14 @@ class Session final : public PacketWriter {
   media::ReadWatch watch_;
   media::SourceDescription description_;
   OutputPlan plan_;
-  avptr::Input input_;
+  media::Input input_;
   media::BurnInText burn_text_;  // outlives the lanes whose filter reads it
-  avptr::Output output_;
+  media::Output output_;
   std::vector<std::unique_ptr<Lane>> lanes_;
   std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};
-  avptr::Packet packet_{av_packet_alloc()};
+  media::Packet packet_{av_packet_alloc()};
 };
 
 bool Session::OpenSource() {
@@ -185,7 +185,7 @@ bool Session::OpenLane(LanePlan& plan) {
 bool Session::OpenOutput() {
   AVFormatContext* raw = nullptr;
   int rc = avformat_alloc_output_context2(&raw, plan_.format, nullptr, job_.output.c_str());
-  if (rc < 0 || !raw) return Fail("Cannot set up the output: " + avptr::ErrorText(rc));
+  if (rc < 0 || !raw) return Fail("Cannot set up the output: " + media::ErrorText(rc));
   output_.reset(raw);
   for (const std::unique_ptr<Lane>& lane : lanes_)
     if (!lane->AddOutputStream(raw)) return false;
@@ -196,7 +196,7 @@ bool Session::OpenOutput() {
     // Only the MPEG muxers have a mux rate; the others go without one.
     rc = av_opt_set_int(raw->priv_data, "muxrate", o.mux_rate, 0);
     if (rc < 0 && rc != AVERROR_OPTION_NOT_FOUND)
-      return Fail("Cannot set the mux rate: " + avptr::ErrorText(rc));
+      return Fail("Cannot set the mux rate: " + media::ErrorText(rc));
   }
   raw->max_delay = static_cast<int>(0.7 * AV_TIME_BASE);
   if (plan_.format->flags & AVFMT_NOFILE)
@@ -207,7 +207,7 @@ bool Session::OpenOutput() {
   if (!raw->pb) return Fail("Out of memory");
   raw->flags |= AVFMT_FLAG_CUSTOM_IO;
   rc = avformat_write_header(raw, nullptr);
-  if (rc < 0) return Fail("Cannot start the output file: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Cannot start the output file: " + media::ErrorText(rc));
   return true;
 }
 
@@ -228,9 +228,9 @@ bool Session::Write(AVPacket* packet) {
   // Subtitle times jump ahead of the pictures: progress follows sound and pictures.
   if (stream->codecpar->codec_type != AVMEDIA_TYPE_SUBTITLE) ReportProgress(packet, stream, false);
   const int rc = av_interleaved_write_frame(output_.get(), packet);
-  if (rc < 0) return Fail("Writing the output failed: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Writing the output failed: " + media::ErrorText(rc));
   if (output_->pb && output_->pb->error < 0)
-    return Fail("Writing the output failed: " + avptr::ErrorText(output_->pb->error));
+    return Fail("Writing the output failed: " + media::ErrorText(output_->pb->error));
   return true;
 }
 
@@ -338,7 +338,7 @@ bool Session::Close() {
     if (!lane->Flush(*this)) return false;
   if (!CheckComplete()) return false;
   const int rc = av_write_trailer(output_.get());
-  if (rc < 0) return Fail("Finishing the output failed: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Finishing the output failed: " + media::ErrorText(rc));
   ReportProgress(nullptr, nullptr, true);
   // Flushing and closing may reveal a full disk only now.
   output_->pb = nullptr;

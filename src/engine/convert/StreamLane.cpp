@@ -57,9 +57,9 @@ bool StreamLane::BuildGraph(const char* source_filter, const std::string& source
   if (rc >= 0)
     rc = avfilter_graph_create_filter(&sink_, avfilter_get_by_name(sink_filter), "out", nullptr, nullptr,
                                       graph_.get());
-  if (rc < 0) return Fail(what + avptr::ErrorText(rc));
-  avptr::InOut outputs(avfilter_inout_alloc());
-  avptr::InOut inputs(avfilter_inout_alloc());
+  if (rc < 0) return Fail(what + media::ErrorText(rc));
+  media::InOut outputs(avfilter_inout_alloc());
+  media::InOut inputs(avfilter_inout_alloc());
   if (!outputs || !inputs) return Fail("Out of memory");
   outputs->name = av_strdup("in");
   outputs->filter_ctx = source_;
@@ -72,7 +72,7 @@ bool StreamLane::BuildGraph(const char* source_filter, const std::string& source
   avfilter_inout_free(&in_raw);
   avfilter_inout_free(&out_raw);
   if (rc >= 0) rc = avfilter_graph_config(graph_.get(), nullptr);
-  if (rc < 0) return Fail(what + avptr::ErrorText(rc));
+  if (rc < 0) return Fail(what + media::ErrorText(rc));
   return true;
 }
 
@@ -115,7 +115,7 @@ bool StreamLane::SetUpAudio(const LanePlan& plan) {
   enc->sample_fmt = static_cast<AVSampleFormat>(av_buffersink_get_format(sink_));
   enc->sample_rate = av_buffersink_get_sample_rate(sink_);
   const int rc = av_buffersink_get_ch_layout(sink_, &enc->ch_layout);
-  if (rc < 0) return Fail("Cannot set up the audio encoder: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Cannot set up the audio encoder: " + media::ErrorText(rc));
   enc->time_base = {1, enc->sample_rate};
   if (o.audio_bitrate > 0) enc->bit_rate = o.audio_bitrate;
   enc->thread_count = 1;
@@ -135,7 +135,7 @@ bool StreamLane::OpenEncoder(const AVOutputFormat* format) {
     else
       what += " (" + std::to_string(enc->width) + "x" + std::to_string(enc->height) + ", " +
               std::to_string(enc->bit_rate / 1000) + " kb/s)";
-    return Fail(what + ": " + avptr::ErrorText(rc));
+    return Fail(what + ": " + media::ErrorText(rc));
   }
   if (type_ == AVMEDIA_TYPE_AUDIO) FixAudioFrameSize();
   return true;
@@ -145,7 +145,7 @@ bool StreamLane::AddOutputStream(AVFormatContext* out) {
   out_ = avformat_new_stream(out, nullptr);
   if (!out_) return Fail("Out of memory");
   const int rc = avcodec_parameters_from_context(out_->codecpar, encoder_.get());
-  if (rc < 0) return Fail("Cannot set up the output stream: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Cannot set up the output stream: " + media::ErrorText(rc));
   out_->time_base = encoder_->time_base;
   // Apple's players take HEVC in MP4 and QuickTime only under the hvc1 tag.
   const char* container = out->oformat->name;
@@ -216,7 +216,7 @@ bool StreamLane::BuildAudioGraph(int rate, AVSampleFormat format, const AVChanne
 // filters are rebuilt for the new input (the few samples still inside the old
 // graph are dropped) so the output keeps its one format.
 bool StreamLane::FollowAudioChange(const AVFrame* frame) {
-  avptr::Layout layout;
+  media::Layout layout;
   if (!layout.CopyUsable(frame->ch_layout)) return Fail("Out of memory");
   if (frame->sample_rate == in_rate_ && frame->format == in_format_ &&
       av_channel_layout_compare(&layout.get(), &in_layout_.get()) == 0)
@@ -230,11 +230,11 @@ bool StreamLane::FollowAudioChange(const AVFrame* frame) {
 bool StreamLane::EncodeFrame(AVFrame* frame, PacketWriter& writer) {
   if (Stopped()) return false;  // also cuts a long encoder flush short
   int rc = avcodec_send_frame(encoder_.get(), frame);
-  if (rc < 0 && rc != AVERROR_EOF) return Fail("Encoding failed: " + avptr::ErrorText(rc));
+  if (rc < 0 && rc != AVERROR_EOF) return Fail("Encoding failed: " + media::ErrorText(rc));
   while (true) {
     rc = avcodec_receive_packet(encoder_.get(), encoded_.get());
     if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
-    if (rc < 0) return Fail("Encoding failed: " + avptr::ErrorText(rc));
+    if (rc < 0) return Fail("Encoding failed: " + media::ErrorText(rc));
     AVPacket* packet = encoded_.get();
     packet->stream_index = out_->index;
     av_packet_rescale_ts(packet, encoder_->time_base, out_->time_base);
@@ -247,7 +247,7 @@ bool StreamLane::EncodeFrame(AVFrame* frame, PacketWriter& writer) {
 // Feeds one decoded frame through the filters to the encoder.
 bool StreamLane::FilterFrame(AVFrame* frame, PacketWriter& writer) {
   const int rc = av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
-  if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Filtering failed: " + media::ErrorText(rc));
   return DrainFilter(writer);
 }
 
@@ -255,7 +255,7 @@ bool StreamLane::DrainFilter(PacketWriter& writer) {
   while (true) {
     const int rc = av_buffersink_get_frame(sink_, filtered_.get());
     if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return true;
-    if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+    if (rc < 0) return Fail("Filtering failed: " + media::ErrorText(rc));
     AVFrame* out = filtered_.get();
     if (type_ == AVMEDIA_TYPE_AUDIO) {
       // Audio is written gap-free from where it starts.
@@ -361,7 +361,7 @@ bool StreamLane::FillSoundGap(const AVFrame* f, PacketWriter& writer) {
   // At most ten minutes, in pieces of a second.
   int64_t left = std::min<int64_t>(gap, int64_t{600} * f->sample_rate);
   for (int64_t done = 0; left > 0;) {
-    avptr::Frame silence(av_frame_alloc());
+    media::Frame silence(av_frame_alloc());
     if (!silence) return Fail("Out of memory");
     silence->format = f->format;
     silence->sample_rate = f->sample_rate;
@@ -430,7 +430,7 @@ bool StreamLane::Flush(PacketWriter& writer) {
   // Closing at the end of the last frame lets the frame-rate filter keep that frame.
   const int rc = end_pts_ == AV_NOPTS_VALUE ? av_buffersrc_add_frame_flags(source_, nullptr, 0)
                                             : av_buffersrc_close(source_, end_pts_, 0);
-  if (rc < 0) return Fail("Filtering failed: " + avptr::ErrorText(rc));
+  if (rc < 0) return Fail("Filtering failed: " + media::ErrorText(rc));
   return DrainFilter(writer) && EncodeFrame(nullptr, writer);
 }
 

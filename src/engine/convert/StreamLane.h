@@ -69,9 +69,9 @@ class StreamLane final : public Lane {
   AVMediaType type_ = AVMEDIA_TYPE_UNKNOWN;
   AVStream* in_ = nullptr;
   AVStream* out_ = nullptr;
-  avptr::Codec decoder_;
-  avptr::Codec encoder_;
-  avptr::Graph graph_;
+  media::Codec decoder_;
+  media::Codec encoder_;
+  media::Graph graph_;
   AVFilterContext* source_ = nullptr;
   AVFilterContext* sink_ = nullptr;
   std::string chain_;                  // the filter chain, kept for rebuilding the graph
@@ -84,16 +84,16 @@ class StreamLane final : public Lane {
   int in_height_ = 0;
   int in_rate_ = 0;  // audio: what the graph was built for
   int in_format_ = -1;
-  avptr::Layout in_layout_;
+  media::Layout in_layout_;
   int64_t frames_decoded_ = 0;
   int64_t decoded_end_us_ = 0;  // where the decoded media of this stream ends
   LaneDamage damage_;
   int64_t last_packet_us_ = 0;          // where the last packet fed lies
   bool gap_pending_ = false;            // audio: packets were skipped since the last frame
   int64_t sound_end_ = AV_NOPTS_VALUE;  // audio: where the last frame ended, in samples
-  avptr::Frame frame_{av_frame_alloc()};
-  avptr::Frame filtered_{av_frame_alloc()};
-  avptr::Packet encoded_{av_packet_alloc()};
+  media::Frame frame_{av_frame_alloc()};
+  media::Frame filtered_{av_frame_alloc()};
+  media::Packet encoded_{av_packet_alloc()};
 };
 
 }  // namespace encoder

@@ -106,7 +106,7 @@ bool BurnInText::Extract(const std::string& source, int stream, ReadWatch* watch
     return false;
   };
   std::string problem;
-  avptr::Input input = OpenInput(source, watch, &problem);
+  media::Input input = OpenInput(source, watch, &problem);
   if (!input) return fail(problem);
   if (stream < 0 || stream >= static_cast<int>(input->nb_streams)) return fail("the track is gone");
   for (unsigned i = 0; i < input->nb_streams; ++i)
@@ -114,13 +114,13 @@ bool BurnInText::Extract(const std::string& source, int stream, ReadWatch* watch
   const AVStream* track = input->streams[stream];
   const AVCodec* codec = avcodec_find_decoder(track->codecpar->codec_id);
   if (!codec) return fail("no decoder for the track");
-  avptr::Codec decoder(avcodec_alloc_context3(codec));
+  media::Codec decoder(avcodec_alloc_context3(codec));
   if (!decoder) return fail("out of memory");
   int rc = avcodec_parameters_to_context(decoder.get(), track->codecpar);
-  if (rc < 0) return fail(avptr::ErrorText(rc));
+  if (rc < 0) return fail(media::ErrorText(rc));
   decoder->pkt_timebase = track->time_base;
   rc = avcodec_open2(decoder.get(), codec, nullptr);
-  if (rc < 0) return fail(avptr::ErrorText(rc));
+  if (rc < 0) return fail(media::ErrorText(rc));
   // Text decoders give an ASS header; one that is not a script header is not used,
   // so the filter can only ever read this file as an ASS script.
   const char* header = reinterpret_cast<const char*>(decoder->subtitle_header);
@@ -133,12 +133,12 @@ bool BurnInText::Extract(const std::string& source, int stream, ReadWatch* watch
     script += "\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
   if (!WriteAll(fd_, script)) return fail(std::strerror(errno));
 
-  avptr::Packet packet(av_packet_alloc());
+  media::Packet packet(av_packet_alloc());
   if (!packet) return fail("out of memory");
   while (true) {
     rc = av_read_frame(input.get(), packet.get());
     if (rc == AVERROR_EOF) break;
-    if (rc < 0) return fail(watch->Expired() ? "reading the source timed out" : avptr::ErrorText(rc));
+    if (rc < 0) return fail(watch->Expired() ? "reading the source timed out" : media::ErrorText(rc));
     if (packet->stream_index != stream || packet->pts == AV_NOPTS_VALUE) {
       av_packet_unref(packet.get());
       continue;

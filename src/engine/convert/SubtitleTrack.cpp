@@ -39,7 +39,7 @@ bool SubtitleTrack::AddOutputStream(AVFormatContext* out) {
   if (!out_) return Refuse("Out of memory");
   if (choice_.copy) {
     const int rc = avcodec_parameters_copy(out_->codecpar, in_->codecpar);
-    if (rc < 0) return Refuse("Cannot set up the subtitle track: " + avptr::ErrorText(rc));
+    if (rc < 0) return Refuse("Cannot set up the subtitle track: " + media::ErrorText(rc));
     out_->codecpar->codec_tag = 0;  // the output container picks its own tag
     out_->time_base = in_->time_base;
   } else if (!OpenConverter(out)) {
@@ -68,7 +68,7 @@ bool SubtitleTrack::OpenConverter(AVFormatContext* out) {
   if (out->oformat->flags & AVFMT_GLOBALHEADER) encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   int rc = avcodec_open2(encoder_.get(), enc, nullptr);
   if (rc >= 0) rc = avcodec_parameters_from_context(out_->codecpar, encoder_.get());
-  if (rc < 0) return Refuse("Cannot write the subtitle track: " + avptr::ErrorText(rc));
+  if (rc < 0) return Refuse("Cannot write the subtitle track: " + media::ErrorText(rc));
   out_->time_base = AV_TIME_BASE_Q;
   return true;
 }
@@ -107,7 +107,7 @@ bool SubtitleTrack::Convert(const AVPacket* packet, encoder::PacketWriter& write
   const int size = avcodec_encode_subtitle(encoder_.get(), packet_->data, packet_->size, &sub.value);
   if (size < 0) {
     av_packet_unref(packet_.get());
-    return Refuse("Converting the subtitles failed: " + avptr::ErrorText(size));
+    return Refuse("Converting the subtitles failed: " + media::ErrorText(size));
   }
   av_shrink_packet(packet_.get(), size);
   packet_->pts = packet_->dts = av_rescale_q(sub.value.pts, AV_TIME_BASE_Q, out_->time_base);

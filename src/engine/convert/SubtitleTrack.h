@@ -33,9 +33,9 @@ class SubtitleTrack final : public encoder::Lane {
   int64_t start_us_;
   std::string* error_;
   AVStream* out_ = nullptr;
-  avptr::Codec decoder_;  // only when converting
-  avptr::Codec encoder_;
-  avptr::Packet packet_{av_packet_alloc()};
+  media::Codec decoder_;  // only when converting
+  media::Codec encoder_;
+  media::Packet packet_{av_packet_alloc()};
 };
 
 }  // namespace media

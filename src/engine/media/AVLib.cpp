@@ -11,7 +11,7 @@ extern "C" {
 
 #include <cstdlib>
 
-namespace AVLib {
+namespace media {
 namespace {
 struct Library {
   unsigned (*version)();
@@ -43,12 +43,12 @@ bool Check() {
 }
 }  // namespace
 
-bool Loaded() { return Check(); }
+bool LibrariesLoaded() { return Check(); }
 
-bool Load(const std::string& /*folder*/) {
+bool LoadLibraries(const std::string& /*folder*/) {
   // The engine links the system libraries, so a private copy in the folder could
   // not replace them; nor is it loaded to look at it, which would run its code.
   // The answer comes from the linked libraries alone.
   return Check();
 }
-}  // namespace AVLib
+}  // namespace media

@@ -3,10 +3,10 @@
 // match the major versions the engine was built against.
 #include <string>
 
-namespace AVLib {
+namespace media {
 // True when every runtime library answers with the build's major version.
-bool Loaded();
-// Re-checks. `folder` (where a private copy beside the program would be) is not
+bool LibrariesLoaded();
+// Checks again. `folder` (where a private copy beside the program would be) is not
 // read: the linked libraries are the ones in use, and nothing else is loaded.
-bool Load(const std::string& folder);
-}  // namespace AVLib
+bool LoadLibraries(const std::string& folder);
+}  // namespace media

@@ -18,7 +18,7 @@ namespace media {
 void FreeSourceIo(AVIOContext* pb);  // SourceGuard.h
 }
 
-namespace avptr {
+namespace media {
 
 // Sources read through the engine's own I/O, which the closer releases too.
 struct InputCloser {
@@ -120,4 +120,4 @@ class Layout {
 // damaged"); the table lives in ErrorWords.cpp.
 std::string ErrorText(int code);
 
-}  // namespace avptr
+}  // namespace media

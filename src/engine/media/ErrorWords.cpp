@@ -7,7 +7,7 @@
 
 #include "engine/media/AVPointers.h"
 
-namespace avptr {
+namespace media {
 namespace {
 
 struct Words {
@@ -59,4 +59,4 @@ std::string ErrorText(int code) {
   return "the media library reported an unknown error (" + std::to_string(code) + ")";
 }
 
-}  // namespace avptr
+}  // namespace media

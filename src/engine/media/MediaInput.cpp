@@ -64,14 +64,14 @@ std::string OpenFailure(int code, const ReadWatch& watch) {
   if (watch.Stopped()) return "Stopped";
   if (code == AVERROR_EXIT || watch.Expired()) return "Reading the file timed out";
   if (code == AVERROR_INVALIDDATA) return "Not a media file, or the file is damaged";
-  return "Cannot open the file: " + avptr::ErrorText(code);
+  return "Cannot open the file: " + media::ErrorText(code);
 }
 
 }  // namespace
 
 long ProbeCount() { return g_probes.load(); }
 
-avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error) {
+media::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error) {
   ++g_probes;
   if (!CheckRegularFile(path, error)) return nullptr;
   AVFormatContext* raw = avformat_alloc_context();
@@ -108,7 +108,7 @@ avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* e
     FreeSourceIo(io);
     return nullptr;
   }
-  avptr::Input input(raw);
+  media::Input input(raw);
   rc = avformat_find_stream_info(input.get(), nullptr);
   if (rc < 0) {
     *error = OpenFailure(rc, *watch);
@@ -138,7 +138,7 @@ std::string LayoutName(const AVChannelLayout& layout) {
   return buffer;
 }
 
-avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error) {
+media::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error) {
   const AVMediaType type = stream->codecpar->codec_type;
   const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
   if (!codec) {
@@ -146,14 +146,14 @@ avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, 
              MediaWord(type);
     return nullptr;
   }
-  avptr::Codec decoder(avcodec_alloc_context3(codec));
+  media::Codec decoder(avcodec_alloc_context3(codec));
   if (!decoder) {
     *error = "Out of memory";
     return nullptr;
   }
   int rc = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
   if (rc < 0) {
-    *error = "Cannot set up the decoder: " + avptr::ErrorText(rc);
+    *error = "Cannot set up the decoder: " + media::ErrorText(rc);
     return nullptr;
   }
   decoder->pkt_timebase = stream->time_base;
@@ -161,7 +161,7 @@ avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, 
   if (type == AVMEDIA_TYPE_VIDEO) decoder->framerate = av_guess_frame_rate(input, stream, nullptr);
   rc = avcodec_open2(decoder.get(), codec, nullptr);
   if (rc < 0) {
-    *error = "Cannot open the " + MediaWord(type) + " decoder: " + avptr::ErrorText(rc);
+    *error = "Cannot open the " + MediaWord(type) + " decoder: " + media::ErrorText(rc);
     return nullptr;
   }
   return decoder;

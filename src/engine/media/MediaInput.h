@@ -91,13 +91,13 @@ bool RefineFromDecoder(StreamFacts* facts, const AVCodecContext* decoder);
 
 // Opens and probes `path` (file-system bytes). On failure returns null and fills
 // `error` with a sentence naming the problem. `watch` must outlive the context.
-avptr::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error);
+media::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* error);
 
 // Opens a decoder for `stream` of `input`, with `threads` codec threads (0: as many
 // as the machine has). Pictures get the stream's guessed frame rate (`input` is
 // read only for that and may be null for other streams). Null, with a sentence
 // naming the problem, when the stream cannot be decoded.
-avptr::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error);
+media::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, std::string* error);
 
 // "video", "audio" or "subtitle", for messages.
 std::string MediaWord(AVMediaType type);

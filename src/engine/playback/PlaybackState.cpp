@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace playback {
+
 namespace {
 // The playback whose event handler or sink call this thread is running.
 thread_local const PlaybackState* t_event_state = nullptr;
@@ -123,3 +125,5 @@ void PlaybackState::Wake() {
   ++wake_count_;
   wake_.notify_all();
 }
+
+}  // namespace playback

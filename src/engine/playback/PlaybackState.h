@@ -28,8 +28,10 @@ extern "C" {
 #include "engine/playback/PlayerClock.h"
 #include "engine/playback/PlayerQueue.h"
 
+namespace playback {
+
 struct QueuedPacket {
-  avptr::Packet packet;  // null for the end-of-file marker
+  media::Packet packet;  // null for the end-of-file marker
   int gen = 0;
 };
 
@@ -184,7 +186,7 @@ class PlaybackState {
   // Limits every read of the file in time and ends it on Abort; outlives format_,
   // whose I/O layer keeps a pointer to it.
   media::ReadWatch watch_{settings_.readTimeoutMs, &abort_};
-  avptr::Input format_;
+  media::Input format_;
   int audio_index_ = -1;
   int video_index_ = -1;
   int64_t start_time_ = 0;
@@ -213,3 +215,5 @@ class PlaybackState {
   std::recursive_mutex event_mutex_;
   bool closed_ = false;  // (event_mutex_) no more events or sink calls
 };
+
+}  // namespace playback

@@ -7,6 +7,8 @@
 #include "engine/media/ExceptionText.h"
 #include "engine/playback/PlaybackState.h"
 
+namespace playback {
+
 namespace {
 constexpr int64_t kHoldLimitUs = 300000;    // longest wait for the first picture before sound runs
 constexpr int64_t kAudioBufferUs = 300000;  // decoded sound kept ahead of the device
@@ -168,3 +170,5 @@ void PlayerAudioOutput::PumpLoop() {
     deadline += kPumpChunkUs;
   }
 }
+
+}  // namespace playback

@@ -12,6 +12,8 @@
 
 #include "engine/playback/PlayerWaveform.h"
 
+namespace playback {
+
 class PlaybackState;
 
 struct AudioChunk {
@@ -68,3 +70,5 @@ class PlayerAudioOutput {
   int out_channels_ = 2;
   int64_t device_latency_us_ = 0;
 };
+
+}  // namespace playback

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace playback {
+
 int64_t PlayerClock::Now() {
   using namespace std::chrono;
   return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
@@ -56,3 +58,5 @@ int64_t PlayerClock::HeldFor(int64_t now) const {
   std::lock_guard lock(mutex_);
   return held_ ? now - held_since_ : 0;
 }
+
+}  // namespace playback

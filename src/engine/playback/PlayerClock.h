@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <mutex>
 
+namespace playback {
+
 class PlayerClock {
  public:
   // Steady time in microseconds, the clock's time base.
@@ -33,3 +35,5 @@ class PlayerClock {
   bool held_ = true;
   bool paused_ = false;
 };
+
+}  // namespace playback

@@ -9,6 +9,8 @@
 #include "engine/playback/PlaybackState.h"
 #include "engine/playback/PlayerAudioOutput.h"
 
+namespace playback {
+
 namespace {
 constexpr int kMaxSurfaceSide = 8192;      // largest picture side the screen may ask for
 constexpr int kUnknownSurfaceSide = 4096;  // largest side while the screen's size is unknown
@@ -23,7 +25,8 @@ bool PlayerDecoder::Open(int index) {
   AVFormatContext* format = shared_.Format();
   AVStream* stream = format->streams[index];
   std::string problem;
-  avptr::Codec context = media::OpenDecoder(format, stream, 0, &problem);  // 0: as many threads as the machine has
+  media::Codec context =
+      media::OpenDecoder(format, stream, 0, &problem);  // 0: as many threads as the machine has
   if (!context) return false;
   codec_ = std::move(context);
   time_base_ = stream->time_base;
@@ -38,7 +41,7 @@ bool PlayerDecoder::Open(int index) {
 void PlayerDecoder::Loop() {
   PlaybackState& s = shared_;
   AVCodecContext* codec = codec_.get();
-  avptr::Frame frame(av_frame_alloc());
+  media::Frame frame(av_frame_alloc());
   if (!frame) throw std::bad_alloc();
   int decoder_gen = -1;
   while (!s.abort_) {
@@ -154,19 +157,19 @@ bool PlayerDecoder::UpdateResampler(const AVFrame* frame) {
     return true;
   swr_.reset();
   if (!swr_in_layout_.CopyFrom(frame->ch_layout)) return false;
-  avptr::Layout in_layout;
+  media::Layout in_layout;
   if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || frame->ch_layout.nb_channels <= 0) {
     in_layout.SetDefault(std::max(frame->ch_layout.nb_channels, 1));
   } else if (!in_layout.CopyFrom(frame->ch_layout)) {
     return false;
   }
-  avptr::Layout out_layout;
+  media::Layout out_layout;
   out_layout.SetDefault(audio_->Channels());
   SwrContext* raw = nullptr;
   const int ret =
       swr_alloc_set_opts2(&raw, out_layout.out(), AV_SAMPLE_FMT_S16, audio_->Rate(), in_layout.out(),
                           static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
-  avptr::Resampler swr(raw);
+  media::Resampler swr(raw);
   if (ret < 0 || swr_init(swr.get()) < 0) return false;
   swr_ = std::move(swr);
   swr_in_format_ = frame->format;
@@ -204,3 +207,5 @@ void PlayerDecoder::HandleAudioFrame(AVFrame* frame, int gen) {
   }
   audio_->Queue(std::move(chunk));
 }
+
+}  // namespace playback

@@ -9,9 +9,12 @@
 #include "engine/playback/PlayerQueue.h"
 #include "engine/playback/PlayerTimeline.h"
 
+struct PlayerFrame;  // engine/FFPlayer.h
+
+namespace playback {
+
 class PlaybackState;
 class PlayerAudioOutput;
-struct PlayerFrame;
 struct QueuedPacket;
 
 class PlayerDecoder {
@@ -42,16 +45,18 @@ class PlayerDecoder {
   PlayerAudioOutput* audio_ = nullptr;
   AVMediaType type_;
   PlayerQueue<QueuedPacket>& packets_;
-  avptr::Codec codec_;
+  media::Codec codec_;
   AVRational time_base_{1, 1};
   int64_t frame_duration_us_ = 40000;  // pictures only
   int64_t next_pts_ = 0;
   PlayerTimeline timeline_;
 
-  avptr::Scaler sws_;
+  media::Scaler sws_;
   media::Orientation turn_;  // how the stored pictures are shown upright
-  avptr::Resampler swr_;
+  media::Resampler swr_;
   int swr_in_format_ = -1;
   int swr_in_rate_ = 0;
-  avptr::Layout swr_in_layout_;
+  media::Layout swr_in_layout_;
 };
+
+}  // namespace playback

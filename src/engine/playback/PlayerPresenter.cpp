@@ -10,6 +10,8 @@
 #include "engine/playback/PlayerAudioOutput.h"
 #include "engine/playback/PlayerWaveform.h"
 
+namespace playback {
+
 namespace {
 constexpr int64_t kPositionIntervalUs = 200000;  // position events while playing
 constexpr int64_t kWaveIntervalUs = 40000;       // waveform pictures per second: 25
@@ -184,3 +186,5 @@ void PlayerPresenter::Loop() {
     s.Nap(kIdleUs);
   }
 }
+
+}  // namespace playback

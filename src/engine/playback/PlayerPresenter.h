@@ -6,9 +6,12 @@
 #include <memory>
 #include <string>
 
+struct PlayerFrame;  // engine/FFPlayer.h
+
+namespace playback {
+
 class PlaybackState;
 class PlayerAudioOutput;
-struct PlayerFrame;
 
 class PlayerPresenter {
  public:
@@ -36,3 +39,5 @@ class PlayerPresenter {
   int shown_height_ = 0;
   int64_t shown_position_ = 0;  // of the last picture shown
 };
+
+}  // namespace playback

@@ -9,6 +9,8 @@
 #include <mutex>
 #include <optional>
 
+namespace playback {
+
 template <typename T>
 class PlayerQueue {
  public:
@@ -77,3 +79,5 @@ class PlayerQueue {
   size_t capacity_;
   bool aborted_ = false;
 };
+
+}  // namespace playback

@@ -5,12 +5,14 @@
 #include "engine/playback/PlaybackState.h"
 #include "engine/playback/PlayerAudioOutput.h"
 
+namespace playback {
+
 bool PlayerReader::Interrupted() const { return shared_.abort_ || shared_.SeekPending(); }
 
 void PlayerReader::Loop() {
   PlaybackState& s = shared_;
   s.Notify(s.Options().onDuration, s.Duration());
-  avptr::Packet packet(av_packet_alloc());
+  media::Packet packet(av_packet_alloc());
   if (!packet) throw std::bad_alloc();
   while (!s.abort_) {
     if (s.SeekPending()) {
@@ -46,7 +48,7 @@ void PlayerReader::Loop() {
 }
 
 void PlayerReader::Push(PlayerQueue<QueuedPacket>& queue, AVPacket* packet, int gen) {
-  QueuedPacket item{avptr::Packet(av_packet_alloc()), gen};
+  QueuedPacket item{media::Packet(av_packet_alloc()), gen};
   if (!item.packet) throw std::bad_alloc();
   av_packet_move_ref(item.packet.get(), packet);
   queue.Push(std::move(item), [this] { return Interrupted(); });
@@ -85,3 +87,5 @@ void PlayerReader::Seek() {
   s.SeekDone();
   s.Wake();
 }
+
+}  // namespace playback

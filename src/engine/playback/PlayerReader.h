@@ -9,6 +9,8 @@ extern "C" {
 
 #include "engine/playback/PlayerQueue.h"
 
+namespace playback {
+
 class PlaybackState;
 class PlayerAudioOutput;
 struct QueuedPacket;
@@ -29,3 +31,5 @@ class PlayerReader {
   PlaybackState& shared_;
   PlayerAudioOutput* audio_;
 };
+
+}  // namespace playback

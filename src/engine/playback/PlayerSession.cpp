@@ -8,6 +8,8 @@
 #include "engine/playback/PlayerPresenter.h"
 #include "engine/playback/PlayerReader.h"
 
+namespace playback {
+
 PlayerSession::PlayerSession(Settings settings, PlayerSink* sink, std::atomic<int>& volume,
                              std::atomic<bool>& mute, std::atomic<int>& frameWidth,
                              std::atomic<int>& frameHeight)
@@ -147,3 +149,5 @@ int64_t PlayerSession::Position() const {
   const int64_t duration = shared_.Duration();
   return duration > 0 ? std::min(pos, duration) : pos;
 }
+
+}  // namespace playback

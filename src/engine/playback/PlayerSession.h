@@ -11,6 +11,8 @@
 #include "engine/media/ExceptionText.h"
 #include "engine/playback/PlaybackState.h"
 
+namespace playback {
+
 class PlayerAudioOutput;
 class PlayerDecoder;
 class PlayerPresenter;
@@ -77,3 +79,5 @@ class PlayerSession {
 
   std::thread threads_[5];  // reader, decoders, presenter, sound pump
 };
+
+}  // namespace playback

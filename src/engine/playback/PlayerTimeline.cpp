@@ -1,5 +1,7 @@
 #include "engine/playback/PlayerTimeline.h"
 
+namespace playback {
+
 int64_t PlayerTimeline::Place(int64_t stamp, int64_t expected) {
   const int64_t placed = stamp + offset_;
   if (started_ && placed < expected - kJoinStepUs) {
@@ -15,3 +17,5 @@ void PlayerTimeline::Reset() {
   offset_ = 0;
   started_ = false;
 }
+
+}  // namespace playback

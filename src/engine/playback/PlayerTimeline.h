@@ -4,6 +4,8 @@
 // Without it, everything after the join would look hopelessly late and rush by.
 #include <cstdint>
 
+namespace playback {
+
 class PlayerTimeline {
  public:
   // A step back larger than this is a join, not the usual reordering jitter.
@@ -19,3 +21,5 @@ class PlayerTimeline {
   int64_t offset_ = 0;
   bool started_ = false;
 };
+
+}  // namespace playback

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace playback {
+
 namespace {
 constexpr uint32_t kBackground = 0xff101418;
 constexpr uint32_t kCentreLine = 0xff34404c;
@@ -61,3 +63,5 @@ std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, 
   }
   return pixels;
 }
+
+}  // namespace playback

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace playback {
+
 // Ring of the last played samples, mono, kept by the audio output.
 class PlayerWaveRing {
  public:
@@ -24,3 +26,5 @@ class PlayerWaveRing {
 // line and the wave as a connected trace. Width or height below 1 give no pixels.
 std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, int width,
                                            int height);
+
+}  // namespace playback
