@@ -9,7 +9,7 @@ extern "C" {
 #include "engine/convert/FitAndPad.h"
 #include "engine/media/DisplayMatrix.h"
 
-using namespace encoder;
+using namespace convert;
 
 namespace {
 

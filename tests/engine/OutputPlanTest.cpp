@@ -12,7 +12,7 @@
 #include "output/FormatTable.h"
 #include "support/SyntheticSource.h"
 
-using namespace encoder;
+using namespace convert;
 using enginetest::Bytes;
 using testing_support::SyntheticSource;
 

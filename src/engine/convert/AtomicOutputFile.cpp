@@ -14,7 +14,7 @@
 
 #include "engine/media/AVPointers.h"
 
-namespace media {
+namespace convert {
 namespace {
 
 constexpr int kWriterBuffer = 1 << 16;
@@ -345,4 +345,4 @@ void AtomicOutputFile::Discard() {
   finished_ = false;
 }
 
-}  // namespace media
+}  // namespace convert

@@ -20,7 +20,7 @@
 
 struct AVIOContext;
 
-namespace media {
+namespace convert {
 
 enum class Existing { KeepBoth, Overwrite, Skip };
 
@@ -97,4 +97,4 @@ void RemoveLiveTemporaryFiles();
 // the process as the signal would have. Call once at program start.
 void InstallTerminationCleanup();
 
-}  // namespace media
+}  // namespace convert

@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-namespace encoder {
+namespace convert {
 
 bool Tokenize(const std::string& text, std::vector<std::string>* tokens, std::string* error) {
   tokens->clear();
@@ -275,4 +275,4 @@ int QuarterTurns(const std::vector<VideoFilter>& filters) {
   return ((turns % 4) + 4) % 4;
 }
 
-}  // namespace encoder
+}  // namespace convert

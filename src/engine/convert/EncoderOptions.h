@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace encoder {
+namespace convert {
 
 struct Ratio {
   int num = 0;
@@ -72,4 +72,4 @@ bool Parse(const std::string& text, const SourceFacts& source, Options* out, std
 // counting only rotations by a multiple of 90 degrees.
 int QuarterTurns(const std::vector<VideoFilter>& filters);
 
-}  // namespace encoder
+}  // namespace convert

@@ -18,19 +18,19 @@
 #include "engine/convert/OutputPlan.h"
 #include "engine/media/MediaInput.h"
 
-namespace encoderqueue {
+namespace convert {
 
 struct Task {
   int handle = -1;
   std::string source;
-  media::FileId source_id;               // zero when the source could not be looked up
+  convert::FileId source_id;             // zero when the source could not be looked up
   media::SourceDescription description;  // read when the source was opened
-  encoder::OutputPlan plan;              // made by SetOutput
+  convert::OutputPlan plan;              // made by SetOutput
   std::string output;                    // the name the task writes (a numbered one under keep-both)
-  media::FolderHandle folder;            // the output folder, opened by SetOutput (null: not there yet)
+  convert::FolderHandle folder;          // the output folder, opened by SetOutput (null: not there yet)
   std::string name_note;                 // said with a success: the name had to be shortened
   std::string conflict;                  // set at Start: why the task may not run
-  encoder::Options options;
+  convert::Options options;
   bool ready = false;  // SetOutput accepted it
   bool done = false;   // an earlier Start already ran it
 };
@@ -40,8 +40,8 @@ struct Batch {
   std::vector<Task> tasks;
   int threads = 0;
   int read_timeout = 10000;
-  media::Existing existing = media::Existing::KeepBoth;
-  std::vector<media::FileId> keep;  // every listed source: never replaced
+  convert::Existing existing = convert::Existing::KeepBoth;
+  std::vector<convert::FileId> keep;  // every listed source: never replaced
 };
 
 // The encoder whose handler this thread is running, so calls from inside a
@@ -54,21 +54,21 @@ struct EventScope {
   const void* previous;
 };
 
-}  // namespace encoderqueue
+}  // namespace convert
 
 struct FFEncoder::Impl {
   std::mutex mutex;  // tasks, next_handle, cleared, error, pending, cancelled, running's changes
-  std::map<int, encoderqueue::Task> tasks;
+  std::map<int, convert::Task> tasks;
   int next_handle = 0;
   unsigned cleared = 0;  // ClearTasks calls, so a slow OpenInput sees it was cleared meanwhile
   // Every source opened since ClearTasks, also of tasks closed again: the files
   // that the user listed, none of which an output may replace.
-  outputclaims::Listed listed;
+  convert::Listed listed;
   // Output folders opened since ClearTasks, by the path given: tasks into one folder
   // share one handle (a large batch would otherwise hold a descriptor per file).
-  std::map<std::string, media::FolderHandle> folders;
+  std::map<std::string, convert::FolderHandle> folders;
   std::string error;
-  std::optional<encoderqueue::Batch> pending;  // a Start made during a run: it follows that run
+  std::optional<convert::Batch> pending;       // a Start made during a run: it follows that run
   std::vector<int> cancelled;                  // pending tasks that Stop dropped; the run reports them
 
   std::mutex event_mutex;  // one event at a time reaches the handlers
@@ -89,7 +89,7 @@ struct FFEncoder::Impl {
     return -1;
   }
 
-  bool InOwnEvent() const { return encoderqueue::t_event_owner == this; }
+  bool InOwnEvent() const { return convert::t_event_owner == this; }
 
   // Handlers are copied before the call, so a handler may replace itself.
   template <typename Handler, typename... Args>
@@ -98,7 +98,7 @@ struct FFEncoder::Impl {
     if (!InOwnEvent()) lock.lock();  // an event raised from a handler: the lock is ours already
     if (closed || !(this->*member)) return;
     const Handler handler = this->*member;
-    encoderqueue::EventScope scope(this);
+    convert::EventScope scope(this);
     try {
       handler(std::forward<Args>(args)...);
     } catch (...) {
@@ -123,7 +123,7 @@ struct FFEncoder::Impl {
   // Drops a Start that has not begun yet; its tasks are reported as stopped.
   void CancelPendingLocked() {
     if (!pending) return;
-    for (const encoderqueue::Task& task : pending->tasks)
+    for (const convert::Task& task : pending->tasks)
       cancelled.push_back(task.handle);
     pending.reset();
   }
@@ -134,7 +134,7 @@ struct FFEncoder::Impl {
     if (it != tasks.end()) it->second.output = written;
   }
 
-  bool RunOne(const encoderqueue::Task& task, int codec_threads, const encoderqueue::Batch& batch);
-  int RunBatch(const encoderqueue::Batch& batch);
-  static void RunLoop(std::shared_ptr<Impl> self, encoderqueue::Batch batch);
+  bool RunOne(const convert::Task& task, int codec_threads, const convert::Batch& batch);
+  int RunBatch(const convert::Batch& batch);
+  static void RunLoop(std::shared_ptr<Impl> self, convert::Batch batch);
 };

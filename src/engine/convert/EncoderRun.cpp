@@ -8,8 +8,11 @@
 #include "engine/convert/Session.h"
 #include "engine/media/ExceptionText.h"
 
-using encoderqueue::Batch;
-using encoderqueue::Task;
+using convert::Batch;
+using convert::Task;
+// The run below still spells the conversion namespace by its former names.
+namespace encoder = convert;
+namespace outputclaims = convert;
 
 namespace {
 
@@ -38,7 +41,7 @@ void RemoveOrphansOf(const Batch& batch) {
     if (fstat(task.folder->Fd(), &st) != 0) continue;
     if (std::find(done.begin(), done.end(), std::pair{st.st_dev, st.st_ino}) != done.end()) continue;
     done.emplace_back(st.st_dev, st.st_ino);
-    media::RemoveOrphans(*task.folder);
+    convert::RemoveOrphans(*task.folder);
   }
 }
 

@@ -10,7 +10,7 @@ extern "C" {
 
 #include "engine/media/AVPointers.h"
 
-namespace encoder {
+namespace convert {
 namespace {
 
 // x264's presets from slow to fast, as a step count 0..9.
@@ -56,4 +56,4 @@ bool ApplySpeed(AVCodecContext* enc, const std::string& preset, std::string* err
   return true;
 }
 
-}  // namespace encoder
+}  // namespace convert

@@ -6,11 +6,11 @@
 
 struct AVCodecContext;
 
-namespace encoder {
+namespace convert {
 
 // Sets the speed options of `enc` (not yet opened) for the x264 preset name
 // `preset` ("" = the encoder's usual speed for us). False with a message when the
 // encoder refused an option.
 bool ApplySpeed(AVCodecContext* enc, const std::string& preset, std::string* error);
 
-}  // namespace encoder
+}  // namespace convert

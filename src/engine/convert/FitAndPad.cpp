@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace encoder {
+namespace convert {
 namespace {
 
 int Even(double value) { return std::max(2, static_cast<int>(std::lround(value / 2)) * 2); }
@@ -76,4 +76,4 @@ std::string FitChain(const FitFrame& fit, int width, int height) {
   return chain;
 }
 
-}  // namespace encoder
+}  // namespace convert

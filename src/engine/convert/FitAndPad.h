@@ -7,7 +7,7 @@
 
 #include "engine/convert/EncoderOptions.h"
 
-namespace encoder {
+namespace convert {
 
 // A picture's stored size and pixel shape (sample aspect ratio).
 struct PictureShape {
@@ -35,4 +35,4 @@ FitFrame FitInside(const PictureShape& shape, int width, int height);
 // The filters for it: scale, square pixels and, when needed, black bars.
 std::string FitChain(const FitFrame& fit, int width, int height);
 
-}  // namespace encoder
+}  // namespace convert

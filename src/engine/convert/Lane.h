@@ -10,7 +10,7 @@
 struct AVFormatContext;
 struct AVPacket;
 
-namespace encoder {
+namespace convert {
 
 // Where lanes' packets go: the muxer.
 class PacketWriter {
@@ -58,4 +58,4 @@ class Lane {
   }
 };
 
-}  // namespace encoder
+}  // namespace convert

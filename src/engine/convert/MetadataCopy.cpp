@@ -13,7 +13,7 @@ extern "C" {
 #include <cerrno>
 #include <cstring>
 
-namespace media {
+namespace convert {
 namespace {
 
 // Tags that belong to the old file's encoding, not to its content.
@@ -76,4 +76,4 @@ bool SourceDate(const std::string& source, struct timespec* modified, std::strin
   return true;
 }
 
-}  // namespace media
+}  // namespace convert

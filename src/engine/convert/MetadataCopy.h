@@ -8,7 +8,7 @@ struct AVFormatContext;
 struct AVStream;
 struct timespec;
 
-namespace media {
+namespace convert {
 
 // File tags and chapters from `in` to `out`, before the output's header is
 // written. False only when memory ran out.
@@ -22,4 +22,4 @@ bool CopyStreamMetadata(const AVStream* in, AVStream* out);
 // it cannot be read.
 bool SourceDate(const std::string& source, struct timespec* modified, std::string* error);
 
-}  // namespace media
+}  // namespace convert

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <map>
 
-namespace encoder {
+namespace convert {
 
 bool ParseInt(const std::string& text, int64_t min, int64_t max, int64_t* out) {
   if (text.empty() || text.size() > 18) return false;
@@ -221,4 +221,4 @@ bool ParseFilterChain(const std::string& chain, std::vector<VideoFilter>* out, s
   return true;
 }
 
-}  // namespace encoder
+}  // namespace convert

@@ -7,7 +7,7 @@
 
 #include "engine/convert/EncoderOptions.h"
 
-namespace encoder {
+namespace convert {
 
 // A whole number within [min, max].
 bool ParseInt(const std::string& text, int64_t min, int64_t max, int64_t* out);
@@ -22,4 +22,4 @@ bool ParseAspect(const std::string& text, Ratio* out);
 // A -vf chain of crop, scale, flips and rotations; false with a message.
 bool ParseFilterChain(const std::string& chain, std::vector<VideoFilter>* out, std::string* error);
 
-}  // namespace encoder
+}  // namespace convert

@@ -7,7 +7,7 @@ extern "C" {
 
 #include <string_view>
 
-namespace encoder {
+namespace convert {
 namespace {
 
 // Single-file containers: those the format list writes (by extension, -f or
@@ -97,4 +97,4 @@ bool EncoderAllowed(const AVCodec* codec, std::string* error) {
   return false;
 }
 
-}  // namespace encoder
+}  // namespace convert

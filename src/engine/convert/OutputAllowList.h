@@ -7,7 +7,7 @@
 struct AVOutputFormat;
 struct AVCodec;
 
-namespace encoder {
+namespace convert {
 
 // False with a message naming the container when it is not one we write.
 bool MuxerAllowed(const AVOutputFormat* format, std::string* error);
@@ -15,4 +15,4 @@ bool MuxerAllowed(const AVOutputFormat* format, std::string* error);
 // False with a message naming the encoder when it is not one we use.
 bool EncoderAllowed(const AVCodec* codec, std::string* error);
 
-}  // namespace encoder
+}  // namespace convert

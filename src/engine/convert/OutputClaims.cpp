@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace outputclaims {
+namespace convert {
 namespace {
 
 std::string ReplaceMessage(const std::string& source, const std::string& listed) {
@@ -24,19 +24,19 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string Choose(const std::string& path, const media::OutputFolder* folder, const std::string& source,
-                   const media::FileId& source_id, const Listed& listed,
+std::string Choose(const std::string& path, const convert::OutputFolder* folder, const std::string& source,
+                   const convert::FileId& source_id, const Listed& listed,
                    const std::vector<std::string>& claimed, bool keep_both, std::string* chosen,
                    std::string* note) {
-  const std::string dir = media::FolderPart(path);
-  const std::string name = media::NamePart(path);
+  const std::string dir = convert::FolderPart(path);
+  const std::string name = convert::NamePart(path);
   const long name_max = folder ? folder->NameMax() : 255;
-  const std::string fitted = media::NumberedName(name, 0, name_max);
+  const std::string fitted = convert::NumberedName(name, 0, name_max);
   // Shortened (also only once a number was added): the name no longer starts with its own base.
   const size_t dot = name.rfind('.');
   const size_t base = dot == std::string::npos || dot == 0 ? name.size() : dot;
   auto say_if_shortened = [&](const std::string& chosen_path) {
-    const std::string chosen_name = media::NamePart(chosen_path);
+    const std::string chosen_name = convert::NamePart(chosen_path);
     if (chosen_name.compare(0, base, name, 0, base) != 0)
       *note = "The name was too long for the file system and was shortened to " + chosen_name;
   };
@@ -46,22 +46,22 @@ std::string Choose(const std::string& path, const media::OutputFolder* folder, c
   if (keep_both) {
     // Existing names (every listed source among them) are passed over, never replaced.
     if (folder) {
-      *chosen = dir + media::FreeName(*folder, name, taken);
+      *chosen = dir + convert::FreeName(*folder, name, taken);
       say_if_shortened(*chosen);
       return std::string();
     }
     for (int n = 0;; ++n)
-      if (!taken(media::NumberedName(name, n, name_max))) {
-        *chosen = dir + media::NumberedName(name, n, name_max);
+      if (!taken(convert::NumberedName(name, n, name_max))) {
+        *chosen = dir + convert::NumberedName(name, n, name_max);
         say_if_shortened(*chosen);
         return std::string();
       }
   }
   const std::string target = dir + fitted;
   const std::string normal = NormalPath(target);
-  media::FileId out_id;
-  const bool out_exists = media::IdOf(target, &out_id);
-  auto is_file = [&](const std::string& other, const media::FileId& other_id) {
+  convert::FileId out_id;
+  const bool out_exists = convert::IdOf(target, &out_id);
+  auto is_file = [&](const std::string& other, const convert::FileId& other_id) {
     return (other_id.inode != 0 && out_exists && out_id == other_id) || NormalPath(other) == normal;
   };
   if (is_file(source, source_id))
@@ -75,12 +75,12 @@ std::string Choose(const std::string& path, const media::OutputFolder* folder, c
 }
 
 std::string LateConflict(const std::string& requested, const std::string& source,
-                         const media::FileId& source_id, const Listed& listed) {
-  media::FileId out_id;
-  if (!media::IdOf(requested, &out_id)) return std::string();
+                         const convert::FileId& source_id, const Listed& listed) {
+  convert::FileId out_id;
+  if (!convert::IdOf(requested, &out_id)) return std::string();
   for (const auto& [id, listed_path] : listed)
     if (id == out_id && !(id == source_id)) return ReplaceMessage(source, listed_path);
   return std::string();
 }
 
-}  // namespace outputclaims
+}  // namespace convert

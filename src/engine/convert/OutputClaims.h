@@ -10,10 +10,10 @@
 #include "engine/convert/AtomicOutputFile.h"
 #include "engine/convert/OutputFolder.h"
 
-namespace outputclaims {
+namespace convert {
 
 // Listed sources: identity on disk and the path as given.
-using Listed = std::vector<std::pair<media::FileId, std::string>>;
+using Listed = std::vector<std::pair<convert::FileId, std::string>>;
 
 // Path spelling used to spot two tasks writing the same file.
 std::string NormalPath(const std::string& path);
@@ -27,14 +27,14 @@ std::string NameOf(const std::string& path);
 // says so). Under `keep_both` the first free numbered name is chosen, also when
 // the name is a listed source; otherwise the name itself, never a listed source.
 // `claimed` holds the NormalPath of other tasks' outputs.
-std::string Choose(const std::string& path, const media::OutputFolder* folder, const std::string& source,
-                   const media::FileId& source_id, const Listed& listed,
+std::string Choose(const std::string& path, const convert::OutputFolder* folder, const std::string& source,
+                   const convert::FileId& source_id, const Listed& listed,
                    const std::vector<std::string>& claimed, bool keep_both, std::string* chosen,
                    std::string* note);
 
 // A source listed after the task's output was chosen may be that very file: the
 // refusal text then, else "".
 std::string LateConflict(const std::string& requested, const std::string& source,
-                         const media::FileId& source_id, const Listed& listed);
+                         const convert::FileId& source_id, const Listed& listed);
 
-}  // namespace outputclaims
+}  // namespace convert

@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace media {
+namespace convert {
 namespace {
 
 constexpr char kPrefix[] = ".vvc-";
@@ -175,4 +175,4 @@ int RemoveOrphans(const std::string& folder) {
   return handle ? RemoveOrphans(*handle) : 0;
 }
 
-}  // namespace media
+}  // namespace convert

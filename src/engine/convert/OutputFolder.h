@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-namespace media {
+namespace convert {
 
 class OutputFolder {
  public:
@@ -68,4 +68,4 @@ bool IsTemporaryName(const std::string& name);
 int RemoveOrphans(const OutputFolder& folder);
 int RemoveOrphans(const std::string& folder);
 
-}  // namespace media
+}  // namespace convert

@@ -15,7 +15,7 @@ extern "C" {
 #include "engine/convert/OutputAllowList.h"
 #include "engine/convert/SubtitleBurnIn.h"
 
-namespace encoder {
+namespace convert {
 namespace {
 
 const AVCodec* FindEncoder(const std::string& name, AVMediaType type, std::string* error) {
@@ -186,9 +186,9 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
     if (!plan->video) return false;
     // Subtitles go along with pictures only.
     if (o.subtitles == Options::Subtitles::Keep)
-      plan->subtitles = media::SubtitlesToKeep(source, plan->format, &plan->note);
+      plan->subtitles = convert::SubtitlesToKeep(source, plan->format, &plan->note);
     if (o.subtitles == Options::Subtitles::BurnIn)
-      plan->burn_in = media::BurnInChain(source, &plan->burn_in_stream, &plan->note);
+      plan->burn_in = convert::BurnInChain(source, &plan->burn_in_stream, &plan->note);
     LanePlan& lane = plan->lanes.emplace_back();
     if (!PlanVideoLane(o, *source.Video(), plan->video, plan->burn_in, &lane, &plan->width, &plan->height,
                        error))
@@ -198,7 +198,7 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
     plan->audio = ChooseEncoder(o.audio_codec, plan->format, output_path, AVMEDIA_TYPE_AUDIO, error);
     if (!plan->audio) return false;
     for (int index :
-         media::AudioStreamsToConvert(source, plan->format, source.best_audio, o.first_audio_only))
+         convert::AudioStreamsToConvert(source, plan->format, source.best_audio, o.first_audio_only))
       if (!PlanAudioLane(o, source.streams[index], plan->audio, &plan->lanes.emplace_back(), error))
         return false;
   }
@@ -211,10 +211,10 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
   for (const LanePlan& lane : plan->lanes)
     if (lane.type == AVMEDIA_TYPE_AUDIO) audio_kept.push_back(lane.stream);
   for (const std::string& note :
-       media::LeftOutNotes(source, plan->format, audio_kept, !o.no_audio && !o.first_audio_only,
-                           plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
+       convert::LeftOutNotes(source, plan->format, audio_kept, !o.no_audio && !o.first_audio_only,
+                             plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
     plan->note += (plan->note.empty() ? "" : "\n") + note;
   return true;
 }
 
-}  // namespace encoder
+}  // namespace convert

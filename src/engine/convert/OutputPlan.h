@@ -19,7 +19,7 @@ extern "C" {
 struct AVOutputFormat;
 struct AVCodec;
 
-namespace encoder {
+namespace convert {
 
 // One source stream's way into the output: decoded, filtered by `chain`, encoded.
 struct LanePlan {
@@ -37,7 +37,7 @@ struct OutputPlan {
   int width = 0;                   // output picture size (video only)
   int height = 0;
   std::vector<LanePlan> lanes;                   // the picture first, then the sound tracks in source order
-  std::vector<media::SubtitleChoice> subtitles;  // tracks that go along as text or as they are
+  std::vector<convert::SubtitleChoice> subtitles;  // tracks that go along as text or as they are
   std::string burn_in;     // the filter drawing a subtitle track into the picture, or ""
   int burn_in_stream = -1;  // the source stream it draws
   std::string note;     // said with a success: what could not be kept
@@ -66,4 +66,4 @@ bool PlanVideoLane(const Options& options, const media::StreamFacts& in, const A
 bool PlanAudioLane(const Options& options, const media::StreamFacts& in, const AVCodec* codec, LanePlan* lane,
                    std::string* error);
 
-}  // namespace encoder
+}  // namespace convert

@@ -8,7 +8,7 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 
-namespace encoder {
+namespace convert {
 namespace {
 
 struct Grid {
@@ -65,4 +65,4 @@ bool LegalPictureSize(const AVCodec* codec, int* width, int* height, std::string
   return true;
 }
 
-}  // namespace encoder
+}  // namespace convert

@@ -5,11 +5,11 @@
 
 struct AVCodec;
 
-namespace encoder {
+namespace convert {
 
 // Moves `width` x `height` to the nearest size `codec` can code: down to its
 // grid, up to its smallest size (a 1x1 source still converts). False with a
 // message when the size is too large for any picture.
 bool LegalPictureSize(const AVCodec* codec, int* width, int* height, std::string* error);
 
-}  // namespace encoder
+}  // namespace convert

@@ -23,7 +23,7 @@ extern "C" {
 #include "engine/convert/SubtitleTrack.h"
 #include "engine/media/AVPointers.h"
 
-namespace encoder {
+namespace convert {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -88,18 +88,18 @@ class Session final : public PacketWriter {
   std::string* error_;
   std::string* written_;
   bool skipped_ = false;
-  media::FolderHandle folder_;    // every step on the output goes through it
+  convert::FolderHandle folder_;  // every step on the output goes through it
   struct stat source_stat_ {};
   bool source_stat_ok_ = false;
   bool read_failed_ = false;        // the source could not be read to its end
   int64_t last_packet_pos_ = -1;    // file position of the last packet converted
   std::vector<std::string> notes_;  // said with a success: what was left out or skipped
-  media::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
+  convert::AtomicOutputFile file_;  // declared before output_: outlives the muxer using it
   media::ReadWatch watch_;
   media::SourceDescription description_;
   OutputPlan plan_;
   media::Input input_;
-  media::BurnInText burn_text_;  // outlives the lanes whose filter reads it
+  convert::BurnInText burn_text_;  // outlives the lanes whose filter reads it
   media::Output output_;
   std::vector<std::unique_ptr<Lane>> lanes_;
   std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
@@ -144,9 +144,9 @@ bool Session::OpenLanes() {
   lanes_.reserve(plan_.lanes.size() + plan_.subtitles.size());
   for (LanePlan& lane : plan_.lanes)
     if (!OpenLane(lane)) return false;
-  for (const media::SubtitleChoice& c : plan_.subtitles)
-    lanes_.push_back(
-        std::make_unique<media::SubtitleTrack>(input_->streams[c.stream], c, description_.start_us, error_));
+  for (const convert::SubtitleChoice& c : plan_.subtitles)
+    lanes_.push_back(std::make_unique<convert::SubtitleTrack>(input_->streams[c.stream], c,
+                                                              description_.start_us, error_));
   for (const std::unique_ptr<Lane>& lane : lanes_)
     lane_of_stream_[lane->SourceIndex()] = lane.get();
   // Streams we do not convert are not even demuxed.
@@ -189,7 +189,7 @@ bool Session::OpenOutput() {
   output_.reset(raw);
   for (const std::unique_ptr<Lane>& lane : lanes_)
     if (!lane->AddOutputStream(raw)) return false;
-  if (!media::CopyFileMetadata(input_.get(), raw)) return Fail("Out of memory");
+  if (!convert::CopyFileMetadata(input_.get(), raw)) return Fail("Out of memory");
   const Options& o = job_.options;
   if (o.packet_size > 0) raw->packet_size = static_cast<unsigned>(o.packet_size);
   if (o.mux_rate > 0 && raw->priv_data) {
@@ -202,7 +202,7 @@ bool Session::OpenOutput() {
   if (plan_.format->flags & AVFMT_NOFILE)
     return Fail(std::string("The output format ") + plan_.format->name + " writes no single file");
   std::string problem;
-  if (!file_.Create(folder_, media::NamePart(job_.output), &problem)) return Fail(problem);
+  if (!file_.Create(folder_, convert::NamePart(job_.output), &problem)) return Fail(problem);
   raw->pb = file_.Writer();
   if (!raw->pb) return Fail("Out of memory");
   raw->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -351,16 +351,16 @@ bool Session::Commit() {
   std::string problem;
   // The date is a courtesy: a file system that refuses it leaves a good output.
   struct timespec modified {};
-  if (job_.options.keep_file_date && media::SourceDate(job_.source, &modified, &problem))
+  if (job_.options.keep_file_date && convert::SourceDate(job_.source, &modified, &problem))
     file_.SetDate(modified, &problem);
   problem.clear();
   switch (file_.Commit(job_.existing, job_.keep, written_, &problem)) {
-    case media::CommitResult::Committed:
+    case convert::CommitResult::Committed:
       return true;
-    case media::CommitResult::Skipped:
+    case convert::CommitResult::Skipped:
       skipped_ = true;
       return false;
-    case media::CommitResult::Failed:
+    case convert::CommitResult::Failed:
       return Fail(problem);
   }
   return false;
@@ -374,12 +374,13 @@ void Session::DiscardTemp() {
 Outcome Session::Run() {
   *written_ = job_.output;
   std::string problem;
-  folder_ = job_.folder ? job_.folder : media::OutputFolder::Open(media::FolderPart(job_.output), &problem);
+  folder_ =
+      job_.folder ? job_.folder : convert::OutputFolder::Open(convert::FolderPart(job_.output), &problem);
   if (!folder_) {
     *error_ = problem;
     return Outcome::Failed;
   }
-  if (job_.existing == media::Existing::Skip && folder_->Has(media::NamePart(job_.output)))
+  if (job_.existing == convert::Existing::Skip && folder_->Has(convert::NamePart(job_.output)))
     return Outcome::Skipped;
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
     // Several notes go one to a line.
@@ -407,4 +408,4 @@ Outcome Transcode(const Job& job, std::string* error, std::string* written) {
   return session.Run();
 }
 
-}  // namespace encoder
+}  // namespace convert

@@ -14,14 +14,14 @@
 #include "engine/convert/OutputPlan.h"
 #include "engine/media/MediaInput.h"
 
-namespace encoder {
+namespace convert {
 
 enum class Outcome { Succeeded, Failed, Stopped, Skipped };
 
 struct Job {
   std::string source;
   std::string output;
-  media::FolderHandle folder;  // `output`'s folder, opened when the task was set up; null: opened now
+  convert::FolderHandle folder;  // `output`'s folder, opened when the task was set up; null: opened now
   Options options;
   media::SourceDescription description;  // the source as it was opened for the task
   OutputPlan plan;                       // made for `description` when the task was set up
@@ -29,8 +29,8 @@ struct Job {
   int threads = 1;                       // codec threads; 0 lets the codecs choose
   int read_timeout_ms = 10000;
   const std::atomic<bool>* stop = nullptr;
-  media::Existing existing = media::Existing::KeepBoth;  // a file already at `output`
-  std::vector<media::FileId> keep;  // files never to be replaced (sources of the run)
+  convert::Existing existing = convert::Existing::KeepBoth;  // a file already at `output`
+  std::vector<convert::FileId> keep;  // files never to be replaced (sources of the run)
   // bytes written, output position and source duration in microseconds
   std::function<void(int64_t, int64_t, int64_t)> progress;
 };
@@ -41,4 +41,4 @@ struct Job {
 // since it was described is planned again.
 Outcome Transcode(const Job& job, std::string* error, std::string* written);
 
-}  // namespace encoder
+}  // namespace convert

@@ -13,7 +13,7 @@ extern "C" {
 #include "engine/convert/EncoderSpeed.h"
 #include "engine/convert/MetadataCopy.h"
 
-namespace encoder {
+namespace convert {
 
 StreamLane::StreamLane(AVStream* in, const Shared& shared)
     : shared_(shared), type_(in->codecpar->codec_type), in_(in) {
@@ -156,7 +156,7 @@ bool StreamLane::AddOutputStream(AVFormatContext* out) {
     out_->avg_frame_rate = encoder_->framerate;
     out_->sample_aspect_ratio = encoder_->sample_aspect_ratio;
   }
-  return media::CopyStreamMetadata(in_, out_) || Fail("Out of memory");
+  return convert::CopyStreamMetadata(in_, out_) || Fail("Out of memory");
 }
 
 bool StreamLane::MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) const {
@@ -434,4 +434,4 @@ bool StreamLane::Flush(PacketWriter& writer) {
   return DrainFilter(writer) && EncodeFrame(nullptr, writer);
 }
 
-}  // namespace encoder
+}  // namespace convert

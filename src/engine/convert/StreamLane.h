@@ -10,7 +10,7 @@
 #include "engine/media/AVPointers.h"
 #include "engine/media/MediaInput.h"
 
-namespace encoder {
+namespace convert {
 
 class StreamLane final : public Lane {
  public:
@@ -96,4 +96,4 @@ class StreamLane final : public Lane {
   media::Packet encoded_{av_packet_alloc()};
 };
 
-}  // namespace encoder
+}  // namespace convert

@@ -10,7 +10,7 @@ extern "C" {
 
 #include "engine/media/MediaInput.h"
 
-namespace media {
+namespace convert {
 namespace {
 
 bool NameIs(const AVOutputFormat* format, std::initializer_list<const char*> names) {
@@ -46,12 +46,12 @@ bool HoldsSeveralAudioTracks(const AVOutputFormat* format) {
                                    "nut", "3gp", "ipod"});
 }
 
-std::vector<int> AudioStreamsToConvert(const SourceDescription& in, const AVOutputFormat* format, int best,
-                                       bool first_only) {
+std::vector<int> AudioStreamsToConvert(const media::SourceDescription& in, const AVOutputFormat* format,
+                                       int best, bool first_only) {
   if (best < 0) return {};
   if (first_only || !HoldsSeveralAudioTracks(format)) return {best};
   std::vector<int> streams;
-  for (const StreamFacts& f : in.streams) {
+  for (const media::StreamFacts& f : in.streams) {
     if (f.type != AVMEDIA_TYPE_AUDIO) continue;
     // A track we could not decode or that has no sound format is left out
     // rather than failing the whole file; the main track is always tried.
@@ -82,11 +82,11 @@ bool ChooseSubtitle(AVCodecID codec, const AVOutputFormat* format, SubtitleChoic
   return false;
 }
 
-std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const AVOutputFormat* format,
+std::vector<SubtitleChoice> SubtitlesToKeep(const media::SourceDescription& in, const AVOutputFormat* format,
                                             std::string* dropped) {
   std::vector<SubtitleChoice> kept;
   int lost = 0;
-  for (const StreamFacts& f : in.streams) {
+  for (const media::StreamFacts& f : in.streams) {
     if (f.type != AVMEDIA_TYPE_SUBTITLE) continue;
     SubtitleChoice choice;
     choice.stream = f.index;
@@ -101,13 +101,13 @@ std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const A
   return kept;
 }
 
-std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutputFormat* format,
+std::vector<std::string> LeftOutNotes(const media::SourceDescription& in, const AVOutputFormat* format,
                                       const std::vector<int>& audio_kept, bool all_audio, bool pictures,
                                       bool subtitles) {
   std::vector<std::string> notes;
   const std::string container = std::string("the ") + format->name + " container";
   int audio = 0, video = 0, subtitle = 0, attachments = 0, data = 0;
-  for (const StreamFacts& f : in.streams) {
+  for (const media::StreamFacts& f : in.streams) {
     if (f.type == AVMEDIA_TYPE_AUDIO) {
       ++audio;
       const bool kept = std::find(audio_kept.begin(), audio_kept.end(), f.index) != audio_kept.end();
@@ -140,4 +140,4 @@ std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutpu
   return notes;
 }
 
-}  // namespace media
+}  // namespace convert

@@ -12,16 +12,18 @@ extern "C" {
 struct AVOutputFormat;
 
 namespace media {
-
 struct SourceDescription;
+}  // namespace media
+
+namespace convert {
 
 // True for containers that players read with several audio tracks.
 bool HoldsSeveralAudioTracks(const AVOutputFormat* format);
 
 // The audio streams to convert, in source order: all decodable ones, or only
 // `best` when the container holds one track or `first_only` asks for it.
-std::vector<int> AudioStreamsToConvert(const SourceDescription& in, const AVOutputFormat* format, int best,
-                                       bool first_only);
+std::vector<int> AudioStreamsToConvert(const media::SourceDescription& in, const AVOutputFormat* format,
+                                       int best, bool first_only);
 
 struct SubtitleChoice {
   int stream = -1;
@@ -35,7 +37,7 @@ bool ChooseSubtitle(AVCodecID codec, const AVOutputFormat* format, SubtitleChoic
 
 // The subtitle tracks to keep; `dropped` gets a sentence for the row's outcome when
 // some could not be kept.
-std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const AVOutputFormat* format,
+std::vector<SubtitleChoice> SubtitlesToKeep(const media::SourceDescription& in, const AVOutputFormat* format,
                                             std::string* dropped);
 
 // One sentence for each part of `in` that a plan leaves out and the user did not
@@ -43,8 +45,8 @@ std::vector<SubtitleChoice> SubtitlesToKeep(const SourceDescription& in, const A
 // every track), further video tracks (when `pictures`), subtitle tracks of an
 // output without pictures (when `subtitles` asks to keep them), attachments and
 // data streams. E.g. "2nd sound track left out: the flv container holds one".
-std::vector<std::string> LeftOutNotes(const SourceDescription& in, const AVOutputFormat* format,
+std::vector<std::string> LeftOutNotes(const media::SourceDescription& in, const AVOutputFormat* format,
                                       const std::vector<int>& audio_kept, bool all_audio, bool pictures,
                                       bool subtitles);
 
-}  // namespace media
+}  // namespace convert

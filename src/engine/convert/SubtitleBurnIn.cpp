@@ -14,7 +14,7 @@ extern "C" {
 #include "engine/media/AVPointers.h"
 #include "engine/media/MediaInput.h"
 
-namespace media {
+namespace convert {
 namespace {
 
 // Stands for the text's memory file until the session has made it.
@@ -80,10 +80,10 @@ std::string EscapeFilterValue(const std::string& text) {
   return Escape(Escape(text, "\\':"), "\\'[],;");
 }
 
-std::string BurnInChain(const SourceDescription& in, int* stream, std::string* note) {
+std::string BurnInChain(const media::SourceDescription& in, int* stream, std::string* note) {
   // The default track, else the first.
-  const StreamFacts* chosen = nullptr;
-  for (const StreamFacts& f : in.streams) {
+  const media::StreamFacts* chosen = nullptr;
+  for (const media::StreamFacts& f : in.streams) {
     if (f.type != AVMEDIA_TYPE_SUBTITLE) continue;
     if (!chosen || (f.is_default && !chosen->is_default)) chosen = &f;
   }
@@ -100,13 +100,13 @@ BurnInText::~BurnInText() {
   if (fd_ >= 0) close(fd_);
 }
 
-bool BurnInText::Extract(const std::string& source, int stream, ReadWatch* watch, std::string* error) {
+bool BurnInText::Extract(const std::string& source, int stream, media::ReadWatch* watch, std::string* error) {
   const auto fail = [error](const std::string& text) {
     *error = "Cannot read the subtitles to burn in: " + text;
     return false;
   };
   std::string problem;
-  media::Input input = OpenInput(source, watch, &problem);
+  media::Input input = media::OpenInput(source, watch, &problem);
   if (!input) return fail(problem);
   if (stream < 0 || stream >= static_cast<int>(input->nb_streams)) return fail("the track is gone");
   for (unsigned i = 0; i < input->nb_streams; ++i)
@@ -165,4 +165,4 @@ std::string BurnInText::Filter() const {
   return "subtitles=filename=" + EscapeFilterValue("/proc/self/fd/" + std::to_string(fd_));
 }
 
-}  // namespace media
+}  // namespace convert

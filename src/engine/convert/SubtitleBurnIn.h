@@ -8,14 +8,16 @@
 #include <string>
 
 namespace media {
-
 struct SourceDescription;
 class ReadWatch;
+}  // namespace media
+
+namespace convert {
 
 // The filter that draws the chosen track, naming the text that ExtractBurnInText
 // prepares, or "" with `note` saying why none is drawn (no subtitle track, or only
 // picture tracks). `stream` gets the source stream drawn.
-std::string BurnInChain(const SourceDescription& in, int* stream, std::string* note);
+std::string BurnInChain(const media::SourceDescription& in, int* stream, std::string* note);
 
 // The track's text as an ASS script in a memory file, for the subtitles filter.
 class BurnInText {
@@ -26,7 +28,7 @@ class BurnInText {
   BurnInText& operator=(const BurnInText&) = delete;
 
   // Reads stream `stream` of `source` to the end. False with a message.
-  bool Extract(const std::string& source, int stream, ReadWatch* watch, std::string* error);
+  bool Extract(const std::string& source, int stream, media::ReadWatch* watch, std::string* error);
   // The filter drawing this text, replacing what BurnInChain gave.
   std::string Filter() const;
 
@@ -38,4 +40,4 @@ class BurnInText {
 // (both levels of libavfilter's quoting).
 std::string EscapeFilterValue(const std::string& text);
 
-}  // namespace media
+}  // namespace convert

@@ -9,7 +9,7 @@ extern "C" {
 #include "engine/convert/MetadataCopy.h"
 #include "engine/media/MediaInput.h"
 
-namespace media {
+namespace convert {
 namespace {
 
 // A decoded subtitle, released with its own free call.
@@ -53,7 +53,7 @@ bool SubtitleTrack::OpenConverter(AVFormatContext* out) {
   const AVCodec* enc = avcodec_find_encoder(choice_.convert_to);
   if (!enc) return Refuse("No converter for the subtitle track");
   std::string problem;
-  decoder_ = OpenDecoder(nullptr, in_, 1, &problem);
+  decoder_ = media::OpenDecoder(nullptr, in_, 1, &problem);
   if (!decoder_) return Refuse(problem);
   encoder_.reset(avcodec_alloc_context3(enc));
   if (!encoder_) return Refuse("Out of memory");
@@ -73,7 +73,7 @@ bool SubtitleTrack::OpenConverter(AVFormatContext* out) {
   return true;
 }
 
-bool SubtitleTrack::Feed(const AVPacket* packet, encoder::PacketWriter& writer) {
+bool SubtitleTrack::Feed(const AVPacket* packet, convert::PacketWriter& writer) {
   if (decoder_) return Convert(packet, writer);
   const int rc = av_packet_ref(packet_.get(), packet);
   if (rc < 0) return Refuse("Out of memory");
@@ -88,7 +88,7 @@ bool SubtitleTrack::Feed(const AVPacket* packet, encoder::PacketWriter& writer) 
   return ok;
 }
 
-bool SubtitleTrack::Convert(const AVPacket* packet, encoder::PacketWriter& writer) {
+bool SubtitleTrack::Convert(const AVPacket* packet, convert::PacketWriter& writer) {
   DecodedSubtitle sub;
   int got = 0;
   // A damaged subtitle is skipped, as players do.
@@ -118,4 +118,4 @@ bool SubtitleTrack::Convert(const AVPacket* packet, encoder::PacketWriter& write
   return ok;
 }
 
-}  // namespace media
+}  // namespace convert

@@ -8,9 +8,9 @@
 #include "engine/convert/StreamSelection.h"
 #include "engine/media/AVPointers.h"
 
-namespace media {
+namespace convert {
 
-class SubtitleTrack final : public encoder::Lane {
+class SubtitleTrack final : public convert::Lane {
  public:
   // The track of source stream `in`, going out as `choice` says. `start_us` is the
   // source's start time, which the output counts from. The first failure's text is
@@ -20,13 +20,13 @@ class SubtitleTrack final : public encoder::Lane {
   int SourceIndex() const override { return in_->index; }
   bool AddOutputStream(AVFormatContext* out) override;
   // Turns one source packet into output packets.
-  bool Feed(const AVPacket* packet, encoder::PacketWriter& writer) override;
-  bool Flush(encoder::PacketWriter& /*writer*/) override { return true; }  // nothing is held back
+  bool Feed(const AVPacket* packet, convert::PacketWriter& writer) override;
+  bool Flush(convert::PacketWriter& /*writer*/) override { return true; }  // nothing is held back
 
  private:
   bool Refuse(const std::string& text);
   bool OpenConverter(AVFormatContext* out);
-  bool Convert(const AVPacket* packet, encoder::PacketWriter& writer);
+  bool Convert(const AVPacket* packet, convert::PacketWriter& writer);
 
   AVStream* in_;
   SubtitleChoice choice_;
@@ -38,4 +38,4 @@ class SubtitleTrack final : public encoder::Lane {
   media::Packet packet_{av_packet_alloc()};
 };
 
-}  // namespace media
+}  // namespace convert

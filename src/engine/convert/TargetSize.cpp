@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-namespace encoder {
+namespace convert {
 namespace {
 
 struct Size {
@@ -71,4 +71,4 @@ std::string TargetFrameChain(const TargetFrame& frame) {
          std::to_string(frame.display_aspect.den);
 }
 
-}  // namespace encoder
+}  // namespace convert

@@ -5,7 +5,7 @@
 
 #include "engine/convert/EncoderOptions.h"
 
-namespace encoder {
+namespace convert {
 
 struct TargetFrame {
   bool fitted = false;  // false: no target, or the size is legal and is kept
@@ -27,4 +27,4 @@ TargetFrame FitTargetFrame(const Options& options, int width, int height);
 // The filters that scale the picture into the fitted frame and mark its aspect.
 std::string TargetFrameChain(const TargetFrame& frame);
 
-}  // namespace encoder
+}  // namespace convert

@@ -14,7 +14,7 @@ extern "C" {
 #include "engine/convert/PictureSize.h"
 #include "engine/convert/TargetSize.h"
 
-namespace encoder {
+namespace convert {
 namespace {
 
 bool IsQuarterTurn(double degrees) {
@@ -202,4 +202,4 @@ bool PlanVideoLane(const Options& o, const media::StreamFacts& in, const AVCodec
   return true;
 }
 
-}  // namespace encoder
+}  // namespace convert
