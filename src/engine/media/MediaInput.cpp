@@ -13,12 +13,6 @@
 
 namespace media {
 
-int ReadWatch::Callback(void* opaque) {
-  const auto* watch = static_cast<const ReadWatch*>(opaque);
-  if (!watch) return 0;
-  return (watch->Stopped() || watch->Expired()) ? 1 : 0;
-}
-
 void QuietLogs() {
   static std::once_flag once;
   std::call_once(once, [] {

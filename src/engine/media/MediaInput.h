@@ -8,31 +8,9 @@
 
 #include "engine/media/AVPointers.h"
 #include "engine/media/DisplayMatrix.h"
+#include "engine/media/ReadWatch.h"
 
 namespace media {
-
-// Watches one open input: every read of the file is timed, and a single read
-// that stalls longer than the limit ends the work (a slow source that keeps
-// delivering is fine). libav also asks it between reads whether to give up.
-class ReadWatch {
- public:
-  ReadWatch(int timeout_ms, const std::atomic<bool>* stop)
-      : limit_(std::chrono::milliseconds(timeout_ms > 0 ? timeout_ms : 10000)), stop_(stop) {}
-  // Records how long one read took; false when it stalled past the limit. A
-  // stall is final: libav keeps a failed read's error for the rest of the file.
-  bool NoteRead(std::chrono::steady_clock::duration took) {
-    if (took > limit_) stalled_ = true;
-    return !stalled_;
-  }
-  bool Expired() const { return stalled_; }
-  bool Stopped() const { return stop_ && stop_->load(); }
-  static int Callback(void* opaque);
-
- private:
-  std::chrono::steady_clock::duration limit_;
-  const std::atomic<bool>* stop_;
-  bool stalled_ = false;
-};
 
 // One stream of a source as the probe saw it.
 struct StreamFacts {

@@ -14,7 +14,7 @@ extern "C" {
 #include <cstring>
 #include <string_view>
 
-#include "engine/media/MediaInput.h"
+#include "engine/media/ReadWatch.h"
 
 namespace media {
 namespace {
