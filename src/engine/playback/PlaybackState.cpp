@@ -41,7 +41,7 @@ bool PlaybackState::PostSeek(int64_t target, int32_t flags) {
     // Seeking a paused player again to the position it is already going to (or
     // showing) would only restart the decoding: leave the running seek alone.
     const bool same = target == seek_target_ && flags == seek_flags_;
-    if (same && state_ == FFPlayer::kStatePaused &&
+    if (same && state_ == kStatePaused &&
         (seek_pending_ || (seek_done_ && clock_.Get(PlayerClock::Now()) == target)))
       return false;
     seek_target_ = target;
@@ -79,7 +79,7 @@ void PlaybackState::Abort(bool silence) {
   pictures_.Abort();
   if (abort_hook_) abort_hook_();
   Wake();
-  state_ = FFPlayer::kStateStopped;
+  state_ = kStateStopped;
 }
 
 void PlaybackState::Fail(const std::string& message) {
@@ -89,7 +89,7 @@ void PlaybackState::Fail(const std::string& message) {
     failure_ = "Playback stopped: " + message;
   }
   Abort(false);
-  Emit(FFPlayer::kStateStopped);
+  Emit(kStateStopped);
 }
 
 std::string PlaybackState::Failure() const {

@@ -22,11 +22,11 @@ extern "C" {
 #include <mutex>
 #include <string>
 
-#include "engine/FFPlayer.h"
 #include "engine/media/AVPointers.h"
 #include "engine/media/MediaInput.h"
 #include "engine/playback/PlayerClock.h"
 #include "engine/playback/PlayerQueue.h"
+#include "engine/playback/PlayerTypes.h"
 
 namespace playback {
 
@@ -43,7 +43,7 @@ struct QueuedPicture {
 class PlaybackState {
  public:
   struct Settings {
-    FFPlayer::ShowAudioMode showAudio = FFPlayer::saWave;
+    ShowAudioMode showAudio = saWave;
     int audioStream = -1;
     int videoStream = -1;
     int readTimeoutMs = 10000;
@@ -117,7 +117,7 @@ class PlaybackState {
   bool InOwnEvent() const;
   // Ends the playback with `message` (the first failure wins).
   void Fail(const std::string& message);
-  // Says why the end came early (see FFPlayer::kEventEndedEarly).
+  // Says why the end came early (see kEventEndedEarly).
   void NoteEarlyEnd(const std::string& message);
   std::string Failure() const;
   // Stops every thread's work and wakes its waits; `silence`: no events follow.
@@ -156,7 +156,7 @@ class PlaybackState {
   std::atomic<int> read_failed_gen_{-1};             // the reading of this generation ended on damage
   std::atomic<int64_t> first_damage_us_{INT64_MAX};  // where the earliest undecodable packet lies
   std::atomic<int64_t> seek_floor_{INT64_MIN};       // exact seek target, or INT64_MIN
-  std::atomic<int32_t> state_{FFPlayer::kStateStopped};
+  std::atomic<int32_t> state_{kStateStopped};
   std::atomic<bool> refresh_pending_{false};  // show the first picture of a position even paused
   std::atomic<int> end_reported_gen_{-1};
   std::atomic<int> video_ready_gen_{-1};         // the first picture of this position is decoded

@@ -109,7 +109,7 @@ void PlayerAudioOutput::Fill(uint8_t* stream, int len) {
   PlaybackState& s = shared_;
   if (stream) std::memset(stream, 0, static_cast<size_t>(len));
   // Only a playing player consumes sound (the device may still run at the end).
-  if (s.state_ != FFPlayer::kStatePlaying) return;
+  if (s.state_ != kStatePlaying) return;
   const int gen = s.gen_;
   // At a new position the sound waits (briefly) for the first picture, so both
   // start together.
@@ -155,8 +155,8 @@ void PlayerAudioOutput::PumpLoop() {
   const int step = static_cast<int>(kPumpChunkUs * out_rate_ / 1000000) * frame_bytes;
   int64_t deadline = PlayerClock::Now();
   while (!s.abort_) {
-    if (s.state_ != FFPlayer::kStatePlaying) {
-      s.WaitUntil([&s] { return s.state_ == FFPlayer::kStatePlaying; });
+    if (s.state_ != kStatePlaying) {
+      s.WaitUntil([&s] { return s.state_ == kStatePlaying; });
       deadline = PlayerClock::Now();
       continue;
     }

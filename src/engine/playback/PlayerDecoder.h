@@ -9,9 +9,9 @@
 #include "engine/playback/PlayerQueue.h"
 #include "engine/playback/PlayerTimeline.h"
 
-struct PlayerFrame;  // engine/FFPlayer.h
-
 namespace playback {
+
+struct PlayerFrame;
 
 class PlaybackState;
 class PlayerAudioOutput;

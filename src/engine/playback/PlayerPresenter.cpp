@@ -29,7 +29,7 @@ void PlayerPresenter::Show(std::shared_ptr<PlayerFrame> frame) {
   shown_height_ = frame->height;
   shown_position_ = frame->position;
   shared_.Present(std::move(frame));
-  if (resized) shared_.Emit(FFPlayer::kEventScreenReady);
+  if (resized) shared_.Emit(kEventScreenReady);
 }
 
 void PlayerPresenter::ReportPosition(int64_t now, bool force) {
@@ -55,19 +55,19 @@ bool PlayerPresenter::AtEnd(int gen) {
 void PlayerPresenter::FinishIfAtEnd(int gen) {
   PlaybackState& s = shared_;
   if (s.end_reported_gen_ == gen || !AtEnd(gen)) return;
-  int32_t expected = FFPlayer::kStatePlaying;
-  if (!s.state_.compare_exchange_strong(expected, FFPlayer::kStateEnded)) return;
+  int32_t expected = kStatePlaying;
+  if (!s.state_.compare_exchange_strong(expected, kStateEnded)) return;
   s.end_reported_gen_ = gen;
   const int64_t now = PlayerClock::Now();
   s.clock_.SetPaused(true, now);
   ReportPosition(now, true);
   const std::string early = EarlyEnd(gen, std::max(shown_position_, s.clock_.Get(now)));
   if (early.empty()) {
-    s.Emit(FFPlayer::kEventEndOfFile);
+    s.Emit(kEventEndOfFile);
     return;
   }
   s.NoteEarlyEnd(early);
-  s.Emit(FFPlayer::kEventEndedEarly);
+  s.Emit(kEventEndedEarly);
 }
 
 namespace {
@@ -114,7 +114,7 @@ bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {
   auto [picture, next] = s.pictures_.Inspect(peek);
   if (!picture) return false;
 
-  if (s.state_ != FFPlayer::kStatePlaying) {
+  if (s.state_ != kStatePlaying) {
     // Paused: after a seek (or at open) the first picture of the new position shows.
     if (!s.refresh_pending_.exchange(false)) return false;
     s.pictures_.Inspect(pop_front);
@@ -155,7 +155,7 @@ bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {
 
 void PlayerPresenter::PresentWave(int64_t now) {
   PlaybackState& s = shared_;
-  const bool playing = s.state_ == FFPlayer::kStatePlaying;
+  const bool playing = s.state_ == kStatePlaying;
   const bool refresh = s.refresh_pending_.exchange(false);
   if (!refresh && (!playing || now - last_wave_time_ < kWaveIntervalUs)) return;
   last_wave_time_ = now;
@@ -180,7 +180,7 @@ void PlayerPresenter::Loop() {
     } else {
       if (s.clock_.Held() && s.audio_done_gen_ == gen && audio_->Buffered(gen) == 0)
         s.clock_.Set(s.clock_.Get(now), now);
-      if (s.Sink() && s.Options().showAudio == FFPlayer::saWave) PresentWave(now);
+      if (s.Sink() && s.Options().showAudio == saWave) PresentWave(now);
     }
     FinishIfAtEnd(gen);
     s.Nap(kIdleUs);

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-struct PlayerFrame;  // engine/FFPlayer.h
-
 namespace playback {
+
+struct PlayerFrame;
 
 class PlaybackState;
 class PlayerAudioOutput;

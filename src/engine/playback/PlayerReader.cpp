@@ -74,7 +74,7 @@ void PlayerReader::Seek() {
     s.requested_position_ = -1;
     return;  // the file cannot seek; playback goes on where it was
   }
-  s.seek_floor_ = (flags & FFPlayer::kSeekKeyFrame) ? INT64_MIN : target;
+  s.seek_floor_ = (flags & kSeekKeyFrame) ? INT64_MIN : target;
   ++s.gen_;
   s.audio_packets_.Clear();
   s.video_packets_.Clear();

@@ -70,7 +70,7 @@ bool PlayerSession::Open(const std::string& path, bool startPaused, std::string&
   }
   reader_ = std::make_unique<PlayerReader>(shared_, audio_.get());
   presenter_ = std::make_unique<PlayerPresenter>(shared_, audio_.get());
-  shared_.state_ = startPaused ? FFPlayer::kStatePaused : FFPlayer::kStatePlaying;
+  shared_.state_ = startPaused ? kStatePaused : kStatePlaying;
   shared_.clock_.Hold(0);
   shared_.clock_.SetPaused(startPaused, PlayerClock::Now());
   shared_.refresh_pending_ = true;
@@ -94,7 +94,7 @@ void PlayerSession::Start() {
   threads_[3] = Guarded([this] { presenter_->Loop(); });
   if (audio_) {
     if (audio_->HasDevice()) {
-      if (shared_.state_ == FFPlayer::kStatePlaying) audio_->SetDevicePaused(false);
+      if (shared_.state_ == kStatePlaying) audio_->SetDevicePaused(false);
     } else {
       threads_[4] = Guarded([this] { audio_->PumpLoop(); });
     }
@@ -108,38 +108,37 @@ void PlayerSession::Shutdown() {
   if (audio_) audio_->Close();
   for (std::thread& t : threads_)
     if (t.joinable()) t.join();
-  shared_.state_ = FFPlayer::kStateStopped;
+  shared_.state_ = kStateStopped;
 }
 
 // ---------------------------------------------------------------- control
 
 void PlayerSession::Pause() {
-  int32_t expected = FFPlayer::kStatePlaying;
-  if (!shared_.state_.compare_exchange_strong(expected, FFPlayer::kStatePaused)) return;
+  int32_t expected = kStatePlaying;
+  if (!shared_.state_.compare_exchange_strong(expected, kStatePaused)) return;
   shared_.clock_.SetPaused(true, PlayerClock::Now());
   if (audio_) audio_->SetDevicePaused(true);
   shared_.Wake();
-  shared_.Emit(FFPlayer::kStatePaused);
+  shared_.Emit(kStatePaused);
 }
 
 void PlayerSession::Resume() {
-  int32_t expected = FFPlayer::kStatePaused;
-  if (!shared_.state_.compare_exchange_strong(expected, FFPlayer::kStatePlaying)) {
-    expected = FFPlayer::kStateEnded;
-    if (!shared_.state_.compare_exchange_strong(expected, FFPlayer::kStatePlaying)) return;
+  int32_t expected = kStatePaused;
+  if (!shared_.state_.compare_exchange_strong(expected, kStatePlaying)) {
+    expected = kStateEnded;
+    if (!shared_.state_.compare_exchange_strong(expected, kStatePlaying)) return;
     shared_.end_reported_gen_ = -1;  // resuming at the end reports the end again
   }
   shared_.clock_.SetPaused(false, PlayerClock::Now());
   if (audio_) audio_->SetDevicePaused(false);
   shared_.Wake();
-  shared_.Emit(FFPlayer::kStatePlaying);
+  shared_.Emit(kStatePlaying);
 }
 
 void PlayerSession::RequestSeek(int64_t target, int32_t flags) {
   if (!shared_.PostSeek(target, flags)) return;
-  int32_t expected = FFPlayer::kStateEnded;
-  if (shared_.state_.compare_exchange_strong(expected, FFPlayer::kStatePaused))
-    shared_.Emit(FFPlayer::kStatePaused);
+  int32_t expected = kStateEnded;
+  if (shared_.state_.compare_exchange_strong(expected, kStatePaused)) shared_.Emit(kStatePaused);
 }
 
 int64_t PlayerSession::Position() const {

@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "engine/FFPlayer.h"
 #include "engine/media/ExceptionText.h"
 #include "engine/playback/PlaybackState.h"
+#include "engine/playback/PlayerTypes.h"
 
 namespace playback {
 
@@ -49,7 +49,7 @@ class PlayerSession {
   // file's length; empty when neither happened.
   std::string Failure() const { return shared_.Failure(); }
   bool ShowsPictures() const {
-    return shared_.Sink() && (HasVideo() || shared_.Options().showAudio == FFPlayer::saWave);
+    return shared_.Sink() && (HasVideo() || shared_.Options().showAudio == saWave);
   }
   PlayerSink* Sink() const { return shared_.Sink(); }
   PlayerStatistics Statistics() const { return shared_.Statistics(); }
