@@ -7,22 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/convert/OptionValues.h"
+
 namespace convert {
-
-struct Ratio {
-  int num = 0;
-  int den = 0;
-  bool Set() const { return num > 0 && den > 0; }
-  double Value() const { return den ? static_cast<double>(num) / den : 0.0; }
-};
-
-// One element of a -vf chain.
-struct VideoFilter {
-  enum class Kind { Crop, Scale, VFlip, HFlip, Rotate };
-  Kind kind = Kind::VFlip;
-  int width = 0, height = 0, x = 0, y = 0;  // crop and scale
-  double degrees = 0;                       // rotate: clockwise
-};
 
 // Facts about the source that some options depend on.
 struct SourceFacts {
