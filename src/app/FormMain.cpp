@@ -49,10 +49,6 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
   resize(1040, 600);
   FitWindowToScreen(this);  // at a large display scale 1040 x 600 may not fit
   // Design-time settings of the engine controls, set before any engine call.
-  ff_decoder1_.BitmapBitsPixel = 32;
-  ff_decoder1_.Deinterlace = false;
-  ff_encoder1_.CustomMaxFiles = 20;
-  ff_encoder1_.Verbose = 1;
   ff_encoder1_.ReadTimeout = 10000;
 
   list_view1_ = new ListView1(this);

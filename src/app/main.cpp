@@ -11,11 +11,11 @@
 #include "app/SingleInstance.h"
 #include "common/Globals.h"
 #include "common/Helpers.h"
-#include "engine/AtomicOutputFile.h"
+#include "engine/convert/AtomicOutputFile.h"
 
 int main(int argc, char** argv) {
   // A logout or kill in the middle of a run leaves no half-written files behind.
-  media::InstallTerminationCleanup();
+  convert::InstallTerminationCleanup();
   // --help and --version need no window system, so they are answered before there is one.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);

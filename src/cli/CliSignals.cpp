@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cerrno>
 
-#include "engine/AtomicOutputFile.h"
+#include "engine/convert/AtomicOutputFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::atomic<bool> g_windowChanged{false};
 void OnStopSignal(int signal_number) {
   if (g_stopRequested.exchange(true)) {
     // Asked twice: the orderly stop takes too long for the user. Leave nothing behind.
-    media::RemoveLiveTemporaryFiles();
+    convert::RemoveLiveTemporaryFiles();
     ::signal(signal_number, SIG_DFL);
     ::raise(signal_number);
     return;

@@ -1,8 +1,8 @@
 // Probing one media file with libavformat: streams, codecs, picture size, duration.
 #include "engine/FFDecoder.h"
 
-#include "engine/MediaInput.h"
-#include "engine/SourceCache.h"
+#include "engine/media/MediaInput.h"
+#include "engine/media/SourceCache.h"
 
 struct FFDecoder::Impl {
   media::SourceDescription source;  // empty while no file is open
@@ -22,7 +22,7 @@ bool FFDecoder::Open(const std::string& path, const std::string& /*options*/) {
   impl_->source = {};
   impl_->error.clear();
   media::ReadWatch watch(ReadTimeout, nullptr);
-  avptr::Input input = media::OpenInput(path, &watch, &impl_->error);
+  media::Input input = media::OpenInput(path, &watch, &impl_->error);
   if (!input) return false;
   media::SourceDescription source = media::DescribeSource(input.get(), path);
   if (!source.HasAudio() && !source.HasVideo()) {

@@ -1,4 +1,8 @@
 #pragma once
+// The engine's front door for describing files, for callers without libav headers
+// (the file list, the command line). Behind it: media/ (safe opening, the source
+// description, the cache that lets a queued file skip a second probe).
+//
 // Probes one media file: its best audio and video streams, codecs, picture size and
 // duration. One file open at a time; Open on an open decoder closes the old file.
 #include <cstdint>
@@ -13,8 +17,6 @@ class FFDecoder {
   FFDecoder& operator=(const FFDecoder&) = delete;
 
   // Stored settings.
-  int BitmapBitsPixel = 32;
-  bool Deinterlace = false;
   int ReadTimeout = 10000;  // ms; a read that stalls longer fails the open
 
   // path is the file name in the file system's bytes (UTF-8 or not). options is

@@ -4,22 +4,22 @@
 
 #include <cerrno>
 
-#include "engine/AVLib.h"
-#include "engine/EncoderQueue.h"
-#include "engine/SourceCache.h"
+#include "engine/convert/EncoderQueue.h"
+#include "engine/media/AVLib.h"
+#include "engine/media/SourceCache.h"
 
-using encoderqueue::Batch;
-using encoderqueue::Task;
+using convert::Batch;
+using convert::Task;
 
 namespace {
 
-media::Existing RuleOf(FFEncoder::ExistingOutput choice) {
+convert::Existing RuleOf(FFEncoder::ExistingOutput choice) {
   switch (choice) {
-    case FFEncoder::ExistingOutput::Overwrite: return media::Existing::Overwrite;
-    case FFEncoder::ExistingOutput::Skip: return media::Existing::Skip;
+    case FFEncoder::ExistingOutput::Overwrite: return convert::Existing::Overwrite;
+    case FFEncoder::ExistingOutput::Skip: return convert::Existing::Skip;
     case FFEncoder::ExistingOutput::KeepBoth: break;
   }
-  return media::Existing::KeepBoth;
+  return convert::Existing::KeepBoth;
 }
 
 }  // namespace
@@ -48,8 +48,8 @@ FFEncoder::~FFEncoder() {
   impl.closed = true;
 }
 
-bool FFEncoder::AVLibLoaded() { return AVLib::Loaded(); }
-bool FFEncoder::LoadAVLib(const std::string& folder) { return AVLib::Load(folder); }
+bool FFEncoder::AVLibLoaded() { return media::LibrariesLoaded(); }
+bool FFEncoder::LoadAVLib(const std::string& folder) { return media::LoadLibraries(folder); }
 
 // From inside a handler this thread already holds event_mutex.
 void FFEncoder::SetProgressHandler(ProgressHandler handler) {
@@ -92,14 +92,14 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
   // The probe reads the file: no lock is held meanwhile.
   Task task;
   std::string problem;
-  const bool identified = media::IdOf(path, &task.source_id);
+  const bool identified = convert::IdOf(path, &task.source_id);
   task.handle = handle;
   task.source = path;
   if (std::optional<media::SourceDescription> known = media::RecallSource(path)) {
     task.description = std::move(*known);  // listed a moment ago and unchanged since
   } else {
     media::ReadWatch watch(ReadTimeout, nullptr);
-    avptr::Input input = media::OpenInput(path, &watch, &problem);
+    media::Input input = media::OpenInput(path, &watch, &problem);
     if (input) {
       task.description = media::DescribeSource(input.get(), path);
       media::RememberSource(path, task.description);
@@ -119,7 +119,7 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
 int FFEncoder::SetOutput(int handle, const std::string& path, const std::string& options) {
   // What the checks need is copied under the lock; the disk is read without it.
   Task task;
-  outputclaims::Listed listed;
+  convert::Listed listed;
   std::vector<std::string> claimed;  // outputs of other tasks waiting to run
   {
     std::lock_guard lock(impl_->mutex);
@@ -129,7 +129,7 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
     listed = impl_->listed;
     for (const auto& [other_handle, other] : impl_->tasks)
       if (other_handle != handle && other.ready && !other.done)
-        claimed.push_back(outputclaims::NormalPath(other.output));
+        claimed.push_back(convert::NormalPath(other.output));
   }
   auto refuse = [this](const std::string& text) {
     std::lock_guard lock(impl_->mutex);
@@ -137,30 +137,29 @@ int FFEncoder::SetOutput(int handle, const std::string& path, const std::string&
   };
   if (path.empty() || path.back() == '/') return refuse("No output file name given");
   std::string problem;
-  encoder::Options parsed;
-  if (!encoder::Parse(options, encoder::FactsOf(task.description), &parsed, &problem)) return refuse(problem);
-  encoder::OutputPlan plan;
-  if (!encoder::MakeOutputPlan(parsed, task.source, path, task.description, &plan, &problem))
+  convert::Options parsed;
+  if (!convert::Parse(options, convert::FactsOf(task.description), &parsed, &problem)) return refuse(problem);
+  convert::OutputPlan plan;
+  if (!convert::MakeOutputPlan(parsed, task.source, path, task.description, &plan, &problem))
     return refuse(problem);
 
   // The folder is opened now, as it is now, and the task keeps it to the end. One
   // that does not exist yet is opened when the task starts.
-  const std::string folder_path = media::FolderPart(path);
-  media::FolderHandle folder;
+  const std::string folder_path = convert::FolderPart(path);
+  convert::FolderHandle folder;
   {
     std::lock_guard lock(impl_->mutex);
     if (auto known = impl_->folders.find(folder_path); known != impl_->folders.end()) folder = known->second;
   }
   if (!folder) {
-    folder = media::OutputFolder::Open(folder_path, &problem);
+    folder = convert::OutputFolder::Open(folder_path, &problem);
     if (!folder && errno != ENOENT) return refuse(problem);
     std::lock_guard lock(impl_->mutex);
     if (folder) impl_->folders.emplace(folder_path, folder);
   }
   std::string chosen, note;
-  const std::string refusal =
-      outputclaims::Choose(path, folder.get(), task.source, task.source_id, listed, claimed,
-                           IfExists == ExistingOutput::KeepBoth, &chosen, &note);
+  const std::string refusal = convert::Choose(path, folder.get(), task.source, task.source_id, listed,
+                                              claimed, IfExists == ExistingOutput::KeepBoth, &chosen, &note);
   if (!refusal.empty()) return refuse(refusal);
 
   std::lock_guard lock(impl_->mutex);
@@ -197,7 +196,7 @@ void FFEncoder::Start(int threads) {
   batch.threads = threads;
   batch.read_timeout = ReadTimeout;
   batch.existing = RuleOf(IfExists);
-  outputclaims::Listed listed;
+  convert::Listed listed;
   {
     std::lock_guard lock(impl.mutex);
     listed = impl.listed;
@@ -210,9 +209,9 @@ void FFEncoder::Start(int threads) {
   for (const auto& entry : listed) batch.keep.push_back(entry.first);
   // A source listed after a task's SetOutput may be the very file that task would
   // write: such a task is failed when it comes to run.
-  if (batch.existing != media::Existing::KeepBoth)
+  if (batch.existing != convert::Existing::KeepBoth)
     for (Task& task : batch.tasks)
-      task.conflict = outputclaims::LateConflict(task.output, task.source, task.source_id, listed);
+      task.conflict = convert::LateConflict(task.output, task.source, task.source_id, listed);
   {
     std::lock_guard lock(impl.mutex);
     if (impl.running) {

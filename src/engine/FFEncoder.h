@@ -1,4 +1,9 @@
 #pragma once
+// The engine's front door for converting, for callers without libav headers (the
+// windows, the command line). Behind it: convert/ (option parsing, the output plan,
+// the lanes, the session that writes one output, the queue's worker threads) on
+// media/.
+//
 // A queue of conversion tasks, each one source file, one output file and an option
 // string in FFmpeg command-line syntax. Start runs the queue on worker threads and
 // returns at once; events arrive on those worker threads.
@@ -51,8 +56,6 @@ class FFEncoder {
   };
 
   // Stored settings.
-  int CustomMaxFiles = 20;
-  int Verbose = 1;
   int ReadTimeout = 10000;  // ms
   ExistingOutput IfExists = ExistingOutput::KeepBoth;  // read by SetOutput and the run
 

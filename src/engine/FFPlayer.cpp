@@ -4,15 +4,15 @@
 #include <atomic>
 #include <thread>
 
-#include "engine/AVLib.h"
-#include "engine/ExceptionText.h"
-#include "engine/PlayerSession.h"
+#include "engine/media/AVLib.h"
+#include "engine/media/ExceptionText.h"
+#include "engine/playback/PlayerSession.h"
 
 struct FFPlayer::Impl {
-  std::unique_ptr<PlayerSession> session;
+  std::unique_ptr<playback::PlayerSession> session;
   // Sessions stopped from inside their own handlers: their threads are joined by
   // the next call from outside.
-  std::vector<std::unique_ptr<PlayerSession>> retired;
+  std::vector<std::unique_ptr<playback::PlayerSession>> retired;
   std::string error;
   std::atomic<int> volume{128};
   std::atomic<bool> mute{false};
@@ -60,11 +60,11 @@ FFPlayer::~FFPlayer() {
   }
 }
 
-bool FFPlayer::AVLibLoaded() { return AVLib::Loaded(); }
+bool FFPlayer::AVLibLoaded() { return media::LibrariesLoaded(); }
 
 bool FFPlayer::LoadAVLib(const std::string& folder, bool recheck) {
-  if (!recheck && AVLib::Loaded()) return true;
-  return AVLib::Load(folder);
+  if (!recheck && media::LibrariesLoaded()) return true;
+  return media::LoadLibraries(folder);
 }
 
 bool FFPlayer::Open(const std::string& path, PlayerSink* sink, bool startPaused) {
@@ -79,7 +79,7 @@ bool FFPlayer::Open(const std::string& path, PlayerSink* sink, bool startPaused)
 }
 
 bool FFPlayer::OpenSession(const std::string& path, PlayerSink* sink, bool startPaused) {
-  PlayerSession::Settings settings;
+  playback::PlayerSession::Settings settings;
   settings.showAudio = ShowAudio;
   settings.audioStream = AudioStreamIndex;
   settings.videoStream = VideoStreamIndex;
@@ -88,9 +88,9 @@ bool FFPlayer::OpenSession(const std::string& path, PlayerSink* sink, bool start
   settings.onPosition = OnPosition;
   settings.onState = OnState;
   // In place before the session's threads start: their handlers may call Stop at once.
-  impl_->session = std::make_unique<PlayerSession>(std::move(settings), sink, impl_->volume, impl_->mute,
-                                                   impl_->frame_width, impl_->frame_height);
-  PlayerSession* session = impl_->session.get();
+  impl_->session = std::make_unique<playback::PlayerSession>(
+      std::move(settings), sink, impl_->volume, impl_->mute, impl_->frame_width, impl_->frame_height);
+  playback::PlayerSession* session = impl_->session.get();
   if (session->Open(path, startPaused, impl_->error)) return true;
   impl_->session.reset();
   return false;
@@ -129,7 +129,7 @@ bool FFPlayer::Seek(int32_t low, int32_t high, int32_t flags, bool relative) {
 }
 
 bool FFPlayer::Seek(int64_t target, int32_t flags, bool relative) {
-  PlayerSession* session = impl_->session.get();
+  playback::PlayerSession* session = impl_->session.get();
   if (!session) {
     impl_->error = "Nothing is playing.";
     return false;
@@ -165,7 +165,7 @@ void FFPlayer::UpdateScreen() {
 }
 
 uintptr_t FFPlayer::ScreenHandle() const {
-  const PlayerSession* session = impl_->session.get();
+  const playback::PlayerSession* session = impl_->session.get();
   if (!session || !session->ShowsPictures()) return 0;
   return reinterpret_cast<uintptr_t>(session->Sink());
 }
@@ -175,7 +175,7 @@ void FFPlayer::Stop(bool notify) {
     // From a handler: playback ends now and sends no more events; its threads,
     // this one among them, are joined by the next call from outside.
     if (!impl_->session) return;
-    auto on_state = impl_->session->settings_.onState;
+    auto on_state = impl_->session->OnState();
     impl_->session->Abandon(true);
     impl_->retired.push_back(std::move(impl_->session));
     if (notify && on_state) on_state(kStateStopped);
@@ -183,7 +183,7 @@ void FFPlayer::Stop(bool notify) {
   }
   impl_->retired.clear();
   if (!impl_->session) return;
-  auto on_state = impl_->session->settings_.onState;
+  auto on_state = impl_->session->OnState();
   impl_->session->Shutdown();
   impl_->session.reset();
   if (notify && on_state) on_state(kStateStopped);

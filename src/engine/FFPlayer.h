@@ -1,4 +1,8 @@
 #pragma once
+// The engine's front door for playing, for the player window without libav or SDL
+// headers. Behind it: playback/ (one session per opened file and its reader,
+// decoder, sound and presenter threads) on media/.
+//
 // Plays one media file: demuxing and decoding on worker threads, sound through the
 // SDL2 audio subsystem, pictures converted to RGB32 and handed to a PlayerSink.
 // Pictures follow the audio clock; without a sound device (or without audio) a
@@ -16,57 +20,37 @@
 #include <string>
 #include <vector>
 
-// One picture for the screen: RGB32 pixels (0xffRRGGBB, native endian), rows of
-// `width` pixels without padding.
-struct PlayerFrame {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;
-  int64_t position = 0;  // microseconds from the start of the file
-};
+#include "engine/playback/PlayerTypes.h"
 
-// The screen the player draws into. PresentFrame is called from a worker thread;
-// the sink keeps the frame (shared) and repaints on its own thread.
-class PlayerSink {
- public:
-  virtual ~PlayerSink() = default;
-  virtual void PresentFrame(std::shared_ptr<const PlayerFrame> frame) = 0;
-};
-
-// Counters for measuring playback (the benchmark reads them).
-struct PlayerStatistics {
-  int64_t framesDecoded = 0;   // video pictures out of the decoder (after seek trimming)
-  int64_t framesShown = 0;     // pictures handed to the sink
-  int64_t framesDropped = 0;   // pictures skipped because they were late
-  int64_t driftCount = 0;      // pictures the drift figures cover
-  double driftAbsSumUs = 0;    // sum of |picture time - clock| at presentation
-  int64_t driftAbsMaxUs = 0;
-  int64_t lastDriftUs = 0;     // signed, picture time - clock, of the last shown picture
-  int64_t audioUnderruns = 0;  // sound requests that found too little decoded sound
-  bool audioDevice = false;    // true when a real (or SDL dummy) audio device plays
-};
+// The picture, screen and counters of playback/PlayerTypes.h, under the names the
+// callers use.
+using PlayerFrame = playback::PlayerFrame;
+using PlayerSink = playback::PlayerSink;
+using PlayerStatistics = playback::PlayerStatistics;
 
 class FFPlayer {
  public:
   // PlayState() values; OnState carries them too when the state changes.
-  static constexpr int32_t kStateStopped = 0;  // nothing open, or stopped
-  static constexpr int32_t kStatePaused = 1;   // paused; the picture stays
-  static constexpr int32_t kStatePlaying = 2;
-  static constexpr int32_t kStateEnded = 3;    // the end was reached; the last picture stays
-  // Codes only OnState carries.
-  static constexpr int32_t kEventScreenReady = 4;  // the screen shows a picture of a new size
-  static constexpr int32_t kEventEndOfFile = 5;    // playback reached the end of the file
-  // Playback reached the end of what could be read, well short of the file's
-  // length (a file cut short, or damage that ends the reading); the state is
-  // kStateEnded and LastErrorMessage() says where and why.
-  static constexpr int32_t kEventEndedEarly = 6;
+  static constexpr int32_t kStateStopped = playback::kStateStopped;  // nothing open, or stopped
+  static constexpr int32_t kStatePaused = playback::kStatePaused;    // paused; the picture stays
+  static constexpr int32_t kStatePlaying = playback::kStatePlaying;
+  static constexpr int32_t kStateEnded =
+      playback::kStateEnded;  // the end was reached; the last picture stays
+  // Codes only OnState carries: the screen shows a picture of a new size; playback
+  // reached the end of the file; playback reached the end of what could be read,
+  // well short of the file's length (a file cut short, or damage that ends the
+  // reading): the state is kStateEnded and LastErrorMessage() says where and why.
+  static constexpr int32_t kEventScreenReady = playback::kEventScreenReady;
+  static constexpr int32_t kEventEndOfFile = playback::kEventEndOfFile;
+  static constexpr int32_t kEventEndedEarly = playback::kEventEndedEarly;
 
-  // Seek flags.
-  static constexpr int32_t kSeekExact = 0;     // continue exactly at the target
-  static constexpr int32_t kSeekKeyFrame = 4;  // continue at the key frame at or before it
+  // Seek flags: continue exactly at the target, or at the key frame at or before it.
+  static constexpr int32_t kSeekExact = playback::kSeekExact;
+  static constexpr int32_t kSeekKeyFrame = playback::kSeekKeyFrame;
 
-  enum ShowAudioMode { saNone = 0, saWave = 1 };
-  enum RepeatMode { rtStop = 0 };
+  using ShowAudioMode = playback::ShowAudioMode;
+  static constexpr ShowAudioMode saNone = playback::saNone;
+  static constexpr ShowAudioMode saWave = playback::saWave;
 
   FFPlayer();
   ~FFPlayer();
@@ -75,10 +59,8 @@ class FFPlayer {
 
   // Stored settings, read by Open().
   ShowAudioMode ShowAudio = saWave;  // what a file without video shows
-  RepeatMode RepeatType = rtStop;    // playback stops at the end
   int AudioStreamIndex = -1;         // -1: the best audio stream
   int VideoStreamIndex = -1;         // -1: the best video stream
-  int SubtitleStreamIndex = -1;      // subtitles are not shown
   int ReadTimeout = 10000;           // ms a read may stall before it fails
 
   // Events. Set them before Open().

@@ -148,11 +148,9 @@ void FormPlayer::CreateControls() {
 void FormPlayer::ConfigurePlayer() {
   player_.SetAudioVolume(128);
   player_.SetMute(false);
-  player_.RepeatType = FFPlayer::rtStop;
   player_.ShowAudio = FFPlayer::saWave;
   player_.AudioStreamIndex = -1;
   player_.VideoStreamIndex = -1;
-  player_.SubtitleStreamIndex = -1;
   player_.ReadTimeout = 10000;
   player_.OnDuration = events_.Forward(&FormPlayer::onDurationReported);
   player_.OnPosition = events_.Forward(&FormPlayer::onPositionReported);

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "conversion/ConversionBuilder.h"
-#include "engine/EncoderOptions.h"
+#include "engine/convert/EncoderOptions.h"
 #include "output/FormatTable.h"
 #include "output/OutputCatalogue.h"
 
@@ -275,9 +275,9 @@ TEST(ConversionBuilder, AutoBitrateAndOutputPaths) {
   EXPECT_EQ(AutoVideoBitrate(512, 76800, 3), "");
   // Huge pictures: the computed value stays within what the engine accepts.
   EXPECT_EQ(AutoVideoBitrate(512, qint64(65536) * 65536, 1), "1000000k");
-  encoder::Options parsed;
+  convert::Options parsed;
   std::string error;
-  EXPECT_TRUE(encoder::Parse("-vb " + AutoVideoBitrate(512, qint64(16384) * 16000, 0).toStdString(), {},
+  EXPECT_TRUE(convert::Parse("-vb " + AutoVideoBitrate(512, qint64(16384) * 16000, 0).toStdString(), {},
                              &parsed, &error))
       << error;
 

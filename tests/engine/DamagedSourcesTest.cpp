@@ -8,9 +8,9 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
-#include "engine/AVPointers.h"
 #include "engine/FFEncoder.h"
-#include "engine/SourceGuard.h"
+#include "engine/media/AVPointers.h"
+#include "engine/media/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -108,8 +108,10 @@ TEST(DamagedSourcesTest, MostlyDamagedOrChangingSourcesFail) {
 
 // Library error texts never reach a message raw.
 TEST(DamagedSourcesTest, ErrorCodesReadAsPlainWords) {
-  EXPECT_EQ(avptr::ErrorText(AVERROR_INVALIDDATA), "the file is damaged");
-  EXPECT_EQ(avptr::ErrorText(AVERROR_EOF), "the file is incomplete");
-  EXPECT_EQ(avptr::ErrorText(AVERROR_PATCHWELCOME), "this kind of file is not supported");
-  EXPECT_EQ(avptr::ErrorText(FFERRTAG('X', 'Y', 'Z', '!')).rfind("the media library reported an unknown error", 0), 0u);
+  EXPECT_EQ(media::ErrorText(AVERROR_INVALIDDATA), "the file is damaged");
+  EXPECT_EQ(media::ErrorText(AVERROR_EOF), "the file is incomplete");
+  EXPECT_EQ(media::ErrorText(AVERROR_PATCHWELCOME), "this kind of file is not supported");
+  EXPECT_EQ(
+      media::ErrorText(FFERRTAG('X', 'Y', 'Z', '!')).rfind("the media library reported an unknown error", 0),
+      0u);
 }

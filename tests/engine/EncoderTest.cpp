@@ -18,7 +18,7 @@
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
-#include "engine/SourceGuard.h"
+#include "engine/media/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;

@@ -6,10 +6,10 @@ extern "C" {
 #include <libavutil/display.h>
 }
 
-#include "engine/DisplayMatrix.h"
-#include "engine/FitAndPad.h"
+#include "engine/convert/FitAndPad.h"
+#include "engine/media/DisplayMatrix.h"
 
-using namespace encoder;
+using namespace convert;
 
 namespace {
 

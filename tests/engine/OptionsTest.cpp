@@ -2,16 +2,16 @@
 // hostile ones.
 #include <gtest/gtest.h>
 
-#include "engine/EncoderOptions.h"
-#include "engine/TargetSize.h"
+#include "engine/convert/EncoderOptions.h"
+#include "engine/convert/TargetSize.h"
 
-using encoder::Options;
-using encoder::Parse;
-using encoder::VideoFilter;
+using convert::Options;
+using convert::Parse;
+using convert::VideoFilter;
 
 namespace {
 
-Options ParseOk(const std::string& text, const encoder::SourceFacts& source = {}) {
+Options ParseOk(const std::string& text, const convert::SourceFacts& source = {}) {
   Options o;
   std::string error;
   EXPECT_TRUE(Parse(text, source, &o, &error)) << text << " -> " << error;
@@ -30,13 +30,13 @@ std::string ParseError(const std::string& text) {
 TEST(TokenizeTest, QuotesBlanksAndEmptyTokens) {
   std::vector<std::string> t;
   std::string error;
-  ASSERT_TRUE(encoder::Tokenize("  -a   b\t-vf \"crop=1:2:3:4,vflip\"  ", &t, &error));
+  ASSERT_TRUE(convert::Tokenize("  -a   b\t-vf \"crop=1:2:3:4,vflip\"  ", &t, &error));
   EXPECT_EQ(t, (std::vector<std::string>{"-a", "b", "-vf", "crop=1:2:3:4,vflip"}));
-  ASSERT_TRUE(encoder::Tokenize("x\"y z\"w \"\"", &t, &error));
+  ASSERT_TRUE(convert::Tokenize("x\"y z\"w \"\"", &t, &error));
   EXPECT_EQ(t, (std::vector<std::string>{"xy zw", ""}));
-  ASSERT_TRUE(encoder::Tokenize("", &t, &error));
+  ASSERT_TRUE(convert::Tokenize("", &t, &error));
   EXPECT_TRUE(t.empty());
-  EXPECT_FALSE(encoder::Tokenize("-vf \"vflip", &t, &error));
+  EXPECT_FALSE(convert::Tokenize("-vf \"vflip", &t, &error));
   EXPECT_FALSE(error.empty());
 }
 
@@ -72,13 +72,13 @@ TEST(OptionsParseTest, FilterChains) {
   EXPECT_EQ(o.filters[2].kind, VideoFilter::Kind::VFlip);
   EXPECT_EQ(o.filters[3].kind, VideoFilter::Kind::HFlip);
   EXPECT_EQ(o.filters[4].kind, VideoFilter::Kind::Rotate);
-  EXPECT_EQ(encoder::QuarterTurns(o.filters), 1);
+  EXPECT_EQ(convert::QuarterTurns(o.filters), 1);
 
-  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=-90").filters), 3);
-  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=270").filters), 3);
-  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=180").filters), 2);
-  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=-270").filters), 1);
-  EXPECT_EQ(encoder::QuarterTurns(ParseOk("-vf rotate=45").filters), 0);
+  EXPECT_EQ(convert::QuarterTurns(ParseOk("-vf rotate=-90").filters), 3);
+  EXPECT_EQ(convert::QuarterTurns(ParseOk("-vf rotate=270").filters), 3);
+  EXPECT_EQ(convert::QuarterTurns(ParseOk("-vf rotate=180").filters), 2);
+  EXPECT_EQ(convert::QuarterTurns(ParseOk("-vf rotate=-270").filters), 1);
+  EXPECT_EQ(convert::QuarterTurns(ParseOk("-vf rotate=45").filters), 0);
   EXPECT_EQ(ParseOk("-vf vflip,rotate=90").filters.size(), 2u);
 }
 
@@ -99,9 +99,9 @@ TEST(OptionsParseTest, TargetNormAndOverrides) {
   EXPECT_EQ(o.audio_bitrate, 128000);  // options after the target win
   EXPECT_EQ(o.width, 640);
   // Without a norm the source's frame rate decides.
-  encoder::SourceFacts pal;
+  convert::SourceFacts pal;
   pal.frame_rate = {25, 1};
-  encoder::SourceFacts ntsc;
+  convert::SourceFacts ntsc;
   ntsc.frame_rate = {30000, 1001};
   EXPECT_EQ(ParseOk("-target dvd", pal).height, 576);
   EXPECT_EQ(ParseOk("-target dvd", ntsc).height, 480);
@@ -110,33 +110,33 @@ TEST(OptionsParseTest, TargetNormAndOverrides) {
 }
 
 TEST(TargetFrameTest, LegalSizesStayOthersFitTheStandardFrame) {
-  encoder::SourceFacts ntsc;
+  convert::SourceFacts ntsc;
   ntsc.frame_rate = {30000, 1001};
   // Sizes of the norm are kept, whether the target or -s named them.
-  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-target ntsc-dvd"), 720, 480).fitted);
-  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-target dvd", ntsc), 352, 240).fitted);
-  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-target pal-vcd"), 352, 288).fitted);
-  EXPECT_FALSE(encoder::FitTargetFrame(ParseOk("-s 640x480"), 640, 480).fitted);  // no target
+  EXPECT_FALSE(convert::FitTargetFrame(ParseOk("-target ntsc-dvd"), 720, 480).fitted);
+  EXPECT_FALSE(convert::FitTargetFrame(ParseOk("-target dvd", ntsc), 352, 240).fitted);
+  EXPECT_FALSE(convert::FitTargetFrame(ParseOk("-target pal-vcd"), 352, 288).fitted);
+  EXPECT_FALSE(convert::FitTargetFrame(ParseOk("-s 640x480"), 640, 480).fitted);  // no target
   // A PAL size on an NTSC disc is not legal there.
-  encoder::TargetFrame f = encoder::FitTargetFrame(ParseOk("-target ntsc-vcd"), 352, 288);
+  convert::TargetFrame f = convert::FitTargetFrame(ParseOk("-target ntsc-vcd"), 352, 288);
   EXPECT_TRUE(f.fitted);
   EXPECT_EQ(f.width, 352);
   EXPECT_EQ(f.height, 240);
 
   // 4:3 fills a 4:3 frame; 16:9 gets a 16:9 DVD frame but bars on a 4:3 VCD.
-  f = encoder::FitTargetFrame(ParseOk("-target pal-dvd"), 640, 480);
+  f = convert::FitTargetFrame(ParseOk("-target pal-dvd"), 640, 480);
   EXPECT_EQ(f.width * 1000 + f.height, 720576);
   EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 720576);
   EXPECT_EQ(f.display_aspect.num * 100 + f.display_aspect.den, 403);
-  f = encoder::FitTargetFrame(ParseOk("-target pal-dvd"), 1280, 720);
+  f = convert::FitTargetFrame(ParseOk("-target pal-dvd"), 1280, 720);
   EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 720576);
   EXPECT_EQ(f.display_aspect.num * 100 + f.display_aspect.den, 1609);
-  f = encoder::FitTargetFrame(ParseOk("-target pal-vcd"), 1280, 720);
+  f = convert::FitTargetFrame(ParseOk("-target pal-vcd"), 1280, 720);
   EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 352216);  // 288 * (4/3) / (16/9)
   // A typed aspect is the picture's shape; a portrait picture gets pillars.
-  f = encoder::FitTargetFrame(ParseOk("-target ntsc-dvd -aspect 16:9"), 640, 480);
+  f = convert::FitTargetFrame(ParseOk("-target ntsc-dvd -aspect 16:9"), 640, 480);
   EXPECT_EQ(f.display_aspect.num, 16);
-  f = encoder::FitTargetFrame(ParseOk("-target ntsc-dvd"), 480, 640);
+  f = convert::FitTargetFrame(ParseOk("-target ntsc-dvd"), 480, 640);
   EXPECT_EQ(f.picture_width * 1000 + f.picture_height, 406480);  // 720 * (3/4) / (4/3) = 405
 }
 

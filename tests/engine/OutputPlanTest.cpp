@@ -8,11 +8,11 @@
 #include "EventRecorder.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
-#include "engine/OutputPlan.h"
+#include "engine/convert/OutputPlan.h"
 #include "output/FormatTable.h"
 #include "support/SyntheticSource.h"
 
-using namespace encoder;
+using namespace convert;
 using enginetest::Bytes;
 using testing_support::SyntheticSource;
 

@@ -7,8 +7,8 @@
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
-#include "engine/OutputAllowList.h"
-#include "engine/PictureSize.h"
+#include "engine/convert/OutputAllowList.h"
+#include "engine/convert/PictureSize.h"
 #include "support/Fixtures.h"
 
 extern "C" {
@@ -85,12 +85,13 @@ TEST(PictureSizeTest, EveryAllowedEncoderOpensAtTheSizesItIsGiven) {
   void* it = nullptr;
   while (const AVCodec* codec = av_codec_iterate(&it)) {
     std::string ignored;
-    if (!av_codec_is_encoder(codec) || codec->type != AVMEDIA_TYPE_VIDEO || !encoder::EncoderAllowed(codec, &ignored))
+    if (!av_codec_is_encoder(codec) || codec->type != AVMEDIA_TYPE_VIDEO ||
+        !convert::EncoderAllowed(codec, &ignored))
       continue;
     for (const auto& [w0, h0] : {std::pair{1, 1}, {3, 5}, {1, 700}, {641, 2}, {17, 17}}) {
       int w = w0, h = h0;
       std::string error;
-      ASSERT_TRUE(encoder::LegalPictureSize(codec, &w, &h, &error)) << codec->name << ": " << error;
+      ASSERT_TRUE(convert::LegalPictureSize(codec, &w, &h, &error)) << codec->name << ": " << error;
       AVCodecContext* ctx = avcodec_alloc_context3(codec);
       ASSERT_NE(ctx, nullptr);
       ctx->width = w;

@@ -15,8 +15,8 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
-#include "engine/AtomicOutputFile.h"
 #include "engine/FFEncoder.h"
+#include "engine/convert/AtomicOutputFile.h"
 
 using namespace enginetest;
 
@@ -73,10 +73,10 @@ TEST(OutputSafetyTest, NoTaskWritesOverAListedSource) {
 }
 
 TEST(OutputSafetyTest, KeepBothNumbersTheNewFile) {
-  EXPECT_EQ(media::NumberedName("/o/clip.mp4", 0), "/o/clip.mp4");
-  EXPECT_EQ(media::NumberedName("/o/clip.mp4", 2), "/o/clip (2).mp4");
-  EXPECT_EQ(media::NumberedName("/o.d/clip", 1), "/o.d/clip (1)");
-  EXPECT_EQ(media::NumberedName("/o/.mp4", 1), "/o/.mp4 (1)");
+  EXPECT_EQ(convert::NumberedName("/o/clip.mp4", 0), "/o/clip.mp4");
+  EXPECT_EQ(convert::NumberedName("/o/clip.mp4", 2), "/o/clip (2).mp4");
+  EXPECT_EQ(convert::NumberedName("/o.d/clip", 1), "/o.d/clip (1)");
+  EXPECT_EQ(convert::NumberedName("/o/.mp4", 1), "/o/.mp4 (1)");
 
   const QString folder = FreshFolder("keepboth");
   FFEncoder enc;
@@ -141,8 +141,8 @@ TEST(OutputSafetyTest, OverwriteAndSkipAreTheUsersChoice) {
 
 // The named temporary file, which file systems without unnamed files get.
 struct NamedTemporaryFiles {
-  NamedTemporaryFiles() { media::UseUnnamedTemporaryFiles(false); }
-  ~NamedTemporaryFiles() { media::UseUnnamedTemporaryFiles(true); }
+  NamedTemporaryFiles() { convert::UseUnnamedTemporaryFiles(false); }
+  ~NamedTemporaryFiles() { convert::UseUnnamedTemporaryFiles(true); }
 };
 
 void Backdate(const QString& path, int seconds) {
@@ -162,7 +162,7 @@ TEST(OutputSafetyTest, TemporaryFilesCannotBeRedirectedAndFitWhereTheNameFits) {
     QFile::link(victim, folder + QString(".out.mp3.%1-%2.part").arg(pid).arg(n));
     QFile::link(victim, folder + QString(".vvc-%1-%2.part").arg(pid).arg(n, 8, 10, QChar('0')));
   }
-  media::AtomicOutputFile file;
+  convert::AtomicOutputFile file;
   std::string error;
   ASSERT_TRUE(file.Create(Bytes(folder + "out.mp3"), &error)) << error;
   struct stat st {};
@@ -170,7 +170,7 @@ TEST(OutputSafetyTest, TemporaryFilesCannotBeRedirectedAndFitWhereTheNameFits) {
   EXPECT_TRUE(S_ISREG(st.st_mode));
   EXPECT_EQ(st.st_size, 0);
   const std::string name = file.TempPath().substr(file.TempPath().rfind('/') + 1);
-  EXPECT_TRUE(media::IsTemporaryName(name)) << name;
+  EXPECT_TRUE(convert::IsTemporaryName(name)) << name;
   EXPECT_LE(name.size(), 26u);
   file.Discard();
 
@@ -208,7 +208,7 @@ TEST(OutputSafetyTest, ATemporaryFileIsRemovedOnlyWhenNobodyHoldsIt) {
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    media::AtomicOutputFile file;
+    convert::AtomicOutputFile file;
     std::string error;
     const char byte = file.Create(dir + "x.mp4", &error) ? 1 : 0;
     if (write(ready[1], &byte, 1) != 1) _exit(2);
@@ -231,7 +231,7 @@ TEST(OutputSafetyTest, ATemporaryFileIsRemovedOnlyWhenNobodyHoldsIt) {
   WriteFile(folder + ".keep.part", "not ours");
   ASSERT_TRUE(QFile::link(PathIn("victim.txt"), folder + ".vvc-1-linklink.part"));
 
-  EXPECT_EQ(media::RemoveOrphans(dir), 1);
+  EXPECT_EQ(convert::RemoveOrphans(dir), 1);
   EXPECT_FALSE(QFile::exists(folder + ".vvc-1-deadbeef.part"));
   EXPECT_TRUE(QFile::exists(live));
   EXPECT_EQ(Hidden(folder).size(), 4) << Hidden(folder).join(",").toStdString();
@@ -256,7 +256,7 @@ TEST(OutputSafetyTest, AKilledWriterOfAnUnnamedFileLeavesNothing) {
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    media::AtomicOutputFile file;
+    convert::AtomicOutputFile file;
     std::string error;
     const bool ok = file.Create(Bytes(folder + "x.mp4"), &error);
     const char byte = !ok ? 0 : file.TempPath().empty() ? 1 : 2;
@@ -314,8 +314,8 @@ TEST(OutputSafetyTest, TerminationSignalsRemoveTemporaryFiles) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      media::InstallTerminationCleanup();
-      media::AtomicOutputFile file;
+      convert::InstallTerminationCleanup();
+      convert::AtomicOutputFile file;
       std::string error;
       const char byte = file.Create(dir + "x.mp4", &error) ? 1 : 0;
       if (write(ready[1], &byte, 1) != 1) _exit(2);

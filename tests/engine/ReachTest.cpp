@@ -14,8 +14,8 @@
 #include "EventRecorder.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
-#include "engine/MediaInput.h"
-#include "engine/SourceGuard.h"
+#include "engine/media/MediaInput.h"
+#include "engine/media/SourceGuard.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -156,7 +156,7 @@ TEST(SourceReachTest, PlaylistsFileListsAndDescriptionsAreRefused) {
 TEST(SourceReachTest, NestedOpensAreRefusedForAllowedFormatsToo) {
   media::ReadWatch watch(10000, nullptr);
   std::string error;
-  avptr::Input input = media::OpenInput(Bytes(SampleVideo()), &watch, &error);
+  media::Input input = media::OpenInput(Bytes(SampleVideo()), &watch, &error);
   ASSERT_TRUE(input) << error;
   EXPECT_FALSE(media::NestedOpenRefused(input->pb));
   // What a demuxer would do to follow a reference to another file.

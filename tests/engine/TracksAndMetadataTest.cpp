@@ -20,8 +20,8 @@ extern "C" {
 #include "EventRecorder.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
-#include "engine/StreamSelection.h"
-#include "engine/SubtitleBurnIn.h"
+#include "engine/convert/StreamSelection.h"
+#include "engine/convert/SubtitleBurnIn.h"
 #include "support/Fixtures.h"
 #include "support/SyntheticSource.h"
 
@@ -143,8 +143,9 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
 
 TEST(TracksTest, SubtitleChoicesPerContainer) {
   auto choose = [](AVCodecID codec, const char* muxer) {
-    media::SubtitleChoice c;
-    if (!media::ChooseSubtitle(codec, av_guess_format(muxer, nullptr, nullptr), &c)) return std::string("drop");
+    convert::SubtitleChoice c;
+    if (!convert::ChooseSubtitle(codec, av_guess_format(muxer, nullptr, nullptr), &c))
+      return std::string("drop");
     return c.copy ? std::string("copy") : std::string(avcodec_get_name(c.convert_to));
   };
   EXPECT_EQ(choose(AV_CODEC_ID_SUBRIP, "matroska"), "copy");
@@ -159,9 +160,9 @@ TEST(TracksTest, SubtitleChoicesPerContainer) {
   EXPECT_EQ(choose(AV_CODEC_ID_DVD_SUBTITLE, "mp4"), "copy");
   EXPECT_EQ(choose(AV_CODEC_ID_DVD_SUBTITLE, "avi"), "drop");
   EXPECT_EQ(choose(AV_CODEC_ID_SUBRIP, "flv"), "drop");
-  EXPECT_TRUE(media::HoldsSeveralAudioTracks(av_guess_format("avi", nullptr, nullptr)));
-  EXPECT_FALSE(media::HoldsSeveralAudioTracks(av_guess_format("flv", nullptr, nullptr)));
-  EXPECT_FALSE(media::HoldsSeveralAudioTracks(av_guess_format("mp3", nullptr, nullptr)));
+  EXPECT_TRUE(convert::HoldsSeveralAudioTracks(av_guess_format("avi", nullptr, nullptr)));
+  EXPECT_FALSE(convert::HoldsSeveralAudioTracks(av_guess_format("flv", nullptr, nullptr)));
+  EXPECT_FALSE(convert::HoldsSeveralAudioTracks(av_guess_format("mp3", nullptr, nullptr)));
 }
 
 // Attachments and data streams, which no lane carries, are named too.
@@ -174,7 +175,7 @@ TEST(TracksTest, AttachmentsAndDataStreamsLeftOutAreNamed) {
     source.streams.push_back(f);
   }
   const AVOutputFormat* mkv = av_guess_format("matroska", nullptr, nullptr);
-  const std::vector<std::string> notes = media::LeftOutNotes(source, mkv, {1}, true, true, true);
+  const std::vector<std::string> notes = convert::LeftOutNotes(source, mkv, {1}, true, true, true);
   ASSERT_EQ(notes.size(), 2u);
   EXPECT_EQ(notes[0], "2 attachments (fonts or pictures) left out: attachments are not carried over");
   EXPECT_EQ(notes[1], "1 data stream left out: only pictures, sound and subtitles are carried over");
@@ -256,5 +257,5 @@ TEST(BurnInTest, TheDefaultTextTrackIsDrawnIntoThePicture) {
   EXPECT_LT(brightness(folder + "plain.mp4"), 5u);
   EXPECT_TRUE(Streams(ProbeAll(folder + "burnt.mp4"), "subtitle", "codec").isEmpty());
   EXPECT_EQ(events.For(2).message, "");  // nothing to burn, nothing to say
-  EXPECT_EQ(media::EscapeFilterValue("a'b:c,d\\e"), "a\\\\\\'b\\\\:c\\,d\\\\\\\\e");
+  EXPECT_EQ(convert::EscapeFilterValue("a'b:c,d\\e"), "a\\\\\\'b\\\\:c\\,d\\\\\\\\e");
 }

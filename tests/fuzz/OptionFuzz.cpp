@@ -9,10 +9,10 @@ extern "C" {
 #include <cstring>
 #include <fstream>
 
-#include "engine/EncoderOptions.h"
 #include "engine/FFEncoder.h"
-#include "engine/OutputAllowList.h"
-#include "engine/OutputPlan.h"
+#include "engine/convert/EncoderOptions.h"
+#include "engine/convert/OutputAllowList.h"
+#include "engine/convert/OutputPlan.h"
 #include "support/SyntheticSource.h"
 
 namespace fuzz {
@@ -55,16 +55,16 @@ bool WriteSilence(const std::string& path) {
 }
 
 // The promises of a successful plan.
-std::string CheckPlan(const encoder::OutputPlan& plan) {
+std::string CheckPlan(const convert::OutputPlan& plan) {
   std::string why;
   if (!plan.format) return "a plan without a container";
-  if (!encoder::MuxerAllowed(plan.format, &why)) return "a plan with a refused container: " + why;
+  if (!convert::MuxerAllowed(plan.format, &why)) return "a plan with a refused container: " + why;
   if (!plan.video && !plan.audio) return "a plan with neither video nor audio";
-  if (plan.video && !encoder::EncoderAllowed(plan.video, &why)) return "a refused video encoder: " + why;
-  if (plan.audio && !encoder::EncoderAllowed(plan.audio, &why)) return "a refused audio encoder: " + why;
+  if (plan.video && !convert::EncoderAllowed(plan.video, &why)) return "a refused video encoder: " + why;
+  if (plan.audio && !convert::EncoderAllowed(plan.audio, &why)) return "a refused audio encoder: " + why;
   if (plan.video && av_image_check_size(plan.width, plan.height, 0, nullptr) < 0)
     return "an impossible picture size " + std::to_string(plan.width) + "x" + std::to_string(plan.height);
-  for (const encoder::LanePlan& lane : plan.lanes)
+  for (const convert::LanePlan& lane : plan.lanes)
     if (lane.chain.empty() || !lane.encoder) return "a lane without filters or encoder";
   return "";
 }
@@ -92,11 +92,11 @@ std::string OptionTarget::Run(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::string output = folder_ + "/fuzz out" + (*extension ? "." : "") + extension;
 
-  encoder::SourceFacts facts;
+  convert::SourceFacts facts;
   facts.frame_rate = {size % 2 ? 25 : 30000, size % 2 ? 1 : 1001};
-  encoder::Options options;
+  convert::Options options;
   std::string error;
-  if (!encoder::Parse(text, facts, &options, &error)) {
+  if (!convert::Parse(text, facts, &options, &error)) {
     if (error.empty()) return "Parse refused without a message";
   } else {
     if (options.width < 0 || options.height < 0 || options.channels < 0 || options.channels > 8)
@@ -106,9 +106,9 @@ std::string OptionTarget::Run(const uint8_t* data, size_t size) {
     for (const auto& shape : shapes) {
       const media::SourceDescription source =
           testing_support::SyntheticSource(shape[0], shape[1], shape[1] != 7 ? 2 : 0);
-      encoder::OutputPlan plan;
+      convert::OutputPlan plan;
       error.clear();
-      if (encoder::MakeOutputPlan(options, folder_ + "/source.mp4", output, source, &plan, &error)) {
+      if (convert::MakeOutputPlan(options, folder_ + "/source.mp4", output, source, &plan, &error)) {
         const std::string broken = CheckPlan(plan);
         if (!broken.empty()) return broken + " for: " + text;
       } else if (error.empty()) {

@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "engine/FFPlayer.h"
-#include "engine/PlayerClock.h"
-#include "engine/PlayerTimeline.h"
-#include "engine/PlayerWaveform.h"
+#include "engine/playback/PlayerClock.h"
+#include "engine/playback/PlayerTimeline.h"
+#include "engine/playback/PlayerWaveform.h"
 #include "support/Fixtures.h"
 #include "support/WaitUntil.h"
 
@@ -70,7 +70,7 @@ class PlayerFiles : public ::testing::Test {
 QTemporaryDir* PlayerFiles::dir_ = nullptr;
 
 TEST(PlayerClock, HoldsRunsAndPauses) {
-  PlayerClock clock;
+  playback::PlayerClock clock;
   clock.Hold(5000);
   EXPECT_TRUE(clock.Held());
   EXPECT_EQ(clock.Get(1000000), 5000);
@@ -88,7 +88,7 @@ TEST(PlayerClock, HoldsRunsAndPauses) {
 }
 
 TEST(PlayerTimeline, CarriesOnAcrossRestartingStampsButNotAcrossJitter) {
-  PlayerTimeline timeline;
+  playback::PlayerTimeline timeline;
   EXPECT_EQ(timeline.Place(500000, 0), 500000);   // the first frame may start anywhere
   EXPECT_EQ(timeline.Place(460000, 540000), 460000);  // reordering jitter stays as it is
   EXPECT_EQ(timeline.Place(0, 600000), 600000);   // the stamps start again: carried on
@@ -101,7 +101,7 @@ TEST(PlayerTimeline, CarriesOnAcrossRestartingStampsButNotAcrossJitter) {
 }
 
 TEST(PlayerWaveform, TraceFollowsTheSamples) {
-  PlayerWaveRing ring(8);
+  playback::PlayerWaveRing ring(8);
   const int16_t stereo[] = {100, 300, -200, -200, 0, 0};
   ring.Append(stereo, 3, 2);
   EXPECT_EQ(ring.Snapshot(), (std::vector<int16_t>{200, -200, 0}));
@@ -111,12 +111,12 @@ TEST(PlayerWaveform, TraceFollowsTheSamples) {
   EXPECT_EQ(ring.Snapshot(), (std::vector<int16_t>{2, 3, 4, 5, 6, 7, 8, 9}));  // oldest dropped
 
   const int w = 40, h = 21;
-  auto flat = RenderPlayerWaveform(std::vector<int16_t>(100, 0), w, h);
-  auto loud = RenderPlayerWaveform(std::vector<int16_t>(100, 32767), w, h);
+  auto flat = playback::RenderPlayerWaveform(std::vector<int16_t>(100, 0), w, h);
+  auto loud = playback::RenderPlayerWaveform(std::vector<int16_t>(100, 32767), w, h);
   ASSERT_EQ(flat.size(), size_t{w * h});
   EXPECT_NE(flat[10 * w + 5], loud[10 * w + 5]);  // the trace left the centre line
   EXPECT_NE(loud[1 * w + 5], flat[1 * w + 5]);    // and sits near the top
-  EXPECT_TRUE(RenderPlayerWaveform({1, 2, 3}, 0, 10).empty());
+  EXPECT_TRUE(playback::RenderPlayerWaveform({1, 2, 3}, 0, 10).empty());
 }
 
 TEST_F(PlayerFiles, PlaysToTheEndWithSoundAndPictures) {

@@ -5,7 +5,7 @@ extern "C" {
 #include <libavutil/samplefmt.h>
 }
 
-#include "engine/MediaInput.h"
+#include "engine/media/MediaInput.h"
 
 namespace testing_support {
 
