@@ -12,6 +12,7 @@
 #include "common/UiEventBridge.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/RunSummary.h"
+#include "engine/ConversionOutcome.h"
 
 class CompletionNotice;
 class FFEncoder;
@@ -58,7 +59,7 @@ class FormConverting : public QDialog {
 
  public slots:
   void OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs);
-  void OnEncoderFinished(int task, bool succeeded, bool failed, const QString& message);
+  void OnEncoderFinished(int task, const ConversionOutcome& outcome);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -76,7 +77,8 @@ class FormConverting : public QDialog {
   int RowForTask(int task) const;
   void SetProgress(int row, int percent);
   void SetStatus(int row, const QString& text);
-  void SetOutcome(int row, RowOutcome outcome, const QString& status);
+  // `problem` goes to the problems box for a failure or a conversion with problems.
+  void SetOutcome(int row, RowOutcome outcome, const QString& status, const QString& problem = {});
   void AddProblem(const QString& text);
   void AnnounceEnd();
   double Elapsed() const;

@@ -22,14 +22,6 @@ std::string EngineSourcePath(const FileRow& row) {
   return bytes.toStdString();
 }
 
-FFEncoder::ExistingOutput ExistingRule(int choice) {
-  switch (choice) {
-    case 1: return FFEncoder::ExistingOutput::Overwrite;
-    case 2: return FFEncoder::ExistingOutput::Skip;
-    default: return FFEncoder::ExistingOutput::KeepBoth;
-  }
-}
-
 void RememberRowFacts(const FileRow& row) {
   const RowFacts facts = ReadRowFacts(row);
   Globals::HasVideo = facts.hasVideo;
@@ -99,7 +91,7 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
 std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
                                    const std::vector<FileRow>& rows, FFEncoder& encoder) {
   encoder.ClearTasks();
-  encoder.IfExists = ExistingRule(settings.ifExists);
+  encoder.IfExists = settings.ifExists;
   std::vector<ProgressRow> queued;
   queued.reserve(rows.size());
   qint64 pixelCount = 0;

@@ -11,19 +11,6 @@
 using encoderqueue::Batch;
 using encoderqueue::Task;
 
-namespace {
-
-media::Existing RuleOf(FFEncoder::ExistingOutput choice) {
-  switch (choice) {
-    case FFEncoder::ExistingOutput::Overwrite: return media::Existing::Overwrite;
-    case FFEncoder::ExistingOutput::Skip: return media::Existing::Skip;
-    case FFEncoder::ExistingOutput::KeepBoth: break;
-  }
-  return media::Existing::KeepBoth;
-}
-
-}  // namespace
-
 FFEncoder::FFEncoder() : impl_(std::make_shared<Impl>()) {
   media::QuietLogs();
 }
@@ -196,7 +183,7 @@ void FFEncoder::Start(int threads) {
   Batch batch;
   batch.threads = threads;
   batch.read_timeout = ReadTimeout;
-  batch.existing = RuleOf(IfExists);
+  batch.existing = IfExists;
   outputclaims::Listed listed;
   {
     std::lock_guard lock(impl.mutex);
@@ -210,7 +197,7 @@ void FFEncoder::Start(int threads) {
   for (const auto& entry : listed) batch.keep.push_back(entry.first);
   // A source listed after a task's SetOutput may be the very file that task would
   // write: such a task is failed when it comes to run.
-  if (batch.existing != media::Existing::KeepBoth)
+  if (batch.existing != ExistingOutput::KeepBoth)
     for (Task& task : batch.tasks)
       task.conflict = outputclaims::LateConflict(task.output, task.source, task.source_id, listed);
   {
@@ -240,8 +227,9 @@ void FFEncoder::Start(int threads) {
     if (gate.owns_lock()) gate.unlock();
     impl.running = false;
     for (const Task& task : batch.tasks)
-      impl.EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
-    impl.EmitFinished(-1, false, true, "");
+      impl.EmitFinished(task.handle,
+                        ConversionOutcome::Failure(std::string("Cannot start a worker thread: ") + e.what()));
+    impl.EmitFinished(-1, ConversionOutcome::Failure(""));
   }
 }
 

@@ -14,6 +14,7 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "common/Globals.h"
 #include "common/Helpers.h"
@@ -30,7 +31,19 @@
 namespace {
 
 const QStringList kQualities = {"High (larger file size)", "Normal", "Low (smaller file size)"};
+// "If the output file exists": the list's entries and the rule each one stands for.
 const QStringList kIfExistsChoices = {"Keep both", "Overwrite", "Skip"};
+constexpr ExistingOutput kIfExistsRules[] = {ExistingOutput::KeepBoth, ExistingOutput::Overwrite,
+                                             ExistingOutput::Skip};
+int IfExistsIndex(ExistingOutput rule) {
+  for (int i = 0; i < static_cast<int>(std::size(kIfExistsRules)); ++i)
+    if (kIfExistsRules[i] == rule) return i;
+  return 0;
+}
+ExistingOutput IfExistsRule(int index) {
+  return index >= 0 && index < static_cast<int>(std::size(kIfExistsRules)) ? kIfExistsRules[index]
+                                                                           : ExistingOutput::KeepBoth;
+}
 constexpr const char* IfExistsSetting = "IfExists";
 constexpr int GridStripMargin = 10;
 constexpr int DialogHeight = 420;  // tall enough for the grid's rows and description
@@ -204,7 +217,7 @@ void FormVideoFormat::LoadForm() {
   for (int n = 1; n <= processors; ++n) combo_cpu_->addItem(QString::number(n));
   combo_cpu_->setCurrentIndex(combo_cpu_->count() - 1);
 
-  combo_if_exists_->setCurrentIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting)));
+  combo_if_exists_->setCurrentIndex(IfExistsIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting))));
   OutputSettings remembered = Settings();
   OutputControls rememberedControls = Controls();
   StoredChoices::Restore(remembered, rememberedControls, processors);
@@ -239,7 +252,7 @@ OutputSettings FormVideoFormat::Settings() const {
   settings.audioQuality = combo_audio_q_->currentIndex();
   settings.threads = combo_cpu_->currentText();
   settings.outputFolder = text_folder_->text();
-  settings.ifExists = combo_if_exists_->currentIndex();
+  settings.ifExists = IfExistsRule(combo_if_exists_->currentIndex());
   settings.grid = grid_->Values();
   return settings;
 }
@@ -273,8 +286,7 @@ void FormVideoFormat::ShowSettings(const OutputSettings& settings,
   const int cpu = combo_cpu_->findText(settings.threads);
   if (cpu >= 0) combo_cpu_->setCurrentIndex(cpu);
   text_folder_->setText(settings.outputFolder);
-  if (settings.ifExists >= 0 && settings.ifExists < combo_if_exists_->count())
-    combo_if_exists_->setCurrentIndex(settings.ifExists);
+  combo_if_exists_->setCurrentIndex(IfExistsIndex(settings.ifExists));
   grid_->SetValues(settings.grid);
 
   combo_size_->setEnabled(controls.sizeEnabled);
@@ -420,7 +432,7 @@ void FormVideoFormat::onOkClicked() {
   // leaving a width or height box would.
   QWidget* focus = focusWidget();
   if (focus == text_w_ || focus == text_h_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
-  WriteSetting(IfExistsSetting, IfExistsSettingText(combo_if_exists_->currentIndex()));
+  WriteSetting(IfExistsSetting, IfExistsSettingText(IfExistsRule(combo_if_exists_->currentIndex())));
   StoredChoices::Store(Settings());
   if (ok_handler_) {
     ok_handler_();

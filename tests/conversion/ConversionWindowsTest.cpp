@@ -97,22 +97,18 @@ TEST_F(ProgressWindow, ProgressLandsInTheTasksOwnRow) {
 }
 
 TEST_F(ProgressWindow, FinishedTasksShowOkOrTheError) {
-  form->OnEncoderFinished(0, true, false, "");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
   EXPECT_EQ(form->ProgressText(0), "100%");
   EXPECT_EQ(form->StatusText(0), "OK");
 
   form->OnEncoderProgress(1, 10 * kSecond, 60 * kSecond);
-  form->OnEncoderFinished(1, false, true, "Invalid data found");
+  form->OnEncoderFinished(1, ConversionOutcome::Failure("Invalid data found"));
   EXPECT_EQ(form->ProgressText(2), "16%");
   EXPECT_EQ(form->StatusText(2), "Failed: c.mov cannot be converted: Invalid data found.");
   EXPECT_TRUE(form->Problems()->toPlainText().contains("c.mov cannot be converted"));
 
-  // Both flags: success first, then the failure replaces the status.
-  form->OnEncoderFinished(1, true, true, "late failure");
-  EXPECT_EQ(form->ProgressText(2), "100%");
-  EXPECT_EQ(form->StatusText(2), "Failed: c.mov cannot be converted: late failure.");
   // An option the user never typed is put in the dialog's words.
-  form->OnEncoderFinished(1, false, true, "Bad value '1x1' for option -s (expected WxH)");
+  form->OnEncoderFinished(1, ConversionOutcome::Failure("Bad value '1x1' for option -s (expected WxH)"));
   EXPECT_EQ(form->StatusText(2),
             "Failed: c.mov cannot be converted: the picture size \"1x1\" cannot be used for it. Choose another "
             "value in the output settings.");
@@ -136,7 +132,7 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
   // A stopped task that reports only its end (neither succeeded nor failed) does not
   // keep saying "Converting...".
   EXPECT_EQ(form->StatusText(2), "Converting...");
-  form->OnEncoderFinished(1, false, false, "Stopped");
+  form->OnEncoderFinished(1, ConversionOutcome::Stop());
   EXPECT_EQ(form->StatusText(2), "Canceled");
   EXPECT_EQ(form->ProgressText(2), "10%");
 
@@ -150,9 +146,9 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
       &notice);
   form->show();
   QSignalSpy closed(form.get(), &QDialog::finished);
-  form->OnEncoderFinished(0, true, false, "");
-  form->OnEncoderFinished(1, true, false, "");
-  form->OnEncoderFinished(-1, true, false, "");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(1, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(-1, ConversionOutcome::Succeeded({}));
   EXPECT_TRUE(form->RunEnded());
   EXPECT_EQ(form->windowTitle(), "Convert Finished!");
   EXPECT_EQ(form->BtnStop()->text(), "Close");
@@ -190,10 +186,10 @@ TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
   form->show();
   EXPECT_EQ(form->StatusText(1), "Failed: b.avi cannot be opened: broken.");
   EXPECT_TRUE(form->Problems()->isVisible());
-  form->OnEncoderFinished(0, true, false, "");
-  form->OnEncoderFinished(1, false, false, "Skipped: c.mp4 already exists");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(1, ConversionOutcome::Skip("Skipped: c.mp4 already exists"));
   EXPECT_EQ(form->StatusText(2), "Skipped: c.mp4 already exists");
-  form->OnEncoderFinished(-1, false, true, "");
+  form->OnEncoderFinished(-1, ConversionOutcome::Failure(""));
   EXPECT_EQ(form->windowTitle(), "1 converted, 1 failed, 1 skipped");
   EXPECT_EQ(notice.ItemAt(1).text, "1 converted, 1 failed, 1 skipped. Click here to open the output folder");
   EXPECT_TRUE(ui.messages.empty());  // gathered in the window, no box per file
@@ -216,10 +212,11 @@ TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
 // problems pane lists the row, and the end never reads "Convert Finished!".
 TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
   form->show();
-  form->OnEncoderFinished(0, true, false,
-                          "3 damaged pictures were skipped (around 00:00:03)\nthe source ends early");
-  form->OnEncoderFinished(1, true, false, "");
-  form->OnEncoderFinished(-1, false, false, "");
+  form->OnEncoderFinished(
+      0, ConversionOutcome::Succeeded(
+             {"3 damaged pictures were skipped (around 00:00:03)", "the source ends early"}));
+  form->OnEncoderFinished(1, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(-1, ConversionOutcome::Succeeded({}));
   EXPECT_EQ(form->StatusText(0),
             "OK - 3 damaged pictures were skipped (around 00:00:03); the source ends early");
   EXPECT_EQ(form->ProgressText(0), "100%");
@@ -237,10 +234,10 @@ TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
 
 TEST_F(ProgressWindow, StoppedRunIsNotAnnouncedAsFinished) {
   form->show();
-  form->OnEncoderFinished(0, true, false, "");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
   form->BtnStop()->click();
-  form->OnEncoderFinished(1, false, false, "Stopped");
-  form->OnEncoderFinished(-1, false, false, "Stopped");
+  form->OnEncoderFinished(1, ConversionOutcome::Stop());
+  form->OnEncoderFinished(-1, ConversionOutcome::Stop());
   EXPECT_EQ(form->StatusText(2), "Canceled");
   EXPECT_EQ(form->windowTitle(), "Canceled after 2 of 3");
   EXPECT_NE(notice.ItemAt(1).text.left(15), "Convert Finishe");
