@@ -15,8 +15,9 @@
 #include "app/FormFlash.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowMemory.h"
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
+#include "common/ProgramInfo.h"
 #include "common/Settings.h"
 #include "common/UiServices.h"
 #include "filelist/ListView1.h"
@@ -44,13 +45,11 @@ constexpr int kTotalsIntervalMs = 300;
 
 void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = std::move(handler); }
 
-FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(Globals::ProgramTitle);
+FormMain::FormMain(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setWindowTitle(ProgramInfo::kTitle);
   resize(1040, 600);
   FitWindowToScreen(this);  // at a large display scale 1040 x 600 may not fit
   // Design-time settings of the engine controls, set before any engine call.
-  ff_decoder1_.BitmapBitsPixel = 32;
-  ff_decoder1_.Deinterlace = false;
   ff_encoder1_.CustomMaxFiles = 20;
   ff_encoder1_.Verbose = 1;
   ff_encoder1_.ReadTimeout = 10000;
@@ -69,7 +68,7 @@ FormMain::~FormMain() { ff_encoder1_.Stop(true); }
 bool FormMain::Load() {
   // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
   list_view1_->setAcceptDrops(true);
-  file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, this);
+  file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, state_, this);
   connect(list_view1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
   // Enter or a double-click on a row plays it.
   connect(list_view1_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
@@ -152,10 +151,10 @@ void FormMain::ResetStatusPanes() {
 }
 
 bool FormMain::EnginePreparation() {
-  Globals::AppFolder = ResourceFolder();
-  Globals::OutputFolder = ReadSetting("OutPath");
+  ResourceFolder() = ResourceFolder();
+  state_.outputFolder = ReadSetting("OutPath");
   if (FFEncoder::AVLibLoaded()) return true;
-  if (FFEncoder::LoadAVLib((Globals::AppFolder + "LibAV").toStdString())) return true;
+  if (FFEncoder::LoadAVLib((ResourceFolder() + "LibAV").toStdString())) return true;
   Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
   return false;
 }
@@ -185,7 +184,7 @@ void FormMain::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
   if (!form_video_format_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
-    form_video_format_ = new FormVideoFormat(this);
+    form_video_format_ = new FormVideoFormat(this, state_.outputFolder);
     form_video_format_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
   form_video_format_->exec();
@@ -196,7 +195,7 @@ void FormMain::QueueConversionFromDialog() {
     popup_ = new CompletionNotice(this);
     connect(popup_, &CompletionNotice::itemClicked, this, &FormMain::OnNoticeItemClicked);
   }
-  QueueConversion(*form_video_format_, file_list_->Rows(), ff_encoder1_, *popup_, this);
+  QueueConversion(*form_video_format_, file_list_->Rows(), ff_encoder1_, state_, *popup_, this);
 }
 
 void FormMain::ExitCommand() {
@@ -204,7 +203,7 @@ void FormMain::ExitCommand() {
                                       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   // What the close box would keep is kept here too.
-  WriteSetting("OutPath", Globals::OutputFolder);
+  WriteSetting("OutPath", state_.outputFolder);
   if (window_memory_) window_memory_->StoreLayout();
   EndProgram(0);
 }
@@ -222,7 +221,7 @@ void FormMain::AboutCommand() {
 }
 
 void FormMain::HelpContentsCommand() {
-  Ui::OpenUrl(QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  Ui::OpenUrl(QUrl::fromLocalFile(ResourceFolder() + "help/index.html"));
 }
 
 void FormMain::ShowListContextMenu(const QPoint& globalPos) {
@@ -232,7 +231,7 @@ void FormMain::ShowListContextMenu(const QPoint& globalPos) {
 void FormMain::OnNoticeItemClicked(int id) {
   if (id != 1 && id != 2 && id != 3) return;
   if (popup_) popup_->close();
-  if (id == 3) Ui::OpenFolder(Globals::OutputFolder);
+  if (id == 3) Ui::OpenFolder(state_.outputFolder);
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
@@ -242,10 +241,10 @@ void FormMain::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    Globals::StopRequested = true;
+    state_.stopRequested = true;
     ff_encoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
   }
   ff_encoder1_.Stop(false);
-  WriteSetting("OutPath", Globals::OutputFolder);
+  WriteSetting("OutPath", state_.outputFolder);
   event->accept();
 }

@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Int64.h"
 #include "common/UiServices.h"
@@ -65,10 +64,11 @@ class ProgressDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows,
+FormConverting::FormConverting(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows,
                                CompletionNotice* notice, QWidget* owner)
     : QDialog(owner),
       encoder_(encoder),
+      state_(state),
       events_(this),
       notice_(notice),
       rows_(std::move(rows)),
@@ -135,7 +135,7 @@ void FormConverting::MapTasks() {
     tasks.push_back({rows_[i].durationSeconds, rows_[i].outputPixels});
   }
   // The engine runs as many tasks at once as it has threads, at most one per task.
-  estimate_.Reset(std::move(tasks), std::max(1, Globals::EncoderThreads));
+  estimate_.Reset(std::move(tasks), std::max(1, state_.encoderThreads));
   summary_ = RunSummary(static_cast<int>(rows_.size()));
   for (const ProgressRow& row : rows_) {
     auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
@@ -175,7 +175,7 @@ void FormConverting::FillAndStart() {
   clock_.start();
   UpdateTimes();
   time_timer_->start();
-  encoder_.Start(Globals::EncoderThreads);
+  encoder_.Start(state_.encoderThreads);
 }
 
 int FormConverting::RowForTask(int task) const {
@@ -224,7 +224,7 @@ void FormConverting::AddProblem(const QString& text) {
 void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs) {
   const int row = RowForTask(task);
   if (row < 0) return;
-  if (Globals::StopRequested) {
+  if (state_.stopRequested) {
     SetStatus(row, "Canceled");
     return;
   }
@@ -284,7 +284,7 @@ void FormConverting::AnnounceEnd() {
   ended_seconds_ = Elapsed();
   time_timer_->stop();
   UpdateTimes();
-  const bool stopped = Globals::StopRequested;
+  const bool stopped = state_.stopRequested;
   for (int row = 0; row < summary_.Rows(); ++row)
     if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
       SetOutcome(row, RowOutcome::Canceled, "Canceled");
@@ -323,7 +323,7 @@ void FormConverting::ReturnNotice() {
 }
 
 void FormConverting::StopClicked() {
-  Globals::StopRequested = true;
+  state_.stopRequested = true;
   encoder_.Stop(false);
   if (btn_stop_->text() == "Close") {
     close();
@@ -332,14 +332,14 @@ void FormConverting::StopClicked() {
   }
 }
 
-void FormConverting::OpenClicked() { Ui::OpenFolder(Globals::OutputFolder); }
+void FormConverting::OpenClicked() { Ui::OpenFolder(state_.outputFolder); }
 
 void FormConverting::done(int result) {
   // Closing in the middle of a run loses the work in progress: ask first.
-  if (RunActive() && !Globals::StopRequested) {
+  if (RunActive() && !state_.stopRequested) {
     // Only the run stops; the program goes on.
     if (!Ui::AskYesDefaultNo(this, "Stop converting?")) return;
-    Globals::StopRequested = true;
+    state_.stopRequested = true;
   }
   // Closing never leaves the engine working for a window that is gone.
   encoder_.Stop(false);

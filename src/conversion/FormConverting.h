@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/AppState.h"
 #include "common/UiEventBridge.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/RunSummary.h"
@@ -38,8 +39,9 @@ class FormConverting : public QDialog {
 
  public:
   // Lists one row per file and listens to `encoder` while the window exists.
-  // `notice` (may be null) is shown at the end of the run.
-  FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows, CompletionNotice* notice,
+  // `notice` (may be null) is shown at the end of the run. `state` gives the thread
+  // count and the output folder, and holds the stop request.
+  FormConverting(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows, CompletionNotice* notice,
                  QWidget* owner = nullptr);
   ~FormConverting() override;
 
@@ -86,6 +88,7 @@ class FormConverting : public QDialog {
   void ReturnNotice();
 
   FFEncoder& encoder_;
+  AppState& state_;
   UiEventBridge<FormConverting> events_;
   CompletionNotice* notice_;
   // While this window blocks the others, the notice is its child, so it can be clicked.

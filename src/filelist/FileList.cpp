@@ -8,7 +8,6 @@
 #include <cmath>
 #include <utility>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Int64.h"
 #include "common/UiServices.h"
@@ -68,8 +67,8 @@ class FileList::BusyCursor {
   QPointer<QWidget> owner_;
 };
 
-FileList::FileList(ListView1* list, FFDecoder& decoder, QWidget* owner)
-    : list_(list), decoder_(decoder), owner_(owner) {
+FileList::FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner)
+    : list_(list), decoder_(decoder), state_(state), owner_(owner) {
   QAbstractItemModel* model = list_->model();
   connect(model, &QAbstractItemModel::rowsInserted, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::rowsRemoved, this, &FileList::OnRowsChanged);
@@ -188,18 +187,18 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
   const int32_t low = decoder_.DurationLow();
   const int32_t high = decoder_.DurationHigh();
   const double seconds = MicrosToSeconds(low, high);
-  Globals::HasVideo = decoder_.VideoStreamCount() > 0;
-  Globals::HasAudio = decoder_.AudioStreamCount() > 0;
+  const bool hasVideo = decoder_.VideoStreamCount() > 0;
+  const bool hasAudio = decoder_.AudioStreamCount() > 0;
 
   row.type = FileExtensionUpper(row.path);
   row.duration = FormatDuration(seconds);
-  row.videoSize = Globals::HasVideo
+  row.videoSize = hasVideo
                       ? FormatVideoSizeText(decoder_.VideoWidth(videoIndex), decoder_.VideoHeight(videoIndex))
                       : QString(kNotAvailable);
   row.fileSize = FormatFileSizeText(bytes);
   row.modified = FormatModifiedText(NativePath::Modified(nativePath));
-  row.videoCodec = Globals::HasVideo ? videoCodec : QString(kNotAvailable);
-  row.audioCodec = Globals::HasAudio ? audioCodec : QString(kNotAvailable);
+  row.videoCodec = hasVideo ? videoCodec : QString(kNotAvailable);
+  row.audioCodec = hasAudio ? audioCodec : QString(kNotAvailable);
   // An unknown duration shows as 00:00:00, so it adds nothing to the total either.
   row.durationSeconds = std::isfinite(seconds) && seconds > 0 ? seconds : 0.0;
   row.tracks = TrackCountText(decoder_.AudioStreamCount(), decoder_.SubtitleStreamCount());

@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/OutputFolders.h"
@@ -64,7 +63,8 @@ T* Named(T* widget, const QString& name) {
 
 void FormatComboBox::showPopup() { emit dropDownRequested(); }
 
-FormVideoFormat::FormVideoFormat(QWidget* owner) : QDialog(owner) {
+FormVideoFormat::FormVideoFormat(QWidget* owner, const QString& outputFolder)
+    : QDialog(owner), start_folder_(outputFolder) {
   setObjectName("FormVideoFormat");
   setWindowTitle("Output Settings");
   BuildControls();
@@ -207,7 +207,7 @@ void FormVideoFormat::LoadForm() {
   combo_audio_q_->setCurrentIndex(1);
   onAudioQualityActivated(1);
 
-  text_folder_->setText(Globals::OutputFolder.isEmpty() ? DefaultOutputFolder() : Globals::OutputFolder);
+  text_folder_->setText(start_folder_.isEmpty() ? DefaultOutputFolder() : start_folder_);
 
   more_expanded_ = true;
   onMoreClicked();

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/Int64.h"
 #include "common/UiServices.h"
@@ -148,11 +148,9 @@ void FormPlayer::CreateControls() {
 void FormPlayer::ConfigurePlayer() {
   player_.SetAudioVolume(128);
   player_.SetMute(false);
-  player_.RepeatType = FFPlayer::rtStop;
   player_.ShowAudio = FFPlayer::saWave;
   player_.AudioStreamIndex = -1;
   player_.VideoStreamIndex = -1;
-  player_.SubtitleStreamIndex = -1;
   player_.ReadTimeout = 10000;
   player_.OnDuration = events_.Forward(&FormPlayer::onDurationReported);
   player_.OnPosition = events_.Forward(&FormPlayer::onPositionReported);
@@ -177,7 +175,7 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
 
   setWindowTitle(path);
 
-  if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((Globals::AppFolder + "LibAV").toStdString(), true)) {
+  if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((ResourceFolder() + "LibAV").toStdString(), true)) {
     // This window is not shown yet: the box is centred on its owner instead.
     Ui::ShowMessage(parentWidget() ? parentWidget() : this, "Video lib not found", Ui::MessageIcon::Critical);
     if (QuitHandlerSlot()) {

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/FormConverting.h"
 #include "conversion/QueueConversion.h"
@@ -50,18 +50,17 @@ std::vector<ProgressRow> ThreeRows() {
 class ProgressWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    Globals::StopRequested = false;
-    Globals::OutputFolder = "/out/";
+    state.outputFolder = "/out/";
     encoder.ClearTasks();
-    form = std::make_unique<FormConverting>(encoder, ThreeRows(), &notice);
+    form = std::make_unique<FormConverting>(encoder, state, ThreeRows(), &notice);
   }
   void TearDown() override {
     form.reset();
     notice.CloseNotice();
-    Globals::StopRequested = false;
   }
 
   UiRecorder ui;
+  AppState state;
   FFEncoder encoder;
   CompletionNotice notice;
   std::unique_ptr<FormConverting> form;
@@ -121,7 +120,7 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
   form->OnEncoderProgress(0, 30 * kSecond, 60 * kSecond);
   form->OnEncoderProgress(1, 6 * kSecond, 60 * kSecond);
   form->BtnStop()->click();
-  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_TRUE(state.stopRequested);
   EXPECT_EQ(form->BtnStop()->text(), "Close");
   EXPECT_EQ(closed.count(), 0);
 
@@ -142,7 +141,8 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
 
 TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   form = std::make_unique<FormConverting>(
-      encoder, std::vector<ProgressRow>{Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/c.mp4", 1, "/in/c.mov")},
+      encoder, state,
+      std::vector<ProgressRow>{Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/c.mp4", 1, "/in/c.mov")},
       &notice);
   form->show();
   QSignalSpy closed(form.get(), &QDialog::finished);
@@ -252,11 +252,11 @@ TEST_F(ProgressWindow, ClosingDuringARunAsksFirst) {
   EXPECT_EQ(ui.messages[0].text, "Stop converting?");  // the program stays
   EXPECT_EQ(ui.messages[0].defaultButton, QMessageBox::No);
   EXPECT_EQ(closed.count(), 0);
-  EXPECT_FALSE(Globals::StopRequested);
+  EXPECT_FALSE(state.stopRequested);
   ui.answer = QMessageBox::Yes;
   form->close();
   EXPECT_EQ(closed.count(), 1);
-  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_TRUE(state.stopRequested);
 }
 
 TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
@@ -270,7 +270,6 @@ TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
 
 TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
   UiRecorder ui;
-  Globals::OutputFolder = "/tmp/veltrane out/";
   CompletionNotice notice;
   ShowCompletionNotice(notice);
   ShowCompletionNotice(notice);  // rebuilding does not pile up items
@@ -294,11 +293,11 @@ TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
   EXPECT_EQ(clicked[0][0].toInt(), 3);
   EXPECT_EQ(clicked[1][0].toInt(), 2);
 
-  HandleCompletionNoticeClick(notice, 2);
+  HandleCompletionNoticeClick(notice, 2, "/tmp/veltrane out/");
   EXPECT_FALSE(notice.isVisible());
   EXPECT_TRUE(ui.openedUrls.empty());
   ShowCompletionNotice(notice);
-  HandleCompletionNoticeClick(notice, 3);
+  HandleCompletionNoticeClick(notice, 3, "/tmp/veltrane out/");
   EXPECT_FALSE(notice.isVisible());
   ASSERT_EQ(ui.openedUrls.size(), 1u);
   EXPECT_EQ(ui.openedUrls[0].toLocalFile(), "/tmp/veltrane out/");
@@ -409,12 +408,12 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   QLineEdit box(&dialog);
   int browsed = 0;
   const auto browse = [&] { ++browsed; };
-  Globals::OutputFolder = "/previous/";
+  QString folder = "/previous/";
 
   box.setText("   " + dir.path() + "  ");
-  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
+  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog, folder));
   EXPECT_EQ(box.text(), dir.path() + "/");
-  EXPECT_EQ(Globals::OutputFolder, dir.path() + "/");
+  EXPECT_EQ(folder, dir.path() + "/");
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(browsed, 0);
 
@@ -423,10 +422,10 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   QFile plain(dir.path() + "/plain file");
   ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
   for (const QString& bad : {QString(""), QString(" "), dir.path() + "/plain file/below"}) {
-    Globals::OutputFolder = "/previous/";
+    folder = "/previous/";
     box.setText(bad);
-    EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
-    EXPECT_EQ(Globals::OutputFolder, "/previous/");
+    EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog, folder));
+    EXPECT_EQ(folder, "/previous/");
   }
   ASSERT_EQ(ui.messages.size(), 3u);
   EXPECT_EQ(ui.messages[0].text, "Invalid path!");

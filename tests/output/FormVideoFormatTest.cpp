@@ -12,7 +12,6 @@
 #include <QTreeWidget>
 #include <tuple>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/UiServices.h"
@@ -24,10 +23,7 @@ namespace {
 
 class DialogTest : public testing::Test {
  protected:
-  void SetUp() override {
-    Globals::OutputFolder = "/tmp/vidéos out/";
-    dlg = std::make_unique<FormVideoFormat>(nullptr);
-  }
+  void SetUp() override { dlg = std::make_unique<FormVideoFormat>(nullptr, "/tmp/vidéos out/"); }
   void TearDown() override { Ui::SetFolderHandler({}); }
 
   template <typename T>
