@@ -13,8 +13,6 @@ class FFDecoder {
   FFDecoder& operator=(const FFDecoder&) = delete;
 
   // Stored settings.
-  int BitmapBitsPixel = 32;
-  bool Deinterlace = false;
   int ReadTimeout = 10000;  // ms; a read that stalls longer fails the open
 
   // path is the file name in the file system's bytes (UTF-8 or not). options is

@@ -66,7 +66,6 @@ class FFPlayer {
   static constexpr int32_t kSeekKeyFrame = 4;  // continue at the key frame at or before it
 
   enum ShowAudioMode { saNone = 0, saWave = 1 };
-  enum RepeatMode { rtStop = 0 };
 
   FFPlayer();
   ~FFPlayer();
@@ -75,10 +74,8 @@ class FFPlayer {
 
   // Stored settings, read by Open().
   ShowAudioMode ShowAudio = saWave;  // what a file without video shows
-  RepeatMode RepeatType = rtStop;    // playback stops at the end
   int AudioStreamIndex = -1;         // -1: the best audio stream
   int VideoStreamIndex = -1;         // -1: the best video stream
-  int SubtitleStreamIndex = -1;      // subtitles are not shown
   int ReadTimeout = 10000;           // ms a read may stall before it fails
 
   // Events. Set them before Open().
