@@ -17,7 +17,6 @@
 #include <iterator>
 
 #include "common/Helpers.h"
-#include "common/Settings.h"
 #include "common/OutputFolders.h"
 #include "common/UiServices.h"
 #include "output/FormatMenu.h"
@@ -43,7 +42,6 @@ ExistingOutput IfExistsRule(int index) {
   return index >= 0 && index < static_cast<int>(std::size(kIfExistsRules)) ? kIfExistsRules[index]
                                                                            : ExistingOutput::KeepBoth;
 }
-constexpr const char* IfExistsSetting = "IfExists";
 constexpr int GridStripMargin = 10;
 constexpr int DialogHeight = 420;  // tall enough for the grid's rows and description
 
@@ -217,7 +215,6 @@ void FormVideoFormat::LoadForm() {
   for (int n = 1; n <= processors; ++n) combo_cpu_->addItem(QString::number(n));
   combo_cpu_->setCurrentIndex(combo_cpu_->count() - 1);
 
-  combo_if_exists_->setCurrentIndex(IfExistsIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting))));
   OutputSettings remembered = Settings();
   OutputControls rememberedControls = Controls();
   StoredChoices::Restore(remembered, rememberedControls, processors);
@@ -432,7 +429,6 @@ void FormVideoFormat::onOkClicked() {
   // leaving a width or height box would.
   QWidget* focus = focusWidget();
   if (focus == text_w_ || focus == text_h_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
-  WriteSetting(IfExistsSetting, IfExistsSettingText(IfExistsRule(combo_if_exists_->currentIndex())));
   StoredChoices::Store(Settings());
   if (ok_handler_) {
     ok_handler_();
