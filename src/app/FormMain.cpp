@@ -18,7 +18,7 @@
 #include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/ProgramInfo.h"
-#include "common/Settings.h"
+#include "common/StoredValues.h"
 #include "common/UiServices.h"
 #include "filelist/ListView1.h"
 
@@ -152,7 +152,7 @@ void FormMain::ResetStatusPanes() {
 
 bool FormMain::EnginePreparation() {
   ResourceFolder() = ResourceFolder();
-  state_.outputFolder = ReadSetting("OutPath");
+  state_.outputFolder = Stored::Text("OutPath").value_or(QString());
   if (FFEncoder::AVLibLoaded()) return true;
   if (FFEncoder::LoadAVLib((ResourceFolder() + "LibAV").toStdString())) return true;
   Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
@@ -160,12 +160,12 @@ bool FormMain::EnginePreparation() {
 }
 
 void FormMain::UpdateCheckPrompt(const QDate& today) {
-  if (!UpdateCheck::IsDue(ReadSetting("LastCheckUpdate"), today)) return;
+  if (!UpdateCheck::IsDue(Stored::Text("LastCheckUpdate").value_or(QString()), today)) return;
   const auto answer = Ui::ShowMessage(
       this, "Do you want to visit our website to check if there is a new version released?",
       Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
   if (answer == QMessageBox::Yes) OpenWebSite();
-  WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(today));
+  Stored::SetText("LastCheckUpdate", UpdateCheck::FormatCheckDate(today));
 }
 
 bool FormMain::EnsureListNotEmpty() {
@@ -203,7 +203,7 @@ void FormMain::ExitCommand() {
                                       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   // What the close box would keep is kept here too.
-  WriteSetting("OutPath", state_.outputFolder);
+  Stored::SetText("OutPath", state_.outputFolder);
   if (window_memory_) window_memory_->StoreLayout();
   EndProgram(0);
 }
@@ -245,6 +245,6 @@ void FormMain::closeEvent(QCloseEvent* event) {
     ff_encoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
   }
   ff_encoder1_.Stop(false);
-  WriteSetting("OutPath", state_.outputFolder);
+  Stored::SetText("OutPath", state_.outputFolder);
   event->accept();
 }

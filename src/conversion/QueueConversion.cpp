@@ -7,7 +7,7 @@
 #include "common/AppState.h"
 #include "common/FileNames.h"
 #include "common/OutputFolders.h"
-#include "common/Settings.h"
+#include "common/StoredValues.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
@@ -78,7 +78,7 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     return false;
   }
   outputFolder = text;
-  WriteSetting("OutPath", text);  // kept even if the program does not end normally
+  Stored::SetText("OutPath", text);  // kept even if the program does not end normally
   return true;
 }
 
