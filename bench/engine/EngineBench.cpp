@@ -29,11 +29,11 @@ int Convert(int argc, char** argv) {
   std::condition_variable done;
   bool ended = false;
   int failures = 0;
-  encoder.SetFinishedHandler([&](int task, bool, bool failed, const std::string& message) {
+  encoder.SetFinishedHandler([&](int task, const ConversionOutcome& outcome) {
     std::lock_guard lock(mutex);
-    if (failed) {
+    if (outcome.kind == ConversionOutcome::Kind::Failed) {
       ++failures;
-      std::fprintf(stderr, "task %d failed: %s\n", task, message.c_str());
+      std::fprintf(stderr, "task %d failed: %s\n", task, outcome.text.c_str());
     }
     if (task < 0) {
       ended = true;

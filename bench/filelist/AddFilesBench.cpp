@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
@@ -54,7 +55,8 @@ double AddThroughList(FFDecoder& decoder, const QList<QByteArray>& files, int* r
   auto* list = new ListView1(&owner);
   list->resize(900, 480);
   QLabel filesPane, durationPane;
-  FileList fileList(list, decoder, &owner);
+  const AppState state;
+  FileList fileList(list, decoder, state, &owner);
   fileList.SetPanes(&filesPane, &durationPane);
   QTimer timer1;
   timer1.setInterval(300);
@@ -77,7 +79,8 @@ double AddThroughList(FFDecoder& decoder, const QList<QByteArray>& files, int* r
 double AddFileLoop(FFDecoder& decoder, const QList<QByteArray>& files, int* rows) {
   QWidget owner;
   auto* list = new ListView1(&owner);
-  FileList fileList(list, decoder, &owner);
+  const AppState state;
+  FileList fileList(list, decoder, state, &owner);
   QElapsedTimer clock;
   clock.start();
   for (const QByteArray& file : files) fileList.AddFile(QFile::decodeName(file));

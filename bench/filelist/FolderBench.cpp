@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/AppState.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
@@ -72,7 +73,8 @@ Run AddOnce(FFDecoder& decoder, const QByteArray& folder, int cancelAfterMs) {
   owner.resize(900, 500);
   auto* list = new ListView1(&owner);
   list->resize(900, 480);
-  FileList files(list, decoder, &owner);
+  AppState state;
+  FileList files(list, decoder, state, &owner);
   owner.show();
   QApplication::processEvents();
 

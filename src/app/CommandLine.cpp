@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "common/Globals.h"
+#include "common/ProgramInfo.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QString AbsolutePath(const QString& argument, const QString& workingFolder) {
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingFolder) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QString(Globals::ProgramTitle) +
+      QString(ProgramInfo::kTitle) +
       ": converts video and audio files. Files and folders named here are added to the list;\n"
       "when the program is already running, they are added to its window.");
   const QCommandLineOption help({"h", "help"}, "Shows this help and exits.");
@@ -47,7 +47,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& workin
   }
   if (parser.isSet(version)) {
     result.action = CommandLine::Action::PrintAndExit;
-    result.output = QString("%1 %2\n").arg(Globals::ProgramTitle, Globals::ProgramVersion);
+    result.output = QString("%1 %2\n").arg(ProgramInfo::kTitle, ProgramInfo::kVersion);
     return result;
   }
   for (const QString& argument : parser.positionalArguments())

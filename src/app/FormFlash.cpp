@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
+#include "common/ProgramInfo.h"
 
 namespace {
 constexpr int kCloseAfterMs = 10000;
@@ -13,9 +13,9 @@ constexpr QSize kSize(480, 300);
 
 FormFlash::FormFlash(QWidget* owner) : QDialog(owner) {
   setFixedSize(kSize);
-  background_.load(Globals::AppFolder + "about.png");
+  background_.load(ResourceFolder() + "about.png");
 
-  label_ver_ = new QLabel(QString("Version ") + Globals::ProgramVersion, this);
+  label_ver_ = new QLabel(QString("Version ") + ProgramInfo::kVersion, this);
   label_ver_->setObjectName("LabelVer");
   label_ver_->setGeometry(28, 236, 300, 28);
   QFont font = label_ver_->font();
@@ -23,7 +23,7 @@ FormFlash::FormFlash(QWidget* owner) : QDialog(owner) {
   label_ver_->setFont(font);
   // Load: white label text, title caption, top-most, the self-closing timer, the icon.
   label_ver_->setStyleSheet("color: white; background: transparent;");
-  setWindowTitle(Globals::ProgramTitle);
+  setWindowTitle(ProgramInfo::kTitle);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   timer1_.stop();
   timer1_.setInterval(kCloseAfterMs);
@@ -54,6 +54,5 @@ void FormFlash::paintEvent(QPaintEvent*) {
   f.setPointSize(20);
   f.setBold(true);
   p.setFont(f);
-  p.drawText(QRect(28, 90, width() - 56, 60), Qt::AlignLeft | Qt::AlignVCenter,
-             Globals::ProgramTitle);
+  p.drawText(QRect(28, 90, width() - 56, 60), Qt::AlignLeft | Qt::AlignVCenter, ProgramInfo::kTitle);
 }

@@ -15,9 +15,10 @@
 #include "app/FormFlash.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowMemory.h"
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
-#include "common/Settings.h"
+#include "common/ProgramInfo.h"
+#include "common/StoredValues.h"
 #include "common/UiServices.h"
 #include "filelist/ListView1.h"
 
@@ -44,8 +45,8 @@ constexpr int kTotalsIntervalMs = 300;
 
 void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = std::move(handler); }
 
-FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(Globals::ProgramTitle);
+FormMain::FormMain(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setWindowTitle(ProgramInfo::kTitle);
   resize(1040, 600);
   FitWindowToScreen(this);  // at a large display scale 1040 x 600 may not fit
   // Design-time settings of the engine controls, set before any engine call.
@@ -65,7 +66,7 @@ FormMain::~FormMain() { ff_encoder1_.Stop(true); }
 bool FormMain::Load() {
   // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
   list_view1_->setAcceptDrops(true);
-  file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, this);
+  file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, state_, this);
   connect(list_view1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
   // Enter or a double-click on a row plays it.
   connect(list_view1_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
@@ -148,21 +149,21 @@ void FormMain::ResetStatusPanes() {
 }
 
 bool FormMain::EnginePreparation() {
-  Globals::AppFolder = ResourceFolder();
-  Globals::OutputFolder = ReadSetting("OutPath");
+  ResourceFolder() = ResourceFolder();
+  state_.outputFolder = Stored::Text("OutPath").value_or(QString());
   if (FFEncoder::AVLibLoaded()) return true;
-  if (FFEncoder::LoadAVLib((Globals::AppFolder + "LibAV").toStdString())) return true;
+  if (FFEncoder::LoadAVLib((ResourceFolder() + "LibAV").toStdString())) return true;
   Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
   return false;
 }
 
 void FormMain::UpdateCheckPrompt(const QDate& today) {
-  if (!UpdateCheck::IsDue(ReadSetting("LastCheckUpdate"), today)) return;
+  if (!UpdateCheck::IsDue(Stored::Text("LastCheckUpdate").value_or(QString()), today)) return;
   const auto answer = Ui::ShowMessage(
       this, "Do you want to visit our website to check if there is a new version released?",
       Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
   if (answer == QMessageBox::Yes) OpenWebSite();
-  WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(today));
+  Stored::SetText("LastCheckUpdate", UpdateCheck::FormatCheckDate(today));
 }
 
 bool FormMain::EnsureListNotEmpty() {
@@ -181,7 +182,7 @@ void FormMain::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
   if (!form_video_format_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
-    form_video_format_ = new FormVideoFormat(this);
+    form_video_format_ = new FormVideoFormat(this, state_.outputFolder);
     form_video_format_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
   form_video_format_->exec();
@@ -192,7 +193,7 @@ void FormMain::QueueConversionFromDialog() {
     popup_ = new CompletionNotice(this);
     connect(popup_, &CompletionNotice::itemClicked, this, &FormMain::OnNoticeItemClicked);
   }
-  QueueConversion(*form_video_format_, file_list_->Rows(), ff_encoder1_, *popup_, this);
+  QueueConversion(*form_video_format_, file_list_->Rows(), ff_encoder1_, state_, *popup_, this);
 }
 
 void FormMain::ExitCommand() {
@@ -200,7 +201,7 @@ void FormMain::ExitCommand() {
                                       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   // What the close box would keep is kept here too.
-  WriteSetting("OutPath", Globals::OutputFolder);
+  Stored::SetText("OutPath", state_.outputFolder);
   if (window_memory_) window_memory_->StoreLayout();
   EndProgram(0);
 }
@@ -218,7 +219,7 @@ void FormMain::AboutCommand() {
 }
 
 void FormMain::HelpContentsCommand() {
-  Ui::OpenUrl(QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  Ui::OpenUrl(QUrl::fromLocalFile(ResourceFolder() + "help/index.html"));
 }
 
 void FormMain::ShowListContextMenu(const QPoint& globalPos) {
@@ -228,7 +229,7 @@ void FormMain::ShowListContextMenu(const QPoint& globalPos) {
 void FormMain::OnNoticeItemClicked(int id) {
   if (id != 1 && id != 2 && id != 3) return;
   if (popup_) popup_->close();
-  if (id == 3) Ui::OpenFolder(Globals::OutputFolder);
+  if (id == 3) Ui::OpenFolder(state_.outputFolder);
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
@@ -238,10 +239,10 @@ void FormMain::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    Globals::StopRequested = true;
+    state_.stopRequested = true;
     ff_encoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
   }
   ff_encoder1_.Stop(false);
-  WriteSetting("OutPath", Globals::OutputFolder);
+  Stored::SetText("OutPath", state_.outputFolder);
   event->accept();
 }

@@ -10,6 +10,7 @@
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 
+struct AppState;
 class CommandBars;
 class CompletionNotice;
 class FileList;
@@ -21,7 +22,8 @@ class WindowMemory;
 class FormMain : public QMainWindow {
   Q_OBJECT
  public:
-  explicit FormMain(QWidget* parent = nullptr);
+  // `state` is what the windows share; it must outlive this window.
+  explicit FormMain(AppState& state, QWidget* parent = nullptr);
   ~FormMain() override;
 
   // The start-up sequence. False when the engine libraries are missing: the message
@@ -76,6 +78,7 @@ class FormMain : public QMainWindow {
   QLabel* duration_pane_ = nullptr;
   QTimer timer1_;
   FFDecoder ff_decoder1_;
+  AppState& state_;
   FFEncoder ff_encoder1_;
   std::unique_ptr<FileList> file_list_;
   FormVideoFormat* form_video_format_ = nullptr;

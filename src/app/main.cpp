@@ -9,8 +9,9 @@
 #include "app/FormMain.h"
 #include "app/PathInbox.h"
 #include "app/SingleInstance.h"
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
+#include "common/ProgramInfo.h"
 #include "engine/convert/AtomicOutputFile.h"
 
 int main(int argc, char** argv) {
@@ -30,9 +31,9 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName(Globals::ProgramTitle);
-  QApplication::setApplicationDisplayName(Globals::ProgramTitle);
-  QApplication::setApplicationVersion(Globals::ProgramVersion);
+  QApplication::setApplicationName(ProgramInfo::kTitle);
+  QApplication::setApplicationDisplayName(ProgramInfo::kTitle);
+  QApplication::setApplicationVersion(ProgramInfo::kVersion);
   QApplication::setDesktopFileName("com.veltranesoftware.VideoConverter");
   if (SingleInstance::HandOver(commandLine.paths)) return 0;
   SingleInstance instance;
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
   if (!instance.Listen() && SingleInstance::HandOver(commandLine.paths)) return 0;
   QApplication::setWindowIcon(QIcon(ResourceFolder() + "veltrane.png"));
 
-  FormMain formMain;
+  AppState state;
+  FormMain formMain(state);
   // Files handed over while the start-up question is open wait for the list.
   PathInbox inbox(&formMain);
   QObject::connect(&instance, &SingleInstance::pathsReceived, &inbox, &PathInbox::Receive);

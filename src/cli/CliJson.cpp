@@ -49,11 +49,11 @@ double Percent(const PlannedTask& task) {
   return std::floor(std::clamp(task.position / task.duration * 100.0, 0.0, 100.0));
 }
 
-// The note lines of a converted-with-problems task; the engine separates them by '\n'.
-QJsonArray Notes(const std::string& message) {
+// The notes of a converted-with-problems task.
+QJsonArray Notes(const std::vector<std::string>& list) {
   QJsonArray notes;
-  for (const QString& line : QString::fromUtf8(message.c_str()).split('\n', Qt::SkipEmptyParts))
-    notes.append(line);
+  for (const std::string& note : list)
+    if (!note.empty()) notes.append(QString::fromUtf8(note.c_str()));
   return notes;
 }
 
@@ -87,7 +87,7 @@ std::string JsonFinishedEvent(const PlannedTask& task) {
   AddName(object, "output", task.output);
   object["outcome"] = OutcomeName(task.outcome);
   object["message"] = QString::fromUtf8(task.message.c_str());
-  if (task.outcome == TaskOutcome::Warning) object["notes"] = Notes(task.message);
+  if (task.outcome == TaskOutcome::Warning) object["notes"] = Notes(task.notes);
   return Line(object);
 }
 

@@ -110,13 +110,8 @@ std::vector<std::string> ProblemLines(const PlannedTask& task) {
     return {"failed: " + source + ": " + TerminalText(task.message)};
   std::vector<std::string> lines;
   if (task.outcome != TaskOutcome::Warning) return lines;
-  size_t start = 0;
-  while (start <= task.message.size()) {
-    const size_t end = std::min(task.message.find('\n', start), task.message.size());
-    if (end > start)
-      lines.push_back("warning: " + source + ": " + TerminalText(task.message.substr(start, end - start)));
-    start = end + 1;
-  }
+  for (const std::string& note : task.notes)
+    if (!note.empty()) lines.push_back("warning: " + source + ": " + TerminalText(note));
   return lines;
 }
 

@@ -98,10 +98,8 @@ class Runner {
     encoder_.SetProgressHandler([this](int task, int64_t, int64_t position, int64_t total) {
       OnProgress(task, position, total);
     });
-    encoder_.SetFinishedHandler([this](int task, bool succeeded, bool failed,
-                                       const std::string& message) {
-      OnFinished(task, succeeded, failed, message);
-    });
+    encoder_.SetFinishedHandler(
+        [this](int task, const ConversionOutcome& outcome) { OnFinished(task, outcome); });
 
     encoder_.ClearTasks();
     size_t queued = 0;
@@ -163,7 +161,7 @@ class Runner {
     reporter_.Progress(*task);
   }
 
-  void OnFinished(int handle, bool succeeded, bool failed, const std::string& message) {
+  void OnFinished(int handle, const ConversionOutcome& outcome) {
     if (handle < 0) {
       run_over_ = true;
       done_.Signal();
@@ -173,7 +171,7 @@ class Runner {
     std::lock_guard lock(mutex_);
     PlannedTask* task = TaskOf(handle);
     if (!task) return;
-    Finish(*task, OutcomeOfFinishedEvent(succeeded, failed, message), message);
+    RecordOutcome(*task, outcome);
     if (!written.empty()) task->output = written;
     if (task->outcome == TaskOutcome::Converted || task->outcome == TaskOutcome::Warning)
       task->position = task->duration;
@@ -226,11 +224,26 @@ class Runner {
 
 }  // namespace
 
-TaskOutcome OutcomeOfFinishedEvent(bool succeeded, bool failed, const std::string& message) {
-  if (succeeded) return message.empty() ? TaskOutcome::Converted : TaskOutcome::Warning;
-  if (failed) return TaskOutcome::Failed;
-  if (message.rfind("Skipped", 0) == 0) return TaskOutcome::Skipped;
-  return TaskOutcome::Stopped;
+void RecordOutcome(PlannedTask& task, const ConversionOutcome& outcome) {
+  switch (outcome.kind) {
+    case ConversionOutcome::Kind::Done:
+      task.outcome = TaskOutcome::Converted;
+      break;
+    case ConversionOutcome::Kind::DoneWithNotes:
+      task.outcome = TaskOutcome::Warning;
+      break;
+    case ConversionOutcome::Kind::Skipped:
+      task.outcome = TaskOutcome::Skipped;
+      break;
+    case ConversionOutcome::Kind::Failed:
+      task.outcome = TaskOutcome::Failed;
+      break;
+    case ConversionOutcome::Kind::Stopped:
+      task.outcome = TaskOutcome::Stopped;
+      break;
+  }
+  task.message = outcome.Converted() ? JoinedNotes(outcome.notes) : outcome.text;
+  task.notes = outcome.notes;
 }
 
 std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<SourceFile>& sources) {

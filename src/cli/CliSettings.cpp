@@ -355,10 +355,13 @@ std::string ProfileListing() {
   return text;
 }
 
-bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode) {
-  if (text == "keep-both") mode = FFEncoder::ExistingOutput::KeepBoth;
-  else if (text == "overwrite") mode = FFEncoder::ExistingOutput::Overwrite;
-  else if (text == "skip") mode = FFEncoder::ExistingOutput::Skip;
+bool ParseIfExists(const std::string& text, ExistingOutput& mode) {
+  if (text == "keep-both")
+    mode = ExistingOutput::KeepBoth;
+  else if (text == "overwrite")
+    mode = ExistingOutput::Overwrite;
+  else if (text == "skip")
+    mode = ExistingOutput::Skip;
   else return false;
   return true;
 }
@@ -376,7 +379,7 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
       return false;
     }
   }
-  settings.ifExists = static_cast<int>(plan.ifExists);
+  settings.ifExists = plan.ifExists;
 
   plan.jobs = ProcessorCount();
   if (options.jobs) {

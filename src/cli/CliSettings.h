@@ -13,7 +13,7 @@ struct CliPlan {
   OutputSettings settings;
   QString outputFolder;  // validated, ending in "/"
   QString outputName;    // set when -o named a file: the one source's output name
-  FFEncoder::ExistingOutput ifExists = FFEncoder::ExistingOutput::KeepBoth;
+  ExistingOutput ifExists = ExistingOutput::KeepBoth;
   int jobs = 1;
 };
 
@@ -28,7 +28,7 @@ std::string ProfileMenuPath(const ProfileEntry& entry);
 std::string ProfileListing();
 
 // The if-exists words and their engine choice. False for an unknown word.
-bool ParseIfExists(const std::string& text, FFEncoder::ExistingOutput& mode);
+bool ParseIfExists(const std::string& text, ExistingOutput& mode);
 
 // Applies the profile or format and every value option in the dialog's order: profile,
 // size, qualities (which reset the bitrates they govern), grid values; then checks the

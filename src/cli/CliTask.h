@@ -1,8 +1,10 @@
 #pragma once
 // One source of a command-line run and what became of it.
 #include <string>
+#include <vector>
 
 #include "conversion/ConversionBuilder.h"
+#include "engine/ConversionOutcome.h"
 #include "filelist/FileRow.h"
 
 // Warning: converted with problems; the output is kept and the message says what.
@@ -21,7 +23,8 @@ struct PlannedTask {
   int handle = -1;
   TaskOutcome outcome = TaskOutcome::Pending;
   std::string output;        // the file actually written (or that would be), in its exact bytes
-  std::string message;
+  std::string message;       // the failure or skip; after a success, the notes one a line
+  std::vector<std::string> notes;  // a warning's notes, one each
   double position = 0;       // seconds converted so far
   double duration = 0;       // seconds of source
 };
@@ -45,10 +48,9 @@ struct RunTotals {
 
 const char* OutcomeName(TaskOutcome outcome);
 
-// The engine's finished event for one task: succeeded with a message is converted with
-// problems (a warning); neither succeeded nor failed is a skip when the message starts
-// with "Skipped", otherwise a stop.
-TaskOutcome OutcomeOfFinishedEvent(bool succeeded, bool failed, const std::string& message);
+// Records the engine's outcome of one task: done with notes is a warning, a stop or a
+// skip is itself.
+void RecordOutcome(PlannedTask& task, const ConversionOutcome& outcome);
 
 // 0 all converted or skipped, 1 some failed, 128 + the signal when interrupted.
 int ExitCodeFor(const RunTotals& totals);

@@ -17,7 +17,7 @@
 #include "cli/CliSettings.h"
 #include "cli/CliSignals.h"
 #include "common/FileNames.h"
-#include "common/Globals.h"
+#include "common/ProgramInfo.h"
 #include "engine/FFEncoder.h"
 #include "output/OutputCatalogue.h"
 
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.version) {
-    std::printf("veltrane-convert %s\n", Globals::ProgramVersion);
+    std::printf("veltrane-convert %s\n", ProgramInfo::kVersion);
     return 0;
   }
   if (options.listProfiles) {

@@ -20,7 +20,6 @@ double GetFileSize(const QString& path);  // 0 when not found, -1 on error
 int ProcessorCount();
 bool FolderExists(const QString& path);
 void SetSmallIcon(QWidget* window);
-bool GetWindowBounds(const QWidget* window, QRect& rect);
 void OpenWebSite();
 // Shrinks a top-level window to its screen's free area and moves it inside, so its
 // title bar and close box can always be reached, whatever the display scale.

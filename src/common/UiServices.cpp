@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "common/Globals.h"
+#include "common/ProgramInfo.h"
 
 namespace Ui {
 namespace {
@@ -40,11 +40,11 @@ QMessageBox::StandardButton Show(const MessageRequest& req) {
 
 QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, MessageIcon icon,
                                         QMessageBox::StandardButtons buttons, const QString& caption) {
-  return Show({owner, text, caption.isEmpty() ? QString(Globals::ProgramTitle) : caption, icon, buttons});
+  return Show({owner, text, caption.isEmpty() ? QString(ProgramInfo::kTitle) : caption, icon, buttons});
 }
 
 bool AskYesDefaultNo(QWidget* owner, const QString& text) {
-  return Show({owner, text, QString(Globals::ProgramTitle), MessageIcon::Question,
+  return Show({owner, text, QString(ProgramInfo::kTitle), MessageIcon::Question,
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
 }
 void SetMessageHandler(MessageHandler handler) { g_message = std::move(handler); }

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "common/Globals.h"
+#include "common/ProgramInfo.h"
 #include "common/UiServices.h"
 
 namespace {
@@ -23,7 +23,7 @@ CompletionNotice::CompletionNotice(QWidget* parent)
       fade_(new QPropertyAnimation(this, "windowOpacity", this)) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setMouseTracking(true);
-  setWindowTitle(Globals::ProgramTitle);
+  setWindowTitle(ProgramInfo::kTitle);
   hide_timer_->setSingleShot(true);
   connect(hide_timer_, &QTimer::timeout, this, &CompletionNotice::CloseNotice);
 }
@@ -157,7 +157,7 @@ void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon, cons
   notice.ItemAt(message).textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
   notice.ItemAt(message).hyperlink = true;
 
-  const int title = notice.AddItem(QRect(QPoint(5, 0), QPoint(169, 24)), Globals::ProgramTitle);
+  const int title = notice.AddItem(QRect(QPoint(5, 0), QPoint(169, 24)), ProgramInfo::kTitle);
   notice.ItemAt(title).textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
   notice.ItemAt(title).bold = true;
 
@@ -170,11 +170,11 @@ void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon, cons
   notice.ShowNotice();
 }
 
-void HandleCompletionNoticeClick(CompletionNotice& notice, int id) {
+void HandleCompletionNoticeClick(CompletionNotice& notice, int id, const QString& outputFolder) {
   if (id == 1 || id == kCloseId) {
     notice.CloseNotice();
   } else if (id == kMessageId) {
     notice.CloseNotice();
-    Ui::OpenFolder(Globals::OutputFolder);
+    Ui::OpenFolder(outputFolder);
   }
 }

@@ -78,4 +78,4 @@ void ShowCompletionNotice(CompletionNotice& notice, const QIcon& closeIcon = QIc
 
 // The main window's answer to a notice click: id 3 closes the notice and opens the
 // output folder, ids 1 and 2 close it.
-void HandleCompletionNoticeClick(CompletionNotice& notice, int id);
+void HandleCompletionNoticeClick(CompletionNotice& notice, int id, const QString& outputFolder);

@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "conversion/CompletionNotice.h"
@@ -64,10 +63,11 @@ class ProgressDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-FormConverting::FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows,
+FormConverting::FormConverting(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows,
                                CompletionNotice* notice, QWidget* owner)
     : QDialog(owner),
       encoder_(encoder),
+      state_(state),
       events_(this),
       notice_(notice),
       rows_(std::move(rows)),
@@ -134,7 +134,7 @@ void FormConverting::MapTasks() {
     tasks.push_back({rows_[i].durationSeconds, rows_[i].outputPixels});
   }
   // The engine runs as many tasks at once as it has threads, at most one per task.
-  estimate_.Reset(std::move(tasks), std::max(1, Globals::EncoderThreads));
+  estimate_.Reset(std::move(tasks), std::max(1, state_.encoderThreads));
   summary_ = RunSummary(static_cast<int>(rows_.size()));
   for (const ProgressRow& row : rows_) {
     auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
@@ -155,12 +155,9 @@ void FormConverting::ListenToEncoder() {
   encoder_.SetProgressHandler(events_.Wrap([](int task, int64_t, int64_t position, int64_t total) {
     return [task, position, total](FormConverting& form) { form.OnEncoderProgress(task, position, total); };
   }));
-  encoder_.SetFinishedHandler(
-      events_.Wrap([](int task, bool succeeded, bool failed, const std::string& message) {
-        return [task, succeeded, failed, text = QString::fromStdString(message)](FormConverting& form) {
-          form.OnEncoderFinished(task, succeeded, failed, text);
-        };
-      }));
+  encoder_.SetFinishedHandler(events_.Wrap([](int task, const ConversionOutcome& outcome) {
+    return [task, outcome](FormConverting& form) { form.OnEncoderFinished(task, outcome); };
+  }));
 }
 
 void FormConverting::showEvent(QShowEvent* event) {
@@ -173,11 +170,11 @@ void FormConverting::FillAndStart() {
   started_ = true;
   for (size_t i = 0; i < rows_.size(); ++i)
     if (rows_[i].task < 0 && !rows_[i].refusal.isEmpty())
-      SetOutcome(static_cast<int>(i), RowOutcome::Failed, "Failed: " + rows_[i].refusal);
+      SetOutcome(static_cast<int>(i), RowOutcome::Failed, "Failed: " + rows_[i].refusal, rows_[i].refusal);
   clock_.start();
   UpdateTimes();
   time_timer_->start();
-  encoder_.Start(Globals::EncoderThreads);
+  encoder_.Start(state_.encoderThreads);
 }
 
 int FormConverting::RowForTask(int task) const {
@@ -206,15 +203,15 @@ void FormConverting::SetStatus(int row, const QString& text) {
   if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(kStatusColumn, text);
 }
 
-void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& status) {
+void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& status, const QString& problem) {
   summary_.Set(row, outcome);
   SetStatus(row, status);
   if (outcome == RowOutcome::Converted || outcome == RowOutcome::ConvertedWithProblems) SetProgress(row, 100);
-  if (outcome == RowOutcome::Failed) AddProblem(status.mid(status.indexOf(':') + 2));
+  if (outcome == RowOutcome::Failed) AddProblem(problem);
   if (outcome == RowOutcome::ConvertedWithProblems) {
     const ProgressRow& r = rows_[static_cast<size_t>(row)];
     AddProblem(QFileInfo(r.source.isEmpty() ? r.outputName : r.source).fileName() +
-               " converted with problems: " + status.mid(5));  // the notes after "OK - "
+               " converted with problems: " + problem);
   }
 }
 
@@ -226,7 +223,7 @@ void FormConverting::AddProblem(const QString& text) {
 void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs) {
   const int row = RowForTask(task);
   if (row < 0) return;
-  if (Globals::StopRequested) {
+  if (state_.stopRequested) {
     SetStatus(row, "Canceled");
     return;
   }
@@ -239,8 +236,7 @@ void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   estimate_.SetFraction(task_to_slot_[task], share, Elapsed(), MicrosToSeconds(totalUs));
 }
 
-void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
-                                       const QString& message) {
+void FormConverting::OnEncoderFinished(int task, const ConversionOutcome& outcome) {
   if (task < 0) {
     AnnounceEnd();
     return;
@@ -250,25 +246,35 @@ void FormConverting::OnEncoderFinished(int task, bool succeeded, bool failed,
   estimate_.MarkDone(task_to_slot_[task], Elapsed());
   // The name actually written (a numbered one when an older file was kept); a row
   // whose file was not written keeps the name it was queued with.
-  const std::string written = succeeded && !failed ? encoder_.OutputPath(task) : std::string();
+  const std::string written = outcome.Converted() ? encoder_.OutputPath(task) : std::string();
   if (!written.empty())
     if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(0, QFile::decodeName(written.c_str()));
   const QString& source = rows_[static_cast<size_t>(row)].source;
-  if (succeeded) SetProgress(row, 100);
-  if (failed) {
-    SetOutcome(row, RowOutcome::Failed, "Failed: " + ExplainConversionFailure(source, message));
-  } else if (succeeded) {
-    // The engine's notes (damage skipped, tracks left out), one a line, follow the OK.
-    if (message.isEmpty())
+  const QString text = QString::fromStdString(outcome.text);
+  switch (outcome.kind) {
+    case ConversionOutcome::Kind::Failed: {
+      const QString why = ExplainConversionFailure(source, text);
+      SetOutcome(row, RowOutcome::Failed, "Failed: " + why, why);
+      break;
+    }
+    case ConversionOutcome::Kind::Done:
       SetOutcome(row, RowOutcome::Converted, "OK");
-    else
-      SetOutcome(row, RowOutcome::ConvertedWithProblems,
-                 "OK - " + message.split('\n', Qt::SkipEmptyParts).join("; "));
-  } else if (message.startsWith("Skipped")) {
-    SetOutcome(row, RowOutcome::Skipped, message);
-  } else {
-    // Ended or never started because of Stop.
-    SetOutcome(row, RowOutcome::Canceled, "Canceled");
+      break;
+    case ConversionOutcome::Kind::DoneWithNotes: {
+      // The engine's notes (damage skipped, tracks left out) follow the OK.
+      QStringList notes;
+      for (const std::string& note : outcome.notes)
+        if (!note.empty()) notes << QString::fromStdString(note);
+      SetOutcome(row, RowOutcome::ConvertedWithProblems, "OK - " + notes.join("; "), notes.join("; "));
+      break;
+    }
+    case ConversionOutcome::Kind::Skipped:
+      SetOutcome(row, RowOutcome::Skipped, text);
+      break;
+    case ConversionOutcome::Kind::Stopped:
+      // Ended or never started because of Stop.
+      SetOutcome(row, RowOutcome::Canceled, "Canceled");
+      break;
   }
 }
 
@@ -277,7 +283,7 @@ void FormConverting::AnnounceEnd() {
   ended_seconds_ = Elapsed();
   time_timer_->stop();
   UpdateTimes();
-  const bool stopped = Globals::StopRequested;
+  const bool stopped = state_.stopRequested;
   for (int row = 0; row < summary_.Rows(); ++row)
     if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
       SetOutcome(row, RowOutcome::Canceled, "Canceled");
@@ -316,7 +322,7 @@ void FormConverting::ReturnNotice() {
 }
 
 void FormConverting::StopClicked() {
-  Globals::StopRequested = true;
+  state_.stopRequested = true;
   encoder_.Stop(false);
   if (btn_stop_->text() == "Close") {
     close();
@@ -325,14 +331,14 @@ void FormConverting::StopClicked() {
   }
 }
 
-void FormConverting::OpenClicked() { Ui::OpenFolder(Globals::OutputFolder); }
+void FormConverting::OpenClicked() { Ui::OpenFolder(state_.outputFolder); }
 
 void FormConverting::done(int result) {
   // Closing in the middle of a run loses the work in progress: ask first.
-  if (RunActive() && !Globals::StopRequested) {
+  if (RunActive() && !state_.stopRequested) {
     // Only the run stops; the program goes on.
     if (!Ui::AskYesDefaultNo(this, "Stop converting?")) return;
-    Globals::StopRequested = true;
+    state_.stopRequested = true;
   }
   // Closing never leaves the engine working for a window that is gone.
   encoder_.Stop(false);

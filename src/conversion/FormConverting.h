@@ -9,9 +9,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/AppState.h"
 #include "common/UiEventBridge.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/RunSummary.h"
+#include "engine/ConversionOutcome.h"
 
 class CompletionNotice;
 class FFEncoder;
@@ -37,8 +39,9 @@ class FormConverting : public QDialog {
 
  public:
   // Lists one row per file and listens to `encoder` while the window exists.
-  // `notice` (may be null) is shown at the end of the run.
-  FormConverting(FFEncoder& encoder, std::vector<ProgressRow> rows, CompletionNotice* notice,
+  // `notice` (may be null) is shown at the end of the run. `state` gives the thread
+  // count and the output folder, and holds the stop request.
+  FormConverting(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows, CompletionNotice* notice,
                  QWidget* owner = nullptr);
   ~FormConverting() override;
 
@@ -58,7 +61,7 @@ class FormConverting : public QDialog {
 
  public slots:
   void OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs);
-  void OnEncoderFinished(int task, bool succeeded, bool failed, const QString& message);
+  void OnEncoderFinished(int task, const ConversionOutcome& outcome);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -76,7 +79,8 @@ class FormConverting : public QDialog {
   int RowForTask(int task) const;
   void SetProgress(int row, int percent);
   void SetStatus(int row, const QString& text);
-  void SetOutcome(int row, RowOutcome outcome, const QString& status);
+  // `problem` goes to the problems box for a failure or a conversion with problems.
+  void SetOutcome(int row, RowOutcome outcome, const QString& status, const QString& problem = {});
   void AddProblem(const QString& text);
   void AnnounceEnd();
   double Elapsed() const;
@@ -84,6 +88,7 @@ class FormConverting : public QDialog {
   void ReturnNotice();
 
   FFEncoder& encoder_;
+  AppState& state_;
   UiEventBridge<FormConverting> events_;
   CompletionNotice* notice_;
   // While this window blocks the others, the notice is its child, so it can be clicked.

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "common/AppState.h"
 #include "common/FileNames.h"
-#include "common/Globals.h"
 #include "common/OutputFolders.h"
-#include "common/Settings.h"
+#include "common/StoredValues.h"
 #include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
@@ -20,20 +20,6 @@ namespace {
 std::string EngineSourcePath(const FileRow& row) {
   const QByteArray bytes = row.nativePath.isEmpty() ? TextToName(row.path) : row.nativePath;
   return bytes.toStdString();
-}
-
-FFEncoder::ExistingOutput ExistingRule(int choice) {
-  switch (choice) {
-    case 1: return FFEncoder::ExistingOutput::Overwrite;
-    case 2: return FFEncoder::ExistingOutput::Skip;
-    default: return FFEncoder::ExistingOutput::KeepBoth;
-  }
-}
-
-void RememberRowFacts(const FileRow& row) {
-  const RowFacts facts = ReadRowFacts(row);
-  Globals::HasVideo = facts.hasVideo;
-  Globals::HasAudio = facts.hasAudio;
 }
 
 // Queues one row: fills in its task handle, or its refusal in the user's words.
@@ -66,8 +52,8 @@ void QueueRow(const OutputSettings& settings, const ConversionJob& job, const Fi
 
 }  // namespace
 
-bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse,
-                       QWidget* messageOwner) {
+bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse, QWidget* messageOwner,
+                       QString& outputFolder) {
   QString text = folderBox ? folderBox->text() : QString();
   // A folder whose name is not UTF-8 comes from the folder dialog with replacement
   // characters: the real folder is found again, never a look-alike written to.
@@ -92,21 +78,20 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     if (browse) browse();
     return false;
   }
-  Globals::OutputFolder = text;
-  WriteSetting("OutPath", text);  // kept even if the program does not end normally
+  outputFolder = text;
+  Stored::SetText("OutPath", text);  // kept even if the program does not end normally
   return true;
 }
 
-std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
-                                   const std::vector<FileRow>& rows, FFEncoder& encoder) {
+std::vector<ProgressRow> QueueRows(const OutputSettings& settings, const std::vector<FileRow>& rows,
+                                   const QString& outputFolder, FFEncoder& encoder) {
   encoder.ClearTasks();
-  encoder.IfExists = ExistingRule(settings.ifExists);
+  encoder.IfExists = settings.ifExists;
   std::vector<ProgressRow> queued;
   queued.reserve(rows.size());
   qint64 pixelCount = 0;
   for (const FileRow& row : rows) {
-    RememberRowFacts(row);
-    const ConversionJob job = BuildConversion(settings, row, Globals::OutputFolder, &pixelCount);
+    const ConversionJob job = BuildConversion(settings, row, outputFolder, &pixelCount);
     ProgressRow progressRow;
     progressRow.outputName = job.outputPath;
     progressRow.source = row.path;
@@ -120,24 +105,24 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings,
 }
 
 void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
-                     const std::function<void()>& browse, QWidget* dialog,
-                     const std::vector<FileRow>& rows, FFEncoder& encoder,
-                     CompletionNotice& notice, QWidget* owner) {
-  if (!CheckOutputFolder(folderBox, browse, dialog)) return;
-  std::vector<ProgressRow> queued = QueueRows(settings, rows, encoder);
+                     const std::function<void()>& browse, QWidget* dialog, const std::vector<FileRow>& rows,
+                     FFEncoder& encoder, AppState& state, CompletionNotice& notice, QWidget* owner) {
+  if (!CheckOutputFolder(folderBox, browse, dialog, state.outputFolder)) return;
+  std::vector<ProgressRow> queued = QueueRows(settings, rows, state.outputFolder, encoder);
 
   bool ok = false;
   const int threads = settings.threads.trimmed().toInt(&ok);
-  if (ok && threads > 0) Globals::EncoderThreads = threads;
+  if (ok && threads > 0) state.encoderThreads = threads;
   if (dialog) dialog->hide();
-  Globals::StopRequested = false;
+  state.stopRequested = false;
 
-  FormConverting progress(encoder, std::move(queued), &notice, owner);
+  FormConverting progress(encoder, state, std::move(queued), &notice, owner);
   progress.exec();
 }
 
-void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows,
-                     FFEncoder& encoder, CompletionNotice& notice, QWidget* owner) {
-  QueueConversion(dialog.Settings(), dialog.TextFolder(), [&dialog] { dialog.BrowseFolder(); },
-                  &dialog, rows, encoder, notice, owner);
+void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
+                     AppState& state, CompletionNotice& notice, QWidget* owner) {
+  QueueConversion(
+      dialog.Settings(), dialog.TextFolder(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder,
+      state, notice, owner);
 }

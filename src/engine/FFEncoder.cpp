@@ -11,19 +11,6 @@
 using convert::Batch;
 using convert::Task;
 
-namespace {
-
-convert::Existing RuleOf(FFEncoder::ExistingOutput choice) {
-  switch (choice) {
-    case FFEncoder::ExistingOutput::Overwrite: return convert::Existing::Overwrite;
-    case FFEncoder::ExistingOutput::Skip: return convert::Existing::Skip;
-    case FFEncoder::ExistingOutput::KeepBoth: break;
-  }
-  return convert::Existing::KeepBoth;
-}
-
-}  // namespace
-
 FFEncoder::FFEncoder() : impl_(std::make_shared<Impl>()) {
   media::QuietLogs();
 }
@@ -195,7 +182,7 @@ void FFEncoder::Start(int threads) {
   Batch batch;
   batch.threads = threads;
   batch.read_timeout = ReadTimeout;
-  batch.existing = RuleOf(IfExists);
+  batch.existing = IfExists;
   convert::Listed listed;
   {
     std::lock_guard lock(impl.mutex);
@@ -209,7 +196,7 @@ void FFEncoder::Start(int threads) {
   for (const auto& entry : listed) batch.keep.push_back(entry.first);
   // A source listed after a task's SetOutput may be the very file that task would
   // write: such a task is failed when it comes to run.
-  if (batch.existing != convert::Existing::KeepBoth)
+  if (batch.existing != ExistingOutput::KeepBoth)
     for (Task& task : batch.tasks)
       task.conflict = convert::LateConflict(task.output, task.source, task.source_id, listed);
   {
@@ -239,8 +226,9 @@ void FFEncoder::Start(int threads) {
     if (gate.owns_lock()) gate.unlock();
     impl.running = false;
     for (const Task& task : batch.tasks)
-      impl.EmitFinished(task.handle, false, true, std::string("Cannot start a worker thread: ") + e.what());
-    impl.EmitFinished(-1, false, true, "");
+      impl.EmitFinished(task.handle,
+                        ConversionOutcome::Failure(std::string("Cannot start a worker thread: ") + e.what()));
+    impl.EmitFinished(-1, ConversionOutcome::Failure(""));
   }
 }
 

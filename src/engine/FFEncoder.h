@@ -14,13 +14,12 @@
 // An OpenInput that fails still uses up its number, so handle n-1 stays the n-th
 // OpenInput call even when some sources could not be opened.
 //
-// Events: Progress a few times a second per running task; Finished once per task
-// (succeeded with no message; or succeeded with problems, the message holding its
-// notes one a line: damage skipped, an early end, tracks left out; or failed with a
-// message; or neither, message "Stopped", when Stop
-// ended or skipped it; or neither, message starting "Skipped", when the output
-// already existed and IfExists is Skip) and then once with task -1 when the run is
-// over. Handlers run on worker threads, one event at a time.
+// Events: Progress a few times a second per running task; Finished once per task with
+// its ConversionOutcome (done; done with notes: damage skipped, an early end, tracks
+// left out; failed with its text; stopped, text "Stopped", when Stop ended or skipped
+// it; skipped, text "Skipped: name already exists", when the output already existed
+// and IfExists is Skip) and then once with task -1 when the run is over (done, failed
+// when a task failed, or stopped). Handlers run on worker threads, one event at a time.
 //
 // Calls from inside a handler: every call is allowed. Stop(true) there cannot wait
 // for the run the handler belongs to and acts as Stop(false). Destroying the
@@ -34,26 +33,22 @@
 #include <memory>
 #include <string>
 
+#include "engine/ConversionOutcome.h"
+
 class FFEncoder {
  public:
   // task, bytes written so far, output position and source duration in microseconds.
   using ProgressHandler =
       std::function<void(int task, int64_t bytes, int64_t position_us, int64_t total_us)>;
-  // task (-1 once the whole run has ended), succeeded, failed, error text.
-  using FinishedHandler =
-      std::function<void(int task, bool succeeded, bool failed, const std::string& message)>;
+  // task (-1 once the whole run has ended) and how it ended.
+  using FinishedHandler = std::function<void(int task, const ConversionOutcome& outcome)>;
 
   FFEncoder();
   ~FFEncoder();  // stops and joins any run (from a handler: stops it, see above)
   FFEncoder(const FFEncoder&) = delete;
   FFEncoder& operator=(const FFEncoder&) = delete;
 
-  // What a task does when a file it did not write already holds its output name.
-  enum class ExistingOutput {
-    KeepBoth,   // write "name (1).ext", "name (2).ext", ... beside it
-    Overwrite,  // replace it, but only once the conversion has succeeded
-    Skip,       // leave it and finish the task as skipped
-  };
+  using ExistingOutput = ::ExistingOutput;
 
   // Stored settings.
   int ReadTimeout = 10000;  // ms

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
@@ -64,8 +63,8 @@ class FileList::BusyCursor {
   QPointer<QWidget> owner_;
 };
 
-FileList::FileList(ListView1* list, FFDecoder& decoder, QWidget* owner)
-    : list_(list), decoder_(decoder), owner_(owner) {
+FileList::FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner)
+    : list_(list), decoder_(decoder), state_(state), owner_(owner) {
   QAbstractItemModel* model = list_->model();
   connect(model, &QAbstractItemModel::rowsInserted, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::rowsRemoved, this, &FileList::OnRowsChanged);
@@ -189,8 +188,6 @@ bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
   source.audioCodec = QString::fromStdString(decoder_.AudioCodecName(audioIndex));
   source.fileBytes = static_cast<int64_t>(NativePath::FileSize(nativePath));
   source.modified = NativePath::Modified(nativePath);
-  Globals::HasVideo = source.HasVideo();
-  Globals::HasAudio = source.HasAudio();
   return true;
 }
 

@@ -22,12 +22,15 @@ class ListView1;
 class QLabel;
 class QWidget;
 
+struct AppState;
+
 class FileList : public QObject {
   Q_OBJECT
  public:
   // `owner` is the main window: it owns the messages, the wait window and the busy
-  // cursor. The list and the decoder must outlive this object.
-  FileList(ListView1* list, FFDecoder& decoder, QWidget* owner);
+  // cursor. The list, the decoder and `state` (its output folder is left out of
+  // folder scans) must outlive this object.
+  FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner);
   ~FileList() override;
 
   void SetPanes(QLabel* filesPane, QLabel* durationPane);
@@ -122,6 +125,7 @@ class FileList : public QObject {
 
   ListView1* list_;
   FFDecoder& decoder_;
+  const AppState& state_;
   QPointer<QWidget> owner_;
   QPointer<QLabel> files_pane_;
   QPointer<QLabel> duration_pane_;

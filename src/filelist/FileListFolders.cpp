@@ -8,8 +8,8 @@
 #include <functional>
 #include <utility>
 
+#include "common/AppState.h"
 #include "common/FileNames.h"
-#include "common/Globals.h"
 #include "common/MediaExtensions.h"
 #include "common/UiServices.h"
 #include "filelist/FileList.h"
@@ -90,7 +90,7 @@ bool FileList::ListFolder(const QByteArray& nativeFolder, std::vector<std::strin
                           std::vector<std::string>& unreadable) {
   // The output folder's files are this program's outputs, not new sources.
   FolderScan scan(nativeFolder.toStdString(), mediaext::SupportedExtensions(),
-                  TextToNameString(Globals::OutputFolder));
+                  TextToNameString(state_.outputFolder));
   QEventLoop loop;
   QTimer tick;
   tick.setInterval(kScanTickMs);

@@ -14,10 +14,9 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <iterator>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
-#include "common/Settings.h"
 #include "common/OutputFolders.h"
 #include "common/UiServices.h"
 #include "output/FormatMenu.h"
@@ -30,8 +29,19 @@
 namespace {
 
 const QStringList kQualities = {"High (larger file size)", "Normal", "Low (smaller file size)"};
+// "If the output file exists": the list's entries and the rule each one stands for.
 const QStringList kIfExistsChoices = {"Keep both", "Overwrite", "Skip"};
-constexpr const char* IfExistsSetting = "IfExists";
+constexpr ExistingOutput kIfExistsRules[] = {ExistingOutput::KeepBoth, ExistingOutput::Overwrite,
+                                             ExistingOutput::Skip};
+int IfExistsIndex(ExistingOutput rule) {
+  for (int i = 0; i < static_cast<int>(std::size(kIfExistsRules)); ++i)
+    if (kIfExistsRules[i] == rule) return i;
+  return 0;
+}
+ExistingOutput IfExistsRule(int index) {
+  return index >= 0 && index < static_cast<int>(std::size(kIfExistsRules)) ? kIfExistsRules[index]
+                                                                           : ExistingOutput::KeepBoth;
+}
 constexpr int GridStripMargin = 10;
 constexpr int DialogHeight = 420;  // tall enough for the grid's rows and description
 
@@ -51,7 +61,8 @@ T* Named(T* widget, const QString& name) {
 
 void FormatComboBox::showPopup() { emit dropDownRequested(); }
 
-FormVideoFormat::FormVideoFormat(QWidget* owner) : QDialog(owner) {
+FormVideoFormat::FormVideoFormat(QWidget* owner, const QString& outputFolder)
+    : QDialog(owner), start_folder_(outputFolder) {
   setObjectName("FormVideoFormat");
   setWindowTitle("Output Settings");
   BuildControls();
@@ -194,7 +205,7 @@ void FormVideoFormat::LoadForm() {
   combo_audio_q_->setCurrentIndex(1);
   onAudioQualityActivated(1);
 
-  text_folder_->setText(Globals::OutputFolder.isEmpty() ? DefaultOutputFolder() : Globals::OutputFolder);
+  text_folder_->setText(start_folder_.isEmpty() ? DefaultOutputFolder() : start_folder_);
 
   more_expanded_ = true;
   onMoreClicked();
@@ -204,7 +215,6 @@ void FormVideoFormat::LoadForm() {
   for (int n = 1; n <= processors; ++n) combo_cpu_->addItem(QString::number(n));
   combo_cpu_->setCurrentIndex(combo_cpu_->count() - 1);
 
-  combo_if_exists_->setCurrentIndex(IfExistsFromSettingText(ReadSetting(IfExistsSetting)));
   OutputSettings remembered = Settings();
   OutputControls rememberedControls = Controls();
   StoredChoices::Restore(remembered, rememberedControls, processors);
@@ -239,7 +249,7 @@ OutputSettings FormVideoFormat::Settings() const {
   settings.audioQuality = combo_audio_q_->currentIndex();
   settings.threads = combo_cpu_->currentText();
   settings.outputFolder = text_folder_->text();
-  settings.ifExists = combo_if_exists_->currentIndex();
+  settings.ifExists = IfExistsRule(combo_if_exists_->currentIndex());
   settings.grid = grid_->Values();
   return settings;
 }
@@ -273,8 +283,7 @@ void FormVideoFormat::ShowSettings(const OutputSettings& settings,
   const int cpu = combo_cpu_->findText(settings.threads);
   if (cpu >= 0) combo_cpu_->setCurrentIndex(cpu);
   text_folder_->setText(settings.outputFolder);
-  if (settings.ifExists >= 0 && settings.ifExists < combo_if_exists_->count())
-    combo_if_exists_->setCurrentIndex(settings.ifExists);
+  combo_if_exists_->setCurrentIndex(IfExistsIndex(settings.ifExists));
   grid_->SetValues(settings.grid);
 
   combo_size_->setEnabled(controls.sizeEnabled);
@@ -420,7 +429,6 @@ void FormVideoFormat::onOkClicked() {
   // leaving a width or height box would.
   QWidget* focus = focusWidget();
   if (focus == text_w_ || focus == text_h_) CorrectDimensionBox(static_cast<QLineEdit*>(focus));
-  WriteSetting(IfExistsSetting, IfExistsSettingText(combo_if_exists_->currentIndex()));
   StoredChoices::Store(Settings());
   if (ok_handler_) {
     ok_handler_();

@@ -33,7 +33,8 @@ class FormVideoFormat : public QDialog {
   static constexpr int CollapsedWidth = 487;  // 7305 twips
   static constexpr int ExpandedWidth = 818;   // 12270 twips
 
-  explicit FormVideoFormat(QWidget* owner);
+  // `outputFolder` fills the folder box at first (empty: the default folder).
+  explicit FormVideoFormat(QWidget* owner, const QString& outputFolder = {});
 
   // The record shown by the controls and the grid (grid values normalised).
   OutputSettings Settings() const;
@@ -88,6 +89,7 @@ class FormVideoFormat : public QDialog {
   QComboBox* combo_cpu_ = nullptr;
   QComboBox* combo_if_exists_ = nullptr;
   QLabel* size_note_ = nullptr;
+  QString start_folder_;  // what the folder box shows when the dialog is made
   QLineEdit* text_folder_ = nullptr;
   QPushButton* btn_browse_ = nullptr;
   QPushButton* btn_more_ = nullptr;

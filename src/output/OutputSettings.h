@@ -3,18 +3,25 @@
 // confirms. "Auto" in a text field fixes no value.
 #include <QString>
 
-// "If the output file exists": the choices in list order.
-enum IfExistsChoice { IfExistsKeepBoth = 0, IfExistsOverwrite = 1, IfExistsSkip = 2 };
+#include "engine/ConversionOutcome.h"
 
 // The text the settings store keeps for a choice ("KeepBoth", "Overwrite", "Skip"),
 // and the choice for a stored text: missing or unknown text means Keep both.
-inline QString IfExistsSettingText(int choice) {
-  return choice == IfExistsOverwrite ? "Overwrite" : choice == IfExistsSkip ? "Skip" : "KeepBoth";
+inline QString IfExistsSettingText(ExistingOutput choice) {
+  switch (choice) {
+    case ExistingOutput::Overwrite:
+      return "Overwrite";
+    case ExistingOutput::Skip:
+      return "Skip";
+    case ExistingOutput::KeepBoth:
+      break;
+  }
+  return "KeepBoth";
 }
-inline int IfExistsFromSettingText(const QString& text) {
-  if (text == "Overwrite") return IfExistsOverwrite;
-  if (text == "Skip") return IfExistsSkip;
-  return IfExistsKeepBoth;
+inline ExistingOutput IfExistsFromSettingText(const QString& text) {
+  if (text == "Overwrite") return ExistingOutput::Overwrite;
+  if (text == "Skip") return ExistingOutput::Skip;
+  return ExistingOutput::KeepBoth;
 }
 
 struct GridValues {
@@ -51,6 +58,6 @@ struct OutputSettings {
   int audioQuality = 1;
   QString threads;                 // ComboCPU text, "1" .. processor count
   QString outputFolder;            // TextFolder text as typed
-  int ifExists = 0;                // "If the output file exists": 0 Keep both, 1 Overwrite, 2 Skip
+  ExistingOutput ifExists = ExistingOutput::KeepBoth;  // "If the output file exists"
   GridValues grid;
 };

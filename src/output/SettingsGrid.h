@@ -70,7 +70,6 @@ class SettingsGrid : public QWidget {
  private:
   void SetCropSwitch(bool on);
   void DropHiddenCurrent();
-  void SetTextSilently(GridItem item, const QString& text);
   void ShowNote(const QString& note);
 
   QTreeWidget* tree_ = nullptr;

@@ -9,6 +9,8 @@
 
 namespace {
 
+const char* const kIfExists = "IfExists";
+
 // Names under one group, beside the flat values the program has always had.
 QString Name(const char* value) { return QString("OutputSettings/") + value; }
 
@@ -90,6 +92,8 @@ void Restore(OutputSettings& settings, OutputControls& controls, int processorCo
   if (const auto quality = Stored::Int(Name("AudioQuality"), 0, 2)) settings.audioQuality = *quality;
   if (const auto threads = Stored::Int(Name("Threads"), 1, processorCount)) settings.threads = QString::number(*threads);
   RestoreGrid(settings.grid, controls);
+  // Stored outside the group, as it always was; unknown text keeps Keep both.
+  settings.ifExists = IfExistsFromSettingText(Stored::Text(kIfExists).value_or(QString()));
 }
 
 void Store(const OutputSettings& settings) {
@@ -101,6 +105,7 @@ void Store(const OutputSettings& settings) {
   Stored::SetInt(Name("VideoQuality"), settings.videoQuality);
   Stored::SetInt(Name("AudioQuality"), settings.audioQuality);
   Stored::SetText(Name("Threads"), settings.threads);
+  Stored::SetText(kIfExists, IfExistsSettingText(settings.ifExists));
   const GridValues& g = settings.grid;
   Stored::SetText(Name("VideoBitrate"), g.videoBitrate);
   Stored::SetText(Name("FrameRate"), g.frameRate);

@@ -1,7 +1,8 @@
 #pragma once
 // The output settings dialog's choices kept from one run of the program to the next:
-// profile (caption and format key), size, qualities, CPU cores and the grid values
-// except crop, flips and rotation, which belong to one batch. The folder ("OutPath")
+// profile (caption and format key), size, qualities, CPU cores, the rule for an
+// existing output file and the grid values except crop, flips and rotation, which
+// belong to one batch. The folder ("OutPath")
 // is stored once the conversion has accepted it.
 #include "output/OutputProfile.h"
 #include "output/OutputSettings.h"

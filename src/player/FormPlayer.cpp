@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "player/PlayerIcons.h"
@@ -175,7 +175,7 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
 
   setWindowTitle(path);
 
-  if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((Globals::AppFolder + "LibAV").toStdString(), true)) {
+  if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((ResourceFolder() + "LibAV").toStdString(), true)) {
     // This window is not shown yet: the box is centred on its owner instead.
     Ui::ShowMessage(parentWidget() ? parentWidget() : this, "Video lib not found", Ui::MessageIcon::Critical);
     if (QuitHandlerSlot()) {

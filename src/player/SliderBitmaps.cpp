@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
 
 namespace {
@@ -122,7 +122,7 @@ QImage Get(SliderKind kind, SliderPicture picture) {
   const int key = static_cast<int>(kind) * 16 + static_cast<int>(picture);
   auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
-  const QString folder = Globals::AppFolder.isEmpty() ? ResourceFolder() : Globals::AppFolder;
+  const QString folder = ResourceFolder();
   QImage image(folder + "slider/" + FileName(kind, picture));
   if (image.isNull() || image.size() != PictureSize(kind, picture)) image = Draw(kind, picture);
   cache.insert(key, image);

@@ -6,27 +6,6 @@
 #include <QPainter>
 #include <QPointer>
 
-// ---------------------------------------------------------------- property bag
-
-QVariant SliderPropertyBag::ReadProperty(const QString& key, const QVariant& defaultValue) const {
-  read_keys_.append(key);
-  for (auto it = entries_.crbegin(); it != entries_.crend(); ++it)
-    if (it->key.compare(key, Qt::CaseInsensitive) == 0) return it->value;
-  return defaultValue;
-}
-
-void SliderPropertyBag::WriteProperty(const QString& key, const QVariant& value,
-                                      const QVariant& defaultValue) {
-  if (value == defaultValue) return;
-  entries_.append({key.toLower(), value});
-}
-
-QStringList SliderPropertyBag::WrittenKeys() const {
-  QStringList keys;
-  for (const Entry& e : entries_) keys.append(e.key);
-  return keys;
-}
-
 // ---------------------------------------------------------------- key mapping
 
 int SliderKeyCode(int qtKey) {
@@ -114,49 +93,28 @@ void VeSliderBase::InitNew() {
 
 void VeSliderBase::SetValue(int value) {
   model_.SetValue(value);
-  emit propertyChanged("Value");
   update();
 }
 
-void VeSliderBase::SetMin(int value) {
-  model_.min = value;
-  emit propertyChanged("Min");
-}
+void VeSliderBase::SetMin(int value) { model_.min = value; }
 
-void VeSliderBase::SetMax(int value) {
-  model_.max = value;
-  emit propertyChanged("Max");
-}
+void VeSliderBase::SetMax(int value) { model_.max = value; }
 
-void VeSliderBase::SetSmallChange(int value) {
-  model_.smallChange = value;
-  emit propertyChanged("SmallChange");
-}
+void VeSliderBase::SetSmallChange(int value) { model_.smallChange = value; }
 
-void VeSliderBase::SetLargeChange(int value) {
-  model_.largeChange = value;
-  emit propertyChanged("LargeChange");
-}
+void VeSliderBase::SetLargeChange(int value) { model_.largeChange = value; }
 
-void VeSliderBase::SetShowTicks(bool value) {
-  model_.showTicks = value;
-  emit propertyChanged("ShowTicks");
-}
+void VeSliderBase::SetShowTicks(bool value) { model_.showTicks = value; }
 
-void VeSliderBase::SetTickNumber(int value) {
-  model_.tickNumber = value;
-  emit propertyChanged("TickNumber");
-}
+void VeSliderBase::SetTickNumber(int value) { model_.tickNumber = value; }
 
 void VeSliderBase::SetSelStart(int value) {
   model_.selStart = value;
-  emit propertyChanged("SelStart");
   ClearAndRepaint();
 }
 
 void VeSliderBase::SetSelLength(int value) {
   model_.selLength = value;
-  emit propertyChanged("SelLength");
   ClearAndRepaint();
 }
 
@@ -167,30 +125,21 @@ void VeSliderBase::ClearAndRepaint() {
 
 void VeSliderBase::SetBackColor(quint32 color) {
   back_color_ = color;
-  emit propertyChanged("BackColor");
   update();
 }
 
 void VeSliderBase::SetForeColor(quint32 color) {
   fore_color_ = color;
-  emit propertyChanged("ForeColor");
   update();
 }
 
-void VeSliderBase::SetEnabled(bool enabled) {
-  setEnabled(enabled);
-  emit propertyChanged("Enabled");
-}
+void VeSliderBase::SetEnabled(bool enabled) { setEnabled(enabled); }
 
-void VeSliderBase::SetFont(const QFont& font) {
-  setFont(font);
-  emit propertyChanged("Font");
-}
+void VeSliderBase::SetFont(const QFont& font) { setFont(font); }
 
 bool VeSliderBase::SetBackStyle(short style) {
   if (style != 0 && style != 1) return false;
   back_style_ = style;
-  emit propertyChanged("BackStyle");
   update();
   return true;
 }
@@ -198,7 +147,6 @@ bool VeSliderBase::SetBackStyle(short style) {
 bool VeSliderBase::SetBorderStyle(short style) {
   if (style != 0 && style != 1) return false;
   border_style_ = style;
-  emit propertyChanged("BorderStyle");
   update();
   return true;
 }
@@ -218,61 +166,11 @@ QColor VeSliderBase::ColorFromOle(quint32 color, const QPalette& palette) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-void VeSliderBase::WriteSurface(SliderPropertyBag& bag, quint32 backColorDefault) const {
-  bag.WriteProperty("BackColor", static_cast<qint32>(back_color_), static_cast<qint32>(backColorDefault));
-  bag.WriteProperty("ForeColor", static_cast<qint32>(fore_color_), static_cast<qint32>(kDefaultForeColor));
-  bag.WriteProperty("Enabled", Enabled(), true);
-  bag.WriteProperty("Font", font(), AmbientFont());
-  bag.WriteProperty("BackStyle", QVariant::fromValue<short>(back_style_), QVariant::fromValue<short>(1));
-  bag.WriteProperty("BorderStyle", QVariant::fromValue<short>(border_style_), QVariant::fromValue<short>(0));
-}
-
-void VeSliderBase::WriteProperties(SliderPropertyBag& bag) const {
-  WriteSurface(bag, kFirstPassBackColor);
-  WriteSurface(bag, kDefaultBackColor);
-  bag.WriteProperty("Value", model_.value, 0);
-  bag.WriteProperty("Min", model_.min, 0);
-  bag.WriteProperty("SmallChange", model_.smallChange, 1);
-  bag.WriteProperty("LargeChange", model_.largeChange, 10);
-  bag.WriteProperty("ShowTicks", model_.showTicks, true);
-  bag.WriteProperty("Max", model_.max, 1000);
-  bag.WriteProperty("TickNumber", model_.tickNumber, 10);
-  bag.WriteProperty("SelStart", model_.selStart, 0);
-  bag.WriteProperty("SelLength", model_.selLength, 0);
-}
-
-bool VeSliderBase::ReadSurface(const SliderPropertyBag& bag, quint32 backColorDefault) {
-  SetBackColor(static_cast<quint32>(bag.ReadProperty("BackColor", static_cast<qint32>(backColorDefault)).toLongLong()));
-  SetForeColor(static_cast<quint32>(bag.ReadProperty("ForeColor", static_cast<qint32>(kDefaultForeColor)).toLongLong()));
-  SetEnabled(bag.ReadProperty("Enabled", true).toBool());
-  const QVariant font_value = bag.ReadProperty("Font", AmbientFont());
-  SetFont(font_value.canConvert<QFont>() ? font_value.value<QFont>() : AmbientFont());
-  if (!SetBackStyle(static_cast<short>(bag.ReadProperty("BackStyle", 1).toInt()))) return false;
-  return SetBorderStyle(static_cast<short>(bag.ReadProperty("BorderStyle", 0).toInt()));
-}
-
-bool VeSliderBase::ReadProperties(const SliderPropertyBag& bag) {
-  if (!ReadSurface(bag, kFirstPassBackColor)) return false;
-  if (!ReadSurface(bag, kDefaultBackColor)) return false;
-  // Slider values go straight into place: no clamping, no repaint.
-  model_.value = bag.ReadProperty("Value", 0).toInt();
-  model_.min = bag.ReadProperty("Min", 0).toInt();
-  model_.smallChange = bag.ReadProperty("SmallChange", 1).toInt();
-  model_.largeChange = bag.ReadProperty("LargeChange", 10).toInt();
-  model_.showTicks = bag.ReadProperty("ShowTicks", true).toBool();
-  model_.max = bag.ReadProperty("Max", 1000).toInt();
-  model_.tickNumber = bag.ReadProperty("TickNumber", 10).toInt();
-  model_.selStart = bag.ReadProperty("SelStart", 0).toInt();
-  model_.selLength = bag.ReadProperty("SelLength", 0).toInt();
-  return true;
-}
-
 // ---------------------------------------------------------------- surface events
 
 void VeSliderBase::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   model_.Resize(width() * SliderModel::kTwipsPerPixel, height() * SliderModel::kTwipsPerPixel);
-  emit resized();
 }
 
 void VeSliderBase::paintEvent(QPaintEvent* /*event*/) {
@@ -307,13 +205,11 @@ void VeSliderBase::paintEvent(QPaintEvent* /*event*/) {
     p.setPen(ColorFromOle(fore_color_, palette()));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
   }
-  emit painted();
 }
 
 void VeSliderBase::mousePressEvent(QMouseEvent* event) {
   const int button = SliderButtons(event->button());
   model_.MouseDown(button);
-  emit mouseDown(button, SliderShiftState(event->modifiers()), TwipsX(event), TwipsY(event));
 }
 
 void VeSliderBase::mouseMoveEvent(QMouseEvent* event) {
@@ -321,7 +217,6 @@ void VeSliderBase::mouseMoveEvent(QMouseEvent* event) {
   const bool was_dragging = model_.Dragging();
   if (!model_.MouseMove(buttons, TwipsX(event))) return;
   if (was_dragging) update();
-  emit mouseMoved(buttons, SliderShiftState(event->modifiers()), TwipsX(event), TwipsY(event));
 }
 
 void VeSliderBase::mouseReleaseEvent(QMouseEvent* event) {
@@ -338,17 +233,8 @@ void VeSliderBase::mouseReleaseEvent(QMouseEvent* event) {
   emit clicked();
 }
 
-void VeSliderBase::mouseDoubleClickEvent(QMouseEvent* /*event*/) { emit doubleClicked(); }
-
 void VeSliderBase::keyPressEvent(QKeyEvent* event) {
   const int code = SliderKeyCode(event->key());
   model_.KeyDown(code);
   update();
-  QPointer<VeSliderBase> alive(this);
-  emit keyDown(code, SliderShiftState(event->modifiers()));
-  if (alive && !event->text().isEmpty()) emit keyPressed(event->text().at(0).unicode());
-}
-
-void VeSliderBase::keyReleaseEvent(QKeyEvent* event) {
-  emit keyUp(SliderKeyCode(event->key()), SliderShiftState(event->modifiers()));
 }

@@ -1,41 +1,13 @@
 #pragma once
 // The self-drawn horizontal sliders of the player: VeSlider (position) and
-// VeSlider1 (volume). They share every property, event and stored key and differ
-// only in where the selection band starts. The value arithmetic lives in
+// VeSlider1 (volume). They share every property and event and differ only in
+// where the selection band starts. The value arithmetic lives in
 // SliderModel; this widget turns Qt's mouse, key and paint events into it.
 #include <QFont>
-#include <QList>
-#include <QStringList>
-#include <QVariant>
 #include <QWidget>
 
 #include "player/SliderBitmaps.h"
 #include "player/SliderModel.h"
-
-// The stored settings of a placed slider: ordered key/value pairs. Keys match
-// without regard to case; a key stored twice yields its later value.
-class SliderPropertyBag {
- public:
-  struct Entry {
-    QString key;
-    QVariant value;
-  };
-
-  QVariant ReadProperty(const QString& key, const QVariant& defaultValue) const;
-  // Stores the pair (key in lower case, as the host keeps it) unless the value
-  // equals the default.
-  void WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue);
-  // Adds a pair as found in a stored form.
-  void Add(const QString& key, const QVariant& value) { entries_.append({key, value}); }
-
-  const QList<Entry>& Entries() const { return entries_; }
-  QStringList WrittenKeys() const;
-  const QStringList& ReadKeys() const { return read_keys_; }  // every read, in order
-
- private:
-  QList<Entry> entries_;
-  mutable QStringList read_keys_;
-};
 
 class VeSliderBase : public QWidget {
   Q_OBJECT
@@ -82,25 +54,13 @@ class VeSliderBase : public QWidget {
   void Refresh();
   // A newly placed control: ambient font and the default slider values.
   void InitNew();
-  // Loads from / saves to a stored form. False when a stored value was refused.
-  bool ReadProperties(const SliderPropertyBag& bag);
-  void WriteProperties(SliderPropertyBag& bag) const;
 
   const SliderModel& Model() const { return model_; }
   static QColor ColorFromOle(quint32 color, const QPalette& palette);
 
  signals:
-  void resized();
   void clicked();
-  void doubleClicked();
-  void keyDown(int keyCode, int shift);
-  void keyPressed(int keyAscii);
-  void keyUp(int keyCode, int shift);
-  void mouseDown(int button, int shift, float x, float y);
-  void mouseMoved(int button, int shift, float x, float y);
   void mouseUp(int button, int shift, float x, float y);
-  void painted();
-  void propertyChanged(const QString& name);
 
  protected:
   VeSliderBase(SliderKind kind, SliderBand band, QWidget* parent);
@@ -110,14 +70,10 @@ class VeSliderBase : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   QFont AmbientFont() const;
-  void WriteSurface(SliderPropertyBag& bag, quint32 backColorDefault) const;
-  bool ReadSurface(const SliderPropertyBag& bag, quint32 backColorDefault);
   void ClearAndRepaint();
 
   SliderKind kind_;

@@ -20,7 +20,7 @@
 #include "app/FormFlash.h"
 #include "app/FormMain.h"
 #include "app/UpdateCheck.h"
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/UiServices.h"
@@ -86,7 +86,8 @@ TEST(FormMainStartup, FirstRunPromptsOnceAndStoresToday) {
   Desktop desktop;
   desktop.answer = QMessageBox::Yes;
   {
-    FormMain w;
+    AppState state;
+    FormMain w(state);
     ASSERT_TRUE(w.Load());
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text,
@@ -95,10 +96,10 @@ TEST(FormMainStartup, FirstRunPromptsOnceAndStoresToday) {
     ASSERT_EQ(desktop.openedUrls.size(), 1u);
     EXPECT_EQ(desktop.openedUrls[0], QUrl(WebSiteAddress));
     EXPECT_EQ(UpdateCheck::ParseCheckDate(ReadSetting("LastCheckUpdate")), QDate::currentDate());
-    EXPECT_EQ(Globals::OutputFolder, "");
-    EXPECT_TRUE(Globals::AppFolder.endsWith('/'));
+    EXPECT_EQ(state.outputFolder, "");
   }
-  FormMain again;
+  AppState againState;
+  FormMain again(againState);
   ASSERT_TRUE(again.Load());
   EXPECT_EQ(desktop.messages.size(), 1u);  // checked today: no second prompt
 }
@@ -107,7 +108,8 @@ TEST(FormMainStartup, MissingEngineLibrariesEndTheProgram) {
   MarkCheckedToday();
   Desktop desktop;
   qputenv("VELTRANE_FAKE_MISSING_AVLIB", "1");
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   const bool loaded = w.Load();
   qunsetenv("VELTRANE_FAKE_MISSING_AVLIB");
   EXPECT_FALSE(loaded);
@@ -121,7 +123,8 @@ TEST(FormMainStartup, MissingEngineLibrariesEndTheProgram) {
 TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
   MarkCheckedToday();
   Desktop desktop;
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
   EXPECT_EQ(w.windowTitle(), "Veltrane Video Converter");
 
@@ -176,9 +179,10 @@ TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
   WriteSetting("OutPath", "/stored/before/");
   Desktop desktop;
   {
-    FormMain w;
+    AppState state;
+    FormMain w(state);
     ASSERT_TRUE(w.Load());
-    Globals::OutputFolder = "/chosen/this/run/";
+    state.outputFolder = "/chosen/this/run/";
     desktop.answer = QMessageBox::No;
     w.Bars()->Action(Commands::Exit)->trigger();
     ASSERT_EQ(desktop.messages.size(), 1u);
@@ -191,9 +195,10 @@ TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
     EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
   }
   WriteSetting("OutPath", "/stored/before/");
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
-  Globals::OutputFolder = "/chosen/this/run/";
+  state.outputFolder = "/chosen/this/run/";
   w.show();
   w.close();
   EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
@@ -205,7 +210,8 @@ TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
   QTemporaryDir dir;
   const QString source = dir.filePath("long.mp4");
   ASSERT_TRUE(Fixtures::VideoWithAudio(source, 30.0));
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   FFEncoder& encoder = w.Encoder();
@@ -231,7 +237,8 @@ TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
 TEST(FormMainCommands, ShortcutReachesTheDispatcher) {
   MarkCheckedToday();
   Desktop desktop;
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -244,13 +251,14 @@ TEST(FormMainCommands, ShortcutReachesTheDispatcher) {
 TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   MarkCheckedToday();
   Desktop desktop;
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
 
   w.OnCommand(Commands::HelpContents);
   w.OnCommand(Commands::Website);
   ASSERT_EQ(desktop.openedUrls.size(), 2u);
-  EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(ResourceFolder() + "help/index.html"));
   EXPECT_EQ(desktop.openedUrls[1], QUrl(WebSiteAddress));
 
   // Convert on an empty list: guidance, then the Add Files dialog; no settings dialog.
@@ -265,7 +273,7 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   w.OnCommand(Commands::Play);
   EXPECT_EQ(desktop.messages.size(), 1u);
 
-  Globals::OutputFolder = "/out/folder/";
+  state.outputFolder = "/out/folder/";
   w.OnNoticeItemClicked(1);
   w.OnNoticeItemClicked(2);
   w.OnNoticeItemClicked(7);
@@ -282,7 +290,8 @@ TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
   const QString first = dir.filePath("first.wav"), second = dir.filePath("second.wav");
   ASSERT_TRUE(Fixtures::AudioOnly(first, 1.0));
   ASSERT_TRUE(QFile::copy(first, second));
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -308,7 +317,7 @@ TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
 
   QTest::keyClick(&w, Qt::Key_F1);
   ASSERT_EQ(desktop.openedUrls.size(), 1u);
-  EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(Globals::AppFolder + "help/index.html"));
+  EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(ResourceFolder() + "help/index.html"));
   QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_EQ(desktop.messages[0].text, "Do you want to exit?");
@@ -351,7 +360,8 @@ TEST(FormMainLayout, FitsTheScreenAndShowsCutTextInTooltips) {
   QTemporaryDir dir;
   const QString clip = dir.filePath("a rather long file name that does not fit a narrow column.wav");
   ASSERT_TRUE(Fixtures::AudioOnly(clip, 1.0));
-  FormMain w;
+  AppState state;
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -397,7 +407,9 @@ TEST(FormMainCommands, ListCommandsReachTheFileListThroughTheirActions) {
   ASSERT_TRUE(Fixtures::AudioOnly(first, 1.0));
   ASSERT_TRUE(Fixtures::AudioOnly(second, 2.0));
 
-  FormMain w;
+  AppState state;
+
+  FormMain w(state);
   ASSERT_TRUE(w.Load());
   ASSERT_TRUE(w.Files()->AddFile(first));
   ASSERT_TRUE(w.Files()->AddFile(second));

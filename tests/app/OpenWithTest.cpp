@@ -18,6 +18,7 @@
 #include "app/CommandLine.h"
 #include "app/PathInbox.h"
 #include "app/SingleInstance.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
@@ -213,7 +214,8 @@ TEST(PathInbox, FilesWaitForTheListAndForDialogsThenComeInLikeADrop) {
   QWidget window;
   auto* list = new ListView1(&window);
   FFDecoder decoder;
-  FileList files(list, decoder, &window);
+  AppState state;
+  FileList files(list, decoder, state, &window);
   PathInbox inbox(&window);  // the list is not ready yet (a start-up question is open)
   inbox.SetRetryInterval(10);
   inbox.Receive({clip});

@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 
 #include "app/WindowMemory.h"
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/StoredValues.h"
@@ -82,7 +82,8 @@ struct MainStandIn {
   QMainWindow window;
   ListView1* list = new ListView1(&window);
   FFDecoder decoder;
-  FileList files{list, decoder, &window};
+  AppState state;
+  FileList files{list, decoder, state, &window};
   WindowMemory memory{window, *list, files};
   MainStandIn() {
     window.setCentralWidget(list);

@@ -88,7 +88,7 @@ TEST_F(PlanTest, DefaultsAreTheDialogsFreshState) {
   EXPECT_EQ(plan.settings.sizeIndex, 0);
   EXPECT_EQ(plan.settings.videoQuality, 1);
   EXPECT_EQ(plan.settings.grid.videoBitrate, "Auto");
-  EXPECT_EQ(plan.ifExists, FFEncoder::ExistingOutput::KeepBoth);
+  EXPECT_EQ(plan.ifExists, ExistingOutput::KeepBoth);
   EXPECT_GE(plan.jobs, 1);
   EXPECT_TRUE(plan.outputFolder.endsWith('/'));
 }
@@ -247,24 +247,32 @@ TEST_F(PlanTest, FormatKeyActsLikeItsGeneralMenuEntry) {
 }
 
 TEST_F(PlanTest, IfExistsWordsMapToTheEngineChoice) {
-  const std::pair<const char*, FFEncoder::ExistingOutput> cases[] = {
-      {"keep-both", FFEncoder::ExistingOutput::KeepBoth},
-      {"overwrite", FFEncoder::ExistingOutput::Overwrite},
-      {"skip", FFEncoder::ExistingOutput::Skip},
+  const std::pair<const char*, ExistingOutput> cases[] = {
+      {"keep-both", ExistingOutput::KeepBoth},
+      {"overwrite", ExistingOutput::Overwrite},
+      {"skip", ExistingOutput::Skip},
   };
   for (const auto& [word, mode] : cases) {
     ASSERT_TRUE(Plan({"--if-exists", word})) << error;
     EXPECT_EQ(plan.ifExists, mode) << word;
   }
-  EXPECT_EQ(plan.settings.ifExists, 2);  // the record's "Skip"
+  EXPECT_EQ(plan.settings.ifExists, ExistingOutput::Skip);  // the record carries it too
 }
 
 TEST(CliOutcome, EngineEventsBecomeOutcomes) {
-  EXPECT_EQ(OutcomeOfFinishedEvent(true, false, ""), TaskOutcome::Converted);
-  EXPECT_EQ(OutcomeOfFinishedEvent(true, false, "Damaged pictures skipped"), TaskOutcome::Warning);
-  EXPECT_EQ(OutcomeOfFinishedEvent(false, true, "bad"), TaskOutcome::Failed);
-  EXPECT_EQ(OutcomeOfFinishedEvent(false, false, "Skipped: a.mp4 exists"), TaskOutcome::Skipped);
-  EXPECT_EQ(OutcomeOfFinishedEvent(false, false, "Stopped"), TaskOutcome::Stopped);
+  const std::pair<ConversionOutcome, TaskOutcome> cases[] = {
+      {ConversionOutcome::Succeeded({}), TaskOutcome::Converted},
+      {ConversionOutcome::Succeeded({"Damaged pictures skipped"}), TaskOutcome::Warning},
+      {ConversionOutcome::Failure("bad"), TaskOutcome::Failed},
+      // A skip's text is the engine's, whatever its words: nothing is read from it.
+      {ConversionOutcome::Skip("Stopped"), TaskOutcome::Skipped},
+      {ConversionOutcome::Stop(), TaskOutcome::Stopped},
+  };
+  for (const auto& [outcome, expected] : cases) {
+    PlannedTask task;
+    RecordOutcome(task, outcome);
+    EXPECT_EQ(task.outcome, expected) << outcome.text;
+  }
   RunTotals totals;
   EXPECT_EQ(ExitCodeFor(totals), 0);
   totals.skipped = 1;
@@ -284,8 +292,7 @@ TEST(CliTexts, JsonEventsAreValidWhateverTheFileName) {
   task.index = 3;
   task.source = std::string("/in/\"odd\"\\name\t\x01\xff.mp4");  // quote, backslash, control, bad UTF-8
   task.output = "/out/name (1).mp4";
-  task.outcome = TaskOutcome::Warning;
-  task.message = "line one\nline two";
+  RecordOutcome(task, ConversionOutcome::Succeeded({"line one", "line two"}));
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(JsonFinishedEvent(task)));
   ASSERT_TRUE(doc.isObject());
   const QJsonObject o = doc.object();
@@ -410,8 +417,7 @@ TEST(CliTexts, WarningsAreCountedAndTheirNotesGoToStandardError) {
   PlannedTask task;
   task.source = "/in/a.mp4";
   task.output = "/out/a.mp4";
-  task.message = "Damaged pictures skipped\nThe file ended early";
-  task.outcome = OutcomeOfFinishedEvent(true, false, task.message);
+  RecordOutcome(task, ConversionOutcome::Succeeded({"Damaged pictures skipped", "The file ended early"}));
   RunTotals totals;
   totals.total = totals.converted = totals.warnings = 1;
   const std::unique_ptr<RunReporter> plain = MakePlainReporter(out, err, false);

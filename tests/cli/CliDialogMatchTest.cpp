@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "CliTestSupport.h"
+#include "common/AppState.h"
 #include "conversion/ConversionBuilder.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
@@ -49,7 +50,8 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
   FFDecoder decoder;
   ListView1 view;
   QWidget owner;
-  FileList list(&view, decoder, &owner);
+  const AppState state;
+  FileList list(&view, decoder, state, &owner);
   for (const QString& f : files) ASSERT_TRUE(list.AddFile(f));
   const std::vector<FileRow> rows = list.Rows();
 

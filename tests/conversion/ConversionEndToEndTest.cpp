@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/FormConverting.h"
@@ -117,6 +117,7 @@ class EndToEnd : public ::testing::Test {
   QString out;
   UiRecorder ui;
   FFEncoder encoder;
+  AppState state;
   CompletionNotice notice;
 };
 
@@ -127,7 +128,8 @@ std::vector<FileRow> ListThreeFiles(const QString& withSound, const QString& aud
   FFDecoder decoder;
   ListView1 view;
   QWidget owner;
-  FileList files(&view, decoder, &owner);
+  const AppState state;
+  FileList files(&view, decoder, state, &owner);
   EXPECT_TRUE(files.AddFile(withSound));
   EXPECT_TRUE(files.AddFile(audioOnly));
   EXPECT_TRUE(files.AddFile(deleted));
@@ -160,7 +162,7 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
 
   QWidget mainWindow;
   FormVideoFormat dialog(&mainWindow);
-  dialog.SetOkHandler([&] { QueueConversion(dialog, rows, encoder, notice, &mainWindow); });
+  dialog.SetOkHandler([&] { QueueConversion(dialog, rows, encoder, state, notice, &mainWindow); });
   auto* ok = dialog.findChild<QPushButton*>("BtnOK");
   ASSERT_NE(ok, nullptr);
 
@@ -183,7 +185,7 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(ui.sounds, 1);
   EXPECT_TRUE(notice.isVisible());
-  EXPECT_EQ(Globals::OutputFolder, out);
+  EXPECT_EQ(state.outputFolder, out);
 
   const QString video = out + "clip one.mp4";
   EXPECT_EQ(Fixtures::Probe(video, "v:0", "stream=width"), "480");
@@ -257,7 +259,7 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
   FFDecoder decoder;
   ListView1 view;
   QWidget owner;
-  FileList files(&view, decoder, &owner);
+  FileList files(&view, decoder, state, &owner);
   for (const QString& path : {first, second, replacer, listed, gone, fourth})
     ASSERT_TRUE(files.AddFile(path));
   QFile::remove(gone);
@@ -267,7 +269,7 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
   settings.threads = "2";
   QLineEdit folder(out);
   RunRecord run = RunAndClose([&] {
-    QueueConversion(settings, &folder, nullptr, nullptr, files.Rows(), encoder, notice, &owner);
+    QueueConversion(settings, &folder, nullptr, nullptr, files.Rows(), encoder, state, notice, &owner);
   });
   ASSERT_TRUE(run.ended);
   ASSERT_EQ(run.status.size(), 6);
@@ -275,7 +277,7 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
     EXPECT_EQ(run.status[row], "OK") << row;
   EXPECT_TRUE(run.status[4].startsWith("Failed: gone.wav")) << run.status[4].toStdString();
   EXPECT_EQ(run.progress, QStringList({"100%", "100%", "100%", "100%", "", "100%"}));
-  EXPECT_EQ(Globals::EncoderThreads, 2);
+  EXPECT_EQ(state.encoderThreads, 2);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_TRUE(QFile::exists(out + "same.mpg"));
   EXPECT_TRUE(QFile::exists(out + "same (1).mpg"));
@@ -301,12 +303,12 @@ TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
   settings.threads = "1";
   QLineEdit folder(out);
   RunRecord run = RunAndClose(
-      [&] { QueueConversion(settings, &folder, nullptr, nullptr, {row}, encoder, notice, nullptr); },
+      [&] { QueueConversion(settings, &folder, nullptr, nullptr, {row}, encoder, state, notice, nullptr); },
       [](FormConverting* form) { form->BtnStop()->click(); });
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.status.value(0), "Canceled");
   EXPECT_EQ(QFileInfo(run.names.value(0)).fileName(), "long clip.mp4");
-  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_TRUE(state.stopRequested);
   EXPECT_TRUE(WaitUntil([&] { return !encoder.Running(); }, std::chrono::milliseconds(10000)));
   EXPECT_EQ(OutputFiles(), QStringList{"long clip.mp4"});
 }

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "common/Globals.h"
+#include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/FormConverting.h"
 #include "conversion/QueueConversion.h"
@@ -50,18 +50,17 @@ std::vector<ProgressRow> ThreeRows() {
 class ProgressWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    Globals::StopRequested = false;
-    Globals::OutputFolder = "/out/";
+    state.outputFolder = "/out/";
     encoder.ClearTasks();
-    form = std::make_unique<FormConverting>(encoder, ThreeRows(), &notice);
+    form = std::make_unique<FormConverting>(encoder, state, ThreeRows(), &notice);
   }
   void TearDown() override {
     form.reset();
     notice.CloseNotice();
-    Globals::StopRequested = false;
   }
 
   UiRecorder ui;
+  AppState state;
   FFEncoder encoder;
   CompletionNotice notice;
   std::unique_ptr<FormConverting> form;
@@ -97,22 +96,18 @@ TEST_F(ProgressWindow, ProgressLandsInTheTasksOwnRow) {
 }
 
 TEST_F(ProgressWindow, FinishedTasksShowOkOrTheError) {
-  form->OnEncoderFinished(0, true, false, "");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
   EXPECT_EQ(form->ProgressText(0), "100%");
   EXPECT_EQ(form->StatusText(0), "OK");
 
   form->OnEncoderProgress(1, 10 * kSecond, 60 * kSecond);
-  form->OnEncoderFinished(1, false, true, "Invalid data found");
+  form->OnEncoderFinished(1, ConversionOutcome::Failure("Invalid data found"));
   EXPECT_EQ(form->ProgressText(2), "16%");
   EXPECT_EQ(form->StatusText(2), "Failed: c.mov cannot be converted: Invalid data found.");
   EXPECT_TRUE(form->Problems()->toPlainText().contains("c.mov cannot be converted"));
 
-  // Both flags: success first, then the failure replaces the status.
-  form->OnEncoderFinished(1, true, true, "late failure");
-  EXPECT_EQ(form->ProgressText(2), "100%");
-  EXPECT_EQ(form->StatusText(2), "Failed: c.mov cannot be converted: late failure.");
   // An option the user never typed is put in the dialog's words.
-  form->OnEncoderFinished(1, false, true, "Bad value '1x1' for option -s (expected WxH)");
+  form->OnEncoderFinished(1, ConversionOutcome::Failure("Bad value '1x1' for option -s (expected WxH)"));
   EXPECT_EQ(form->StatusText(2),
             "Failed: c.mov cannot be converted: the picture size \"1x1\" cannot be used for it. Choose another "
             "value in the output settings.");
@@ -125,7 +120,7 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
   form->OnEncoderProgress(0, 30 * kSecond, 60 * kSecond);
   form->OnEncoderProgress(1, 6 * kSecond, 60 * kSecond);
   form->BtnStop()->click();
-  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_TRUE(state.stopRequested);
   EXPECT_EQ(form->BtnStop()->text(), "Close");
   EXPECT_EQ(closed.count(), 0);
 
@@ -136,7 +131,7 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
   // A stopped task that reports only its end (neither succeeded nor failed) does not
   // keep saying "Converting...".
   EXPECT_EQ(form->StatusText(2), "Converting...");
-  form->OnEncoderFinished(1, false, false, "Stopped");
+  form->OnEncoderFinished(1, ConversionOutcome::Stop());
   EXPECT_EQ(form->StatusText(2), "Canceled");
   EXPECT_EQ(form->ProgressText(2), "10%");
 
@@ -146,13 +141,14 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
 
 TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   form = std::make_unique<FormConverting>(
-      encoder, std::vector<ProgressRow>{Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/c.mp4", 1, "/in/c.mov")},
+      encoder, state,
+      std::vector<ProgressRow>{Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/c.mp4", 1, "/in/c.mov")},
       &notice);
   form->show();
   QSignalSpy closed(form.get(), &QDialog::finished);
-  form->OnEncoderFinished(0, true, false, "");
-  form->OnEncoderFinished(1, true, false, "");
-  form->OnEncoderFinished(-1, true, false, "");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(1, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(-1, ConversionOutcome::Succeeded({}));
   EXPECT_TRUE(form->RunEnded());
   EXPECT_EQ(form->windowTitle(), "Convert Finished!");
   EXPECT_EQ(form->BtnStop()->text(), "Close");
@@ -190,10 +186,10 @@ TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
   form->show();
   EXPECT_EQ(form->StatusText(1), "Failed: b.avi cannot be opened: broken.");
   EXPECT_TRUE(form->Problems()->isVisible());
-  form->OnEncoderFinished(0, true, false, "");
-  form->OnEncoderFinished(1, false, false, "Skipped: c.mp4 already exists");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(1, ConversionOutcome::Skip("Skipped: c.mp4 already exists"));
   EXPECT_EQ(form->StatusText(2), "Skipped: c.mp4 already exists");
-  form->OnEncoderFinished(-1, false, true, "");
+  form->OnEncoderFinished(-1, ConversionOutcome::Failure(""));
   EXPECT_EQ(form->windowTitle(), "1 converted, 1 failed, 1 skipped");
   EXPECT_EQ(notice.ItemAt(1).text, "1 converted, 1 failed, 1 skipped. Click here to open the output folder");
   EXPECT_TRUE(ui.messages.empty());  // gathered in the window, no box per file
@@ -216,10 +212,11 @@ TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
 // problems pane lists the row, and the end never reads "Convert Finished!".
 TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
   form->show();
-  form->OnEncoderFinished(0, true, false,
-                          "3 damaged pictures were skipped (around 00:00:03)\nthe source ends early");
-  form->OnEncoderFinished(1, true, false, "");
-  form->OnEncoderFinished(-1, false, false, "");
+  form->OnEncoderFinished(
+      0, ConversionOutcome::Succeeded(
+             {"3 damaged pictures were skipped (around 00:00:03)", "the source ends early"}));
+  form->OnEncoderFinished(1, ConversionOutcome::Succeeded({}));
+  form->OnEncoderFinished(-1, ConversionOutcome::Succeeded({}));
   EXPECT_EQ(form->StatusText(0),
             "OK - 3 damaged pictures were skipped (around 00:00:03); the source ends early");
   EXPECT_EQ(form->ProgressText(0), "100%");
@@ -237,10 +234,10 @@ TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
 
 TEST_F(ProgressWindow, StoppedRunIsNotAnnouncedAsFinished) {
   form->show();
-  form->OnEncoderFinished(0, true, false, "");
+  form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
   form->BtnStop()->click();
-  form->OnEncoderFinished(1, false, false, "Stopped");
-  form->OnEncoderFinished(-1, false, false, "Stopped");
+  form->OnEncoderFinished(1, ConversionOutcome::Stop());
+  form->OnEncoderFinished(-1, ConversionOutcome::Stop());
   EXPECT_EQ(form->StatusText(2), "Canceled");
   EXPECT_EQ(form->windowTitle(), "Canceled after 2 of 3");
   EXPECT_NE(notice.ItemAt(1).text.left(15), "Convert Finishe");
@@ -255,11 +252,11 @@ TEST_F(ProgressWindow, ClosingDuringARunAsksFirst) {
   EXPECT_EQ(ui.messages[0].text, "Stop converting?");  // the program stays
   EXPECT_EQ(ui.messages[0].defaultButton, QMessageBox::No);
   EXPECT_EQ(closed.count(), 0);
-  EXPECT_FALSE(Globals::StopRequested);
+  EXPECT_FALSE(state.stopRequested);
   ui.answer = QMessageBox::Yes;
   form->close();
   EXPECT_EQ(closed.count(), 1);
-  EXPECT_TRUE(Globals::StopRequested);
+  EXPECT_TRUE(state.stopRequested);
 }
 
 TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
@@ -273,7 +270,6 @@ TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
 
 TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
   UiRecorder ui;
-  Globals::OutputFolder = "/tmp/veltrane out/";
   CompletionNotice notice;
   ShowCompletionNotice(notice);
   ShowCompletionNotice(notice);  // rebuilding does not pile up items
@@ -297,11 +293,11 @@ TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {
   EXPECT_EQ(clicked[0][0].toInt(), 3);
   EXPECT_EQ(clicked[1][0].toInt(), 2);
 
-  HandleCompletionNoticeClick(notice, 2);
+  HandleCompletionNoticeClick(notice, 2, "/tmp/veltrane out/");
   EXPECT_FALSE(notice.isVisible());
   EXPECT_TRUE(ui.openedUrls.empty());
   ShowCompletionNotice(notice);
-  HandleCompletionNoticeClick(notice, 3);
+  HandleCompletionNoticeClick(notice, 3, "/tmp/veltrane out/");
   EXPECT_FALSE(notice.isVisible());
   ASSERT_EQ(ui.openedUrls.size(), 1u);
   EXPECT_EQ(ui.openedUrls[0].toLocalFile(), "/tmp/veltrane out/");
@@ -412,12 +408,12 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   QLineEdit box(&dialog);
   int browsed = 0;
   const auto browse = [&] { ++browsed; };
-  Globals::OutputFolder = "/previous/";
+  QString folder = "/previous/";
 
   box.setText("   " + dir.path() + "  ");
-  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
+  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog, folder));
   EXPECT_EQ(box.text(), dir.path() + "/");
-  EXPECT_EQ(Globals::OutputFolder, dir.path() + "/");
+  EXPECT_EQ(folder, dir.path() + "/");
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(browsed, 0);
 
@@ -426,10 +422,10 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   QFile plain(dir.path() + "/plain file");
   ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
   for (const QString& bad : {QString(""), QString(" "), dir.path() + "/plain file/below"}) {
-    Globals::OutputFolder = "/previous/";
+    folder = "/previous/";
     box.setText(bad);
-    EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
-    EXPECT_EQ(Globals::OutputFolder, "/previous/");
+    EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog, folder));
+    EXPECT_EQ(folder, "/previous/");
   }
   ASSERT_EQ(ui.messages.size(), 3u);
   EXPECT_EQ(ui.messages[0].text, "Invalid path!");

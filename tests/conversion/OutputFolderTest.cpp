@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "common/AppState.h"
 #include "common/FileNames.h"
-#include "common/Globals.h"
 #include "common/OutputFolders.h"
 #include "common/Settings.h"
 #include "conversion/QueueConversion.h"
@@ -35,11 +35,9 @@ TEST(OutputFolders, FirstFolderIsTheVideosFolderMadeWhenMissing) {
   EXPECT_EQ(DefaultOutputFolder(), home.Videos());
   EXPECT_TRUE(QFileInfo(home.Videos()).isDir());
 
-  Globals::OutputFolder.clear();  // nothing stored
-  FormVideoFormat dialog(nullptr);
+  FormVideoFormat dialog(nullptr, "");  // nothing stored
   EXPECT_EQ(dialog.TextFolder()->text(), home.Videos());
-  Globals::OutputFolder = "/stored/";
-  FormVideoFormat stored(nullptr);
+  FormVideoFormat stored(nullptr, "/stored/");
   EXPECT_EQ(stored.TextFolder()->text(), "/stored/");
 }
 
@@ -73,8 +71,7 @@ TEST(OutputFolders, WhatAFolderTextCanBecomeAndWhereTheChooserOpens) {
     start = r.start;
     return QString();
   });
-  Globals::OutputFolder = root + "a/not yet/";
-  FormVideoFormat dialog(nullptr);
+  FormVideoFormat dialog(nullptr, root + "a/not yet/");
   dialog.BrowseFolder();
   EXPECT_EQ(start, root + "a/");
   EXPECT_EQ(dialog.TextFolder()->text(), root + "a/not yet/");  // kept on cancel
@@ -89,30 +86,31 @@ TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {
   int browsed = 0;
   const auto browse = [&] { ++browsed; };
   const QString wanted = dir.path() + "/Converted/2026";
-  Globals::OutputFolder = "/previous/";
+  QString folder = "/previous/";
 
   box.setText(wanted);
-  EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));  // declined: nothing made, nothing else asked
+  EXPECT_FALSE(
+      CheckOutputFolder(&box, browse, &dialog, folder));  // declined: nothing made, nothing else asked
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Create " + wanted + "?");
   EXPECT_EQ(ui.messages[0].icon, Ui::MessageIcon::Question);
   EXPECT_FALSE(QFileInfo::exists(wanted));
   EXPECT_EQ(browsed, 0);
-  EXPECT_EQ(Globals::OutputFolder, "/previous/");
+  EXPECT_EQ(folder, "/previous/");
 
   ui.answer = QMessageBox::Yes;
-  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog));
+  EXPECT_TRUE(CheckOutputFolder(&box, browse, &dialog, folder));
   EXPECT_TRUE(QFileInfo(wanted).isDir());
-  EXPECT_EQ(Globals::OutputFolder, wanted + "/");
+  EXPECT_EQ(folder, wanted + "/");
   EXPECT_EQ(ReadSetting("OutPath"), wanted + "/");  // stored at once, not only at a clean exit
   EXPECT_EQ(ui.messages.size(), 2u);
 
   // A folder that cannot be made is said so, with its path.
   box.setText("/proc/veltrane-cannot-be-here");
-  EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog));
+  EXPECT_FALSE(CheckOutputFolder(&box, browse, &dialog, folder));
   ASSERT_EQ(ui.messages.size(), 4u);
   EXPECT_EQ(ui.messages[3].text, "The folder could not be created:\n/proc/veltrane-cannot-be-here");
-  EXPECT_EQ(Globals::OutputFolder, wanted + "/");
+  EXPECT_EQ(folder, wanted + "/");
 }
 
 // The folder dialog gives a name that is not UTF-8 with a replacement character:
@@ -125,7 +123,8 @@ TEST(OutputFolders, AFolderNamedInBytesThatAreNotTextIsTheRealOne) {
   QWidget dialog;
   QLineEdit box(&dialog);
   box.setText(QFile::decodeName(real));  // how Qt shows it: "o\uFFFD"
-  EXPECT_TRUE(CheckOutputFolder(&box, nullptr, &dialog));
-  EXPECT_EQ(TextToName(Globals::OutputFolder), real + "/");
+  QString folder;
+  EXPECT_TRUE(CheckOutputFolder(&box, nullptr, &dialog, folder));
+  EXPECT_EQ(TextToName(folder), real + "/");
   EXPECT_TRUE(ui.messages.empty());
 }

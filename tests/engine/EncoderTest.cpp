@@ -123,14 +123,14 @@ TEST(FFEncoderTest, SetOutputRefusesImpossibleOutputs) {
   WriteFile(folder + "blocker", "x");
   refused(folder + "blocker/out.mp3", kMp3, "output folder");
   // Replacing the source is refused; keeping both writes beside it.
-  enc.IfExists = FFEncoder::ExistingOutput::Overwrite;
+  enc.IfExists = ExistingOutput::Overwrite;
   refused(SampleVideo(), kMp4, "source");
   // The source reached through a link is still the source.
   const QString link = PathIn("link to sample.mp4");
   QFile::remove(link);
   ASSERT_TRUE(QFile::link(SampleVideo(), link));
   refused(link, kMp4, "source");
-  enc.IfExists = FFEncoder::ExistingOutput::KeepBoth;
+  enc.IfExists = ExistingOutput::KeepBoth;
   ASSERT_GE(enc.SetOutput(h, Bytes(link), kMp4), 0);
   EXPECT_NE(enc.OutputPath(h), Bytes(link));
 
@@ -140,7 +140,7 @@ TEST(FFEncoderTest, SetOutputRefusesImpossibleOutputs) {
   ASSERT_GE(enc.SetOutput(h, Bytes(folder + "same.mp4"), kMp4), 0);
   ASSERT_GE(enc.SetOutput(h2, Bytes(folder + "./same.mp4"), kMp4), 0);
   EXPECT_EQ(enc.OutputPath(h2), Bytes(folder + "./same (1).mp4"));
-  enc.IfExists = FFEncoder::ExistingOutput::Overwrite;
+  enc.IfExists = ExistingOutput::Overwrite;
   EXPECT_LT(enc.SetOutput(h2, Bytes(folder + "./same.mp4"), kMp4), 0);
   EXPECT_NE(enc.LastErrorMessage().find("already"), std::string::npos);
   // Once the first task is gone the name is free again.
@@ -293,7 +293,7 @@ TEST(FFEncoderTest, ExistingOutputIsReplacedOnSuccess) {
   WriteFile(name, "old");
   FFEncoder enc;
   EventRecorder events(enc);
-  enc.IfExists = FFEncoder::ExistingOutput::Overwrite;
+  enc.IfExists = ExistingOutput::Overwrite;
   const int h = enc.OpenInput(Bytes(SampleAudio()), "");
   ASSERT_GE(enc.SetOutput(h, Bytes(name), kMp3), 0) << enc.LastErrorMessage();
   enc.Start(1);
@@ -432,7 +432,7 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
     FFEncoder enc;
     std::atomic<int> ends{0};
     enc.SetProgressHandler([](int, int64_t, int64_t, int64_t) { throw std::runtime_error("progress handler"); });
-    enc.SetFinishedHandler([&](int task, bool, bool, const std::string&) {
+    enc.SetFinishedHandler([&](int task, const ConversionOutcome&) {
       if (task < 0) ++ends;
       throw std::bad_alloc();
     });
@@ -448,10 +448,10 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
   {
     FFEncoder enc;
     std::atomic<int> first{0}, second{0};
-    enc.SetFinishedHandler([&](int, bool, bool, const std::string&) {
+    enc.SetFinishedHandler([&](int, const ConversionOutcome&) {
       ++first;
       enc.Stop(true);
-      enc.SetFinishedHandler([&](int, bool, bool, const std::string&) { ++second; });
+      enc.SetFinishedHandler([&](int, const ConversionOutcome&) { ++second; });
     });
     for (const char* name : {"r1.mp3", "r2.mp3"}) {
       const int h = enc.OpenInput(Bytes(SampleAudio()), "");
@@ -484,7 +484,7 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
     enc->SetProgressHandler([&, when](int, int64_t, int64_t, int64_t) {
       if (std::string(when) == "progress") destroy();
     });
-    enc->SetFinishedHandler([&, when](int task, bool, bool, const std::string&) {
+    enc->SetFinishedHandler([&, when](int task, const ConversionOutcome&) {
       if ((std::string(when) == "task" && task >= 0) || (std::string(when) == "end" && task < 0)) destroy();
     });
     for (int i = 0; i < 3; ++i) {

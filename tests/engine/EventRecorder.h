@@ -12,11 +12,14 @@
 
 namespace enginetest {
 
+// The outcome flattened for checks: the text, or after a success the notes one a line.
 struct FinishedEvent {
   int task;
   bool succeeded;
   bool failed;
   std::string message;
+  ConversionOutcome::Kind kind = ConversionOutcome::Kind::Failed;
+  std::vector<std::string> notes;
 };
 
 class EventRecorder {
@@ -28,10 +31,12 @@ class EventRecorder {
       if (position < 0 || total < 0) bad_progress_ = true;
       if (ended_count_ > 0) events_after_end_ = true;
     });
-    encoder.SetFinishedHandler([this](int task, bool ok, bool failed, const std::string& message) {
+    encoder.SetFinishedHandler([this](int task, const ConversionOutcome& outcome) {
       std::lock_guard lock(mutex_);
       if (ended_count_ > 0) events_after_end_ = true;
-      finished_.push_back({task, ok, failed, message});
+      finished_.push_back({task, outcome.Converted(), outcome.kind == ConversionOutcome::Kind::Failed,
+                           outcome.Converted() ? JoinedNotes(outcome.notes) : outcome.text, outcome.kind,
+                           outcome.notes});
       if (task < 0) ++ended_count_;
       cv_.notify_all();
     });
@@ -52,7 +57,7 @@ class EventRecorder {
     std::lock_guard lock(mutex_);
     for (const auto& e : finished_)
       if (e.task == task) return e;
-    return {task, false, false, "<no event>"};
+    return {task, false, false, "<no event>", ConversionOutcome::Kind::Failed, {}};
   }
   int ProgressCount(int task) {
     std::lock_guard lock(mutex_);

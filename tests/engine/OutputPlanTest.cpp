@@ -6,6 +6,7 @@
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
+#include "engine/ConversionOutcome.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "engine/convert/OutputPlan.h"
@@ -157,12 +158,12 @@ TEST(OutputPlanTest, SubtitlesAreKeptBurntOrNoted) {
   ASSERT_EQ(p.plan.subtitles.size(), 1u);
   EXPECT_EQ(p.plan.subtitles[0].stream, 2);
   EXPECT_EQ(p.plan.subtitles[0].convert_to, AV_CODEC_ID_MOV_TEXT);
-  EXPECT_TRUE(Contains(p.plan.note, "1 subtitle track left out")) << p.plan.note;
+  EXPECT_TRUE(Contains(JoinedNotes(p.plan.notes), "1 subtitle track left out"));
   // Burning takes the default track, which here holds pictures: nothing is drawn.
   p = PlanFor("-subtitles burn", source, "/out/clip.mp4");
   ASSERT_TRUE(p.ok) << p.error;
   EXPECT_TRUE(p.plan.burn_in.empty());
-  EXPECT_TRUE(Contains(p.plan.note, "not burnt in")) << p.plan.note;
+  EXPECT_TRUE(Contains(JoinedNotes(p.plan.notes), "not burnt in"));
   source.streams[3].is_default = false;
   p = PlanFor("-subtitles burn", source, "/out/clip.mp4");
   ASSERT_TRUE(p.ok) << p.error;

@@ -45,7 +45,7 @@ TEST(OutputSafetyTest, NoTaskWritesOverAListedSource) {
   FFEncoder enc;
   EventRecorder events(enc);
   ASSERT_EQ(link(Bytes(folder + "a.mp4").c_str(), Bytes(folder + "hard.mp4").c_str()), 0);
-  for (auto rule : {FFEncoder::ExistingOutput::Overwrite, FFEncoder::ExistingOutput::Skip}) {
+  for (auto rule : {ExistingOutput::Overwrite, ExistingOutput::Skip}) {
     enc.ClearTasks();
     enc.IfExists = rule;
     // Either list order: the other source's output would be a.mp4.
@@ -62,7 +62,7 @@ TEST(OutputSafetyTest, NoTaskWritesOverAListedSource) {
   // gets the next free name, as queued and as written.
   enc.ClearTasks();
   events.Reset();
-  enc.IfExists = FFEncoder::ExistingOutput::KeepBoth;
+  enc.IfExists = ExistingOutput::KeepBoth;
   const int self = enc.OpenInput(Bytes(folder + "a.mp4"), "");
   ASSERT_GE(enc.SetOutput(self, Bytes(folder + "a.mp4"), kMp4), 0) << enc.LastErrorMessage();
   EXPECT_EQ(enc.OutputPath(self), Bytes(folder + "a (1).mp4"));
@@ -109,7 +109,7 @@ TEST(OutputSafetyTest, OverwriteAndSkipAreTheUsersChoice) {
   const QString folder = FreshFolder("rules");
   FFEncoder enc;
   EventRecorder events(enc);
-  auto run = [&](FFEncoder::ExistingOutput rule, const QString& name) {
+  auto run = [&](ExistingOutput rule, const QString& name) {
     enc.ClearTasks();
     events.Reset();
     enc.IfExists = rule;
@@ -119,20 +119,19 @@ TEST(OutputSafetyTest, OverwriteAndSkipAreTheUsersChoice) {
     return events.For(h);
   };
   WriteFile(folder + "old.mp3", "old");
-  FinishedEvent e = run(FFEncoder::ExistingOutput::Skip, "old.mp3");
-  EXPECT_FALSE(e.succeeded);
-  EXPECT_FALSE(e.failed);
-  EXPECT_EQ(e.message.rfind("Skipped", 0), 0u) << e.message;
+  FinishedEvent e = run(ExistingOutput::Skip, "old.mp3");
+  EXPECT_EQ(e.kind, ConversionOutcome::Kind::Skipped);
+  EXPECT_EQ(e.message, "Skipped: old.mp3 already exists");
   EXPECT_EQ(ReadAll(folder + "old.mp3"), "old");
 
-  e = run(FFEncoder::ExistingOutput::Overwrite, "old.mp3");
+  e = run(ExistingOutput::Overwrite, "old.mp3");
   EXPECT_TRUE(e.succeeded) << e.message;
   EXPECT_NE(ReadAll(folder + "old.mp3"), "old");
 
   // A read-only file is the user's statement that it must not change.
   WriteFile(folder + "locked.mp3", "locked");
   ASSERT_EQ(chmod(Bytes(folder + "locked.mp3").c_str(), 0444), 0);
-  e = run(FFEncoder::ExistingOutput::Overwrite, "locked.mp3");
+  e = run(ExistingOutput::Overwrite, "locked.mp3");
   EXPECT_TRUE(e.failed);
   EXPECT_NE(e.message.find("read-only"), std::string::npos) << e.message;
   EXPECT_EQ(ReadAll(folder + "locked.mp3"), "locked");

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "common/AppState.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
@@ -55,7 +56,8 @@ struct ListHarness {
   QWidget owner;
   ListView1* list = new ListView1(&owner);
   FFDecoder decoder;
-  std::unique_ptr<FileList> files = std::make_unique<FileList>(list, decoder, &owner);
+  AppState state;
+  std::unique_ptr<FileList> files = std::make_unique<FileList>(list, decoder, state, &owner);
   ListHarness() { list->resize(900, 400); }
   ~ListHarness() { Ui::SetOpenFilesHandler({}); }
 

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <tuple>
 
-#include "common/Globals.h"
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/UiServices.h"
@@ -23,10 +23,7 @@ namespace {
 
 class DialogTest : public testing::Test {
  protected:
-  void SetUp() override {
-    Globals::OutputFolder = "/tmp/vidéos out/";
-    dlg = std::make_unique<FormVideoFormat>(nullptr);
-  }
+  void SetUp() override { dlg = std::make_unique<FormVideoFormat>(nullptr, "/tmp/vidéos out/"); }
   void TearDown() override { Ui::SetFolderHandler({}); }
 
   template <typename T>
@@ -331,16 +328,18 @@ TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
   QStringList entries;
   for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
   EXPECT_EQ(entries, QStringList({"Keep both", "Overwrite", "Skip"}));
-  EXPECT_EQ(dlg->Settings().ifExists, 0);
+  EXPECT_EQ(dlg->Settings().ifExists, ExistingOutput::KeepBoth);
 
   dlg->SetOkHandler([] {});
-  for (const auto& [index, stored] : {std::pair{1, "Overwrite"}, {2, "Skip"}, {0, "KeepBoth"}}) {
+  for (const auto& [index, rule, stored] : {std::tuple{1, ExistingOutput::Overwrite, "Overwrite"},
+                                            {2, ExistingOutput::Skip, "Skip"},
+                                            {0, ExistingOutput::KeepBoth, "KeepBoth"}}) {
     Pick("ComboIfExists", index);
-    EXPECT_EQ(dlg->Settings().ifExists, index);
+    EXPECT_EQ(dlg->Settings().ifExists, rule);
     QTest::mouseClick(Child<QPushButton>("BtnOK"), Qt::LeftButton);
     EXPECT_EQ(ReadSetting("IfExists"), stored);
     FormVideoFormat again(nullptr);
-    EXPECT_EQ(again.Settings().ifExists, index) << stored;
+    EXPECT_EQ(again.Settings().ifExists, rule) << stored;
   }
   // Cancel stores nothing.
   Pick("ComboIfExists", 2);
@@ -349,11 +348,11 @@ TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
   // Missing or unknown stored text means Keep both.
   for (const char* text : {"", "skip", "Delete"}) {
     WriteSetting("IfExists", text);
-    EXPECT_EQ(FormVideoFormat(nullptr).Settings().ifExists, 0) << text;
+    EXPECT_EQ(FormVideoFormat(nullptr).Settings().ifExists, ExistingOutput::KeepBoth) << text;
   }
   // A record shown in the dialog carries its choice.
   OutputSettings s = dlg->Settings();
-  s.ifExists = 1;
+  s.ifExists = ExistingOutput::Overwrite;
   dlg->ShowSettings(s, dlg->Controls());
   EXPECT_EQ(combo->currentText(), "Overwrite");
 }

@@ -281,14 +281,14 @@ CommitResult AtomicOutputFile::CommitOverwrite(const std::vector<FileId>& keep, 
   return CommitResult::Committed;
 }
 
-CommitResult AtomicOutputFile::Commit(Existing rule, const std::vector<FileId>& keep, std::string* written,
-                                      std::string* error) {
+CommitResult AtomicOutputFile::Commit(ExistingOutput rule, const std::vector<FileId>& keep,
+                                      std::string* written, std::string* error) {
   if (!folder_ || fd_ < 0 || !finished_) {
     *error = "The output file is not finished";
     return CommitResult::Failed;
   }
   std::string chosen = name_;
-  if (rule == Existing::Overwrite) {
+  if (rule == ExistingOutput::Overwrite) {
     const CommitResult result = CommitOverwrite(keep, error);
     if (result != CommitResult::Committed) return result;
   } else {
@@ -306,7 +306,7 @@ CommitResult AtomicOutputFile::Commit(Existing rule, const std::vector<FileId>& 
         *error = std::string("Cannot give the output its name: ") + std::strerror(errno);
         return CommitResult::Failed;
       }
-      if (rule == Existing::Skip) {
+      if (rule == ExistingOutput::Skip) {
         *written = folder_->Path() + name_;
         Discard();
         return CommitResult::Skipped;

@@ -16,13 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/ConversionOutcome.h"
 #include "engine/convert/OutputFolder.h"
 
 struct AVIOContext;
 
 namespace convert {
-
-enum class Existing { KeepBoth, Overwrite, Skip };
 
 enum class CommitResult { Committed, Skipped, Failed };
 
@@ -58,7 +57,7 @@ class AtomicOutputFile {
   // the final name, "name (1).ext", ...; Overwrite replaces an existing file (not a
   // read-only one, nor one in `keep`); Skip leaves an existing file and discards
   // ours. `written` gets the name used, with the folder as it was given.
-  CommitResult Commit(Existing rule, const std::vector<FileId>& keep, std::string* written,
+  CommitResult Commit(ExistingOutput rule, const std::vector<FileId>& keep, std::string* written,
                       std::string* error);
   // Removes the temporary file (nothing when already committed).
   void Discard();

@@ -40,7 +40,7 @@ struct Batch {
   std::vector<Task> tasks;
   int threads = 0;
   int read_timeout = 10000;
-  convert::Existing existing = convert::Existing::KeepBoth;
+  ExistingOutput existing = ExistingOutput::KeepBoth;
   std::vector<convert::FileId> keep;  // every listed source: never replaced
 };
 
@@ -105,9 +105,7 @@ struct FFEncoder::Impl {
       // A throwing handler must not end a worker thread (and with it the program).
     }
   }
-  void EmitFinished(int task, bool succeeded, bool failed, const std::string& message) {
-    Emit(&Impl::finished, task, succeeded, failed, message);
-  }
+  void EmitFinished(int task, const ConversionOutcome& outcome) { Emit(&Impl::finished, task, outcome); }
   void EmitProgress(int task, int64_t bytes, int64_t position, int64_t total) {
     Emit(&Impl::progress, task, bytes, position, total);
   }

@@ -10,9 +10,6 @@
 
 using convert::Batch;
 using convert::Task;
-// The run below still spells the conversion namespace by its former names.
-namespace encoder = convert;
-namespace outputclaims = convert;
 
 namespace {
 
@@ -45,28 +42,22 @@ void RemoveOrphansOf(const Batch& batch) {
   }
 }
 
-// The success notes, one a line: a shortened name first, then the conversion's own.
-std::string JoinNotes(const std::string& first, const std::string& second) {
-  if (first.empty() || second.empty()) return first + second;
-  return first + "\n" + second;
-}
-
 }  // namespace
 
 bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& batch) {
   if (stop) {
-    EmitFinished(task.handle, false, false, "Stopped");
+    EmitFinished(task.handle, ConversionOutcome::Stop());
     return true;
   }
   if (!task.conflict.empty()) {
-    EmitFinished(task.handle, false, true, task.conflict);
+    EmitFinished(task.handle, ConversionOutcome::Failure(task.conflict));
     return false;
   }
   const int handle = task.handle;
-  std::string message, written;
-  encoder::Outcome outcome = encoder::Outcome::Failed;
+  std::string written;
+  ConversionOutcome outcome;
   try {
-    encoder::Job job;
+    convert::Job job;
     job.source = task.source;
     job.output = task.output;
     job.folder = task.folder;
@@ -82,28 +73,21 @@ bool FFEncoder::Impl::RunOne(const Task& task, int codec_threads, const Batch& b
     job.progress = [this, handle](int64_t bytes, int64_t position, int64_t total) {
       EmitProgress(handle, bytes, position, total);
     };
-    outcome = encoder::Transcode(job, &message, &written);
+    outcome = convert::Transcode(job, &written);
   } catch (...) {
     // The conversion's owners have freed what it held (its temporary file too).
-    outcome = encoder::Outcome::Failed;
-    message = media::ExceptionText(std::current_exception());
+    outcome = ConversionOutcome::Failure(media::ExceptionText(std::current_exception()));
   }
   if (!written.empty()) RecordOutput(handle, written);
-  switch (outcome) {
-    case encoder::Outcome::Succeeded:
-      EmitFinished(handle, true, false, JoinNotes(task.name_note, message));
-      return true;
-    case encoder::Outcome::Stopped:
-      EmitFinished(handle, false, false, "Stopped");
-      return true;
-    case encoder::Outcome::Skipped:
-      EmitFinished(handle, false, false, "Skipped: " + outputclaims::NameOf(written) + " already exists");
-      return true;
-    case encoder::Outcome::Failed:
-      EmitFinished(handle, false, true, message);
-      return false;
+  // A success's notes: a shortened name first, then the conversion's own.
+  if (outcome.Converted() && !task.name_note.empty()) {
+    outcome.notes.insert(outcome.notes.begin(), task.name_note);
+    outcome.kind = ConversionOutcome::Kind::DoneWithNotes;
   }
-  return false;
+  if (outcome.kind == ConversionOutcome::Kind::Skipped)
+    outcome.text = "Skipped: " + convert::NameOf(written) + " already exists";
+  EmitFinished(handle, outcome);
+  return outcome.kind != ConversionOutcome::Kind::Failed;
 }
 
 // Runs one batch's tasks; returns how many failed.
@@ -158,8 +142,11 @@ void FFEncoder::Impl::RunLoop(std::shared_ptr<Impl> self, Batch batch) {
       }
     }
     for (int handle : dropped)
-      impl.EmitFinished(handle, false, false, "Stopped");
-    impl.EmitFinished(-1, !stopped && failures == 0, failures > 0, stopped ? "Stopped" : "");
+      impl.EmitFinished(handle, ConversionOutcome::Stop());
+    if (failures > 0)
+      impl.EmitFinished(-1, ConversionOutcome::Failure(stopped ? "Stopped" : ""));
+    else
+      impl.EmitFinished(-1, stopped ? ConversionOutcome::Stop() : ConversionOutcome::Succeeded({}));
     if (!more) return;
   }
 }

@@ -185,10 +185,12 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
     plan->video = ChooseEncoder(o.video_codec, plan->format, output_path, AVMEDIA_TYPE_VIDEO, error);
     if (!plan->video) return false;
     // Subtitles go along with pictures only.
+    std::string note;
     if (o.subtitles == Options::Subtitles::Keep)
-      plan->subtitles = convert::SubtitlesToKeep(source, plan->format, &plan->note);
+      plan->subtitles = convert::SubtitlesToKeep(source, plan->format, &note);
     if (o.subtitles == Options::Subtitles::BurnIn)
-      plan->burn_in = convert::BurnInChain(source, &plan->burn_in_stream, &plan->note);
+      plan->burn_in = convert::BurnInChain(source, &plan->burn_in_stream, &note);
+    if (!note.empty()) plan->notes.push_back(note);
     LanePlan& lane = plan->lanes.emplace_back();
     if (!PlanVideoLane(o, *source.Video(), plan->video, plan->burn_in, &lane, &plan->width, &plan->height,
                        error))
@@ -206,14 +208,14 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
     *error = "Nothing to convert: the output would hold neither video nor audio";
     return false;
   }
-  // Every part of the source that does not reach the output is named, one a line.
+  // Every part of the source that does not reach the output is named, one a note.
   std::vector<int> audio_kept;
   for (const LanePlan& lane : plan->lanes)
     if (lane.type == AVMEDIA_TYPE_AUDIO) audio_kept.push_back(lane.stream);
   for (const std::string& note :
        convert::LeftOutNotes(source, plan->format, audio_kept, !o.no_audio && !o.first_audio_only,
-                             plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
-    plan->note += (plan->note.empty() ? "" : "\n") + note;
+                           plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
+    plan->notes.push_back(note);
   return true;
 }
 

@@ -40,7 +40,7 @@ struct OutputPlan {
   std::vector<convert::SubtitleChoice> subtitles;  // tracks that go along as text or as they are
   std::string burn_in;     // the filter drawing a subtitle track into the picture, or ""
   int burn_in_stream = -1;  // the source stream it draws
-  std::string note;     // said with a success: what could not be kept
+  std::vector<std::string> notes;  // said with a success: what could not be kept, one each
 };
 
 // Resolves the container and encoders, checks that they fit together and that the

@@ -62,7 +62,7 @@ class Session final : public PacketWriter {
   Session(const Job& job, std::string* error, std::string* written)
       : job_(job), error_(error), written_(written), watch_(job.read_timeout_ms, job.stop) {}
   ~Session() { DiscardTemp(); }
-  Outcome Run();
+  ConversionOutcome Run();
   bool Write(AVPacket* packet) override;
 
  private:
@@ -371,40 +371,29 @@ void Session::DiscardTemp() {
   file_.Discard();
 }
 
-Outcome Session::Run() {
+ConversionOutcome Session::Run() {
   *written_ = job_.output;
   std::string problem;
-  folder_ =
-      job_.folder ? job_.folder : convert::OutputFolder::Open(convert::FolderPart(job_.output), &problem);
-  if (!folder_) {
-    *error_ = problem;
-    return Outcome::Failed;
-  }
-  if (job_.existing == convert::Existing::Skip && folder_->Has(convert::NamePart(job_.output)))
-    return Outcome::Skipped;
+  folder_ = job_.folder ? job_.folder : convert::OutputFolder::Open(convert::FolderPart(job_.output), &problem);
+  if (!folder_) return ConversionOutcome::Failure(problem);
+  if (job_.existing == ExistingOutput::Skip && folder_->Has(convert::NamePart(job_.output)))
+    return ConversionOutcome::Skip({});
   if (OpenSource() && OpenOutput() && Pump() && Close()) {
-    // Several notes go one to a line.
-    std::string notes = plan_.note;
-    for (const std::string& note : notes_)
-      notes += (notes.empty() ? "" : "\n") + note;
-    *error_ = notes;
-    return Outcome::Succeeded;
+    std::vector<std::string> notes = plan_.notes;
+    notes.insert(notes.end(), notes_.begin(), notes_.end());
+    return ConversionOutcome::Succeeded(std::move(notes));
   }
   DiscardTemp();
-  if (skipped_) return Outcome::Skipped;
-  if (Stopped()) {
-    *error_ = "Stopped";
-    return Outcome::Stopped;
-  }
-  if (error_->empty()) *error_ = "The conversion failed";
-  return Outcome::Failed;
+  if (skipped_) return ConversionOutcome::Skip({});
+  if (Stopped()) return ConversionOutcome::Stop();
+  return ConversionOutcome::Failure(error_->empty() ? "The conversion failed" : *error_);
 }
 
 }  // namespace
 
-Outcome Transcode(const Job& job, std::string* error, std::string* written) {
-  error->clear();
-  Session session(job, error, written);
+ConversionOutcome Transcode(const Job& job, std::string* written) {
+  std::string error;
+  Session session(job, &error, written);
   return session.Run();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ConversionOutcome.h"
 #include "engine/convert/AtomicOutputFile.h"
 #include "engine/convert/EncoderOptions.h"
 #include "engine/convert/OutputFolder.h"
@@ -15,8 +16,6 @@
 #include "engine/media/MediaInput.h"
 
 namespace convert {
-
-enum class Outcome { Succeeded, Failed, Stopped, Skipped };
 
 struct Job {
   std::string source;
@@ -29,16 +28,15 @@ struct Job {
   int threads = 1;                       // codec threads; 0 lets the codecs choose
   int read_timeout_ms = 10000;
   const std::atomic<bool>* stop = nullptr;
-  convert::Existing existing = convert::Existing::KeepBoth;  // a file already at `output`
+  ExistingOutput existing = ExistingOutput::KeepBoth;  // a file already at `output`
   std::vector<convert::FileId> keep;  // files never to be replaced (sources of the run)
   // bytes written, output position and source duration in microseconds
   std::function<void(int64_t, int64_t, int64_t)> progress;
 };
 
-// Runs the whole conversion; `error` gets the reason when it did not succeed (after
-// a success, notes one a line on what was skipped or left out, or nothing) and `written` the name
-// the output was given (or would have had, when skipped). A source that changed
-// since it was described is planned again.
-Outcome Transcode(const Job& job, std::string* error, std::string* written);
+// Runs the whole conversion and says how it ended (a skip's text is left to the
+// caller); `written` gets the name the output was given (or would have had, when
+// skipped). A source that changed since it was described is planned again.
+ConversionOutcome Transcode(const Job& job, std::string* written);
 
 }  // namespace convert
