@@ -3,7 +3,6 @@
 // outside) as one job that probes on a worker pool while the window stays alive, the
 // list commands, and the status-bar totals.
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -13,7 +12,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>

@@ -5,6 +5,9 @@
 // window paints and answers throughout, and Cancel ends the job at once (results
 // still under way carry the old batch number and are dropped).
 #include <QWidget>
+#include <algorithm>
+#include <map>
+#include <memory>
 #include <utility>
 
 #include "common/FileNames.h"
