@@ -90,6 +90,7 @@ void FileList::OpenWaitWindow(bool showCancel) {
 
 void FileList::PumpAdd() {
   AddJob& job = *job_;
+  const size_t firstNew = job.probing.size();
   while (!job.scan && !job.pending.isEmpty()) {
     const AddEntry entry = job.pending.takeFirst();
     if (entry.expect == Expect::Folder || (entry.expect == Expect::FileOrFolder &&
@@ -111,11 +112,11 @@ void FileList::PumpAdd() {
     // Already listed: not probed at all. Duplicates within the job are caught when
     // appended.
     if (IsListedNative(entry.path)) continue;
-    const size_t index = job.probing.size();
     job.probing.push_back(entry.path);
-    pool_->Submit(job.batch, index, entry.path);
-    if (!job_) return;  // a pool without threads delivers at once
   }
+  pool_->Submit(
+      job.batch, firstNew,
+      std::vector<QByteArray>(job.probing.begin() + static_cast<ptrdiff_t>(firstNew), job.probing.end()));
   ShowCount();
   AppendReady();
 }

@@ -50,17 +50,21 @@ ProbePool::~ProbePool() {
     thread.join();
 }
 
-void ProbePool::Submit(uint64_t batch, size_t index, const QByteArray& nativePath) {
+void ProbePool::Submit(uint64_t batch, size_t firstIndex, const std::vector<QByteArray>& nativePaths) {
+  if (nativePaths.empty()) return;
   if (threads_.empty()) {
     FFDecoder decoder;
-    deliver_(Probe(decoder, Job{batch, index, nativePath}));
+    for (size_t i = 0; i < nativePaths.size(); ++i)
+      deliver_(Probe(decoder, Job{batch, firstIndex + i, nativePaths[i]}));
     return;
   }
   {
+    // One lock and one wake-up for a whole folder, not one per file.
     std::lock_guard<std::mutex> lock(mutex_);
-    queue_.push_back(Job{batch, index, nativePath});
+    for (size_t i = 0; i < nativePaths.size(); ++i)
+      queue_.push_back(Job{batch, firstIndex + i, nativePaths[i]});
   }
-  wake_.notify_one();
+  wake_.notify_all();
 }
 
 void ProbePool::DropQueued() {

@@ -35,7 +35,8 @@ class ProbePool {
   ProbePool(const ProbePool&) = delete;
   ProbePool& operator=(const ProbePool&) = delete;
 
-  void Submit(uint64_t batch, size_t index, const QByteArray& nativePath);
+  // Queues files that take the places `firstIndex`, `firstIndex` + 1, ... of `batch`.
+  void Submit(uint64_t batch, size_t firstIndex, const std::vector<QByteArray>& nativePaths);
   // Forgets the files no worker has begun yet.
   void DropQueued();
   int Workers() const { return static_cast<int>(threads_.size()); }
