@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
@@ -67,7 +68,10 @@ double AddThroughList(FFDecoder& decoder, const QList<QByteArray>& files, int* r
 
   QElapsedTimer clock;
   clock.start();
+  QEventLoop waiting;  // the adding runs from the event loop
+  QObject::connect(&fileList, &FileList::addFinished, &waiting, &QEventLoop::quit);
   fileList.AddDroppedFiles(files);
+  if (fileList.Adding()) waiting.exec();
   const double seconds = clock.nsecsElapsed() / 1e9;
   *rows = fileList.RowCount();
   fileList.RefreshTotals();

@@ -1,6 +1,5 @@
 #include "filelist/FileList.h"
 
-#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QWidget>
@@ -18,65 +17,10 @@
 
 namespace {
 
-// Closes the decoder when probing ends, however it ends.
-class DecoderCloser {
- public:
-  explicit DecoderCloser(FFDecoder& decoder) : decoder_(decoder) {}
-  ~DecoderCloser() { decoder_.Close(); }
-  DecoderCloser(const DecoderCloser&) = delete;
-  DecoderCloser& operator=(const DecoderCloser&) = delete;
-
- private:
-  FFDecoder& decoder_;
-};
-
 // The folder part of a path, ending in "/".
 QString FolderOf(const QString& path) { return path.left(path.lastIndexOf('/') + 1); }
 
 }  // namespace
-
-// Shows the wait window for as long as it lives; nested scopes share one window.
-class FileList::WaitScope {
- public:
-  explicit WaitScope(FileList& files) : files_(files) { files_.BeginWait(); }
-  ~WaitScope() { files_.EndWait(); }
-  WaitScope(const WaitScope&) = delete;
-  WaitScope& operator=(const WaitScope&) = delete;
-
- private:
-  FileList& files_;
-};
-
-// The owner window's hourglass for as long as it lives.
-class FileList::BusyCursor {
- public:
-  explicit BusyCursor(QWidget* owner) : owner_(owner) {
-    if (owner_) owner_->setCursor(Qt::WaitCursor);
-  }
-  ~BusyCursor() {
-    if (owner_) owner_->unsetCursor();
-  }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  QPointer<QWidget> owner_;
-};
-
-FileList::FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner)
-    : list_(list), decoder_(decoder), state_(state), owner_(owner) {
-  QAbstractItemModel* model = list_->model();
-  connect(model, &QAbstractItemModel::rowsInserted, this, &FileList::OnRowsChanged);
-  connect(model, &QAbstractItemModel::rowsRemoved, this, &FileList::OnRowsChanged);
-  connect(model, &QAbstractItemModel::modelReset, this, &FileList::OnRowsChanged);
-  connect(model, &QAbstractItemModel::dataChanged, this, &FileList::OnRowTextsChanged);
-  connect(list_, &ListView1::filesDropped, this, &FileList::AddDroppedFiles);
-}
-
-FileList::~FileList() {
-  if (wait_) wait_->CloseByProgram();
-  delete wait_;
-}
 
 void FileList::SetPanes(QLabel* filesPane, QLabel* durationPane) {
   files_pane_ = filesPane;
@@ -85,23 +29,18 @@ void FileList::SetPanes(QLabel* filesPane, QLabel* durationPane) {
 
 void FileList::AddFilesWithDialog() {
   const QStringList files = Ui::GetOpenFileNames(owner_, last_open_folder_, MediaDialogFilters());
-  ProblemScope problems(*this);
-  if (!files.isEmpty()) {
-    BusyCursor busy(owner_);
-    if (files.size() > 1) {
-      WaitScope wait(*this);
-      for (const QString& file : files) {
-        if (file.isEmpty()) continue;
-        last_open_folder_ = FolderOf(file);
-        AddFile(file);
-        LetWindowSystemRun();
-      }
-    } else {
-      last_open_folder_ = FolderOf(files.front());
-      AddFile(files.front());
-    }
+  QList<AddEntry> entries;
+  for (const QString& file : files) {
+    if (file.isEmpty()) continue;
+    last_open_folder_ = FolderOf(file);
+    // The exact bytes are the row's identity; for any name that is valid text this
+    // is the same as comparing the row texts.
+    entries.append({NativePath::Resolve(file), Expect::File, true});
   }
-  SelectOnlyLastRow();
+  AddOptions options;
+  options.showWait = entries.size() > 1;  // one file comes in behind the busy cursor alone
+  options.selectLastRow = true;
+  StartAdd(std::move(entries), options);
 }
 
 bool FileList::AddFile(const QString& path) {
@@ -115,7 +54,11 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
   FileRow row;
   row.path = NativePath::Display(nativePath);
   row.nativePath = nativePath;
-  if (!ProbeInto(nativePath, row)) return false;
+  QString error;
+  if (!ProbePool::Describe(decoder_, nativePath, row.source, error)) {
+    ShowOpenFailure(row.path, error);
+    return false;
+  }
   const bool indexWasValid = listed_paths_valid_;
   list_->AppendRow(row);
   if (indexWasValid) {
@@ -127,17 +70,10 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
 
 void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
   if (nativePaths.isEmpty()) return;
-  ProblemScope problems(*this);
-  WaitScope wait(*this);
-  for (const QByteArray& nativePath : nativePaths) {
-    if (CancelRequested()) break;  // Cancel appears once a dropped folder is being added
-    if (NativePath::KindOf(nativePath) == NativePath::Kind::Directory) {
-      if (!AddFolder(nativePath)) break;  // cancelled: the rest of the drop too
-      continue;
-    }
-    AddNativeFile(nativePath);
-    LetWindowSystemRun();
-  }
+  QList<AddEntry> entries;
+  for (const QByteArray& nativePath : nativePaths)
+    entries.append({nativePath, Expect::FileOrFolder, true});
+  StartAdd(std::move(entries), AddOptions{});  // Cancel appears once a dropped folder is reached
 }
 
 bool FileList::IsListed(const QString& path) const {
@@ -155,47 +91,7 @@ bool FileList::IsListedNative(const QByteArray& nativePath) const {
   return listed_paths_.contains(nativePath);
 }
 
-bool FileList::ProbeInto(const QByteArray& nativePath, FileRow& row) {
-  // Devices, pipes and sockets could block the read forever; folders are no media.
-  const NativePath::Kind kind = NativePath::KindOf(nativePath);
-  if (kind == NativePath::Kind::Directory) {
-    ShowOpenFailure(row.path, "This is a folder, not a file.");
-    return false;
-  }
-  if (kind == NativePath::Kind::Other) {
-    ShowOpenFailure(row.path, "This is not a regular file (a device, pipe or socket).");
-    return false;
-  }
-  if (!decoder_.Open(nativePath.toStdString(), std::string())) {
-    ShowOpenFailure(row.path, QString::fromStdString(decoder_.LastErrorMessage()));
-    return false;
-  }
-  DecoderCloser closer(decoder_);
-
-  const int audioIndex = decoder_.AudioStreamIndex();
-  const int videoIndex = decoder_.VideoStreamIndex();
-  SourceSummary& source = row.source;
-  // An unknown duration shows as 00:00:00, so it adds nothing to the total either.
-  source.durationUs = std::max<int64_t>(decoder_.Duration(), 0);
-  source.videoTracks = decoder_.VideoStreamCount();
-  source.audioTracks = decoder_.AudioStreamCount();
-  source.subtitleTracks = decoder_.SubtitleStreamCount();
-  source.storedWidth = decoder_.VideoStoredWidth(videoIndex);
-  source.storedHeight = decoder_.VideoStoredHeight(videoIndex);
-  source.uprightWidth = decoder_.VideoWidth(videoIndex);
-  source.uprightHeight = decoder_.VideoHeight(videoIndex);
-  source.videoCodec = QString::fromStdString(decoder_.VideoCodecName(videoIndex));
-  source.audioCodec = QString::fromStdString(decoder_.AudioCodecName(audioIndex));
-  source.fileBytes = static_cast<int64_t>(NativePath::FileSize(nativePath));
-  source.modified = NativePath::Modified(nativePath);
-  return true;
-}
-
 void FileList::ShowOpenFailure(const QString& path, const QString& error) {
-  if (problems_) {
-    problems_->files.append({path, error.trimmed()});
-    return;
-  }
   Ui::ShowMessage(owner_, OpenFailureText(path, error), Ui::MessageIcon::Critical);
 }
 
@@ -328,29 +224,4 @@ void FileList::RefreshTotals() {
   if (duration_pane_) duration_pane_->setText("Total Duration: " + FormatDuration(total));
   last_counted_rows_ = n;
   rows_changed_ = false;
-}
-
-void FileList::LetWindowSystemRun() {
-  // Repainting the list after every small file would cost more than probing it; a
-  // few dozen refreshes a second keep the window just as alive.
-  if (since_messages_.isValid() && since_messages_.elapsed() < message_interval_ms_) return;
-  QCoreApplication::processEvents();
-  since_messages_.start();
-}
-
-void FileList::BeginWait(bool letWindowSystemRun) {
-  if (wait_depth_++ == 0) {
-    wait_ = new FormWait(owner_);
-    wait_->show();
-  }
-  if (!letWindowSystemRun) return;
-  QCoreApplication::processEvents();
-  since_messages_.start();
-}
-
-void FileList::EndWait() {
-  if (--wait_depth_ > 0 || !wait_) return;
-  wait_->CloseByProgram();
-  wait_->deleteLater();
-  wait_ = nullptr;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The main window's file list logic: adding files (dialog and drop) with probing
-// through the decoder, the list commands, and the status-bar totals.
+// The main window's file list logic: adding files (dialog, drop, folders, paths from
+// outside) as one job that probes on a worker pool while the window stays alive, the
+// list commands, and the status-bar totals.
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -10,47 +10,64 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/UiEventBridge.h"
 #include "filelist/FileRow.h"
+#include "filelist/ProbePool.h"
 
 class FFDecoder;
+class FolderScan;
+struct AppState;
 class FormWait;
 class ListView1;
 class QLabel;
 class QWidget;
-
-struct AppState;
 
 class FileList : public QObject {
   Q_OBJECT
  public:
   // `owner` is the main window: it owns the messages, the wait window and the busy
   // cursor. The list, the decoder and `state` (its output folder is left out of
-  // folder scans) must outlive this object.
+  // folder scans) must outlive this object. `decoder` serves AddFile only; adding
+  // from the window probes on the pool's own decoders.
   FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner);
   ~FileList() override;
 
   void SetPanes(QLabel* filesPane, QLabel* durationPane);
 
+  // Every adding below but AddFile starts a job and returns at once: files are probed
+  // on the pool and appended in the order given (duplicates left out), behind the
+  // wait window; what could not be added is told in one message once the wait window
+  // has closed. While a job runs, further adding joins it.
+
   // Shows the open-file dialog and adds the chosen files; afterwards only the last
   // row is selected (also when the dialog was cancelled).
   void AddFilesWithDialog();
-  // Probes one file and appends its row. False when it was already listed or could
-  // not be opened (the user has then been told).
+  // Probes one file here and now and appends its row. False when it was already
+  // listed or could not be opened (the user has then been told). For callers outside
+  // the window's event handling (tests, tools).
   bool AddFile(const QString& path);
   bool AddNativeFile(const QByteArray& nativePath);
-  // Adds dropped files in order behind the wait window; a folder adds what AddFolder adds.
+  // Adds dropped files in order; a folder adds what AddFolder adds.
   void AddDroppedFiles(const QList<QByteArray>& nativePaths);
   // Asks for a folder, adds it as AddFolder does, then selects only the last row.
   void AddFolderWithDialog();
   // Adds every file in the folder and its subfolders that the Add dialog's filters
-  // list, in name order, behind the wait window with a count and a Cancel button.
-  // Files that cannot be opened and folders that cannot be read are reported in one
-  // message at the end. False when the user cancelled.
-  bool AddFolder(const QByteArray& nativeFolder);
+  // list, in name order, with a count and a Cancel button on the wait window.
+  void AddFolder(const QByteArray& nativeFolder);
+  // Files and folders from outside the window (command line, a later start): like a
+  // drop, with Cancel from the start and the output folder not left out.
+  void AddFromOutside(const QList<QByteArray>& nativePaths);
+  // True while an adding job runs.
+  bool Adding() const { return job_ != nullptr; }
+  // True when the last job that ended was cancelled by the user.
+  bool LastAddCanceled() const { return last_add_canceled_; }
   // True when a row's text is exactly `path` (case-sensitive).
   bool IsListed(const QString& path) const;
 
@@ -61,9 +78,6 @@ class FileList : public QObject {
     QStringList emptyFolders;  // folders without a single media file
     bool Empty() const { return files.isEmpty() && unreadableFolders.isEmpty() && emptyFolders.isEmpty(); }
   };
-  // From now on open failures go into `problems` instead of a message each (null:
-  // each failure is shown at once).
-  void GatherProblems(AddProblems* problems) { problems_ = problems; }
   // One message for all of `problems`; nothing when there are none.
   void ReportProblems(const AddProblems& problems);
 
@@ -87,15 +101,10 @@ class FileList : public QObject {
   ListView1* List() const { return list_; }
   // The wait window while files are being read, else null.
   FormWait* WaitWindow() const;
-  // How many addings are under way (each holds the wait window open).
-  int WaitDepth() const { return wait_depth_; }
-  // Holds the wait window open for adding that goes on in steps from the event loop:
-  // unlike the window's own adding, this never runs the window system in between.
-  void OpenWaitWindow() { BeginWait(false); }
-  void CloseWaitWindow() { EndWait(); }
-  // While adding many files, pending window messages are handled between two files
-  // once this many milliseconds have passed (0: after every file).
-  void SetMessageInterval(int ms) { message_interval_ms_ = ms; }
+
+ signals:
+  // An adding job ended (finished or cancelled), after its message was shown.
+  void addFinished();
 
  public slots:
   // Updates the two status panes when the list changed since the last refresh.
@@ -106,22 +115,35 @@ class FileList : public QObject {
   void OnRowTextsChanged();
 
  private:
-  class WaitScope;
-  class BusyCursor;
-  class ProblemScope;
+  struct AddJob;
+  // One path handed to a job.
+  enum class Expect { File, FileOrFolder, Folder };  // a folder given as a file is told as one
+  struct AddEntry {
+    QByteArray path;
+    Expect expect = Expect::FileOrFolder;
+    bool skipOutputFolder = true;  // a listed folder leaves out the output folder
+  };
+  struct AddOptions {
+    bool showWait = true;
+    bool showCancel = false;  // from the start; else once a folder is reached
+    bool selectLastRow = false;
+  };
+
+  void StartAdd(QList<AddEntry> entries, AddOptions options);
+  void OpenWaitWindow(bool showCancel);
+  void PumpAdd();   // hands the job's next paths to the pool or the folder scan
+  void PollScan();  // looks at the folder being listed
+  void OnProbed(const ProbeResult& result);
+  void AppendReady();  // appends the results that are next in order
+  void CancelAdd();
+  void FinishAdd();
+  void ShowCount();
 
   bool IsListedNative(const QByteArray& nativePath) const;
-  bool ProbeInto(const QByteArray& nativePath, FileRow& row);
   void ShowOpenFailure(const QString& path, const QString& error);
   void SelectOnlyLastRow();
   void MoveCurrentRow(int offset);
   void MoveSelectedBlock(int offset);
-  void LetWindowSystemRun();
-  void BeginWait(bool letWindowSystemRun = true);
-  void EndWait();
-  bool CancelRequested() const;  // the user asked the wait window to cancel
-  bool ListFolder(const QByteArray& nativeFolder, std::vector<std::string>& files,
-                  std::vector<std::string>& unreadable);
 
   ListView1* list_;
   FFDecoder& decoder_;
@@ -130,9 +152,10 @@ class FileList : public QObject {
   QPointer<QLabel> files_pane_;
   QPointer<QLabel> duration_pane_;
   QPointer<FormWait> wait_;
-  int wait_depth_ = 0;
-  int message_interval_ms_ = 40;
-  QElapsedTimer since_messages_;
+  std::unique_ptr<AddJob> job_;
+  uint64_t last_batch_ = 0;
+  bool last_add_canceled_ = false;
+  QTimer scan_timer_;
   int last_counted_rows_ = 0;
   bool rows_changed_ = false;
   // The exact paths of all rows, rebuilt when rows changed behind our back.
@@ -141,27 +164,8 @@ class FileList : public QObject {
   QString last_open_folder_;
   // The rows Clear All removed, until the list changes again.
   std::vector<FileRow> cleared_rows_;
-  // While files are added: what went wrong is collected here instead of shown.
-  AddProblems* problems_ = nullptr;
-};
-
-// Gathers what cannot be added while it lives; the outermost scope then tells it in
-// one message. Declared before the wait scope, so the wait window is gone by then.
-class FileList::ProblemScope {
- public:
-  explicit ProblemScope(FileList& files) : files_(files), outer_(files.problems_ == nullptr) {
-    if (outer_) files_.problems_ = &problems_;
-  }
-  ~ProblemScope() {
-    if (!outer_) return;
-    files_.problems_ = nullptr;
-    files_.ReportProblems(problems_);
-  }
-  ProblemScope(const ProblemScope&) = delete;
-  ProblemScope& operator=(const ProblemScope&) = delete;
-
- private:
-  FileList& files_;
-  const bool outer_;
-  AddProblems problems_;
+  // Results come from the pool's threads through the bridge; declared last, so the
+  // pool's workers are stopped before anything they report to is gone.
+  UiEventBridge<FileList> bridge_{this};
+  std::unique_ptr<ProbePool> pool_;
 };

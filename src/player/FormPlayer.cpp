@@ -1,7 +1,6 @@
 #include "player/FormPlayer.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -25,6 +24,9 @@
 using namespace PlayerMath;
 
 namespace {
+// How long a paused player runs after a seek before the exact seek that shows the picture.
+constexpr int kPausedSeekSettleMs = 50;
+
 FormPlayer::QuitHandler& QuitHandlerSlot() {
   static FormPlayer::QuitHandler handler;
   return handler;
@@ -268,12 +270,6 @@ void FormPlayer::onPauseClicked() {
   SetPauseCaption(player_.Paused() ? "4" : ";");
 }
 
-void FormPlayer::WaitProcessingEvents(int milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 void FormPlayer::SeekTo(int64_t target, int32_t flags) {
   player_.Seek(static_cast<int32_t>(static_cast<uint32_t>(target)),
                static_cast<int32_t>(static_cast<uint64_t>(target) >> 32), flags, false);
@@ -281,7 +277,6 @@ void FormPlayer::SeekTo(int64_t target, int32_t flags) {
 
 void FormPlayer::onPositionMouseUp(int button, int /*shift*/, float x, float /*y*/) {
   if (button != SliderModel::kLeftButton) return;
-  QPointer<FormPlayer> alive(this);
   {
     BusyCursor busy;
     int np = 0;
@@ -292,12 +287,13 @@ void FormPlayer::onPositionMouseUp(int button, int /*shift*/, float x, float /*y
     SeekTo(target, FFPlayer::kSeekExact);
     const int32_t state = player_.PlayState();
     if (state == FFPlayer::kStateEnded || state == FFPlayer::kStatePaused) {
-      // A paused player shows the new picture after a short run.
+      // A paused player shows the new picture after a short run; the exact seek
+      // follows from the event loop, not from a wait inside this handler.
       player_.Resume();
       player_.Pause();
-      WaitProcessingEvents(50);
-      if (!alive || closing_) return;
-      SeekTo(target, FFPlayer::kSeekExact);
+      QTimer::singleShot(kPausedSeekSettleMs, this, [this, target] {
+        if (!closing_) SeekTo(target, FFPlayer::kSeekExact);
+      });
     }
   }
   position_slider_->SetSelLength(position_slider_->Value());

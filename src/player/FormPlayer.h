@@ -71,7 +71,6 @@ class FormPlayer : public QDialog {
   void Load(const QString& path, const QByteArray& nativePath);
   void ApplyLayout();
   void SetPauseCaption(const QString& caption);
-  void WaitProcessingEvents(int milliseconds);
   void SeekTo(int64_t target, int32_t flags);
   void ShowNotice(const QString& text);
   void PlaceNotice();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -53,7 +54,6 @@ struct WaitWatcher {
 
 TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   ListHarness h;
-  h.files->SetMessageInterval(0);
   MessageRecorder messages;
   MediaTree t;
   const QString b2 = t.Add("b/2.mp4"), b10 = t.Add("b/10.MP4"), a = t.Add("A.mkv"), deep = t.Add("b/c/deep.avi");
@@ -65,43 +65,53 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   ASSERT_EQ(::symlink("..", (t.Root() + "b/c/up").toUtf8().constData()), 0);  // a loop
   WaitWatcher watch(h);
 
-  EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root())));
+  h.files->AddFolder(Bytes(t.Root()));
+  EXPECT_TRUE(h.Finish());
   EXPECT_EQ(h.Texts(0), QStringList({a, z, b10, b2, t.Root() + "b/c/deep.avi"}));
   ASSERT_EQ(messages.Texts().size(), 1);
   EXPECT_TRUE(messages.Texts()[0].startsWith("Can not open file: \n" + t.Root() + "b/broken.avi\n"))
       << messages.Texts()[0].toStdString();
   EXPECT_TRUE(watch.cancelShown);
-  EXPECT_TRUE(watch.counts.contains("Adding file 6 of 6")) << watch.counts.join('|').toStdString();
+  // Which counts a turn of the event loop catches depends on speed; their form does not.
+  ASSERT_FALSE(watch.counts.isEmpty());
+  watch.counts.removeDuplicates();
+  const QRegularExpression countForm("^(Files found: \\d+|Adding file [1-6] of 6)$");
+  EXPECT_EQ(watch.counts.filter(countForm).size(), watch.counts.size())
+      << watch.counts.join('|').toStdString();
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
   (void)deep;
 
   // Again: everything is listed already, so nothing is added and no file is opened twice;
   // the broken file is reported again because it is still not in the list.
-  EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root() + "b")));
+  h.files->AddFolder(Bytes(t.Root() + "b"));
+  EXPECT_TRUE(h.Finish());
   EXPECT_EQ(h.files->RowCount(), 5);
   EXPECT_EQ(messages.Texts().size(), 2);
 
   // A folder that cannot be read is named, not passed over in silence.
-  EXPECT_TRUE(h.files->AddFolder(Bytes(t.Root() + "gone")));
+  h.files->AddFolder(Bytes(t.Root() + "gone"));
+  EXPECT_TRUE(h.Finish());
   ASSERT_EQ(messages.Texts().size(), 3);
   EXPECT_EQ(messages.Texts()[2], "1 folder(s) could not be read:\n" + t.Root() + "gone");
 }
 
 TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
   ListHarness h;
-  h.files->SetMessageInterval(0);
   MessageRecorder messages;
   MediaTree t;
   for (int i = 0; i < 30; ++i) t.Add(QString("clip %1.mp4").arg(i, 2, 10, QChar('0')));
   QTimer clicker;  // clicks Cancel once a few rows are in, as a user would
   QObject::connect(&clicker, &QTimer::timeout, [&] {
-    if (h.files->RowCount() >= 3 && h.files->WaitWindow()) h.files->WaitWindow()->CancelButton()->click();
+    if (h.files->RowCount() < 3 || !h.files->WaitWindow()) return;
+    h.files->WaitWindow()->CancelButton()->click();
+    EXPECT_FALSE(h.files->Adding());  // at once, not when the probes under way end
   });
   clicker.start(0);
-  EXPECT_FALSE(h.files->AddFolder(Bytes(t.Root())));
+  h.files->AddFolder(Bytes(t.Root()));
+  EXPECT_FALSE(h.Finish());
   clicker.stop();
   EXPECT_GE(h.files->RowCount(), 3);
-  EXPECT_LE(h.files->RowCount(), 4);  // the file being probed at the click may still come in
+  EXPECT_LT(h.files->RowCount(), 30);  // the results that were in by the click, nothing later
   EXPECT_TRUE(messages.Texts().isEmpty());
   EXPECT_EQ(h.files->WaitWindow(), nullptr);
 
@@ -110,9 +120,10 @@ TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
     if (h.files->WaitWindow()) h.files->WaitWindow()->close();
   });
   clicker.start(0);
-  EXPECT_FALSE(h.files->AddFolder(Bytes(t.Root())));
+  h.files->AddFolder(Bytes(t.Root()));
+  EXPECT_FALSE(h.Finish());
   clicker.stop();
-  EXPECT_LE(h.files->RowCount(), 5);
+  EXPECT_LT(h.files->RowCount(), 30);
 }
 
 TEST(AddFolder, DialogAndDropBothAddFolders) {
@@ -128,6 +139,7 @@ TEST(AddFolder, DialogAndDropBothAddFolders) {
   });
   h.files->SetLastOpenFolder("/srv/");
   h.files->AddFolderWithDialog();
+  h.Finish();
   EXPECT_EQ(seenStart, "/srv/");
   EXPECT_EQ(h.Texts(0), QStringList({inner}));
   EXPECT_EQ(h.files->LastOpenFolder(), t.Root() + "in/");
@@ -135,12 +147,14 @@ TEST(AddFolder, DialogAndDropBothAddFolders) {
 
   answer.clear();  // cancelled: nothing added, folder kept
   h.files->AddFolderWithDialog();
+  h.Finish();
   EXPECT_EQ(h.files->RowCount(), 1);
   EXPECT_EQ(h.files->LastOpenFolder(), t.Root() + "in/");
   Ui::SetFolderHandler({});
 
   // A drop of a folder and a file: the folder's files in place, duplicates left out.
   h.files->AddDroppedFiles({Bytes(t.Root()), Bytes(AudioOnly())});
+  h.Finish();
   EXPECT_EQ(h.Texts(0), QStringList({inner, top, AudioOnly()}));
   EXPECT_TRUE(messages.Texts().isEmpty());
 }

@@ -14,6 +14,7 @@
 #include "filelist/ListView1.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
+#include "support/WaitUntil.h"
 
 namespace filelisttest {
 
@@ -77,6 +78,10 @@ struct ListHarness {
     return out;
   }
   int CurrentRow() const { return list->CurrentRow(); }
+  // Waits for the adding job to end; false when it was cancelled (or never ended).
+  bool Finish() {
+    return WaitUntil([this] { return !files->Adding(); }) && !files->LastAddCanceled();
+  }
   void SetCurrentRow(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
 };
 
