@@ -150,7 +150,7 @@ void FormMain::ResetStatusPanes() {
 
 bool FormMain::EnginePreparation() {
   ResourceFolder() = ResourceFolder();
-  state_.outputFolder = Stored::Text("OutPath").value_or(QString());
+  state_.outputFolder = Stored::Get(Setting::OutputFolder);
   if (FFEncoder::AVLibLoaded()) return true;
   if (FFEncoder::LoadAVLib((ResourceFolder() + "LibAV").toStdString())) return true;
   Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
@@ -158,12 +158,12 @@ bool FormMain::EnginePreparation() {
 }
 
 void FormMain::UpdateCheckPrompt(const QDate& today) {
-  if (!UpdateCheck::IsDue(Stored::Text("LastCheckUpdate").value_or(QString()), today)) return;
+  if (!UpdateCheck::IsDue(Stored::Get(Setting::LastCheckUpdate), today)) return;
   const auto answer = Ui::ShowMessage(
       this, "Do you want to visit our website to check if there is a new version released?",
       Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
   if (answer == QMessageBox::Yes) OpenWebSite();
-  Stored::SetText("LastCheckUpdate", UpdateCheck::FormatCheckDate(today));
+  Stored::Set(Setting::LastCheckUpdate, UpdateCheck::FormatCheckDate(today));
 }
 
 bool FormMain::EnsureListNotEmpty() {
@@ -201,7 +201,7 @@ void FormMain::ExitCommand() {
                                       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   // What the close box would keep is kept here too.
-  Stored::SetText("OutPath", state_.outputFolder);
+  Stored::Set(Setting::OutputFolder, state_.outputFolder);
   if (window_memory_) window_memory_->StoreLayout();
   EndProgram(0);
 }
@@ -243,6 +243,6 @@ void FormMain::closeEvent(QCloseEvent* event) {
     ff_encoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
   }
   ff_encoder1_.Stop(false);
-  Stored::SetText("OutPath", state_.outputFolder);
+  Stored::Set(Setting::OutputFolder, state_.outputFolder);
   event->accept();
 }

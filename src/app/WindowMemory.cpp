@@ -11,9 +11,6 @@
 
 namespace {
 
-const char* const kGeometry = "MainWindow/Geometry";
-const char* const kColumns = "MainWindow/ColumnWidths";
-const char* const kLastOpenFolder = "MainWindow/LastOpenFolder";
 constexpr int kMinColumn = 10;
 constexpr int kMaxColumn = 5000;
 
@@ -32,8 +29,9 @@ WindowMemory::WindowMemory(QMainWindow& window, QTreeView& list, FileList& files
 
 void WindowMemory::Restore() {
   restoring_ = true;
-  if (const auto geometry = Stored::Bytes(kGeometry)) window_.restoreGeometry(*geometry);  // false: kept as is
-  if (const auto columns = Stored::Text(kColumns)) {
+  if (const auto geometry = Stored::Find(Setting::WindowGeometry))
+    window_.restoreGeometry(*geometry);  // false: kept as is
+  if (const auto columns = Stored::Find(Setting::ColumnWidths)) {
     const QStringList widths = columns->split(',');
     QList<int> parsed;
     for (const QString& text : widths) {
@@ -47,24 +45,24 @@ void WindowMemory::Restore() {
       for (int column = 0; column < parsed.size(); ++column) list_.setColumnWidth(column, parsed[column]);
   }
   // A folder that is gone since would only send the dialog somewhere else.
-  if (const auto folder = Stored::Text(kLastOpenFolder); folder && QFileInfo(*folder).isDir())
+  if (const auto folder = Stored::Find(Setting::LastOpenFolder); folder && QFileInfo(*folder).isDir())
     files_.SetLastOpenFolder(*folder);
   restoring_ = false;
 }
 
 void WindowMemory::StoreLayout() {
   delay_.stop();
-  Stored::SetBytes(kGeometry, window_.saveGeometry());
+  Stored::Set(Setting::WindowGeometry, window_.saveGeometry());
   QStringList widths;
   for (int column = 0; column < list_.header()->count(); ++column)
     widths << QString::number(list_.columnWidth(column));
-  Stored::SetText(kColumns, widths.join(','));
+  Stored::Set(Setting::ColumnWidths, widths.join(','));
 }
 
 void WindowMemory::StoreLastOpenFolder() {
   const QString folder = files_.LastOpenFolder();
-  if (!folder.isEmpty() && Stored::Text(kLastOpenFolder).value_or(QString()) != folder)
-    Stored::SetText(kLastOpenFolder, folder);
+  if (!folder.isEmpty() && Stored::Get(Setting::LastOpenFolder) != folder)
+    Stored::Set(Setting::LastOpenFolder, folder);
 }
 
 bool WindowMemory::eventFilter(QObject* watched, QEvent* event) {

@@ -79,7 +79,7 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     return false;
   }
   outputFolder = text;
-  Stored::SetText("OutPath", text);  // kept even if the program does not end normally
+  Stored::Set(Setting::OutputFolder, text);  // kept even if the program does not end normally
   return true;
 }
 

@@ -9,14 +9,9 @@
 
 namespace {
 
-const char* const kIfExists = "IfExists";
-
-// Names under one group, beside the flat values the program has always had.
-QString Name(const char* value) { return QString("OutputSettings/") + value; }
-
 void RestoreProfile(OutputSettings& settings, OutputControls& controls) {
-  const auto key = Stored::Text(Name("FormatKey"));
-  const auto caption = Stored::Text(Name("ProfileCaption"));
+  const auto key = Stored::Find(Setting::FormatKey);
+  const auto caption = Stored::Find(Setting::ProfileCaption);
   if (!key || !caption || !FormatKeys().contains(*key)) return;
   for (const ProfileEntry& entry : ProfileCatalogue()) {
     if (*key == QString::fromUtf8(entry.key) && *caption == QString::fromUtf8(entry.caption)) {
@@ -36,11 +31,11 @@ bool IsDimension(const QString& text) {
 
 void RestoreSize(OutputSettings& settings, OutputControls& controls) {
   if (!controls.sizeEnabled) return;
-  const auto index = Stored::Int(Name("SizeIndex"), 0, static_cast<int>(SizeEntries().size()) - 1);
+  const auto index = Stored::Find(Setting::SizeIndex, static_cast<int>(SizeEntries().size()) - 1);
   if (!index) return;
   if (*index == SizeCustomIndex) {
-    const auto width = Stored::Text(Name("Width"));
-    const auto height = Stored::Text(Name("Height"));
+    const auto width = Stored::Find(Setting::Width);
+    const auto height = Stored::Find(Setting::Height);
     if (!width || !height || !IsDimension(*width) || !IsDimension(*height)) return;
     SelectSize(settings, controls, *index);
     settings.width = *width;
@@ -51,33 +46,34 @@ void RestoreSize(OutputSettings& settings, OutputControls& controls) {
 }
 
 // A grid text that the grid itself would keep exactly as it is.
-void RestoreGridText(QString& field, GridItem item, const char* name, bool (*valid)(const QString&)) {
-  const auto text = Stored::Text(Name(name));
+void RestoreGridText(QString& field, GridItem item, const Setting::Key<QString>& key,
+                     bool (*valid)(const QString&)) {
+  const auto text = Stored::Find(key);
   if (text && valid(*text) && CorrectGridItemText(item, *text) == *text) field = *text;
 }
 
 void RestoreGrid(GridValues& grid, OutputControls& controls) {
   if (controls.videoSettingsVisible) {
-    RestoreGridText(grid.videoBitrate, GridItem::VideoBitrate, "VideoBitrate", &IsBitrateText);
-    RestoreGridText(grid.frameRate, GridItem::FrameRate, "FrameRate", &IsFrameRateText);
-    RestoreGridText(grid.aspect, GridItem::Aspect, "Aspect", &IsAspectText);
+    RestoreGridText(grid.videoBitrate, GridItem::VideoBitrate, Setting::VideoBitrate, &IsBitrateText);
+    RestoreGridText(grid.frameRate, GridItem::FrameRate, Setting::FrameRate, &IsFrameRateText);
+    RestoreGridText(grid.aspect, GridItem::Aspect, Setting::Aspect, &IsAspectText);
     // Crop, flips and rotation fit the pictures of one batch; carried over to the next
     // one they would silently cut or turn every file of it, so they start afresh.
-    if (const auto upscale = Stored::Int(Name("Upscale"), 0, 1)) grid.upscale = *upscale;
-    if (const auto subtitles = Stored::Int(Name("Subtitles"), 0, 2)) grid.subtitles = *subtitles;
+    if (const auto upscale = Stored::Find(Setting::Upscale)) grid.upscale = *upscale;
+    if (const auto subtitles = Stored::Find(Setting::Subtitles)) grid.subtitles = *subtitles;
     controls.cropValuesEditable = grid.crop;
   }
   if (controls.removeAudioVisible) {
-    if (const auto remove = Stored::Bool(Name("RemoveAudio"))) grid.removeAudio = *remove;
+    if (const auto remove = Stored::Find(Setting::RemoveAudio)) grid.removeAudio = *remove;
     controls.audioItemsVisible = !grid.removeAudio;
   }
   if (controls.audioItemsVisible) {
-    RestoreGridText(grid.audioBitrate, GridItem::AudioBitrate, "AudioBitrate", &IsBitrateText);
-    RestoreGridText(grid.sampleRate, GridItem::SampleRate, "SampleRate", &IsSampleRateText);
-    if (const auto channels = Stored::Int(Name("Channels"), 0, 2)) grid.channels = *channels;
-    if (const auto tracks = Stored::Int(Name("AudioTracks"), 0, 1)) grid.audioTracks = *tracks;
+    RestoreGridText(grid.audioBitrate, GridItem::AudioBitrate, Setting::AudioBitrate, &IsBitrateText);
+    RestoreGridText(grid.sampleRate, GridItem::SampleRate, Setting::SampleRate, &IsSampleRateText);
+    if (const auto channels = Stored::Find(Setting::Channels)) grid.channels = *channels;
+    if (const auto tracks = Stored::Find(Setting::AudioTracks)) grid.audioTracks = *tracks;
   }
-  if (const auto keep = Stored::Bool(Name("KeepFileDate"))) grid.keepFileDate = *keep;
+  if (const auto keep = Stored::Find(Setting::KeepFileDate)) grid.keepFileDate = *keep;
 }
 
 }  // namespace
@@ -88,36 +84,37 @@ void Restore(OutputSettings& settings, OutputControls& controls, int processorCo
   RestoreProfile(settings, controls);
   RestoreSize(settings, controls);
   if (controls.videoQualityEnabled)
-    if (const auto quality = Stored::Int(Name("VideoQuality"), 0, 2)) settings.videoQuality = *quality;
-  if (const auto quality = Stored::Int(Name("AudioQuality"), 0, 2)) settings.audioQuality = *quality;
-  if (const auto threads = Stored::Int(Name("Threads"), 1, processorCount)) settings.threads = QString::number(*threads);
+    if (const auto quality = Stored::Find(Setting::VideoQuality)) settings.videoQuality = *quality;
+  if (const auto quality = Stored::Find(Setting::AudioQuality)) settings.audioQuality = *quality;
+  if (const auto threads = Stored::Find(Setting::Threads, processorCount))
+    settings.threads = QString::number(*threads);
   RestoreGrid(settings.grid, controls);
   // Stored outside the group, as it always was; unknown text keeps Keep both.
-  settings.ifExists = IfExistsFromSettingText(Stored::Text(kIfExists).value_or(QString()));
+  settings.ifExists = IfExistsFromSettingText(Stored::Get(Setting::IfExists));
 }
 
 void Store(const OutputSettings& settings) {
-  Stored::SetText(Name("FormatKey"), settings.outputFormatKey);
-  Stored::SetText(Name("ProfileCaption"), settings.profileCaption);
-  Stored::SetInt(Name("SizeIndex"), settings.sizeIndex);
-  Stored::SetText(Name("Width"), settings.width);
-  Stored::SetText(Name("Height"), settings.height);
-  Stored::SetInt(Name("VideoQuality"), settings.videoQuality);
-  Stored::SetInt(Name("AudioQuality"), settings.audioQuality);
-  Stored::SetText(Name("Threads"), settings.threads);
-  Stored::SetText(kIfExists, IfExistsSettingText(settings.ifExists));
+  Stored::Set(Setting::FormatKey, settings.outputFormatKey);
+  Stored::Set(Setting::ProfileCaption, settings.profileCaption);
+  Stored::Set(Setting::SizeIndex, settings.sizeIndex);
+  Stored::Set(Setting::Width, settings.width);
+  Stored::Set(Setting::Height, settings.height);
+  Stored::Set(Setting::VideoQuality, settings.videoQuality);
+  Stored::Set(Setting::AudioQuality, settings.audioQuality);
+  Stored::Set(Setting::Threads, settings.threads.toInt());  // the cores box holds digits only
+  Stored::Set(Setting::IfExists, IfExistsSettingText(settings.ifExists));
   const GridValues& g = settings.grid;
-  Stored::SetText(Name("VideoBitrate"), g.videoBitrate);
-  Stored::SetText(Name("FrameRate"), g.frameRate);
-  Stored::SetText(Name("Aspect"), g.aspect);
-  Stored::SetText(Name("AudioBitrate"), g.audioBitrate);
-  Stored::SetText(Name("SampleRate"), g.sampleRate);
-  Stored::SetInt(Name("Channels"), g.channels);
-  Stored::SetBool(Name("RemoveAudio"), g.removeAudio);
-  Stored::SetBool(Name("KeepFileDate"), g.keepFileDate);
-  Stored::SetInt(Name("Upscale"), g.upscale);
-  Stored::SetInt(Name("AudioTracks"), g.audioTracks);
-  Stored::SetInt(Name("Subtitles"), g.subtitles);
+  Stored::Set(Setting::VideoBitrate, g.videoBitrate);
+  Stored::Set(Setting::FrameRate, g.frameRate);
+  Stored::Set(Setting::Aspect, g.aspect);
+  Stored::Set(Setting::AudioBitrate, g.audioBitrate);
+  Stored::Set(Setting::SampleRate, g.sampleRate);
+  Stored::Set(Setting::Channels, g.channels);
+  Stored::Set(Setting::RemoveAudio, g.removeAudio);
+  Stored::Set(Setting::KeepFileDate, g.keepFileDate);
+  Stored::Set(Setting::Upscale, g.upscale);
+  Stored::Set(Setting::AudioTracks, g.audioTracks);
+  Stored::Set(Setting::Subtitles, g.subtitles);
 }
 
 }  // namespace StoredChoices

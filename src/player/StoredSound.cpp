@@ -2,18 +2,12 @@
 
 #include "common/StoredValues.h"
 
-namespace {
-const char* const kVolume = "Player/Volume";
-const char* const kMute = "Player/Mute";
-}  // namespace
-
 SoundLevel RestoreSoundLevel(int maxVolume) {
   SoundLevel level;
-  level.volume = maxVolume;
-  if (const auto volume = Stored::Int(kVolume, 0, maxVolume)) level.volume = *volume;
-  if (const auto mute = Stored::Bool(kMute)) level.mute = *mute;
+  level.volume = Stored::Find(Setting::Volume, maxVolume).value_or(maxVolume);
+  level.mute = Stored::Get(Setting::Mute);
   return level;
 }
 
-void StoreVolume(int volume) { Stored::SetInt(kVolume, volume); }
-void StoreMute(bool mute) { Stored::SetBool(kMute, mute); }
+void StoreVolume(int volume) { Stored::Set(Setting::Volume, volume); }
+void StoreMute(bool mute) { Stored::Set(Setting::Mute, mute); }

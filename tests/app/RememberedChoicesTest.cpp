@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -219,4 +220,42 @@ TEST(RememberedChoices, WindowGeometryColumnsFolderAndSoundRoundTrip) {
   EXPECT_EQ(level.volume, 33);
   EXPECT_TRUE(level.mute);
   EXPECT_EQ(RestoreSoundLevel(20).volume, 20);  // above a smaller maximum: the default
+}
+
+// The table itself: one entry per key, every default a value its own entry accepts, and
+// malformed or out-of-range stored text reading as the default.
+TEST(RememberedChoices, SettingsTableKeysAreUniqueAndDamagedTextReadsAsTheDefault) {
+  QSet<QString> names;
+  for (const Setting::Entry* entry : Setting::kAll) {
+    SCOPED_TRACE(entry->name);
+    EXPECT_FALSE(names.contains(entry->name));
+    names.insert(entry->name);
+    const QString fallback = QString::fromUtf8(entry->fallback);
+    const bool emptyMeansNone = entry->type == Setting::Type::Text || entry->type == Setting::Type::Bytes;
+    if (!(emptyMeansNone && fallback.isEmpty())) {
+      EXPECT_TRUE(Stored::Accepts(*entry, fallback));
+    }
+    if (entry->type != Setting::Type::Text) {
+      EXPECT_FALSE(Stored::Accepts(*entry, "1 x!"));
+    }
+    if (entry->type == Setting::Type::Int) {
+      EXPECT_LE(entry->min, entry->max);
+      EXPECT_FALSE(Stored::Accepts(*entry, QString::number(entry->min - 1)));
+      EXPECT_FALSE(Stored::Accepts(*entry, QString::number(entry->max + 1)));
+    }
+  }
+
+  WriteSettingsFile(
+      "[General]\nIfExists=\n[OutputSettings]\nVideoQuality=3\nKeepFileDate=1\nThreads=+2\n"
+      "[MainWindow]\nGeometry=@@@\n[Player]\nVolume=-1\n");
+  EXPECT_EQ(Stored::Get(Setting::IfExists), "KeepBoth");
+  EXPECT_EQ(Stored::Get(Setting::VideoQuality), 1);
+  EXPECT_TRUE(Stored::Get(Setting::KeepFileDate));
+  EXPECT_EQ(Stored::Get(Setting::Threads), 1);
+  EXPECT_FALSE(Stored::Find(Setting::WindowGeometry));
+  EXPECT_EQ(Stored::Get(Setting::Volume, 100), 100);
+  // A limit of this machine narrows the table's range: 8 threads on 4 cores is damage.
+  WriteSettingsFile("[OutputSettings]\nThreads=8\n");
+  EXPECT_FALSE(Stored::Find(Setting::Threads, 4));
+  EXPECT_EQ(Stored::Find(Setting::Threads, 8), 8);
 }
