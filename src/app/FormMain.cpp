@@ -10,9 +10,9 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "app/AboutWindow.h"
 #include "app/CommandBars.h"
 #include "app/CommandTable.h"
-#include "app/FormFlash.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowMemory.h"
 #include "common/AppState.h"
@@ -214,7 +214,7 @@ void FormMain::PlayCommand() {
 }
 
 void FormMain::AboutCommand() {
-  FormFlash about(this);
+  AboutWindow about(this);
   about.exec();
 }
 

@@ -15,9 +15,9 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "app/AboutWindow.h"
 #include "app/CommandBars.h"
 #include "app/CommandTable.h"
-#include "app/FormFlash.h"
 #include "app/FormMain.h"
 #include "app/UpdateCheck.h"
 #include "common/AppState.h"
@@ -377,23 +377,23 @@ TEST(FormMainLayout, FitsTheScreenAndShowsCutTextInTooltips) {
   EXPECT_FALSE(FullTextToolTip(w.List(), path).contains(clip));  // it fits: only the row's own note
 }
 
-TEST(FormFlash, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
-  FormFlash about(nullptr);
+TEST(AboutWindow, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
+  AboutWindow about(nullptr);
   EXPECT_EQ(about.windowTitle(), "Veltrane Video Converter");
-  EXPECT_EQ(about.LabelVer()->text(), "Version 6.0");
+  EXPECT_EQ(about.VersionLabel()->text(), "Version 6.0");
   EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_EQ(about.Timer1().interval(), 10000);
-  EXPECT_TRUE(about.Timer1().isActive());
+  EXPECT_EQ(about.CloseTimer().interval(), 10000);
+  EXPECT_TRUE(about.CloseTimer().isActive());
 
   about.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
   QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(20, 20));
   EXPECT_FALSE(about.isVisible());
-  EXPECT_FALSE(about.Timer1().isActive());
+  EXPECT_FALSE(about.CloseTimer().isActive());
 
-  FormFlash timed(nullptr);
-  timed.Timer1().setInterval(50);  // the same timer, shortened for the test
-  timed.Timer1().start();
+  AboutWindow timed(nullptr);
+  timed.CloseTimer().setInterval(50);  // the same timer, shortened for the test
+  timed.CloseTimer().start();
   timed.show();
   QTRY_VERIFY_WITH_TIMEOUT(!timed.isVisible(), 2000);
 }
