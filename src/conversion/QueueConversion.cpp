@@ -116,7 +116,7 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
   if (dialog) dialog->hide();
   state.stopRequested = false;
 
-  FormConverting progress(encoder, state, std::move(queued), &notice, owner);
+  ProgressWindow progress(encoder, state, std::move(queued), &notice, owner);
   progress.exec();
 }
 

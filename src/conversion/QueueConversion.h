@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "conversion/FormConverting.h"
+#include "conversion/ProgressWindow.h"
 #include "filelist/FileRow.h"
 #include "output/OutputSettings.h"
 
