@@ -26,7 +26,7 @@
 #include "conversion/QueueConversion.h"
 #include "filelist/FileList.h"
 #include "filelist/FormWait.h"
-#include "output/FormVideoFormat.h"
+#include "output/OutputSettingsDialog.h"
 #include "player/FormPlayer.h"
 
 namespace {
@@ -182,7 +182,7 @@ void FormMain::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
   if (!form_video_format_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
-    form_video_format_ = new FormVideoFormat(this, state_.outputFolder);
+    form_video_format_ = new OutputSettingsDialog(this, state_.outputFolder);
     form_video_format_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
   form_video_format_->exec();

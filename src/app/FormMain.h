@@ -14,7 +14,7 @@ struct AppState;
 class CommandBars;
 class CompletionNotice;
 class FileList;
-class FormVideoFormat;
+class OutputSettingsDialog;
 class ListView1;
 class QLabel;
 class WindowMemory;
@@ -46,7 +46,7 @@ class FormMain : public QMainWindow {
   FFDecoder& Decoder() { return ff_decoder1_; }
   const CommandDispatcher& Dispatcher() const { return dispatcher_; }
   CompletionNotice* Popup() const { return popup_; }
-  FormVideoFormat* VideoFormatDialog() const { return form_video_format_; }
+  OutputSettingsDialog* VideoFormatDialog() const { return form_video_format_; }
   WindowMemory* Memory() const { return window_memory_; }
 
  public slots:
@@ -81,7 +81,7 @@ class FormMain : public QMainWindow {
   AppState& state_;
   FFEncoder ff_encoder1_;
   std::unique_ptr<FileList> file_list_;
-  FormVideoFormat* form_video_format_ = nullptr;
+  OutputSettingsDialog* form_video_format_ = nullptr;
   CompletionNotice* popup_ = nullptr;
   WindowMemory* window_memory_ = nullptr;
 };

@@ -13,7 +13,7 @@
 #include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
 #include "filelist/NativePath.h"
-#include "output/FormVideoFormat.h"
+#include "output/OutputSettingsDialog.h"
 
 namespace {
 
@@ -120,9 +120,9 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
   progress.exec();
 }
 
-void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
+void QueueConversion(OutputSettingsDialog& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
                      AppState& state, CompletionNotice& notice, QWidget* owner) {
   QueueConversion(
-      dialog.Settings(), dialog.TextFolder(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder,
+      dialog.Settings(), dialog.FolderBox(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder,
       state, notice, owner);
 }

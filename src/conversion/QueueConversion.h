@@ -12,7 +12,7 @@
 struct AppState;
 class CompletionNotice;
 class FFEncoder;
-class FormVideoFormat;
+class OutputSettingsDialog;
 class QLineEdit;
 class QWidget;
 
@@ -37,5 +37,5 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
                      FFEncoder& encoder, AppState& state, CompletionNotice& notice, QWidget* owner);
 
 // The same, reading everything from the output settings dialog.
-void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
+void QueueConversion(OutputSettingsDialog& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
                      AppState& state, CompletionNotice& notice, QWidget* owner);

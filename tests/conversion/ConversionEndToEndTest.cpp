@@ -22,8 +22,8 @@
 #include "engine/FFEncoder.h"
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
-#include "output/FormVideoFormat.h"
 #include "output/GridItems.h"
+#include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
@@ -161,14 +161,14 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
   ASSERT_EQ(rows.size(), 3u);
 
   QWidget mainWindow;
-  FormVideoFormat dialog(&mainWindow);
+  OutputSettingsDialog dialog(&mainWindow);
   dialog.SetOkHandler([&] { QueueConversion(dialog, rows, encoder, state, notice, &mainWindow); });
   auto* ok = dialog.findChild<QPushButton*>("BtnOK");
   ASSERT_NE(ok, nullptr);
 
   // iPhone H.264: both readable files converted at 480 x 320, 29.97 fps.
   dialog.ApplyProfile(kIPhoneH264, "iPhone - H.264 Video");
-  dialog.TextFolder()->setText("  " + out + "  ");
+  dialog.FolderBox()->setText("  " + out + "  ");
   RunRecord run = RunAndClose([&] {  // OK pressed inside the modal dialog, as in the program
     QTimer::singleShot(0, ok, &QPushButton::click);
     dialog.exec();
@@ -214,7 +214,7 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
   ui.messages.clear();
   QFile::remove(video);
   dialog.ApplyProfile(kIPhoneH264, "iPhone - H.264 Video");
-  SettingsGrid* grid = dialog.PropertyGrid1();
+  SettingsGrid* grid = dialog.Grid();
   ASSERT_TRUE(grid->EditChecked(GridItem::Crop, true));
   ASSERT_TRUE(grid->EditValue(GridItem::CropTop, "20"));
   ASSERT_TRUE(grid->EditValue(GridItem::CropBottom, "20"));
