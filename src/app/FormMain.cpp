@@ -27,7 +27,7 @@
 #include "filelist/FileList.h"
 #include "filelist/FormWait.h"
 #include "output/OutputSettingsDialog.h"
-#include "player/FormPlayer.h"
+#include "player/PlayerWindow.h"
 
 namespace {
 FormMain::EndProgramHandler g_endProgram;
@@ -209,7 +209,7 @@ void FormMain::ExitCommand() {
 void FormMain::PlayCommand() {
   const auto row = file_list_->SelectedRow();
   if (!row || row->path.isEmpty()) return;
-  FormPlayer player(row->path, row->nativePath, this, row->source.durationUs);
+  PlayerWindow player(row->path, row->nativePath, this, row->source.durationUs);
   player.exec();
 }
 
