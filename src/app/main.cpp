@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
-#include "app/FormMain.h"
+#include "app/MainWindow.h"
 #include "app/PathInbox.h"
 #include "app/SingleInstance.h"
 #include "common/AppState.h"
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(ResourceFolder() + "veltrane.png"));
 
   AppState state;
-  FormMain formMain(state);
+  MainWindow formMain(state);
   // Files handed over while the start-up question is open wait for the list.
   PathInbox inbox(&formMain);
   QObject::connect(&instance, &SingleInstance::pathsReceived, &inbox, &PathInbox::Receive);

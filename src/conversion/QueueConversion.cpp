@@ -13,7 +13,7 @@
 #include "conversion/UserMessages.h"
 #include "engine/FFEncoder.h"
 #include "filelist/NativePath.h"
-#include "output/FormVideoFormat.h"
+#include "output/OutputSettingsDialog.h"
 
 namespace {
 
@@ -116,13 +116,13 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
   if (dialog) dialog->hide();
   state.stopRequested = false;
 
-  FormConverting progress(encoder, state, std::move(queued), &notice, owner);
+  ProgressWindow progress(encoder, state, std::move(queued), &notice, owner);
   progress.exec();
 }
 
-void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
+void QueueConversion(OutputSettingsDialog& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
                      AppState& state, CompletionNotice& notice, QWidget* owner) {
   QueueConversion(
-      dialog.Settings(), dialog.TextFolder(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder,
+      dialog.Settings(), dialog.FolderBox(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder,
       state, notice, owner);
 }

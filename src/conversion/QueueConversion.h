@@ -5,14 +5,14 @@
 #include <functional>
 #include <vector>
 
-#include "conversion/FormConverting.h"
+#include "conversion/ProgressWindow.h"
 #include "filelist/FileRow.h"
 #include "output/OutputSettings.h"
 
 struct AppState;
 class CompletionNotice;
 class FFEncoder;
-class FormVideoFormat;
+class OutputSettingsDialog;
 class QLineEdit;
 class QWidget;
 
@@ -37,5 +37,5 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
                      FFEncoder& encoder, AppState& state, CompletionNotice& notice, QWidget* owner);
 
 // The same, reading everything from the output settings dialog.
-void QueueConversion(FormVideoFormat& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
+void QueueConversion(OutputSettingsDialog& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
                      AppState& state, CompletionNotice& notice, QWidget* owner);

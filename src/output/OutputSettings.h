@@ -57,7 +57,7 @@ struct OutputSettings {
   int videoQuality = 1;            // 0 High, 1 Normal, 2 Low
   int audioQuality = 1;
   QString threads;                 // ComboCPU text, "1" .. processor count
-  QString outputFolder;            // TextFolder text as typed
+  QString outputFolder;            // FolderBox text as typed
   ExistingOutput ifExists = ExistingOutput::KeepBoth;  // "If the output file exists"
   GridValues grid;
 };

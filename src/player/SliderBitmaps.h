@@ -7,7 +7,7 @@
 
 #include "player/SliderModel.h"
 
-enum class SliderKind { Position, Volume };  // VeSlider, VeSlider1
+enum class SliderKind { Position, Volume };  // PositionSlider, VolumeSlider
 enum class SliderPicture { Track, Thumb, ThumbDisabled, Selection };
 
 namespace SliderBitmaps {

@@ -21,8 +21,8 @@
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
-#include "output/FormVideoFormat.h"
 #include "output/OutputCatalogue.h"
+#include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
 #include "player/StoredSound.h"
 
@@ -45,7 +45,7 @@ void WriteSettingsFile(const QByteArray& content) {
 }
 
 OutputSettings FreshDialogSettings() {
-  FormVideoFormat dialog(nullptr);
+  OutputSettingsDialog dialog(nullptr);
   return dialog.Settings();
 }
 
@@ -100,7 +100,7 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
   const OutputSettings defaults = FreshDialogSettings();
   OutputSettings chosen;
   {
-    FormVideoFormat dialog(nullptr);
+    OutputSettingsDialog dialog(nullptr);
     dialog.ApplyProfile(1101, "BlackBerry - MPEG4 Video");
     OutputSettings s = dialog.Settings();
     OutputControls c = dialog.Controls();
@@ -110,7 +110,7 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
     s.audioQuality = 2;
     s.threads = "1";
     dialog.ShowSettings(s, c);
-    SettingsGrid* grid = dialog.PropertyGrid1();
+    SettingsGrid* grid = dialog.Grid();
     ASSERT_TRUE(grid->EditValue(GridItem::VideoBitrate, "1500k"));
     ASSERT_TRUE(grid->EditValue(GridItem::Aspect, "16:9"));
     ASSERT_TRUE(grid->EditChecked(GridItem::Crop, true));
@@ -133,9 +133,9 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
   chosen.grid.cropLeft = defaults.grid.cropLeft;
   chosen.grid.horizontalFlip = defaults.grid.horizontalFlip;
   chosen.grid.rotate = defaults.grid.rotate;
-  FormVideoFormat next(nullptr);
+  OutputSettingsDialog next(nullptr);
   ExpectSameChoices(next.Settings(), chosen);
-  EXPECT_TRUE(next.PropertyGrid1()->IsItemReadOnly(GridItem::CropLeft));
+  EXPECT_TRUE(next.Grid()->IsItemReadOnly(GridItem::CropLeft));
   EXPECT_EQ(ReadSetting("OutPath"), "/keep/this/");
   EXPECT_EQ(ReadSetting("LastCheckUpdate"), "2026-12-01");
 
@@ -143,7 +143,7 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
   next.ApplyProfile(1185, "MP3 - MPEG Layer-3 Audio (*.mp3)");
   next.SetOkHandler([&next] { next.accept(); });
   next.findChild<QPushButton*>("BtnOK")->click();
-  FormVideoFormat audio(nullptr);
+  OutputSettingsDialog audio(nullptr);
   EXPECT_TRUE(audio.Settings().audioOnly);
   EXPECT_EQ(audio.Settings().grid.fileExtension, "mp3");
   EXPECT_FALSE(audio.Controls().sizeEnabled);

@@ -12,8 +12,8 @@
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
-#include "output/FormVideoFormat.h"
 #include "output/OutputCatalogue.h"
+#include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
 #include "support/Fixtures.h"
 
@@ -22,10 +22,10 @@ namespace {
 struct Case {
   int profile;
   QStringList cliValues;
-  std::function<void(FormVideoFormat&)> dialogValues;
+  std::function<void(OutputSettingsDialog&)> dialogValues;
 };
 
-void PickCombo(FormVideoFormat& dialog, const char* name, int index) {
+void PickCombo(OutputSettingsDialog& dialog, const char* name, int index) {
   auto* box = dialog.findChild<QComboBox*>(name);
   ASSERT_NE(box, nullptr) << name;
   box->setCurrentIndex(index);
@@ -59,11 +59,11 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
       {1057, {}, nullptr},                                 // MP4 - H264, all "Auto"
       {1055, {}, nullptr},                                 // iPhone: size, rate, channels
       {1185, {"--audio-quality", "high"},                  // MP3, high quality
-       [](FormVideoFormat& d) { PickCombo(d, "ComboAudioQ", 0); }},
+       [](OutputSettingsDialog& d) { PickCombo(d, "ComboAudioQ", 0); }},
       {1046, {}, nullptr},                                 // 3GP: the fixed small size
       {1052, {"--vb", "1500k", "--crop", "4,2,4,2", "--vflip", "--rotate", "90"},  // RM cap
-       [](FormVideoFormat& d) {
-         SettingsGrid* g = d.PropertyGrid1();
+       [](OutputSettingsDialog& d) {
+         SettingsGrid* g = d.Grid();
          g->EditValue(GridItem::VideoBitrate, "1500k");
          g->EditChecked(GridItem::Crop, true);
          g->EditValue(GridItem::CropLeft, "4");
@@ -74,17 +74,17 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
          g->EditValue(GridItem::Rotate, "90");
        }},
       {1034, {"--video-quality", "low", "--fps", "25", "--aspect", "4:3", "--channels", "1"},
-       [](FormVideoFormat& d) {
+       [](OutputSettingsDialog& d) {
          PickCombo(d, "ComboVideoQ", 2);
-         d.PropertyGrid1()->EditValue(GridItem::FrameRate, "25");
-         d.PropertyGrid1()->EditValue(GridItem::Aspect, "4:3");
-         d.PropertyGrid1()->EditValue(GridItem::Channels, "1");
+         d.Grid()->EditValue(GridItem::FrameRate, "25");
+         d.Grid()->EditValue(GridItem::Aspect, "4:3");
+         d.Grid()->EditValue(GridItem::Channels, "1");
        }},
   };
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.profile);
-    FormVideoFormat dialog(nullptr);
+    OutputSettingsDialog dialog(nullptr);
     dialog.ApplyProfile(c.profile, QString::fromUtf8(FindProfile(c.profile)->caption));
     if (c.dialogValues) c.dialogValues(dialog);
     const OutputSettings settings = dialog.Settings();

@@ -16,14 +16,14 @@
 #include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/ConversionBuilder.h"
-#include "conversion/FormConverting.h"
+#include "conversion/ProgressWindow.h"
 #include "conversion/QueueConversion.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
-#include "output/FormVideoFormat.h"
 #include "output/GridItems.h"
+#include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
@@ -43,9 +43,9 @@ struct RunRecord {
   QStringList names;
 };
 
-FormConverting* VisibleProgressWindow() {
+ProgressWindow* VisibleProgressWindow() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (auto* form = qobject_cast<FormConverting*>(w); form && form->isVisible()) return form;
+    if (auto* form = qobject_cast<ProgressWindow*>(w); form && form->isVisible()) return form;
   }
   return nullptr;
 }
@@ -54,7 +54,7 @@ FormConverting* VisibleProgressWindow() {
 // window: `onProgress` may act once a row is 10% done, and at the end of the
 // run the rows are recorded and the window is closed with its button.
 RunRecord RunAndClose(const std::function<void()>& trigger,
-                      const std::function<void(FormConverting*)>& onProgress = nullptr) {
+                      const std::function<void(ProgressWindow*)>& onProgress = nullptr) {
   RunRecord record;
   bool acted = false;
   QElapsedTimer clock;
@@ -62,7 +62,7 @@ RunRecord RunAndClose(const std::function<void()>& trigger,
   QTimer watch;
   watch.setInterval(10);
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    FormConverting* form = VisibleProgressWindow();
+    ProgressWindow* form = VisibleProgressWindow();
     if (!form) return;
     if (onProgress && !acted) {
       for (int row = 0; row < form->ProgressList()->topLevelItemCount(); ++row) {
@@ -83,8 +83,8 @@ RunRecord RunAndClose(const std::function<void()>& trigger,
         record.names << form->ProgressList()->topLevelItem(row)->text(0);
       }
       watch.stop();
-      form->BtnStop()->click();  // "Close" after the end (or "Stop" on a timeout)
-      if (form->isVisible()) form->BtnStop()->click();
+      form->StopButton()->click();  // "Close" after the end (or "Stop" on a timeout)
+      if (form->isVisible()) form->StopButton()->click();
     }
   });
   watch.start();
@@ -161,14 +161,14 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
   ASSERT_EQ(rows.size(), 3u);
 
   QWidget mainWindow;
-  FormVideoFormat dialog(&mainWindow);
+  OutputSettingsDialog dialog(&mainWindow);
   dialog.SetOkHandler([&] { QueueConversion(dialog, rows, encoder, state, notice, &mainWindow); });
   auto* ok = dialog.findChild<QPushButton*>("BtnOK");
   ASSERT_NE(ok, nullptr);
 
   // iPhone H.264: both readable files converted at 480 x 320, 29.97 fps.
   dialog.ApplyProfile(kIPhoneH264, "iPhone - H.264 Video");
-  dialog.TextFolder()->setText("  " + out + "  ");
+  dialog.FolderBox()->setText("  " + out + "  ");
   RunRecord run = RunAndClose([&] {  // OK pressed inside the modal dialog, as in the program
     QTimer::singleShot(0, ok, &QPushButton::click);
     dialog.exec();
@@ -214,7 +214,7 @@ TEST_F(EndToEnd, ProfilesThroughTheSettingsDialog) {
   ui.messages.clear();
   QFile::remove(video);
   dialog.ApplyProfile(kIPhoneH264, "iPhone - H.264 Video");
-  SettingsGrid* grid = dialog.PropertyGrid1();
+  SettingsGrid* grid = dialog.Grid();
   ASSERT_TRUE(grid->EditChecked(GridItem::Crop, true));
   ASSERT_TRUE(grid->EditValue(GridItem::CropTop, "20"));
   ASSERT_TRUE(grid->EditValue(GridItem::CropBottom, "20"));
@@ -304,7 +304,7 @@ TEST_F(EndToEnd, StopInTheMiddleLeavesNoPartialOutput) {
   QLineEdit folder(out);
   RunRecord run = RunAndClose(
       [&] { QueueConversion(settings, &folder, nullptr, nullptr, {row}, encoder, state, notice, nullptr); },
-      [](FormConverting* form) { form->BtnStop()->click(); });
+      [](ProgressWindow* form) { form->StopButton()->click(); });
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.status.value(0), "Canceled");
   EXPECT_EQ(QFileInfo(run.names.value(0)).fileName(), "long clip.mp4");

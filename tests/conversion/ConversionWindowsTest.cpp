@@ -20,7 +20,7 @@
 
 #include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
-#include "conversion/FormConverting.h"
+#include "conversion/ProgressWindow.h"
 #include "conversion/QueueConversion.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/UserMessages.h"
@@ -47,12 +47,12 @@ std::vector<ProgressRow> ThreeRows() {
           Row("/out/c.mp4", 1, "/in/c.mov")};
 }
 
-class ProgressWindow : public ::testing::Test {
+class ProgressWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     state.outputFolder = "/out/";
     encoder.ClearTasks();
-    form = std::make_unique<FormConverting>(encoder, state, ThreeRows(), &notice);
+    form = std::make_unique<ProgressWindow>(encoder, state, ThreeRows(), &notice);
   }
   void TearDown() override {
     form.reset();
@@ -63,12 +63,12 @@ class ProgressWindow : public ::testing::Test {
   AppState state;
   FFEncoder encoder;
   CompletionNotice notice;
-  std::unique_ptr<FormConverting> form;
+  std::unique_ptr<ProgressWindow> form;
 };
 
 }  // namespace
 
-TEST_F(ProgressWindow, ProgressLandsInTheTasksOwnRow) {
+TEST_F(ProgressWindowTest, ProgressLandsInTheTasksOwnRow) {
   EXPECT_EQ(form->windowTitle(), "Please wait...");
   QTreeWidget* list = form->ProgressList();
   EXPECT_EQ(list->headerItem()->text(0), "Output File Name");
@@ -95,7 +95,7 @@ TEST_F(ProgressWindow, ProgressLandsInTheTasksOwnRow) {
   EXPECT_EQ(form->ProgressText(0), "99%");
 }
 
-TEST_F(ProgressWindow, FinishedTasksShowOkOrTheError) {
+TEST_F(ProgressWindowTest, FinishedTasksShowOkOrTheError) {
   form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
   EXPECT_EQ(form->ProgressText(0), "100%");
   EXPECT_EQ(form->StatusText(0), "OK");
@@ -114,14 +114,14 @@ TEST_F(ProgressWindow, FinishedTasksShowOkOrTheError) {
   EXPECT_FALSE(form->RunEnded());
 }
 
-TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
+TEST_F(ProgressWindowTest, StopThenCloseAndCanceledRows) {
   form->show();  // starts the (empty) run; its end event waits in the queue
   QSignalSpy closed(form.get(), &QDialog::finished);
   form->OnEncoderProgress(0, 30 * kSecond, 60 * kSecond);
   form->OnEncoderProgress(1, 6 * kSecond, 60 * kSecond);
-  form->BtnStop()->click();
+  form->StopButton()->click();
   EXPECT_TRUE(state.stopRequested);
-  EXPECT_EQ(form->BtnStop()->text(), "Close");
+  EXPECT_EQ(form->StopButton()->text(), "Close");
   EXPECT_EQ(closed.count(), 0);
 
   form->OnEncoderProgress(0, 40 * kSecond, 60 * kSecond);
@@ -135,12 +135,12 @@ TEST_F(ProgressWindow, StopThenCloseAndCanceledRows) {
   EXPECT_EQ(form->StatusText(2), "Canceled");
   EXPECT_EQ(form->ProgressText(2), "10%");
 
-  form->BtnStop()->click();
+  form->StopButton()->click();
   EXPECT_EQ(closed.count(), 1);
 }
 
-TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
-  form = std::make_unique<FormConverting>(
+TEST_F(ProgressWindowTest, RunEndAnnouncesAndOpensTheFolder) {
+  form = std::make_unique<ProgressWindow>(
       encoder, state,
       std::vector<ProgressRow>{Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/c.mp4", 1, "/in/c.mov")},
       &notice);
@@ -151,9 +151,9 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   form->OnEncoderFinished(-1, ConversionOutcome::Succeeded({}));
   EXPECT_TRUE(form->RunEnded());
   EXPECT_EQ(form->windowTitle(), "Convert Finished!");
-  EXPECT_EQ(form->BtnStop()->text(), "Close");
-  EXPECT_TRUE(form->BtnOpen()->isEnabled());
-  EXPECT_EQ(form->focusWidget(), form->BtnOpen());
+  EXPECT_EQ(form->StopButton()->text(), "Close");
+  EXPECT_TRUE(form->OpenButton()->isEnabled());
+  EXPECT_EQ(form->focusWidget(), form->OpenButton());
   EXPECT_EQ(ui.sounds, 1);
   EXPECT_TRUE(notice.isVisible());
   EXPECT_EQ(notice.ItemCount(), 4);
@@ -162,7 +162,7 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   EXPECT_FALSE(form->Problems()->isVisible());
   EXPECT_TRUE(ui.messages.empty());
 
-  form->BtnOpen()->click();
+  form->OpenButton()->click();
   ASSERT_EQ(ui.openedUrls.size(), 1u);
   EXPECT_EQ(ui.openedUrls[0], QUrl::fromLocalFile("/out/"));
   EXPECT_EQ(closed.count(), 0);  // the window stays
@@ -175,14 +175,14 @@ TEST_F(ProgressWindow, RunEndAnnouncesAndOpensTheFolder) {
   EXPECT_EQ(noticeClicks.count(), 1);
 
   // "Close" after the end closes at once; the notice stays until it times out.
-  form->BtnStop()->click();
+  form->StopButton()->click();
   EXPECT_EQ(closed.count(), 1);
   EXPECT_TRUE(notice.isVisible());
   EXPECT_EQ(notice.parentWidget(), nullptr);
 }
 
 // Every row ends in exactly one outcome and the end says what happened.
-TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
+TEST_F(ProgressWindowTest, RunEndTellsFailuresSkipsAndStops) {
   form->show();
   EXPECT_EQ(form->StatusText(1), "Failed: b.avi cannot be opened: broken.");
   EXPECT_TRUE(form->Problems()->isVisible());
@@ -210,7 +210,7 @@ TEST_F(ProgressWindow, RunEndTellsFailuresSkipsAndStops) {
 
 // A success with notes is converted with problems: the notes follow the OK, the
 // problems pane lists the row, and the end never reads "Convert Finished!".
-TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
+TEST_F(ProgressWindowTest, NotesMakeAThirdOutcome) {
   form->show();
   form->OnEncoderFinished(
       0, ConversionOutcome::Succeeded(
@@ -232,10 +232,10 @@ TEST_F(ProgressWindow, NotesMakeAThirdOutcome) {
   EXPECT_EQ(allKept.EndCaption(false), "2 converted (1 with problems)");
 }
 
-TEST_F(ProgressWindow, StoppedRunIsNotAnnouncedAsFinished) {
+TEST_F(ProgressWindowTest, StoppedRunIsNotAnnouncedAsFinished) {
   form->show();
   form->OnEncoderFinished(0, ConversionOutcome::Succeeded({}));
-  form->BtnStop()->click();
+  form->StopButton()->click();
   form->OnEncoderFinished(1, ConversionOutcome::Stop());
   form->OnEncoderFinished(-1, ConversionOutcome::Stop());
   EXPECT_EQ(form->StatusText(2), "Canceled");
@@ -243,7 +243,7 @@ TEST_F(ProgressWindow, StoppedRunIsNotAnnouncedAsFinished) {
   EXPECT_NE(notice.ItemAt(1).text.left(15), "Convert Finishe");
 }
 
-TEST_F(ProgressWindow, ClosingDuringARunAsksFirst) {
+TEST_F(ProgressWindowTest, ClosingDuringARunAsksFirst) {
   form->show();
   QSignalSpy closed(form.get(), &QDialog::finished);
   ui.answer = QMessageBox::No;
@@ -259,13 +259,13 @@ TEST_F(ProgressWindow, ClosingDuringARunAsksFirst) {
   EXPECT_TRUE(state.stopRequested);
 }
 
-TEST_F(ProgressWindow, EmptyQueueEndsThroughTheEngineEvent) {
+TEST_F(ProgressWindowTest, EmptyQueueEndsThroughTheEngineEvent) {
   // Start on an empty queue reports the end of the run from the engine's side; as
   // nothing was converted, it is not announced as a success.
   form->show();
   ASSERT_TRUE(WaitUntil([this] { return form->RunEnded(); }, std::chrono::milliseconds(10000)));
   EXPECT_NE(form->windowTitle(), "Convert Finished!");
-  EXPECT_FALSE(form->BtnOpen()->isEnabled());
+  EXPECT_FALSE(form->OpenButton()->isEnabled());
 }
 
 TEST(CompletionNoticeTest, ItemsPlaceClicksAndTimeout) {

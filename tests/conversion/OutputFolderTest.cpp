@@ -13,7 +13,7 @@
 #include "common/OutputFolders.h"
 #include "common/Settings.h"
 #include "conversion/QueueConversion.h"
-#include "output/FormVideoFormat.h"
+#include "output/OutputSettingsDialog.h"
 #include "support/UiRecorder.h"
 
 namespace {
@@ -35,10 +35,10 @@ TEST(OutputFolders, FirstFolderIsTheVideosFolderMadeWhenMissing) {
   EXPECT_EQ(DefaultOutputFolder(), home.Videos());
   EXPECT_TRUE(QFileInfo(home.Videos()).isDir());
 
-  FormVideoFormat dialog(nullptr, "");  // nothing stored
-  EXPECT_EQ(dialog.TextFolder()->text(), home.Videos());
-  FormVideoFormat stored(nullptr, "/stored/");
-  EXPECT_EQ(stored.TextFolder()->text(), "/stored/");
+  OutputSettingsDialog dialog(nullptr, "");  // nothing stored
+  EXPECT_EQ(dialog.FolderBox()->text(), home.Videos());
+  OutputSettingsDialog stored(nullptr, "/stored/");
+  EXPECT_EQ(stored.FolderBox()->text(), "/stored/");
 }
 
 TEST(OutputFolders, WhatAFolderTextCanBecomeAndWhereTheChooserOpens) {
@@ -71,10 +71,10 @@ TEST(OutputFolders, WhatAFolderTextCanBecomeAndWhereTheChooserOpens) {
     start = r.start;
     return QString();
   });
-  FormVideoFormat dialog(nullptr, root + "a/not yet/");
+  OutputSettingsDialog dialog(nullptr, root + "a/not yet/");
   dialog.BrowseFolder();
   EXPECT_EQ(start, root + "a/");
-  EXPECT_EQ(dialog.TextFolder()->text(), root + "a/not yet/");  // kept on cancel
+  EXPECT_EQ(dialog.FolderBox()->text(), root + "a/not yet/");  // kept on cancel
 }
 
 TEST(OutputFolders, AMissingFolderIsOfferedForCreation) {

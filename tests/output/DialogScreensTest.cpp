@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "output/FormVideoFormat.h"
+#include "output/OutputSettingsDialog.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ QString Describe(const QRect& r) {
 }
 
 // Every shown control of the dialog gets at least the room it asks for.
-void ExpectNothingSqueezed(const FormVideoFormat& dlg) {
+void ExpectNothingSqueezed(const OutputSettingsDialog& dlg) {
   for (QWidget* w : dlg.findChildren<QWidget*>()) {
     if (!w->isVisible() || w->objectName().isEmpty()) continue;
     if (!qobject_cast<QLabel*>(w) && !qobject_cast<QComboBox*>(w) && !qobject_cast<QLineEdit*>(w) &&
@@ -56,7 +56,7 @@ TEST_F(ScreenTest, FitsTheFreeAreaCollapsedAndExpandedWhereverItOpens) {
     owner.setGeometry(ownerPlace);
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-    FormVideoFormat dlg(&owner);
+    OutputSettingsDialog dlg(&owner);
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     auto* more = dlg.findChild<QPushButton*>("BtnMore");
@@ -69,12 +69,12 @@ TEST_F(ScreenTest, FitsTheFreeAreaCollapsedAndExpandedWhereverItOpens) {
       QTest::mouseClick(more, Qt::LeftButton);
     }
     EXPECT_TRUE(dlg.MoreExpanded());
-    EXPECT_EQ(dlg.width(), FormVideoFormat::ExpandedWidth);
+    EXPECT_EQ(dlg.width(), OutputSettingsDialog::ExpandedWidth);
   }
 }
 
 TEST_F(ScreenTest, DisabledSizeBoxesLookDisabled) {
-  FormVideoFormat dlg(nullptr);
+  OutputSettingsDialog dlg(nullptr);
   dlg.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
   auto* box = dlg.findChild<QLineEdit*>("TextW");

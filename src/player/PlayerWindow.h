@@ -17,26 +17,29 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class PlayerVideoView;
-class VeSlider;
-class VeSlider1;
+class PositionSlider;
+class VolumeSlider;
 
-class FormPlayer : public QDialog {
+class PlayerWindow : public QDialog {
   Q_OBJECT
 
  public:
   // path: shown in the caption; nativePath: the file's exact bytes for the engine;
   // listedDurationUs: the duration the file list found, shown as the length (when
   // absent, the engine's duration is shown instead).
-  FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
-             std::optional<int64_t> listedDurationUs = std::nullopt);
-  ~FormPlayer() override;
+  PlayerWindow(const QString& path, const QByteArray& nativePath, QWidget* owner,
+               std::optional<int64_t> listedDurationUs = std::nullopt);
+  ~PlayerWindow() override;
 
   // What ends the program when the media libraries are missing (default: exit at
   // once with a failure code). Tests replace it.
   using QuitHandler = std::function<void()>;
   static void SetQuitHandler(QuitHandler handler);
 
-  // The play/pause button's symbol: ";" (pause bars, playing) or "4" (play triangle).
+  // The play/pause button's caption, a character of the symbol font: the pause bars
+  // while playing, the play triangle while paused.
+  static constexpr const char* kPauseBarsSymbol = ";";
+  static constexpr const char* kPlayTriangleSymbol = "4";
   QString PauseCaption() const { return pause_caption_; }
   QString DurationText() const { return duration_text_; }
   qint64 Duration() const { return duration_; }
@@ -75,22 +78,22 @@ class FormPlayer : public QDialog {
   void ShowNotice(const QString& text);
   void PlaceNotice();
 
-  FFPlayer player_;  // FFPlayer1
-  UiEventBridge<FormPlayer> events_;  // declared after the player: cut before it stops
-  PlayerVideoView* pic_player_ = nullptr;  // PicPlayer
-  QWidget* bar_ = nullptr;                 // Picture2
-  QPushButton* btn_pause_ = nullptr;       // btnPause
-  VeSlider* position_slider_ = nullptr;    // VeSlider1
-  QLabel* pic_mute_ = nullptr;             // PicMute
-  VeSlider1* volume_slider_ = nullptr;     // VeSliderVol
-  QLabel* label_time_ = nullptr;           // Label1
-  QPixmap image_muted_;                    // Image1
-  QPixmap image_sound_;                    // Image2
-  QTimer* display_timer_ = nullptr;        // Timer1
-  QFrame* notice_ = nullptr;               // why playback cannot start or stopped early
+  FFPlayer player_;
+  UiEventBridge<PlayerWindow> events_;  // declared after the player: cut before it stops
+  PlayerVideoView* video_view_ = nullptr;
+  QWidget* control_bar_ = nullptr;
+  QPushButton* pause_button_ = nullptr;
+  PositionSlider* position_slider_ = nullptr;
+  QLabel* mute_icon_ = nullptr;
+  VolumeSlider* volume_slider_ = nullptr;
+  QLabel* time_label_ = nullptr;  // position / duration
+  QPixmap muted_picture_;
+  QPixmap sound_picture_;
+  QTimer* display_timer_ = nullptr;  // matches the engine picture to the video area
+  QFrame* notice_ = nullptr;         // why playback cannot start or stopped early
   QLabel* notice_text_ = nullptr;
 
-  QString pause_caption_ = ";";
+  QString pause_caption_ = kPauseBarsSymbol;
   QString duration_text_;
   qint64 duration_ = 0;
   bool opened_ = false;

@@ -34,23 +34,23 @@ struct ProgressRow {
   QString refusal;
 };
 
-class FormConverting : public QDialog {
+class ProgressWindow : public QDialog {
   Q_OBJECT
 
  public:
   // Lists one row per file and listens to `encoder` while the window exists.
   // `notice` (may be null) is shown at the end of the run. `state` gives the thread
   // count and the output folder, and holds the stop request.
-  FormConverting(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows, CompletionNotice* notice,
+  ProgressWindow(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows, CompletionNotice* notice,
                  QWidget* owner = nullptr);
-  ~FormConverting() override;
+  ~ProgressWindow() override;
 
   // Starts the encoder; runs once, when the window first shows.
   void FillAndStart();
 
-  QTreeWidget* ProgressList() const { return list_; }
-  QPushButton* BtnStop() const { return btn_stop_; }
-  QPushButton* BtnOpen() const { return btn_open_; }
+  QTreeWidget* ProgressList() const { return progress_list_; }
+  QPushButton* StopButton() const { return stop_button_; }
+  QPushButton* OpenButton() const { return open_button_; }
   QLabel* TimeLabel() const { return time_label_; }
   QPlainTextEdit* Problems() const { return problems_; }
   const RunSummary& Summary() const { return summary_; }
@@ -89,7 +89,7 @@ class FormConverting : public QDialog {
 
   FFEncoder& encoder_;
   AppState& state_;
-  UiEventBridge<FormConverting> events_;
+  UiEventBridge<ProgressWindow> events_;
   CompletionNotice* notice_;
   // While this window blocks the others, the notice is its child, so it can be clicked.
   QPointer<QWidget> notice_owner_;
@@ -104,9 +104,9 @@ class FormConverting : public QDialog {
   bool started_ = false;
   bool ended_ = false;
 
-  QTreeWidget* list_;
-  QPushButton* btn_stop_;
-  QPushButton* btn_open_;
+  QTreeWidget* progress_list_;
+  QPushButton* stop_button_;
+  QPushButton* open_button_;
   QLabel* time_label_;
   QPlainTextEdit* problems_;
   QTimer* time_timer_;

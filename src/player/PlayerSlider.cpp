@@ -1,4 +1,4 @@
-#include "player/VeSlider.h"
+#include "player/PlayerSlider.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -61,7 +61,7 @@ float TwipsY(const QMouseEvent* event) { return static_cast<float>(event->positi
 
 // ---------------------------------------------------------------- slider
 
-VeSliderBase::VeSliderBase(SliderKind kind, SliderBand band, QWidget* parent)
+PlayerSlider::PlayerSlider(SliderKind kind, SliderBand band, QWidget* parent)
     : QWidget(parent), kind_(kind), model_(band, SliderBitmaps::Sizes(kind)) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // moves are reported with no button held too
@@ -70,15 +70,17 @@ VeSliderBase::VeSliderBase(SliderKind kind, SliderBand band, QWidget* parent)
   InitNew();
 }
 
-VeSlider::VeSlider(QWidget* parent) : VeSliderBase(SliderKind::Position, SliderBand::FromSelStart, parent) {}
+PositionSlider::PositionSlider(QWidget* parent)
+    : PlayerSlider(SliderKind::Position, SliderBand::FromSelStart, parent) {}
 
-VeSlider1::VeSlider1(QWidget* parent) : VeSliderBase(SliderKind::Volume, SliderBand::FromLeft, parent) {}
+VolumeSlider::VolumeSlider(QWidget* parent)
+    : PlayerSlider(SliderKind::Volume, SliderBand::FromLeft, parent) {}
 
-QFont VeSliderBase::AmbientFont() const {
+QFont PlayerSlider::AmbientFont() const {
   return parentWidget() ? parentWidget()->font() : QApplication::font();
 }
 
-void VeSliderBase::InitNew() {
+void PlayerSlider::InitNew() {
   setFont(AmbientFont());
   model_.value = 0;
   model_.min = 0;
@@ -91,69 +93,69 @@ void VeSliderBase::InitNew() {
   model_.selLength = 0;
 }
 
-void VeSliderBase::SetValue(int value) {
+void PlayerSlider::SetValue(int value) {
   model_.SetValue(value);
   update();
 }
 
-void VeSliderBase::SetMin(int value) { model_.min = value; }
+void PlayerSlider::SetMin(int value) { model_.min = value; }
 
-void VeSliderBase::SetMax(int value) { model_.max = value; }
+void PlayerSlider::SetMax(int value) { model_.max = value; }
 
-void VeSliderBase::SetSmallChange(int value) { model_.smallChange = value; }
+void PlayerSlider::SetSmallChange(int value) { model_.smallChange = value; }
 
-void VeSliderBase::SetLargeChange(int value) { model_.largeChange = value; }
+void PlayerSlider::SetLargeChange(int value) { model_.largeChange = value; }
 
-void VeSliderBase::SetShowTicks(bool value) { model_.showTicks = value; }
+void PlayerSlider::SetShowTicks(bool value) { model_.showTicks = value; }
 
-void VeSliderBase::SetTickNumber(int value) { model_.tickNumber = value; }
+void PlayerSlider::SetTickNumber(int value) { model_.tickNumber = value; }
 
-void VeSliderBase::SetSelStart(int value) {
+void PlayerSlider::SetSelStart(int value) {
   model_.selStart = value;
   ClearAndRepaint();
 }
 
-void VeSliderBase::SetSelLength(int value) {
+void PlayerSlider::SetSelLength(int value) {
   model_.selLength = value;
   ClearAndRepaint();
 }
 
-void VeSliderBase::ClearAndRepaint() {
+void PlayerSlider::ClearAndRepaint() {
   // Every paint starts from a cleared surface here, so a repaint is all it takes.
   update();
 }
 
-void VeSliderBase::SetBackColor(quint32 color) {
+void PlayerSlider::SetBackColor(quint32 color) {
   back_color_ = color;
   update();
 }
 
-void VeSliderBase::SetForeColor(quint32 color) {
+void PlayerSlider::SetForeColor(quint32 color) {
   fore_color_ = color;
   update();
 }
 
-void VeSliderBase::SetEnabled(bool enabled) { setEnabled(enabled); }
+void PlayerSlider::SetEnabled(bool enabled) { setEnabled(enabled); }
 
-void VeSliderBase::SetFont(const QFont& font) { setFont(font); }
+void PlayerSlider::SetFont(const QFont& font) { setFont(font); }
 
-bool VeSliderBase::SetBackStyle(short style) {
+bool PlayerSlider::SetBackStyle(short style) {
   if (style != 0 && style != 1) return false;
   back_style_ = style;
   update();
   return true;
 }
 
-bool VeSliderBase::SetBorderStyle(short style) {
+bool PlayerSlider::SetBorderStyle(short style) {
   if (style != 0 && style != 1) return false;
   border_style_ = style;
   update();
   return true;
 }
 
-void VeSliderBase::Refresh() { repaint(); }
+void PlayerSlider::Refresh() { repaint(); }
 
-QColor VeSliderBase::ColorFromOle(quint32 color, const QPalette& palette) {
+QColor PlayerSlider::ColorFromOle(quint32 color, const QPalette& palette) {
   if (color & 0x80000000u) {
     switch (color & 0xFF) {
       case 0x05: return palette.color(QPalette::Base);
@@ -168,12 +170,12 @@ QColor VeSliderBase::ColorFromOle(quint32 color, const QPalette& palette) {
 
 // ---------------------------------------------------------------- surface events
 
-void VeSliderBase::resizeEvent(QResizeEvent* event) {
+void PlayerSlider::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   model_.Resize(width() * SliderModel::kTwipsPerPixel, height() * SliderModel::kTwipsPerPixel);
 }
 
-void VeSliderBase::paintEvent(QPaintEvent* /*event*/) {
+void PlayerSlider::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
   if (back_style_ == 1) p.fillRect(rect(), ColorFromOle(back_color_, palette()));
   p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -207,25 +209,25 @@ void VeSliderBase::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-void VeSliderBase::mousePressEvent(QMouseEvent* event) {
+void PlayerSlider::mousePressEvent(QMouseEvent* event) {
   const int button = SliderButtons(event->button());
   model_.MouseDown(button);
 }
 
-void VeSliderBase::mouseMoveEvent(QMouseEvent* event) {
+void PlayerSlider::mouseMoveEvent(QMouseEvent* event) {
   const int buttons = SliderButtons(event->buttons());
   const bool was_dragging = model_.Dragging();
   if (!model_.MouseMove(buttons, TwipsX(event))) return;
   if (was_dragging) update();
 }
 
-void VeSliderBase::mouseReleaseEvent(QMouseEvent* event) {
+void PlayerSlider::mouseReleaseEvent(QMouseEvent* event) {
   const int button = SliderButtons(event->button());
   const bool inside = rect().contains(event->position().toPoint());
   model_.MouseUp(button, TwipsX(event));
   // The host's handler may process events (and even close the window) before
   // the click that follows the release.
-  QPointer<VeSliderBase> alive(this);
+  QPointer<PlayerSlider> alive(this);
   emit mouseUp(button, SliderShiftState(event->modifiers()), TwipsX(event), TwipsY(event));
   if (!alive || button != SliderModel::kLeftButton || !inside) return;
   model_.Click();
@@ -233,7 +235,7 @@ void VeSliderBase::mouseReleaseEvent(QMouseEvent* event) {
   emit clicked();
 }
 
-void VeSliderBase::keyPressEvent(QKeyEvent* event) {
+void PlayerSlider::keyPressEvent(QKeyEvent* event) {
   const int code = SliderKeyCode(event->key());
   model_.KeyDown(code);
   update();

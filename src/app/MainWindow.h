@@ -14,17 +14,17 @@ struct AppState;
 class CommandBars;
 class CompletionNotice;
 class FileList;
-class FormVideoFormat;
+class OutputSettingsDialog;
 class ListView1;
 class QLabel;
 class WindowMemory;
 
-class FormMain : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   // `state` is what the windows share; it must outlive this window.
-  explicit FormMain(AppState& state, QWidget* parent = nullptr);
-  ~FormMain() override;
+  explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The start-up sequence. False when the engine libraries are missing: the message
   // has been shown and the program must end at once.
@@ -38,15 +38,15 @@ class FormMain : public QMainWindow {
   void UpdateCheckPrompt(const QDate& today);
 
   CommandBars* Bars() const { return command_bars_; }
-  ListView1* List() const { return list_view1_; }
+  ListView1* FileView() const { return file_view_; }
   FileList* Files() const { return file_list_.get(); }
   QLabel* FilesPane() const { return files_pane_; }
   QLabel* DurationPane() const { return duration_pane_; }
-  FFEncoder& Encoder() { return ff_encoder1_; }
-  FFDecoder& Decoder() { return ff_decoder1_; }
+  FFEncoder& Encoder() { return encoder_; }
+  FFDecoder& Decoder() { return decoder_; }
   const CommandDispatcher& Dispatcher() const { return dispatcher_; }
   CompletionNotice* Popup() const { return popup_; }
-  FormVideoFormat* VideoFormatDialog() const { return form_video_format_; }
+  OutputSettingsDialog* SettingsDialog() const { return settings_dialog_; }
   WindowMemory* Memory() const { return window_memory_; }
 
  public slots:
@@ -73,15 +73,15 @@ class FormMain : public QMainWindow {
 
   CommandDispatcher dispatcher_;
   CommandBars* command_bars_ = nullptr;
-  ListView1* list_view1_ = nullptr;
+  ListView1* file_view_ = nullptr;
   QLabel* files_pane_ = nullptr;
   QLabel* duration_pane_ = nullptr;
-  QTimer timer1_;
-  FFDecoder ff_decoder1_;
+  QTimer totals_timer_;
+  FFDecoder decoder_;
   AppState& state_;
-  FFEncoder ff_encoder1_;
+  FFEncoder encoder_;
   std::unique_ptr<FileList> file_list_;
-  FormVideoFormat* form_video_format_ = nullptr;
+  OutputSettingsDialog* settings_dialog_ = nullptr;
   CompletionNotice* popup_ = nullptr;
   WindowMemory* window_memory_ = nullptr;
 };

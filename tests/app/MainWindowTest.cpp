@@ -15,10 +15,10 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "app/AboutWindow.h"
 #include "app/CommandBars.h"
 #include "app/CommandTable.h"
-#include "app/FormFlash.h"
-#include "app/FormMain.h"
+#include "app/MainWindow.h"
 #include "app/UpdateCheck.h"
 #include "common/AppState.h"
 #include "common/Helpers.h"
@@ -43,11 +43,11 @@ struct Desktop : UiRecorder {
       ++openFileDialogs;
       return QStringList();
     });
-    FormMain::SetEndProgramHandler([this](int code) { ends.push_back(code); });
+    MainWindow::SetEndProgramHandler([this](int code) { ends.push_back(code); });
   }
   ~Desktop() {
     Ui::SetOpenFilesHandler({});
-    FormMain::SetEndProgramHandler({});
+    MainWindow::SetEndProgramHandler({});
   }
 };
 
@@ -81,13 +81,13 @@ TEST(UpdateCheck, DueMoreThanFifteenDaysBackInTheFutureOrUnreadable) {
   EXPECT_EQ(UpdateCheck::ParseCheckDate("2005-1-1"), QDate(2005, 1, 1));
 }
 
-TEST(FormMainStartup, FirstRunPromptsOnceAndStoresToday) {
+TEST(MainWindowStartup, FirstRunPromptsOnceAndStoresToday) {
   ClearSettings();
   Desktop desktop;
   desktop.answer = QMessageBox::Yes;
   {
     AppState state;
-    FormMain w(state);
+    MainWindow w(state);
     ASSERT_TRUE(w.Load());
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text,
@@ -99,17 +99,17 @@ TEST(FormMainStartup, FirstRunPromptsOnceAndStoresToday) {
     EXPECT_EQ(state.outputFolder, "");
   }
   AppState againState;
-  FormMain again(againState);
+  MainWindow again(againState);
   ASSERT_TRUE(again.Load());
   EXPECT_EQ(desktop.messages.size(), 1u);  // checked today: no second prompt
 }
 
-TEST(FormMainStartup, MissingEngineLibrariesEndTheProgram) {
+TEST(MainWindowStartup, MissingEngineLibrariesEndTheProgram) {
   MarkCheckedToday();
   Desktop desktop;
   qputenv("VELTRANE_FAKE_MISSING_AVLIB", "1");
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   const bool loaded = w.Load();
   qunsetenv("VELTRANE_FAKE_MISSING_AVLIB");
   EXPECT_FALSE(loaded);
@@ -120,11 +120,11 @@ TEST(FormMainStartup, MissingEngineLibrariesEndTheProgram) {
   EXPECT_NE(desktop.ends[0], 0);
 }
 
-TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
+TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
   MarkCheckedToday();
   Desktop desktop;
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   EXPECT_EQ(w.windowTitle(), "Veltrane Video Converter");
 
@@ -161,7 +161,7 @@ TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_FALSE(w.Dispatcher().Dispatch(9999));
   EXPECT_FALSE(w.Dispatcher().Dispatch(0));
 
-  QAbstractItemModel* list = w.List()->model();
+  QAbstractItemModel* list = w.FileView()->model();
   ASSERT_EQ(list->columnCount(), 8);
   QStringList headers;
   for (int i = 0; i < 8; ++i)
@@ -174,13 +174,13 @@ TEST(FormMainLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_EQ(w.DurationPane()->width(), 200);
 }
 
-TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
+TEST(MainWindowCommands, ExitAndCloseBothAskOrStoreTheFolder) {
   MarkCheckedToday();
   WriteSetting("OutPath", "/stored/before/");
   Desktop desktop;
   {
     AppState state;
-    FormMain w(state);
+    MainWindow w(state);
     ASSERT_TRUE(w.Load());
     state.outputFolder = "/chosen/this/run/";
     desktop.answer = QMessageBox::No;
@@ -196,7 +196,7 @@ TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
   }
   WriteSetting("OutPath", "/stored/before/");
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   state.outputFolder = "/chosen/this/run/";
   w.show();
@@ -204,14 +204,14 @@ TEST(FormMainCommands, ExitAndCloseBothAskOrStoreTheFolder) {
   EXPECT_EQ(ReadSetting("OutPath"), "/chosen/this/run/");
 }
 
-TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
+TEST(MainWindowCommands, ClosingDuringARunAsksAndCleansUp) {
   MarkCheckedToday();
   Desktop desktop;
   QTemporaryDir dir;
   const QString source = dir.filePath("long.mp4");
   ASSERT_TRUE(Fixtures::VideoWithAudio(source, 30.0));
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   FFEncoder& encoder = w.Encoder();
@@ -234,11 +234,11 @@ TEST(FormMainCommands, ClosingDuringARunAsksAndCleansUp) {
   EXPECT_FALSE(QFile::exists(dir.filePath("out.mp4")));
 }
 
-TEST(FormMainCommands, ShortcutReachesTheDispatcher) {
+TEST(MainWindowCommands, ShortcutReachesTheDispatcher) {
   MarkCheckedToday();
   Desktop desktop;
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -248,11 +248,11 @@ TEST(FormMainCommands, ShortcutReachesTheDispatcher) {
   EXPECT_EQ(desktop.messages[0].text, "Do you want to exit?");
 }
 
-TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
+TEST(MainWindowCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   MarkCheckedToday();
   Desktop desktop;
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
 
   w.OnCommand(Commands::HelpContents);
@@ -267,7 +267,7 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   EXPECT_EQ(desktop.messages[0].text, "Please add file to the list.");
   EXPECT_EQ(desktop.messages[0].icon, Ui::MessageIcon::Information);
   EXPECT_EQ(desktop.openFileDialogs, 1);
-  EXPECT_EQ(w.VideoFormatDialog(), nullptr);
+  EXPECT_EQ(w.SettingsDialog(), nullptr);
 
   // Play with no selected row does nothing.
   w.OnCommand(Commands::Play);
@@ -283,7 +283,7 @@ TEST(FormMainCommands, HelpWebsiteConvertGuardAndNoticeClicks) {
   EXPECT_EQ(desktop.openedUrls[2], QUrl::fromLocalFile("/out/folder/"));
 }
 
-TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
+TEST(MainWindowCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
   MarkCheckedToday();
   Desktop desktop;
   QTemporaryDir dir;
@@ -291,7 +291,7 @@ TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
   ASSERT_TRUE(Fixtures::AudioOnly(first, 1.0));
   ASSERT_TRUE(QFile::copy(first, second));
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -344,24 +344,24 @@ TEST(FormMainCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
     }
   });
   closer.start(20);
-  w.List()->setCurrentIndex(w.List()->model()->index(0, 0));
-  w.List()->setFocus();
-  QTest::keyClick(w.List(), Qt::Key_Return);
+  w.FileView()->setCurrentIndex(w.FileView()->model()->index(0, 0));
+  w.FileView()->setFocus();
+  QTest::keyClick(w.FileView(), Qt::Key_Return);
   EXPECT_EQ(playersSeen, 1);
-  const QRect cell = w.List()->visualRect(w.List()->model()->index(0, 0));
+  const QRect cell = w.FileView()->visualRect(w.FileView()->model()->index(0, 0));
   // Through the window system, which turns two quick clicks into a double-click.
-  QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, w.List()->viewport()->mapTo(&w, cell.center()));
+  QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, w.FileView()->viewport()->mapTo(&w, cell.center()));
   EXPECT_EQ(playersSeen, 2);
 }
 
-TEST(FormMainLayout, FitsTheScreenAndShowsCutTextInTooltips) {
+TEST(MainWindowLayout, FitsTheScreenAndShowsCutTextInTooltips) {
   MarkCheckedToday();
   Desktop desktop;
   QTemporaryDir dir;
   const QString clip = dir.filePath("a rather long file name that does not fit a narrow column.wav");
   ASSERT_TRUE(Fixtures::AudioOnly(clip, 1.0));
   AppState state;
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -369,36 +369,36 @@ TEST(FormMainLayout, FitsTheScreenAndShowsCutTextInTooltips) {
       << w.frameGeometry().width() << "x" << w.frameGeometry().height();
 
   ASSERT_TRUE(w.Files()->AddFile(clip));
-  w.List()->setColumnWidth(0, 60);
-  const QModelIndex path = w.List()->model()->index(0, 0);
-  EXPECT_TRUE(FullTextToolTip(w.List(), path).startsWith(clip + "\n\nAudio tracks: 1"))
-      << FullTextToolTip(w.List(), path).toStdString();
-  w.List()->setColumnWidth(0, 2000);
-  EXPECT_FALSE(FullTextToolTip(w.List(), path).contains(clip));  // it fits: only the row's own note
+  w.FileView()->setColumnWidth(0, 60);
+  const QModelIndex path = w.FileView()->model()->index(0, 0);
+  EXPECT_TRUE(FullTextToolTip(w.FileView(), path).startsWith(clip + "\n\nAudio tracks: 1"))
+      << FullTextToolTip(w.FileView(), path).toStdString();
+  w.FileView()->setColumnWidth(0, 2000);
+  EXPECT_FALSE(FullTextToolTip(w.FileView(), path).contains(clip));  // it fits: only the row's own note
 }
 
-TEST(FormFlash, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
-  FormFlash about(nullptr);
+TEST(AboutWindow, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
+  AboutWindow about(nullptr);
   EXPECT_EQ(about.windowTitle(), "Veltrane Video Converter");
-  EXPECT_EQ(about.LabelVer()->text(), "Version 6.0");
+  EXPECT_EQ(about.VersionLabel()->text(), "Version 6.0");
   EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_EQ(about.Timer1().interval(), 10000);
-  EXPECT_TRUE(about.Timer1().isActive());
+  EXPECT_EQ(about.CloseTimer().interval(), 10000);
+  EXPECT_TRUE(about.CloseTimer().isActive());
 
   about.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
   QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(20, 20));
   EXPECT_FALSE(about.isVisible());
-  EXPECT_FALSE(about.Timer1().isActive());
+  EXPECT_FALSE(about.CloseTimer().isActive());
 
-  FormFlash timed(nullptr);
-  timed.Timer1().setInterval(50);  // the same timer, shortened for the test
-  timed.Timer1().start();
+  AboutWindow timed(nullptr);
+  timed.CloseTimer().setInterval(50);  // the same timer, shortened for the test
+  timed.CloseTimer().start();
   timed.show();
   QTRY_VERIFY_WITH_TIMEOUT(!timed.isVisible(), 2000);
 }
 
-TEST(FormMainCommands, ListCommandsReachTheFileListThroughTheirActions) {
+TEST(MainWindowCommands, ListCommandsReachTheFileListThroughTheirActions) {
   MarkCheckedToday();
   Desktop desktop;
   QTemporaryDir dir;
@@ -409,11 +409,11 @@ TEST(FormMainCommands, ListCommandsReachTheFileListThroughTheirActions) {
 
   AppState state;
 
-  FormMain w(state);
+  MainWindow w(state);
   ASSERT_TRUE(w.Load());
   ASSERT_TRUE(w.Files()->AddFile(first));
   ASSERT_TRUE(w.Files()->AddFile(second));
-  ListView1* list = w.List();
+  ListView1* list = w.FileView();
   auto selectedCount = [list] { return list->selectionModel()->selectedRows().size(); };
   auto pathAt = [list](int row) { return list->Rows()->Row(row).path; };
 

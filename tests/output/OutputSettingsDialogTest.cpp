@@ -15,15 +15,15 @@
 #include "common/Helpers.h"
 #include "common/Settings.h"
 #include "common/UiServices.h"
-#include "output/FormVideoFormat.h"
 #include "output/OutputCatalogue.h"
+#include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
 
 namespace {
 
 class DialogTest : public testing::Test {
  protected:
-  void SetUp() override { dlg = std::make_unique<FormVideoFormat>(nullptr, "/tmp/vidéos out/"); }
+  void SetUp() override { dlg = std::make_unique<OutputSettingsDialog>(nullptr, "/tmp/vidéos out/"); }
   void TearDown() override { Ui::SetFolderHandler({}); }
 
   template <typename T>
@@ -60,7 +60,7 @@ class DialogTest : public testing::Test {
     return nullptr;
   }
 
-  std::unique_ptr<FormVideoFormat> dlg;
+  std::unique_ptr<OutputSettingsDialog> dlg;
 };
 
 }  // namespace
@@ -97,15 +97,15 @@ TEST_F(DialogTest, MoreSwitchesWidthAndGrid) {
   dlg->show();
   auto* more = Child<QPushButton>("BtnMore");
   EXPECT_EQ(dlg->width(), 487);
-  EXPECT_FALSE(dlg->PropertyGrid1()->isVisible());
+  EXPECT_FALSE(dlg->Grid()->isVisible());
   QTest::mouseClick(more, Qt::LeftButton);
   EXPECT_EQ(dlg->width(), 818);
   EXPECT_TRUE(dlg->MoreExpanded());
-  EXPECT_TRUE(dlg->PropertyGrid1()->isVisible());
+  EXPECT_TRUE(dlg->Grid()->isVisible());
   EXPECT_EQ(more->text(), "&More <<");
   QTest::mouseClick(more, Qt::LeftButton);
   EXPECT_EQ(dlg->width(), 487);
-  EXPECT_FALSE(dlg->PropertyGrid1()->isVisible());
+  EXPECT_FALSE(dlg->Grid()->isVisible());
   EXPECT_EQ(more->text(), "&More >>");
 }
 
@@ -166,7 +166,7 @@ TEST_F(DialogTest, OkWithoutHandlerHides) {
 }
 
 TEST_F(DialogTest, QualityChoicesResetTheirBitrates) {
-  SettingsGrid* grid = dlg->PropertyGrid1();
+  SettingsGrid* grid = dlg->Grid();
   grid->EditValue(GridItem::VideoBitrate, "1500k");
   grid->EditValue(GridItem::AudioBitrate, "192k");
   grid->EditValue(GridItem::SampleRate, "48000");
@@ -206,7 +206,7 @@ TEST_F(DialogTest, ProfileMenuHoldsTheCatalogueWithIds) {
 
 TEST_F(DialogTest, MenuEntriesApplyTheirProfiles) {
   ShowActive();
-  SettingsGrid* grid = dlg->PropertyGrid1();
+  SettingsGrid* grid = dlg->Grid();
   grid->EditChecked(GridItem::Crop, true);
   grid->EditValue(GridItem::CropTop, "12");
 
@@ -249,7 +249,7 @@ TEST_F(DialogTest, CloseBoxAndCancelHideAndKeepState) {
   dlg->show();
   QTest::mouseClick(Child<QPushButton>("BtnMore"), Qt::LeftButton);
   MenuAction(1181)->trigger();  // VCD PAL
-  dlg->PropertyGrid1()->EditValue(GridItem::Aspect, "16:9");
+  dlg->Grid()->EditValue(GridItem::Aspect, "16:9");
   const OutputSettings before = dlg->Settings();
 
   EXPECT_TRUE(dlg->close());
@@ -278,7 +278,7 @@ TEST_F(DialogTest, BrowseWritesTheChosenFolderAndKeepsItOnCancel) {
   });
   QTest::mouseClick(Child<QPushButton>("BtnBrowse"), Qt::LeftButton);
   EXPECT_EQ(start, "/tmp/");  // the typed folder does not exist: its nearest existing parent
-  EXPECT_EQ(dlg->TextFolder()->text(), "/media/disk/Ünïcode \"quoted\" folder");
+  EXPECT_EQ(dlg->FolderBox()->text(), "/media/disk/Ünïcode \"quoted\" folder");
 
   Ui::SetFolderHandler([](const Ui::FolderRequest&) { return QString(); });
   dlg->BrowseFolder();
@@ -290,7 +290,7 @@ TEST_F(DialogTest, EnterInTheGridConfirmsTheValueNotTheDialog) {
   QTest::mouseClick(Child<QPushButton>("BtnMore"), Qt::LeftButton);
   int calls = 0;
   dlg->SetOkHandler([&] { ++calls; });
-  SettingsGrid* grid = dlg->PropertyGrid1();
+  SettingsGrid* grid = dlg->Grid();
   grid->Tree()->editItem(grid->TreeItem(GridItem::SampleRate), 1);
   auto* editor = qobject_cast<QComboBox*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);
@@ -338,7 +338,7 @@ TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
     EXPECT_EQ(dlg->Settings().ifExists, rule);
     QTest::mouseClick(Child<QPushButton>("BtnOK"), Qt::LeftButton);
     EXPECT_EQ(ReadSetting("IfExists"), stored);
-    FormVideoFormat again(nullptr);
+    OutputSettingsDialog again(nullptr);
     EXPECT_EQ(again.Settings().ifExists, rule) << stored;
   }
   // Cancel stores nothing.
@@ -348,7 +348,7 @@ TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
   // Missing or unknown stored text means Keep both.
   for (const char* text : {"", "skip", "Delete"}) {
     WriteSetting("IfExists", text);
-    EXPECT_EQ(FormVideoFormat(nullptr).Settings().ifExists, ExistingOutput::KeepBoth) << text;
+    EXPECT_EQ(OutputSettingsDialog(nullptr).Settings().ifExists, ExistingOutput::KeepBoth) << text;
   }
   // A record shown in the dialog carries its choice.
   OutputSettings s = dlg->Settings();

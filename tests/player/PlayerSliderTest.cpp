@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "player/VeSlider.h"
+#include "player/PlayerSlider.h"
 
 namespace {
 
@@ -15,9 +15,9 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button
   QApplication::sendEvent(w, &event);
 }
 
-TEST(VeSlider, NewInstanceDefaults) {
+TEST(PositionSlider, NewInstanceDefaults) {
   QWidget host;
-  VeSlider s(&host);
+  PositionSlider s(&host);
   EXPECT_EQ(s.Value(), 0);
   EXPECT_EQ(s.Min(), 0);
   EXPECT_EQ(s.Max(), 1000);
@@ -28,12 +28,12 @@ TEST(VeSlider, NewInstanceDefaults) {
   EXPECT_EQ(s.SelStart(), 0);
   EXPECT_EQ(s.SelLength(), 0);
   EXPECT_EQ(s.BackColor(), 15916757u);
-  EXPECT_EQ(VeSliderBase::ColorFromOle(s.BackColor(), s.palette()), QColor(213, 222, 242));
+  EXPECT_EQ(PlayerSlider::ColorFromOle(s.BackColor(), s.palette()), QColor(213, 222, 242));
   EXPECT_EQ(s.Font(), host.font());
 }
 
-TEST(VeSlider, SettersClampTheValueAndRefuseUnknownStyles) {
-  VeSlider s;
+TEST(PositionSlider, SettersClampTheValueAndRefuseUnknownStyles) {
+  PositionSlider s;
   s.SetMax(10);
   s.SetValue(20);
   EXPECT_FALSE(s.SetBackStyle(2));
@@ -41,16 +41,16 @@ TEST(VeSlider, SettersClampTheValueAndRefuseUnknownStyles) {
   EXPECT_EQ(s.Value(), 10);
 }
 
-TEST(VeSlider, LeftClickRaisesUpThenClickWithValueSetBeforeClick) {
+TEST(PositionSlider, LeftClickRaisesUpThenClickWithValueSetBeforeClick) {
   QWidget host;
-  VeSlider s(&host);
+  PositionSlider s(&host);
   s.resize(235, 24);
   host.show();
   QStringList order;
-  QObject::connect(&s, &VeSliderBase::mouseUp, [&](int b, int, float x, float) {
+  QObject::connect(&s, &PlayerSlider::mouseUp, [&](int b, int, float x, float) {
     order << QString("up%1:%2:%3").arg(b).arg(s.Value()).arg(x);
   });
-  QObject::connect(&s, &VeSliderBase::clicked, [&] { order << QString("click:%1").arg(s.Value()); });
+  QObject::connect(&s, &PlayerSlider::clicked, [&] { order << QString("click:%1").arg(s.Value()); });
   QTest::mouseClick(&s, Qt::LeftButton, Qt::NoModifier, QPoint(66, 12));  // 990 twips
   EXPECT_EQ(order, (QStringList{"up1:0:990", "click:265"}));
 
@@ -60,8 +60,8 @@ TEST(VeSlider, LeftClickRaisesUpThenClickWithValueSetBeforeClick) {
   EXPECT_EQ(order, (QStringList{"up2:265:3000"}));
 }
 
-TEST(VeSlider, RightDragIsIgnoredLeftDragFollowsThePointer) {
-  VeSlider s;
+TEST(PositionSlider, RightDragIsIgnoredLeftDragFollowsThePointer) {
+  PositionSlider s;
   s.resize(235, 24);
   s.show();
   SendMouse(&s, QEvent::MouseButtonPress, {10, 5}, Qt::RightButton, Qt::RightButton);
@@ -76,8 +76,8 @@ TEST(VeSlider, RightDragIsIgnoredLeftDragFollowsThePointer) {
   EXPECT_EQ(s.Value(), 1000);
 }
 
-TEST(VeSlider, KeysMoveTheValue) {
-  VeSlider s;
+TEST(PositionSlider, KeysMoveTheValue) {
+  PositionSlider s;
   s.SetValue(500);
   QTest::keyClick(&s, Qt::Key_PageDown);
   QTest::keyClick(&s, Qt::Key_Home);
@@ -86,7 +86,7 @@ TEST(VeSlider, KeysMoveTheValue) {
   EXPECT_EQ(s.Value(), 509);
 }
 
-TEST(VeSlider, PaintsFromItsBitmapsAtTheirSizes) {
+TEST(PositionSlider, PaintsFromItsBitmapsAtTheirSizes) {
   for (SliderKind kind : {SliderKind::Position, SliderKind::Volume}) {
     const SliderImageSizes sizes = SliderBitmaps::Sizes(kind);
     EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Track).size(), QSize(sizes.trackWidth, sizes.trackHeight));
@@ -95,7 +95,7 @@ TEST(VeSlider, PaintsFromItsBitmapsAtTheirSizes) {
               QSize(sizes.thumbWidth, sizes.thumbHeight));
     EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Selection).size(), QSize(sizes.selWidth, sizes.selHeight));
   }
-  VeSlider1 s;
+  VolumeSlider s;
   s.resize(72, 13);
   s.SetMax(128);
   s.SetValue(128);

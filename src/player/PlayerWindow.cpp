@@ -1,4 +1,4 @@
-#include "player/FormPlayer.h"
+#include "player/PlayerWindow.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -17,9 +17,9 @@
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "player/PlayerIcons.h"
+#include "player/PlayerSlider.h"
 #include "player/PlayerVideoView.h"
 #include "player/StoredSound.h"
-#include "player/VeSlider.h"
 
 using namespace PlayerMath;
 
@@ -27,8 +27,8 @@ namespace {
 // How long a paused player runs after a seek before the exact seek that shows the picture.
 constexpr int kPausedSeekSettleMs = 50;
 
-FormPlayer::QuitHandler& QuitHandlerSlot() {
-  static FormPlayer::QuitHandler handler;
+PlayerWindow::QuitHandler& QuitHandlerSlot() {
+  static PlayerWindow::QuitHandler handler;
   return handler;
 }
 
@@ -44,10 +44,10 @@ class BusyCursor {
 };
 }  // namespace
 
-void FormPlayer::SetQuitHandler(QuitHandler handler) { QuitHandlerSlot() = std::move(handler); }
+void PlayerWindow::SetQuitHandler(QuitHandler handler) { QuitHandlerSlot() = std::move(handler); }
 
-FormPlayer::FormPlayer(const QString& path, const QByteArray& nativePath, QWidget* owner,
-                       std::optional<int64_t> listedDurationUs)
+PlayerWindow::PlayerWindow(const QString& path, const QByteArray& nativePath, QWidget* owner,
+                           std::optional<int64_t> listedDurationUs)
     : QDialog(owner), events_(this) {
   if (listedDurationUs) duration_text_ = FormatDuration(MicrosToSeconds(*listedDurationUs));
   setObjectName("FormPlayer");
@@ -58,56 +58,57 @@ FormPlayer::FormPlayer(const QString& path, const QByteArray& nativePath, QWidge
   Load(path, nativePath);
 }
 
-FormPlayer::~FormPlayer() {
+PlayerWindow::~PlayerWindow() {
   // The engine draws into the video area and raises events: stop it first.
   events_.Detach();
   player_.Stop(false);
 }
 
-void FormPlayer::CreateControls() {
-  pic_player_ = new PlayerVideoView(this);
-  pic_player_->setObjectName("PicPlayer");
+void PlayerWindow::CreateControls() {
+  video_view_ = new PlayerVideoView(this);
+  video_view_->setObjectName("PicPlayer");
 
-  bar_ = new QWidget(this);
-  bar_->setObjectName("Picture2");
-  bar_->setAutoFillBackground(true);
+  control_bar_ = new QWidget(this);
+  control_bar_->setObjectName("Picture2");
+  control_bar_->setAutoFillBackground(true);
   // The bar takes the sliders' back colour so they sit on it seamlessly.
-  QPalette bar_palette = bar_->palette();
-  bar_palette.setColor(QPalette::Window, VeSliderBase::ColorFromOle(VeSliderBase::kDefaultBackColor, bar_palette));
-  bar_->setPalette(bar_palette);
+  QPalette control_bar_palette = control_bar_->palette();
+  control_bar_palette.setColor(
+      QPalette::Window, PlayerSlider::ColorFromOle(PlayerSlider::kDefaultBackColor, control_bar_palette));
+  control_bar_->setPalette(control_bar_palette);
 
-  btn_pause_ = new QPushButton(bar_);
-  btn_pause_->setObjectName("btnPause");
-  btn_pause_->setGeometry(TwipsToPixels(kPauseLeftTw), TwipsToPixels(kPauseTopTw), TwipsToPixels(kPauseWidthTw),
-                          TwipsToPixels(kPauseHeightTw));
-  btn_pause_->setIcon(PlayerIcons::Pause());
-  btn_pause_->setToolTip(tr("Pause"));
-  btn_pause_->setFocusPolicy(Qt::TabFocus);
+  pause_button_ = new QPushButton(control_bar_);
+  pause_button_->setObjectName("btnPause");
+  pause_button_->setGeometry(TwipsToPixels(kPauseLeftTw), TwipsToPixels(kPauseTopTw),
+                             TwipsToPixels(kPauseWidthTw), TwipsToPixels(kPauseHeightTw));
+  pause_button_->setIcon(PlayerIcons::Pause());
+  pause_button_->setToolTip(tr("Pause"));
+  pause_button_->setFocusPolicy(Qt::TabFocus);
 
-  pic_mute_ = new QLabel(bar_);
-  pic_mute_->setObjectName("PicMute");
-  pic_mute_->resize(TwipsToPixels(kMuteWidthTw), TwipsToPixels(kMuteHeightTw));
-  pic_mute_->move(0, TwipsToPixels(kMuteTopTw));
-  pic_mute_->setCursor(Qt::PointingHandCursor);
-  pic_mute_->installEventFilter(this);
+  mute_icon_ = new QLabel(control_bar_);
+  mute_icon_->setObjectName("PicMute");
+  mute_icon_->resize(TwipsToPixels(kMuteWidthTw), TwipsToPixels(kMuteHeightTw));
+  mute_icon_->move(0, TwipsToPixels(kMuteTopTw));
+  mute_icon_->setCursor(Qt::PointingHandCursor);
+  mute_icon_->installEventFilter(this);
 
-  label_time_ = new QLabel("00:00:00/00:00:00", bar_);
-  label_time_->setObjectName("Label1");
-  label_time_->resize(TwipsToPixels(kLabelWidthTw), TwipsToPixels(kLabelHeightTw));
-  label_time_->move(0, TwipsToPixels(kLabelTopTw));
-  QFont label_font = label_time_->font();
+  time_label_ = new QLabel("00:00:00/00:00:00", control_bar_);
+  time_label_->setObjectName("Label1");
+  time_label_->resize(TwipsToPixels(kLabelWidthTw), TwipsToPixels(kLabelHeightTw));
+  time_label_->move(0, TwipsToPixels(kLabelTopTw));
+  QFont label_font = time_label_->font();
   label_font.setPixelSize(11);
-  label_time_->setFont(label_font);
-  label_time_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  time_label_->setFont(label_font);
+  time_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  image_muted_ = PlayerIcons::Speaker(true);
-  image_sound_ = PlayerIcons::Speaker(false);
+  muted_picture_ = PlayerIcons::Speaker(true);
+  sound_picture_ = PlayerIcons::Speaker(false);
 
   // The sliders lie over the bar as children of the window.
-  position_slider_ = new VeSlider(this);
+  position_slider_ = new PositionSlider(this);
   position_slider_->setObjectName("VeSlider1");
   position_slider_->resize(240, kPositionHeightPx);
-  volume_slider_ = new VeSlider1(this);
+  volume_slider_ = new VolumeSlider(this);
   volume_slider_->setObjectName("VeSliderVol");
   volume_slider_->resize(kVolumeWidthPx, kVolumeHeightPx);
 
@@ -124,7 +125,7 @@ void FormPlayer::CreateControls() {
   notice_text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* notice_close = new QPushButton(tr("Close"), notice_);
   notice_close->setObjectName("NoticeClose");
-  connect(notice_close, &QPushButton::clicked, this, &FormPlayer::reject);
+  connect(notice_close, &QPushButton::clicked, this, &PlayerWindow::reject);
   auto* notice_layout = new QGridLayout(notice_);
   notice_layout->addWidget(notice_icon, 0, 0, Qt::AlignTop);
   notice_layout->addWidget(notice_text_, 0, 1);
@@ -135,31 +136,31 @@ void FormPlayer::CreateControls() {
   display_timer_ = new QTimer(this);
   // Escape closes the player whichever control has the focus (the sliders take keys).
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &FormPlayer::reject);
+  connect(escape, &QShortcut::activated, this, &PlayerWindow::reject);
   display_timer_->setObjectName("Timer1");
   display_timer_->setInterval(1000);
 
-  connect(btn_pause_, &QPushButton::clicked, this, &FormPlayer::onPauseClicked);
-  connect(position_slider_, &VeSliderBase::mouseUp, this, &FormPlayer::onPositionMouseUp);
-  connect(position_slider_, &VeSliderBase::clicked, this, &FormPlayer::onPositionClicked);
-  connect(volume_slider_, &VeSliderBase::mouseUp, this, &FormPlayer::onVolumeMouseUp);
-  connect(volume_slider_, &VeSliderBase::clicked, this, &FormPlayer::onVolumeClicked);
-  connect(display_timer_, &QTimer::timeout, this, &FormPlayer::onDisplaySizeTimer);
+  connect(pause_button_, &QPushButton::clicked, this, &PlayerWindow::onPauseClicked);
+  connect(position_slider_, &PlayerSlider::mouseUp, this, &PlayerWindow::onPositionMouseUp);
+  connect(position_slider_, &PlayerSlider::clicked, this, &PlayerWindow::onPositionClicked);
+  connect(volume_slider_, &PlayerSlider::mouseUp, this, &PlayerWindow::onVolumeMouseUp);
+  connect(volume_slider_, &PlayerSlider::clicked, this, &PlayerWindow::onVolumeClicked);
+  connect(display_timer_, &QTimer::timeout, this, &PlayerWindow::onDisplaySizeTimer);
 }
 
-void FormPlayer::ConfigurePlayer() {
+void PlayerWindow::ConfigurePlayer() {
   player_.SetAudioVolume(128);
   player_.SetMute(false);
   player_.ShowAudio = FFPlayer::saWave;
   player_.AudioStreamIndex = -1;
   player_.VideoStreamIndex = -1;
   player_.ReadTimeout = 10000;
-  player_.OnDuration = events_.Forward(&FormPlayer::onDurationReported);
-  player_.OnPosition = events_.Forward(&FormPlayer::onPositionReported);
-  player_.OnState = events_.Forward(&FormPlayer::onStateReported);
+  player_.OnDuration = events_.Forward(&PlayerWindow::onDurationReported);
+  player_.OnPosition = events_.Forward(&PlayerWindow::onPositionReported);
+  player_.OnState = events_.Forward(&PlayerWindow::onStateReported);
 }
 
-void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
+void PlayerWindow::Load(const QString& path, const QByteArray& nativePath) {
   // Keys move neither slider: both steps are 0.
   position_slider_->SetSmallChange(0);
   position_slider_->SetLargeChange(0);
@@ -188,44 +189,44 @@ void FormPlayer::Load(const QString& path, const QByteArray& nativePath) {
     return;
   }
 
-  opened_ = player_.Open(nativePath.toStdString(), pic_player_, false);
+  opened_ = player_.Open(nativePath.toStdString(), video_view_, false);
   if (!opened_) {
     ShowNotice(QString::fromStdString(player_.LastErrorMessage()));
-    SetPauseCaption("4");
+    SetPauseCaption(kPlayTriangleSymbol);
   }
 
-  pic_mute_->setPixmap(player_.Mute() ? image_muted_ : image_sound_);
+  mute_icon_->setPixmap(player_.Mute() ? muted_picture_ : sound_picture_);
   SetSmallIcon(this);
   display_timer_->start();
 }
 
-void FormPlayer::ApplyLayout() {
+void PlayerWindow::ApplyLayout() {
   Layout next = layout_;
   const bool complete = ComputeLayout(width(), height(), next);
-  pic_player_->setGeometry(0, 0, next.videoWidth, next.videoHeight);
-  bar_->setGeometry(0, next.barTop, next.barWidth, kBarHeightPx);
-  label_time_->move(TwipsToPixels(next.labelLeftTw), TwipsToPixels(kLabelTopTw));
+  video_view_->setGeometry(0, 0, next.videoWidth, next.videoHeight);
+  control_bar_->setGeometry(0, next.barTop, next.barWidth, kBarHeightPx);
+  time_label_->move(TwipsToPixels(next.labelLeftTw), TwipsToPixels(kLabelTopTw));
   volume_slider_->move(next.volumeLeft, next.volumeTop);
-  pic_mute_->move(TwipsToPixels(next.muteLeftTw), TwipsToPixels(kMuteTopTw));
+  mute_icon_->move(TwipsToPixels(next.muteLeftTw), TwipsToPixels(kMuteTopTw));
   position_slider_->setGeometry(next.positionLeft, next.positionTop, next.positionWidth, kPositionHeightPx);
   layout_ = next;
   if (complete) position_slider_->Refresh();
   PlaceNotice();
 }
 
-void FormPlayer::ShowNotice(const QString& text) {
+void PlayerWindow::ShowNotice(const QString& text) {
   notice_text_->setText(text);
   notice_->show();
   notice_->raise();
   PlaceNotice();
 }
 
-QString FormPlayer::NoticeText() const { return notice_->isVisible() ? notice_text_->text() : QString(); }
+QString PlayerWindow::NoticeText() const { return notice_->isVisible() ? notice_text_->text() : QString(); }
 
 // Centred over the picture, as wide as it allows.
-void FormPlayer::PlaceNotice() {
+void PlayerWindow::PlaceNotice() {
   if (!notice_ || notice_->isHidden()) return;
-  const QRect area = pic_player_->geometry();
+  const QRect area = video_view_->geometry();
   const int width = std::max(120, std::min(area.width() - 20, 420));
   const int height = std::min(notice_->heightForWidth(width), std::max(area.height() - 10, 60));
   notice_->setGeometry(area.x() + (area.width() - width) / 2,
@@ -233,15 +234,15 @@ void FormPlayer::PlaceNotice() {
                        std::max(height, notice_->minimumSizeHint().height()));
 }
 
-void FormPlayer::resizeEvent(QResizeEvent* event) {
+void PlayerWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   ApplyLayout();
 }
 
-bool FormPlayer::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == pic_mute_ && event->type() == QEvent::MouseButtonRelease) {
+bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mute_icon_ && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && pic_mute_->rect().contains(mouse->position().toPoint())) {
+    if (mouse->button() == Qt::LeftButton && mute_icon_->rect().contains(mouse->position().toPoint())) {
       onMuteClicked();
       return true;
     }
@@ -249,33 +250,33 @@ bool FormPlayer::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void FormPlayer::done(int result) {
+void PlayerWindow::done(int result) {
   closing_ = true;
   display_timer_->stop();
   player_.Stop(false);
   QDialog::done(result);
 }
 
-void FormPlayer::SetPauseCaption(const QString& caption) {
+void PlayerWindow::SetPauseCaption(const QString& caption) {
   pause_caption_ = caption;
-  const bool paused = caption == "4";
-  btn_pause_->setIcon(paused ? PlayerIcons::Play() : PlayerIcons::Pause());
-  btn_pause_->setToolTip(paused ? tr("Play") : tr("Pause"));
+  const bool paused = caption == kPlayTriangleSymbol;
+  pause_button_->setIcon(paused ? PlayerIcons::Play() : PlayerIcons::Pause());
+  pause_button_->setToolTip(paused ? tr("Play") : tr("Pause"));
 }
 
-void FormPlayer::onPauseClicked() {
+void PlayerWindow::onPauseClicked() {
   // Playing on after an early end: the notice has been read.
   if (player_.PlayState() != FFPlayer::kStateStopped) notice_->hide();
   player_.TogglePause();
-  SetPauseCaption(player_.Paused() ? "4" : ";");
+  SetPauseCaption(player_.Paused() ? kPlayTriangleSymbol : kPauseBarsSymbol);
 }
 
-void FormPlayer::SeekTo(int64_t target, int32_t flags) {
+void PlayerWindow::SeekTo(int64_t target, int32_t flags) {
   player_.Seek(static_cast<int32_t>(static_cast<uint32_t>(target)),
                static_cast<int32_t>(static_cast<uint64_t>(target) >> 32), flags, false);
 }
 
-void FormPlayer::onPositionMouseUp(int button, int /*shift*/, float x, float /*y*/) {
+void PlayerWindow::onPositionMouseUp(int button, int /*shift*/, float x, float /*y*/) {
   if (button != SliderModel::kLeftButton) return;
   {
     BusyCursor busy;
@@ -299,9 +300,9 @@ void FormPlayer::onPositionMouseUp(int button, int /*shift*/, float x, float /*y
   position_slider_->SetSelLength(position_slider_->Value());
 }
 
-void FormPlayer::onPositionClicked() { position_slider_->SetSelLength(position_slider_->Value()); }
+void PlayerWindow::onPositionClicked() { position_slider_->SetSelLength(position_slider_->Value()); }
 
-void FormPlayer::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y*/) {
+void PlayerWindow::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y*/) {
   if (button != SliderModel::kLeftButton) return;
   {
     BusyCursor busy;
@@ -314,27 +315,27 @@ void FormPlayer::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y*/
   StoreVolume(volume_slider_->Value());
 }
 
-void FormPlayer::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
+void PlayerWindow::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
 
-void FormPlayer::onMuteClicked() {
+void PlayerWindow::onMuteClicked() {
   if (player_.Mute()) {
     player_.SetMute(false);
-    pic_mute_->setPixmap(image_sound_);
+    mute_icon_->setPixmap(sound_picture_);
   } else {
     player_.SetMute(true);
-    pic_mute_->setPixmap(image_muted_);
+    mute_icon_->setPixmap(muted_picture_);
   }
   StoreMute(player_.Mute());
 }
 
-void FormPlayer::onDurationReported(qint64 durationUs) {
+void PlayerWindow::onDurationReported(qint64 durationUs) {
   duration_ = durationUs;
   int max = 0;
   if (SliderMaxFromDuration(durationUs, max)) position_slider_->SetMax(max);
   if (duration_text_.isEmpty()) duration_text_ = FormatDuration(MicrosToSeconds(static_cast<int64_t>(durationUs)));
 }
 
-void FormPlayer::onPositionReported(qint64 positionUs) {
+void PlayerWindow::onPositionReported(qint64 positionUs) {
   if (positionUs <= 0 || duration_ <= 0) return;
   // While the thumb is held the pointer, not the playback, places it.
   if (position_slider_->Model().Dragging()) return;
@@ -343,17 +344,17 @@ void FormPlayer::onPositionReported(qint64 positionUs) {
     // the label at the duration, so the two agree.
     position_slider_->SetValue(position_slider_->Max());
     position_slider_->SetSelLength(position_slider_->Value());
-    label_time_->setText(duration_text_ + "/" + duration_text_);
+    time_label_->setText(duration_text_ + "/" + duration_text_);
     return;
   }
   const int64_t seconds = PositionSeconds(positionUs);
   const int64_t value = seconds * 10;
   if (value >= INT32_MIN && value <= INT32_MAX) position_slider_->SetValue(static_cast<int>(value));
   position_slider_->SetSelLength(position_slider_->Value());
-  label_time_->setText(PositionCaption(seconds, duration_text_));
+  time_label_->setText(PositionCaption(seconds, duration_text_));
 }
 
-void FormPlayer::onStateReported(int state) {
+void PlayerWindow::onStateReported(int state) {
   if (closing_) return;
   if (state == FFPlayer::kEventScreenReady) {
     if (windowFlags() & Qt::WindowStaysOnTopHint) {
@@ -361,30 +362,30 @@ void FormPlayer::onStateReported(int state) {
       setWindowFlag(Qt::WindowStaysOnTopHint, false);
       if (visible) show();  // changing flags hides a window
     }
-    if (player_.ScreenHandle() != 0) pic_player_->repaint();
+    if (player_.ScreenHandle() != 0) video_view_->repaint();
   } else if (state == FFPlayer::kEventEndedEarly ||
              (state == FFPlayer::kStateStopped && !player_.LastErrorMessage().empty())) {
     // The end came early or playback broke off: the position where it stopped
     // stays, and the window says why.
-    SetPauseCaption("4");
+    SetPauseCaption(kPlayTriangleSymbol);
     ShowNotice(QString::fromStdString(player_.LastErrorMessage()));
   } else if (state == FFPlayer::kEventEndOfFile) {
     player_.Seek(0, 0, FFPlayer::kSeekKeyFrame, false);
     player_.Pause();
     position_slider_->SetValue(0);
     position_slider_->SetSelLength(0);
-    label_time_->setText(PositionCaption(0, duration_text_));  // the label follows the rewound thumb
-    SetPauseCaption("4");
+    time_label_->setText(PositionCaption(0, duration_text_));  // the label follows the rewound thumb
+    SetPauseCaption(kPlayTriangleSymbol);
   }
 }
 
-void FormPlayer::onDisplaySizeTimer() {
+void PlayerWindow::onDisplaySizeTimer() {
   // One correction per tick; the engine's picture follows within four ticks.
   bool changed = true;
-  if (pic_player_->width() != player_.ScreenWidth()) {
-    player_.SetScreenWidth(pic_player_->width());
-  } else if (pic_player_->height() != player_.ScreenHeight()) {
-    player_.SetScreenHeight(pic_player_->height());
+  if (video_view_->width() != player_.ScreenWidth()) {
+    player_.SetScreenWidth(video_view_->width());
+  } else if (video_view_->height() != player_.ScreenHeight()) {
+    player_.SetScreenHeight(video_view_->height());
   } else if (player_.ScreenWidth() != player_.FrameWidth()) {
     player_.SetFrameWidth(player_.ScreenWidth());
   } else if (player_.ScreenHeight() != player_.FrameHeight()) {

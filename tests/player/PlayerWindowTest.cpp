@@ -9,10 +9,10 @@
 #include <cstdlib>
 
 #include "common/UiServices.h"
-#include "player/FormPlayer.h"
+#include "player/PlayerSlider.h"
 #include "player/PlayerVideoView.h"
+#include "player/PlayerWindow.h"
 #include "player/StoredSound.h"
-#include "player/VeSlider.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -22,7 +22,7 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button
   QApplication::sendEvent(w, &event);
 }
 
-class FormPlayerTest : public ::testing::Test {
+class PlayerWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = new QTemporaryDir;
@@ -48,9 +48,9 @@ class FormPlayerTest : public ::testing::Test {
   void TearDown() override { Ui::SetMessageHandler({}); }
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
-  static std::unique_ptr<FormPlayer> Open(const QString& name, int64_t listedDurationUs = 3000000) {
+  static std::unique_ptr<PlayerWindow> Open(const QString& name, int64_t listedDurationUs = 3000000) {
     auto form =
-        std::make_unique<FormPlayer>(Path(name), QFile::encodeName(Path(name)), nullptr, listedDurationUs);
+        std::make_unique<PlayerWindow>(Path(name), QFile::encodeName(Path(name)), nullptr, listedDurationUs);
     form->show();
     return form;
   }
@@ -58,21 +58,21 @@ class FormPlayerTest : public ::testing::Test {
   static QTemporaryDir* dir_;
   QList<Ui::MessageRequest> messages_;
 };
-QTemporaryDir* FormPlayerTest::dir_ = nullptr;
+QTemporaryDir* PlayerWindowTest::dir_ = nullptr;
 
 template <typename T>
-T* Child(FormPlayer& form, const char* name) {
+T* Child(PlayerWindow& form, const char* name) {
   T* child = form.findChild<T*>(name);
   EXPECT_NE(child, nullptr) << name;
   return child;
 }
 
-TEST_F(FormPlayerTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
+TEST_F(PlayerWindowTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
   auto form = Open("three seconds.mp4");
   ASSERT_TRUE(form->Opened());
   EXPECT_TRUE(messages_.isEmpty());
   EXPECT_EQ(form->windowTitle(), Path("three seconds.mp4"));
-  auto* position = Child<VeSlider>(*form, "VeSlider1");
+  auto* position = Child<PositionSlider>(*form, "VeSlider1");
   auto* label = Child<QLabel>(*form, "Label1");
   auto* pause = Child<QPushButton>(*form, "btnPause");
   auto* video = Child<PlayerVideoView>(*form, "PicPlayer");
@@ -122,14 +122,15 @@ TEST_F(FormPlayerTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
 }
 
 // A file that cannot be played says why inside the window, not in a stray box.
-TEST_F(FormPlayerTest, BrokenFileShowsTheReasonInsideTheWindow) {
+TEST_F(PlayerWindowTest, BrokenFileShowsTheReasonInsideTheWindow) {
   auto form = Open("broken.avi");
   EXPECT_TRUE(messages_.isEmpty());
   EXPECT_TRUE(form->NoticeText().contains("broken.avi")) << form->NoticeText().toStdString();
   EXPECT_FALSE(form->Opened());
   // The controls still work against an empty player, and the reason stays.
   QTest::mouseClick(Child<QPushButton>(*form, "btnPause"), Qt::LeftButton);
-  QTest::mouseClick(Child<VeSlider>(*form, "VeSlider1"), Qt::LeftButton, Qt::NoModifier, QPoint(50, 12));
+  QTest::mouseClick(Child<PositionSlider>(*form, "VeSlider1"), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(50, 12));
   QTest::mouseClick(Child<QLabel>(*form, "PicMute"), Qt::LeftButton);
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(form->NoticeText().isEmpty());
@@ -138,26 +139,26 @@ TEST_F(FormPlayerTest, BrokenFileShowsTheReasonInsideTheWindow) {
 }
 
 // Playback that stops short of the end keeps its place and says why.
-TEST_F(FormPlayerTest, AnEarlyEndKeepsThePositionAndSaysWhy) {
+TEST_F(PlayerWindowTest, AnEarlyEndKeepsThePositionAndSaysWhy) {
   ASSERT_TRUE(Fixtures::Recording(Path("whole.mp4"), 3));
   ASSERT_TRUE(Fixtures::CutShort(Path("whole.mp4"), Path("cut.mp4"), 0.5));
   auto form = Open("cut.mp4");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !form->NoticeText().isEmpty(); }, 10000));
   EXPECT_TRUE(form->NoticeText().contains("incomplete")) << form->NoticeText().toStdString();
-  EXPECT_GT(Child<VeSlider>(*form, "VeSlider1")->Value(), 0);  // not rewound
+  EXPECT_GT(Child<PositionSlider>(*form, "VeSlider1")->Value(), 0);  // not rewound
   EXPECT_EQ(form->PauseCaption(), "4");
   EXPECT_TRUE(messages_.isEmpty());
   QTest::mouseClick(Child<QPushButton>(*form, "NoticeClose"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(FormPlayerTest, MissingLibrariesEndTheProgram) {
+TEST_F(PlayerWindowTest, MissingLibrariesEndTheProgram) {
   bool quit = false;
-  FormPlayer::SetQuitHandler([&] { quit = true; });
+  PlayerWindow::SetQuitHandler([&] { quit = true; });
   setenv("VELTRANE_FAKE_MISSING_AVLIB", "1", 1);
-  FormPlayer form(Path("three seconds.mp4"), QFile::encodeName(Path("three seconds.mp4")), nullptr);
+  PlayerWindow form(Path("three seconds.mp4"), QFile::encodeName(Path("three seconds.mp4")), nullptr);
   unsetenv("VELTRANE_FAKE_MISSING_AVLIB");
-  FormPlayer::SetQuitHandler({});
+  PlayerWindow::SetQuitHandler({});
   EXPECT_TRUE(quit);
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_EQ(messages_[0].text, "Video lib not found");
@@ -166,19 +167,19 @@ TEST_F(FormPlayerTest, MissingLibrariesEndTheProgram) {
   EXPECT_TRUE(form.NoticeText().isEmpty());
 }
 
-TEST_F(FormPlayerTest, ControlBarLayoutFollowsTheWindow) {
+TEST_F(PlayerWindowTest, ControlBarLayoutFollowsTheWindow) {
   auto form = Open("broken.avi");
   EXPECT_EQ(Child<PlayerVideoView>(*form, "PicPlayer")->geometry(), QRect(0, 0, 516, 315));
   EXPECT_EQ(Child<QWidget>(*form, "Picture2")->geometry(), QRect(0, 315, 516, 32));
   EXPECT_EQ(Child<QLabel>(*form, "Label1")->geometry(), QRect(401, 9, 105, 14));
   EXPECT_EQ(Child<QLabel>(*form, "PicMute")->geometry(), QRect(294, 9, 20, 15));
-  EXPECT_EQ(Child<VeSlider1>(*form, "VeSliderVol")->geometry(), QRect(319, 324, 72, 13));
-  EXPECT_EQ(Child<VeSlider>(*form, "VeSlider1")->geometry(), QRect(51, 320, 233, 24));
+  EXPECT_EQ(Child<VolumeSlider>(*form, "VeSliderVol")->geometry(), QRect(319, 324, 72, 13));
+  EXPECT_EQ(Child<PositionSlider>(*form, "VeSlider1")->geometry(), QRect(51, 320, 233, 24));
   EXPECT_EQ(Child<QPushButton>(*form, "btnPause")->geometry(), QRect(12, 4, 29, 25));
 
   form->resize(800, 400);
   QApplication::processEvents();
-  EXPECT_EQ(Child<VeSlider>(*form, "VeSlider1")->geometry(), QRect(51, 373, 233 + 284, 24));
+  EXPECT_EQ(Child<PositionSlider>(*form, "VeSlider1")->geometry(), QRect(51, 373, 233 + 284, 24));
   EXPECT_EQ(Child<QLabel>(*form, "Label1")->geometry().right(), 800 - 10 - 1);
 
   // The engine's display size catches up with the video area, one value per tick.
@@ -190,11 +191,11 @@ TEST_F(FormPlayerTest, ControlBarLayoutFollowsTheWindow) {
   EXPECT_EQ(player.FrameHeight(), 368);
 }
 
-TEST_F(FormPlayerTest, MuteAndVolumeReachTheEngine) {
+TEST_F(PlayerWindowTest, MuteAndVolumeReachTheEngine) {
   auto form = Open("broken.avi");
   FFPlayer& player = form->Player();
   auto* mute = Child<QLabel>(*form, "PicMute");
-  auto* volume = Child<VeSlider1>(*form, "VeSliderVol");
+  auto* volume = Child<VolumeSlider>(*form, "VeSliderVol");
   EXPECT_EQ(volume->Max(), 128);
   EXPECT_EQ(volume->Value(), 128);
   const QImage sound = mute->pixmap().toImage();
@@ -217,9 +218,9 @@ TEST_F(FormPlayerTest, MuteAndVolumeReachTheEngine) {
   EXPECT_EQ(volume->SelLength(), 128);
 }
 
-TEST_F(FormPlayerTest, EngineEventsDriveSliderAndLabel) {
+TEST_F(PlayerWindowTest, EngineEventsDriveSliderAndLabel) {
   auto form = Open("broken.avi", 200000000);
-  auto* position = Child<VeSlider>(*form, "VeSlider1");
+  auto* position = Child<PositionSlider>(*form, "VeSlider1");
   auto* label = Child<QLabel>(*form, "Label1");
   auto report = [&](const char* slot, qint64 value) {
     QMetaObject::invokeMethod(form.get(), slot, Q_ARG(qint64, value));
@@ -257,7 +258,7 @@ TEST_F(FormPlayerTest, EngineEventsDriveSliderAndLabel) {
   EXPECT_EQ(label->text(), "00:00:00/00:03:20");  // rewound: thumb and label both at the start
 }
 
-TEST_F(FormPlayerTest, EscapeClosesWhicheverControlHasTheFocus) {
+TEST_F(PlayerWindowTest, EscapeClosesWhicheverControlHasTheFocus) {
   for (const char* focus : {"VeSlider1", "VeSliderVol", "btnPause"}) {
     auto form = Open("broken.avi");
     form->activateWindow();
@@ -270,16 +271,17 @@ TEST_F(FormPlayerTest, EscapeClosesWhicheverControlHasTheFocus) {
   }
 }
 
-TEST_F(FormPlayerTest, SoundLevelCarriesOverToTheNextPlayer) {
+TEST_F(PlayerWindowTest, SoundLevelCarriesOverToTheNextPlayer) {
   {
     auto form = Open("broken.avi");
     QTest::mouseClick(Child<QLabel>(*form, "PicMute"), Qt::LeftButton);
-    QTest::mouseClick(Child<VeSlider1>(*form, "VeSliderVol"), Qt::LeftButton, Qt::NoModifier, QPoint(0, 6));
+    QTest::mouseClick(Child<VolumeSlider>(*form, "VeSliderVol"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(0, 6));
   }
   auto next = Open("broken.avi");
   EXPECT_TRUE(next->Player().Mute());
   EXPECT_EQ(next->Player().AudioVolume(), 0);
-  EXPECT_EQ(Child<VeSlider1>(*next, "VeSliderVol")->Value(), 0);
+  EXPECT_EQ(Child<VolumeSlider>(*next, "VeSliderVol")->Value(), 0);
 }
 
 }  // namespace

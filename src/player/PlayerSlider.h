@@ -1,6 +1,6 @@
 #pragma once
-// The self-drawn horizontal sliders of the player: VeSlider (position) and
-// VeSlider1 (volume). They share every property and event and differ only in
+// The self-drawn horizontal sliders of the player: PositionSlider (playback
+// position) and VolumeSlider. They share every property and event and differ only in
 // where the selection band starts. The value arithmetic lives in
 // SliderModel; this widget turns Qt's mouse, key and paint events into it.
 #include <QFont>
@@ -9,7 +9,7 @@
 #include "player/SliderBitmaps.h"
 #include "player/SliderModel.h"
 
-class VeSliderBase : public QWidget {
+class PlayerSlider : public QWidget {
   Q_OBJECT
 
  public:
@@ -63,7 +63,7 @@ class VeSliderBase : public QWidget {
   void mouseUp(int button, int shift, float x, float y);
 
  protected:
-  VeSliderBase(SliderKind kind, SliderBand band, QWidget* parent);
+  PlayerSlider(SliderKind kind, SliderBand band, QWidget* parent);
 
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -85,17 +85,17 @@ class VeSliderBase : public QWidget {
 };
 
 // Position slider: the band starts at SelStart, half a thumb in.
-class VeSlider : public VeSliderBase {
+class PositionSlider : public PlayerSlider {
   Q_OBJECT
  public:
-  explicit VeSlider(QWidget* parent = nullptr);
+  explicit PositionSlider(QWidget* parent = nullptr);
 };
 
 // Volume slider: the band starts at the left edge.
-class VeSlider1 : public VeSliderBase {
+class VolumeSlider : public PlayerSlider {
   Q_OBJECT
  public:
-  explicit VeSlider1(QWidget* parent = nullptr);
+  explicit VolumeSlider(QWidget* parent = nullptr);
 };
 
 // Qt key and modifier state as the slider's events report them.

@@ -27,14 +27,14 @@ class FormatComboBox : public QComboBox {
   void dropDownRequested();
 };
 
-class FormVideoFormat : public QDialog {
+class OutputSettingsDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int CollapsedWidth = 487;  // 7305 twips
   static constexpr int ExpandedWidth = 818;   // 12270 twips
 
   // `outputFolder` fills the folder box at first (empty: the default folder).
-  explicit FormVideoFormat(QWidget* owner, const QString& outputFolder = {});
+  explicit OutputSettingsDialog(QWidget* owner, const QString& outputFolder = {});
 
   // The record shown by the controls and the grid (grid values normalised).
   OutputSettings Settings() const;
@@ -46,15 +46,15 @@ class FormVideoFormat : public QDialog {
   // BtnOK calls the handler; without one, OK just hides the dialog.
   void SetOkHandler(std::function<void()> handler);
 
-  QLineEdit* TextFolder() const { return text_folder_; }
+  QLineEdit* FolderBox() const { return folder_box_; }
   // The note about the last width or height box that was corrected, else "".
   QString SizeNote() const;
   QMenu* FormatMenu() const { return format_menu_; }
-  SettingsGrid* PropertyGrid1() const { return grid_; }
+  SettingsGrid* Grid() const { return settings_grid_; }
   bool MoreExpanded() const { return more_expanded_; }
 
  public slots:
-  // Folder dialog; writes the chosen folder into TextFolder, keeps it on cancel.
+  // Folder dialog; writes the chosen folder into FolderBox, keeps it on cancel.
   void BrowseFolder();
   // Applies a profile menu entry by its command id.
   void ApplyProfile(int id, const QString& caption);
@@ -82,22 +82,22 @@ class FormVideoFormat : public QDialog {
 
   FormatComboBox* combo_format_ = nullptr;
   QComboBox* combo_size_ = nullptr;
-  QLineEdit* text_w_ = nullptr;
-  QLineEdit* text_h_ = nullptr;
+  QLineEdit* width_box_ = nullptr;
+  QLineEdit* height_box_ = nullptr;
   QComboBox* combo_video_q_ = nullptr;
   QComboBox* combo_audio_q_ = nullptr;
   QComboBox* combo_cpu_ = nullptr;
   QComboBox* combo_if_exists_ = nullptr;
   QLabel* size_note_ = nullptr;
   QString start_folder_;  // what the folder box shows when the dialog is made
-  QLineEdit* text_folder_ = nullptr;
-  QPushButton* btn_browse_ = nullptr;
-  QPushButton* btn_more_ = nullptr;
-  QPushButton* btn_ok_ = nullptr;
-  QPushButton* btn_cancel_ = nullptr;
-  QFrame* frame1_ = nullptr;
+  QLineEdit* folder_box_ = nullptr;
+  QPushButton* browse_button_ = nullptr;
+  QPushButton* more_button_ = nullptr;
+  QPushButton* ok_button_ = nullptr;
+  QPushButton* cancel_button_ = nullptr;
+  QFrame* choices_frame_ = nullptr;
   QWidget* left_panel_ = nullptr;
-  SettingsGrid* grid_ = nullptr;
+  SettingsGrid* settings_grid_ = nullptr;
   QMenu* format_menu_ = nullptr;
 
   QString output_format_key_;

@@ -1,4 +1,4 @@
-#include "app/FormFlash.h"
+#include "app/AboutWindow.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -11,34 +11,34 @@ constexpr int kCloseAfterMs = 10000;
 constexpr QSize kSize(480, 300);
 }  // namespace
 
-FormFlash::FormFlash(QWidget* owner) : QDialog(owner) {
+AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
   setFixedSize(kSize);
   background_.load(ResourceFolder() + "about.png");
 
-  label_ver_ = new QLabel(QString("Version ") + ProgramInfo::kVersion, this);
-  label_ver_->setObjectName("LabelVer");
-  label_ver_->setGeometry(28, 236, 300, 28);
-  QFont font = label_ver_->font();
+  version_label_ = new QLabel(QString("Version ") + ProgramInfo::kVersion, this);
+  version_label_->setObjectName("LabelVer");
+  version_label_->setGeometry(28, 236, 300, 28);
+  QFont font = version_label_->font();
   font.setPointSize(12);
-  label_ver_->setFont(font);
+  version_label_->setFont(font);
   // Load: white label text, title caption, top-most, the self-closing timer, the icon.
-  label_ver_->setStyleSheet("color: white; background: transparent;");
+  version_label_->setStyleSheet("color: white; background: transparent;");
   setWindowTitle(ProgramInfo::kTitle);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  timer1_.stop();
-  timer1_.setInterval(kCloseAfterMs);
-  timer1_.setSingleShot(true);
-  connect(&timer1_, &QTimer::timeout, this, &QDialog::accept);
-  timer1_.start();
+  close_timer_.stop();
+  close_timer_.setInterval(kCloseAfterMs);
+  close_timer_.setSingleShot(true);
+  connect(&close_timer_, &QTimer::timeout, this, &QDialog::accept);
+  close_timer_.start();
   SetSmallIcon(this);
 }
 
-void FormFlash::mousePressEvent(QMouseEvent*) {
-  timer1_.stop();
+void AboutWindow::mousePressEvent(QMouseEvent*) {
+  close_timer_.stop();
   accept();
 }
 
-void FormFlash::paintEvent(QPaintEvent*) {
+void AboutWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (!background_.isNull()) {
     p.drawPixmap(rect(), background_);

@@ -1,4 +1,4 @@
-#include "conversion/FormConverting.h"
+#include "conversion/ProgressWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -63,7 +63,7 @@ class ProgressDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-FormConverting::FormConverting(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows,
+ProgressWindow::ProgressWindow(FFEncoder& encoder, AppState& state, std::vector<ProgressRow> rows,
                                CompletionNotice* notice, QWidget* owner)
     : QDialog(owner),
       encoder_(encoder),
@@ -71,9 +71,9 @@ FormConverting::FormConverting(FFEncoder& encoder, AppState& state, std::vector<
       events_(this),
       notice_(notice),
       rows_(std::move(rows)),
-      list_(new QTreeWidget(this)),
-      btn_stop_(new QPushButton("Stop", this)),
-      btn_open_(new QPushButton("Open Output Folder", this)),
+      progress_list_(new QTreeWidget(this)),
+      stop_button_(new QPushButton("Stop", this)),
+      open_button_(new QPushButton("Open Output Folder", this)),
       time_label_(new QLabel(this)),
       problems_(new QPlainTextEdit(this)),
       time_timer_(new QTimer(this)) {
@@ -84,28 +84,28 @@ FormConverting::FormConverting(FFEncoder& encoder, AppState& state, std::vector<
   BuildControls();
   MapTasks();
   ListenToEncoder();
-  connect(btn_stop_, &QPushButton::clicked, this, &FormConverting::StopClicked);
-  connect(btn_open_, &QPushButton::clicked, this, &FormConverting::OpenClicked);
+  connect(stop_button_, &QPushButton::clicked, this, &ProgressWindow::StopClicked);
+  connect(open_button_, &QPushButton::clicked, this, &ProgressWindow::OpenClicked);
   time_timer_->setInterval(500);
-  connect(time_timer_, &QTimer::timeout, this, &FormConverting::UpdateTimes);
+  connect(time_timer_, &QTimer::timeout, this, &ProgressWindow::UpdateTimes);
   SetSmallIcon(this);
 }
 
-void FormConverting::BuildControls() {
-  list_->setObjectName("ListView1");
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setHeaderLabels({"Output File Name", "Progress", "Status"});
-  list_->header()->setStretchLastSection(true);
-  list_->setColumnWidth(0, 320);
-  list_->setColumnWidth(kProgressColumn, 110);
-  list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(list_));
-  InstallFullTextToolTips(list_);  // long names and statuses in full
+void ProgressWindow::BuildControls() {
+  progress_list_->setObjectName("ListView1");
+  progress_list_->setRootIsDecorated(false);
+  progress_list_->setUniformRowHeights(true);
+  progress_list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  progress_list_->setHeaderLabels({"Output File Name", "Progress", "Status"});
+  progress_list_->header()->setStretchLastSection(true);
+  progress_list_->setColumnWidth(0, 320);
+  progress_list_->setColumnWidth(kProgressColumn, 110);
+  progress_list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(progress_list_));
+  InstallFullTextToolTips(progress_list_);  // long names and statuses in full
 
-  btn_stop_->setObjectName("BtnStop");
-  btn_open_->setObjectName("BtnOpen");
-  btn_open_->setEnabled(false);
+  stop_button_->setObjectName("BtnStop");
+  open_button_->setObjectName("BtnOpen");
+  open_button_->setEnabled(false);
   time_label_->setObjectName("LabelTime");
   // Every problem of the run gathered in one place instead of a box per file.
   problems_->setObjectName("TextProblems");
@@ -115,16 +115,16 @@ void FormConverting::BuildControls() {
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(time_label_, 1);
-  buttons->addWidget(btn_open_);
-  buttons->addWidget(btn_stop_);
+  buttons->addWidget(open_button_);
+  buttons->addWidget(stop_button_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(list_, 1);
+  layout->addWidget(progress_list_, 1);
   layout->addWidget(problems_);
   layout->addLayout(buttons);
 }
 
 // One list row per file; queued files also get a slot in the run estimate.
-void FormConverting::MapTasks() {
+void ProgressWindow::MapTasks() {
   int slot = 0;
   std::vector<RunEstimate::Task> tasks;
   for (size_t i = 0; i < rows_.size(); ++i) {
@@ -137,12 +137,12 @@ void FormConverting::MapTasks() {
   estimate_.Reset(std::move(tasks), std::max(1, state_.encoderThreads));
   summary_ = RunSummary(static_cast<int>(rows_.size()));
   for (const ProgressRow& row : rows_) {
-    auto* item = new QTreeWidgetItem(list_, {row.outputName, QString(), QString()});
+    auto* item = new QTreeWidgetItem(progress_list_, {row.outputName, QString(), QString()});
     item->setData(kProgressColumn, kPercentRole, -1);
   }
 }
 
-FormConverting::~FormConverting() {
+ProgressWindow::~ProgressWindow() {
   // The encoder outlives this window: cut the link first, then let go of its handlers.
   events_.Detach();
   ReturnNotice();
@@ -151,21 +151,21 @@ FormConverting::~FormConverting() {
   encoder_.SetFinishedHandler(nullptr);
 }
 
-void FormConverting::ListenToEncoder() {
+void ProgressWindow::ListenToEncoder() {
   encoder_.SetProgressHandler(events_.Wrap([](int task, int64_t, int64_t position, int64_t total) {
-    return [task, position, total](FormConverting& form) { form.OnEncoderProgress(task, position, total); };
+    return [task, position, total](ProgressWindow& form) { form.OnEncoderProgress(task, position, total); };
   }));
   encoder_.SetFinishedHandler(events_.Wrap([](int task, const ConversionOutcome& outcome) {
-    return [task, outcome](FormConverting& form) { form.OnEncoderFinished(task, outcome); };
+    return [task, outcome](ProgressWindow& form) { form.OnEncoderFinished(task, outcome); };
   }));
 }
 
-void FormConverting::showEvent(QShowEvent* event) {
+void ProgressWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!started_) FillAndStart();
 }
 
-void FormConverting::FillAndStart() {
+void ProgressWindow::FillAndStart() {
   if (started_) return;
   started_ = true;
   for (size_t i = 0; i < rows_.size(); ++i)
@@ -177,33 +177,33 @@ void FormConverting::FillAndStart() {
   encoder_.Start(state_.encoderThreads);
 }
 
-int FormConverting::RowForTask(int task) const {
+int ProgressWindow::RowForTask(int task) const {
   const auto it = task_to_row_.find(task);
   return it == task_to_row_.end() ? -1 : it->second;
 }
 
-QString FormConverting::ProgressText(int row) const {
-  const QTreeWidgetItem* item = list_->topLevelItem(row);
+QString ProgressWindow::ProgressText(int row) const {
+  const QTreeWidgetItem* item = progress_list_->topLevelItem(row);
   return item ? item->text(kProgressColumn) : QString();
 }
 
-QString FormConverting::StatusText(int row) const {
-  const QTreeWidgetItem* item = list_->topLevelItem(row);
+QString ProgressWindow::StatusText(int row) const {
+  const QTreeWidgetItem* item = progress_list_->topLevelItem(row);
   return item ? item->text(kStatusColumn) : QString();
 }
 
-void FormConverting::SetProgress(int row, int percent) {
-  QTreeWidgetItem* item = list_->topLevelItem(row);
+void ProgressWindow::SetProgress(int row, int percent) {
+  QTreeWidgetItem* item = progress_list_->topLevelItem(row);
   if (!item) return;
   item->setText(kProgressColumn, QString::number(percent) + "%");
   item->setData(kProgressColumn, kPercentRole, percent);
 }
 
-void FormConverting::SetStatus(int row, const QString& text) {
-  if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(kStatusColumn, text);
+void ProgressWindow::SetStatus(int row, const QString& text) {
+  if (QTreeWidgetItem* item = progress_list_->topLevelItem(row)) item->setText(kStatusColumn, text);
 }
 
-void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& status, const QString& problem) {
+void ProgressWindow::SetOutcome(int row, RowOutcome outcome, const QString& status, const QString& problem) {
   summary_.Set(row, outcome);
   SetStatus(row, status);
   if (outcome == RowOutcome::Converted || outcome == RowOutcome::ConvertedWithProblems) SetProgress(row, 100);
@@ -215,12 +215,12 @@ void FormConverting::SetOutcome(int row, RowOutcome outcome, const QString& stat
   }
 }
 
-void FormConverting::AddProblem(const QString& text) {
+void ProgressWindow::AddProblem(const QString& text) {
   problems_->appendPlainText(text);
   problems_->show();
 }
 
-void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs) {
+void ProgressWindow::OnEncoderProgress(int task, qint64 positionUs, qint64 totalUs) {
   const int row = RowForTask(task);
   if (row < 0) return;
   if (state_.stopRequested) {
@@ -236,7 +236,7 @@ void FormConverting::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   estimate_.SetFraction(task_to_slot_[task], share, Elapsed(), MicrosToSeconds(totalUs));
 }
 
-void FormConverting::OnEncoderFinished(int task, const ConversionOutcome& outcome) {
+void ProgressWindow::OnEncoderFinished(int task, const ConversionOutcome& outcome) {
   if (task < 0) {
     AnnounceEnd();
     return;
@@ -248,7 +248,8 @@ void FormConverting::OnEncoderFinished(int task, const ConversionOutcome& outcom
   // whose file was not written keeps the name it was queued with.
   const std::string written = outcome.Converted() ? encoder_.OutputPath(task) : std::string();
   if (!written.empty())
-    if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(0, QFile::decodeName(written.c_str()));
+    if (QTreeWidgetItem* item = progress_list_->topLevelItem(row))
+      item->setText(0, QFile::decodeName(written.c_str()));
   const QString& source = rows_[static_cast<size_t>(row)].source;
   const QString text = QString::fromStdString(outcome.text);
   switch (outcome.kind) {
@@ -278,7 +279,7 @@ void FormConverting::OnEncoderFinished(int task, const ConversionOutcome& outcom
   }
 }
 
-void FormConverting::AnnounceEnd() {
+void ProgressWindow::AnnounceEnd() {
   ended_ = true;
   ended_seconds_ = Elapsed();
   time_timer_->stop();
@@ -288,10 +289,10 @@ void FormConverting::AnnounceEnd() {
     if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
       SetOutcome(row, RowOutcome::Canceled, "Canceled");
   setWindowTitle(summary_.EndCaption(stopped));
-  btn_stop_->setText("Close");
+  stop_button_->setText("Close");
   QApplication::alert(this);
-  btn_open_->setEnabled(!summary_.NothingConverted());
-  (btn_open_->isEnabled() ? static_cast<QWidget*>(btn_open_) : btn_stop_)->setFocus();
+  open_button_->setEnabled(!summary_.NothingConverted());
+  (open_button_->isEnabled() ? static_cast<QWidget*>(open_button_) : stop_button_)->setFocus();
   Ui::PlayAlertSound();
   if (notice_) {
     LendNotice();
@@ -299,18 +300,18 @@ void FormConverting::AnnounceEnd() {
   }
 }
 
-double FormConverting::Elapsed() const { return clock_.isValid() ? clock_.elapsed() / 1000.0 : 0; }
+double ProgressWindow::Elapsed() const { return clock_.isValid() ? clock_.elapsed() / 1000.0 : 0; }
 
 // A modal window blocks clicks on every window but its own children: while it is
 // open, the notice is made its child, and handed back (still showing) when it goes.
-void FormConverting::LendNotice() {
+void ProgressWindow::LendNotice() {
   if (notice_lent_ || notice_->parentWidget() == this) return;
   notice_owner_ = notice_->parentWidget();
   notice_lent_ = true;
   notice_->setParent(this, notice_->windowFlags());
 }
 
-void FormConverting::ReturnNotice() {
+void ProgressWindow::ReturnNotice() {
   if (!notice_lent_) return;
   notice_lent_ = false;
   const bool shown = notice_->isVisible();
@@ -321,19 +322,19 @@ void FormConverting::ReturnNotice() {
   notice_->show();
 }
 
-void FormConverting::StopClicked() {
+void ProgressWindow::StopClicked() {
   state_.stopRequested = true;
   encoder_.Stop(false);
-  if (btn_stop_->text() == "Close") {
+  if (stop_button_->text() == "Close") {
     close();
   } else {
-    btn_stop_->setText("Close");
+    stop_button_->setText("Close");
   }
 }
 
-void FormConverting::OpenClicked() { Ui::OpenFolder(state_.outputFolder); }
+void ProgressWindow::OpenClicked() { Ui::OpenFolder(state_.outputFolder); }
 
-void FormConverting::done(int result) {
+void ProgressWindow::done(int result) {
   // Closing in the middle of a run loses the work in progress: ask first.
   if (RunActive() && !state_.stopRequested) {
     // Only the run stops; the program goes on.
@@ -347,7 +348,7 @@ void FormConverting::done(int result) {
   QDialog::done(result);
 }
 
-void FormConverting::UpdateTimes() {
+void ProgressWindow::UpdateTimes() {
   const double elapsed = ended_ ? ended_seconds_ : Elapsed();
   QString text = "Elapsed: " + FormatDuration(elapsed);
   if (ended_) {

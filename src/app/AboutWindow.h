@@ -5,12 +5,12 @@
 
 class QLabel;
 
-class FormFlash : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit FormFlash(QWidget* owner);
-  QLabel* LabelVer() const { return label_ver_; }
-  QTimer& Timer1() { return timer1_; }
+  explicit AboutWindow(QWidget* owner);
+  QLabel* VersionLabel() const { return version_label_; }
+  QTimer& CloseTimer() { return close_timer_; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -18,6 +18,6 @@ class FormFlash : public QDialog {
 
  private:
   QPixmap background_;
-  QLabel* label_ver_ = nullptr;
-  QTimer timer1_;
+  QLabel* version_label_ = nullptr;
+  QTimer close_timer_;
 };

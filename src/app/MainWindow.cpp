@@ -1,4 +1,4 @@
-#include "app/FormMain.h"
+#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,9 +10,9 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "app/AboutWindow.h"
 #include "app/CommandBars.h"
 #include "app/CommandTable.h"
-#include "app/FormFlash.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowMemory.h"
 #include "common/AppState.h"
@@ -26,11 +26,11 @@
 #include "conversion/QueueConversion.h"
 #include "filelist/FileList.h"
 #include "filelist/FormWait.h"
-#include "output/FormVideoFormat.h"
-#include "player/FormPlayer.h"
+#include "output/OutputSettingsDialog.h"
+#include "player/PlayerWindow.h"
 
 namespace {
-FormMain::EndProgramHandler g_endProgram;
+MainWindow::EndProgramHandler g_endProgram;
 
 void EndProgram(int exitCode) {
   if (g_endProgram) return g_endProgram(exitCode);
@@ -43,38 +43,39 @@ constexpr int kDurationPaneId = 102;
 constexpr int kTotalsIntervalMs = 300;
 }  // namespace
 
-void FormMain::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = std::move(handler); }
+void MainWindow::SetEndProgramHandler(EndProgramHandler handler) { g_endProgram = std::move(handler); }
 
-FormMain::FormMain(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
   setWindowTitle(ProgramInfo::kTitle);
   resize(1040, 600);
   FitWindowToScreen(this);  // at a large display scale 1040 x 600 may not fit
   // Design-time settings of the engine controls, set before any engine call.
-  ff_encoder1_.ReadTimeout = 10000;
+  encoder_.ReadTimeout = 10000;
 
-  list_view1_ = new ListView1(this);
-  list_view1_->setObjectName("ListView1");
-  setCentralWidget(list_view1_);  // the list always fills the area the bars leave free
-  InstallFullTextToolTips(list_view1_);
+  file_view_ = new ListView1(this);
+  file_view_->setObjectName("ListView1");
+  setCentralWidget(file_view_);  // the list always fills the area the bars leave free
+  InstallFullTextToolTips(file_view_);
   const int widths[] = {320, 60, 80, 100, 90, 150, 95, 95};
-  for (int column = 0; column < 8; ++column) list_view1_->setColumnWidth(column, widths[column]);
-  timer1_.setInterval(kTotalsIntervalMs);
+  for (int column = 0; column < 8; ++column)
+    file_view_->setColumnWidth(column, widths[column]);
+  totals_timer_.setInterval(kTotalsIntervalMs);
 }
 
-FormMain::~FormMain() { ff_encoder1_.Stop(true); }
+MainWindow::~MainWindow() { encoder_.Stop(true); }
 
-bool FormMain::Load() {
+bool MainWindow::Load() {
   // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
-  list_view1_->setAcceptDrops(true);
-  file_list_ = std::make_unique<FileList>(list_view1_, ff_decoder1_, state_, this);
-  connect(list_view1_, &ListView1::contextMenuRequested, this, &FormMain::ShowListContextMenu);
+  file_view_->setAcceptDrops(true);
+  file_list_ = std::make_unique<FileList>(file_view_, decoder_, state_, this);
+  connect(file_view_, &ListView1::contextMenuRequested, this, &MainWindow::ShowListContextMenu);
   // Enter or a double-click on a row plays it.
-  connect(list_view1_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
+  connect(file_view_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
   auto* undoClear = new QShortcut(QKeySequence::Undo, this);
   connect(undoClear, &QShortcut::activated, file_list_.get(), &FileList::UndoClearAll);
   // 3. Command bars.
   command_bars_ = new CommandBars(this);
-  connect(command_bars_, &CommandBars::executed, this, &FormMain::OnCommand);
+  connect(command_bars_, &CommandBars::executed, this, &MainWindow::OnCommand);
   RegisterCommands();
   // 4. Skin (from the raw program folder).
   LoadSkin();
@@ -90,15 +91,15 @@ bool FormMain::Load() {
   // 8. Web-site reminder, left out of distribution packages (their updates come with them).
   if constexpr (VELTRANE_UPDATE_QUESTION) UpdateCheckPrompt(QDate::currentDate());
 
-  connect(&timer1_, &QTimer::timeout, file_list_.get(), &FileList::RefreshTotals);
-  timer1_.start();
-  window_memory_ = new WindowMemory(*this, *list_view1_, *file_list_);
+  connect(&totals_timer_, &QTimer::timeout, file_list_.get(), &FileList::RefreshTotals);
+  totals_timer_.start();
+  window_memory_ = new WindowMemory(*this, *file_view_, *file_list_);
   window_memory_->Restore();
   FitWindowToScreen(this);  // a size stored on a larger screen or scale
   return true;
 }
 
-void FormMain::RegisterCommands() {
+void MainWindow::RegisterCommands() {
   dispatcher_.Register(Commands::AddFiles, [this] { AddFilesCommand(); });
   dispatcher_.Register(Commands::ConvertFiles, [this] { ConvertCommand(); });
   dispatcher_.Register(Commands::Exit, [this] { ExitCommand(); });
@@ -119,9 +120,9 @@ void FormMain::RegisterCommands() {
   dispatcher_.Register(Commands::MoveDown, [files] { files->MoveRowDown(); });
 }
 
-void FormMain::OnCommand(int id) { dispatcher_.Dispatch(id); }
+void MainWindow::OnCommand(int id) { dispatcher_.Dispatch(id); }
 
-void FormMain::LoadSkin() {
+void MainWindow::LoadSkin() {
   QFile skin(ResourceFolder() + "skin.qss");
   if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return;
   // The skin's accent as the palette's highlight pair, which its lists and menus use.
@@ -132,7 +133,7 @@ void FormMain::LoadSkin() {
   qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
 }
 
-void FormMain::ResetStatusPanes() {
+void MainWindow::ResetStatusPanes() {
   QStatusBar* bar = statusBar();
   bar->setVisible(true);
   files_pane_ = new QLabel("Total Files: 0", bar);
@@ -148,7 +149,7 @@ void FormMain::ResetStatusPanes() {
   file_list_->SetPanes(files_pane_, duration_pane_);
 }
 
-bool FormMain::EnginePreparation() {
+bool MainWindow::EnginePreparation() {
   ResourceFolder() = ResourceFolder();
   state_.outputFolder = Stored::Get(Setting::OutputFolder);
   if (FFEncoder::AVLibLoaded()) return true;
@@ -157,7 +158,7 @@ bool FormMain::EnginePreparation() {
   return false;
 }
 
-void FormMain::UpdateCheckPrompt(const QDate& today) {
+void MainWindow::UpdateCheckPrompt(const QDate& today) {
   if (!UpdateCheck::IsDue(Stored::Get(Setting::LastCheckUpdate), today)) return;
   const auto answer = Ui::ShowMessage(
       this, "Do you want to visit our website to check if there is a new version released?",
@@ -166,37 +167,37 @@ void FormMain::UpdateCheckPrompt(const QDate& today) {
   Stored::Set(Setting::LastCheckUpdate, UpdateCheck::FormatCheckDate(today));
 }
 
-bool FormMain::EnsureListNotEmpty() {
-  if (list_view1_->Rows()->Count() > 0) return true;
+bool MainWindow::EnsureListNotEmpty() {
+  if (file_view_->Rows()->Count() > 0) return true;
   Ui::ShowMessage(this, "Please add file to the list.", Ui::MessageIcon::Information);
   AddFilesCommand();
   return false;
 }
 
-void FormMain::AddFilesCommand() {
+void MainWindow::AddFilesCommand() {
   file_list_->AddFilesWithDialog();
   if (window_memory_) window_memory_->StoreLastOpenFolder();
 }
 
-void FormMain::ConvertCommand() {
+void MainWindow::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
-  if (!form_video_format_) {
+  if (!settings_dialog_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
-    form_video_format_ = new FormVideoFormat(this, state_.outputFolder);
-    form_video_format_->SetOkHandler([this] { QueueConversionFromDialog(); });
+    settings_dialog_ = new OutputSettingsDialog(this, state_.outputFolder);
+    settings_dialog_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
-  form_video_format_->exec();
+  settings_dialog_->exec();
 }
 
-void FormMain::QueueConversionFromDialog() {
+void MainWindow::QueueConversionFromDialog() {
   if (!popup_) {
     popup_ = new CompletionNotice(this);
-    connect(popup_, &CompletionNotice::itemClicked, this, &FormMain::OnNoticeItemClicked);
+    connect(popup_, &CompletionNotice::itemClicked, this, &MainWindow::OnNoticeItemClicked);
   }
-  QueueConversion(*form_video_format_, file_list_->Rows(), ff_encoder1_, state_, *popup_, this);
+  QueueConversion(*settings_dialog_, file_list_->Rows(), encoder_, state_, *popup_, this);
 }
 
-void FormMain::ExitCommand() {
+void MainWindow::ExitCommand() {
   const auto answer = Ui::ShowMessage(this, "Do you want to exit?", Ui::MessageIcon::Question,
                                       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
@@ -206,43 +207,43 @@ void FormMain::ExitCommand() {
   EndProgram(0);
 }
 
-void FormMain::PlayCommand() {
+void MainWindow::PlayCommand() {
   const auto row = file_list_->SelectedRow();
   if (!row || row->path.isEmpty()) return;
-  FormPlayer player(row->path, row->nativePath, this, row->source.durationUs);
+  PlayerWindow player(row->path, row->nativePath, this, row->source.durationUs);
   player.exec();
 }
 
-void FormMain::AboutCommand() {
-  FormFlash about(this);
+void MainWindow::AboutCommand() {
+  AboutWindow about(this);
   about.exec();
 }
 
-void FormMain::HelpContentsCommand() {
+void MainWindow::HelpContentsCommand() {
   Ui::OpenUrl(QUrl::fromLocalFile(ResourceFolder() + "help/index.html"));
 }
 
-void FormMain::ShowListContextMenu(const QPoint& globalPos) {
+void MainWindow::ShowListContextMenu(const QPoint& globalPos) {
   if (command_bars_) command_bars_->ShowContextMenu(globalPos);
 }
 
-void FormMain::OnNoticeItemClicked(int id) {
+void MainWindow::OnNoticeItemClicked(int id) {
   if (id != 1 && id != 2 && id != 3) return;
   if (popup_) popup_->close();
   if (id == 3) Ui::OpenFolder(state_.outputFolder);
 }
 
-void FormMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // Quitting in the middle of a run would lose the files being converted: ask.
-  if (ff_encoder1_.Running()) {
+  if (encoder_.Running()) {
     if (!Ui::AskYesDefaultNo(this, "Stop converting and quit?")) {
       event->ignore();
       return;
     }
     state_.stopRequested = true;
-    ff_encoder1_.Stop(true);  // waits, so every temporary file is gone before we exit
+    encoder_.Stop(true);  // waits, so every temporary file is gone before we exit
   }
-  ff_encoder1_.Stop(false);
+  encoder_.Stop(false);
   Stored::Set(Setting::OutputFolder, state_.outputFolder);
   event->accept();
 }
