@@ -7,10 +7,10 @@
 class QLabel;
 class QPushButton;
 
-class FormWait : public QWidget {
+class WaitWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit FormWait(QWidget* owner = nullptr);
+  explicit WaitWindow(QWidget* owner = nullptr);
   void CloseByProgram();
 
   // A second line under the text, e.g. the number of files found so far.
@@ -19,8 +19,8 @@ class FormWait : public QWidget {
   // cancel (the window still stays until the program closes it).
   void ShowCancel();
   bool CancelRequested() const { return cancel_requested_; }
-  QPushButton* CancelButton() const { return cancel_; }
-  QLabel* CountLabel() const { return count_; }
+  QPushButton* CancelButton() const { return cancel_button_; }
+  QLabel* CountLabel() const { return count_label_; }
 
  signals:
   void cancelRequested();
@@ -34,9 +34,9 @@ class FormWait : public QWidget {
   void RequestCancel();
   void FitSize();
 
-  QLabel* label_ = nullptr;
-  QLabel* count_ = nullptr;
-  QPushButton* cancel_ = nullptr;
+  QLabel* text_label_ = nullptr;
+  QLabel* count_label_ = nullptr;
+  QPushButton* cancel_button_ = nullptr;
   bool closing_by_program_ = false;
   bool cancel_requested_ = false;
 };

@@ -1,0 +1,95 @@
+#include "filelist/WaitWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/Helpers.h"
+
+WaitWindow::WaitWindow(QWidget* owner) : QWidget(owner, Qt::Dialog) {
+  setObjectName("FormWait");
+  setWindowTitle("Please wait...");
+  setWindowModality(Qt::NonModal);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  text_label_ = new QLabel("Reading files, please wait...", this);
+  text_label_->setObjectName("LabelWait");
+  text_label_->setAlignment(Qt::AlignCenter);
+  count_label_ = new QLabel(this);
+  count_label_->setObjectName("LabelCount");
+  count_label_->setAlignment(Qt::AlignCenter);
+  count_label_->hide();
+  cancel_button_ = new QPushButton("&Cancel", this);
+  cancel_button_->setObjectName("BtnCancel");
+  cancel_button_->hide();
+  connect(cancel_button_, &QPushButton::clicked, this, &WaitWindow::RequestCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(24, 18, 24, 18);
+  layout->addWidget(text_label_);
+  layout->addWidget(count_label_);
+  layout->addWidget(cancel_button_, 0, Qt::AlignHCenter);
+  FitSize();
+}
+
+void WaitWindow::FitSize() {
+  // Wide enough for long counts, so the window does not jump while they grow.
+  const int width = count_label_->isHidden() ? 260 : 320;
+  setFixedSize(sizeHint().expandedTo(QSize(width, 70)));
+}
+
+void WaitWindow::SetCountText(const QString& text) {
+  count_label_->setText(text);
+  if (count_label_->isHidden()) {
+    count_label_->show();
+    FitSize();
+  }
+}
+
+void WaitWindow::ShowCancel() {
+  if (!cancel_button_->isHidden()) return;
+  cancel_button_->show();
+  cancel_button_->setFocus();
+  FitSize();
+}
+
+void WaitWindow::RequestCancel() {
+  if (cancel_button_->isHidden()) return;
+  cancel_button_->setEnabled(false);  // one answer is enough; the window closes when adding stops
+  cancel_requested_ = true;
+  emit cancelRequested();
+}
+
+void WaitWindow::CloseByProgram() {
+  closing_by_program_ = true;
+  close();
+  closing_by_program_ = false;
+}
+
+void WaitWindow::showEvent(QShowEvent* event) {
+  SetSmallIcon(this);
+  if (QWidget* owner = parentWidget()) {
+    const QRect area = owner->window()->frameGeometry();
+    move(area.center() - rect().center());
+  }
+  QWidget::showEvent(event);
+}
+
+void WaitWindow::closeEvent(QCloseEvent* event) {
+  if (closing_by_program_) {
+    event->accept();
+  } else {
+    event->ignore();
+    RequestCancel();
+  }
+}
+
+void WaitWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape would otherwise be the user's way to close a dialog-like window.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    RequestCancel();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
