@@ -13,49 +13,49 @@ WaitWindow::WaitWindow(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   setWindowTitle("Please wait...");
   setWindowModality(Qt::NonModal);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  text_label_ = new QLabel("Reading files, please wait...", this);
-  text_label_->setObjectName("LabelWait");
-  text_label_->setAlignment(Qt::AlignCenter);
-  count_label_ = new QLabel(this);
-  count_label_->setObjectName("LabelCount");
-  count_label_->setAlignment(Qt::AlignCenter);
-  count_label_->hide();
-  cancel_button_ = new QPushButton("&Cancel", this);
-  cancel_button_->setObjectName("BtnCancel");
-  cancel_button_->hide();
-  connect(cancel_button_, &QPushButton::clicked, this, &WaitWindow::RequestCancel);
+  label_ = new QLabel("Reading files, please wait...", this);
+  label_->setObjectName("LabelWait");
+  label_->setAlignment(Qt::AlignCenter);
+  count_ = new QLabel(this);
+  count_->setObjectName("LabelCount");
+  count_->setAlignment(Qt::AlignCenter);
+  count_->hide();
+  cancel_ = new QPushButton("&Cancel", this);
+  cancel_->setObjectName("BtnCancel");
+  cancel_->hide();
+  connect(cancel_, &QPushButton::clicked, this, &WaitWindow::RequestCancel);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 18, 24, 18);
-  layout->addWidget(text_label_);
-  layout->addWidget(count_label_);
-  layout->addWidget(cancel_button_, 0, Qt::AlignHCenter);
+  layout->addWidget(label_);
+  layout->addWidget(count_);
+  layout->addWidget(cancel_, 0, Qt::AlignHCenter);
   FitSize();
 }
 
 void WaitWindow::FitSize() {
   // Wide enough for long counts, so the window does not jump while they grow.
-  const int width = count_label_->isHidden() ? 260 : 320;
+  const int width = count_->isHidden() ? 260 : 320;
   setFixedSize(sizeHint().expandedTo(QSize(width, 70)));
 }
 
 void WaitWindow::SetCountText(const QString& text) {
-  count_label_->setText(text);
-  if (count_label_->isHidden()) {
-    count_label_->show();
+  count_->setText(text);
+  if (count_->isHidden()) {
+    count_->show();
     FitSize();
   }
 }
 
 void WaitWindow::ShowCancel() {
-  if (!cancel_button_->isHidden()) return;
-  cancel_button_->show();
-  cancel_button_->setFocus();
+  if (!cancel_->isHidden()) return;
+  cancel_->show();
+  cancel_->setFocus();
   FitSize();
 }
 
 void WaitWindow::RequestCancel() {
-  if (cancel_button_->isHidden()) return;
-  cancel_button_->setEnabled(false);  // one answer is enough; the window closes when adding stops
+  if (cancel_->isHidden()) return;
+  cancel_->setEnabled(false);  // one answer is enough; the window closes when adding stops
   cancel_requested_ = true;
   emit cancelRequested();
 }

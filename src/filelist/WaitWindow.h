@@ -19,8 +19,8 @@ class WaitWindow : public QWidget {
   // cancel (the window still stays until the program closes it).
   void ShowCancel();
   bool CancelRequested() const { return cancel_requested_; }
-  QPushButton* CancelButton() const { return cancel_button_; }
-  QLabel* CountLabel() const { return count_label_; }
+  QPushButton* CancelButton() const { return cancel_; }
+  QLabel* CountLabel() const { return count_; }
 
  signals:
   void cancelRequested();
@@ -34,9 +34,9 @@ class WaitWindow : public QWidget {
   void RequestCancel();
   void FitSize();
 
-  QLabel* text_label_ = nullptr;
-  QLabel* count_label_ = nullptr;
-  QPushButton* cancel_button_ = nullptr;
+  QLabel* label_ = nullptr;
+  QLabel* count_ = nullptr;
+  QPushButton* cancel_ = nullptr;
   bool closing_by_program_ = false;
   bool cancel_requested_ = false;
 };
