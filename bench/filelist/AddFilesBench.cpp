@@ -17,7 +17,7 @@
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ double ProbeAlone(FFDecoder& decoder, const QList<QByteArray>& files, int* opene
 double AddThroughList(FFDecoder& decoder, const QList<QByteArray>& files, int* rows) {
   QWidget owner;
   owner.resize(900, 500);
-  auto* list = new ListView1(&owner);
+  auto* list = new FileView(&owner);
   list->resize(900, 480);
   QLabel filesPane, durationPane;
   const AppState state;
@@ -82,7 +82,7 @@ double AddThroughList(FFDecoder& decoder, const QList<QByteArray>& files, int* r
 // the window upkeep in between.
 double AddFileLoop(FFDecoder& decoder, const QList<QByteArray>& files, int* rows) {
   QWidget owner;
-  auto* list = new ListView1(&owner);
+  auto* list = new FileView(&owner);
   const AppState state;
   FileList fileList(list, decoder, state, &owner);
   QElapsedTimer clock;

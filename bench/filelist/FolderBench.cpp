@@ -22,8 +22,8 @@
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
-#include "filelist/FormWait.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
+#include "filelist/WaitWindow.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ struct Run {
 Run AddOnce(FFDecoder& decoder, const QByteArray& folder, int cancelAfterMs) {
   QWidget owner;
   owner.resize(900, 500);
-  auto* list = new ListView1(&owner);
+  auto* list = new FileView(&owner);
   list->resize(900, 480);
   AppState state;
   FileList files(list, decoder, state, &owner);
@@ -87,7 +87,7 @@ Run AddOnce(FFDecoder& decoder, const QByteArray& folder, int cancelAfterMs) {
   ticker.setInterval(0);
   QObject::connect(&ticker, &QTimer::timeout, [&] {
     loop.Mark();
-    FormWait* wait = files.WaitWindow();
+    WaitWindow* wait = files.CurrentWaitWindow();
     if (!wait) return;
     if (!sinceWait.isValid()) {
       sinceWait.start();

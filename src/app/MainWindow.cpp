@@ -20,12 +20,12 @@
 #include "common/ProgramInfo.h"
 #include "common/StoredValues.h"
 #include "common/UiServices.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 
 #include "conversion/CompletionNotice.h"
 #include "conversion/QueueConversion.h"
 #include "filelist/FileList.h"
-#include "filelist/FormWait.h"
+#include "filelist/WaitWindow.h"
 #include "output/OutputSettingsDialog.h"
 #include "player/PlayerWindow.h"
 
@@ -52,7 +52,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   // Design-time settings of the engine controls, set before any engine call.
   encoder_.ReadTimeout = 10000;
 
-  file_view_ = new ListView1(this);
+  file_view_ = new FileView(this);
   file_view_->setObjectName("ListView1");
   setCentralWidget(file_view_);  // the list always fills the area the bars leave free
   InstallFullTextToolTips(file_view_);
@@ -68,7 +68,7 @@ bool MainWindow::Load() {
   // 1-2. The list accepts dropped files; the Add Files dialog starts with no folder.
   file_view_->setAcceptDrops(true);
   file_list_ = std::make_unique<FileList>(file_view_, decoder_, state_, this);
-  connect(file_view_, &ListView1::contextMenuRequested, this, &MainWindow::ShowListContextMenu);
+  connect(file_view_, &FileView::contextMenuRequested, this, &MainWindow::ShowListContextMenu);
   // Enter or a double-click on a row plays it.
   connect(file_view_, &QAbstractItemView::activated, this, [this] { OnCommand(Commands::Play); });
   auto* undoClear = new QShortcut(QKeySequence::Undo, this);

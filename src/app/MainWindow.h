@@ -15,7 +15,7 @@ class CommandBars;
 class CompletionNotice;
 class FileList;
 class OutputSettingsDialog;
-class ListView1;
+class FileView;
 class QLabel;
 class WindowMemory;
 
@@ -38,7 +38,7 @@ class MainWindow : public QMainWindow {
   void UpdateCheckPrompt(const QDate& today);
 
   CommandBars* Bars() const { return command_bars_; }
-  ListView1* FileView() const { return file_view_; }
+  FileView* FileListView() const { return file_view_; }
   FileList* Files() const { return file_list_.get(); }
   QLabel* FilesPane() const { return files_pane_; }
   QLabel* DurationPane() const { return duration_pane_; }
@@ -73,7 +73,7 @@ class MainWindow : public QMainWindow {
 
   CommandDispatcher dispatcher_;
   CommandBars* command_bars_ = nullptr;
-  ListView1* file_view_ = nullptr;
+  FileView* file_view_ = nullptr;
   QLabel* files_pane_ = nullptr;
   QLabel* duration_pane_ = nullptr;
   QTimer totals_timer_;

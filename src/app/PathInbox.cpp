@@ -7,11 +7,11 @@
 #include "filelist/NativePath.h"
 
 PathInbox::PathInbox(QWidget* window) : window_(window) {
-  retry_.setSingleShot(true);
-  retry_.setInterval(250);
-  connect(&retry_, &QTimer::timeout, this, &PathInbox::Step);
-  step_.setSingleShot(true);
-  connect(&step_, &QTimer::timeout, this, &PathInbox::Step);
+  retry_timer_.setSingleShot(true);
+  retry_timer_.setInterval(250);
+  connect(&retry_timer_, &QTimer::timeout, this, &PathInbox::Step);
+  step_timer_.setSingleShot(true);
+  connect(&step_timer_, &QTimer::timeout, this, &PathInbox::Step);
 }
 
 PathInbox::PathInbox(FileList& files, QWidget* window) : PathInbox(window) { SetFiles(&files); }
@@ -35,7 +35,7 @@ void PathInbox::Receive(const QStringList& paths) {
 }
 
 void PathInbox::Schedule() {
-  if (!step_.isActive() && !retry_.isActive()) step_.start(0);
+  if (!step_timer_.isActive() && !retry_timer_.isActive()) step_timer_.start(0);
 }
 
 bool PathInbox::Busy() const {
@@ -48,7 +48,7 @@ bool PathInbox::Busy() const {
 void PathInbox::Step() {
   if (pending_.isEmpty()) return;
   if (Busy()) {
-    retry_.start();
+    retry_timer_.start();
     return;
   }
   files_->AddFromOutside(std::exchange(pending_, {}));

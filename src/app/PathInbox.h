@@ -23,7 +23,7 @@ class PathInbox : public QObject {
   // The list is ready: what has arrived so far goes in.
   void SetFiles(FileList* files);
   // When a dialog is open, tries again this often until it has closed.
-  void SetRetryInterval(int ms) { retry_.setInterval(ms); }
+  void SetRetryInterval(int ms) { retry_timer_.setInterval(ms); }
   // True while paths wait or the list is still adding.
   bool HasPending() const { return !pending_.isEmpty() || (files_ && files_->Adding()); }
 
@@ -38,6 +38,6 @@ class PathInbox : public QObject {
   QPointer<FileList> files_;
   QPointer<QWidget> window_;
   QList<QByteArray> pending_;  // in arrival order
-  QTimer retry_;
-  QTimer step_;
+  QTimer retry_timer_;
+  QTimer step_timer_;
 };

@@ -9,11 +9,11 @@
 #include "common/Helpers.h"
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
-#include "filelist/FormWait.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "filelist/MediaFilters.h"
 #include "filelist/NativePath.h"
 #include "filelist/RowTexts.h"
+#include "filelist/WaitWindow.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ bool FileList::AddNativeFile(const QByteArray& nativePath) {
     return false;
   }
   const bool indexWasValid = listed_paths_valid_;
-  list_->AppendRow(row);
+  file_view_->AppendRow(row);
   if (indexWasValid) {
     listed_paths_.insert(nativePath);
     listed_paths_valid_ = true;
@@ -77,14 +77,14 @@ void FileList::AddDroppedFiles(const QList<QByteArray>& nativePaths) {
 }
 
 bool FileList::IsListed(const QString& path) const {
-  const std::vector<FileRow>& rows = list_->Rows()->Rows();
+  const std::vector<FileRow>& rows = file_view_->Rows()->Rows();
   return std::any_of(rows.begin(), rows.end(), [&](const FileRow& row) { return row.path == path; });
 }
 
 bool FileList::IsListedNative(const QByteArray& nativePath) const {
   if (!listed_paths_valid_) {
     listed_paths_.clear();
-    for (const FileRow& row : list_->Rows()->Rows())
+    for (const FileRow& row : file_view_->Rows()->Rows())
       listed_paths_.insert(row.nativePath);
     listed_paths_valid_ = true;
   }
@@ -98,47 +98,47 @@ void FileList::ShowOpenFailure(const QString& path, const QString& error) {
 void FileList::SelectOnlyLastRow() {
   const int n = RowCount();
   if (n == 0) return;
-  const QModelIndex last = list_->Rows()->index(n - 1, 0);
-  list_->clearSelection();
-  list_->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
-  list_->SetRowSelected(n - 1, true);
-  list_->scrollTo(last);
+  const QModelIndex last = file_view_->Rows()->index(n - 1, 0);
+  file_view_->clearSelection();
+  file_view_->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+  file_view_->SetRowSelected(n - 1, true);
+  file_view_->scrollTo(last);
 }
 
 void FileList::SelectAllRows() {
   if (RowCount() == 0) return;
-  list_->selectAll();
-  list_->setFocus();
+  file_view_->selectAll();
+  file_view_->setFocus();
 }
 
 void FileList::InvertSelection() {
   const int n = RowCount();
   if (n == 0) return;
-  QAbstractItemModel* model = list_->model();
+  QAbstractItemModel* model = file_view_->model();
   const QItemSelection all(model->index(0, 0), model->index(n - 1, model->columnCount() - 1));
-  list_->selectionModel()->select(all, QItemSelectionModel::Toggle);
-  list_->setFocus();
+  file_view_->selectionModel()->select(all, QItemSelectionModel::Toggle);
+  file_view_->setFocus();
 }
 
 void FileList::RemoveSelectedRows() {
   const int n = RowCount();
   if (n == 0) return;
   for (int i = n - 1; i >= 0; --i) {
-    if (list_->IsRowSelected(i)) list_->Rows()->RemoveRow(i);
+    if (file_view_->IsRowSelected(i)) file_view_->Rows()->RemoveRow(i);
   }
-  list_->setFocus();
+  file_view_->setFocus();
 }
 
 void FileList::ClearAllRows() {
   std::vector<FileRow> rows = Rows();
-  list_->Rows()->Clear();
+  file_view_->Rows()->Clear();
   if (!rows.empty()) cleared_rows_ = std::move(rows);  // after the clear's own change
 }
 
 bool FileList::UndoClearAll() {
   if (cleared_rows_.empty()) return false;
   const std::vector<FileRow> rows = std::exchange(cleared_rows_, {});
-  list_->Rows()->Append(rows);
+  file_view_->Rows()->Append(rows);
   SelectOnlyLastRow();
   return true;
 }
@@ -147,61 +147,62 @@ void FileList::MoveRowUp() { MoveCurrentRow(-1); }
 void FileList::MoveRowDown() { MoveCurrentRow(+1); }
 
 void FileList::MoveCurrentRow(int offset) {
-  if (list_->selectionModel()->selectedRows().size() > 1) {
+  if (file_view_->selectionModel()->selectedRows().size() > 1) {
     MoveSelectedBlock(offset);
     return;
   }
-  const int from = list_->CurrentRow();
+  const int from = file_view_->CurrentRow();
   const int to = from + offset;
-  if (from < 0 || list_->Rows()->Row(from).path.isEmpty()) return;
+  if (from < 0 || file_view_->Rows()->Row(from).path.isEmpty()) return;
   if (to < 0 || to >= RowCount()) return;
   // Exchange the contents, so the rows themselves (and the totals) stay put.
-  list_->Rows()->SwapRows(from, to);
-  list_->SetRowSelected(from, false);
-  list_->SetRowSelected(to, true);
-  list_->selectionModel()->setCurrentIndex(list_->Rows()->index(to, 0), QItemSelectionModel::NoUpdate);
-  list_->scrollTo(list_->Rows()->index(to, 0));
-  list_->setFocus();
+  file_view_->Rows()->SwapRows(from, to);
+  file_view_->SetRowSelected(from, false);
+  file_view_->SetRowSelected(to, true);
+  file_view_->selectionModel()->setCurrentIndex(file_view_->Rows()->index(to, 0),
+                                                QItemSelectionModel::NoUpdate);
+  file_view_->scrollTo(file_view_->Rows()->index(to, 0));
+  file_view_->setFocus();
 }
 
 void FileList::MoveSelectedBlock(int offset) {
   const int count = RowCount();
   std::vector<int> selected;
   for (int i = 0; i < count; ++i) {
-    if (list_->IsRowSelected(i)) selected.push_back(i);
+    if (file_view_->IsRowSelected(i)) selected.push_back(i);
   }
   // The selection moves as one piece, gaps included; at the edge it stays put.
   if (selected.empty() || selected.front() + offset < 0 || selected.back() + offset >= count) return;
-  const int current = list_->CurrentRow();
+  const int current = file_view_->CurrentRow();
   bool currentMoved = false;
   // Each selected row trades places with its neighbour in the moving direction,
   // starting with the row nearest that edge, so no row is moved twice.
   if (offset > 0) std::reverse(selected.begin(), selected.end());
   for (const int from : selected) {
-    list_->Rows()->SwapRows(from, from + offset);
-    list_->SetRowSelected(from, false);
-    list_->SetRowSelected(from + offset, true);
+    file_view_->Rows()->SwapRows(from, from + offset);
+    file_view_->SetRowSelected(from, false);
+    file_view_->SetRowSelected(from + offset, true);
     if (from == current) currentMoved = true;
   }
   if (currentMoved) {
-    list_->selectionModel()->setCurrentIndex(list_->Rows()->index(current + offset, 0),
-                                             QItemSelectionModel::NoUpdate);
+    file_view_->selectionModel()->setCurrentIndex(file_view_->Rows()->index(current + offset, 0),
+                                                  QItemSelectionModel::NoUpdate);
   }
-  list_->scrollTo(list_->Rows()->index(selected.front() + offset, 0));  // the leading row
-  list_->setFocus();
+  file_view_->scrollTo(file_view_->Rows()->index(selected.front() + offset, 0));  // the leading row
+  file_view_->setFocus();
 }
 
-std::vector<FileRow> FileList::Rows() const { return list_->Rows()->Rows(); }
+std::vector<FileRow> FileList::Rows() const { return file_view_->Rows()->Rows(); }
 
 std::optional<FileRow> FileList::SelectedRow() const {
-  const int current = list_->CurrentRow();
+  const int current = file_view_->CurrentRow();
   if (current < 0) return std::nullopt;
-  return list_->Rows()->Row(current);
+  return file_view_->Rows()->Row(current);
 }
 
-FormWait* FileList::WaitWindow() const { return wait_.data(); }
+WaitWindow* FileList::CurrentWaitWindow() const { return wait_window_.data(); }
 
-int FileList::RowCount() const { return list_->Rows()->Count(); }
+int FileList::RowCount() const { return file_view_->Rows()->Count(); }
 void FileList::OnRowsChanged() {
   rows_changed_ = true;
   listed_paths_valid_ = false;
@@ -218,7 +219,7 @@ void FileList::RefreshTotals() {
   // The count alone would miss a removal and an addition between two refreshes.
   if (n == last_counted_rows_ && !rows_changed_) return;
   double total = 0;
-  for (const FileRow& row : list_->Rows()->Rows())
+  for (const FileRow& row : file_view_->Rows()->Rows())
     total += row.source.DurationSeconds();
   if (files_pane_) files_pane_->setText("Total Files: " + QString::number(n));
   if (duration_pane_) duration_pane_->setText("Total Duration: " + FormatDuration(total));

@@ -24,8 +24,8 @@
 class FFDecoder;
 class FolderScan;
 struct AppState;
-class FormWait;
-class ListView1;
+class WaitWindow;
+class FileView;
 class QLabel;
 class QWidget;
 
@@ -36,7 +36,7 @@ class FileList : public QObject {
   // cursor. The list, the decoder and `state` (its output folder is left out of
   // folder scans) must outlive this object. `decoder` serves AddFile only; adding
   // from the window probes on the pool's own decoders.
-  FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner);
+  FileList(FileView* view, FFDecoder& decoder, const AppState& state, QWidget* owner);
   ~FileList() override;
 
   void SetPanes(QLabel* filesPane, QLabel* durationPane);
@@ -98,9 +98,9 @@ class FileList : public QObject {
   int LastCountedRows() const { return last_counted_rows_; }
   QString LastOpenFolder() const { return last_open_folder_; }
   void SetLastOpenFolder(const QString& folder) { last_open_folder_ = folder; }
-  ListView1* List() const { return list_; }
+  FileView* View() const { return file_view_; }
   // The wait window while files are being read, else null.
-  FormWait* WaitWindow() const;
+  WaitWindow* CurrentWaitWindow() const;
 
  signals:
   // An adding job ended (finished or cancelled), after its message was shown.
@@ -145,13 +145,13 @@ class FileList : public QObject {
   void MoveCurrentRow(int offset);
   void MoveSelectedBlock(int offset);
 
-  ListView1* list_;
+  FileView* file_view_;
   FFDecoder& decoder_;
   const AppState& state_;
   QPointer<QWidget> owner_;
   QPointer<QLabel> files_pane_;
   QPointer<QLabel> duration_pane_;
-  QPointer<FormWait> wait_;
+  QPointer<WaitWindow> wait_window_;
   std::unique_ptr<AddJob> job_;
   uint64_t last_batch_ = 0;
   bool last_add_canceled_ = false;

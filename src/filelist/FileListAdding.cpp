@@ -14,10 +14,10 @@
 #include "common/AppState.h"
 #include "common/MediaExtensions.h"
 #include "filelist/FileList.h"
+#include "filelist/FileView.h"
 #include "filelist/FolderScan.h"
-#include "filelist/FormWait.h"
-#include "filelist/ListView1.h"
 #include "filelist/NativePath.h"
+#include "filelist/WaitWindow.h"
 
 namespace {
 // How often the folder being listed is looked at (count shown, end noticed).
@@ -38,24 +38,24 @@ struct FileList::AddJob {
   AddProblems problems;
 };
 
-FileList::FileList(ListView1* list, FFDecoder& decoder, const AppState& state, QWidget* owner)
-    : list_(list), decoder_(decoder), state_(state), owner_(owner) {
+FileList::FileList(FileView* view, FFDecoder& decoder, const AppState& state, QWidget* owner)
+    : file_view_(view), decoder_(decoder), state_(state), owner_(owner) {
   pool_ = std::make_unique<ProbePool>(bridge_.Forward(&FileList::OnProbed));
   connect(&scan_timer_, &QTimer::timeout, this, &FileList::PollScan);
-  QAbstractItemModel* model = list_->model();
+  QAbstractItemModel* model = file_view_->model();
   connect(model, &QAbstractItemModel::rowsInserted, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::rowsRemoved, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::modelReset, this, &FileList::OnRowsChanged);
   connect(model, &QAbstractItemModel::dataChanged, this, &FileList::OnRowTextsChanged);
-  connect(list_, &ListView1::filesDropped, this, &FileList::AddDroppedFiles);
+  connect(file_view_, &FileView::filesDropped, this, &FileList::AddDroppedFiles);
 }
 
 FileList::~FileList() {
   bridge_.Detach();
   pool_.reset();
   job_.reset();
-  if (wait_) wait_->CloseByProgram();
-  delete wait_;
+  if (wait_window_) wait_window_->CloseByProgram();
+  delete wait_window_;
 }
 
 void FileList::StartAdd(QList<AddEntry> entries, AddOptions options) {
@@ -80,12 +80,12 @@ void FileList::StartAdd(QList<AddEntry> entries, AddOptions options) {
 }
 
 void FileList::OpenWaitWindow(bool showCancel) {
-  if (!wait_) {
-    wait_ = new FormWait(owner_);
-    connect(wait_, &FormWait::cancelRequested, this, &FileList::CancelAdd);
-    wait_->show();
+  if (!wait_window_) {
+    wait_window_ = new WaitWindow(owner_);
+    connect(wait_window_, &WaitWindow::cancelRequested, this, &FileList::CancelAdd);
+    wait_window_->show();
   }
-  if (showCancel) wait_->ShowCancel();
+  if (showCancel) wait_window_->ShowCancel();
 }
 
 void FileList::PumpAdd() {
@@ -102,9 +102,9 @@ void FileList::PumpAdd() {
       job.scan =
           std::make_unique<FolderScan>(entry.path.toStdString(), mediaext::SupportedExtensions(), skip);
       job.counting = true;
-      if (wait_) {
-        wait_->ShowCancel();
-        wait_->SetCountText(QString("Files found: %1").arg(0));
+      if (wait_window_) {
+        wait_window_->ShowCancel();
+        wait_window_->SetCountText(QString("Files found: %1").arg(0));
       }
       scan_timer_.start(kScanPollMs);
       break;
@@ -127,7 +127,7 @@ void FileList::PollScan() {
     return;
   }
   AddJob& job = *job_;
-  if (wait_) wait_->SetCountText(QString("Files found: %1").arg(job.scan->Found()));
+  if (wait_window_) wait_window_->SetCountText(QString("Files found: %1").arg(job.scan->Found()));
   if (!job.scan->Done()) return;
   scan_timer_.stop();
   folderwalk::Result result = job.scan->Finish();
@@ -169,7 +169,7 @@ void FileList::AppendReady() {
     ++job.next;
   }
   if (!rows.empty()) {
-    list_->Rows()->Append(rows);
+    file_view_->Rows()->Append(rows);
     listed_paths_valid_ = true;  // it holds the new rows already
     ShowCount();
   }
@@ -177,10 +177,10 @@ void FileList::AppendReady() {
 }
 
 void FileList::ShowCount() {
-  if (!job_ || !job_->counting || !wait_ || job_->scan || job_->probing.empty()) return;
+  if (!job_ || !job_->counting || !wait_window_ || job_->scan || job_->probing.empty()) return;
   const size_t total = job_->probing.size();
   const size_t current = std::min(job_->next + 1, total);
-  wait_->SetCountText(QString("Adding file %1 of %2").arg(current).arg(total));
+  wait_window_->SetCountText(QString("Adding file %1 of %2").arg(current).arg(total));
 }
 
 void FileList::CancelAdd() {
@@ -197,10 +197,10 @@ void FileList::FinishAdd() {
   job->scan.reset();  // asked to stop already when cancelled; joins the walk
   last_add_canceled_ = job->canceled;
   // The wait window goes first, so the message is not hidden behind it.
-  if (wait_) {
-    wait_->CloseByProgram();
-    wait_->deleteLater();
-    wait_ = nullptr;
+  if (wait_window_) {
+    wait_window_->CloseByProgram();
+    wait_window_->deleteLater();
+    wait_window_ = nullptr;
   }
   if (owner_) owner_->unsetCursor();
   if (job->options.selectLastRow) SelectOnlyLastRow();

@@ -25,7 +25,7 @@
 #include "common/Settings.h"
 #include "common/UiServices.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
 
@@ -161,7 +161,7 @@ TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_FALSE(w.Dispatcher().Dispatch(9999));
   EXPECT_FALSE(w.Dispatcher().Dispatch(0));
 
-  QAbstractItemModel* list = w.FileView()->model();
+  QAbstractItemModel* list = w.FileListView()->model();
   ASSERT_EQ(list->columnCount(), 8);
   QStringList headers;
   for (int i = 0; i < 8; ++i)
@@ -344,13 +344,14 @@ TEST(MainWindowCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
     }
   });
   closer.start(20);
-  w.FileView()->setCurrentIndex(w.FileView()->model()->index(0, 0));
-  w.FileView()->setFocus();
-  QTest::keyClick(w.FileView(), Qt::Key_Return);
+  w.FileListView()->setCurrentIndex(w.FileListView()->model()->index(0, 0));
+  w.FileListView()->setFocus();
+  QTest::keyClick(w.FileListView(), Qt::Key_Return);
   EXPECT_EQ(playersSeen, 1);
-  const QRect cell = w.FileView()->visualRect(w.FileView()->model()->index(0, 0));
+  const QRect cell = w.FileListView()->visualRect(w.FileListView()->model()->index(0, 0));
   // Through the window system, which turns two quick clicks into a double-click.
-  QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, w.FileView()->viewport()->mapTo(&w, cell.center()));
+  QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {},
+                     w.FileListView()->viewport()->mapTo(&w, cell.center()));
   EXPECT_EQ(playersSeen, 2);
 }
 
@@ -369,12 +370,12 @@ TEST(MainWindowLayout, FitsTheScreenAndShowsCutTextInTooltips) {
       << w.frameGeometry().width() << "x" << w.frameGeometry().height();
 
   ASSERT_TRUE(w.Files()->AddFile(clip));
-  w.FileView()->setColumnWidth(0, 60);
-  const QModelIndex path = w.FileView()->model()->index(0, 0);
-  EXPECT_TRUE(FullTextToolTip(w.FileView(), path).startsWith(clip + "\n\nAudio tracks: 1"))
-      << FullTextToolTip(w.FileView(), path).toStdString();
-  w.FileView()->setColumnWidth(0, 2000);
-  EXPECT_FALSE(FullTextToolTip(w.FileView(), path).contains(clip));  // it fits: only the row's own note
+  w.FileListView()->setColumnWidth(0, 60);
+  const QModelIndex path = w.FileListView()->model()->index(0, 0);
+  EXPECT_TRUE(FullTextToolTip(w.FileListView(), path).startsWith(clip + "\n\nAudio tracks: 1"))
+      << FullTextToolTip(w.FileListView(), path).toStdString();
+  w.FileListView()->setColumnWidth(0, 2000);
+  EXPECT_FALSE(FullTextToolTip(w.FileListView(), path).contains(clip));  // it fits: only the row's own note
 }
 
 TEST(AboutWindow, ShowsVersionOnTopAndClosesOnClickOrAfterTenSeconds) {
@@ -413,7 +414,7 @@ TEST(MainWindowCommands, ListCommandsReachTheFileListThroughTheirActions) {
   ASSERT_TRUE(w.Load());
   ASSERT_TRUE(w.Files()->AddFile(first));
   ASSERT_TRUE(w.Files()->AddFile(second));
-  ListView1* list = w.FileView();
+  FileView* list = w.FileListView();
   auto selectedCount = [list] { return list->selectionModel()->selectedRows().size(); };
   auto pathAt = [list](int row) { return list->Rows()->Row(row).path; };
 

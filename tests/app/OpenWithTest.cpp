@@ -23,7 +23,7 @@
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
 
@@ -212,7 +212,7 @@ TEST(PathInbox, FilesWaitForTheListAndForDialogsThenComeInLikeADrop) {
   broken.close();
 
   QWidget window;
-  auto* list = new ListView1(&window);
+  auto* list = new FileView(&window);
   FFDecoder decoder;
   AppState state;
   FileList files(list, decoder, state, &window);
@@ -234,7 +234,7 @@ TEST(PathInbox, FilesWaitForTheListAndForDialogsThenComeInLikeADrop) {
   EXPECT_TRUE(inbox.HasPending());
 
   bool waitOpenAtMessage = false;
-  ui.onMessage = [&] { waitOpenAtMessage = files.WaitWindow() != nullptr; };
+  ui.onMessage = [&] { waitOpenAtMessage = files.CurrentWaitWindow() != nullptr; };
   dialog.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !inbox.HasPending(); }, 5000));
   EXPECT_FALSE(waitOpenAtMessage);
@@ -247,5 +247,5 @@ TEST(PathInbox, FilesWaitForTheListAndForDialogsThenComeInLikeADrop) {
   EXPECT_TRUE(text.startsWith("2 file(s) could not be opened:\n" + broken.fileName())) << text.toStdString();
   EXPECT_TRUE(text.contains("No media files were found in " + media.path() + "/empty."))
       << text.toStdString();
-  EXPECT_EQ(files.WaitWindow(), nullptr);
+  EXPECT_EQ(files.CurrentWaitWindow(), nullptr);
 }

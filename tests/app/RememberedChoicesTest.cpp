@@ -20,7 +20,7 @@
 #include "common/StoredValues.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
@@ -81,7 +81,7 @@ void ExpectSameChoices(const OutputSettings& a, const OutputSettings& b) {
 // A main-window stand-in with the real list.
 struct MainStandIn {
   QMainWindow window;
-  ListView1* list = new ListView1(&window);
+  FileView* list = new FileView(&window);
   FFDecoder decoder;
   AppState state;
   FileList files{list, decoder, state, &window};

@@ -11,7 +11,7 @@
 #include "conversion/ConversionBuilder.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
@@ -48,7 +48,7 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
 
   // The rows the window's file list makes for these files.
   FFDecoder decoder;
-  ListView1 view;
+  FileView view;
   QWidget owner;
   const AppState state;
   FileList list(&view, decoder, state, &owner);

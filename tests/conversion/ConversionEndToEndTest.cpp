@@ -21,7 +21,7 @@
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "output/GridItems.h"
 #include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"
@@ -126,7 +126,7 @@ class EndToEnd : public ::testing::Test {
 std::vector<FileRow> ListThreeFiles(const QString& withSound, const QString& audioOnly,
                                     const QString& deleted) {
   FFDecoder decoder;
-  ListView1 view;
+  FileView view;
   QWidget owner;
   const AppState state;
   FileList files(&view, decoder, state, &owner);
@@ -257,7 +257,7 @@ TEST_F(EndToEnd, RowsThatCannotBeQueuedKeepTheirPlace) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }();
   FFDecoder decoder;
-  ListView1 view;
+  FileView view;
   QWidget owner;
   FileList files(&view, decoder, state, &owner);
   for (const QString& path : {first, second, replacer, listed, gone, fourth})

@@ -13,10 +13,10 @@
 
 #include "FileListTestUtil.h"
 #include "common/Helpers.h"
-#include "filelist/FormWait.h"
 #include "filelist/MediaFilters.h"
 #include "filelist/NativePath.h"
 #include "filelist/RowTexts.h"
+#include "filelist/WaitWindow.h"
 #include "support/Fixtures.h"
 
 using namespace filelisttest;
@@ -156,7 +156,7 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
   });
   // The broken files are told once adding is over, with the wait window gone.
   bool waitShown = true;
-  messages.onMessage = [&] { waitShown = h.files->WaitWindow() != nullptr; };
+  messages.onMessage = [&] { waitShown = h.files->CurrentWaitWindow() != nullptr; };
   answer.insert(1, Broken2());
   h.files->AddFilesWithDialog();
   h.Finish();
@@ -167,7 +167,7 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
   EXPECT_TRUE(messages.Texts()[0].startsWith("2 file(s) could not be opened:\n" + Broken2()))
       << messages.Texts()[0].toStdString();
   EXPECT_FALSE(waitShown);
-  EXPECT_EQ(h.files->WaitWindow(), nullptr);
+  EXPECT_EQ(h.files->CurrentWaitWindow(), nullptr);
   EXPECT_EQ(h.owner.cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(h.Texts(0), QStringList({AudioVideo(), AudioOnly()}));
   EXPECT_EQ(h.files->LastOpenFolder(), Folder());
@@ -178,7 +178,7 @@ TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
   QDir().mkpath(Folder() + "sub");
   answer = {Folder() + "sub/single.avi"};
   QFile::copy(Broken(), answer[0]);
-  messages.onMessage = [&] { EXPECT_EQ(h.files->WaitWindow(), nullptr); };
+  messages.onMessage = [&] { EXPECT_EQ(h.files->CurrentWaitWindow(), nullptr); };
   h.files->AddFilesWithDialog();
   h.Finish();
   EXPECT_EQ(messages.Texts().size(), 2);
@@ -201,7 +201,7 @@ TEST(DropFiles, FoldersSkippedSelectionAndFolderUntouched) {
   h.SetCurrentRow(0);
   h.files->SetLastOpenFolder("/keep/");
   bool waitShown = true;
-  messages.onMessage = [&] { waitShown = h.files->WaitWindow() != nullptr; };
+  messages.onMessage = [&] { waitShown = h.files->CurrentWaitWindow() != nullptr; };
   QDir().mkpath(Folder() + "a folder");
   EXPECT_TRUE(Drop(h, {Bytes(Folder() + "a folder"), Bytes(AudioVideo()), Bytes(Broken()), Bytes(AudioOnly()),
                        Bytes(VideoOnly())}));

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "FileListTestUtil.h"
-#include "filelist/FormWait.h"
+#include "filelist/WaitWindow.h"
 
 using namespace filelisttest;
 
@@ -41,7 +41,7 @@ struct WaitWatcher {
   QTimer timer;
   explicit WaitWatcher(ListHarness& h) {
     QObject::connect(&timer, &QTimer::timeout, [this, &h] {
-      FormWait* wait = h.files->WaitWindow();
+      WaitWindow* wait = h.files->CurrentWaitWindow();
       if (!wait) return;
       if (!wait->CountLabel()->isHidden()) counts << wait->CountLabel()->text();
       cancelShown = cancelShown || (wait->isVisible() && wait->CancelButton()->isVisible());
@@ -78,7 +78,7 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   const QRegularExpression countForm("^(Files found: \\d+|Adding file [1-6] of 6)$");
   EXPECT_EQ(watch.counts.filter(countForm).size(), watch.counts.size())
       << watch.counts.join('|').toStdString();
-  EXPECT_EQ(h.files->WaitWindow(), nullptr);
+  EXPECT_EQ(h.files->CurrentWaitWindow(), nullptr);
   (void)deep;
 
   // Again: everything is listed already, so nothing is added and no file is opened twice;
@@ -102,8 +102,8 @@ TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
   for (int i = 0; i < 30; ++i) t.Add(QString("clip %1.mp4").arg(i, 2, 10, QChar('0')));
   QTimer clicker;  // clicks Cancel once a few rows are in, as a user would
   QObject::connect(&clicker, &QTimer::timeout, [&] {
-    if (h.files->RowCount() < 3 || !h.files->WaitWindow()) return;
-    h.files->WaitWindow()->CancelButton()->click();
+    if (h.files->RowCount() < 3 || !h.files->CurrentWaitWindow()) return;
+    h.files->CurrentWaitWindow()->CancelButton()->click();
     EXPECT_FALSE(h.files->Adding());  // at once, not when the probes under way end
   });
   clicker.start(0);
@@ -113,11 +113,11 @@ TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
   EXPECT_GE(h.files->RowCount(), 3);
   EXPECT_LT(h.files->RowCount(), 30);  // the results that were in by the click, nothing later
   EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(h.files->WaitWindow(), nullptr);
+  EXPECT_EQ(h.files->CurrentWaitWindow(), nullptr);
 
   // The next folder starts with a fresh window; the user's close box or Escape cancel too.
   QObject::connect(&clicker, &QTimer::timeout, [&] {
-    if (h.files->WaitWindow()) h.files->WaitWindow()->close();
+    if (h.files->CurrentWaitWindow()) h.files->CurrentWaitWindow()->close();
   });
   clicker.start(0);
   h.files->AddFolder(Bytes(t.Root()));

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "FileListTestUtil.h"
-#include "filelist/FormWait.h"
+#include "filelist/WaitWindow.h"
 
 using namespace filelisttest;
 
@@ -158,9 +158,9 @@ TEST(Totals, FollowTheRowsOnTheTimer) {
   EXPECT_EQ(h.files->LastCountedRows(), 0);
 }
 
-TEST(FormWait, RefusesTheUserButNotTheProgram) {
+TEST(WaitWindow, RefusesTheUserButNotTheProgram) {
   QWidget owner;
-  FormWait wait(&owner);
+  WaitWindow wait(&owner);
   wait.show();
   EXPECT_EQ(wait.windowTitle(), "Please wait...");
   ASSERT_NE(wait.findChild<QLabel*>("LabelWait"), nullptr);
@@ -173,11 +173,11 @@ TEST(FormWait, RefusesTheUserButNotTheProgram) {
   EXPECT_FALSE(wait.isVisible());
 }
 
-TEST(ListView1, RightButtonReleaseAsksForTheMenu) {
+TEST(FileView, RightButtonReleaseAsksForTheMenu) {
   ListHarness h;
   h.owner.show();
   Fill(h, 3);
-  QSignalSpy spy(h.list, &ListView1::contextMenuRequested);
+  QSignalSpy spy(h.list, &FileView::contextMenuRequested);
   QTest::mouseRelease(h.list->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
   QTest::mousePress(h.list->viewport(), Qt::RightButton, {}, QPoint(30, 10));
   EXPECT_EQ(spy.count(), 0);

@@ -11,7 +11,7 @@
 #include "common/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
 #include "support/WaitUntil.h"
@@ -55,7 +55,7 @@ struct MessageRecorder : UiRecorder {
 // A main window stand-in holding the list and the decoder.
 struct ListHarness {
   QWidget owner;
-  ListView1* list = new ListView1(&owner);
+  FileView* list = new FileView(&owner);
   FFDecoder decoder;
   AppState state;
   std::unique_ptr<FileList> files = std::make_unique<FileList>(list, decoder, state, &owner);

@@ -8,12 +8,12 @@
 
 #include "filelist/FileListModel.h"
 
-class ListView1 : public QTreeView {
+class FileView : public QTreeView {
   Q_OBJECT
  public:
   static constexpr int ColumnCount = 8;
 
-  explicit ListView1(QWidget* parent = nullptr);
+  explicit FileView(QWidget* parent = nullptr);
 
   FileListModel* Rows() const { return rows_; }
   // Appends one row at the end.

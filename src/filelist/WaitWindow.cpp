@@ -1,4 +1,4 @@
-#include "filelist/FormWait.h"
+#include "filelist/WaitWindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 
 #include "common/Helpers.h"
 
-FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
+WaitWindow::WaitWindow(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   setObjectName("FormWait");
   setWindowTitle("Please wait...");
   setWindowModality(Qt::NonModal);
@@ -23,7 +23,7 @@ FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   cancel_ = new QPushButton("&Cancel", this);
   cancel_->setObjectName("BtnCancel");
   cancel_->hide();
-  connect(cancel_, &QPushButton::clicked, this, &FormWait::RequestCancel);
+  connect(cancel_, &QPushButton::clicked, this, &WaitWindow::RequestCancel);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 18, 24, 18);
   layout->addWidget(label_);
@@ -32,13 +32,13 @@ FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   FitSize();
 }
 
-void FormWait::FitSize() {
+void WaitWindow::FitSize() {
   // Wide enough for long counts, so the window does not jump while they grow.
   const int width = count_->isHidden() ? 260 : 320;
   setFixedSize(sizeHint().expandedTo(QSize(width, 70)));
 }
 
-void FormWait::SetCountText(const QString& text) {
+void WaitWindow::SetCountText(const QString& text) {
   count_->setText(text);
   if (count_->isHidden()) {
     count_->show();
@@ -46,27 +46,27 @@ void FormWait::SetCountText(const QString& text) {
   }
 }
 
-void FormWait::ShowCancel() {
+void WaitWindow::ShowCancel() {
   if (!cancel_->isHidden()) return;
   cancel_->show();
   cancel_->setFocus();
   FitSize();
 }
 
-void FormWait::RequestCancel() {
+void WaitWindow::RequestCancel() {
   if (cancel_->isHidden()) return;
   cancel_->setEnabled(false);  // one answer is enough; the window closes when adding stops
   cancel_requested_ = true;
   emit cancelRequested();
 }
 
-void FormWait::CloseByProgram() {
+void WaitWindow::CloseByProgram() {
   closing_by_program_ = true;
   close();
   closing_by_program_ = false;
 }
 
-void FormWait::showEvent(QShowEvent* event) {
+void WaitWindow::showEvent(QShowEvent* event) {
   SetSmallIcon(this);
   if (QWidget* owner = parentWidget()) {
     const QRect area = owner->window()->frameGeometry();
@@ -75,7 +75,7 @@ void FormWait::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-void FormWait::closeEvent(QCloseEvent* event) {
+void WaitWindow::closeEvent(QCloseEvent* event) {
   if (closing_by_program_) {
     event->accept();
   } else {
@@ -84,7 +84,7 @@ void FormWait::closeEvent(QCloseEvent* event) {
   }
 }
 
-void FormWait::keyPressEvent(QKeyEvent* event) {
+void WaitWindow::keyPressEvent(QKeyEvent* event) {
   // Escape would otherwise be the user's way to close a dialog-like window.
   if (event->key() == Qt::Key_Escape) {
     event->accept();

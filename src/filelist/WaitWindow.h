@@ -7,10 +7,10 @@
 class QLabel;
 class QPushButton;
 
-class FormWait : public QWidget {
+class WaitWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit FormWait(QWidget* owner = nullptr);
+  explicit WaitWindow(QWidget* owner = nullptr);
   void CloseByProgram();
 
   // A second line under the text, e.g. the number of files found so far.

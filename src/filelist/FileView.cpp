@@ -1,4 +1,4 @@
-#include "filelist/ListView1.h"
+#include "filelist/FileView.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -10,7 +10,7 @@
 
 #include "filelist/NativePath.h"
 
-ListView1::ListView1(QWidget* parent) : QTreeView(parent), rows_(new FileListModel(this)) {
+FileView::FileView(QWidget* parent) : QTreeView(parent), rows_(new FileListModel(this)) {
   setModel(rows_);
   setRootIsDecorated(false);
   setUniformRowHeights(true);
@@ -36,31 +36,31 @@ ListView1::ListView1(QWidget* parent) : QTreeView(parent), rows_(new FileListMod
   setColumnWidth(6, 90);
 }
 
-int ListView1::CurrentRow() const {
+int FileView::CurrentRow() const {
   const QModelIndex current = currentIndex();
   return current.isValid() ? current.row() : -1;
 }
 
-bool ListView1::IsRowSelected(int row) const { return selectionModel()->isRowSelected(row, QModelIndex()); }
+bool FileView::IsRowSelected(int row) const { return selectionModel()->isRowSelected(row, QModelIndex()); }
 
-void ListView1::SetRowSelected(int row, bool selected) {
+void FileView::SetRowSelected(int row, bool selected) {
   if (row < 0 || row >= rows_->Count()) return;
   selectionModel()->select(
       rows_->index(row, 0),
       (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows);
 }
 
-QList<QByteArray> ListView1::LocalFilesOf(const QMimeData* data) {
+QList<QByteArray> FileView::LocalFilesOf(const QMimeData* data) {
   if (!data || !data->hasFormat("text/uri-list")) return {};
   return NativePath::LocalFilesFromUriList(data->data("text/uri-list"));
 }
 
-void ListView1::mouseReleaseEvent(QMouseEvent* event) {
+void FileView::mouseReleaseEvent(QMouseEvent* event) {
   QTreeView::mouseReleaseEvent(event);
   if (event->button() == Qt::RightButton) emit contextMenuRequested(event->globalPosition().toPoint());
 }
 
-bool ListView1::eventFilter(QObject* watched, QEvent* event) {
+bool FileView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == header()->viewport() && event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::RightButton) emit contextMenuRequested(mouse->globalPosition().toPoint());
@@ -68,7 +68,7 @@ bool ListView1::eventFilter(QObject* watched, QEvent* event) {
   return QTreeView::eventFilter(watched, event);
 }
 
-void ListView1::dragEnterEvent(QDragEnterEvent* event) {
+void FileView::dragEnterEvent(QDragEnterEvent* event) {
   if (LocalFilesOf(event->mimeData()).isEmpty()) {
     event->ignore();
     return;
@@ -77,7 +77,7 @@ void ListView1::dragEnterEvent(QDragEnterEvent* event) {
   event->accept();
 }
 
-void ListView1::dragMoveEvent(QDragMoveEvent* event) {
+void FileView::dragMoveEvent(QDragMoveEvent* event) {
   if (LocalFilesOf(event->mimeData()).isEmpty()) {
     event->ignore();
     return;
@@ -86,7 +86,7 @@ void ListView1::dragMoveEvent(QDragMoveEvent* event) {
   event->accept();
 }
 
-void ListView1::dropEvent(QDropEvent* event) {
+void FileView::dropEvent(QDropEvent* event) {
   const QList<QByteArray> files = LocalFilesOf(event->mimeData());
   if (files.isEmpty()) {
     event->ignore();
