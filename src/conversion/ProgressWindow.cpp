@@ -72,8 +72,8 @@ ProgressWindow::ProgressWindow(FFEncoder& encoder, AppState& state, std::vector<
       notice_(notice),
       rows_(std::move(rows)),
       progress_list_(new QTreeWidget(this)),
-      stop_button_(new QPushButton("Stop", this)),
-      open_button_(new QPushButton("Open Output Folder", this)),
+      stop_button_(new QPushButton("&Stop", this)),
+      open_button_(new QPushButton("&Open Output Folder", this)),
       time_label_(new QLabel(this)),
       problems_(new QPlainTextEdit(this)),
       time_timer_(new QTimer(this)) {
@@ -289,7 +289,7 @@ void ProgressWindow::AnnounceEnd() {
     if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
       SetOutcome(row, RowOutcome::Canceled, "Canceled");
   setWindowTitle(summary_.EndCaption(stopped));
-  stop_button_->setText("Close");
+  ShowCloseButton();
   QApplication::alert(this);
   open_button_->setEnabled(!summary_.NothingConverted());
   (open_button_->isEnabled() ? static_cast<QWidget*>(open_button_) : stop_button_)->setFocus();
@@ -325,11 +325,16 @@ void ProgressWindow::ReturnNotice() {
 void ProgressWindow::StopClicked() {
   state_.stopRequested = true;
   encoder_.Stop(false);
-  if (stop_button_->text() == "Close") {
+  if (stop_closes_) {
     close();
   } else {
-    stop_button_->setText("Close");
+    ShowCloseButton();
   }
+}
+
+void ProgressWindow::ShowCloseButton() {
+  stop_button_->setText("&Close");
+  stop_closes_ = true;
 }
 
 void ProgressWindow::OpenClicked() { Ui::OpenFolder(state_.outputFolder); }

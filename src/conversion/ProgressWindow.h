@@ -74,6 +74,7 @@ class ProgressWindow : public QDialog {
 
  private:
   void BuildControls();
+  void ShowCloseButton();
   void ListenToEncoder();
   void MapTasks();
   int RowForTask(int task) const;
@@ -103,6 +104,7 @@ class ProgressWindow : public QDialog {
   double ended_seconds_ = 0;
   bool started_ = false;
   bool ended_ = false;
+  bool stop_closes_ = false;  // the Stop button has become Close
 
   QTreeWidget* progress_list_;
   QPushButton* stop_button_;

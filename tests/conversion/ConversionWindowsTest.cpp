@@ -121,7 +121,7 @@ TEST_F(ProgressWindowTest, StopThenCloseAndCanceledRows) {
   form->OnEncoderProgress(1, 6 * kSecond, 60 * kSecond);
   form->StopButton()->click();
   EXPECT_TRUE(state.stopRequested);
-  EXPECT_EQ(form->StopButton()->text(), "Close");
+  EXPECT_EQ(form->StopButton()->text(), "&Close");
   EXPECT_EQ(closed.count(), 0);
 
   form->OnEncoderProgress(0, 40 * kSecond, 60 * kSecond);
@@ -151,7 +151,7 @@ TEST_F(ProgressWindowTest, RunEndAnnouncesAndOpensTheFolder) {
   form->OnEncoderFinished(-1, ConversionOutcome::Succeeded({}));
   EXPECT_TRUE(form->RunEnded());
   EXPECT_EQ(form->windowTitle(), "Convert Finished!");
-  EXPECT_EQ(form->StopButton()->text(), "Close");
+  EXPECT_EQ(form->StopButton()->text(), "&Close");
   EXPECT_TRUE(form->OpenButton()->isEnabled());
   EXPECT_EQ(form->focusWidget(), form->OpenButton());
   EXPECT_EQ(ui.sounds, 1);
