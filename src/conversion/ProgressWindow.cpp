@@ -16,10 +16,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/Helpers.h"
-#include "common/UiServices.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/UserMessages.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 #include "engine/FFEncoder.h"
 
 namespace {

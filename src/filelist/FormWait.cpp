@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 
 FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   setObjectName("FormWait");

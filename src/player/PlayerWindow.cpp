@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerSlider.h"
 #include "player/PlayerVideoView.h"

@@ -9,9 +9,9 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 
 void SetSmallIcon(QWidget* window) {
   if (!window) return;
