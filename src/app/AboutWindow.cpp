@@ -5,6 +5,7 @@
 
 #include "core/Helpers.h"
 #include "core/ProgramInfo.h"
+#include "desktop/WindowHelpers.h"
 
 namespace {
 constexpr int kCloseAfterMs = 10000;

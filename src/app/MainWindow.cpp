@@ -20,6 +20,7 @@
 #include "core/ProgramInfo.h"
 #include "core/StoredValues.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "filelist/ListView1.h"
 
 #include "conversion/CompletionNotice.h"

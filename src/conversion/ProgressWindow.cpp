@@ -20,6 +20,7 @@
 #include "conversion/UserMessages.h"
 #include "core/Helpers.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "engine/FFEncoder.h"
 
 namespace {

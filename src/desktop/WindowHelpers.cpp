@@ -1,5 +1,7 @@
 // The helpers that touch windows: kept apart so the text and file helpers link
 // without the widget library.
+#include "desktop/WindowHelpers.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>

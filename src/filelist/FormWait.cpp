@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/Helpers.h"
+#include "desktop/WindowHelpers.h"
 
 FormWait::FormWait(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   setObjectName("FormWait");

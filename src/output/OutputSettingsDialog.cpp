@@ -19,6 +19,7 @@
 #include "core/Helpers.h"
 #include "desktop/OutputFolders.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "output/FormatMenu.h"
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"

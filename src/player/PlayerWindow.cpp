@@ -16,6 +16,7 @@
 #include "core/AppState.h"
 #include "core/Helpers.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerSlider.h"
 #include "player/PlayerVideoView.h"

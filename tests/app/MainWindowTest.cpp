@@ -24,6 +24,7 @@
 #include "core/Helpers.h"
 #include "core/Settings.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "filelist/FileList.h"
 #include "filelist/ListView1.h"
 #include "support/Fixtures.h"
