@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"

@@ -18,8 +18,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "common/AppState.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "desktop/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"

@@ -3,8 +3,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "common/Helpers.h"
-#include "common/ProgramInfo.h"
+#include "core/Helpers.h"
+#include "core/ProgramInfo.h"
+#include "desktop/WindowHelpers.h"
 
 namespace {
 constexpr int kCloseAfterMs = 10000;

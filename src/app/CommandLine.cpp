@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "common/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QTreeView>
 
-#include "common/StoredValues.h"
+#include "core/StoredValues.h"
 #include "filelist/FileList.h"
 
 namespace {

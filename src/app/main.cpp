@@ -9,9 +9,9 @@
 #include "app/MainWindow.h"
 #include "app/PathInbox.h"
 #include "app/SingleInstance.h"
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/ProgramInfo.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "core/ProgramInfo.h"
 #include "engine/convert/AtomicOutputFile.h"
 
 int main(int argc, char** argv) {

@@ -13,7 +13,7 @@
 #include <system_error>
 #include <thread>
 
-#include "common/FileNames.h"
+#include "core/FileNames.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 

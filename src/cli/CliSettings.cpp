@@ -6,9 +6,9 @@
 #include <cctype>
 
 #include "cli/CliRanges.h"
-#include "common/FileNames.h"
-#include "common/Helpers.h"
 #include "conversion/ConversionBuilder.h"
+#include "core/FileNames.h"
+#include "core/Helpers.h"
 #include "output/GridItems.h"
 #include "output/OutputProfile.h"
 #include "output/OutputSizes.h"

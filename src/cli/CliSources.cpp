@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "common/FileNames.h"
-#include "common/FolderWalk.h"
-#include "common/MediaExtensions.h"
+#include "base/FolderWalk.h"
+#include "base/MediaExtensions.h"
+#include "core/FileNames.h"
 
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 #include "engine/FFDecoder.h"
 
 namespace {

@@ -16,8 +16,8 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSignals.h"
-#include "common/FileNames.h"
-#include "common/ProgramInfo.h"
+#include "core/FileNames.h"
+#include "core/ProgramInfo.h"
 #include "engine/FFEncoder.h"
 #include "output/OutputCatalogue.h"
 

@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "common/ProgramInfo.h"
-#include "common/UiServices.h"
+#include "core/ProgramInfo.h"
+#include "desktop/UiServices.h"
 
 namespace {
 constexpr int kMessageId = 3;

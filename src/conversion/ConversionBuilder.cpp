@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 #include "output/FormatTable.h"
 
 namespace {

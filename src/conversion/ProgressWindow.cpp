@@ -16,10 +16,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/Helpers.h"
-#include "common/UiServices.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/UserMessages.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "engine/FFEncoder.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/AppState.h"
-#include "common/UiEventBridge.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/RunSummary.h"
+#include "core/AppState.h"
+#include "desktop/UiEventBridge.h"
 #include "engine/ConversionOutcome.h"
 
 class CompletionNotice;

@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "common/AppState.h"
-#include "common/FileNames.h"
-#include "common/OutputFolders.h"
-#include "common/StoredValues.h"
-#include "common/UiServices.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/UserMessages.h"
+#include "core/AppState.h"
+#include "core/FileNames.h"
+#include "core/StoredValues.h"
+#include "desktop/OutputFolders.h"
+#include "desktop/UiServices.h"
 #include "engine/FFEncoder.h"
 #include "filelist/NativePath.h"
 #include "output/OutputSettingsDialog.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileView.h"
 #include "filelist/MediaFilters.h"

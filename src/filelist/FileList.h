@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "common/UiEventBridge.h"
+#include "desktop/UiEventBridge.h"
 #include "filelist/FileRow.h"
 #include "filelist/ProbePool.h"
 

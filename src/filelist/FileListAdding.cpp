@@ -10,9 +10,9 @@
 #include <memory>
 #include <utility>
 
-#include "common/FileNames.h"
-#include "common/AppState.h"
-#include "common/MediaExtensions.h"
+#include "base/MediaExtensions.h"
+#include "core/AppState.h"
+#include "core/FileNames.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"
 #include "filelist/FolderScan.h"

@@ -2,7 +2,7 @@
 // not be added.
 #include <QWidget>
 
-#include "common/UiServices.h"
+#include "desktop/UiServices.h"
 #include "filelist/FileList.h"
 #include "filelist/NativePath.h"
 #include "filelist/RowTexts.h"

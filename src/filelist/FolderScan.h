@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "common/FolderWalk.h"
+#include "base/FolderWalk.h"
 
 class FolderScan {
  public:

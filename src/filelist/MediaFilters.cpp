@@ -1,6 +1,6 @@
 #include "filelist/MediaFilters.h"
 
-#include "common/MediaExtensions.h"
+#include "base/MediaExtensions.h"
 
 namespace {
 

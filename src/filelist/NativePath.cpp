@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <memory>
 
-#include "common/FileNames.h"
+#include "core/FileNames.h"
 
 namespace NativePath {
 namespace {

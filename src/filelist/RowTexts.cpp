@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 #include "filelist/FileRow.h"
 
 QString FormatFileSizeText(double bytes) {

@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/Helpers.h"
+#include "core/Helpers.h"
+#include "desktop/WindowHelpers.h"
 
 WaitWindow::WaitWindow(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   setObjectName("FormWait");

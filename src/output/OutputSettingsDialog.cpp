@@ -16,9 +16,10 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "common/Helpers.h"
-#include "common/OutputFolders.h"
-#include "common/UiServices.h"
+#include "core/Helpers.h"
+#include "desktop/OutputFolders.h"
+#include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "output/FormatMenu.h"
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"

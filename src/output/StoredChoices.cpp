@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "common/StoredValues.h"
+#include "core/StoredValues.h"
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 #include "player/SliderModel.h"
 
 namespace PlayerMath {

@@ -13,9 +13,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 #include "player/PlayerIcons.h"
 #include "player/PlayerSlider.h"
 #include "player/PlayerVideoView.h"

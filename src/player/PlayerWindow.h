@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "common/UiEventBridge.h"
+#include "desktop/UiEventBridge.h"
 #include "engine/FFPlayer.h"
 #include "player/PlayerMath.h"
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "common/AppState.h"
-#include "common/Helpers.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
 
 namespace {
 const QColor kGrooveEdge(0x9a, 0xa2, 0xb0);

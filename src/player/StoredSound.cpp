@@ -1,6 +1,6 @@
 #include "player/StoredSound.h"
 
-#include "common/StoredValues.h"
+#include "core/StoredValues.h"
 
 SoundLevel RestoreSoundLevel(int maxVolume) {
   SoundLevel level;

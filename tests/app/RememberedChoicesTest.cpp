@@ -14,10 +14,10 @@
 #include <QTemporaryDir>
 
 #include "app/WindowMemory.h"
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/Settings.h"
-#include "common/StoredValues.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "core/Settings.h"
+#include "core/StoredValues.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"

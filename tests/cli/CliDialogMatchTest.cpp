@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "CliTestSupport.h"
-#include "common/AppState.h"
 #include "conversion/ConversionBuilder.h"
+#include "core/AppState.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"

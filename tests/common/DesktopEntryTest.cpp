@@ -5,7 +5,7 @@
 #include <QMimeDatabase>
 #include <QSettings>
 
-#include "common/MediaExtensions.h"
+#include "base/MediaExtensions.h"
 
 TEST(DesktopEntry, MimeTypesCoverEveryListedExtensionTheSystemKnows) {
   const QString path = QString(VELTRANE_SOURCE_DIR) + "/resources/desktop/com.veltranesoftware.VideoConverter.desktop";

@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "common/FolderWalk.h"
-#include "common/MediaExtensions.h"
+#include "base/FolderWalk.h"
+#include "base/MediaExtensions.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "common/Helpers.h"
-#include "common/Settings.h"
+#include "core/Helpers.h"
+#include "core/Settings.h"
 
 TEST(FormatDuration, RoundsSecondsAndCarriesMinutesAndHours) {
   EXPECT_EQ(FormatDuration(0), "00:00:00");

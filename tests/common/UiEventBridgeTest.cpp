@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "common/UiEventBridge.h"
+#include "desktop/UiEventBridge.h"
 
 namespace {
 

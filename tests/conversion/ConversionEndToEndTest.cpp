@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/ConversionBuilder.h"
 #include "conversion/ProgressWindow.h"
 #include "conversion/QueueConversion.h"
+#include "core/AppState.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
 #include "filelist/FileList.h"

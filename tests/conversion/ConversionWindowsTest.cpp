@@ -18,12 +18,12 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "common/AppState.h"
 #include "conversion/CompletionNotice.h"
 #include "conversion/ProgressWindow.h"
 #include "conversion/QueueConversion.h"
 #include "conversion/RunEstimate.h"
 #include "conversion/UserMessages.h"
+#include "core/AppState.h"
 #include "engine/FFEncoder.h"
 #include "support/UiRecorder.h"
 #include "support/WaitUntil.h"

@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "common/AppState.h"
-#include "common/FileNames.h"
-#include "common/OutputFolders.h"
-#include "common/Settings.h"
 #include "conversion/QueueConversion.h"
+#include "core/AppState.h"
+#include "core/FileNames.h"
+#include "core/Settings.h"
+#include "desktop/OutputFolders.h"
 #include "output/OutputSettingsDialog.h"
 #include "support/UiRecorder.h"
 

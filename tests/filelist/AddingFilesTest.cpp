@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "FileListTestUtil.h"
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 #include "filelist/MediaFilters.h"
 #include "filelist/NativePath.h"
 #include "filelist/RowTexts.h"

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "common/AppState.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "desktop/UiServices.h"
 #include "engine/FFDecoder.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"

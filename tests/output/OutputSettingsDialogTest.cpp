@@ -12,9 +12,9 @@
 #include <QTreeWidget>
 #include <tuple>
 
-#include "common/Helpers.h"
-#include "common/Settings.h"
-#include "common/UiServices.h"
+#include "core/Helpers.h"
+#include "core/Settings.h"
+#include "desktop/UiServices.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSettingsDialog.h"
 #include "output/SettingsGrid.h"

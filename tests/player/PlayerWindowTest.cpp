@@ -8,7 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "common/UiServices.h"
+#include "desktop/UiServices.h"
 #include "player/PlayerSlider.h"
 #include "player/PlayerVideoView.h"
 #include "player/PlayerWindow.h"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/UiServices.h"
+#include "desktop/UiServices.h"
 
 struct UiRecorder {
   std::vector<Ui::MessageRequest> messages;

@@ -10,7 +10,7 @@
 #include <limits>
 #include <optional>
 
-#include "common/SettingsTable.h"
+#include "core/SettingsTable.h"
 
 namespace Stored {
 

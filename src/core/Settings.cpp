@@ -1,4 +1,4 @@
-#include "common/Settings.h"
+#include "core/Settings.h"
 
 #include <QSettings>
 #include <QVariant>

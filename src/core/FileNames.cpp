@@ -1,4 +1,4 @@
-#include "common/FileNames.h"
+#include "core/FileNames.h"
 
 namespace {
 

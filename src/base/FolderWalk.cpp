@@ -1,4 +1,4 @@
-#include "common/FolderWalk.h"
+#include "base/FolderWalk.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <set>
 #include <utility>
 
-#include "common/MediaExtensions.h"
+#include "base/MediaExtensions.h"
 
 namespace folderwalk {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/UiServices.h"
+#include "desktop/UiServices.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "common/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 
 namespace Ui {
 namespace {

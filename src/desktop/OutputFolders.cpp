@@ -1,11 +1,11 @@
-#include "common/OutputFolders.h"
+#include "desktop/OutputFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "common/StoredValues.h"
+#include "core/StoredValues.h"
 
-#include "common/Settings.h"
+#include "core/Settings.h"
 
 namespace Stored {
 

@@ -1,5 +1,7 @@
 // The helpers that touch windows: kept apart so the text and file helpers link
 // without the widget library.
+#include "desktop/WindowHelpers.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
@@ -9,9 +11,9 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "common/AppState.h"
-#include "common/Helpers.h"
-#include "common/UiServices.h"
+#include "core/AppState.h"
+#include "core/Helpers.h"
+#include "desktop/UiServices.h"
 
 void SetSmallIcon(QWidget* window) {
   if (!window) return;

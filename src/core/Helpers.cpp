@@ -1,4 +1,4 @@
-#include "common/Helpers.h"
+#include "core/Helpers.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <QThread>
 #include <cmath>
 
-#include "common/FileNames.h"
+#include "core/FileNames.h"
 
 namespace {
 QString TwoDigits(long long v) { return QString::number(v).rightJustified(2, '0'); }

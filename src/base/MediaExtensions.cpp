@@ -1,4 +1,4 @@
-#include "common/MediaExtensions.h"
+#include "base/MediaExtensions.h"
 
 #include <algorithm>
 
