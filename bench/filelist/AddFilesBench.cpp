@@ -41,7 +41,8 @@ double ProbeAlone(FFDecoder& decoder, const QList<QByteArray>& files, int* opene
     const int v = decoder.VideoStreamIndex();
     volatile size_t sink = decoder.AudioCodecName(a).size() + decoder.VideoCodecName(v).size();
     sink = sink + static_cast<size_t>(decoder.Duration());
-    if (decoder.VideoStreamCount() > 0) sink = sink + static_cast<size_t>(decoder.VideoWidth(v) + decoder.VideoHeight(v));
+    if (decoder.VideoStreamCount() > 0)
+      sink = sink + static_cast<size_t>(decoder.VideoWidth(v) + decoder.VideoHeight(v));
     sink = sink + static_cast<size_t>(decoder.AudioStreamCount());
     decoder.Close();
   }
@@ -87,7 +88,8 @@ double AddFileLoop(FFDecoder& decoder, const QList<QByteArray>& files, int* rows
   FileList fileList(list, decoder, state, &owner);
   QElapsedTimer clock;
   clock.start();
-  for (const QByteArray& file : files) fileList.AddFile(QFile::decodeName(file));
+  for (const QByteArray& file : files)
+    fileList.AddFile(QFile::decodeName(file));
   const double seconds = clock.nsecsElapsed() / 1e9;
   *rows = fileList.RowCount();
   return seconds;

@@ -126,9 +126,10 @@ Run AddOnce(FFDecoder& decoder, const QByteArray& folder, int cancelAfterMs) {
 }
 
 void Print(const char* what, const Run& r) {
-  std::printf("%-34s %7.2f s  rows %5d  longest loop gap %6.1f ms  longest paint gap %6.1f ms"
-              " (%d paints, %d gaps over 100 ms)",
-              what, r.seconds, r.rows, r.loopGapMs, r.paintGapMs, r.paints, r.paintGapsOver100);
+  std::printf(
+      "%-34s %7.2f s  rows %5d  longest loop gap %6.1f ms  longest paint gap %6.1f ms"
+      " (%d paints, %d gaps over 100 ms)",
+      what, r.seconds, r.rows, r.loopGapMs, r.paintGapMs, r.paints, r.paintGapsOver100);
   if (r.cancelMs >= 0) std::printf("  cancel took %.1f ms", r.cancelMs);
   std::printf("\n");
 }

@@ -116,13 +116,14 @@ int Play(const std::string& file, double seconds, int w, int h) {
                   st.driftCount ? st.driftAbsSumUs / st.driftCount / 1000 : 0.0, st.driftAbsMaxUs / 1000.0);
   }
   const PlayerStatistics st = player.Statistics();
-  std::printf("RESULT play: frame %dx%d, audio device %s, decoded %lld, shown %lld, dropped %lld, "
-              "drift last %.2f ms, avg %.2f ms, max %.2f ms, sink received %lld, sound underruns %lld\n",
-              w, h, st.audioDevice ? "yes" : "no (wall clock)", static_cast<long long>(st.framesDecoded),
-              static_cast<long long>(st.framesShown), static_cast<long long>(st.framesDropped),
-              st.lastDriftUs / 1000.0, st.driftCount ? st.driftAbsSumUs / st.driftCount / 1000 : 0.0,
-              st.driftAbsMaxUs / 1000.0, static_cast<long long>(sink.Count()),
-              static_cast<long long>(st.audioUnderruns));
+  std::printf(
+      "RESULT play: frame %dx%d, audio device %s, decoded %lld, shown %lld, dropped %lld, "
+      "drift last %.2f ms, avg %.2f ms, max %.2f ms, sink received %lld, sound underruns %lld\n",
+      w, h, st.audioDevice ? "yes" : "no (wall clock)", static_cast<long long>(st.framesDecoded),
+      static_cast<long long>(st.framesShown), static_cast<long long>(st.framesDropped),
+      st.lastDriftUs / 1000.0, st.driftCount ? st.driftAbsSumUs / st.driftCount / 1000 : 0.0,
+      st.driftAbsMaxUs / 1000.0, static_cast<long long>(sink.Count()),
+      static_cast<long long>(st.audioUnderruns));
   player.Stop(false);
   return 0;
 }
@@ -155,7 +156,8 @@ int Seek(const std::string& file, int count) {
   auto report = [](const char* what, std::vector<double> v) {
     std::sort(v.begin(), v.end());
     double sum = 0;
-    for (double x : v) sum += x;
+    for (double x : v)
+      sum += x;
     std::printf("RESULT seek %s: %zu seeks, median %.1f ms, mean %.1f ms, max %.1f ms\n", what, v.size(),
                 v[v.size() / 2], sum / v.size(), v.back());
   };
@@ -173,8 +175,8 @@ int Cpu(const std::string& file, double seconds) {
   if (!OpenOrReport(player, file, &sink, false)) return 1;
   std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(seconds * 1000)));
   player.Stop(false);
-  std::printf("RESULT cpu: %.2f s CPU for %.1f s of playback (%lld pictures shown)\n", CpuSeconds() - cpu_before,
-              seconds, static_cast<long long>(sink.Count()));
+  std::printf("RESULT cpu: %.2f s CPU for %.1f s of playback (%lld pictures shown)\n",
+              CpuSeconds() - cpu_before, seconds, static_cast<long long>(sink.Count()));
   return 0;
 }
 

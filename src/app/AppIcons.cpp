@@ -11,13 +11,19 @@ namespace {
 
 QColor TileColour(int id) {
   switch (id) {
-    case Commands::AddFiles: return QColor(0x2e, 0x8b, 0x57);
-    case Commands::RemoveSelected: return QColor(0xc0, 0x39, 0x2b);
-    case Commands::Play: return QColor(0x29, 0x80, 0xb9);
+    case Commands::AddFiles:
+      return QColor(0x2e, 0x8b, 0x57);
+    case Commands::RemoveSelected:
+      return QColor(0xc0, 0x39, 0x2b);
+    case Commands::Play:
+      return QColor(0x29, 0x80, 0xb9);
     case Commands::MoveUp:
-    case Commands::MoveDown: return QColor(0x7f, 0x8c, 0x8d);
-    case Commands::ConvertFiles: return QColor(0xe6, 0x7e, 0x22);
-    default: return QColor(0x55, 0x55, 0x55);
+    case Commands::MoveDown:
+      return QColor(0x7f, 0x8c, 0x8d);
+    case Commands::ConvertFiles:
+      return QColor(0xe6, 0x7e, 0x22);
+    default:
+      return QColor(0x55, 0x55, 0x55);
   }
 }
 
@@ -62,7 +68,8 @@ void DrawGlyph(QPainter& p, int id, const QRectF& r) {
       path.closeSubpath();
       p.fillPath(path, Qt::white);
       return;
-    default: return;
+    default:
+      return;
   }
 }
 
@@ -83,7 +90,8 @@ QPixmap Tile(int id, int size) {
 
 QIcon Command(int id) {
   QIcon icon;
-  for (int size : {16, 24, 32, 48}) icon.addPixmap(Tile(id, size));
+  for (int size : {16, 24, 32, 48})
+    icon.addPixmap(Tile(id, size));
   return icon;
 }
 }  // namespace AppIcons

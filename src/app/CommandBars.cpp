@@ -66,7 +66,8 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
 
   // The context menu shares the menu bar's actions, so captions and shortcut texts match.
   context_menu_ = new QMenu(window);
-  for (int id : kContextMenuOrder) context_menu_->addAction(menu_actions_.at(id));
+  for (int id : kContextMenuOrder)
+    context_menu_->addAction(menu_actions_.at(id));
 }
 
 QAction* CommandBars::MakeAction(int id, const QString& caption, QObject* parent) {

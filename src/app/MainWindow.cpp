@@ -161,9 +161,9 @@ bool MainWindow::EnginePreparation() {
 
 void MainWindow::UpdateCheckPrompt(const QDate& today) {
   if (!UpdateCheck::IsDue(Stored::Get(Setting::LastCheckUpdate), today)) return;
-  const auto answer = Ui::ShowMessage(
-      this, "Do you want to visit our website to check if there is a new version released?",
-      Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
+  const auto answer =
+      Ui::ShowMessage(this, "Do you want to visit our website to check if there is a new version released?",
+                      Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
   if (answer == QMessageBox::Yes) OpenWebSite();
   Stored::Set(Setting::LastCheckUpdate, UpdateCheck::FormatCheckDate(today));
 }

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
-#include <QLockFile>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -45,7 +45,8 @@ bool SingleInstance::HandOver(const QStringList& paths, int timeoutMs) {
   socket.connectToServer(ServerName());
   if (!socket.waitForConnected(timeoutMs)) return false;
   QByteArray payload;
-  for (const QString& path : paths) payload += path.toUtf8() + '\0';
+  for (const QString& path : paths)
+    payload += path.toUtf8() + '\0';
   QByteArray message;
   QDataStream out(&message, QIODevice::WriteOnly);
   out << kMagic << quint32(payload.size());
@@ -62,8 +63,7 @@ bool SingleInstance::HandOver(const QStringList& paths, int timeoutMs) {
 bool SingleInstance::Listen() {
   const QString name = ServerName();
   // Two starts at the same moment take turns here, so only one of them listens.
-  QLockFile lock(QFileInfo(name).isAbsolute() ? name + ".lock"
-                                              : QDir::tempPath() + "/" + name + ".lock");
+  QLockFile lock(QFileInfo(name).isAbsolute() ? name + ".lock" : QDir::tempPath() + "/" + name + ".lock");
   if (!lock.tryLock(3000)) return false;
   // Qt puts its socket in place by renaming, which would silently take the name from a
   // running copy: ask first. A socket nobody answers on was left by a copy that crashed.

@@ -42,7 +42,8 @@ void WindowMemory::Restore() {
     }
     // All or nothing: a partly readable list would leave the columns half old, half new.
     if (parsed.size() == list_.header()->count())
-      for (int column = 0; column < parsed.size(); ++column) list_.setColumnWidth(column, parsed[column]);
+      for (int column = 0; column < parsed.size(); ++column)
+        list_.setColumnWidth(column, parsed[column]);
   }
   // A folder that is gone since would only send the dialog somewhere else.
   if (const auto folder = Stored::Find(Setting::LastOpenFolder); folder && QFileInfo(*folder).isDir())

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
   convert::InstallTerminationCleanup();
   // --help and --version need no window system, so they are answered before there is one.
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i)
+    arguments << QString::fromLocal8Bit(argv[i]);
   const CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
   if (commandLine.action == CommandLine::Action::PrintAndExit) {
     std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);

@@ -92,13 +92,13 @@ bool ReadFolder(const std::string& folder, const Options& options, CancelCheck& 
 }  // namespace
 
 bool NameLess(const std::string& a, const std::string& b) {
-  const bool folded_less = std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+  const bool folded_less =
+      std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(FoldAscii(x)) < static_cast<unsigned char>(FoldAscii(y));
       });
   if (folded_less) return true;
-  const bool folded_greater = std::lexicographical_compare(
-      b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) {
+  const bool folded_greater =
+      std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) {
         return static_cast<unsigned char>(FoldAscii(x)) < static_cast<unsigned char>(FoldAscii(y));
       });
   return !folded_greater && a < b;

@@ -9,14 +9,15 @@
 namespace folderwalk {
 
 struct Options {
-  std::vector<std::string> extensions;            // lower case, no dot; empty = every file
-  std::function<bool(size_t found)> keep_going;   // called at least every ~20 ms of walking; false cancels
+  std::vector<std::string> extensions;           // lower case, no dot; empty = every file
+  std::function<bool(size_t found)> keep_going;  // called at least every ~20 ms of walking; false cancels
   // Folders left out with all below them (the output folder), unless walked themselves.
   std::vector<std::string> skip;
 };
 
 struct Result {
-  std::vector<std::string> files;       // full paths, recursive, sorted by name within each folder, folders in name order
+  std::vector<std::string>
+      files;  // full paths, recursive, sorted by name within each folder, folders in name order
   std::vector<std::string> unreadable;  // folders that could not be read (skipped)
   bool canceled = false;
 };

@@ -81,7 +81,8 @@ const std::vector<Filter>& Filters() {
 
 std::string JoinedPatterns(const Filter& filter) {
   std::string joined;
-  for (const std::string& p : filter.patterns) joined += (joined.empty() ? "" : ";") + p;
+  for (const std::string& p : filter.patterns)
+    joined += (joined.empty() ? "" : ";") + p;
   return joined;
 }
 

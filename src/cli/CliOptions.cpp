@@ -89,14 +89,18 @@ const ToggleOption* FindToggleOption(const std::string& name) {
 // The long name a short option stands for, or nullptr.
 const char* LongNameOf(char letter) {
   switch (letter) {
-    case 'o': return "--output";
-    case 'j': return "--jobs";
-    case 'h': return "--help";
+    case 'o':
+      return "--output";
+    case 'j':
+      return "--jobs";
+    case 'h':
+      return "--help";
     case 'q':
       return "--quiet";
     case '0':
       return "--null";
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 

@@ -6,12 +6,12 @@
 #include <vector>
 
 struct CliOptions {
-  std::vector<std::string> inputs;     // files and folders, as given
+  std::vector<std::string> inputs;          // files and folders, as given
   std::optional<std::string> filesFrom;     // a list file, "-" for standard input
   bool nulSeparated = false;                // -0: the list's names end in NUL, not newline
   std::optional<std::string> outputFolder;  // a folder, or a file name for one source
-  std::optional<std::string> profile;  // caption, part of a caption, or id
-  std::optional<std::string> format;   // format key
+  std::optional<std::string> profile;       // caption, part of a caption, or id
+  std::optional<std::string> format;        // format key
   bool listProfiles = false;
   bool dryRun = false;
   bool json = false;
@@ -30,7 +30,7 @@ struct CliOptions {
   std::optional<std::string> audioBitrate;
   std::optional<std::string> frameRate;
   std::optional<std::string> aspect;
-  std::optional<std::string> crop;          // "L,T,R,B"
+  std::optional<std::string> crop;  // "L,T,R,B"
   std::optional<std::string> rotate;
   std::optional<std::string> sampleRate;
   std::optional<std::string> channels;

@@ -98,7 +98,8 @@ std::string PlainResultLine(const PlannedTask& task) {
     case TaskOutcome::Stopped:
       return "stopped: " + source;
     case TaskOutcome::Failed:
-    case TaskOutcome::Pending: break;
+    case TaskOutcome::Pending:
+      break;
   }
   return {};
 }
@@ -234,7 +235,8 @@ class LiveReporter : public RunReporter {
     for (const std::string& line : pending_out_)
       text += line + "\n";
     pending_out_.clear();
-    for (const std::string& line : block) text += line + "\n";
+    for (const std::string& line : block)
+      text += line + "\n";
     shown_ = block.size();
     if (!text.empty()) {
       text.pop_back();
@@ -254,13 +256,18 @@ class LiveReporter : public RunReporter {
 
 const char* OutcomeName(TaskOutcome outcome) {
   switch (outcome) {
-    case TaskOutcome::Converted: return "converted";
+    case TaskOutcome::Converted:
+      return "converted";
     case TaskOutcome::Warning:
       return "warning";
-    case TaskOutcome::Failed: return "failed";
-    case TaskOutcome::Skipped: return "skipped";
-    case TaskOutcome::Stopped: return "stopped";
-    case TaskOutcome::Pending: break;
+    case TaskOutcome::Failed:
+      return "failed";
+    case TaskOutcome::Skipped:
+      return "skipped";
+    case TaskOutcome::Stopped:
+      return "stopped";
+    case TaskOutcome::Pending:
+      break;
   }
   return "pending";
 }
@@ -363,8 +370,7 @@ std::string DryRunLine(const PlannedTask& task) {
 std::string ClockText(double seconds) {
   const long long total = std::isfinite(seconds) && seconds > 0 ? std::llround(seconds) : 0;
   char text[32];
-  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", total / 3600, total / 60 % 60,
-                total % 60);
+  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60);
   return text;
 }
 
@@ -378,10 +384,12 @@ std::string LiveTaskLine(const PlannedTask& task, size_t columns) {
 
 std::string OverallLine(const RunTotals& totals, size_t columns) {
   const double speed = totals.elapsed > 0 ? totals.mediaDone / totals.elapsed : 0;
-  std::string line = "Overall " + Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0) +
-                     "%  " + std::to_string(totals.Done()) + "/" + std::to_string(totals.total) +
-                     " files  " + Fixed(speed, 1) + "x real time  ";
-  if (speed > 0) line += ClockText((totals.mediaTotal - totals.mediaDone) / speed) + " left";
-  else line += "--:--:-- left";
+  std::string line = "Overall " + Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0) + "%  " +
+                     std::to_string(totals.Done()) + "/" + std::to_string(totals.total) + " files  " +
+                     Fixed(speed, 1) + "x real time  ";
+  if (speed > 0)
+    line += ClockText((totals.mediaTotal - totals.mediaDone) / speed) + " left";
+  else
+    line += "--:--:-- left";
   return line.size() <= columns ? line : line.substr(0, columns);
 }

@@ -12,7 +12,7 @@
 class RunReporter {
  public:
   virtual ~RunReporter() = default;
-  virtual void Planned(const PlannedTask&) {}   // --dry-run
+  virtual void Planned(const PlannedTask&) {}  // --dry-run
   virtual void Queued(const PlannedTask&) {}
   virtual void Progress(const PlannedTask&) {}
   virtual void Finished(const PlannedTask&) {}

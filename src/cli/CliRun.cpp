@@ -29,15 +29,24 @@ void Finish(PlannedTask& task, TaskOutcome outcome, const std::string& message) 
 
 void Count(RunTotals& totals, const PlannedTask& task) {
   switch (task.outcome) {
-    case TaskOutcome::Converted: ++totals.converted; break;
+    case TaskOutcome::Converted:
+      ++totals.converted;
+      break;
     case TaskOutcome::Warning:
       ++totals.converted;
       ++totals.warnings;
       break;
-    case TaskOutcome::Failed: ++totals.failed; break;
-    case TaskOutcome::Skipped: ++totals.skipped; break;
-    case TaskOutcome::Stopped: ++totals.stopped; break;
-    case TaskOutcome::Pending: break;
+    case TaskOutcome::Failed:
+      ++totals.failed;
+      break;
+    case TaskOutcome::Skipped:
+      ++totals.skipped;
+      break;
+    case TaskOutcome::Stopped:
+      ++totals.stopped;
+      break;
+    case TaskOutcome::Pending:
+      break;
   }
 }
 
@@ -53,7 +62,8 @@ struct WakePipe {
   }
   void Signal() const {
     const char byte = 1;
-    if (fds[1] >= 0) [[maybe_unused]] ssize_t n = write(fds[1], &byte, 1);
+    if (fds[1] >= 0) [[maybe_unused]]
+      ssize_t n = write(fds[1], &byte, 1);
   }
 };
 
@@ -89,21 +99,22 @@ class Runner {
   Runner(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter)
       : tasks_(tasks), plan_(plan), reporter_(reporter) {
     totals_.total = tasks.size();
-    for (const PlannedTask& task : tasks) totals_.mediaTotal += task.duration;
+    for (const PlannedTask& task : tasks)
+      totals_.mediaTotal += task.duration;
   }
 
   int Run(int interruptFd) {
     start_ = Clock::now();
     encoder_.IfExists = plan_.ifExists;
-    encoder_.SetProgressHandler([this](int task, int64_t, int64_t position, int64_t total) {
-      OnProgress(task, position, total);
-    });
+    encoder_.SetProgressHandler(
+        [this](int task, int64_t, int64_t position, int64_t total) { OnProgress(task, position, total); });
     encoder_.SetFinishedHandler(
         [this](int task, const ConversionOutcome& outcome) { OnFinished(task, outcome); });
 
     encoder_.ClearTasks();
     size_t queued = 0;
-    for (PlannedTask& task : tasks_) queued += Queue(task) ? 1 : 0;
+    for (PlannedTask& task : tasks_)
+      queued += Queue(task) ? 1 : 0;
 
     int signal = 0;
     if (queued > 0) {
@@ -120,9 +131,7 @@ class Runner {
   }
 
  private:
-  double Seconds() const {
-    return std::chrono::duration<double>(Clock::now() - start_).count();
-  }
+  double Seconds() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
 
   bool Queue(PlannedTask& task) {
     std::lock_guard lock(mutex_);
@@ -183,8 +192,7 @@ class Runner {
     std::lock_guard lock(mutex_);
     double done = 0;
     for (const PlannedTask& task : tasks_)
-      done += task.outcome == TaskOutcome::Pending ? std::min(task.position, task.duration)
-                                                   : task.duration;
+      done += task.outcome == TaskOutcome::Pending ? std::min(task.position, task.duration) : task.duration;
     totals_.mediaDone = done;
     totals_.elapsed = Seconds();
     reporter_.Tick(tasks_, totals_);
@@ -272,7 +280,8 @@ std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<Source
     }
   }
   probe();
-  for (std::thread& thread : threads) thread.join();
+  for (std::thread& thread : threads)
+    thread.join();
 
   // The builder runs in list order: a row without a readable picture size reuses the
   // previous row's pixel count.
@@ -310,8 +319,7 @@ int DryRun(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& re
   return ExitCodeFor(totals);
 }
 
-int RunTasks(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter,
-             int interruptFd) {
+int RunTasks(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter, int interruptFd) {
   Runner runner(tasks, plan, reporter);
   return runner.Run(interruptFd);
 }

@@ -20,5 +20,4 @@ int DryRun(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& re
 // Queues the tasks on a fresh encoder, runs them with plan.jobs at once and reports
 // every event. A byte arriving on `interruptFd` (-1 for none) stops the run: the engine
 // discards unfinished outputs. Returns the exit code.
-int RunTasks(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter,
-             int interruptFd);
+int RunTasks(std::vector<PlannedTask>& tasks, const CliPlan& plan, RunReporter& reporter, int interruptFd);

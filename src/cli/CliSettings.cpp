@@ -39,10 +39,14 @@ bool IsAutoWord(const std::string& text) { return Lower(text) == "auto"; }
 // "high"/"normal"/"low" or 0/1/2 as the quality index.
 bool ParseQuality(const std::string& text, int& index) {
   const std::string word = Lower(text);
-  if (word == "high" || word == "0") index = 0;
-  else if (word == "normal" || word == "1") index = 1;
-  else if (word == "low" || word == "2") index = 2;
-  else return false;
+  if (word == "high" || word == "0")
+    index = 0;
+  else if (word == "normal" || word == "1")
+    index = 1;
+  else if (word == "low" || word == "2")
+    index = 2;
+  else
+    return false;
   return true;
 }
 
@@ -142,9 +146,12 @@ bool ApplyRotate(GridValues& grid, const std::string& text, std::string& error) 
 
 bool ApplyChannels(GridValues& grid, const std::string& text, std::string& error) {
   const std::string word = Lower(text);
-  if (word == "auto") grid.channels = 0;
-  else if (word == "1") grid.channels = 1;
-  else if (word == "2") grid.channels = 2;
+  if (word == "auto")
+    grid.channels = 0;
+  else if (word == "1")
+    grid.channels = 1;
+  else if (word == "2")
+    grid.channels = 2;
   else {
     error = "--channels: " + Quoted(text) + " is not 1, 2 or auto";
     return false;
@@ -259,8 +266,8 @@ void RestoreWindowSettings(OutputSettings& settings) {
 bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::string& error) {
   if (settings.audioOnly) {
     if (const char* option = FirstVideoOption(options)) {
-      error = std::string(option) + ": the audio format " +
-              settings.outputFormatKey.toStdString() + " has no picture settings";
+      error = std::string(option) + ": the audio format " + settings.outputFormatKey.toStdString() +
+              " has no picture settings";
       return false;
     }
   }
@@ -330,8 +337,7 @@ const ProfileEntry* FindProfileByText(const std::string& text, std::string& erro
     error = "--profile: no profile matches " + Quoted(text) + " (see --list-profiles)";
     return nullptr;
   }
-  error = "--profile: " + Quoted(text) + " matches " + std::to_string(matches.size()) +
-          " profiles:";
+  error = "--profile: " + Quoted(text) + " matches " + std::to_string(matches.size()) + " profiles:";
   const size_t shown = std::min<size_t>(matches.size(), 8);
   for (size_t i = 0; i < shown; ++i)
     error += "\n  " + std::to_string(matches[i]->id) + "  " + matches[i]->caption;
@@ -348,9 +354,8 @@ std::string ProfileMenuPath(const ProfileEntry& entry) {
 std::string ProfileListing() {
   std::string text;
   for (const ProfileEntry& entry : ProfileCatalogue()) {
-    text += std::to_string(entry.id) + "\t" + entry.caption + "\t" + ProfileMenuPath(entry) +
-            "\t" + entry.key + "\t" + ExtensionForKey(QString::fromUtf8(entry.key)).toStdString() +
-            "\n";
+    text += std::to_string(entry.id) + "\t" + entry.caption + "\t" + ProfileMenuPath(entry) + "\t" +
+            entry.key + "\t" + ExtensionForKey(QString::fromUtf8(entry.key)).toStdString() + "\n";
   }
   return text;
 }
@@ -362,7 +367,8 @@ bool ParseIfExists(const std::string& text, ExistingOutput& mode) {
     mode = ExistingOutput::Overwrite;
   else if (text == "skip")
     mode = ExistingOutput::Skip;
-  else return false;
+  else
+    return false;
   return true;
 }
 

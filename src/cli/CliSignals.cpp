@@ -25,7 +25,8 @@ void OnStopSignal(int signal_number) {
   }
   const int saved = errno;
   const char byte = static_cast<char>(signal_number);
-  if (g_writeEnd >= 0) [[maybe_unused]] ssize_t n = write(g_writeEnd, &byte, 1);
+  if (g_writeEnd >= 0) [[maybe_unused]]
+    ssize_t n = write(g_writeEnd, &byte, 1);
   errno = saved;
 }
 

@@ -34,10 +34,10 @@ std::string TreeName(const std::string& folder) {
 }
 
 // "top/a/b/" for a file the walk found in <folder>/a/b/.
-std::string TreeSubfolder(const std::string& folder, const std::string& top,
-                          const std::string& file) {
+std::string TreeSubfolder(const std::string& folder, const std::string& top, const std::string& file) {
   std::string relative = file.substr(std::min(file.size(), folder.size()));
-  while (!relative.empty() && relative.front() == '/') relative.erase(0, 1);
+  while (!relative.empty() && relative.front() == '/')
+    relative.erase(0, 1);
   const size_t slash = relative.find_last_of('/');
   std::string sub = top.empty() ? std::string() : top + "/";
   if (slash != std::string::npos) sub += relative.substr(0, slash + 1);

@@ -15,18 +15,18 @@ struct PlannedTask {
   std::string source;        // the file system's bytes
   std::string outputFolder;  // where the output goes (with --keep-tree, a subfolder)
   FileRow row;
-  ConversionJob job;         // the builder's option string and output path
-  bool probed = false;       // false: the source could not be opened
+  ConversionJob job;    // the builder's option string and output path
+  bool probed = false;  // false: the source could not be opened
   std::string probeError;
 
   // Filled while running.
   int handle = -1;
   TaskOutcome outcome = TaskOutcome::Pending;
-  std::string output;        // the file actually written (or that would be), in its exact bytes
-  std::string message;       // the failure or skip; after a success, the notes one a line
+  std::string output;              // the file actually written (or that would be), in its exact bytes
+  std::string message;             // the failure or skip; after a success, the notes one a line
   std::vector<std::string> notes;  // a warning's notes, one each
-  double position = 0;       // seconds converted so far
-  double duration = 0;       // seconds of source
+  double position = 0;             // seconds converted so far
+  double duration = 0;             // seconds of source
 };
 
 // Totals of a run, for the overall line and the summary.
@@ -37,9 +37,9 @@ struct RunTotals {
   size_t failed = 0;
   size_t skipped = 0;
   size_t stopped = 0;
-  double elapsed = 0;    // wall seconds since the start
-  double mediaTotal = 0; // seconds of all sources
-  double mediaDone = 0;  // seconds converted (finished tasks count whole)
+  double elapsed = 0;     // wall seconds since the start
+  double mediaTotal = 0;  // seconds of all sources
+  double mediaDone = 0;   // seconds converted (finished tasks count whole)
   bool interrupted = false;
   int signal = 0;  // the signal that interrupted the run, 0 for Ctrl-C's default
 

@@ -17,8 +17,8 @@ constexpr int kCloseId = 2;
 }  // namespace
 
 CompletionNotice::CompletionNotice(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::WindowDoesNotAcceptFocus),
+    : QWidget(parent,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
       hide_timer_(new QTimer(this)),
       fade_(new QPropertyAnimation(this, "windowOpacity", this)) {
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -82,7 +82,8 @@ int CompletionNotice::ItemIdAt(const QPoint& pos) const {
 void CompletionNotice::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  for (const Item& item : items_) PaintItem(painter, item, item.id != 0 && item.id == hovered_id_);
+  for (const Item& item : items_)
+    PaintItem(painter, item, item.id != 0 && item.id == hovered_id_);
   painter.setPen(QColor(160, 160, 130));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -17,13 +17,13 @@ class CompletionNotice : public QWidget {
 
  public:
   struct Item {
-    QRect rect;             // in pixels of the notice
+    QRect rect;  // in pixels of the notice
     QString text;
-    int id = 0;             // 0: not clickable
-    QColor backColor;       // invalid: transparent
+    int id = 0;        // 0: not clickable
+    QColor backColor;  // invalid: transparent
     int textFlags = Qt::AlignLeft | Qt::AlignVCenter;
     bool bold = false;
-    bool hyperlink = false; // underlined while the pointer is over it
+    bool hyperlink = false;  // underlined while the pointer is over it
     QIcon icon;
   };
 

@@ -53,7 +53,8 @@ bool HasChosenSize(const OutputSettings& settings) {
 // numbers too long to read are above any cap.
 QString CapBitrate(const QString& rate, int capKbits) {
   qsizetype digits = 0;
-  while (digits < rate.size() && rate.at(digits) >= '0' && rate.at(digits) <= '9') ++digits;
+  while (digits < rate.size() && rate.at(digits) >= '0' && rate.at(digits) <= '9')
+    ++digits;
   if (digits == 0) return rate;
   bool ok = false;
   const qint64 leading = rate.left(digits).toLongLong(&ok);
@@ -61,8 +62,8 @@ QString CapBitrate(const QString& rate, int capKbits) {
   return rate;
 }
 
-QString FillPattern(const char* pattern, const QString& vrate, const QString& arate,
-                    const QString& srate, const QString& preset, const QString& size) {
+QString FillPattern(const char* pattern, const QString& vrate, const QString& arate, const QString& srate,
+                    const QString& preset, const QString& size) {
   const QString text = QString::fromLatin1(pattern);
   QString out;
   qsizetype pos = 0;
@@ -72,12 +73,18 @@ QString FillPattern(const char* pattern, const QString& vrate, const QString& ar
     const qsizetype close = text.indexOf('}', open);
     out += text.mid(pos, open - pos);
     const QString name = text.mid(open + 1, close - open - 1);
-    if (name == "VRATE") out += vrate;
-    else if (name == "ARATE") out += arate;
-    else if (name == "SRATE") out += srate;
-    else if (name == "PRESET") out += preset;
-    else if (name == "SPEED") out += preset.mid(preset.indexOf('-') + 1);  // the bare speed word
-    else if (name == "SIZE") out += size;
+    if (name == "VRATE")
+      out += vrate;
+    else if (name == "ARATE")
+      out += arate;
+    else if (name == "SRATE")
+      out += srate;
+    else if (name == "PRESET")
+      out += preset;
+    else if (name == "SPEED")
+      out += preset.mid(preset.indexOf('-') + 1);  // the bare speed word
+    else if (name == "SIZE")
+      out += size;
     pos = close + 1;
   }
   out += text.mid(pos);
@@ -111,8 +118,10 @@ QString BuildSizePart(const OutputSettings& settings, const RowFacts& facts, qin
 QString BuildPrefix(const GridValues& grid, bool defaultFrameRate) {
   QString prefix;
   if (grid.removeAudio) prefix += "-an ";
-  if (!IsAuto(grid.frameRate)) prefix += "-r " + grid.frameRate.trimmed() + " ";
-  else if (defaultFrameRate) prefix += "-r 29.97 ";
+  if (!IsAuto(grid.frameRate))
+    prefix += "-r " + grid.frameRate.trimmed() + " ";
+  else if (defaultFrameRate)
+    prefix += "-r 29.97 ";
   if (!IsAuto(grid.aspect)) prefix += "-aspect " + grid.aspect.trimmed() + " ";
   prefix += grid.channels != 0 ? QString("-ac %1 ").arg(grid.channels) : QString("-ac 2 ");
   return prefix;
@@ -146,10 +155,17 @@ QString AutoVideoBitrate(int factor, qint64 pixelCount, int videoQuality) {
   const qint64 base = RoundEven(static_cast<double>(pixelCount) / 76800.0 * factor);
   qint64 rate = 0;
   switch (videoQuality) {
-    case 0: rate = RoundEven(static_cast<double>(base) * 1.5); break;
-    case 1: rate = base; break;
-    case 2: rate = RoundEven(static_cast<double>(base) / 1.5); break;
-    default: return {};
+    case 0:
+      rate = RoundEven(static_cast<double>(base) * 1.5);
+      break;
+    case 1:
+      rate = base;
+      break;
+    case 2:
+      rate = RoundEven(static_cast<double>(base) / 1.5);
+      break;
+    default:
+      return {};
   }
   // The engine takes at most 1e9 bit/s; a computed value never goes past it.
   constexpr qint64 kMaxAutoKbits = 1000000;
@@ -192,8 +208,8 @@ QString OutputPathFor(const QString& folder, const QString& sourcePath, const QS
   return folder + base + "." + extension;
 }
 
-ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row,
-                              const QString& folder, qint64* pixelCount) {
+ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row, const QString& folder,
+                              qint64* pixelCount) {
   ConversionJob job;
   const FormatRow* format = RowOf(settings.outputFormatKey);
   if (!format) return job;
@@ -214,13 +230,12 @@ ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row
 
   QString vrate = IsAuto(grid.videoBitrate) ? QString() : grid.videoBitrate.trimmed();
   if (vrate.isEmpty() && !format->audioOnly) {
-    vrate = format->bitrateFactor > 0
-                ? AutoVideoBitrate(format->bitrateFactor, pixels, settings.videoQuality)
-                : Pick(format->fixedVideoRate, settings.videoQuality);
+    vrate = format->bitrateFactor > 0 ? AutoVideoBitrate(format->bitrateFactor, pixels, settings.videoQuality)
+                                      : Pick(format->fixedVideoRate, settings.videoQuality);
   }
   if (format->videoRateCap > 0) vrate = CapBitrate(vrate, format->videoRateCap);
-  const QString arate =
-      IsAuto(grid.audioBitrate) ? Pick(format->audioRate, settings.audioQuality) : grid.audioBitrate.trimmed();
+  const QString arate = IsAuto(grid.audioBitrate) ? Pick(format->audioRate, settings.audioQuality)
+                                                  : grid.audioBitrate.trimmed();
   const QString srate =
       IsAuto(grid.sampleRate) ? Pick(format->sampleRate, settings.audioQuality) : grid.sampleRate.trimmed();
   static const QualityValues kPresets{"libx264-default", "libx264-veryfast", "libx264-ultrafast"};

@@ -16,10 +16,10 @@ struct RowFacts {
 };
 
 struct ConversionJob {
-  bool valid = false;      // false only for an output format key the builder does not know
-  QString options;         // option string for FFEncoder::SetOutput
-  QString outputPath;      // folder + base name + "." + extension
-  QString extension;       // without the dot
+  bool valid = false;  // false only for an output format key the builder does not know
+  QString options;     // option string for FFEncoder::SetOutput
+  QString outputPath;  // folder + base name + "." + extension
+  QString extension;   // without the dot
 };
 
 // The video/audio presence and the upright picture size of a row's source.
@@ -43,8 +43,8 @@ QString OutputPathFor(const QString& folder, const QString& sourcePath, const QS
 // Builds the whole job for one row. `folder` is the validated output folder ending in
 // "/". `pixelCount` carries the picture size used for the automatic bitrate from row
 // to row: rows without a readable picture size reuse the previous row's value.
-ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row,
-                              const QString& folder, qint64* pixelCount = nullptr);
+ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row, const QString& folder,
+                              qint64* pixelCount = nullptr);
 
 // Trims the folder text and gives it a trailing "/". Returns true when the result
 // names an existing folder and is at least 3 characters long.

@@ -34,8 +34,7 @@ class ProgressDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const QVariant percent = index.data(kPercentRole);
     if (!percent.isValid() || percent.toInt() < 0) {
       QStyledItemDelegate::paint(painter, option, index);

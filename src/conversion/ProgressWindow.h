@@ -28,9 +28,9 @@ class QTreeWidget;
 struct ProgressRow {
   QString outputName;
   int task = -1;
-  QString source;               // the listed file, for messages
-  double durationSeconds = 0;   // 0 when unknown
-  double outputPixels = 0;      // output picture width x height; 0 for sound only
+  QString source;              // the listed file, for messages
+  double durationSeconds = 0;  // 0 when unknown
+  double outputPixels = 0;     // output picture width x height; 0 for sound only
   QString refusal;
 };
 

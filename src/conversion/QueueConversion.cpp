@@ -72,8 +72,7 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     if (!usable) return false;
   }
   if (!usable) {
-    Ui::ShowMessage(messageOwner, "Invalid path!", Ui::MessageIcon::Critical, QMessageBox::Ok,
-                    "Error");
+    Ui::ShowMessage(messageOwner, "Invalid path!", Ui::MessageIcon::Critical, QMessageBox::Ok, "Error");
     if (folderBox) folderBox->setFocus();
     if (browse) browse();
     return false;

@@ -23,7 +23,8 @@ QString RunSummary::Counts() const {
   parts << converted;
   if (const int n = Count(RowOutcome::Failed)) parts << QString("%1 failed").arg(n);
   if (const int n = Count(RowOutcome::Skipped)) parts << QString("%1 skipped").arg(n);
-  if (const int n = Count(RowOutcome::Canceled) + Count(RowOutcome::Pending)) parts << QString("%1 canceled").arg(n);
+  if (const int n = Count(RowOutcome::Canceled) + Count(RowOutcome::Pending))
+    parts << QString("%1 canceled").arg(n);
   return parts.join(", ");
 }
 

@@ -10,7 +10,8 @@ enum class RowOutcome { Pending, Converted, ConvertedWithProblems, Failed, Skipp
 
 class RunSummary {
  public:
-  explicit RunSummary(int rows = 0) : outcomes_(static_cast<size_t>(rows > 0 ? rows : 0), RowOutcome::Pending) {}
+  explicit RunSummary(int rows = 0)
+      : outcomes_(static_cast<size_t>(rows > 0 ? rows : 0), RowOutcome::Pending) {}
 
   void Set(int row, RowOutcome outcome);
   RowOutcome At(int row) const;

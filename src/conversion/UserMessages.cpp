@@ -17,10 +17,12 @@ QString SettingFor(const QString& option) {
     const char* option;
     const char* setting;
   } kNames[] = {
-      {"-s", "picture size"},       {"-vb", "video bitrate"},  {"-ab", "audio bitrate"},
-      {"-r", "frame rate"},         {"-ar", "sample rate"},    {"-ac", "channels"},
-      {"-aspect", "aspect"},        {"-vf", "crop, flip or rotate setting"},
-      {"-vcodec", "video codec"},   {"-acodec", "audio codec"}, {"-f", "output format"},
+      {"-s", "picture size"},     {"-vb", "video bitrate"},
+      {"-ab", "audio bitrate"},   {"-r", "frame rate"},
+      {"-ar", "sample rate"},     {"-ac", "channels"},
+      {"-aspect", "aspect"},      {"-vf", "crop, flip or rotate setting"},
+      {"-vcodec", "video codec"}, {"-acodec", "audio codec"},
+      {"-f", "output format"},
   };
   for (const auto& n : kNames)
     if (option == n.option) return n.setting;
@@ -48,8 +50,9 @@ QString CropProblem(const OutputSettings& settings, const RowFacts& facts, const
     if (g.cropBottom) margins << QString("bottom %1").arg(g.cropBottom);
   }
   if (margins.isEmpty()) return QString();
-  return QString("The crop margins (%1) are larger than the picture (%2×%3) of %4. "
-                 "Make them smaller under Crop Video in the advanced settings.")
+  return QString(
+             "The crop margins (%1) are larger than the picture (%2×%3) of %4. "
+             "Make them smaller under Crop Video in the advanced settings.")
       .arg(margins.join(", "))
       .arg(facts.sourceWidth)
       .arg(facts.sourceHeight)
@@ -67,14 +70,16 @@ QString ExplainConversionFailure(const QString& sourcePath, const QString& engin
   if (bad.hasMatch()) {
     const QString setting = SettingFor(bad.captured(2));
     if (!setting.isEmpty())
-      return QString("%1 cannot be converted: the %2 \"%3\" cannot be used for it. Choose another value in "
-                     "the output settings.")
+      return QString(
+                 "%1 cannot be converted: the %2 \"%3\" cannot be used for it. Choose another value in "
+                 "the output settings.")
           .arg(name, setting, bad.captured(1));
   }
   if (engineMessage.contains("crop", Qt::CaseInsensitive) &&
       (engineMessage.contains("larger", Qt::CaseInsensitive) || engineMessage.contains("Bad crop")))
-    return QString("The crop margins are larger than the picture of %1. Make them smaller under Crop "
-                   "Video in the advanced settings.")
+    return QString(
+               "The crop margins are larger than the picture of %1. Make them smaller under Crop "
+               "Video in the advanced settings.")
         .arg(name);
   QString text = QString("%1 cannot be converted: %2").arg(name, SentenceEnd(engineMessage));
   // Only a codec or container problem is helped by choosing another format.

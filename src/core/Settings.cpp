@@ -5,8 +5,8 @@
 
 namespace {
 QSettings& Store() {
-  static QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                            "Veltrane Software", "Veltrane Video Converter");
+  static QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software",
+                            "Veltrane Video Converter");
   return settings;
 }
 }  // namespace

@@ -20,7 +20,8 @@ std::optional<int> IntText(const QString& text, int min, int max) {
 
 std::optional<QByteArray> BytesText(const QString& text) {
   if (text.isEmpty()) return std::nullopt;
-  const auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+  const auto decoded =
+      QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
   if (!decoded) return std::nullopt;
   return *decoded;
 }

@@ -17,7 +17,8 @@ QString WithSlash(QString folder) {
 // The deepest part of `path` that exists (the path itself when it does).
 QString ExistingPart(const QString& path) {
   QString part = QDir::cleanPath(path);
-  while (!QFileInfo::exists(part) && part != "/") part = QFileInfo(part).path();
+  while (!QFileInfo::exists(part) && part != "/")
+    part = QFileInfo(part).path();
   return part;
 }
 

@@ -11,9 +11,9 @@ QString DefaultOutputFolder();
 
 // What a folder text (as the folder box normalises it, ending in "/") can become.
 enum class FolderState {
-  Usable,     // an existing folder that can be entered
-  Creatable,  // absolute, not there yet, and every part that exists is a folder
-  Impossible, // relative, empty, or a part of it is a file or an unusable folder
+  Usable,      // an existing folder that can be entered
+  Creatable,   // absolute, not there yet, and every part that exists is a folder
+  Impossible,  // relative, empty, or a part of it is a file or an unusable folder
 };
 FolderState ClassifyFolder(const QString& folder);
 

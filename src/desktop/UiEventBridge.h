@@ -68,8 +68,7 @@ class UiEventBridge {
       if (!receiver) return;
       // The receiver is the context object: Qt drops the call if it is deleted first.
       QMetaObject::invokeMethod(
-          receiver, [receiver, call = std::move(call)]() mutable { call(*receiver); },
-          Qt::QueuedConnection);
+          receiver, [receiver, call = std::move(call)]() mutable { call(*receiver); }, Qt::QueuedConnection);
     }
   };
 

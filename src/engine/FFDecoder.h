@@ -25,8 +25,8 @@ class FFDecoder {
   void Close();
   std::string LastErrorMessage() const;
 
-  int AudioStreamIndex() const;  // best audio stream, -1 when none
-  int VideoStreamIndex() const;  // best video stream, -1 when none
+  int AudioStreamIndex() const;                 // best audio stream, -1 when none
+  int VideoStreamIndex() const;                 // best video stream, -1 when none
   std::string AudioCodecName(int index) const;  // short name such as "aac"; "" for a bad index
   std::string VideoCodecName(int index) const;
   int64_t Duration() const;  // in microseconds; 0 or less when unknown

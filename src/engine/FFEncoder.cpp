@@ -11,9 +11,7 @@
 using convert::Batch;
 using convert::Task;
 
-FFEncoder::FFEncoder() : impl_(std::make_shared<Impl>()) {
-  media::QuietLogs();
-}
+FFEncoder::FFEncoder() : impl_(std::make_shared<Impl>()) { media::QuietLogs(); }
 
 FFEncoder::~FFEncoder() {
   Impl& impl = *impl_;
@@ -95,7 +93,8 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
   if (problem.empty() && !task.description.HasVideo() && !task.description.HasAudio())
     problem = "The file holds no audio or video";
   std::lock_guard lock(impl_->mutex);
-  if (cleared != impl_->cleared) return impl_->SetError("The task list was cleared while the file was opened");
+  if (cleared != impl_->cleared)
+    return impl_->SetError("The task list was cleared while the file was opened");
   // Also a file that cannot be converted is the user's: no output may replace it.
   if (identified) impl_->listed.emplace_back(task.source_id, path);
   if (!problem.empty()) return impl_->SetError(problem);
@@ -193,7 +192,8 @@ void FFEncoder::Start(int threads) {
       batch.tasks.push_back(task);
     }
   }
-  for (const auto& entry : listed) batch.keep.push_back(entry.first);
+  for (const auto& entry : listed)
+    batch.keep.push_back(entry.first);
   // A source listed after a task's SetOutput may be the very file that task would
   // write: such a task is failed when it comes to run.
   if (batch.existing != ExistingOutput::KeepBoth)
@@ -206,7 +206,8 @@ void FFEncoder::Start(int threads) {
       // repeated Start with nothing new during a normal run changes nothing.
       if (batch.tasks.empty() && !impl.stop && !impl.pending) return;
       if (!impl.pending) impl.pending.emplace();
-      for (Task& task : batch.tasks) impl.pending->tasks.push_back(std::move(task));
+      for (Task& task : batch.tasks)
+        impl.pending->tasks.push_back(std::move(task));
       impl.pending->threads = threads;
       impl.pending->read_timeout = ReadTimeout;
       impl.pending->existing = batch.existing;

@@ -38,8 +38,7 @@
 class FFEncoder {
  public:
   // task, bytes written so far, output position and source duration in microseconds.
-  using ProgressHandler =
-      std::function<void(int task, int64_t bytes, int64_t position_us, int64_t total_us)>;
+  using ProgressHandler = std::function<void(int task, int64_t bytes, int64_t position_us, int64_t total_us)>;
   // task (-1 once the whole run has ended) and how it ended.
   using FinishedHandler = std::function<void(int task, const ConversionOutcome& outcome)>;
 
@@ -51,7 +50,7 @@ class FFEncoder {
   using ExistingOutput = ::ExistingOutput;
 
   // Stored settings.
-  int ReadTimeout = 10000;  // ms
+  int ReadTimeout = 10000;                             // ms
   ExistingOutput IfExists = ExistingOutput::KeepBoth;  // read by SetOutput and the run
 
   static bool AVLibLoaded();

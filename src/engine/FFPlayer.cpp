@@ -48,7 +48,8 @@ FFPlayer::~FFPlayer() {
   // and cannot wait for it. Playback ends without further events, and a thread of
   // its own joins the player's threads and frees the rest once they have left.
   if (impl_->session) impl_->session->Abandon(true);
-  for (auto& s : impl_->retired) s->Abandon(true);
+  for (auto& s : impl_->retired)
+    s->Abandon(true);
   Impl* leftover = impl_.release();
   try {
     std::thread([leftover] {
@@ -123,8 +124,8 @@ void FFPlayer::Resume() {
 }
 
 bool FFPlayer::Seek(int32_t low, int32_t high, int32_t flags, bool relative) {
-  const int64_t target =
-      static_cast<int64_t>(static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32 | static_cast<uint32_t>(low));
+  const int64_t target = static_cast<int64_t>(static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32 |
+                                              static_cast<uint32_t>(low));
   return Seek(target, flags, relative);
 }
 
@@ -141,9 +142,7 @@ bool FFPlayer::Seek(int64_t target, int32_t flags, bool relative) {
   return true;
 }
 
-int32_t FFPlayer::PlayState() const {
-  return impl_->session ? impl_->session->State() : kStateStopped;
-}
+int32_t FFPlayer::PlayState() const { return impl_->session ? impl_->session->State() : kStateStopped; }
 
 int FFPlayer::AudioVolume() const { return impl_->volume; }
 void FFPlayer::SetAudioVolume(int volume) { impl_->volume = std::clamp(volume, 0, 128); }

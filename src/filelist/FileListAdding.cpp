@@ -96,8 +96,7 @@ void FileList::PumpAdd() {
     if (entry.expect == Expect::Folder || (entry.expect == Expect::FileOrFolder &&
                                            NativePath::KindOf(entry.path) == NativePath::Kind::Directory)) {
       // The output folder's files are this program's outputs, not new sources.
-      const std::string skip =
-          entry.skipOutputFolder ? TextToNameString(state_.outputFolder) : std::string();
+      const std::string skip = entry.skipOutputFolder ? TextToNameString(state_.outputFolder) : std::string();
       job.scanFolder = entry.path;
       job.scan =
           std::make_unique<FolderScan>(entry.path.toStdString(), mediaext::SupportedExtensions(), skip);

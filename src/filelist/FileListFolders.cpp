@@ -16,7 +16,8 @@ void AppendNames(QString& text, const QString& heading, const QStringList& names
   if (names.isEmpty()) return;
   if (!text.isEmpty()) text += "\n\n";
   text += heading;
-  for (int i = 0; i < names.size() && i < kNamesShown; ++i) text += "\n" + names[i];
+  for (int i = 0; i < names.size() && i < kNamesShown; ++i)
+    text += "\n" + names[i];
   if (names.size() > kNamesShown) text += QString("\n... and %1 more").arg(names.size() - kNamesShown);
 }
 

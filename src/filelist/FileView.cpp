@@ -95,5 +95,6 @@ void FileView::dropEvent(QDropEvent* event) {
   event->setDropAction(Qt::CopyAction);
   event->accept();
   // Reading the files takes a while; the drag source should not wait for it.
-  QMetaObject::invokeMethod(this, [this, files] { emit filesDropped(files); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, files] { emit filesDropped(files); }, Qt::QueuedConnection);
 }

@@ -43,13 +43,14 @@ bool Exists(const QByteArray& nativePath) {
 
 QByteArray ResolveAt(const QString& path, int depth) {
   const QByteArray plain = Encode(path);
-  if (depth > kMaxResolveDepth || !path.contains(QChar::ReplacementCharacter) || Exists(plain))
-    return plain;
+  if (depth > kMaxResolveDepth || !path.contains(QChar::ReplacementCharacter) || Exists(plain)) return plain;
   const qsizetype slash = path.lastIndexOf('/');
   const QString name = path.mid(slash + 1);
   QByteArray folder;
-  if (slash == 0) folder = "/";
-  else if (slash > 0) folder = ResolveAt(path.left(slash), depth + 1);
+  if (slash == 0)
+    folder = "/";
+  else if (slash > 0)
+    folder = ResolveAt(path.left(slash), depth + 1);
   const QByteArray entry = FindEntry(folder, name);
   if (entry.isEmpty()) return plain;
   if (slash < 0) return entry;

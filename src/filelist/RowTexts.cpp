@@ -8,8 +8,7 @@
 QString FormatFileSizeText(double bytes) {
   // English grouping gives "," for thousands and "." for decimals whatever the desktop
   // language, which is the column's fixed pattern.
-  QString text = QLocale(QLocale::English, QLocale::UnitedStates)
-                     .toString(BytesToMegabytes(bytes), 'f', 1);
+  QString text = QLocale(QLocale::English, QLocale::UnitedStates).toString(BytesToMegabytes(bytes), 'f', 1);
   if (text == "-0.0") text = "0.0";
   return text + " MB";
 }

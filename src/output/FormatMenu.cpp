@@ -30,7 +30,8 @@ QMenu* BuildFormatMenu(QWidget* parent) {
   AddEntries(menu->addMenu(VideoFormatMenu), VideoFormatMenu);
   QMenu* devices = menu->addMenu(DeviceMenu);
   devices->setObjectName(DeviceMenu);
-  for (const QString& name : DeviceMenuNames()) AddEntries(devices->addMenu(name), name);
+  for (const QString& name : DeviceMenuNames())
+    AddEntries(devices->addMenu(name), name);
   AddEntries(menu->addMenu(ModernMenu), ModernMenu);
   return menu;
 }

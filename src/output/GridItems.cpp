@@ -6,19 +6,16 @@
 
 namespace {
 
-const QStringList kVideoBitrates = {
-    "Auto",  "64k",   "96k",   "128k",  "160k",  "192k",  "256k",  "320k",
-    "384k",  "448k",  "512k",  "640k",  "768k",  "1000k", "1200k", "1500k",
-    "1800k", "2000k", "2200k", "2500k", "2800k", "3000k", "3500k", "4000k"};
-const QStringList kFrameRates = {"Auto", "10", "12", "15", "20", "23.97",
+const QStringList kVideoBitrates = {"Auto",  "64k",   "96k",   "128k",  "160k",  "192k",  "256k",  "320k",
+                                    "384k",  "448k",  "512k",  "640k",  "768k",  "1000k", "1200k", "1500k",
+                                    "1800k", "2000k", "2200k", "2500k", "2800k", "3000k", "3500k", "4000k"};
+const QStringList kFrameRates = {"Auto", "10", "12",    "15", "20", "23.97",
                                  "24",   "25", "29.97", "30", "50", "60"};
 const QStringList kAspects = {"Auto", "4:3", "16:9"};
 const QStringList kRotations = {"-90", "90"};
-const QStringList kAudioBitrates = {"Auto", "32k",  "40k",  "48k",  "56k",
-                                    "64k",  "80k",  "96k",  "112k", "128k",
-                                    "160k", "192k", "224k", "256k", "320k"};
-const QStringList kSampleRates = {"Auto",  "8000",  "11025", "16000",
-                                  "22050", "32000", "44100", "48000"};
+const QStringList kAudioBitrates = {"Auto", "32k",  "40k",  "48k",  "56k",  "64k",  "80k", "96k",
+                                    "112k", "128k", "160k", "192k", "224k", "256k", "320k"};
+const QStringList kSampleRates = {"Auto", "8000", "11025", "16000", "22050", "32000", "44100", "48000"};
 const QStringList kChannels = {"Auto", "1", "2"};
 const QStringList kUpscale = {"Allow", "Never"};
 const QStringList kAudioTracks = {"All", "First"};
@@ -28,10 +25,17 @@ using K = GridItemKind;
 using C = GridCategory;
 
 const GridItemInfo kItems[] = {
-    {GridItem::FileExtension, C::OutputFile, "Filename Extension", K::Text, "", {}, "", true,
-     0, false},
-    {GridItem::KeepFileDate, C::OutputFile, "Keep File Date", K::Check, "True", {},
-     "Give the output file the modification date of the source file", false, 0, false},
+    {GridItem::FileExtension, C::OutputFile, "Filename Extension", K::Text, "", {}, "", true, 0, false},
+    {GridItem::KeepFileDate,
+     C::OutputFile,
+     "Keep File Date",
+     K::Check,
+     "True",
+     {},
+     "Give the output file the modification date of the source file",
+     false,
+     0,
+     false},
     {GridItem::VideoBitrate, C::Video, "Video Bitrate", K::Text, "Auto", kVideoBitrates,
      "Set the video bit rate in bps (Bit Per Second)", false, 0, false},
     {GridItem::FrameRate, C::Video, "Frame Rate (FPS)", K::Text, "Auto", kFrameRates,
@@ -39,24 +43,46 @@ const GridItemInfo kItems[] = {
      "smoothness when played back",
      false, 0, false},
     {GridItem::Aspect, C::Video, "Aspect Rate", K::Text, "Auto", kAspects,
-     "Set width to height ratio according to the screen aspect of your playback device", false,
-     0, false},
-    {GridItem::Crop, C::Video, "Crop Video", K::Check, "", {}, "Crop the input video", false,
-     CropItemId, false},
+     "Set width to height ratio according to the screen aspect of your playback device", false, 0, false},
+    {GridItem::Crop,
+     C::Video,
+     "Crop Video",
+     K::Check,
+     "",
+     {},
+     "Crop the input video",
+     false,
+     CropItemId,
+     false},
     {GridItem::CropTop, C::Video, "Top", K::Number, "0", {}, "", true, 0, true},
     {GridItem::CropBottom, C::Video, "Bottom", K::Number, "0", {}, "", true, 0, true},
     {GridItem::CropLeft, C::Video, "Left", K::Number, "0", {}, "", true, 0, true},
     {GridItem::CropRight, C::Video, "Right", K::Number, "0", {}, "", true, 0, true},
-    {GridItem::VerticalFlip, C::Video, "Vertically Flip", K::Check, "", {},
-     "Flip the input video vertically", false, 0, false},
-    {GridItem::HorizontalFlip, C::Video, "Horizontally Flip", K::Check, "", {},
-     "Flip the input video horizontally", false, 0, false},
-    {GridItem::Rotate, C::Video, "Rotate", K::Number, "0", kRotations,
-     "Rotate the video xx degrees clockwise. Valid number is from -270 to 270", false, 0,
+    {GridItem::VerticalFlip,
+     C::Video,
+     "Vertically Flip",
+     K::Check,
+     "",
+     {},
+     "Flip the input video vertically",
+     false,
+     0,
      false},
+    {GridItem::HorizontalFlip,
+     C::Video,
+     "Horizontally Flip",
+     K::Check,
+     "",
+     {},
+     "Flip the input video horizontally",
+     false,
+     0,
+     false},
+    {GridItem::Rotate, C::Video, "Rotate", K::Number, "0", kRotations,
+     "Rotate the video xx degrees clockwise. Valid number is from -270 to 270", false, 0, false},
     {GridItem::Upscale, C::Video, "Upscale", K::List, "Allow", kUpscale,
-     "Never: a video smaller than the chosen size keeps its own size instead of being enlarged",
-     false, 0, false},
+     "Never: a video smaller than the chosen size keeps its own size instead of being enlarged", false, 0,
+     false},
     {GridItem::AudioBitrate, C::Audio, "Audio Bitrate", K::Text, "Auto", kAudioBitrates,
      "Set the audio bitrate in bps(Bit Per Second)", false, 0, false},
     {GridItem::SampleRate, C::Audio, "Sample Rate", K::Text, "Auto", kSampleRates,
@@ -67,8 +93,7 @@ const GridItemInfo kItems[] = {
      "All: every audio track (other languages, commentary) where the format can hold several. "
      "First: only the main one",
      false, 0, false},
-    {GridItem::RemoveAudio, C::Audio, "Remove Audio", K::Check, "", {}, "", false,
-     RemoveAudioItemId, false},
+    {GridItem::RemoveAudio, C::Audio, "Remove Audio", K::Check, "", {}, "", false, RemoveAudioItemId, false},
     {GridItem::Subtitles, C::Subtitle, "Subtitles", K::List, "Keep", kSubtitles,
      "Keep: subtitle tracks go into the output where the format can hold them. Burn In: the "
      "default text track is drawn into the picture. None: left out",
@@ -84,8 +109,8 @@ bool AllDigits(QStringView text) {
 }
 
 bool IsCropValue(GridItem item) {
-  return item == GridItem::CropTop || item == GridItem::CropBottom ||
-         item == GridItem::CropLeft || item == GridItem::CropRight;
+  return item == GridItem::CropTop || item == GridItem::CropBottom || item == GridItem::CropLeft ||
+         item == GridItem::CropRight;
 }
 
 // Parses a whole (optionally signed) integer; false for anything else.
@@ -113,9 +138,7 @@ QString GridCategoryCaption(GridCategory category) {
 
 std::span<const GridItemInfo> GridItemTable() { return kItems; }
 
-const GridItemInfo& GridItemInfoFor(GridItem item) {
-  return kItems[static_cast<int>(item)];
-}
+const GridItemInfo& GridItemInfoFor(GridItem item) { return kItems[static_cast<int>(item)]; }
 
 QString CorrectGridItemText(GridItem item, const QString& value) {
   const GridItemInfo& info = GridItemInfoFor(item);
@@ -142,16 +165,29 @@ QString GridReplacementNote(GridItem item, const QString& typed, const QString& 
   const char* takes = "";
   switch (item) {
     case GridItem::VideoBitrate:
-    case GridItem::AudioBitrate: takes = "digits, optionally ending in k"; break;
-    case GridItem::SampleRate: takes = "digits, in Hz"; break;
-    case GridItem::FrameRate: takes = "a number above 0"; break;
-    case GridItem::Aspect: takes = "width:height in whole numbers, such as 16:9"; break;
-    case GridItem::Rotate: takes = "whole degrees from -270 to 270"; break;
+    case GridItem::AudioBitrate:
+      takes = "digits, optionally ending in k";
+      break;
+    case GridItem::SampleRate:
+      takes = "digits, in Hz";
+      break;
+    case GridItem::FrameRate:
+      takes = "a number above 0";
+      break;
+    case GridItem::Aspect:
+      takes = "width:height in whole numbers, such as 16:9";
+      break;
+    case GridItem::Rotate:
+      takes = "whole degrees from -270 to 270";
+      break;
     case GridItem::CropTop:
     case GridItem::CropBottom:
     case GridItem::CropLeft:
-    case GridItem::CropRight: takes = "pixels, 0 or more"; break;
-    default: break;
+    case GridItem::CropRight:
+      takes = "pixels, 0 or more";
+      break;
+    default:
+      break;
   }
   QString note = QString::fromUtf8(GridItemInfoFor(item).caption) + ": \"" + entered +
                  "\" was replaced by \"" + kept + "\"";

@@ -164,9 +164,9 @@ const FormatRow* RowOf(const QString& key) { return FindFormat(key.toStdString()
 }  // namespace
 
 const QStringList& DeviceMenuNames() {
-  static const QStringList names = {
-      "Android", "Android Pad", "Apple TV", "iPad", "iPhone", "iPod", "BlackBerry",
-      "HD Video", "PMP", "PS3", "PSP", "VCD/DVD", "Web Video", "Windows Phone", "Xbox"};
+  static const QStringList names = {"Android", "Android Pad", "Apple TV",  "iPad",          "iPhone",
+                                    "iPod",    "BlackBerry",  "HD Video",  "PMP",           "PS3",
+                                    "PSP",     "VCD/DVD",     "Web Video", "Windows Phone", "Xbox"};
   return names;
 }
 

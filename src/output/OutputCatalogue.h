@@ -7,11 +7,11 @@
 #include <span>
 
 struct ProfileEntry {
-  int id;                    // command id of the menu entry
-  const char* caption;       // menu text, also shown in ComboFormat
-  const char* menu;          // submenu that holds the entry
-  const char* key;           // OutputFormatKey
-  int width;                 // picture size; 0 x 0 leaves the size on "Auto"
+  int id;               // command id of the menu entry
+  const char* caption;  // menu text, also shown in ComboFormat
+  const char* menu;     // submenu that holds the entry
+  const char* key;      // OutputFormatKey
+  int width;            // picture size; 0 x 0 leaves the size on "Auto"
   int height;
   const char* frameRate;     // "" leaves the value on "Auto"
   const char* audioBitrate;  // ""
@@ -23,7 +23,7 @@ inline constexpr const char* AudioFormatMenu = "General Audio Format";
 inline constexpr const char* VideoFormatMenu = "General Video Format";
 inline constexpr const char* DeviceMenu = "Device";
 inline constexpr const char* ModernMenu = "Modern";  // newer codecs, last in the menu
-const QStringList& DeviceMenuNames();  // the 15 device submenus
+const QStringList& DeviceMenuNames();                // the 15 device submenus
 
 // All entries, in menu order within each submenu.
 std::span<const ProfileEntry> ProfileCatalogue();

@@ -54,8 +54,7 @@ void ResetFormatDefaults(OutputSettings& settings, OutputControls& controls) {
   controls.videoQualityEnabled = false;
 }
 
-void ApplyProfile(OutputSettings& settings, OutputControls& controls, int id,
-                  const QString& caption) {
+void ApplyProfile(OutputSettings& settings, OutputControls& controls, int id, const QString& caption) {
   settings.profileCaption = caption;
   const ProfileEntry* entry = FindProfile(id);
   if (entry) {
@@ -77,6 +76,5 @@ void ApplyProfile(OutputSettings& settings, OutputControls& controls, int id,
 void ApplyProfile(OutputSettings& settings, int id) {
   OutputControls controls;
   const ProfileEntry* entry = FindProfile(id);
-  ApplyProfile(settings, controls, id,
-               entry ? QString::fromUtf8(entry->caption) : settings.profileCaption);
+  ApplyProfile(settings, controls, id, entry ? QString::fromUtf8(entry->caption) : settings.profileCaption);
 }

@@ -8,9 +8,9 @@
 // Enabled and visible states of the dialog's controls and grid items that the
 // profile handling and the grid switches change.
 struct OutputControls {
-  bool sizeEnabled = true;         // ComboSize
-  bool sizeBoxesEnabled = false;   // TextW, TextH
-  bool videoQualityEnabled = true; // ComboVideoQ
+  bool sizeEnabled = true;           // ComboSize
+  bool sizeBoxesEnabled = false;     // TextW, TextH
+  bool videoQualityEnabled = true;   // ComboVideoQ
   bool videoSettingsVisible = true;  // "Video Settings" category
   bool removeAudioVisible = true;    // "Remove Audio"
   bool audioItemsVisible = true;     // "Audio Bitrate", "Sample Rate", "Channels"
@@ -30,7 +30,6 @@ void ResetFormatDefaults(OutputSettings& settings, OutputControls& controls);
 
 // Applies the profile menu entry `id` shown as `caption`. An id outside the catalogue
 // changes only the caption and rewrites the extension from the current key.
-void ApplyProfile(OutputSettings& settings, OutputControls& controls, int id,
-                  const QString& caption);
+void ApplyProfile(OutputSettings& settings, OutputControls& controls, int id, const QString& caption);
 // Same, with the catalogue's own caption and the control states discarded.
 void ApplyProfile(OutputSettings& settings, int id);

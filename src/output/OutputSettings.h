@@ -25,10 +25,10 @@ inline ExistingOutput IfExistsFromSettingText(const QString& text) {
 }
 
 struct GridValues {
-  QString fileExtension = "mp4";   // "Filename Extension" (read-only)
-  QString videoBitrate = "Auto";   // "Auto", digits or digits + "k"
-  QString frameRate = "Auto";      // "Auto" or a number such as "29.97"
-  QString aspect = "Auto";         // "Auto" or digits ":" digits
+  QString fileExtension = "mp4";  // "Filename Extension" (read-only)
+  QString videoBitrate = "Auto";  // "Auto", digits or digits + "k"
+  QString frameRate = "Auto";     // "Auto" or a number such as "29.97"
+  QString aspect = "Auto";        // "Auto" or digits ":" digits
   bool crop = false;
   int cropTop = 0;
   int cropBottom = 0;
@@ -36,28 +36,28 @@ struct GridValues {
   int cropRight = 0;
   bool verticalFlip = false;
   bool horizontalFlip = false;
-  int rotate = 0;                  // degrees clockwise, -270..270
+  int rotate = 0;  // degrees clockwise, -270..270
   QString audioBitrate = "Auto";
   QString sampleRate = "Auto";
-  int channels = 0;                // 0 = "Auto", 1, 2
+  int channels = 0;  // 0 = "Auto", 1, 2
   bool removeAudio = false;
-  bool keepFileDate = true;        // the output gets the source's modification date
-  int upscale = 0;                 // 0 "Allow", 1 "Never"
-  int audioTracks = 0;             // 0 "All", 1 "First"
-  int subtitles = 0;               // 0 "Keep", 1 "Burn In", 2 "None"
+  bool keepFileDate = true;  // the output gets the source's modification date
+  int upscale = 0;           // 0 "Allow", 1 "Never"
+  int audioTracks = 0;       // 0 "All", 1 "First"
+  int subtitles = 0;         // 0 "Keep", 1 "Burn In", 2 "None"
 };
 
 struct OutputSettings {
   QString outputFormatKey = "mp4h264";
   bool audioOnly = false;
   QString profileCaption = "MP4 - H264 Video (*.mp4)";
-  int sizeIndex = 0;               // index into the size list; 0 "Auto", 15 "Custom..."
-  QString width;                   // TextW: digits, empty while the size is "Auto"
-  QString height;                  // TextH
-  int videoQuality = 1;            // 0 High, 1 Normal, 2 Low
+  int sizeIndex = 0;     // index into the size list; 0 "Auto", 15 "Custom..."
+  QString width;         // TextW: digits, empty while the size is "Auto"
+  QString height;        // TextH
+  int videoQuality = 1;  // 0 High, 1 Normal, 2 Low
   int audioQuality = 1;
-  QString threads;                 // ComboCPU text, "1" .. processor count
-  QString outputFolder;            // FolderBox text as typed
+  QString threads;                                     // ComboCPU text, "1" .. processor count
+  QString outputFolder;                                // FolderBox text as typed
   ExistingOutput ifExists = ExistingOutput::KeepBoth;  // "If the output file exists"
   GridValues grid;
 };

@@ -108,7 +108,8 @@ void OutputSettingsDialog::BuildControls() {
   form->setVerticalSpacing(8);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
-  for (int row = 0; row < 8; ++row) form->setRowStretch(row, 1);
+  for (int row = 0; row < 8; ++row)
+    form->setRowStretch(row, 1);
   form->addWidget(MakeLabel("Label1", "Output Format:", choices_frame_), 0, 0);
   form->addWidget(combo_format_, 0, 1, 1, 4);
   form->addWidget(MakeLabel("Label3", "Video Size:", choices_frame_), 1, 0);
@@ -213,7 +214,8 @@ void OutputSettingsDialog::LoadForm() {
 
   combo_cpu_->clear();
   const int processors = ProcessorCount();
-  for (int n = 1; n <= processors; ++n) combo_cpu_->addItem(QString::number(n));
+  for (int n = 1; n <= processors; ++n)
+    combo_cpu_->addItem(QString::number(n));
   combo_cpu_->setCurrentIndex(combo_cpu_->count() - 1);
 
   OutputSettings remembered = Settings();
@@ -296,8 +298,7 @@ void OutputSettingsDialog::ShowSettings(const OutputSettings& settings, const Ou
   for (GridItem item : {GridItem::AudioBitrate, GridItem::SampleRate, GridItem::Channels}) {
     settings_grid_->SetItemHidden(item, !controls.audioItemsVisible);
   }
-  for (GridItem item : {GridItem::CropTop, GridItem::CropBottom, GridItem::CropLeft,
-                        GridItem::CropRight}) {
+  for (GridItem item : {GridItem::CropTop, GridItem::CropBottom, GridItem::CropLeft, GridItem::CropRight}) {
     settings_grid_->SetItemReadOnly(item, !controls.cropValuesEditable);
   }
   showing_ = false;

@@ -4,11 +4,22 @@
 #include <limits>
 
 const QStringList& SizeEntries() {
-  static const QStringList entries = {
-      "Auto",          "128 x 96 (sqcif)",  "176 x 144 (qcif)", "320 x 240 (qvga)",
-      "352 x 240",     "352 x 288 (cif)",   "480 x 320",        "640 x 480 (vga)",
-      "720 x 480 (NTSC)", "704 x 576 (4cif)", "720 x 576 (PAL)", "800 x 600",
-      "1024 x 576",    "1280 x 720",        "1920 x 1080",      "Custom..."};
+  static const QStringList entries = {"Auto",
+                                      "128 x 96 (sqcif)",
+                                      "176 x 144 (qcif)",
+                                      "320 x 240 (qvga)",
+                                      "352 x 240",
+                                      "352 x 288 (cif)",
+                                      "480 x 320",
+                                      "640 x 480 (vga)",
+                                      "720 x 480 (NTSC)",
+                                      "704 x 576 (4cif)",
+                                      "720 x 576 (PAL)",
+                                      "800 x 600",
+                                      "1024 x 576",
+                                      "1280 x 720",
+                                      "1920 x 1080",
+                                      "Custom..."};
   return entries;
 }
 
@@ -16,7 +27,8 @@ long long LeadingNumber(const QString& text) {
   constexpr long long limit = std::numeric_limits<int>::max();
   long long value = 0;
   qsizetype i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    ++i;
   for (; i < text.size(); ++i) {
     const QChar c = text[i];
     if (c < '0' || c > '9') break;
@@ -60,7 +72,7 @@ SizeChoice ChooseSize(int index) {
   SizeChoice choice;
   const QStringList& entries = SizeEntries();
   if (index <= SizeAutoIndex || index >= entries.size()) return choice;  // "Auto"
-  if (index == entries.size() - 1) {  // "Custom..."
+  if (index == entries.size() - 1) {                                     // "Custom..."
     choice.boxesEnabled = true;
     choice.keepText = true;
     choice.focusWidth = true;

@@ -14,9 +14,7 @@ using namespace settingsgrid;
 
 namespace {
 
-bool IsTextKind(GridItemKind kind) {
-  return kind == GridItemKind::Text || kind == GridItemKind::Number;
-}
+bool IsTextKind(GridItemKind kind) { return kind == GridItemKind::Text || kind == GridItemKind::Number; }
 
 // Greys a read-only row so it reads as fixed.
 void ShowReadOnly(QTreeWidgetItem* row, bool readOnly, const QPalette& palette) {
@@ -73,8 +71,8 @@ void SettingsGrid::BuildSettingsGrid() {
   if (built_) return;
   built_ = true;
   ++updating_;
-  for (GridCategory category : {GridCategory::OutputFile, GridCategory::Video,
-                                GridCategory::Audio, GridCategory::Subtitle}) {
+  for (GridCategory category :
+       {GridCategory::OutputFile, GridCategory::Video, GridCategory::Audio, GridCategory::Subtitle}) {
     auto* row = new QTreeWidgetItem(tree_, {GridCategoryCaption(category)});
     row->setData(CaptionColumn, ItemRole, -1);
     row->setFlags(Qt::ItemIsEnabled);
@@ -193,9 +191,8 @@ bool SettingsGrid::IsItemReadOnly(GridItem item) const {
 void SettingsGrid::SetItemReadOnly(GridItem item, bool readOnly) {
   QTreeWidgetItem* row = TreeItem(item);
   if (!row) return;
-  const Qt::ItemFlag flag = GridItemInfoFor(item).kind == GridItemKind::Check
-                                ? Qt::ItemIsUserCheckable
-                                : Qt::ItemIsEditable;
+  const Qt::ItemFlag flag =
+      GridItemInfoFor(item).kind == GridItemKind::Check ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
   ++updating_;
   row->setFlags(readOnly ? row->flags() & ~flag : row->flags() | flag);
   ShowReadOnly(row, readOnly, palette());
@@ -327,8 +324,7 @@ int SettingsGrid::ItemOf(const QTreeWidgetItem* row) const {
 }
 
 void SettingsGrid::SetCropSwitch(bool on) {
-  for (GridItem item : {GridItem::CropTop, GridItem::CropBottom, GridItem::CropLeft,
-                        GridItem::CropRight}) {
+  for (GridItem item : {GridItem::CropTop, GridItem::CropBottom, GridItem::CropLeft, GridItem::CropRight}) {
     SetItemReadOnly(item, !on);
   }
   QTreeWidgetItem* cropRow = TreeItem(GridItem::Crop);

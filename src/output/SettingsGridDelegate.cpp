@@ -10,8 +10,7 @@
 
 using namespace settingsgrid;
 
-SettingsGridDelegate::SettingsGridDelegate(SettingsGrid* grid)
-    : QStyledItemDelegate(grid), grid_(grid) {}
+SettingsGridDelegate::SettingsGridDelegate(SettingsGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
 const GridItemInfo* SettingsGridDelegate::InfoAt(const QModelIndex& index) const {
   const int item = index.siblingAtColumn(CaptionColumn).data(ItemRole).toInt();
@@ -37,19 +36,22 @@ QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
       combo->setCompleter(nullptr);
       combo->setInsertPolicy(QComboBox::NoInsert);
     }
-    if (info->kind == GridItemKind::Number) combo->lineEdit()->setValidator(integers);
-    else delete integers;
+    if (info->kind == GridItemKind::Number)
+      combo->lineEdit()->setValidator(integers);
+    else
+      delete integers;
     connect(combo, &QComboBox::activated, this, &SettingsGridDelegate::onEntryPicked);
     if (combo->lineEdit()) {
-      connect(combo->lineEdit(), &QLineEdit::returnPressed, this,
-              &SettingsGridDelegate::onReturnPressed);
+      connect(combo->lineEdit(), &QLineEdit::returnPressed, this, &SettingsGridDelegate::onReturnPressed);
     }
     return combo;
   }
   auto* edit = new QLineEdit(parent);
   edit->setFrame(false);
-  if (info->kind == GridItemKind::Number) edit->setValidator(integers);
-  else delete integers;
+  if (info->kind == GridItemKind::Number)
+    edit->setValidator(integers);
+  else
+    delete integers;
   return edit;
 }
 
@@ -81,8 +83,7 @@ void SettingsGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
   grid_->EditValue(info->item, text);
 }
 
-QSize SettingsGridDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                     const QModelIndex& index) const {
+QSize SettingsGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QSize size = QStyledItemDelegate::sizeHint(option, index);
   size.setHeight(qMax(size.height(), option.fontMetrics.height() + 8));
   return size;

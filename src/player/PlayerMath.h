@@ -19,11 +19,11 @@ inline constexpr int kClientWidthPx = 516, kClientHeightPx = 347;
 // Where the layout puts things. A pass that fails keeps the values it had not
 // reached yet, so callers pass in the current layout.
 struct Layout {
-  int videoWidth = 0, videoHeight = 0;  // px, above the bar
-  int barTop = 0, barWidth = 0;         // px
-  int labelLeftTw = 0;                  // twips inside the bar
-  int volumeLeft = 0, volumeTop = 0;    // px in the window
-  int muteLeftTw = 0;                   // twips inside the bar
+  int videoWidth = 0, videoHeight = 0;                       // px, above the bar
+  int barTop = 0, barWidth = 0;                              // px
+  int labelLeftTw = 0;                                       // twips inside the bar
+  int volumeLeft = 0, volumeTop = 0;                         // px in the window
+  int muteLeftTw = 0;                                        // twips inside the bar
   int positionLeft = 0, positionTop = 0, positionWidth = 0;  // px in the window
 };
 

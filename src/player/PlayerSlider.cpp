@@ -10,26 +10,45 @@
 
 int SliderKeyCode(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: break;
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    default:
+      break;
   }
   if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) return qtKey;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
@@ -158,11 +177,16 @@ void PlayerSlider::Refresh() { repaint(); }
 QColor PlayerSlider::ColorFromOle(quint32 color, const QPalette& palette) {
   if (color & 0x80000000u) {
     switch (color & 0xFF) {
-      case 0x05: return palette.color(QPalette::Base);
-      case 0x08: return palette.color(QPalette::Text);
-      case 0x0F: return palette.color(QPalette::Button);
-      case 0x12: return palette.color(QPalette::ButtonText);
-      default: return palette.color(QPalette::Window);
+      case 0x05:
+        return palette.color(QPalette::Base);
+      case 0x08:
+        return palette.color(QPalette::Text);
+      case 0x0F:
+        return palette.color(QPalette::Button);
+      case 0x12:
+        return palette.color(QPalette::ButtonText);
+      default:
+        return palette.color(QPalette::Window);
     }
   }
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);

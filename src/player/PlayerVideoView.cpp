@@ -3,9 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-PlayerVideoView::PlayerVideoView(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PlayerVideoView::PlayerVideoView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void PlayerVideoView::PresentFrame(std::shared_ptr<const PlayerFrame> frame) {
   {

@@ -333,7 +333,8 @@ void PlayerWindow::onDurationReported(qint64 durationUs) {
   duration_ = durationUs;
   int max = 0;
   if (SliderMaxFromDuration(durationUs, max)) position_slider_->SetMax(max);
-  if (duration_text_.isEmpty()) duration_text_ = FormatDuration(MicrosToSeconds(static_cast<int64_t>(durationUs)));
+  if (duration_text_.isEmpty())
+    duration_text_ = FormatDuration(MicrosToSeconds(static_cast<int64_t>(durationUs)));
 }
 
 void PlayerWindow::onPositionReported(qint64 positionUs) {

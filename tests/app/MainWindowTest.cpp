@@ -53,13 +53,14 @@ struct Desktop : UiRecorder {
 };
 
 void ClearSettings() {
-  QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software",
-              "Veltrane Video Converter");
+  QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software", "Veltrane Video Converter");
   s.clear();
   s.sync();
 }
 
-void MarkCheckedToday() { WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(QDate::currentDate())); }
+void MarkCheckedToday() {
+  WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(QDate::currentDate()));
+}
 
 QStringList Captions(const QList<QAction*>& actions) {
   QStringList out;
@@ -131,7 +132,8 @@ TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
 
   const QList<QAction*> menus = w.menuBar()->actions();
   ASSERT_EQ(Captions(menus), (QStringList{"File", "List", "Help"}));
-  EXPECT_EQ(Captions(menus[0]->menu()->actions()), (QStringList{"Add Files", "Add Folder...", "Convert Files", "Exit"}));
+  EXPECT_EQ(Captions(menus[0]->menu()->actions()),
+            (QStringList{"Add Files", "Add Folder...", "Convert Files", "Exit"}));
   EXPECT_EQ(Captions(menus[1]->menu()->actions()),
             (QStringList{"Select All", "Invert Selection", "Remove Selected Files", "Clear All"}));
   EXPECT_EQ(Captions(menus[2]->menu()->actions()), (QStringList{"Help Contents", "Website", "About..."}));
@@ -153,12 +155,15 @@ TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
   QList<QAction*> context = w.Bars()->ContextMenu()->actions();
   EXPECT_EQ(Captions(context),
             (QStringList{"Select All", "Invert Selection", "Remove Selected Files", "Clear All"}));
-  for (QAction* a : context) EXPECT_FALSE(a->shortcut().isEmpty()) << a->text().toStdString();
+  for (QAction* a : context)
+    EXPECT_FALSE(a->shortcut().isEmpty()) << a->text().toStdString();
 
   // Every entry of every bar carries an id the dispatcher knows.
-  for (QAction* a : bar->actions()) EXPECT_TRUE(w.Dispatcher().Has(a->data().toInt()));
+  for (QAction* a : bar->actions())
+    EXPECT_TRUE(w.Dispatcher().Has(a->data().toInt()));
   for (QAction* m : menus)
-    for (QAction* a : m->menu()->actions()) EXPECT_TRUE(w.Dispatcher().Has(a->data().toInt()));
+    for (QAction* a : m->menu()->actions())
+      EXPECT_TRUE(w.Dispatcher().Has(a->data().toInt()));
   EXPECT_FALSE(w.Dispatcher().Dispatch(9999));
   EXPECT_FALSE(w.Dispatcher().Dispatch(0));
 
@@ -167,8 +172,8 @@ TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
   QStringList headers;
   for (int i = 0; i < 8; ++i)
     headers << list->headerData(i, Qt::Horizontal).toString();
-  EXPECT_EQ(headers, (QStringList{"File Name", "Type", "Duration", "Video Size", "File Size",
-                                  "Modified", "Video Codec", "Audio Codec"}));
+  EXPECT_EQ(headers, (QStringList{"File Name", "Type", "Duration", "Video Size", "File Size", "Modified",
+                                  "Video Codec", "Audio Codec"}));
   EXPECT_EQ(w.FilesPane()->text(), "Total Files: 0");
   EXPECT_EQ(w.FilesPane()->width(), 150);
   EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:00");

@@ -62,9 +62,9 @@ int RunProgram(const QStringList& args, const QString& folder, QString* out = nu
 }  // namespace
 
 TEST(CommandLine, PathsBecomeAbsoluteAndOptionsPrintOrFail) {
-  CommandLine c = ParseCommandLine({"prog", "a.mp4", "../b/c.avi", "/abs/d.mkv", "file:///x/y%20z.mp3",
-                                    "--", "-dash.mp4"},
-                                   "/home/u/films");
+  CommandLine c = ParseCommandLine(
+      {"prog", "a.mp4", "../b/c.avi", "/abs/d.mkv", "file:///x/y%20z.mp3", "--", "-dash.mp4"},
+      "/home/u/films");
   EXPECT_EQ(c.action, CommandLine::Action::Run);
   EXPECT_EQ(c.paths, QStringList({"/home/u/films/a.mp4", "/home/u/b/c.avi", "/abs/d.mkv", "/x/y z.mp3",
                                   "/home/u/films/-dash.mp4"}));
@@ -106,9 +106,8 @@ TEST(SingleInstance, SecondStartHandsItsFilesToTheRunningCopyAndEnds) {
   QTemporaryDir work;
   EXPECT_EQ(RunProgram({"clip one.mp4", "sub/", QString::fromUtf8("caf\u00e9.avi")}, work.path()), 0);
   ASSERT_EQ(received.size(), 1);
-  EXPECT_EQ(received[0][0].toStringList(),
-            QStringList({work.path() + "/clip one.mp4", work.path() + "/sub",
-                         work.path() + QString::fromUtf8("/caf\u00e9.avi")}));
+  EXPECT_EQ(received[0][0].toStringList(), QStringList({work.path() + "/clip one.mp4", work.path() + "/sub",
+                                                        work.path() + QString::fromUtf8("/caf\u00e9.avi")}));
 
   // A start with nothing to add is handed over too: the running window comes forward.
   EXPECT_EQ(RunProgram({}, work.path()), 0);

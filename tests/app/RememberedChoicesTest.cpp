@@ -29,13 +29,15 @@
 namespace {
 
 QString SettingsFile() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software", "Veltrane Video Converter")
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software",
+                   "Veltrane Video Converter")
       .fileName();
 }
 
 // Replaces the settings file with `content`, as a user's editor or a broken disk would.
 void WriteSettingsFile(const QByteArray& content) {
-  QSettings(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software", "Veltrane Video Converter").clear();
+  QSettings(QSettings::NativeFormat, QSettings::UserScope, "Veltrane Software", "Veltrane Video Converter")
+      .clear();
   QDir().mkpath(QFileInfo(SettingsFile()).path());
   QFile file(SettingsFile());
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -179,7 +181,8 @@ TEST(RememberedChoices, AHandCorruptedFileGivesDefaultsForEveryDamagedValue) {
   EXPECT_FALSE(level.mute);
 
   // Readable values among damaged ones are still used, each on its own.
-  WriteSettingsFile("[OutputSettings]\nVideoQuality=2\nAudioQuality=7\nChannels=1\nRotate=abc\n[Player]\nVolume=0\n");
+  WriteSettingsFile(
+      "[OutputSettings]\nVideoQuality=2\nAudioQuality=7\nChannels=1\nRotate=abc\n[Player]\nVolume=0\n");
   const OutputSettings partly = FreshDialogSettings();
   EXPECT_EQ(partly.videoQuality, 2);
   EXPECT_EQ(partly.audioQuality, defaults.audioQuality);

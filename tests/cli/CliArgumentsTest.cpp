@@ -48,8 +48,8 @@ class PlanTest : public ::testing::Test {
 }  // namespace
 
 TEST(CliParse, AcceptsEveryOptionFormAndKeepsInputsInOrder) {
-  const ParsedArguments p = Parse({"a.mp4", "--size=640x480", "-o", "out", "--rotate", "-90",
-                                   "-j2", "--vflip", "b dir", "--", "--not-an-option", "-"});
+  const ParsedArguments p = Parse({"a.mp4", "--size=640x480", "-o", "out", "--rotate", "-90", "-j2",
+                                   "--vflip", "b dir", "--", "--not-an-option", "-"});
   ASSERT_TRUE(p.ok) << p.error;
   EXPECT_EQ(p.options.inputs, (std::vector<std::string>{"a.mp4", "b dir", "--not-an-option", "-"}));
   EXPECT_EQ(*p.options.size, "640x480");
@@ -102,8 +102,8 @@ TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
       << error;
   const OutputSettings& s = plan.settings;
   EXPECT_EQ(s.sizeIndex, 15);
-  EXPECT_EQ(s.width, "722");   // odd widths are raised by one
-  EXPECT_EQ(s.height, "5000"); // and capped
+  EXPECT_EQ(s.width, "722");                // odd widths are raised by one
+  EXPECT_EQ(s.height, "5000");              // and capped
   EXPECT_EQ(s.grid.videoBitrate, "1500K");  // trimmed, kept as typed
   EXPECT_EQ(s.grid.audioBitrate, "Auto");
   EXPECT_EQ(s.grid.frameRate, "23.976");
@@ -147,8 +147,7 @@ TEST_F(PlanTest, SettingsFromWindowStartFromItsStoredChoicesButNotItsPictureChan
 TEST_F(PlanTest, AQualityDoesNotUndoAnExplicitBitrate) {
   // The dialog's quality choice resets the bitrates; the command line applies the
   // qualities first so both options hold.
-  ASSERT_TRUE(Plan({"--vb", "900k", "--video-quality", "high", "--ab", "96k",
-                    "--audio-quality", "LOW"}));
+  ASSERT_TRUE(Plan({"--vb", "900k", "--video-quality", "high", "--ab", "96k", "--audio-quality", "LOW"}));
   EXPECT_EQ(plan.settings.videoQuality, 0);
   EXPECT_EQ(plan.settings.audioQuality, 2);
   EXPECT_EQ(plan.settings.grid.videoBitrate, "900k");
@@ -361,7 +360,8 @@ TEST(CliSources, KeepTreeNamesTheGivenFolderHoweverItIsWritten) {
     std::string error;
     EXPECT_TRUE(CollectSources(inputs, keepTree, sources, error)) << error;
     std::vector<std::string> result;
-    for (const SourceFile& s : sources) result.push_back(s.subfolder);
+    for (const SourceFile& s : sources)
+      result.push_back(s.subfolder);
     return result;
   };
   const std::string path = root.toStdString();

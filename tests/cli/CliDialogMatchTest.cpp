@@ -52,16 +52,19 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
   QWidget owner;
   const AppState state;
   FileList list(&view, decoder, state, &owner);
-  for (const QString& f : files) ASSERT_TRUE(list.AddFile(f));
+  for (const QString& f : files)
+    ASSERT_TRUE(list.AddFile(f));
   const std::vector<FileRow> rows = list.Rows();
 
   const std::vector<Case> cases = {
-      {1057, {}, nullptr},                                 // MP4 - H264, all "Auto"
-      {1055, {}, nullptr},                                 // iPhone: size, rate, channels
-      {1185, {"--audio-quality", "high"},                  // MP3, high quality
+      {1057, {}, nullptr},  // MP4 - H264, all "Auto"
+      {1055, {}, nullptr},  // iPhone: size, rate, channels
+      {1185,
+       {"--audio-quality", "high"},  // MP3, high quality
        [](OutputSettingsDialog& d) { PickCombo(d, "ComboAudioQ", 0); }},
-      {1046, {}, nullptr},                                 // 3GP: the fixed small size
-      {1052, {"--vb", "1500k", "--crop", "4,2,4,2", "--vflip", "--rotate", "90"},  // RM cap
+      {1046, {}, nullptr},  // 3GP: the fixed small size
+      {1052,
+       {"--vb", "1500k", "--crop", "4,2,4,2", "--vflip", "--rotate", "90"},  // RM cap
        [](OutputSettingsDialog& d) {
          SettingsGrid* g = d.Grid();
          g->EditValue(GridItem::VideoBitrate, "1500k");
@@ -73,7 +76,8 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
          g->EditChecked(GridItem::VerticalFlip, true);
          g->EditValue(GridItem::Rotate, "90");
        }},
-      {1034, {"--video-quality", "low", "--fps", "25", "--aspect", "4:3", "--channels", "1"},
+      {1034,
+       {"--video-quality", "low", "--fps", "25", "--aspect", "4:3", "--channels", "1"},
        [](OutputSettingsDialog& d) {
          PickCombo(d, "ComboVideoQ", 2);
          d.Grid()->EditValue(GridItem::FrameRate, "25");

@@ -47,8 +47,7 @@ TEST_F(ProgramTest, JsonEventsFollowEveryTaskFromQueueToSummary) {
   broken.close();
 
   const ProgramResult r = RunConvert({"--json", "-j", "2", "--profile", "mp3", in + "one.mp4",
-                                      in + "broken.mp4", in + "two.mkv", in + "three.wav",
-                                      "-o", out});
+                                      in + "broken.mp4", in + "two.mkv", in + "three.wav", "-o", out});
   EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
   const std::vector<QJsonObject> events = JsonLines(r.out);
   ASSERT_FALSE(events.empty());
@@ -150,10 +149,10 @@ TEST_F(ProgramTest, UsageErrorsExitTwoBeforeAnythingRuns) {
   const QList<QStringList> bad = {
       {"--vb", "fast", in + "tone.wav", "-o", out},
       {"--bogus", in + "tone.wav", "-o", out},
-      {in + "tone.wav"},                               // no output folder
+      {in + "tone.wav"},  // no output folder
       {in + "tone.wav", "-o", out + "missing"},
       {in + "missing.wav", "-o", out},
-      {"-o", out},                                     // nothing to convert
+      {"-o", out},  // nothing to convert
   };
   for (const QStringList& args : bad) {
     const ProgramResult r = RunConvert(args);

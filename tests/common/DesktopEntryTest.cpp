@@ -8,7 +8,8 @@
 #include "base/MediaExtensions.h"
 
 TEST(DesktopEntry, MimeTypesCoverEveryListedExtensionTheSystemKnows) {
-  const QString path = QString(VELTRANE_SOURCE_DIR) + "/resources/desktop/com.veltranesoftware.VideoConverter.desktop";
+  const QString path =
+      QString(VELTRANE_SOURCE_DIR) + "/resources/desktop/com.veltranesoftware.VideoConverter.desktop";
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
   QStringList offered;
@@ -26,7 +27,8 @@ TEST(DesktopEntry, MimeTypesCoverEveryListedExtensionTheSystemKnows) {
     bool covered = false;
     for (const QMimeType& type : types) {
       covered = covered || offered.contains(type.name());
-      for (const QString& alias : type.aliases()) covered = covered || offered.contains(alias);
+      for (const QString& alias : type.aliases())
+        covered = covered || offered.contains(alias);
     }
     EXPECT_TRUE(covered) << ext << " (" << types.front().name().toStdString() << ") is not offered";
   }

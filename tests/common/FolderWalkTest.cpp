@@ -43,7 +43,8 @@ class TempTree {
 
 std::vector<std::string> Relative(const TempTree& tree, const std::vector<std::string>& paths) {
   std::vector<std::string> rel;
-  for (const std::string& p : paths) rel.push_back(p.substr(tree.root().size() + 1));
+  for (const std::string& p : paths)
+    rel.push_back(p.substr(tree.root().size() + 1));
   return rel;
 }
 
@@ -101,9 +102,9 @@ TEST(FolderWalk, LinksThatLoopAreFollowedOnce) {
   t.Folder("top/sub");
   t.File("top/sub/clip.mp4");
   t.File("top/one.mp4");
-  t.Link("..", "top/sub/up");              // back to its parent: a loop
-  t.Link(t.Path("top"), "top/sub/abs");    // the same loop by an absolute path
-  t.Link("sub", "top/again");              // a second way into one folder
+  t.Link("..", "top/sub/up");            // back to its parent: a loop
+  t.Link(t.Path("top"), "top/sub/abs");  // the same loop by an absolute path
+  t.Link("sub", "top/again");            // a second way into one folder
 
   const folderwalk::Result r = folderwalk::Walk(t.Path("top"), Media());
   EXPECT_EQ(Relative(t, r.files), (std::vector<std::string>{"top/one.mp4", "top/again/clip.mp4"}));
@@ -132,8 +133,10 @@ TEST(FolderWalk, TheOutputFolderInsideAWalkedFolderIsLeftOut) {
 
 TEST(FolderWalk, UnreadableFoldersAreSkippedAndListed) {
   TempTree t;
-  for (const char* f : {"open", "shut", "shut/inner"}) t.Folder(f);
-  for (const char* f : {"open/a.mp4", "shut/b.mp4", "shut/inner/c.mp4", "z.mp4"}) t.File(f);
+  for (const char* f : {"open", "shut", "shut/inner"})
+    t.Folder(f);
+  for (const char* f : {"open/a.mp4", "shut/b.mp4", "shut/inner/c.mp4", "z.mp4"})
+    t.File(f);
   ASSERT_EQ(chmod(t.Path("shut").c_str(), 0), 0);
 
   const folderwalk::Result missing = folderwalk::Walk(t.Path("nothing-here"), Media());
@@ -162,19 +165,24 @@ TEST(FolderWalk, UnreadableFoldersAreSkippedAndListed) {
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "10: could not drop rights, 11: wrong files, 12: wrong unreadable list";
+  EXPECT_EQ(WEXITSTATUS(status), 0)
+      << "10: could not drop rights, 11: wrong files, 12: wrong unreadable list";
 }
 
 TEST(FolderWalk, CancelStopsTheWalkAndEveryWalkReportsItsCount) {
   TempTree t;
   for (int d = 0; d < 20; ++d) {
     t.Folder("d" + std::to_string(d));
-    for (int f = 0; f < 20; ++f) t.File("d" + std::to_string(d) + "/f" + std::to_string(f) + ".mp4");
+    for (int f = 0; f < 20; ++f)
+      t.File("d" + std::to_string(d) + "/f" + std::to_string(f) + ".mp4");
   }
   // The first call comes before anything is read; answering "no" there finds nothing.
   std::vector<size_t> seen;
   folderwalk::Options stop_at_once = Media();
-  stop_at_once.keep_going = [&](size_t found) { seen.push_back(found); return false; };
+  stop_at_once.keep_going = [&](size_t found) {
+    seen.push_back(found);
+    return false;
+  };
   folderwalk::Result r = folderwalk::Walk(t.root(), stop_at_once);
   EXPECT_TRUE(r.canceled);
   EXPECT_TRUE(r.files.empty());
@@ -196,7 +204,10 @@ TEST(FolderWalk, CancelStopsTheWalkAndEveryWalkReportsItsCount) {
   // A walk that is never canceled ends with the full count.
   seen.clear();
   folderwalk::Options count = Media();
-  count.keep_going = [&](size_t found) { seen.push_back(found); return true; };
+  count.keep_going = [&](size_t found) {
+    seen.push_back(found);
+    return true;
+  };
   r = folderwalk::Walk(t.root(), count);
   EXPECT_FALSE(r.canceled);
   EXPECT_EQ(r.files.size(), 400u);

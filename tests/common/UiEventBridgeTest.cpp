@@ -42,7 +42,8 @@ TEST(UiEventBridgeTest, WorkerEventsArriveQueuedOnTheReceiversThreadInOrder) {
   UiEventBridge<Listener> bridge(&listener);
   std::function<void(int64_t)> onValue = bridge.Forward(&Listener::OnValue);
   OnWorker([&] {
-    for (int64_t i = 1; i <= 100; ++i) onValue(i * 1000000000LL);
+    for (int64_t i = 1; i <= 100; ++i)
+      onValue(i * 1000000000LL);
   });
   EXPECT_TRUE(listener.values.empty()) << "delivered only by the receiver's event loop";
   QCoreApplication::processEvents();
@@ -55,10 +56,9 @@ TEST(UiEventBridgeTest, WorkerEventsArriveQueuedOnTheReceiversThreadInOrder) {
 TEST(UiEventBridgeTest, WrappedEventsCopyEngineTextBeforeItGoes) {
   Listener listener;
   UiEventBridge<Listener> bridge(&listener);
-  std::function<void(int, const std::string&)> onText =
-      bridge.Wrap([](int task, const std::string& message) {
-        return [task, text = QString::fromStdString(message)](Listener& l) { l.OnText(task, text); };
-      });
+  std::function<void(int, const std::string&)> onText = bridge.Wrap([](int task, const std::string& message) {
+    return [task, text = QString::fromStdString(message)](Listener& l) { l.OnText(task, text); };
+  });
   OnWorker([&] {
     std::string message = "Ünicode text";
     onText(3, message);

@@ -68,15 +68,27 @@ const Expected kEveryKey[] = {
     {"flv", 0, "-ac 2 -vb 3072k -ab 128k -ar 44100 -s 640x480"},
     {"flv", 1, "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480"},
     {"flv", 2, "-ac 2 -vb 1365k -ab 32k -ar 22050 -s 640x480"},
-    {"f4v", 0, "-ac 2 -vcodec libx264 -vpre libx264-default -f flv -vb 3072k -acodec libfaac -ab 256k -ar 44100 -ac 2 -s 640x480"},
-    {"f4v", 1, "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 -s 640x480"},
-    {"f4v", 2, "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -f flv -vb 1365k -acodec libfaac -ab 64k -ar 22050 -ac 2 -s 640x480"},
+    {"f4v", 0,
+     "-ac 2 -vcodec libx264 -vpre libx264-default -f flv -vb 3072k -acodec libfaac -ab 256k -ar 44100 -ac 2 "
+     "-s 640x480"},
+    {"f4v", 1,
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 "
+     "-s 640x480"},
+    {"f4v", 2,
+     "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -f flv -vb 1365k -acodec libfaac -ab 64k -ar 22050 -ac 2 "
+     "-s 640x480"},
     {"swf", 0, "-ac 2 -vb 3072k -ab 128k -ar 44100 -s 640x480"},
     {"swf", 1, "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480"},
     {"swf", 2, "-ac 2 -vb 1365k -ab 32k -ar 22050 -s 640x480"},
-    {"mkv", 0, "-ac 2 -vcodec libx264 -vpre libx264-default -vb 3072k  -acodec libmp3lame -ab 320k -ar 44100 -s 640x480"},
-    {"mkv", 1, "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s 640x480"},
-    {"mkv", 2, "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 1365k  -acodec libmp3lame -ab 64k -ar 22050 -s 640x480"},
+    {"mkv", 0,
+     "-ac 2 -vcodec libx264 -vpre libx264-default -vb 3072k  -acodec libmp3lame -ab 320k -ar 44100 -s "
+     "640x480"},
+    {"mkv", 1,
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s "
+     "640x480"},
+    {"mkv", 2,
+     "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 1365k  -acodec libmp3lame -ab 64k -ar 22050 -s "
+     "640x480"},
     {"mov", 0, "-r 29.97 -ac 2 -vb 3072k -ab 320k -ar 44100 -s 640x480"},
     {"mov", 1, "-r 29.97 -ac 2 -vb 2048k -ab 256k -ar 44100 -s 640x480"},
     {"mov", 2, "-r 29.97 -ac 2 -vb 1365k -ab 96k -ar 22050 -s 640x480"},
@@ -135,11 +147,16 @@ const Expected kEveryKey[] = {
     {"wma", 1, "-ac 2 -vn  -acodec wmav2 -ab 128k -ar 44100"},
     {"wma", 2, "-ac 2 -vn  -acodec wmav2 -ab 64k -ar 22050"},
     {"mp4hevc", 0, "-ac 2 -vcodec libx265 -vpre default -vb 1920k -acodec aac -ab 256k -ar 48000 -s 640x480"},
-    {"mp4hevc", 1, "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480"},
-    {"webmvp9", 2, "-ac 2 -vcodec libvpx-vp9 -vpre ultrafast -vb 853k -acodec libopus -ab 32k -ar 22050 -s 640x480"},
-    {"mkvav1", 1, "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
-    {"webmav1", 1, "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
-    {"mkvh264", 1, "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480"},
+    {"mp4hevc", 1,
+     "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480"},
+    {"webmvp9", 2,
+     "-ac 2 -vcodec libvpx-vp9 -vpre ultrafast -vb 853k -acodec libopus -ab 32k -ar 22050 -s 640x480"},
+    {"mkvav1", 1,
+     "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
+    {"webmav1", 1,
+     "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480"},
+    {"mkvh264", 1,
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480"},
     {"opus", 1, "-ac 2 -vn -acodec libopus -ab 64k -ar 44100"},
 };
 
@@ -261,8 +278,11 @@ TEST(ConversionBuilder, PrefixPartsAndTypedValues) {
 
   // RealVideo's bitrate is capped at 1000k, typed or automatic.
   OutputSettings rm = Settings("rm");
-  for (const auto& [typed, sent] : {std::pair{"1500k", "1000k"}, {"1000k", "1000k"}, {"999k", "999k"},
-                                    {"800", "800"}, {"1500000", "1000k"}}) {
+  for (const auto& [typed, sent] : {std::pair{"1500k", "1000k"},
+                                    {"1000k", "1000k"},
+                                    {"999k", "999k"},
+                                    {"800", "800"},
+                                    {"1500000", "1000k"}}) {
     rm.grid.videoBitrate = typed;
     EXPECT_TRUE(Options(rm).startsWith(QString("-ac 2 -vcodec rv20 -vb ") + sent + " -ab")) << typed;
   }
@@ -350,7 +370,8 @@ TEST(ConversionBuilder, EngineChoicesFollowAndOnlyWhenChanged) {
   s.grid.subtitles = 2;
   EXPECT_EQ(Options(s), plain + " -filedate now -upscale never -audiotracks first -subtitles none");
   s.grid.verticalFlip = true;  // after the picture filters
-  EXPECT_TRUE(Options(s).endsWith("-vf \"vflip\" -filedate now -upscale never -audiotracks first -subtitles none"));
+  EXPECT_TRUE(
+      Options(s).endsWith("-vf \"vflip\" -filedate now -upscale never -audiotracks first -subtitles none"));
   // Sound-only outputs have no picture to enlarge and no subtitles; no sound, no track choice.
   OutputSettings mp3 = Settings("mp3");
   mp3.grid = s.grid;

@@ -66,8 +66,7 @@ RunRecord RunAndClose(const std::function<void()>& trigger,
     if (!form) return;
     if (onProgress && !acted) {
       for (int row = 0; row < form->ProgressList()->topLevelItemCount(); ++row) {
-        if (form->StatusText(row) == "Converting..." &&
-            form->ProgressText(row).chopped(1).toInt() >= 10) {
+        if (form->StatusText(row) == "Converting..." && form->ProgressText(row).chopped(1).toInt() >= 10) {
           acted = true;
           onProgress(form);
           break;
@@ -108,9 +107,7 @@ class EndToEnd : public ::testing::Test {
 
   QString In(const QString& name) const { return dir.path() + "/in/" + name; }
 
-  QStringList OutputFiles() const {
-    return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System);
-  }
+  QStringList OutputFiles() const { return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System); }
 
   QTemporaryDir dir;
   QString savedCwd;

@@ -43,7 +43,8 @@ ProgressRow Row(const QString& output, int task, const QString& source, const QS
 
 // Three listed files; the middle one could not be queued, so task 1 is the third row.
 std::vector<ProgressRow> ThreeRows() {
-  return {Row("/out/a.mp4", 0, "/in/a.avi"), Row("/out/b.mp4", -1, "/in/b.avi", "b.avi cannot be opened: broken."),
+  return {Row("/out/a.mp4", 0, "/in/a.avi"),
+          Row("/out/b.mp4", -1, "/in/b.avi", "b.avi cannot be opened: broken."),
           Row("/out/c.mp4", 1, "/in/c.mov")};
 }
 
@@ -108,9 +109,10 @@ TEST_F(ProgressWindowTest, FinishedTasksShowOkOrTheError) {
 
   // An option the user never typed is put in the dialog's words.
   form->OnEncoderFinished(1, ConversionOutcome::Failure("Bad value '1x1' for option -s (expected WxH)"));
-  EXPECT_EQ(form->StatusText(2),
-            "Failed: c.mov cannot be converted: the picture size \"1x1\" cannot be used for it. Choose another "
-            "value in the output settings.");
+  EXPECT_EQ(
+      form->StatusText(2),
+      "Failed: c.mov cannot be converted: the picture size \"1x1\" cannot be used for it. Choose another "
+      "value in the output settings.");
   EXPECT_FALSE(form->RunEnded());
 }
 
@@ -200,11 +202,14 @@ TEST_F(ProgressWindowTest, RunEndTellsFailuresSkipsAndStops) {
   EXPECT_EQ(failedRun.EndCaption(false), "0 converted, 2 failed");
   EXPECT_EQ(failedRun.NoticeText(false), "0 converted, 2 failed. Nothing was converted.");
   RunSummary stopped(8);
-  for (int i = 0; i < 3; ++i) stopped.Set(i, RowOutcome::Converted);
-  for (int i = 3; i < 8; ++i) stopped.Set(i, RowOutcome::Canceled);
+  for (int i = 0; i < 3; ++i)
+    stopped.Set(i, RowOutcome::Converted);
+  for (int i = 3; i < 8; ++i)
+    stopped.Set(i, RowOutcome::Canceled);
   EXPECT_EQ(stopped.EndCaption(true), "Canceled after 3 of 8");
   RunSummary mixed(8);
-  for (int i = 0; i < 8; ++i) mixed.Set(i, i < 6 ? RowOutcome::Converted : RowOutcome::Failed);
+  for (int i = 0; i < 8; ++i)
+    mixed.Set(i, i < 6 ? RowOutcome::Converted : RowOutcome::Failed);
   EXPECT_EQ(mixed.EndCaption(false), "6 converted, 2 failed");
 }
 
@@ -380,8 +385,9 @@ TEST(UserMessagesTest, CropAndEngineTextsInTheUsersWords) {
   facts.sourceWidth = 1920;
   facts.sourceHeight = 1080;
   EXPECT_EQ(CropProblem(settings, facts, "/home/me/clip.mp4"),
-            QString::fromUtf8("The crop margins (left 9999) are larger than the picture (1920\u00d71080) of clip.mp4. "
-                              "Make them smaller under Crop Video in the advanced settings."));
+            QString::fromUtf8(
+                "The crop margins (left 9999) are larger than the picture (1920\u00d71080) of clip.mp4. "
+                "Make them smaller under Crop Video in the advanced settings."));
   settings.grid.cropLeft = 100;
   EXPECT_EQ(CropProblem(settings, facts, "/home/me/clip.mp4"), "");
   settings.grid.cropTop = 600;

@@ -87,7 +87,8 @@ TEST(DamagedSourcesTest, MostlyDamagedOrChangingSourcesFail) {
   enc.Start(1);
   ASSERT_TRUE(events.WaitForEnd());
   EXPECT_TRUE(events.For(ruined).failed);
-  EXPECT_NE(events.For(ruined).message.find("is damaged from 00:00:01 on"), std::string::npos) << events.For(ruined).message;
+  EXPECT_NE(events.For(ruined).message.find("is damaged from 00:00:01 on"), std::string::npos)
+      << events.For(ruined).message;
   events.Reset();
   enc.ClearTasks();
   const int shrunk = enc.OpenInput(Bytes(shrinking), "");

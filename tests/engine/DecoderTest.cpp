@@ -49,8 +49,8 @@ TEST(FFDecoderTest, AudioOnlyAndCoverArtFiles) {
   const QString cover = PathIn("cover.png");
   ASSERT_TRUE(Fixtures::Make(cover, {"-f", "lavfi", "-i", "color=red:size=64x64", "-frames:v", "1"}));
   const QString tagged = PathIn("tagged.mp3");
-  ASSERT_TRUE(Fixtures::Make(tagged, {"-i", SampleAudio(), "-i", cover, "-map", "0:a", "-map", "1:v",
-                                      "-c:v", "png", "-disposition:v", "attached_pic", "-id3v2_version", "3"}));
+  ASSERT_TRUE(Fixtures::Make(tagged, {"-i", SampleAudio(), "-i", cover, "-map", "0:a", "-map", "1:v", "-c:v",
+                                      "png", "-disposition:v", "attached_pic", "-id3v2_version", "3"}));
   ASSERT_TRUE(dec.Open(Bytes(tagged), ""));
   EXPECT_EQ(dec.VideoStreamCount(), 0);
   EXPECT_EQ(dec.VideoStreamIndex(), -1);
@@ -80,7 +80,8 @@ TEST(FFDecoderTest, AwkwardFileNames) {
 
 TEST(FFDecoderTest, BadInputsFailWithAMessage) {
   QByteArray noise(64 * 1024, 0);
-  for (auto& c : noise) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+  for (auto& c : noise)
+    c = static_cast<char>(QRandomGenerator::global()->bounded(256));
   QFile source(SampleVideo());
   ASSERT_TRUE(source.open(QIODevice::ReadOnly));
   const QByteArray whole = source.readAll();
@@ -95,9 +96,9 @@ TEST(FFDecoderTest, BadInputsFailWithAMessage) {
   FFDecoder dec;
   // A good file first, so a failing open is seen to drop the old state.
   ASSERT_TRUE(dec.Open(Bytes(SampleVideo()), ""));
-  for (const QString& name : {QString("empty.mp4"), QString("noise.mp4"), QString("text.mp4"),
-                              QString("truncated.mp4"), QString("missing.mp4"), QString("pipe.mp4"),
-                              QString("")}) {
+  for (const QString& name :
+       {QString("empty.mp4"), QString("noise.mp4"), QString("text.mp4"), QString("truncated.mp4"),
+        QString("missing.mp4"), QString("pipe.mp4"), QString("")}) {
     const QString path = name.isEmpty() ? Folder().path() : PathIn(name);
     EXPECT_FALSE(dec.Open(Bytes(path), "")) << name.toStdString();
     EXPECT_FALSE(dec.LastErrorMessage().empty()) << name.toStdString();

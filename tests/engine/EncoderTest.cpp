@@ -165,9 +165,10 @@ TEST(FFEncoderTest, StopEndsPromptlyAndLeavesNoPartialFiles) {
   for (int i = 0; i < 4; ++i) {
     const int h = enc.OpenInput(Bytes(LongVideo()), "");
     ASSERT_EQ(h, i);
-    ASSERT_GE(enc.SetOutput(h, Bytes(folder + QString("task%1.mp4").arg(i)),
-                            "-ac 2 -vcodec libx264 -vpre libx264-default -vb 900k -ab 128k -ar 44100 -s 320x240"),
-              0);
+    ASSERT_GE(
+        enc.SetOutput(h, Bytes(folder + QString("task%1.mp4").arg(i)),
+                      "-ac 2 -vcodec libx264 -vpre libx264-default -vb 900k -ab 128k -ar 44100 -s 320x240"),
+        0);
   }
   enc.Start(2);
   {
@@ -187,7 +188,8 @@ TEST(FFEncoderTest, StopEndsPromptlyAndLeavesNoPartialFiles) {
     EXPECT_FALSE(e.failed) << i << " " << e.message;  // stopped, not an error
   }
   EXPECT_EQ(ReadAll(kept), "an older file the user wants to keep");
-  for (int i = 1; i < 4; ++i) EXPECT_FALSE(QFile::exists(folder + QString("task%1.mp4").arg(i)));
+  for (int i = 1; i < 4; ++i)
+    EXPECT_FALSE(QFile::exists(folder + QString("task%1.mp4").arg(i)));
   enc.Stop(true);
   EXPECT_TRUE(Leftovers(folder).isEmpty()) << Leftovers(folder).join(",").toStdString();
 }
@@ -208,7 +210,8 @@ TEST(FFEncoderTest, DestroyingARunningEncoderStopsIt) {
 TEST(FFEncoderTest, BadSourcesFailClearlyAndOtherTasksGoOn) {
   const QString folder = FreshFolder("bad");
   QByteArray noise(32 * 1024, 0);
-  for (auto& c : noise) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+  for (auto& c : noise)
+    c = static_cast<char>(QRandomGenerator::global()->bounded(256));
   WriteFile(PathIn("zero.mp4"), {});
   WriteFile(PathIn("random.mp4"), noise);
   WriteFile(PathIn("words.mp4"), "hello\n");
@@ -250,11 +253,13 @@ TEST(FFEncoderTest, BadSourcesFailClearlyAndOtherTasksGoOn) {
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
   EXPECT_TRUE(events.For(cut).succeeded);
-  EXPECT_NE(events.For(cut).message.find("the source ends early"), std::string::npos) << events.For(cut).message;
+  EXPECT_NE(events.For(cut).message.find("the source ends early"), std::string::npos)
+      << events.For(cut).message;
   EXPECT_TRUE(events.For(gone).failed);
   EXPECT_FALSE(events.For(gone).message.empty());
   EXPECT_TRUE(events.For(nofolder).failed);
-  EXPECT_NE(events.For(nofolder).message.find("output folder"), std::string::npos) << events.For(nofolder).message;
+  EXPECT_NE(events.For(nofolder).message.find("output folder"), std::string::npos)
+      << events.For(nofolder).message;
   EXPECT_TRUE(events.For(good).succeeded) << events.For(good).message;
   EXPECT_EQ(ReadAll(folder + "cut.mp4"), "previous result");  // the old output survives beside the new one
   EXPECT_FALSE(QFile::exists(folder + "gone.mp4"));
@@ -268,7 +273,8 @@ TEST(FFEncoderTest, FullDiskFailsTheTaskAndKeepsTheOldFile) {
   FFEncoder enc;
   EventRecorder events(enc);
   const int h = enc.OpenInput(Bytes(SampleVideo()), "");
-  ASSERT_GE(enc.SetOutput(h, Bytes(out), "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 4000k -s 320x240"), 0);
+  ASSERT_GE(
+      enc.SetOutput(h, Bytes(out), "-ac 2 -vcodec libx264 -vpre libx264-ultrafast -vb 4000k -s 320x240"), 0);
   // A file-size limit makes writes fail as on a full disk.
   struct rlimit old_limit {};
   getrlimit(RLIMIT_FSIZE, &old_limit);
@@ -305,8 +311,9 @@ TEST(FFEncoderTest, ExistingOutputIsReplacedOnSuccess) {
 TEST(FFEncoderTest, StreamsOfDifferentLengthsAreNotMistakenForTruncation) {
   const QString folder = FreshFolder("lengths");
   const QString source = PathIn("short sound.mkv");
-  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=3", "-f", "lavfi",
-                                      "-i", "sine=duration=1", "-c:v", "libx264", "-preset", "ultrafast"}));
+  ASSERT_TRUE(
+      Fixtures::Make(source, {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=3", "-f", "lavfi",
+                              "-i", "sine=duration=1", "-c:v", "libx264", "-preset", "ultrafast"}));
   FFEncoder enc;
   EventRecorder events(enc);
   const int both = enc.OpenInput(Bytes(source), "");
@@ -359,7 +366,8 @@ TEST(FFEncoderTest, JoinedRecordingsWithClockRestartAndSizeChange) {
   const int cropped = enc.OpenInput(Bytes(joined), "");
   ASSERT_GE(enc.SetOutput(plain, Bytes(folder + "plain.mp4"), "-r 29.97 -ac 2 -vb 512k -s 320x240"), 0);
   // A crop that fits only the first part fails clearly once the picture shrinks.
-  ASSERT_GE(enc.SetOutput(cropped, Bytes(folder + "cropped.mp4"), "-vf \"crop=200:200:0:0,scale=320:240\""), 0);
+  ASSERT_GE(enc.SetOutput(cropped, Bytes(folder + "cropped.mp4"), "-vf \"crop=200:200:0:0,scale=320:240\""),
+            0);
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
   ASSERT_TRUE(events.For(plain).succeeded) << events.For(plain).message;
@@ -431,7 +439,8 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
   {
     FFEncoder enc;
     std::atomic<int> ends{0};
-    enc.SetProgressHandler([](int, int64_t, int64_t, int64_t) { throw std::runtime_error("progress handler"); });
+    enc.SetProgressHandler(
+        [](int, int64_t, int64_t, int64_t) { throw std::runtime_error("progress handler"); });
     enc.SetFinishedHandler([&](int task, const ConversionOutcome&) {
       if (task < 0) ++ends;
       throw std::bad_alloc();
@@ -439,7 +448,8 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
     const int h = enc.OpenInput(Bytes(SampleVideo()), "");
     ASSERT_GE(enc.SetOutput(h, Bytes(folder + "thrown.mp4"), kMp4), 0);
     enc.Start(1);
-    for (int i = 0; i < 6000 && ends == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 6000 && ends == 0; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     enc.Stop(true);
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(QFile::exists(folder + "thrown.mp4"));
@@ -458,7 +468,8 @@ TEST(FFEncoderTest, HandlersMayCallAnythingEvenDestroyTheEncoder) {
       ASSERT_GE(enc.SetOutput(h, Bytes(folder + name), kMp3), 0);
     }
     enc.Start(1);
-    for (int i = 0; i < 1000 && enc.Running(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 1000 && enc.Running(); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     enc.Stop(true);
     EXPECT_EQ(first, 1);
     EXPECT_EQ(second, 2);  // the second task, stopped, and the end of the run

@@ -45,7 +45,8 @@ static double ParseRate(const QString& text) {
 Probed ProbeFile(const QString& path) {
   Probed p;
   QString out;
-  const int rc = Fixtures::Run("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-of", "json", path}, &out);
+  const int rc =
+      Fixtures::Run("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-of", "json", path}, &out);
   if (rc != 0) return p;
   const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
   const QJsonObject format = root["format"].toObject();
@@ -70,11 +71,12 @@ Probed ProbeFile(const QString& path) {
 }
 
 unsigned CornerColour(const QString& path, int x, int y, int w, int h) {
-  const QString filter = QString("crop=%1:%2:%3:%4,scale=1:1:flags=area,format=rgb24").arg(w).arg(h).arg(x).arg(y);
+  const QString filter =
+      QString("crop=%1:%2:%3:%4,scale=1:1:flags=area,format=rgb24").arg(w).arg(h).arg(x).arg(y);
   // Through Fixtures::Run (a file, not a pipe) so sanitizer runs can spawn it plainly.
   const QString pixel = PathIn("corner colour.rgb");
-  if (Fixtures::Run("ffmpeg", {"-y", "-v", "error", "-i", path, "-frames:v", "1", "-vf", filter, "-f", "rawvideo",
-                               pixel}) != 0)
+  if (Fixtures::Run("ffmpeg", {"-y", "-v", "error", "-i", path, "-frames:v", "1", "-vf", filter, "-f",
+                               "rawvideo", pixel}) != 0)
     return 0xFFFFFFFF;
   QFile f(pixel);
   const QByteArray rgb = f.open(QIODevice::ReadOnly) ? f.read(3) : QByteArray();

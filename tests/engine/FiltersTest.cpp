@@ -72,7 +72,8 @@ TEST(FiltersTest, FlipsTurnsCropAndScaleMoveThePicture) {
     if (*c.chain) options += std::string(" -vf \"") + c.chain + "\"";
     const int h = enc.OpenInput(Bytes(Quarters()), "");
     ASSERT_EQ(h, index++);
-    ASSERT_GE(enc.SetOutput(h, Bytes(folder + c.name + ".mp4"), options), 0) << c.name << enc.LastErrorMessage();
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + c.name + ".mp4"), options), 0)
+        << c.name << enc.LastErrorMessage();
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
@@ -101,7 +102,8 @@ TEST(FiltersTest, AspectFrameRateAndOddSizes) {
   const int h263 = enc.OpenInput(Bytes(SampleVideo()), "");
   const int real = enc.OpenInput(Bytes(SampleVideo()), "");
   const int huge = enc.OpenInput(Bytes(SampleVideo()), "");
-  ASSERT_GE(enc.SetOutput(wide, Bytes(folder + "wide.mp4"), "-aspect 16:9 -r 15 -ac 1 -vb 300k -s 320x240"), 0);
+  ASSERT_GE(enc.SetOutput(wide, Bytes(folder + "wide.mp4"), "-aspect 16:9 -r 15 -ac 1 -vb 300k -s 320x240"),
+            0);
   ASSERT_GE(enc.SetOutput(odd, Bytes(folder + "odd.mp4"), "-vcodec libx264 -s 321x241"), 0);
   // H.263 only codes a few sizes; the nearest is taken.
   ASSERT_GE(enc.SetOutput(h263, Bytes(folder + "h263.3gp"), "-ac 1 -ar 8000 -s 320x240"), 0);

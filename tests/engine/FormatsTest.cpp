@@ -18,11 +18,11 @@ using namespace enginetest;
 namespace {
 
 struct Expect {
-  const char* key;  // its output file takes the extension of its format table row
+  const char* key;      // its output file takes the extension of its format table row
   const char* options;  // exactly as built for a 640x480 source with sound, "Normal"
   // (disc targets get their norm's standard frame instead of 640x480)
-  const char* format;   // substring of ffprobe's format_name
-  const char* video;    // "" = no video expected
+  const char* format;  // substring of ffprobe's format_name
+  const char* video;   // "" = no video expected
   int width, height;
   double fps;
   const char* audio;
@@ -30,19 +30,23 @@ struct Expect {
 };
 
 const Expect kVideoFormats[] = {
-    {"3gp", "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144", "3gp", "h263", 176, 144, 25, "amr_nb", 8000, 1},
-    {"avi", "-ac 2 -vcodec libxvid -vb 3388k -acodec libmp3lame -ab 128k -ar 44100 -s 640x480", "avi", "mpeg4",
-     640, 480, 25, "mp3", 44100, 2},
+    {"3gp", "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144", "3gp", "h263", 176, 144, 25, "amr_nb", 8000,
+     1},
+    {"avi", "-ac 2 -vcodec libxvid -vb 3388k -acodec libmp3lame -ab 128k -ar 44100 -s 640x480", "avi",
+     "mpeg4", 640, 480, 25, "mp3", 44100, 2},
     {"asf", "-ac 2 -vcodec msmpeg4v2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf",
      "msmpeg4v2", 640, 480, 25, "wmav2", 44100, 2},
     {"wmv", "-ac 2 -vcodec wmv2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480", "asf", "wmv2", 640,
      480, 25, "wmav2", 44100, 2},
     {"flv", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "flv", "flv1", 640, 480, 25, "mp3", 44100, 2},
     {"f4v",
-     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 -s 640x480",
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 "
+     "-s 640x480",
      "flv", "h264", 640, 480, 25, "aac", 44100, 2},
     {"swf", "-ac 2 -vb 2048k -ab 64k -ar 44100 -s 640x480", "swf", "flv1", 640, 480, 25, "mp3", 44100, 2},
-    {"mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s 640x480",
+    {"mkv",
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s "
+     "640x480",
      "matroska", "h264", 640, 480, 25, "mp3", 44100, 2},
     {"mov", "-r 29.97 -ac 2 -vb 2048k -ab 256k -ar 44100 -s 640x480", "mov", "mpeg4", 640, 480, 29.97, "aac",
      44100, 2},
@@ -50,15 +54,16 @@ const Expect kVideoFormats[] = {
      44100, 2},
     {"mp4h264", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -ab 128k -ar 44100 -s 640x480", "mp4",
      "h264", 640, 480, 25, "aac", 44100, 2},
-    {"mpg", "-ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640, 480, 25, "mp2", 44100, 2},
+    {"mpg", "-ac 2 -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 640, 480, 25, "mp2", 44100,
+     2},
     {"ntsc-vcd", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
      240, 29.97, "mp2", 44100, 2},
     {"pal-vcd", "-ac 2 -target pal-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480", "mpeg", "mpeg1video", 352,
      288, 25, "mp2", 44100, 2},
     {"mpg2", "-ac 2 -vcodec mpeg2video -vb 2048k -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 640,
      480, 25, "mp2", 44100, 2},
-    {"ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 480, 29.97,
-     "ac3", 44100, 2},
+    {"ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 480,
+     29.97, "ac3", 44100, 2},
     {"pal-dvd", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480", "mpeg", "mpeg2video", 720, 576, 25,
      "ac3", 44100, 2},
     {"rm", "-ac 2 -vcodec rv20 -vb 1000k -ab 128k -ar 44100 -s 640x480", "rm", "rv20", 640, 480, 25, "ac3",
@@ -68,15 +73,19 @@ const Expect kVideoFormats[] = {
     {"webm", "-ac 2 -vcodec libvpx -vb 2048k  -acodec libvorbis -ab 128k -ar 44100 -s 640x480", "webm", "vp8",
      640, 480, 25, "vorbis", 44100, 2},
     // Newer codecs (Opus takes 48 kHz only).
-    {"mp4hevc", "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480", "mp4",
-     "hevc", 640, 480, 25, "aac", 44100, 2},
-    {"webmvp9", "-ac 2 -vcodec libvpx-vp9 -vpre veryfast -vb 1280k -acodec libopus -ab 64k -ar 44100 -s 640x480",
-     "webm", "vp9", 640, 480, 25, "opus", 48000, 2},
-    {"mkvav1", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
+    {"mp4hevc", "-ac 2 -vcodec libx265 -vpre veryfast -vb 1280k -acodec aac -ab 128k -ar 44100 -s 640x480",
+     "mp4", "hevc", 640, 480, 25, "aac", 44100, 2},
+    {"webmvp9",
+     "-ac 2 -vcodec libvpx-vp9 -vpre veryfast -vb 1280k -acodec libopus -ab 64k -ar 44100 -s 640x480", "webm",
+     "vp9", 640, 480, 25, "opus", 48000, 2},
+    {"mkvav1",
+     "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
      "matroska", "av1", 640, 480, 25, "opus", 48000, 2},
-    {"webmav1", "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480",
-     "webm", "av1", 640, 480, 25, "opus", 48000, 2},
-    {"mkvh264", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480",
+    {"webmav1",
+     "-ac 2 -vcodec libaom-av1 -vpre veryfast -vb 1024k -acodec libopus -ab 64k -ar 44100 -s 640x480", "webm",
+     "av1", 640, 480, 25, "opus", 48000, 2},
+    {"mkvh264",
+     "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k -acodec aac -ab 128k -ar 44100 -s 640x480",
      "matroska", "h264", 640, 480, 25, "aac", 44100, 2},
 };
 
@@ -122,7 +131,8 @@ void ConvertAndCheck(const QString& source, const QString& folder, const std::ve
     ASSERT_NE(row, nullptr) << e.key;
     const QString out = folder + e.key + "." + row->extension;
     outputs.push_back(out);
-    ASSERT_GE(encoder.SetOutput(handle, Bytes(out), options), 0) << e.key << ": " << encoder.LastErrorMessage();
+    ASSERT_GE(encoder.SetOutput(handle, Bytes(out), options), 0)
+        << e.key << ": " << encoder.LastErrorMessage();
   }
   encoder.Start(2);
   ASSERT_TRUE(events.WaitForEnd(300));
@@ -160,9 +170,12 @@ void ConvertAndCheck(const QString& source, const QString& folder, const std::ve
 // listed with the sound-only ones exactly when its row says it holds sound only.
 TEST(FormatsTest, EveryFormatKeyIsConverted) {
   std::set<std::string> video, audio, table_video, table_audio;
-  for (const Expect& e : kVideoFormats) video.insert(e.key);
-  for (const Expect& e : kAudioFormats) audio.insert(e.key);
-  for (const FormatRow& row : FormatRows()) (row.audioOnly ? table_audio : table_video).insert(row.key);
+  for (const Expect& e : kVideoFormats)
+    video.insert(e.key);
+  for (const Expect& e : kAudioFormats)
+    audio.insert(e.key);
+  for (const FormatRow& row : FormatRows())
+    (row.audioOnly ? table_audio : table_video).insert(row.key);
   EXPECT_EQ(video, table_video);
   EXPECT_EQ(audio, table_audio);
 }
@@ -210,7 +223,8 @@ TEST(FormatsTest, DiscTargetsGetFramesOfTheirNorm) {
   };
   const Case cases[] = {
       {"wide-pal-dvd", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x360", 720, 576, "16:9", 0},
-      {"wide-ntsc-vcd", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x360", 352, 240, "4:3", 30},
+      {"wide-ntsc-vcd", "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x360", 352, 240, "4:3",
+       30},
       {"tall-ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 360x640", 720, 480, "4:3", 0},
       {"legal-ntsc-dvd", "-ac 2 -target ntsc-dvd -ab 128k -ar 44100 -s 352x240", 352, 240, "", 0},
       {"legal-pal-dvd", "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 704x576", 704, 576, "", 0},
@@ -218,7 +232,8 @@ TEST(FormatsTest, DiscTargetsGetFramesOfTheirNorm) {
   };
   const QString folder = OutputFolder("disc-frames");
   const QString white = folder + "white.mp4";
-  ASSERT_TRUE(Fixtures::Make(white, {"-f", "lavfi", "-i", "color=white:s=320x240:r=25:d=1", "-pix_fmt", "yuv420p"}));
+  ASSERT_TRUE(
+      Fixtures::Make(white, {"-f", "lavfi", "-i", "color=white:s=320x240:r=25:d=1", "-pix_fmt", "yuv420p"}));
   FFEncoder encoder;
   EventRecorder events(encoder);
   int index = 0;

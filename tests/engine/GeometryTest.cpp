@@ -68,9 +68,9 @@ TEST(DisplayMatrixTest, TurnedPixelsMatchTheFilters) {
       {{1, false, 0}, 2, 3, {4, 1, 5, 2, 6, 3}},  // transpose=clock
       {{3, false, 0}, 2, 3, {3, 6, 2, 5, 1, 4}},  // transpose=cclock
       {{2, false, 0}, 3, 2, {6, 5, 4, 3, 2, 1}},
-      {{1, true, 0}, 2, 3, {1, 4, 2, 5, 3, 6}},   // transpose=cclock_flip
-      {{2, true, 0}, 3, 2, {4, 5, 6, 1, 2, 3}},   // vflip
-      {{0, true, 0}, 3, 2, {3, 2, 1, 6, 5, 4}},   // hflip
+      {{1, true, 0}, 2, 3, {1, 4, 2, 5, 3, 6}},  // transpose=cclock_flip
+      {{2, true, 0}, 3, 2, {4, 5, 6, 1, 2, 3}},  // vflip
+      {{0, true, 0}, 3, 2, {3, 2, 1, 6, 5, 4}},  // hflip
   };
   for (const Case& c : cases) {
     std::vector<uint32_t> pixels = picture;

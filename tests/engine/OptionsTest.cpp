@@ -48,8 +48,9 @@ TEST(OptionsParseTest, BuilderStringsWithDoubleBlanks) {
   EXPECT_EQ(ParseOk("-vpre libx264-default").x264_preset, "medium");
   EXPECT_EQ(ParseOk("-ac 2 -vn  -acodec wmav2 -ab 320k -ar 48000").audio_codec, "wmav2");
 
-  o = ParseOk("-an -r 29.97 -aspect 16:9 -ac 2 -vcodec libx264 -vpre libx264-ultrafast -f flv -vb 512k "
-              "-acodec libfaac -ab 128k -ar 44100 -ac 2 -s 320x240");
+  o = ParseOk(
+      "-an -r 29.97 -aspect 16:9 -ac 2 -vcodec libx264 -vpre libx264-ultrafast -f flv -vb 512k "
+      "-acodec libfaac -ab 128k -ar 44100 -ac 2 -s 320x240");
   EXPECT_EQ(o.frame_rate.num, 30000);  // 29.97 is NTSC's exact rate
   EXPECT_EQ(o.frame_rate.den, 1001);
   EXPECT_EQ(o.audio_codec, "aac");  // the old external AAC encoder maps to the native one
@@ -60,7 +61,8 @@ TEST(OptionsParseTest, BuilderStringsWithDoubleBlanks) {
 }
 
 TEST(OptionsParseTest, FilterChains) {
-  Options o = ParseOk("-ac 2 -vb 512k -ab 128k -ar 44100 -vf \"crop=300:200:10:20,scale=640:480,vflip,hflip,rotate=90\"");
+  Options o = ParseOk(
+      "-ac 2 -vb 512k -ab 128k -ar 44100 -vf \"crop=300:200:10:20,scale=640:480,vflip,hflip,rotate=90\"");
   ASSERT_EQ(o.filters.size(), 5u);
   EXPECT_EQ(o.filters[0].kind, VideoFilter::Kind::Crop);
   EXPECT_EQ(o.filters[0].width, 300);
@@ -166,7 +168,8 @@ TEST(OptionsParseTest, RefusesWithAMessageNamingTheProblem) {
   EXPECT_NE(ParseError("-vf \"drawtext=text=x\"").find("drawtext"), std::string::npos);
   EXPECT_NE(ParseError("-vf crop=-10:240:0:0").find("crop"), std::string::npos);
   // Margins of 9999 on a 640x480 picture, as built: the message says what went wrong.
-  EXPECT_NE(ParseError("-vf \"crop=-19358:-19518:9999:9999\"").find("larger than the picture"), std::string::npos);
+  EXPECT_NE(ParseError("-vf \"crop=-19358:-19518:9999:9999\"").find("larger than the picture"),
+            std::string::npos);
   EXPECT_NE(ParseError("-vf crop=0:480:640:0").find("larger than the picture"), std::string::npos);
   EXPECT_NE(ParseError("-vf crop=320:240:0").find("crop"), std::string::npos);
   EXPECT_NE(ParseError("-vf rotate=abc").find("rotation"), std::string::npos);

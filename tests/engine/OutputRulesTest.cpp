@@ -23,8 +23,9 @@ namespace {
 QString OnePixelClip() {
   static const QString path = [] {
     const QString p = PathIn("one pixel.mkv");
-    Fixtures::Make(p, {"-f", "lavfi", "-i", "color=c=red:size=16x16:rate=25:duration=0.4,format=yuv444p,scale=1:1",
-                       "-f", "lavfi", "-i", "sine=duration=0.4", "-c:v", "ffv1", "-ac", "2"});
+    Fixtures::Make(
+        p, {"-f", "lavfi", "-i", "color=c=red:size=16x16:rate=25:duration=0.4,format=yuv444p,scale=1:1", "-f",
+            "lavfi", "-i", "sine=duration=0.4", "-c:v", "ffv1", "-ac", "2"});
     return p;
   }();
   return path;
@@ -43,8 +44,8 @@ std::pair<int, std::string> TrySetOutput(const QString& output, const std::strin
 
 TEST(OutputAllowListTest, MuxersThatWriteElsewhereOrNothingAreRefused) {
   const QString out = PathIn("refused.out");
-  for (const char* muxer : {"tee", "segment", "ssegment", "hls", "dash", "image2", "null", "rtp", "rtp_mpegts", "rtsp",
-                            "sap", "framecrc", "md5", "fifo", "mpjpeg"}) {
+  for (const char* muxer : {"tee", "segment", "ssegment", "hls", "dash", "image2", "null", "rtp",
+                            "rtp_mpegts", "rtsp", "sap", "framecrc", "md5", "fifo", "mpjpeg"}) {
     const auto [rc, message] = TrySetOutput(out, std::string("-f ") + muxer);
     EXPECT_LT(rc, 0) << muxer;
     EXPECT_NE(message.find(muxer), std::string::npos) << muxer << ": " << message;
@@ -70,7 +71,8 @@ TEST(OutputAllowListTest, DeviceAndForeignEncodersAreRefused) {
     EXPECT_NE(message.find("device"), std::string::npos) << message;
   }
   EXPECT_GT(tried, 0);
-  for (const char* option : {"-vcodec rawvideo", "-vcodec a64multi", "-acodec pcm_s64le", "-acodec comfortnoise"}) {
+  for (const char* option :
+       {"-vcodec rawvideo", "-vcodec a64multi", "-acodec pcm_s64le", "-acodec comfortnoise"}) {
     const auto [rc, message] = TrySetOutput(out, option);
     EXPECT_LT(rc, 0) << option;
     EXPECT_NE(message.find(std::string(option).substr(8)), std::string::npos) << message;
@@ -100,8 +102,8 @@ TEST(PictureSizeTest, EveryAllowedEncoderOpensAtTheSizesItIsGiven) {
       ctx->time_base = {1, 25};
       ctx->framerate = {25, 1};
       ctx->bit_rate = 200000;
-      EXPECT_GE(avcodec_open2(ctx, codec, nullptr), 0) << codec->name << " at " << w << "x" << h << " (from " << w0
-                                                       << "x" << h0 << ")";
+      EXPECT_GE(avcodec_open2(ctx, codec, nullptr), 0)
+          << codec->name << " at " << w << "x" << h << " (from " << w0 << "x" << h0 << ")";
       avcodec_free_context(&ctx);
     }
     ++checked;
@@ -127,11 +129,14 @@ TEST(TinyPictureTest, OnePixelSourceConvertsToEveryVideoFormat) {
       {"a.asf", "-ac 2 -vcodec msmpeg4v2 -vb 1k -acodec wmav2 -ab 128k -ar 44100 -s 1x1", 2, 2},
       {"a.wmv", "-ac 2 -vcodec wmv2 -vb 1k -acodec wmav2 -ab 128k -ar 44100 -s 1x1", 2, 2},
       {"a.flv", "-ac 2 -vb 1k -ab 64k -ar 44100 -s 1x1", 2, 2},
-      {"a.f4v", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 1k -acodec libfaac -ab 128k -ar 44100 -ac 2 "
-                "-s 1x1", 2, 2},
-      {"a.swf", "-ac 2 -vb 1k -ab 64k -ar 44100 -s 1x1", 2, 2},
-      {"a.mkv", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 1k  -acodec libmp3lame -ab 128k -ar 44100 -s 1x1",
+      {"a.f4v",
+       "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 1k -acodec libfaac -ab 128k -ar 44100 -ac 2 "
+       "-s 1x1",
        2, 2},
+      {"a.swf", "-ac 2 -vb 1k -ab 64k -ar 44100 -s 1x1", 2, 2},
+      {"a.mkv",
+       "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 1k  -acodec libmp3lame -ab 128k -ar 44100 -s 1x1", 2,
+       2},
       {"a.mov", "-r 29.97 -ac 2 -vb 1k -ab 256k -ar 44100 -s 1x1", 2, 2},
       {"a.mp4", "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 1k -ab 128k -ar 44100 -s 1x1", 2, 2},
       {"a.mpg", "-ac 2 -vb 1k -ab 128k -ar 44100 -s 1x1", 2, 2},
@@ -151,7 +156,8 @@ TEST(TinyPictureTest, OnePixelSourceConvertsToEveryVideoFormat) {
   for (const Output& o : outputs) {
     const int task = enc.OpenInput(Bytes(OnePixelClip()), "");
     ASSERT_GE(task, 0) << enc.LastErrorMessage();
-    ASSERT_GE(enc.SetOutput(task, Bytes(folder + o.file), o.options), 0) << o.file << ": " << enc.LastErrorMessage();
+    ASSERT_GE(enc.SetOutput(task, Bytes(folder + o.file), o.options), 0)
+        << o.file << ": " << enc.LastErrorMessage();
     tasks.push_back(task);
   }
   enc.Start(2);

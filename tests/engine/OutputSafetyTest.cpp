@@ -184,7 +184,8 @@ TEST(OutputSafetyTest, TemporaryFilesCannotBeRedirectedAndFitWhereTheNameFits) {
   // A final name of 250 bytes (83 three-byte letters) converts: the temporary
   // name is never longer than what fits.
   QString long_name;
-  for (int i = 0; i < 82; ++i) long_name += QChar(0x4E2D);
+  for (int i = 0; i < 82; ++i)
+    long_name += QChar(0x4E2D);
   long_name += ".mp3";  // 246 + 4 bytes
   ASSERT_EQ(long_name.toUtf8().size(), 250);
   enc.ClearTasks();
@@ -318,7 +319,8 @@ TEST(OutputSafetyTest, TerminationSignalsRemoveTemporaryFiles) {
       std::string error;
       const char byte = file.Create(dir + "x.mp4", &error) ? 1 : 0;
       if (write(ready[1], &byte, 1) != 1) _exit(2);
-      for (;;) pause();
+      for (;;)
+        pause();
     }
     char byte = 0;
     ASSERT_EQ(read(ready[0], &byte, 1), 1);

@@ -90,7 +90,8 @@ TEST(SourceReachTest, EveryAdvertisedInputKindOpens) {
       {"a.wmv", av + QStringList{"-c:v", "wmv2", "-c:a", "wmav2"}},
       {"a.asf", av + QStringList{"-c:v", "msmpeg4v2"}},
       {"a.rm", av + QStringList{"-c:v", "rv10", "-c:a", "ac3"}},
-      {"a.dv", Picture("720x480", "30000/1001") + Tone(48000) + QStringList{"-pix_fmt", "yuv411p", "-ac", "2", "-c:a", "pcm_s16le"}},
+      {"a.dv", Picture("720x480", "30000/1001") + Tone(48000) +
+                   QStringList{"-pix_fmt", "yuv411p", "-ac", "2", "-c:a", "pcm_s16le"}},
       {"a.ogg", Tone()},
       {"a.wav", Tone()},
       {"a.aiff", Tone()},
@@ -122,13 +123,14 @@ TEST(SourceReachTest, PlaylistsFileListsAndDescriptionsAreRefused) {
   // Text files that would make libav read other files or addresses, disguised
   // as media by their names.
   const std::vector<std::pair<QString, QByteArray>> hostile = {
-      {"hls.mp4", "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\n../" + name.toUtf8() +
-                      "\n#EXT-X-ENDLIST\n"},
-      {"hls absolute.mkv", "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\n" + QFile::encodeName(other) +
-                               "\n#EXT-X-ENDLIST\n"},
+      {"hls.mp4",
+       "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\n../" + name.toUtf8() + "\n#EXT-X-ENDLIST\n"},
+      {"hls absolute.mkv",
+       "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\n" + QFile::encodeName(other) + "\n#EXT-X-ENDLIST\n"},
       {"list.mp4", "ffconcat version 1.0\nfile '../" + name.toUtf8() + "'\n"},
-      {"session.avi", "v=0\no=- 0 0 IN IP4 127.0.0.1\ns=x\nc=IN IP4 127.0.0.1\nt=0 0\n"
-                      "m=video 5004 RTP/AVP 96\na=rtpmap:96 H264/90000\n"},
+      {"session.avi",
+       "v=0\no=- 0 0 IN IP4 127.0.0.1\ns=x\nc=IN IP4 127.0.0.1\nt=0 0\n"
+       "m=video 5004 RTP/AVP 96\na=rtpmap:96 H264/90000\n"},
   };
   for (const auto& [file, text] : hostile) {
     const QString path = PathIn("hostile/" + file);
@@ -146,8 +148,8 @@ TEST(SourceReachTest, PlaylistsFileListsAndDescriptionsAreRefused) {
   // A picture-sequence pattern in the name is only a name: the one file is read,
   // and pictures are not a media kind sources may be.
   const QString frame = PathIn("hostile/frame%03d.png");
-  ASSERT_TRUE(Fixtures::Make(frame, {"-f", "lavfi", "-i", "testsrc=size=32x32:duration=0.04", "-frames:v", "1",
-                                     "-f", "image2", "-update", "1"}));
+  ASSERT_TRUE(Fixtures::Make(frame, {"-f", "lavfi", "-i", "testsrc=size=32x32:duration=0.04", "-frames:v",
+                                     "1", "-f", "image2", "-update", "1"}));
   FFDecoder dec;
   EXPECT_FALSE(dec.Open(Bytes(frame), ""));
   EXPECT_NE(dec.LastErrorMessage().find("not read"), std::string::npos) << dec.LastErrorMessage();
@@ -161,19 +163,19 @@ TEST(SourceReachTest, NestedOpensAreRefusedForAllowedFormatsToo) {
   EXPECT_FALSE(media::NestedOpenRefused(input->pb));
   // What a demuxer would do to follow a reference to another file.
   AVIOContext* nested = nullptr;
-  const int rc = input->io_open(input.get(), &nested, media::FileUrl(Bytes(OtherFile())).c_str(), AVIO_FLAG_READ,
-                                nullptr);
+  const int rc = input->io_open(input.get(), &nested, media::FileUrl(Bytes(OtherFile())).c_str(),
+                                AVIO_FLAG_READ, nullptr);
   EXPECT_LT(rc, 0);
   EXPECT_EQ(nested, nullptr);
   EXPECT_TRUE(media::NestedOpenRefused(input->pb));
 }
 
 TEST(SourceReachTest, DemuxerListHoldsMediaAndNoIndirections) {
-  for (const char* name : {"mov,mp4,m4a,3gp,3g2,mj2", "matroska,webm", "avi", "flv", "mpeg", "mpegts", "asf", "rm",
-                           "ogg", "wav", "aiff", "flac", "mp3", "aac", "ac3", "amr", "dv", "wv", "mmf"})
+  for (const char* name : {"mov,mp4,m4a,3gp,3g2,mj2", "matroska,webm", "avi", "flv", "mpeg", "mpegts", "asf",
+                           "rm", "ogg", "wav", "aiff", "flac", "mp3", "aac", "ac3", "amr", "dv", "wv", "mmf"})
     EXPECT_TRUE(media::DemuxerAllowed(name)) << name;
-  for (const char* name : {"hls", "concat", "image2", "image2pipe", "png_pipe", "sdp", "rtp", "rtsp", "sap", "dash",
-                           "webm_dash_manifest", "ffmetadata", "data", "tee", "", "mov,hls"})
+  for (const char* name : {"hls", "concat", "image2", "image2pipe", "png_pipe", "sdp", "rtp", "rtsp", "sap",
+                           "dash", "webm_dash_manifest", "ffmetadata", "data", "tee", "", "mov,hls"})
     EXPECT_EQ(media::DemuxerAllowed(name), std::string(name) == "mov,hls") << name;
   EXPECT_FALSE(media::DemuxerAllowed(nullptr));
 }

@@ -35,15 +35,54 @@ QString Tagged() {
   static const QString path = [] {
     const QString srt = PathIn("tagged.srt"), meta = PathIn("tagged.txt"), p = PathIn("tagged source.mkv");
     WriteFile(srt, "1\n00:00:00,200 --> 00:00:01,000\nHello\n\n2\n00:00:01,200 --> 00:00:01,800\nWorld\n");
-    WriteFile(meta, ";FFMETADATA1\ntitle=Holiday\nartist=Someone\nalbum=Summer\n"
-                    "[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Arrival\n"
-                    "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Beach\n");
-    Fixtures::Make(p, {"-f", "lavfi", "-i", "testsrc=s=320x240:r=25:d=2", "-f", "lavfi", "-i", "sine=f=440:d=2",
-                       "-f", "lavfi", "-i", "sine=f=880:d=2", "-i", srt, "-i", meta,
-                       "-map", "0", "-map", "1", "-map", "2", "-map", "3", "-map_metadata", "4", "-map_chapters", "4",
-                       "-metadata", "creation_time=2020-01-02T03:04:05Z", "-metadata:s:a:0", "language=eng",
-                       "-metadata:s:a:1", "language=fra", "-metadata:s:s:0", "language=deu",
-                       "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-c:s", "srt"});
+    WriteFile(meta,
+              ";FFMETADATA1\ntitle=Holiday\nartist=Someone\nalbum=Summer\n"
+              "[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Arrival\n"
+              "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Beach\n");
+    Fixtures::Make(p, {"-f",
+                       "lavfi",
+                       "-i",
+                       "testsrc=s=320x240:r=25:d=2",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=f=440:d=2",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=f=880:d=2",
+                       "-i",
+                       srt,
+                       "-i",
+                       meta,
+                       "-map",
+                       "0",
+                       "-map",
+                       "1",
+                       "-map",
+                       "2",
+                       "-map",
+                       "3",
+                       "-map_metadata",
+                       "4",
+                       "-map_chapters",
+                       "4",
+                       "-metadata",
+                       "creation_time=2020-01-02T03:04:05Z",
+                       "-metadata:s:a:0",
+                       "language=eng",
+                       "-metadata:s:a:1",
+                       "language=fra",
+                       "-metadata:s:s:0",
+                       "language=deu",
+                       "-c:v",
+                       "libx264",
+                       "-preset",
+                       "ultrafast",
+                       "-c:a",
+                       "aac",
+                       "-c:s",
+                       "srt"});
     // An old date, to see it carried over.
     const struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
     utimensat(AT_FDCWD, Bytes(p).c_str(), times, 0);
@@ -54,7 +93,8 @@ QString Tagged() {
 
 QJsonObject ProbeAll(const QString& file) {
   QString out;
-  Fixtures::Run("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-show_chapters", "-of", "json", file},
+  Fixtures::Run("ffprobe",
+                {"-v", "error", "-show_format", "-show_streams", "-show_chapters", "-of", "json", file},
                 &out);
   return QJsonDocument::fromJson(out.toUtf8()).object();
 }
@@ -118,10 +158,12 @@ TEST(TracksTest, EveryAudioTrackAndTheSubtitlesTheContainerHolds) {
   EXPECT_EQ(Streams(mp4, "audio", "language"), QStringList({"eng", "fra"}));
   EXPECT_EQ(Streams(mp4, "subtitle", "codec"), QStringList({"mov_text"}));
   QString text;
-  Fixtures::Run("ffmpeg", {"-v", "error", "-i", folder + "all.mp4", "-map", "0:s:0", "-f", "srt", "-"}, &text);
+  Fixtures::Run("ffmpeg", {"-v", "error", "-i", folder + "all.mp4", "-map", "0:s:0", "-f", "srt", "-"},
+                &text);
   EXPECT_TRUE(text.contains("Hello") && text.contains("World")) << text.toStdString();
   // Times follow the pictures (which start where the source's first packet did).
-  EXPECT_TRUE(text.contains(QRegularExpression("00:00:01,2\\d\\d --> 00:00:01,8\\d\\d"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QRegularExpression("00:00:01,2\\d\\d --> 00:00:01,8\\d\\d")))
+      << text.toStdString();
 
   const QJsonObject first = ProbeAll(folder + "first.mkv");
   EXPECT_EQ(Streams(first, "audio", "language"), QStringList({"eng"}));
@@ -194,7 +236,8 @@ TEST(MetadataTest, TagsChaptersAndTheFileDateAreKept) {
   }
   enc.Start(2);
   ASSERT_TRUE(events.WaitForEnd());
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
+  for (int i = 0; i < 4; ++i)
+    ASSERT_TRUE(events.For(i).succeeded) << names[i] << events.For(i).message;
   for (const char* name : {"kept.mp4", "kept.mkv", "kept.mp3"}) {
     SCOPED_TRACE(name);
     const QJsonObject p = ProbeAll(folder + name);
@@ -213,7 +256,10 @@ TEST(MetadataTest, TagsChaptersAndTheFileDateAreKept) {
     EXPECT_NEAR(chapters[1].toObject()["start_time"].toString().toDouble(), 1.0, 0.01);
     EXPECT_EQ(ModifiedSeconds(folder + name), 1000000000);
   }
-  EXPECT_TRUE(ProbeAll(folder + "kept.mp4")["format"].toObject()["tags"].toObject()["creation_time"].toString()
+  EXPECT_TRUE(ProbeAll(folder + "kept.mp4")["format"]
+                  .toObject()["tags"]
+                  .toObject()["creation_time"]
+                  .toString()
                   .startsWith("2020-01-02T03:04:05"));
   EXPECT_GT(ModifiedSeconds(folder + "today.mp4"), 1000000000 + 3600);
 }
@@ -222,8 +268,9 @@ TEST(BurnInTest, TheDefaultTextTrackIsDrawnIntoThePicture) {
   // Black picture, white words from the first moment; awkward file names.
   const QString srt = PathIn("burn.srt"), source = PathIn("burn it's [a], b;c.mkv");
   WriteFile(srt, "1\n00:00:00,000 --> 00:00:02,000\nHELLO HELLO HELLO\n");
-  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2", "-i", srt, "-map", "0",
-                                      "-map", "1", "-c:v", "libx264", "-preset", "ultrafast", "-c:s", "srt"}));
+  ASSERT_TRUE(
+      Fixtures::Make(source, {"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2", "-i", srt, "-map", "0",
+                              "-map", "1", "-c:v", "libx264", "-preset", "ultrafast", "-c:s", "srt"}));
   // A trailing space and a newline: the sibling without them is a list of other
   // files whose words come only after the picture has ended.
   const QString spaced = PathIn("burn.mkv "), lined = PathIn("burn\nline.mkv");

@@ -19,10 +19,11 @@ namespace {
 // bottom-left, white bottom-right); `rotate` is the display rotation a phone writes.
 QString QuartersClip(const QString& name, const char* rotate) {
   const QString plain = PathIn("quarters-" + name + "-plain.mp4");
-  Fixtures::Make(plain, {"-f", "lavfi", "-i",
-                         "color=red:s=160x120:d=1[a];color=blue:s=160x120:d=1[b];color=green:s=160x120:d=1[c];"
-                         "color=white:s=160x120:d=1[d];[a][b]hstack[t];[c][d]hstack[u];[t][u]vstack",
-                         "-pix_fmt", "yuv420p", "-c:v", "libx264", "-qp", "0"});
+  Fixtures::Make(plain,
+                 {"-f", "lavfi", "-i",
+                  "color=red:s=160x120:d=1[a];color=blue:s=160x120:d=1[b];color=green:s=160x120:d=1[c];"
+                  "color=white:s=160x120:d=1[d];[a][b]hstack[t];[c][d]hstack[u];[t][u]vstack",
+                  "-pix_fmt", "yuv420p", "-c:v", "libx264", "-qp", "0"});
   if (!*rotate) return plain;
   const QString turned = PathIn("quarters-" + name + ".mp4");
   Fixtures::Make(turned, {"-i", plain, "-c", "copy", "-metadata:s:v:0", QString("rotate=") + rotate});
@@ -45,7 +46,8 @@ Colour At(const QString& file, int x, int y) { return Classify(CornerColour(file
 
 // Rotation left on the output's video stream: a tag or a display matrix.
 QString RotationOf(const QString& file) {
-  return Fixtures::Probe(file, "v:0", "stream_tags=rotate") + Fixtures::Probe(file, "v:0", "stream_side_data=rotation");
+  return Fixtures::Probe(file, "v:0", "stream_tags=rotate") +
+         Fixtures::Probe(file, "v:0", "stream_side_data=rotation");
 }
 
 struct Batch {

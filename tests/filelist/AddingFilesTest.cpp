@@ -28,9 +28,12 @@ namespace {
 bool Drop(ListHarness& h, const QList<QByteArray>& paths, bool asFiles = true) {
   QMimeData mime;
   QByteArray uris;
-  for (const QByteArray& p : paths) uris += "file://" + p.toPercentEncoding("/") + "\r\n";
-  if (asFiles) mime.setData("text/uri-list", uris);
-  else mime.setText(QString::fromUtf8(paths.value(0)));
+  for (const QByteArray& p : paths)
+    uris += "file://" + p.toPercentEncoding("/") + "\r\n";
+  if (asFiles)
+    mime.setData("text/uri-list", uris);
+  else
+    mime.setText(QString::fromUtf8(paths.value(0)));
   QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
   QApplication::sendEvent(h.list->viewport(), &enter);
   if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction) return false;
@@ -101,12 +104,14 @@ TEST(AddFile, DuplicatesOnlyByExactPath) {
 TEST(AddFile, UnopenableFilesGiveTheMessageAndNoRow) {
   ListHarness h;
   MessageRecorder messages;
-  const QString empty = Folder() + "empty.mp3", link = Folder() + "dangling.mp4", fifo = Folder() + "pipe.mp4";
+  const QString empty = Folder() + "empty.mp3", link = Folder() + "dangling.mp4",
+                fifo = Folder() + "pipe.mp4";
   QFile(empty).open(QIODevice::WriteOnly);
   QFile::link(Folder() + "gone.mp4", link);
   ::mkfifo(QFile::encodeName(fifo).constData(), 0600);  // would block a plain read forever
   const QStringList bad = {Broken(), empty, link, fifo, Folder() + "missing.avi", Folder()};
-  for (const QString& path : bad) EXPECT_FALSE(h.files->AddFile(path)) << path.toStdString();
+  for (const QString& path : bad)
+    EXPECT_FALSE(h.files->AddFile(path)) << path.toStdString();
   EXPECT_EQ(h.files->RowCount(), 0);
   ASSERT_EQ(messages.Texts().size(), bad.size());
   for (int i = 0; i < bad.size(); ++i) {
@@ -122,11 +127,13 @@ TEST(AddFile, AwkwardNamesKeepTheirExactBytes) {
   ListHarness h;
   MessageRecorder messages;
   QList<QByteArray> paths;
-  for (const char* name : {"with space.mp4", "quote\"s 'both'.mp4", "semi;colon.mp4", "-leading-dash.mp4",
-                           "\xD0\xBA\xD0\xB8\xD0\xBD\xD0\xBE \xE6\x98\xA0\xE7\x94\xBB.mp4", "latin1-caf\xE9.mp4"})
+  for (const char* name :
+       {"with space.mp4", "quote\"s 'both'.mp4", "semi;colon.mp4", "-leading-dash.mp4",
+        "\xD0\xBA\xD0\xB8\xD0\xBD\xD0\xBE \xE6\x98\xA0\xE7\x94\xBB.mp4", "latin1-caf\xE9.mp4"})
     paths << CopySample(name);
   // As text, the way the dialog hands them over; the last one lost its invalid byte.
-  for (const QByteArray& p : paths) EXPECT_TRUE(h.files->AddFile(QString::fromUtf8(p)));
+  for (const QByteArray& p : paths)
+    EXPECT_TRUE(h.files->AddFile(QString::fromUtf8(p)));
   const QByteArray dropped = CopySample("dropped\xFE.mp4");
   EXPECT_TRUE(Drop(h, {dropped}));
   paths << dropped;
@@ -141,7 +148,8 @@ TEST(AddFile, AwkwardNamesKeepTheirExactBytes) {
   }
   EXPECT_EQ(rows[4].path, QString::fromUtf8(paths[4]));
   EXPECT_TRUE(rows.back().path.endsWith(QString("dropped") + QChar(0xDCFE) + ".mp4"));
-  for (const QByteArray& p : paths) ::unlink(p.constData());
+  for (const QByteArray& p : paths)
+    ::unlink(p.constData());
 }
 
 TEST(AddFilesWithDialog, FolderFiltersWaitWindowAndLastRowSelected) {
@@ -219,7 +227,8 @@ TEST(DropFiles, ManyFilesKeepTheWindowAliveAndTotalsMoving) {
   QLabel filesPane, durationPane;
   h.files->SetPanes(&filesPane, &durationPane);
   QList<QByteArray> paths;
-  for (int i = 0; i < 40; ++i) paths << CopySample("many-" + QByteArray::number(i) + ".mp4");
+  for (int i = 0; i < 40; ++i)
+    paths << CopySample("many-" + QByteArray::number(i) + ".mp4");
   QStringList seen;
   QTimer timer;  // stands in for the main window's totals timer
   QObject::connect(&timer, &QTimer::timeout, h.files.get(), &FileList::RefreshTotals);
@@ -230,5 +239,6 @@ TEST(DropFiles, ManyFilesKeepTheWindowAliveAndTotalsMoving) {
   EXPECT_EQ(h.files->RowCount(), 40);
   seen.removeDuplicates();
   EXPECT_GT(seen.size(), 3) << "the totals did not move while adding";
-  for (const QByteArray& p : paths) ::unlink(p.constData());
+  for (const QByteArray& p : paths)
+    ::unlink(p.constData());
 }

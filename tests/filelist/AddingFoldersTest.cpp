@@ -24,7 +24,8 @@ struct MediaTree {
   QString Root() const { return dir.path() + "/"; }
   QString Add(const QString& rel) {
     QDir().mkpath(QFileInfo(Root() + rel).path());
-    EXPECT_EQ(::link(AudioVideo().toUtf8().constData(), (Root() + rel).toUtf8().constData()), 0) << rel.toStdString();
+    EXPECT_EQ(::link(AudioVideo().toUtf8().constData(), (Root() + rel).toUtf8().constData()), 0)
+        << rel.toStdString();
     return Root() + rel;
   }
   void Text(const QString& rel, const QByteArray& content) {
@@ -56,7 +57,8 @@ TEST(AddFolder, EverySupportedFileInNameOrderAndOneMessageForFailures) {
   ListHarness h;
   MessageRecorder messages;
   MediaTree t;
-  const QString b2 = t.Add("b/2.mp4"), b10 = t.Add("b/10.MP4"), a = t.Add("A.mkv"), deep = t.Add("b/c/deep.avi");
+  const QString b2 = t.Add("b/2.mp4"), b10 = t.Add("b/10.MP4"), a = t.Add("A.mkv"),
+                deep = t.Add("b/c/deep.avi");
   const QString z = t.Add("z.wav");
   t.Text("notes.txt", "not media");
   t.Add(".hidden.mp4");
@@ -99,7 +101,8 @@ TEST(AddFolder, CancelStopsAddingAndClosesTheWaitWindow) {
   ListHarness h;
   MessageRecorder messages;
   MediaTree t;
-  for (int i = 0; i < 30; ++i) t.Add(QString("clip %1.mp4").arg(i, 2, 10, QChar('0')));
+  for (int i = 0; i < 30; ++i)
+    t.Add(QString("clip %1.mp4").arg(i, 2, 10, QChar('0')));
   QTimer clicker;  // clicks Cancel once a few rows are in, as a user would
   QObject::connect(&clicker, &QTimer::timeout, [&] {
     if (h.files->RowCount() < 3 || !h.files->CurrentWaitWindow()) return;

@@ -26,7 +26,8 @@ static bool Accepts(const QString& filter, const QString& name) {
 TEST(MediaFilters, EntriesInOrder) {
   const QStringList f = MediaDialogFilters();
   ASSERT_EQ(f.size(), 37);
-  EXPECT_EQ(MediaFilterTable()[0].pattern, MediaFilterTable()[2].pattern + ";" + MediaFilterTable()[1].pattern);
+  EXPECT_EQ(MediaFilterTable()[0].pattern,
+            MediaFilterTable()[2].pattern + ";" + MediaFilterTable()[1].pattern);
   EXPECT_EQ(f[3], "Audio - Advanced Audio Coding Files (*.aac)");
   EXPECT_EQ(f[4], "Audio - Audio InterChange File Format (*.aif;*.aiff) (*.aif *.aiff)");
   EXPECT_TRUE(f[19].startsWith("Video - 3GPP files(*.3gp,*.3g2,*.3gpp,*.3g,*.k3g,*.3gp2) (*.3gp "));
@@ -48,7 +49,8 @@ TEST(RowTexts, SizeTimePictureAndFailureMessage) {
   EXPECT_EQ(FormatModifiedText(QDateTime(QDate(2024, 3, 5), QTime(17, 4, 9))), "2024/03/05 17:04:09");
   EXPECT_EQ(FormatVideoSizeText(640, 480), "640 X 480");
   EXPECT_EQ(TrackCountText(2, 0), "Audio tracks: 2, subtitle tracks: 0");
-  EXPECT_EQ(OpenFailureText("/m/a b.avi", "Invalid data"), "Can not open file: \n/m/a b.avi\n\nError: \nInvalid data");
+  EXPECT_EQ(OpenFailureText("/m/a b.avi", "Invalid data"),
+            "Can not open file: \n/m/a b.avi\n\nError: \nInvalid data");
 }
 
 TEST(NativePath, UriListsAndLossyNamesKeepExactBytes) {

@@ -18,17 +18,62 @@ extern "C" {
 namespace fuzz {
 namespace {
 
-const char* const kExtensions[] = {"mp4", "mkv", "avi", "mpg", "3gp", "rm",  "webm", "mp3", "wav",
-                                   "flv", "swf", "m4a", "ra",  "ogg", "vob", "m3u8", "mpd", "png",
+const char* const kExtensions[] = {"mp4", "mkv", "avi", "mpg", "3gp", "rm",  "webm", "mp3",  "wav",
+                                   "flv", "swf", "m4a", "ra",  "ogg", "vob", "m3u8", "mpd",  "png",
                                    "txt", "",    "wma", "asf", "aac", "ac3", "aiff", "flac", "mov"};
 
 const char* const kTokens[] = {
-    "-vcodec", "-acodec", "-vb",    "-ab",     "-ar",       "-ac",        "-s",        "-r",      "-aspect",
-    "-vn",     "-an",     "-f",     "-vpre",   "-target",   "-vf",        "-c:v",      "-b:a",    "libx264",
-    "mpeg4",   "libfaac", "tee",    "hls",     "null",      "h264_nvenc", "rawvideo",  "1x1",     "0x0",
-    "16384x16384", "65535x2", "ntsc-dvd", "pal-vcd", "dvd",  "libx264-veryfast", "\"crop=1:1:0:0\"",
-    "\"rotate=90,scale=2:2\"", "\"rotate=-270\"", "29.97", "0", "-1", "99999999999", "128k", "1.5M",
-    "4:3",     "0:0",     "\"",     "\"\"",    ",",         "=",          ":",         "nan",     "inf",
+    "-vcodec",
+    "-acodec",
+    "-vb",
+    "-ab",
+    "-ar",
+    "-ac",
+    "-s",
+    "-r",
+    "-aspect",
+    "-vn",
+    "-an",
+    "-f",
+    "-vpre",
+    "-target",
+    "-vf",
+    "-c:v",
+    "-b:a",
+    "libx264",
+    "mpeg4",
+    "libfaac",
+    "tee",
+    "hls",
+    "null",
+    "h264_nvenc",
+    "rawvideo",
+    "1x1",
+    "0x0",
+    "16384x16384",
+    "65535x2",
+    "ntsc-dvd",
+    "pal-vcd",
+    "dvd",
+    "libx264-veryfast",
+    "\"crop=1:1:0:0\"",
+    "\"rotate=90,scale=2:2\"",
+    "\"rotate=-270\"",
+    "29.97",
+    "0",
+    "-1",
+    "99999999999",
+    "128k",
+    "1.5M",
+    "4:3",
+    "0:0",
+    "\"",
+    "\"\"",
+    ",",
+    "=",
+    ":",
+    "nan",
+    "inf",
 };
 
 // A second of silence, 16-bit stereo at 44.1 kHz, as a WAV file.
@@ -128,8 +173,10 @@ std::vector<std::string> SeedOptions() {
       "-ac 2 -vb 109k -ab 6700 -ac 1 -ar 8000 -s 176x144",
       "-ac 2 -vcodec libxvid -vb 3388k -acodec libmp3lame -ab 128k -ar 44100 -s 640x480",
       "-ac 2 -vcodec msmpeg4v2 -vb 2048k -acodec wmav2 -ab 128k -ar 44100 -s 640x480",
-      "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac 2 -s 1x1",
-      "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s 640x480",
+      "-ac 2 -vcodec libx264 -vpre libx264-veryfast -f flv -vb 2048k -acodec libfaac -ab 128k -ar 44100 -ac "
+      "2 -s 1x1",
+      "-ac 2 -vcodec libx264 -vpre libx264-veryfast -vb 2048k  -acodec libmp3lame -ab 128k -ar 44100 -s "
+      "640x480",
       "-r 29.97 -ac 2 -vb 2048k -ab 256k -ar 44100 -s 640x480",
       "-ac 2 -target ntsc-vcd -vb 1150k -ab 224k -ar 44100 -s 640x480",
       "-ac 2 -target pal-dvd -ab 128k -ar 44100 -s 640x480",
@@ -153,7 +200,8 @@ std::string Mutator::Next(const std::vector<std::string>& seeds) {
         if (!s.empty()) s[Pick(s.size())] = static_cast<char>(Pick(256));
         break;
       case 1:  // insert a token
-        s.insert(Pick(s.size() + 1), std::string(" ") + kTokens[Pick(sizeof kTokens / sizeof *kTokens)] + " ");
+        s.insert(Pick(s.size() + 1),
+                 std::string(" ") + kTokens[Pick(sizeof kTokens / sizeof *kTokens)] + " ");
         break;
       case 2:  // cut a stretch
         if (!s.empty()) {

@@ -30,7 +30,8 @@ struct Expected {
 const Expected kGolden[] = {
     {1186, "General Audio Format", "AAC - Advanced Audio Coding Files (*.aac)", "aac", "aac", "Auto", "Auto",
      "Auto", "Auto"},
-    {1032, "General Video Format", "MP4 - MPEG-4 Video (*.mp4)", "mp4", "mp4", "Auto", "Auto", "Auto", "Auto"},
+    {1032, "General Video Format", "MP4 - MPEG-4 Video (*.mp4)", "mp4", "mp4", "Auto", "Auto", "Auto",
+     "Auto"},
     {1091, "Android", "Motorola Droid - MPEG4 Video", "mp4", "mp4", "480 x 320", "23.97", "160k", "2"},
     {1176, "Web Video", "YOUTUBE - H264 HD Video", "mp4h264", "mp4", "1280 x 720", "Auto", "Auto", "2"},
     {1180, "VCD/DVD", "DVD NTSC - MPEG-2  Video", "ntsc-dvd", "mpg", "720 x 480", "29.97", "Auto", "Auto"},
@@ -48,8 +49,15 @@ Expected Describe(const ProfileEntry& entry) {
     texts.push_back(std::to_string(entry.width) + " x " + std::to_string(entry.height));
     size = texts.back().c_str();
   }
-  return {entry.id, entry.menu, entry.caption, entry.key, "", size,
-          orAuto(entry.frameRate), orAuto(entry.audioBitrate), orAuto(entry.channels)};
+  return {entry.id,
+          entry.menu,
+          entry.caption,
+          entry.key,
+          "",
+          size,
+          orAuto(entry.frameRate),
+          orAuto(entry.audioBitrate),
+          orAuto(entry.channels)};
 }
 
 // A record with user choices that a profile must carry over, and edits it must undo.
@@ -108,8 +116,8 @@ TEST(Catalogue, IdsAreUniqueAndEveryEntryIsFound) {
 
 TEST(Catalogue, SubmenusComeWholeAndInMenuOrder) {
   EXPECT_EQ(DeviceMenuNames(),
-            QStringList({"Android", "Android Pad", "Apple TV", "iPad", "iPhone", "iPod", "BlackBerry", "HD Video",
-                         "PMP", "PS3", "PSP", "VCD/DVD", "Web Video", "Windows Phone", "Xbox"}));
+            QStringList({"Android", "Android Pad", "Apple TV", "iPad", "iPhone", "iPod", "BlackBerry",
+                         "HD Video", "PMP", "PS3", "PSP", "VCD/DVD", "Web Video", "Windows Phone", "Xbox"}));
   const QStringList menuOrder =
       QStringList{AudioFormatMenu, VideoFormatMenu} + DeviceMenuNames() + QStringList{ModernMenu};
   QStringList seen;
@@ -141,7 +149,8 @@ TEST(Catalogue, EveryEntryHasSaneValues) {
     EXPECT_EQ(entry.height % 2, 0);
     EXPECT_TRUE(rates.contains(entry.frameRate)) << entry.frameRate;
     const QString bitrate = entry.audioBitrate;
-    EXPECT_TRUE(bitrate.isEmpty() || (bitrate.endsWith('k') && bitrate.chopped(1).toInt() > 0)) << entry.audioBitrate;
+    EXPECT_TRUE(bitrate.isEmpty() || (bitrate.endsWith('k') && bitrate.chopped(1).toInt() > 0))
+        << entry.audioBitrate;
     EXPECT_TRUE(QStringList({"", "1", "2"}).contains(entry.channels));
   }
 }
@@ -234,8 +243,8 @@ TEST(ProfileSequence, AudioThenVideoRestoresTheVideoControls) {
   ApplyProfile(s, c, 1055, "iPhone - H.264 Video");
   EXPECT_FALSE(s.audioOnly);
   EXPECT_EQ(s.outputFormatKey, "mp4h264");
-  EXPECT_TRUE(c.videoSettingsVisible && c.removeAudioVisible && c.sizeEnabled &&
-              c.sizeBoxesEnabled && c.videoQualityEnabled);
+  EXPECT_TRUE(c.videoSettingsVisible && c.removeAudioVisible && c.sizeEnabled && c.sizeBoxesEnabled &&
+              c.videoQualityEnabled);
   EXPECT_EQ(s.sizeIndex, SizeCustomIndex);
   EXPECT_EQ(s.grid.fileExtension, "mp4");
 }

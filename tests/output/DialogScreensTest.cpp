@@ -51,7 +51,8 @@ TEST_F(ScreenTest, FitsTheFreeAreaCollapsedAndExpandedWhereverItOpens) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   SCOPED_TRACE(Describe(area).toStdString());
   // A main window that fills the screen, and a small one at the right edge.
-  for (const QRect& ownerPlace : {area.adjusted(10, 10, -10, -10), QRect(area.right() - 430, area.top() + 60, 420, 300)}) {
+  for (const QRect& ownerPlace :
+       {area.adjusted(10, 10, -10, -10), QRect(area.right() - 430, area.top() + 60, 420, 300)}) {
     QWidget owner;
     owner.setGeometry(ownerPlace);
     owner.show();

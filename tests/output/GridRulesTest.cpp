@@ -80,10 +80,25 @@ TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
     EXPECT_EQ(static_cast<size_t>(table[i].item), i);
     captions << table[i].caption;
   }
-  EXPECT_EQ(captions, QStringList({"Filename Extension", "Keep File Date", "Video Bitrate", "Frame Rate (FPS)",
-                                   "Aspect Rate", "Crop Video", "Top", "Bottom", "Left", "Right",
-                                   "Vertically Flip", "Horizontally Flip", "Rotate", "Upscale",
-                                   "Audio Bitrate", "Sample Rate", "Channels", "Audio Tracks", "Remove Audio",
+  EXPECT_EQ(captions, QStringList({"Filename Extension",
+                                   "Keep File Date",
+                                   "Video Bitrate",
+                                   "Frame Rate (FPS)",
+                                   "Aspect Rate",
+                                   "Crop Video",
+                                   "Top",
+                                   "Bottom",
+                                   "Left",
+                                   "Right",
+                                   "Vertically Flip",
+                                   "Horizontally Flip",
+                                   "Rotate",
+                                   "Upscale",
+                                   "Audio Bitrate",
+                                   "Sample Rate",
+                                   "Channels",
+                                   "Audio Tracks",
+                                   "Remove Audio",
                                    "Subtitles"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::Upscale).entries, QStringList({"Allow", "Never"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::AudioTracks).entries, QStringList({"All", "First"}));

@@ -183,12 +183,14 @@ TEST_F(DialogTest, ProfileMenuHoldsTheCatalogueWithIds) {
   QMenu* menu = dlg->FormatMenu();
   ASSERT_EQ(menu->objectName(), "FormatMenu");
   QStringList top;
-  for (QAction* action : menu->actions()) top << action->text();
+  for (QAction* action : menu->actions())
+    top << action->text();
   EXPECT_EQ(top, QStringList({"General Audio Format", "General Video Format", "Device", "Modern"}));
   QMenu* device = menu->actions().at(2)->menu();
   ASSERT_NE(device, nullptr);
   QStringList devices;
-  for (QAction* action : device->actions()) devices << action->text();
+  for (QAction* action : device->actions())
+    devices << action->text();
   EXPECT_EQ(devices, DeviceMenuNames());
 
   int entries = 0;
@@ -308,7 +310,8 @@ TEST_F(DialogTest, ReplacedWidthOrHeightIsNotedUnderTheForm) {
   auto* note = Child<QLabel>("SizeNote");
   EXPECT_TRUE(dlg->SizeNote().isEmpty());
   EXPECT_EQ(TypeAndLeave("TextW", "1"), "16");
-  EXPECT_TRUE(dlg->SizeNote().startsWith("Width: \"1\" was replaced by \"16\"")) << dlg->SizeNote().toStdString();
+  EXPECT_TRUE(dlg->SizeNote().startsWith("Width: \"1\" was replaced by \"16\""))
+      << dlg->SizeNote().toStdString();
   EXPECT_TRUE(dlg->SizeNote().contains("16 to 5000"));
   EXPECT_EQ(note->text(), dlg->SizeNote());
   EXPECT_TRUE(note->isVisible());
@@ -326,7 +329,8 @@ TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
   EXPECT_EQ(Child<QLabel>("LabelIfExists")->text(), "If the output file exists");
   auto* combo = Child<QComboBox>("ComboIfExists");
   QStringList entries;
-  for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+  for (int i = 0; i < combo->count(); ++i)
+    entries << combo->itemText(i);
   EXPECT_EQ(entries, QStringList({"Keep both", "Overwrite", "Skip"}));
   EXPECT_EQ(dlg->Settings().ifExists, ExistingOutput::KeepBoth);
 

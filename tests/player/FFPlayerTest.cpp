@@ -33,9 +33,18 @@ struct Recorder : PlayerSink {
     last_frame = std::move(frame);
   }
   void Attach(FFPlayer& player) {
-    player.OnDuration = [this](int64_t d) { std::lock_guard lock(mutex); durations.push_back(d); };
-    player.OnPosition = [this](int64_t p) { std::lock_guard lock(mutex); positions.push_back(p); };
-    player.OnState = [this](int32_t s) { std::lock_guard lock(mutex); states.push_back(s); };
+    player.OnDuration = [this](int64_t d) {
+      std::lock_guard lock(mutex);
+      durations.push_back(d);
+    };
+    player.OnPosition = [this](int64_t p) {
+      std::lock_guard lock(mutex);
+      positions.push_back(p);
+    };
+    player.OnState = [this](int32_t s) {
+      std::lock_guard lock(mutex);
+      states.push_back(s);
+    };
   }
   bool SawState(int32_t s) {
     std::lock_guard lock(mutex);
@@ -89,12 +98,12 @@ TEST(PlayerClock, HoldsRunsAndPauses) {
 
 TEST(PlayerTimeline, CarriesOnAcrossRestartingStampsButNotAcrossJitter) {
   playback::PlayerTimeline timeline;
-  EXPECT_EQ(timeline.Place(500000, 0), 500000);   // the first frame may start anywhere
+  EXPECT_EQ(timeline.Place(500000, 0), 500000);       // the first frame may start anywhere
   EXPECT_EQ(timeline.Place(460000, 540000), 460000);  // reordering jitter stays as it is
-  EXPECT_EQ(timeline.Place(0, 600000), 600000);   // the stamps start again: carried on
+  EXPECT_EQ(timeline.Place(0, 600000), 600000);       // the stamps start again: carried on
   EXPECT_EQ(timeline.Place(40000, 640000), 640000);
   EXPECT_EQ(timeline.Place(1000000, 1640000), 1600000);  // a step of 40 ms back is jitter
-  EXPECT_EQ(timeline.Place(0, 1640000), 1640000);  // a second join adds up
+  EXPECT_EQ(timeline.Place(0, 1640000), 1640000);        // a second join adds up
   EXPECT_EQ(timeline.Place(40000, 1680000), 1680000);
   timeline.Reset();  // a seek: the file's own times again
   EXPECT_EQ(timeline.Place(300000, 0), 300000);
@@ -106,7 +115,8 @@ TEST(PlayerWaveform, TraceFollowsTheSamples) {
   ring.Append(stereo, 3, 2);
   EXPECT_EQ(ring.Snapshot(), (std::vector<int16_t>{200, -200, 0}));
   std::vector<int16_t> many(10);
-  for (int i = 0; i < 10; ++i) many[i] = static_cast<int16_t>(i);
+  for (int i = 0; i < 10; ++i)
+    many[i] = static_cast<int16_t>(i);
   ring.Append(many.data(), 10, 1);
   EXPECT_EQ(ring.Snapshot(), (std::vector<int16_t>{2, 3, 4, 5, 6, 7, 8, 9}));  // oldest dropped
 
@@ -298,8 +308,8 @@ TEST_F(PlayerFiles, SidewaysStoredClipIsShownUpright) {
   // Made through the fixture runner (no process starts while player threads run
   // under ThreadSanitizer).
   const QString raw = Path("portrait first picture.bgra");
-  ASSERT_TRUE(Fixtures::Make(raw, {"-i", turned, "-frames:v", "1", "-vf", "scale=6:8:flags=area,format=bgra",
-                                   "-f", "rawvideo"}));
+  ASSERT_TRUE(Fixtures::Make(
+      raw, {"-i", turned, "-frames:v", "1", "-vf", "scale=6:8:flags=area,format=bgra", "-f", "rawvideo"}));
   QFile rawFile(raw);
   ASSERT_TRUE(rawFile.open(QIODevice::ReadOnly));
   const QByteArray expected = rawFile.readAll();
@@ -318,7 +328,9 @@ TEST_F(PlayerFiles, SidewaysStoredClipIsShownUpright) {
   ASSERT_EQ(f.width, 240);
   ASSERT_EQ(f.height, 320);
   // Compare the red/blue halves: left column against the tool's left column.
-  auto red_at = [&f](int x, int y) { return ((f.pixels[static_cast<size_t>(y) * f.width + x] >> 16) & 255) > 128; };
+  auto red_at = [&f](int x, int y) {
+    return ((f.pixels[static_cast<size_t>(y) * f.width + x] >> 16) & 255) > 128;
+  };
   auto tool_red_at = [&expected](int x, int y) {
     return static_cast<unsigned char>(expected[(y * 6 + x) * 4 + 2]) > 128;  // BGRA: red is the third byte
   };
@@ -330,12 +342,12 @@ TEST_F(PlayerFiles, SidewaysStoredClipIsShownUpright) {
 
 TEST_F(PlayerFiles, HostileAspectRatiosGetPicturesOfABoundedSize) {
   // Shown at width x aspect, these would need tens of gigabytes per picture.
-  ASSERT_TRUE(Fixtures::Make(Path("wide sar.mp4"), {"-f", "lavfi", "-i", "color=c=blue:size=3840x2160:rate=25:duration=0.2",
-                                                    "-vf", "setsar=r=2160/1:max=100000", "-c:v", "libx264",
-                                                    "-preset", "ultrafast"}));
-  ASSERT_TRUE(Fixtures::Make(Path("tall sar.mp4"), {"-f", "lavfi", "-i", "color=c=red:size=320x240:rate=25:duration=0.2",
-                                                    "-vf", "setsar=r=1/50000:max=100000", "-c:v", "libx264",
-                                                    "-preset", "ultrafast"}));
+  ASSERT_TRUE(Fixtures::Make(Path("wide sar.mp4"),
+                             {"-f", "lavfi", "-i", "color=c=blue:size=3840x2160:rate=25:duration=0.2", "-vf",
+                              "setsar=r=2160/1:max=100000", "-c:v", "libx264", "-preset", "ultrafast"}));
+  ASSERT_TRUE(Fixtures::Make(Path("tall sar.mp4"),
+                             {"-f", "lavfi", "-i", "color=c=red:size=320x240:rate=25:duration=0.2", "-vf",
+                              "setsar=r=1/50000:max=100000", "-c:v", "libx264", "-preset", "ultrafast"}));
   for (const char* file : {"wide sar.mp4", "tall sar.mp4"}) {
     for (const bool huge_screen : {false, true}) {
       Recorder rec;
@@ -425,9 +437,9 @@ TEST_F(PlayerFiles, HandlersMayStopOrDestroyThePlayer) {
 TEST_F(PlayerFiles, TheEndComesOnlyAfterTheBufferedSoundHasPlayed) {
   // Pictures for 0.3 s, sound for 1.5 s: the pictures run out long before the sound.
   ASSERT_TRUE(Fixtures::Make(Path("short picture.mp4"),
-                             {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=0.3", "-f", "lavfi", "-i",
-                              "sine=frequency=440:sample_rate=48000:duration=1.5", "-c:v", "libx264", "-preset",
-                              "ultrafast", "-c:a", "aac"}));
+                             {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=0.3", "-f", "lavfi",
+                              "-i", "sine=frequency=440:sample_rate=48000:duration=1.5", "-c:v", "libx264",
+                              "-preset", "ultrafast", "-c:a", "aac"}));
   Recorder rec;
   FFPlayer player;
   rec.Attach(player);
@@ -444,9 +456,10 @@ TEST_F(PlayerFiles, TheEndComesOnlyAfterTheBufferedSoundHasPlayed) {
 TEST_F(PlayerFiles, JoinedRecordingsKeepRisingPictureTimes) {
   // Two recordings copied one after the other, as a camera splits them: the time
   // stamps of the second start again from where the first began.
-  const QStringList part = {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=0.6", "-f", "lavfi", "-i",
-                            "sine=frequency=440:sample_rate=48000:duration=0.6", "-c:v", "libx264", "-preset",
-                            "ultrafast", "-c:a", "aac", "-f", "mpegts"};
+  const QStringList part = {"-f",   "lavfi",   "-i",      "testsrc=size=160x120:rate=25:duration=0.6",
+                            "-f",   "lavfi",   "-i",      "sine=frequency=440:sample_rate=48000:duration=0.6",
+                            "-c:v", "libx264", "-preset", "ultrafast",
+                            "-c:a", "aac",     "-f",      "mpegts"};
   ASSERT_TRUE(Fixtures::Make(Path("part1.ts"), part));
   ASSERT_TRUE(Fixtures::Make(Path("part2.ts"), part));
   QFile joined(Path("joined.ts"));

@@ -89,11 +89,14 @@ TEST(PositionSlider, KeysMoveTheValue) {
 TEST(PositionSlider, PaintsFromItsBitmapsAtTheirSizes) {
   for (SliderKind kind : {SliderKind::Position, SliderKind::Volume}) {
     const SliderImageSizes sizes = SliderBitmaps::Sizes(kind);
-    EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Track).size(), QSize(sizes.trackWidth, sizes.trackHeight));
-    EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Thumb).size(), QSize(sizes.thumbWidth, sizes.thumbHeight));
+    EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Track).size(),
+              QSize(sizes.trackWidth, sizes.trackHeight));
+    EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Thumb).size(),
+              QSize(sizes.thumbWidth, sizes.thumbHeight));
     EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::ThumbDisabled).size(),
               QSize(sizes.thumbWidth, sizes.thumbHeight));
-    EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Selection).size(), QSize(sizes.selWidth, sizes.selHeight));
+    EXPECT_EQ(SliderBitmaps::Get(kind, SliderPicture::Selection).size(),
+              QSize(sizes.selWidth, sizes.selHeight));
   }
   VolumeSlider s;
   s.resize(72, 13);

@@ -29,7 +29,9 @@ class PlayerWindowTest : public ::testing::Test {
     ASSERT_TRUE(Fixtures::VideoWithAudio(dir_->filePath("three seconds.mp4"), 3.0));
     QFile broken(dir_->filePath("broken.avi"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("RIFF\x10\x00\x00\x00" "AVI LIST not really a movie");
+    broken.write(
+        "RIFF\x10\x00\x00\x00"
+        "AVI LIST not really a movie");
   }
   static void TearDownTestSuite() {
     delete dir_;
@@ -103,10 +105,12 @@ TEST_F(PlayerWindowTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
   EXPECT_EQ(position->Value(), 15);
   EXPECT_EQ(position->SelLength(), 15);
   EXPECT_EQ(form->Player().PlayState(), FFPlayer::kStatePaused);
-  ASSERT_TRUE(QTest::qWaitFor([&] {
-    auto frame = video->CurrentFrame();
-    return frame && std::llabs(frame->position - 1500000) <= 40000;
-  }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        auto frame = video->CurrentFrame();
+        return frame && std::llabs(frame->position - 1500000) <= 40000;
+      },
+      3000));
   EXPECT_NEAR(static_cast<double>(form->Player().Position()), 1500000, 40000);
 
   // Play on to the end: rewound and paused, the label back at the start with the thumb.
@@ -184,7 +188,8 @@ TEST_F(PlayerWindowTest, ControlBarLayoutFollowsTheWindow) {
 
   // The engine's display size catches up with the video area, one value per tick.
   FFPlayer& player = form->Player();
-  for (int tick = 0; tick < 4; ++tick) QMetaObject::invokeMethod(form.get(), "onDisplaySizeTimer");
+  for (int tick = 0; tick < 4; ++tick)
+    QMetaObject::invokeMethod(form.get(), "onDisplaySizeTimer");
   EXPECT_EQ(player.ScreenWidth(), 800);
   EXPECT_EQ(player.ScreenHeight(), 368);
   EXPECT_EQ(player.FrameWidth(), 800);

@@ -27,7 +27,8 @@ void ClickAt(SliderModel& m, double x) {
 
 std::vector<SliderDrawOp> OpsOfKind(const std::vector<SliderDrawOp>& ops, SliderDrawOp::Kind kind) {
   std::vector<SliderDrawOp> out;
-  std::copy_if(ops.begin(), ops.end(), std::back_inserter(out), [kind](const SliderDrawOp& op) { return op.kind == kind; });
+  std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
+               [kind](const SliderDrawOp& op) { return op.kind == kind; });
   return out;
 }
 
@@ -127,7 +128,8 @@ TEST(SliderModel, KeysStepOnlyForPagesAndLeftRight) {
   m.smallChange = 0;
   m.largeChange = 0;
   m.SetValue(42);
-  for (int key : {33, 34, 37, 39}) m.KeyDown(key);
+  for (int key : {33, 34, 37, 39})
+    m.KeyDown(key);
   EXPECT_EQ(m.value, 42);
 }
 

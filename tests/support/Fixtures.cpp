@@ -24,7 +24,8 @@ QString FixtureStore(const char* variable) { return QString::fromLocal8Bit(qgete
 
 QString StoredName(const QString& output, const QStringList& args) {
   QStringList key;
-  for (const QString& arg : args) key << (QFileInfo(arg).isAbsolute() ? QFileInfo(arg).fileName() : arg);
+  for (const QString& arg : args)
+    key << (QFileInfo(arg).isAbsolute() ? QFileInfo(arg).fileName() : arg);
   const QByteArray hash = QCryptographicHash::hash(key.join('\n').toUtf8(), QCryptographicHash::Sha1).toHex();
   return QString::fromLatin1(hash) + "." + QFileInfo(output).suffix();
 }
@@ -33,9 +34,11 @@ QString StoredName(const QString& output, const QStringList& args) {
 // instrumented, so ThreadSanitizer would report them).
 int RunPlain(const QString& program, const QStringList& args, QString* output) {
   std::vector<QByteArray> storage{QFile::encodeName(program)};
-  for (const QString& a : args) storage.push_back(a.toLocal8Bit());
+  for (const QString& a : args)
+    storage.push_back(a.toLocal8Bit());
   std::vector<char*> argv;
-  for (QByteArray& a : storage) argv.push_back(a.data());
+  for (QByteArray& a : storage)
+    argv.push_back(a.data());
   argv.push_back(nullptr);
   int pipe_fds[2];
   if (pipe(pipe_fds) != 0) return -1;
@@ -98,8 +101,7 @@ bool Make(const QString& output, const QStringList& args) {
 }
 
 static QStringList Tone(double seconds) {
-  return {"-f", "lavfi", "-i",
-          QString("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds)};
+  return {"-f", "lavfi", "-i", QString("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds)};
 }
 static QStringList Picture(double seconds) {
   return {"-f", "lavfi", "-i", QString("testsrc=size=320x240:rate=25:duration=%1").arg(seconds)};
@@ -116,15 +118,14 @@ bool AudioOnly(const QString& output, double seconds) {
 QString Probe(const QString& file, const QString& streamSelector, const QString& entry) {
   QStringList args{"-v", "error"};
   if (!streamSelector.isEmpty()) args << "-select_streams" << streamSelector;
-  args << "-show_entries" << entry << "-of" << "default=noprint_wrappers=1:nokey=1" << file;
+  args << "-show_entries" << entry << "-of"
+       << "default=noprint_wrappers=1:nokey=1" << file;
   QString out;
   if (Run("ffprobe", args, &out) != 0) return {};
   return out.split('\n', Qt::SkipEmptyParts).value(0).trimmed();
 }
 
-double ProbeDuration(const QString& file) {
-  return Probe(file, "", "format=duration").toDouble();
-}
+double ProbeDuration(const QString& file) { return Probe(file, "", "format=duration").toDouble(); }
 
 const QTemporaryDir& Folder() {
   static QTemporaryDir dir;

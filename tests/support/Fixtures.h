@@ -39,7 +39,6 @@ bool Damaged(const QString& source, const QString& output);
 bool CutShort(const QString& source, const QString& output, double keep);
 
 // Runs a program and returns its exit code (-1 when it could not start).
-int Run(const QString& program, const QStringList& args, QString* output = nullptr,
-        int timeoutMs = 120000);
+int Run(const QString& program, const QStringList& args, QString* output = nullptr, int timeoutMs = 120000);
 
 }  // namespace Fixtures

@@ -53,7 +53,8 @@ struct UiRecorder {
 
   QStringList Texts() const {
     QStringList texts;
-    for (const Ui::MessageRequest& r : messages) texts << r.text;
+    for (const Ui::MessageRequest& r : messages)
+      texts << r.text;
     return texts;
   }
 };

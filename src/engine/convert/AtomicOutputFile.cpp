@@ -115,7 +115,8 @@ void InstallTerminationCleanup() {
   action.sa_handler = TerminationHandler;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESETHAND;
-  for (int signal_number : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal_number, &action, nullptr);
+  for (int signal_number : {SIGTERM, SIGINT, SIGHUP})
+    sigaction(signal_number, &action, nullptr);
 }
 
 bool AtomicOutputFile::Create(const std::string& final_path, std::string* error) {

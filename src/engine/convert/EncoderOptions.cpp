@@ -39,7 +39,7 @@ bool Tokenize(const std::string& text, std::vector<std::string>* tokens, std::st
 namespace {
 
 bool IsX264Preset(const std::string& name) {
-  static const char* const kPresets[] = {"ultrafast", "superfast", "veryfast", "faster", "fast",
+  static const char* const kPresets[] = {"ultrafast", "superfast", "veryfast", "faster",   "fast",
                                          "medium",    "slow",      "slower",   "veryslow", "placebo"};
   for (const char* p : kPresets)
     if (name == p) return true;
@@ -177,11 +177,13 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
                    return true;
                  }};
   table["-r"] = {true, [](const std::string& v, Options* o, std::string* e) {
-                   if (!ParseRate(v, &o->frame_rate)) return Refuse("-r", v, e, "a frame rate such as 25 or 29.97");
+                   if (!ParseRate(v, &o->frame_rate))
+                     return Refuse("-r", v, e, "a frame rate such as 25 or 29.97");
                    return true;
                  }};
   table["-aspect"] = {true, [](const std::string& v, Options* o, std::string* e) {
-                        if (!ParseAspect(v, &o->aspect)) return Refuse("-aspect", v, e, "an aspect such as 16:9");
+                        if (!ParseAspect(v, &o->aspect))
+                          return Refuse("-aspect", v, e, "an aspect such as 16:9");
                         return true;
                       }};
   table["-vn"] = {false, [](const std::string&, Options* o, std::string*) { return o->no_video = true; }};
@@ -196,7 +198,8 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
                       const std::string prefix = "libx264-";
                       std::string preset = v.rfind(prefix, 0) == 0 ? v.substr(prefix.size()) : v;
                       if (preset == "default" || preset == "normal") preset = "medium";
-                      if (!IsX264Preset(preset)) return Refuse("-vpre", v, e, "an x264 preset such as libx264-veryfast");
+                      if (!IsX264Preset(preset))
+                        return Refuse("-vpre", v, e, "an x264 preset such as libx264-veryfast");
                       o->x264_preset = preset;
                       return true;
                     }};
@@ -210,15 +213,20 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
                          return true;
                        }};
   table["-audiotracks"] = {true, [](const std::string& v, Options* o, std::string* e) {
-                             if (v != "all" && v != "first") return Refuse("-audiotracks", v, e, "all or first");
+                             if (v != "all" && v != "first")
+                               return Refuse("-audiotracks", v, e, "all or first");
                              o->first_audio_only = v == "first";
                              return true;
                            }};
   table["-subtitles"] = {true, [](const std::string& v, Options* o, std::string* e) {
-                           if (v == "keep") o->subtitles = Options::Subtitles::Keep;
-                           else if (v == "burn") o->subtitles = Options::Subtitles::BurnIn;
-                           else if (v == "none") o->subtitles = Options::Subtitles::None;
-                           else return Refuse("-subtitles", v, e, "keep, burn or none");
+                           if (v == "keep")
+                             o->subtitles = Options::Subtitles::Keep;
+                           else if (v == "burn")
+                             o->subtitles = Options::Subtitles::BurnIn;
+                           else if (v == "none")
+                             o->subtitles = Options::Subtitles::None;
+                           else
+                             return Refuse("-subtitles", v, e, "keep, burn or none");
                            return true;
                          }};
   table["-sn"] = {false, [](const std::string&, Options* o, std::string*) {
@@ -248,7 +256,7 @@ bool Parse(const std::string& text, const SourceFacts& source, Options* out, std
     auto it = table.find(name);
     if (it == table.end()) {
       *error = name.size() > 1 && name[0] == '-' ? "Unknown option " + name
-                                                  : "Unexpected value '" + name + "' in the options";
+                                                 : "Unexpected value '" + name + "' in the options";
       return false;
     }
     std::string value;

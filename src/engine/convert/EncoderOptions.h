@@ -30,14 +30,14 @@ struct Options {
   Ratio aspect;               // -aspect (display aspect ratio)
   bool no_video = false;
   bool no_audio = false;
-  std::string format;      // muxer name from -f or -target
+  std::string format;       // muxer name from -f or -target
   std::string x264_preset;  // from -vpre
   std::vector<VideoFilter> filters;
-  bool no_upscale = false;       // -upscale never: a smaller picture keeps its size
+  bool no_upscale = false;        // -upscale never: a smaller picture keeps its size
   bool first_audio_only = false;  // -audiotracks first: only the main audio track
   enum class Subtitles { Keep, BurnIn, None };
   Subtitles subtitles = Subtitles::Keep;  // -subtitles keep|burn|none, -sn
-  bool keep_file_date = true;    // -filedate source|now: the output's modification time
+  bool keep_file_date = true;             // -filedate source|now: the output's modification time
 
   // Values that only -target sets.
   std::string target;

@@ -68,8 +68,8 @@ struct FFEncoder::Impl {
   // share one handle (a large batch would otherwise hold a descriptor per file).
   std::map<std::string, convert::FolderHandle> folders;
   std::string error;
-  std::optional<convert::Batch> pending;       // a Start made during a run: it follows that run
-  std::vector<int> cancelled;                  // pending tasks that Stop dropped; the run reports them
+  std::optional<convert::Batch> pending;  // a Start made during a run: it follows that run
+  std::vector<int> cancelled;             // pending tasks that Stop dropped; the run reports them
 
   std::mutex event_mutex;  // one event at a time reaches the handlers
   ProgressHandler progress;

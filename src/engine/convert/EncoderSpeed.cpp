@@ -15,7 +15,7 @@ namespace {
 
 // x264's presets from slow to fast, as a step count 0..9.
 int Step(const std::string& preset) {
-  static const char* const kOrder[] = {"veryslow", "slower", "slow",     "medium",    "fast",
+  static const char* const kOrder[] = {"veryslow", "slower",   "slow",      "medium",   "fast",
                                        "faster",   "veryfast", "superfast", "ultrafast"};
   for (int i = 0; i < 9; ++i)
     if (preset == kOrder[i]) return i;
@@ -26,11 +26,13 @@ using Settings = std::vector<std::pair<const char*, std::string>>;
 
 Settings SpeedSettings(const std::string& encoder, int step) {
   const bool fast = step >= 6, fastest = step >= 8;  // "Normal" and "Low" quality
-  if (encoder == "libx265")  // HEVC costs several times H.264 at the same preset name
-    return {{"preset", fast ? "ultrafast" : step >= 3 ? "veryfast" : "medium"}, {"x265-params", "log-level=error"}};
+  if (encoder == "libx265")                          // HEVC costs several times H.264 at the same preset name
+    return {{"preset", fast        ? "ultrafast"
+                       : step >= 3 ? "veryfast"
+                                   : "medium"},
+            {"x265-params", "log-level=error"}};
   if (encoder == "libaom-av1")
-    return {{"usage", "realtime"}, {"cpu-used", fast ? "8" : "6"}, {"row-mt", "1"},
-            {"tiles", "2x2"}};
+    return {{"usage", "realtime"}, {"cpu-used", fast ? "8" : "6"}, {"row-mt", "1"}, {"tiles", "2x2"}};
   if (encoder == "libvpx-vp9")
     return {{"deadline", "realtime"}, {"cpu-used", fastest ? "8" : fast ? "7" : "5"}, {"row-mt", "1"}};
   return {};

@@ -19,7 +19,8 @@ PictureShape AfterFilters(PictureShape shape, const std::vector<VideoFilter>& fi
         break;
       case VideoFilter::Kind::Scale:
         if (f.width > 0 && f.height > 0 && shape.width > 0 && shape.height > 0)
-          shape.pixel_aspect *= static_cast<double>(shape.width) * f.height / (static_cast<double>(shape.height) * f.width);
+          shape.pixel_aspect *=
+              static_cast<double>(shape.width) * f.height / (static_cast<double>(shape.height) * f.width);
         shape.width = f.width;
         shape.height = f.height;
         break;
@@ -42,7 +43,8 @@ PictureShape AfterFilters(PictureShape shape, const std::vector<VideoFilter>& fi
         break;
       }
       case VideoFilter::Kind::VFlip:
-      case VideoFilter::Kind::HFlip: break;
+      case VideoFilter::Kind::HFlip:
+        break;
     }
   }
   return shape;
@@ -68,11 +70,11 @@ FitFrame FitInside(const PictureShape& shape, int width, int height) {
 }
 
 std::string FitChain(const FitFrame& fit, int width, int height) {
-  std::string chain = "scale=" + std::to_string(fit.picture_width) + ":" + std::to_string(fit.picture_height) +
-                      ",setsar=sar=1";
+  std::string chain = "scale=" + std::to_string(fit.picture_width) + ":" +
+                      std::to_string(fit.picture_height) + ",setsar=sar=1";
   if (fit.padded)
-    chain += ",pad=width=" + std::to_string(width) + ":height=" + std::to_string(height) + ":x=" +
-             std::to_string(fit.x) + ":y=" + std::to_string(fit.y) + ":color=black";
+    chain += ",pad=width=" + std::to_string(width) + ":height=" + std::to_string(height) +
+             ":x=" + std::to_string(fit.x) + ":y=" + std::to_string(fit.y) + ":color=black";
   return chain;
 }
 

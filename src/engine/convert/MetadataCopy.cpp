@@ -18,12 +18,18 @@ namespace {
 
 // Tags that belong to the old file's encoding, not to its content.
 bool StaleTag(const char* key) {
-  static const char* const kStale[] = {"rotate", "encoder", "duration", "bps", "number_of_frames",
-                                       "number_of_bytes", "_statistics_writing_app",
-                                       "_statistics_writing_date_utc", "_statistics_tags"};
+  static const char* const kStale[] = {"rotate",
+                                       "encoder",
+                                       "duration",
+                                       "bps",
+                                       "number_of_frames",
+                                       "number_of_bytes",
+                                       "_statistics_writing_app",
+                                       "_statistics_writing_date_utc",
+                                       "_statistics_tags"};
   for (const char* stale : kStale)
-    if (av_strcasecmp(key, stale) == 0 || av_strncasecmp(key, (std::string(stale) + "-").c_str(),
-                                                          std::strlen(stale) + 1) == 0)
+    if (av_strcasecmp(key, stale) == 0 ||
+        av_strncasecmp(key, (std::string(stale) + "-").c_str(), std::strlen(stale) + 1) == 0)
       return true;
   return false;
 }

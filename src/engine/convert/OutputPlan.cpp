@@ -214,7 +214,7 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
     if (lane.type == AVMEDIA_TYPE_AUDIO) audio_kept.push_back(lane.stream);
   for (const std::string& note :
        convert::LeftOutNotes(source, plan->format, audio_kept, !o.no_audio && !o.first_audio_only,
-                           plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
+                             plan->video != nullptr, o.subtitles == Options::Subtitles::Keep))
     plan->notes.push_back(note);
   return true;
 }

@@ -36,10 +36,10 @@ struct OutputPlan {
   const AVCodec* audio = nullptr;  // null: no audio in the output
   int width = 0;                   // output picture size (video only)
   int height = 0;
-  std::vector<LanePlan> lanes;                   // the picture first, then the sound tracks in source order
+  std::vector<LanePlan> lanes;                     // the picture first, then the sound tracks in source order
   std::vector<convert::SubtitleChoice> subtitles;  // tracks that go along as text or as they are
-  std::string burn_in;     // the filter drawing a subtitle track into the picture, or ""
-  int burn_in_stream = -1;  // the source stream it draws
+  std::string burn_in;             // the filter drawing a subtitle track into the picture, or ""
+  int burn_in_stream = -1;         // the source stream it draws
   std::vector<std::string> notes;  // said with a success: what could not be kept, one each
 };
 

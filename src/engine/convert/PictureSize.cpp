@@ -20,11 +20,16 @@ Grid GridFor(const AVCodec* codec) {
   Grid grid;
   if (!codec) return grid;
   switch (codec->id) {
-    case AV_CODEC_ID_H263P: return {4, 4};
-    case AV_CODEC_ID_RV10: return {16, 16};
-    case AV_CODEC_ID_RV20: return {4, 4};
-    case AV_CODEC_ID_HEVC: return {2, 16};  // x265's smallest coding block
-    default: return grid;
+    case AV_CODEC_ID_H263P:
+      return {4, 4};
+    case AV_CODEC_ID_RV10:
+      return {16, 16};
+    case AV_CODEC_ID_RV20:
+      return {4, 4};
+    case AV_CODEC_ID_HEVC:
+      return {2, 16};  // x265's smallest coding block
+    default:
+      return grid;
   }
 }
 

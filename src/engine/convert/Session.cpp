@@ -314,12 +314,14 @@ bool Session::CheckComplete() {
     // Much of the file lying beyond the last packet read is data that could not be
     // read, not a file cut short.
     const int64_t size = input_->pb ? avio_size(input_->pb) : -1;
-    const bool unreadable = read_failed_ || (size > 0 && last_packet_pos_ >= 0 && last_packet_pos_ < size * 8 / 10);
+    const bool unreadable =
+        read_failed_ || (size > 0 && last_packet_pos_ >= 0 && last_packet_pos_ < size * 8 / 10);
     if (2 * got < wanted && unreadable)
       return Fail(what + " is damaged from " + TimeText(got) + " on and could not be read");
     // A file that merely ends early keeps what it holds, however little.
     std::snprintf(text, sizeof text, "%.1f of %.1f seconds converted", got / 1e6, wanted / 1e6);
-    AddNote((unreadable ? "the source is damaged from " + TimeText(got) + " on, " : std::string("the source ends early, ")) +
+    AddNote((unreadable ? "the source is damaged from " + TimeText(got) + " on, "
+                        : std::string("the source ends early, ")) +
             text);
   } else if (read_failed_) {
     AddNote("the source could not be read to its end; " + TimeText(longest) + " converted");
@@ -374,7 +376,8 @@ void Session::DiscardTemp() {
 ConversionOutcome Session::Run() {
   *written_ = job_.output;
   std::string problem;
-  folder_ = job_.folder ? job_.folder : convert::OutputFolder::Open(convert::FolderPart(job_.output), &problem);
+  folder_ =
+      job_.folder ? job_.folder : convert::OutputFolder::Open(convert::FolderPart(job_.output), &problem);
   if (!folder_) return ConversionOutcome::Failure(problem);
   if (job_.existing == ExistingOutput::Skip && folder_->Has(convert::NamePart(job_.output)))
     return ConversionOutcome::Skip({});

@@ -29,7 +29,7 @@ struct Job {
   int read_timeout_ms = 10000;
   const std::atomic<bool>* stop = nullptr;
   ExistingOutput existing = ExistingOutput::KeepBoth;  // a file already at `output`
-  std::vector<convert::FileId> keep;  // files never to be replaced (sources of the run)
+  std::vector<convert::FileId> keep;                   // files never to be replaced (sources of the run)
   // bytes written, output position and source duration in microseconds
   std::function<void(int64_t, int64_t, int64_t)> progress;
 };

@@ -42,8 +42,8 @@ std::string Counted(int n, const char* one, const char* several) {
 }  // namespace
 
 bool HoldsSeveralAudioTracks(const AVOutputFormat* format) {
-  return format && NameIs(format, {"mp4", "mov", "matroska", "webm", "avi", "mpegts", "vob", "dvd", "mpeg", "asf",
-                                   "nut", "3gp", "ipod"});
+  return format && NameIs(format, {"mp4", "mov", "matroska", "webm", "avi", "mpegts", "vob", "dvd", "mpeg",
+                                   "asf", "nut", "3gp", "ipod"});
 }
 
 std::vector<int> AudioStreamsToConvert(const media::SourceDescription& in, const AVOutputFormat* format,
@@ -65,8 +65,9 @@ bool ChooseSubtitle(AVCodecID codec, const AVOutputFormat* format, SubtitleChoic
   if (!format || codec == AV_CODEC_ID_NONE) return false;
   const int holds = avformat_query_codec(format, codec, FF_COMPLIANCE_NORMAL);
   // MPEG program and transport streams list no codecs but carry DVD and DVB pictures.
-  const bool disc_pictures = (codec == AV_CODEC_ID_DVD_SUBTITLE && NameIs(format, {"vob", "dvd", "mpeg", "mpegts"})) ||
-                             (codec == AV_CODEC_ID_DVB_SUBTITLE && NameIs(format, {"mpegts"}));
+  const bool disc_pictures =
+      (codec == AV_CODEC_ID_DVD_SUBTITLE && NameIs(format, {"vob", "dvd", "mpeg", "mpegts"})) ||
+      (codec == AV_CODEC_ID_DVB_SUBTITLE && NameIs(format, {"mpegts"}));
   if (holds == 1 || disc_pictures) {
     choice->copy = true;
     return true;
@@ -96,8 +97,8 @@ std::vector<SubtitleChoice> SubtitlesToKeep(const media::SourceDescription& in, 
       ++lost;
   }
   if (lost > 0)
-    *dropped = std::to_string(lost) + (lost == 1 ? " subtitle track" : " subtitle tracks") + " left out: the " +
-               format->name + " container cannot hold " + (lost == 1 ? "it" : "them");
+    *dropped = std::to_string(lost) + (lost == 1 ? " subtitle track" : " subtitle tracks") +
+               " left out: the " + format->name + " container cannot hold " + (lost == 1 ? "it" : "them");
   return kept;
 }
 

@@ -27,7 +27,7 @@ std::vector<int> AudioStreamsToConvert(const media::SourceDescription& in, const
 
 struct SubtitleChoice {
   int stream = -1;
-  bool copy = false;                  // packets go over as they are
+  bool copy = false;                        // packets go over as they are
   AVCodecID convert_to = AV_CODEC_ID_NONE;  // otherwise: text converted to this format
 };
 

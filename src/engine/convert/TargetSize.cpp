@@ -64,9 +64,9 @@ TargetFrame FitTargetFrame(const Options& options, int width, int height) {
 std::string TargetFrameChain(const TargetFrame& frame) {
   const std::string w = std::to_string(frame.width), h = std::to_string(frame.height);
   return "scale=" + std::to_string(frame.picture_width) + ":" + std::to_string(frame.picture_height) +
-         ",setsar=sar=1,pad=width=" + w + ":height=" + h + ":x=" +
-         std::to_string((frame.width - frame.picture_width) / 2) + ":y=" +
-         std::to_string((frame.height - frame.picture_height) / 2) + ":color=black" +
+         ",setsar=sar=1,pad=width=" + w + ":height=" + h +
+         ":x=" + std::to_string((frame.width - frame.picture_width) / 2) +
+         ":y=" + std::to_string((frame.height - frame.picture_height) / 2) + ":color=black" +
          ",setdar=dar=" + std::to_string(frame.display_aspect.num) + "/" +
          std::to_string(frame.display_aspect.den);
 }

@@ -13,7 +13,7 @@ struct TargetFrame {
   int height = 0;
   int picture_width = 0;  // the picture inside it, centred, black bars around it
   int picture_height = 0;
-  Ratio display_aspect;   // of the whole frame: 4:3, or 16:9 on DVD for wide pictures
+  Ratio display_aspect;  // of the whole frame: 4:3, or 16:9 on DVD for wide pictures
 };
 
 // True when `width`x`height` is a frame size of the target's norm ("pal-dvd", "vcd", ...

@@ -19,12 +19,9 @@ struct Library {
 };
 
 const Library kLibraries[] = {
-    {avutil_version, LIBAVUTIL_VERSION_MAJOR},
-    {avcodec_version, LIBAVCODEC_VERSION_MAJOR},
-    {avformat_version, LIBAVFORMAT_VERSION_MAJOR},
-    {avfilter_version, LIBAVFILTER_VERSION_MAJOR},
-    {swscale_version, LIBSWSCALE_VERSION_MAJOR},
-    {swresample_version, LIBSWRESAMPLE_VERSION_MAJOR},
+    {avutil_version, LIBAVUTIL_VERSION_MAJOR},     {avcodec_version, LIBAVCODEC_VERSION_MAJOR},
+    {avformat_version, LIBAVFORMAT_VERSION_MAJOR}, {avfilter_version, LIBAVFILTER_VERSION_MAJOR},
+    {swscale_version, LIBSWSCALE_VERSION_MAJOR},   {swresample_version, LIBSWRESAMPLE_VERSION_MAJOR},
 };
 
 // Test hook: VELTRANE_FAKE_MISSING_AVLIB=1 makes the check fail, so the

@@ -25,9 +25,12 @@ Orientation OrientationOf(const int32_t matrix[9]) {
     o.mirror = matrix[3] > 0;
   } else if (std::fabs(theta - 180) < 1.0) {
     const bool h = matrix[0] < 0, v = matrix[4] < 0;
-    if (h && v) o.quarter_turns = 2;
-    else if (h) o.mirror = true;
-    else if (v) o.quarter_turns = 2, o.mirror = true;
+    if (h && v)
+      o.quarter_turns = 2;
+    else if (h)
+      o.mirror = true;
+    else if (v)
+      o.quarter_turns = 2, o.mirror = true;
   } else if (std::fabs(theta - 270) < 1.0) {
     o.quarter_turns = 3;
     o.mirror = matrix[3] < 0;
@@ -55,10 +58,14 @@ std::string UprightChain(const Orientation& o) {
     return text;
   }
   switch (o.quarter_turns) {
-    case 1: return o.mirror ? "transpose=dir=cclock_flip" : "transpose=dir=clock";
-    case 2: return o.mirror ? "vflip" : "hflip,vflip";
-    case 3: return o.mirror ? "transpose=dir=clock_flip" : "transpose=dir=cclock";
-    default: return o.mirror ? "hflip" : "";
+    case 1:
+      return o.mirror ? "transpose=dir=cclock_flip" : "transpose=dir=clock";
+    case 2:
+      return o.mirror ? "vflip" : "hflip,vflip";
+    case 3:
+      return o.mirror ? "transpose=dir=clock_flip" : "transpose=dir=cclock";
+    default:
+      return o.mirror ? "hflip" : "";
   }
 }
 
@@ -85,10 +92,20 @@ void TurnPixels(const Orientation& o, std::vector<uint32_t>* pixels, int* width,
     for (int x = 0; x < w; ++x) {
       int nx = x, ny = y;
       switch (o.quarter_turns) {
-        case 1: nx = h - 1 - y; ny = x; break;
-        case 2: nx = w - 1 - x; ny = h - 1 - y; break;
-        case 3: nx = y; ny = w - 1 - x; break;
-        default: break;
+        case 1:
+          nx = h - 1 - y;
+          ny = x;
+          break;
+        case 2:
+          nx = w - 1 - x;
+          ny = h - 1 - y;
+          break;
+        case 3:
+          nx = y;
+          ny = w - 1 - x;
+          break;
+        default:
+          break;
       }
       if (o.mirror) nx = tw - 1 - nx;  // the mirror comes after the turn
       turned[static_cast<size_t>(ny) * tw + nx] = (*pixels)[static_cast<size_t>(y) * w + x];

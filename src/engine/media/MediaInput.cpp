@@ -98,7 +98,8 @@ media::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* e
   int rc = avformat_open_input(&raw, FileUrl(path).c_str(), format, &options);
   av_dict_free(&options);
   if (rc < 0) {  // libav freed the context, not our I/O
-    *error = NestedOpenRefused(io) ? "The file refers to other files, which are not read" : OpenFailure(rc, *watch);
+    *error = NestedOpenRefused(io) ? "The file refers to other files, which are not read"
+                                   : OpenFailure(rc, *watch);
     FreeSourceIo(io);
     return nullptr;
   }
@@ -118,9 +119,12 @@ media::Input OpenInput(const std::string& path, ReadWatch* watch, std::string* e
 
 std::string MediaWord(AVMediaType type) {
   switch (type) {
-    case AVMEDIA_TYPE_VIDEO: return "video";
-    case AVMEDIA_TYPE_SUBTITLE: return "subtitle";
-    default: return "audio";
+    case AVMEDIA_TYPE_VIDEO:
+      return "video";
+    case AVMEDIA_TYPE_SUBTITLE:
+      return "subtitle";
+    default:
+      return "audio";
   }
 }
 
@@ -136,8 +140,8 @@ media::Codec OpenDecoder(AVFormatContext* input, AVStream* stream, int threads, 
   const AVMediaType type = stream->codecpar->codec_type;
   const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
   if (!codec) {
-    *error = std::string("No decoder for the source's ") + avcodec_get_name(stream->codecpar->codec_id) + " " +
-             MediaWord(type);
+    *error = std::string("No decoder for the source's ") + avcodec_get_name(stream->codecpar->codec_id) +
+             " " + MediaWord(type);
     return nullptr;
   }
   media::Codec decoder(avcodec_alloc_context3(codec));
@@ -216,7 +220,8 @@ StreamFacts DescribeStream(const AVFormatContext* input, unsigned index) {
     f.height = par->height;
     f.pixel_format = par->format;
     f.sample_aspect = par->sample_aspect_ratio;
-    f.frame_rate = av_guess_frame_rate(const_cast<AVFormatContext*>(input), const_cast<AVStream*>(st), nullptr);
+    f.frame_rate =
+        av_guess_frame_rate(const_cast<AVFormatContext*>(input), const_cast<AVStream*>(st), nullptr);
     f.turn = StreamOrientation(st);
     ShownSize(f.turn, f.width, f.height, &f.shown_width, &f.shown_height);
   } else if (f.type == AVMEDIA_TYPE_AUDIO) {
@@ -231,11 +236,12 @@ StreamFacts DescribeStream(const AVFormatContext* input, unsigned index) {
 
 bool SameStream(const StreamFacts& a, const StreamFacts& b) {
   return a.index == b.index && a.type == b.type && a.codec == b.codec && a.cover == b.cover &&
-         a.is_default == b.is_default && a.decodable == b.decodable && SameRational(a.time_base, b.time_base) &&
-         a.duration == b.duration && a.width == b.width && a.height == b.height &&
-         a.pixel_format == b.pixel_format && SameRational(a.sample_aspect, b.sample_aspect) &&
-         SameRational(a.frame_rate, b.frame_rate) && SameOrientation(a.turn, b.turn) &&
-         a.sample_rate == b.sample_rate && a.sample_format == b.sample_format && a.channels == b.channels;
+         a.is_default == b.is_default && a.decodable == b.decodable &&
+         SameRational(a.time_base, b.time_base) && a.duration == b.duration && a.width == b.width &&
+         a.height == b.height && a.pixel_format == b.pixel_format &&
+         SameRational(a.sample_aspect, b.sample_aspect) && SameRational(a.frame_rate, b.frame_rate) &&
+         SameOrientation(a.turn, b.turn) && a.sample_rate == b.sample_rate &&
+         a.sample_format == b.sample_format && a.channels == b.channels;
 }
 
 int SourceDescription::Count(AVMediaType type) const {
@@ -247,7 +253,8 @@ int SourceDescription::Count(AVMediaType type) const {
 
 SourceDescription DescribeSource(const AVFormatContext* input, const std::string& path) {
   SourceDescription d;
-  for (unsigned i = 0; i < input->nb_streams; ++i) d.streams.push_back(DescribeStream(input, i));
+  for (unsigned i = 0; i < input->nb_streams; ++i)
+    d.streams.push_back(DescribeStream(input, i));
   d.best_video = BestStream(input, AVMEDIA_TYPE_VIDEO);
   d.best_audio = BestStream(input, AVMEDIA_TYPE_AUDIO);
   d.duration_us = EstimateDuration(input, path);

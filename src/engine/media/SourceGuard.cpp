@@ -28,11 +28,11 @@ std::atomic<ReadHook> g_read_hook{nullptr};
 // sequences (image2), session descriptions (sdp, rtp, rtsp) and the like are
 // missing on purpose: they make libav open other files or addresses.
 constexpr std::string_view kDemuxers[] = {
-    "aac",  "ac3",   "aiff", "amr",   "amrnb", "amrwb",    "ape",  "asf",    "asf_o",     "au",
-    "avi",  "caf",   "dts",  "dv",    "eac3",  "flac",     "flv",  "live_flv", "h263",    "h264",
-    "hevc", "loas",  "m4v",  "matroska", "mjpeg", "mlp",   "mmf",  "mov",    "mp3",       "mpc",
-    "mpc8", "mpeg",  "mpegts", "mpegvideo", "nut", "ogg",  "rm",   "swf",    "truehd",    "tta",
-    "vc1",  "w64",   "wav",  "webm",  "wv",    "xwma",
+    "aac",  "ac3",  "aiff",   "amr",       "amrnb", "amrwb", "ape", "asf",      "asf_o",  "au",
+    "avi",  "caf",  "dts",    "dv",        "eac3",  "flac",  "flv", "live_flv", "h263",   "h264",
+    "hevc", "loas", "m4v",    "matroska",  "mjpeg", "mlp",   "mmf", "mov",      "mp3",    "mpc",
+    "mpc8", "mpeg", "mpegts", "mpegvideo", "nut",   "ogg",   "rm",  "swf",      "truehd", "tta",
+    "vc1",  "w64",  "wav",    "webm",      "wv",    "xwma",
 };
 
 // One open source file, read through plain system calls.
@@ -111,9 +111,9 @@ bool AttachSourceIo(AVFormatContext* ctx, const std::string& path, ReadWatch* wa
   if (fd < 0) return false;
   auto* file = new (std::nothrow) SourceFile{fd, watch, false};
   auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
-  AVIOContext* pb = file && buffer ? avio_alloc_context(buffer, kIoBufferSize, 0, file, &ReadSource, nullptr,
-                                                        &SeekSource)
-                                   : nullptr;
+  AVIOContext* pb =
+      file && buffer ? avio_alloc_context(buffer, kIoBufferSize, 0, file, &ReadSource, nullptr, &SeekSource)
+                     : nullptr;
   if (!pb) {
     av_free(buffer);
     delete file;

@@ -146,7 +146,8 @@ void PlayerAudioOutput::Fill(uint8_t* stream, int len) {
   }
   // What was just handed over is heard after the device's own buffer.
   if (filled > 0) s.clock_.Set(first_pts - device_latency_us_, PlayerClock::Now());
-  if (filled < len && s.eof_gen_ != gen) s.UpdateStatistics([](PlayerStatistics& st) { ++st.audioUnderruns; });
+  if (filled < len && s.eof_gen_ != gen)
+    s.UpdateStatistics([](PlayerStatistics& st) { ++st.audioUnderruns; });
 }
 
 void PlayerAudioOutput::PumpLoop() {

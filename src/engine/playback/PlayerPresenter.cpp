@@ -101,7 +101,8 @@ bool PlayerPresenter::PresentNextPicture(int gen, int64_t now) {
   PlaybackState& s = shared_;
   // Stale pictures from before a seek go first.
   auto peek = [gen](std::deque<QueuedPicture>& items) {
-    while (!items.empty() && items.front().gen != gen) items.pop_front();
+    while (!items.empty() && items.front().gen != gen)
+      items.pop_front();
     std::pair<std::shared_ptr<PlayerFrame>, std::shared_ptr<PlayerFrame>> heads;
     if (!items.empty()) heads.first = items.front().frame;
     if (items.size() > 1 && items[1].gen == gen) heads.second = items[1].frame;

@@ -23,7 +23,8 @@ void PlayerWaveRing::Append(const int16_t* interleaved, int frames, int channels
   if (!interleaved || frames <= 0 || channels <= 0) return;
   for (int i = 0; i < frames; ++i) {
     int sum = 0;
-    for (int c = 0; c < channels; ++c) sum += interleaved[i * channels + c];
+    for (int c = 0; c < channels; ++c)
+      sum += interleaved[i * channels + c];
     samples_[next_] = static_cast<int16_t>(sum / channels);
     next_ = (next_ + 1) % samples_.size();
     if (next_ == 0) full_ = true;
@@ -43,8 +44,7 @@ void PlayerWaveRing::Clear() {
   full_ = false;
 }
 
-std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, int width,
-                                           int height) {
+std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, int width, int height) {
   if (width < 1 || height < 1) return {};
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, kBackground);
   const int centre = (height - 1) / 2;
@@ -58,7 +58,8 @@ std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, 
     // Join to the previous column so steep edges stay a continuous trace.
     const int from = previous < 0 ? row : std::min(previous, row);
     const int to = previous < 0 ? row : std::max(previous, row);
-    for (int y = from; y <= to; ++y) pixels[static_cast<size_t>(y) * width + x] = kTrace;
+    for (int y = from; y <= to; ++y)
+      pixels[static_cast<size_t>(y) * width + x] = kTrace;
     previous = row;
   }
   return pixels;

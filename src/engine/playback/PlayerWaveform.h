@@ -24,7 +24,6 @@ class PlayerWaveRing {
 
 // Renders `samples` across a width x height picture: a dark background, a centre
 // line and the wave as a connected trace. Width or height below 1 give no pixels.
-std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, int width,
-                                           int height);
+std::vector<uint32_t> RenderPlayerWaveform(const std::vector<int16_t>& samples, int width, int height);
 
 }  // namespace playback
