@@ -16,8 +16,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   parallel help2man python3
   # the JSON Schema check of the command line's --json output
   python3-jsonschema
-  # reuses compilations between builds
-  ccache)
+  # reuses compilations between builds; keeps the house format
+  ccache clang-format)
 PACKAGES+=("$@")
 missing=()
 for p in "${PACKAGES[@]}"; do
