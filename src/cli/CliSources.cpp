@@ -13,6 +13,7 @@
 
 #include "core/Helpers.h"
 #include "engine/FFDecoder.h"
+#include "filelist/SourceFromDecoder.h"
 
 namespace {
 
@@ -86,19 +87,8 @@ bool ProbeSource(FFDecoder& decoder, const std::string& path, FileRow& row, std:
     return false;
   }
   DecoderCloser closer{decoder};
-  const int videoIndex = decoder.VideoStreamIndex();
-  const int audioIndex = decoder.AudioStreamIndex();
   SourceSummary& source = row.source;
-  source.durationUs = std::max<int64_t>(decoder.Duration(), 0);
-  source.videoTracks = decoder.VideoStreamCount();
-  source.audioTracks = decoder.AudioStreamCount();
-  source.subtitleTracks = decoder.SubtitleStreamCount();
-  source.storedWidth = decoder.VideoStoredWidth(videoIndex);
-  source.storedHeight = decoder.VideoStoredHeight(videoIndex);
-  source.uprightWidth = decoder.VideoWidth(videoIndex);
-  source.uprightHeight = decoder.VideoHeight(videoIndex);
-  source.videoCodec = QString::fromStdString(decoder.VideoCodecName(videoIndex));
-  source.audioCodec = QString::fromStdString(decoder.AudioCodecName(audioIndex));
+  FillFromDecoder(decoder, source);
   source.fileBytes = S_ISREG(info.st_mode) ? static_cast<int64_t>(info.st_size) : 0;
   return true;
 }

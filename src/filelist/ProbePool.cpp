@@ -6,6 +6,7 @@
 
 #include "engine/FFDecoder.h"
 #include "filelist/NativePath.h"
+#include "filelist/SourceFromDecoder.h"
 
 namespace {
 
@@ -113,19 +114,7 @@ bool ProbePool::Describe(FFDecoder& decoder, const QByteArray& nativePath, Sourc
   }
   DecoderCloser closer(decoder);
 
-  const int audioIndex = decoder.AudioStreamIndex();
-  const int videoIndex = decoder.VideoStreamIndex();
-  // An unknown duration shows as 00:00:00, so it adds nothing to the total either.
-  source.durationUs = std::max<int64_t>(decoder.Duration(), 0);
-  source.videoTracks = decoder.VideoStreamCount();
-  source.audioTracks = decoder.AudioStreamCount();
-  source.subtitleTracks = decoder.SubtitleStreamCount();
-  source.storedWidth = decoder.VideoStoredWidth(videoIndex);
-  source.storedHeight = decoder.VideoStoredHeight(videoIndex);
-  source.uprightWidth = decoder.VideoWidth(videoIndex);
-  source.uprightHeight = decoder.VideoHeight(videoIndex);
-  source.videoCodec = QString::fromStdString(decoder.VideoCodecName(videoIndex));
-  source.audioCodec = QString::fromStdString(decoder.AudioCodecName(audioIndex));
+  FillFromDecoder(decoder, source);
   source.fileBytes = static_cast<int64_t>(NativePath::FileSize(nativePath));
   source.modified = NativePath::Modified(nativePath);
   return true;
