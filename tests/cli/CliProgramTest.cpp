@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -283,6 +284,10 @@ TEST_F(ProgramTest, NamesThatAreNotTextKeepTheirBytes) {
   EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
   EXPECT_EQ(RawNames(base + "o\xff"), (std::set<std::string>{"x\xfe.mp3", "x\xff.mp3"}));
   EXPECT_TRUE(RawNames(base + "o\xef\xbf\xbd").empty());
+  // QTemporaryDir cannot remove names that are not text.
+  std::error_code ignored;
+  for (const std::string& path : {base + "o\xff", inDir + "x\xff.wav", inDir + "x\xfe.wav"})
+    std::filesystem::remove_all(path, ignored);
 }
 
 // Keep-both into the source's own folder writes the next free name, shortened when
