@@ -126,9 +126,10 @@ void MainWindow::OnCommand(int id) { dispatcher_.Dispatch(id); }
 void MainWindow::LoadSkin() {
   QFile skin(ResourceFolder() + "skin.qss");
   if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return;
-  // The skin's accent as the palette's highlight pair, which its lists and menus use.
+  // The skin's accent as the palette's highlight pair, which its lists and menus use: a
+  // deeper shade of the orange, on which white text keeps a 4.8:1 contrast.
   QPalette palette = QApplication::palette();
-  palette.setColor(QPalette::Highlight, QColor(0xe6, 0x7e, 0x22));
+  palette.setColor(QPalette::Highlight, QColor(0xb3, 0x59, 0x00));
   palette.setColor(QPalette::HighlightedText, Qt::white);
   QApplication::setPalette(palette);
   qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));

@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+#include <tuple>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +34,7 @@
 #include "desktop/WindowHelpers.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"
+#include "output/OutputSettingsDialog.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
 
@@ -67,6 +75,35 @@ QStringList Captions(const QList<QAction*>& actions) {
   for (QAction* a : actions)
     if (!a->isSeparator()) out << QString(a->text()).remove('&');
   return out;
+}
+
+// WCAG contrast of a widget's text against its background, both taken from a grab of its
+// window: the background is the commonest colour, the text the one farthest from it.
+double TextContrast(const QImage& window, QWidget* top, QWidget* w) {
+  const qreal ratio = window.devicePixelRatio();
+  const QRect area(w->mapTo(top, QPoint(0, 0)) * ratio, w->size() * ratio);
+  std::map<QRgb, int> counts;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      ++counts[window.pixel(x, y)];
+  QRgb back = 0;
+  int most = 0;
+  for (const auto& [rgb, n] : counts)
+    if (n > most) std::tie(back, most) = std::pair(rgb, n);
+  const auto luminance = [](QRgb c) {
+    const auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+  };
+  const double lb = luminance(back);
+  double best = 1;
+  for (const auto& [rgb, n] : counts) {
+    const double l = luminance(rgb);
+    best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
+  }
+  return best;
 }
 }  // namespace
 
@@ -359,6 +396,51 @@ TEST(MainWindowCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
   QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {},
                      w.FileListView()->viewport()->mapTo(&w, cell.center()));
   EXPECT_EQ(playersSeen, 2);
+}
+
+// Under a dark desktop palette the skin keeps text readable in the window and the dialog.
+TEST(MainWindowLayout, TextIsReadableUnderADarkPalette) {
+  MarkCheckedToday();
+  Desktop desktop;
+  const QPalette before = QApplication::palette();
+  QPalette dark;
+  const auto set = [&dark](QPalette::ColorRole role, const char* colour) {
+    dark.setColor(role, QColor(colour));
+  };
+  set(QPalette::Window, "#2d2d2d");
+  set(QPalette::WindowText, "#eeeeee");
+  set(QPalette::Base, "#1e1e1e");
+  set(QPalette::AlternateBase, "#262626");
+  set(QPalette::Text, "#eeeeee");
+  set(QPalette::Button, "#3a3a3a");
+  set(QPalette::ButtonText, "#eeeeee");
+  set(QPalette::Mid, "#5a5a5a");
+  set(QPalette::Midlight, "#4a4a4a");
+  QApplication::setPalette(dark);
+  {
+    AppState state;
+    MainWindow w(state);
+    ASSERT_TRUE(w.Load());
+    ASSERT_FALSE(qApp->styleSheet().isEmpty());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QImage window = w.grab().toImage();
+    for (QWidget* part : {static_cast<QWidget*>(w.menuBar()), w.findChild<QWidget*>("FilesPane"),
+                          static_cast<QWidget*>(w.FileListView()->header())})
+      EXPECT_GE(TextContrast(window, &w, part), 4.5) << part->metaObject()->className();
+
+    OutputSettingsDialog dlg(&w);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const QImage dialog = dlg.grab().toImage();
+    for (const char* name : {"Label1", "Label2", "LabelIfExists"}) {
+      auto* label = dlg.findChild<QWidget*>(name);
+      ASSERT_NE(label, nullptr) << name;
+      EXPECT_GE(TextContrast(dialog, &dlg, label), 4.5) << name;
+    }
+  }
+  qApp->setStyleSheet({});
+  QApplication::setPalette(before);
 }
 
 TEST(MainWindowLayout, FitsTheScreenAndShowsCutTextInTooltips) {
