@@ -1,7 +1,6 @@
 #include "conversion/ProgressWindow.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +17,7 @@
 
 #include "conversion/CompletionNotice.h"
 #include "conversion/UserMessages.h"
+#include "core/FileNames.h"
 #include "core/Helpers.h"
 #include "desktop/UiServices.h"
 #include "desktop/WindowHelpers.h"
@@ -248,8 +248,7 @@ void ProgressWindow::OnEncoderFinished(int task, const ConversionOutcome& outcom
   // whose file was not written keeps the name it was queued with.
   const std::string written = outcome.Converted() ? encoder_.OutputPath(task) : std::string();
   if (!written.empty())
-    if (QTreeWidgetItem* item = progress_list_->topLevelItem(row))
-      item->setText(0, QFile::decodeName(written.c_str()));
+    if (QTreeWidgetItem* item = progress_list_->topLevelItem(row)) item->setText(0, NameToText(written));
   const QString& source = rows_[static_cast<size_t>(row)].source;
   const QString text = QString::fromStdString(outcome.text);
   switch (outcome.kind) {
