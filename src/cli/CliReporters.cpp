@@ -11,6 +11,7 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliSignals.h"
+#include "core/Helpers.h"
 
 namespace {
 
@@ -367,12 +368,7 @@ std::string DryRunLine(const PlannedTask& task) {
          TerminalText(task.job.options.toStdString());
 }
 
-std::string ClockText(double seconds) {
-  const long long total = std::isfinite(seconds) && seconds > 0 ? std::llround(seconds) : 0;
-  char text[32];
-  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60);
-  return text;
-}
+std::string ClockText(double seconds) { return FormatDuration(seconds).toStdString(); }
 
 std::string LiveTaskLine(const PlannedTask& task, size_t columns) {
   std::string percent = Fixed(Percent(task.position, task.duration), 0);
