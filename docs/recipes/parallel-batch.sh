@@ -43,6 +43,9 @@ for option in "$@"; do command+=" $(quote "$option")"; done
 # Anything else (login down, worker killed, interrupted) fails the job: retried elsewhere.
 command+=" -o $(quote "$out") {} ; s=\$?; [ \$s -eq 1 ] && s=0; exit \$s"
 tries=$(grep -c . "$logins" || true)
+# parallel runs each job (here and on the logins) through $SHELL; cron, CI and
+# systemd units may start without one, and the jobs then vanish without a word.
+export SHELL=${SHELL:-/bin/sh}
 [ "$tries" -lt 2 ] && tries=2
 
 # parallel quotes each {} name; --group keeps each job's lines together; --jobs 1 runs

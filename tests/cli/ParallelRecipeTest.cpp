@@ -69,6 +69,7 @@ TEST(ParallelRecipe, ADeadLoginLosesNoFileAndRelativePathsReachTheWorkers) {
   env.insert("VELTRANE_FILES_PER_JOB", "2");
   env.insert("PARALLEL_SSH", dir.filePath("ssh"));
   env.insert("HOME", dir.filePath("home"));
+  env.remove("SHELL");  // as under cron or a CI runner
   p.setProcessEnvironment(env);
   p.setWorkingDirectory(dir.path());
   p.start(VELTRANE_SOURCE_DIR "/docs/recipes/parallel-batch.sh",
