@@ -10,6 +10,7 @@
 
 #include "core/ProgramInfo.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 
 namespace {
 constexpr int kMessageId = 3;
@@ -47,7 +48,7 @@ void CompletionNotice::RemoveAllItems() {
 void CompletionNotice::ShowNotice() {
   setFixedSize(popup_size_);
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen) {
+  if (screen && CanPlaceWindows()) {
     const QRect area = screen->availableGeometry();
     move(area.right() - popup_size_.width() + 1, area.bottom() - popup_size_.height() + 1);
   }
