@@ -306,7 +306,8 @@ void ProgressWindow::AnnounceEnd() {
 void ProgressWindow::AnnounceOnDesktop(const QString& text) {
   const QString folder = summary_.NothingConverted() ? QString() : state_.outputFolder;
   DesktopNotifications::Session().Notify(
-      text, folder, [window = QPointer<ProgressWindow>(this), notice = QPointer<CompletionNotice>(notice_), text] {
+      text, folder,
+      [window = QPointer<ProgressWindow>(this), notice = QPointer<CompletionNotice>(notice_), text] {
         if (!notice) return;
         if (window && window->isVisible()) window->LendNotice();
         ShowCompletionNotice(*notice, QIcon(), text);

@@ -40,7 +40,8 @@ void DesktopNotifications::SetSession(DesktopNotifications* instance) {
   g_replaced = instance != nullptr;
 }
 
-void DesktopNotifications::Notify(const QString& text, const QString& folder, std::function<void()> fallback) {
+void DesktopNotifications::Notify(const QString& text, const QString& folder,
+                                  std::function<void()> fallback) {
   if (!bus_.isConnected()) {
     if (fallback) fallback();
     return;
