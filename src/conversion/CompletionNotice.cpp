@@ -53,17 +53,18 @@ void CompletionNotice::ShowNotice() {
     move(area.right() - popup_size_.width() + 1, area.bottom() - popup_size_.height() + 1);
   }
   fade_->stop();
-  if (animate_ms_ > 0) {
+  const bool fades = animate_ms_ > 0 && CanFadeWindows();
+  if (fades) {
     fade_->setDuration(animate_ms_);
     fade_->setStartValue(0.0);
     fade_->setEndValue(1.0);
     setWindowOpacity(0.0);
-  } else {
+  } else if (CanFadeWindows()) {
     setWindowOpacity(1.0);
   }
   show();
   raise();
-  if (animate_ms_ > 0) fade_->start();
+  if (fades) fade_->start();
   hide_timer_->start(show_ms_);
 }
 

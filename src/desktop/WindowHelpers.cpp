@@ -23,6 +23,7 @@ void SetSmallIcon(QWidget* window) {
 }
 
 bool CanPlaceWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
+bool CanFadeWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
 
 void OpenWebSite() { Ui::OpenUrl(QUrl(WebSiteAddress)); }
 
