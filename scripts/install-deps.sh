@@ -17,7 +17,10 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   # the JSON Schema check of the command line's --json output
   python3-jsonschema
   # reuses compilations between builds; keeps the house format
-  ccache clang-format)
+  ccache clang-format
+  # the desktop notification test's private session bus; the Wayland test's compositor
+  # and the program's Wayland platform plugin
+  dbus-daemon weston qt6-wayland)
 PACKAGES+=("$@")
 missing=()
 for p in "${PACKAGES[@]}"; do

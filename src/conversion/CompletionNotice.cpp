@@ -10,6 +10,7 @@
 
 #include "core/ProgramInfo.h"
 #include "desktop/UiServices.h"
+#include "desktop/WindowHelpers.h"
 
 namespace {
 constexpr int kMessageId = 3;
@@ -47,22 +48,23 @@ void CompletionNotice::RemoveAllItems() {
 void CompletionNotice::ShowNotice() {
   setFixedSize(popup_size_);
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen) {
+  if (screen && CanPlaceWindows()) {
     const QRect area = screen->availableGeometry();
     move(area.right() - popup_size_.width() + 1, area.bottom() - popup_size_.height() + 1);
   }
   fade_->stop();
-  if (animate_ms_ > 0) {
+  const bool fades = animate_ms_ > 0 && CanFadeWindows();
+  if (fades) {
     fade_->setDuration(animate_ms_);
     fade_->setStartValue(0.0);
     fade_->setEndValue(1.0);
     setWindowOpacity(0.0);
-  } else {
+  } else if (CanFadeWindows()) {
     setWindowOpacity(1.0);
   }
   show();
   raise();
-  if (animate_ms_ > 0) fade_->start();
+  if (fades) fade_->start();
   hide_timer_->start(show_ms_);
 }
 

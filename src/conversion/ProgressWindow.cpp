@@ -19,6 +19,8 @@
 #include "conversion/UserMessages.h"
 #include "core/FileNames.h"
 #include "core/Helpers.h"
+#include "desktop/DesktopNotifications.h"
+#include "desktop/LauncherProgress.h"
 #include "desktop/UiServices.h"
 #include "desktop/WindowHelpers.h"
 #include "engine/FFEncoder.h"
@@ -146,6 +148,7 @@ ProgressWindow::~ProgressWindow() {
   // The encoder outlives this window: cut the link first, then let go of its handlers.
   events_.Detach();
   ReturnNotice();
+  LauncherProgress::Session().Hide();
   encoder_.Stop(false);
   encoder_.SetProgressHandler(nullptr);
   encoder_.SetFinishedHandler(nullptr);
@@ -234,6 +237,7 @@ void ProgressWindow::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   SetProgress(row, percent);
   SetStatus(row, "Converting...");
   estimate_.SetFraction(task_to_slot_[task], share, Elapsed(), MicrosToSeconds(totalUs));
+  LauncherProgress::Session().Show(estimate_.Overall());
 }
 
 void ProgressWindow::OnEncoderFinished(int task, const ConversionOutcome& outcome) {
@@ -293,10 +297,21 @@ void ProgressWindow::AnnounceEnd() {
   open_button_->setEnabled(!summary_.NothingConverted());
   (open_button_->isEnabled() ? static_cast<QWidget*>(open_button_) : stop_button_)->setFocus();
   Ui::PlayAlertSound();
-  if (notice_) {
-    LendNotice();
-    ShowCompletionNotice(*notice_, QIcon(), summary_.NoticeText(stopped));
-  }
+  LauncherProgress::Session().Hide();
+  if (notice_) AnnounceOnDesktop(summary_.NoticeText(stopped));
+}
+
+// The desktop's notification when a service takes it, else the corner notice. The
+// answer may come after this window has closed.
+void ProgressWindow::AnnounceOnDesktop(const QString& text) {
+  const QString folder = summary_.NothingConverted() ? QString() : state_.outputFolder;
+  DesktopNotifications::Session().Notify(
+      text, folder,
+      [window = QPointer<ProgressWindow>(this), notice = QPointer<CompletionNotice>(notice_), text] {
+        if (!notice) return;
+        if (window && window->isVisible()) window->LendNotice();
+        ShowCompletionNotice(*notice, QIcon(), text);
+      });
 }
 
 double ProgressWindow::Elapsed() const { return clock_.isValid() ? clock_.elapsed() / 1000.0 : 0; }
@@ -317,7 +332,7 @@ void ProgressWindow::ReturnNotice() {
   const QRect place = notice_->geometry();
   notice_->setParent(notice_owner_, notice_->windowFlags());
   if (!shown) return;
-  notice_->setGeometry(place);
+  if (CanPlaceWindows()) notice_->setGeometry(place);
   notice_->show();
 }
 
@@ -349,6 +364,7 @@ void ProgressWindow::done(int result) {
   encoder_.Stop(false);
   time_timer_->stop();
   ReturnNotice();
+  LauncherProgress::Session().Hide();
   QDialog::done(result);
 }
 

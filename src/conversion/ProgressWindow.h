@@ -84,6 +84,7 @@ class ProgressWindow : public QDialog {
   void SetOutcome(int row, RowOutcome outcome, const QString& status, const QString& problem = {});
   void AddProblem(const QString& text);
   void AnnounceEnd();
+  void AnnounceOnDesktop(const QString& text);
   double Elapsed() const;
   void LendNotice();
   void ReturnNotice();

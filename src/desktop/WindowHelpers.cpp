@@ -22,6 +22,9 @@ void SetSmallIcon(QWidget* window) {
   if (!icon.isNull()) window->setWindowIcon(icon);
 }
 
+bool CanPlaceWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
+bool CanFadeWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
 void OpenWebSite() { Ui::OpenUrl(QUrl(WebSiteAddress)); }
 
 void FitWindowToScreen(QWidget* window) {
@@ -37,7 +40,7 @@ void FitWindowToScreen(QWidget* window) {
   const QSize size = window->size().boundedTo(most);
   if (size != window->size()) window->resize(size);
   // A window not placed yet is left to the window manager, which centres it.
-  if (!window->isVisible() && !window->testAttribute(Qt::WA_Moved)) return;
+  if (!CanPlaceWindows() || (!window->isVisible() && !window->testAttribute(Qt::WA_Moved))) return;
   QRect placed(window->pos(), size + decoration);
   if (placed.right() > area.right()) placed.moveRight(area.right());
   if (placed.bottom() > area.bottom()) placed.moveBottom(area.bottom());

@@ -8,6 +8,11 @@ class QModelIndex;
 class QWidget;
 
 void SetSmallIcon(QWidget* window);
+// False where the window system places top-level windows itself and ignores requests
+// to move them (Wayland): the program then leaves placing to it.
+bool CanPlaceWindows();
+// False where top-level windows cannot be made see-through (Wayland): no fading in.
+bool CanFadeWindows();
 void OpenWebSite();
 // Shrinks a top-level window to its screen's free area and moves it inside, so its
 // title bar and close box can always be reached, whatever the display scale.

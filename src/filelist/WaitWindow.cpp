@@ -69,7 +69,8 @@ void WaitWindow::CloseByProgram() {
 
 void WaitWindow::showEvent(QShowEvent* event) {
   SetSmallIcon(this);
-  if (QWidget* owner = parentWidget()) {
+  // Centred on its owner; where windows cannot be placed, the window system does that.
+  if (QWidget* owner = parentWidget(); owner && CanPlaceWindows()) {
     const QRect area = owner->window()->frameGeometry();
     move(area.center() - rect().center());
   }

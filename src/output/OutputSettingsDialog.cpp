@@ -412,7 +412,7 @@ void OutputSettingsDialog::KeepOnScreen(int grownBy) {
   // the screen's free area (a dialog opened near the right edge would otherwise run
   // off the screen when it widens).
   const QScreen* shownOn = screen();
-  if (!shownOn) return;
+  if (!shownOn || !CanPlaceWindows()) return;
   const QRect area = shownOn->availableGeometry();
   QRect frame = frameGeometry();
   frame.translate(-grownBy / 2, 0);

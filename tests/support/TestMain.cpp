@@ -1,4 +1,5 @@
-// Test entry point: a private settings location and home folder, an offscreen QApplication, GoogleTest.
+// Test entry point: a private settings location and home folder, no session bus, an offscreen
+// QApplication, GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +13,10 @@ int main(int argc, char** argv) {
   // Folders the program makes in the user's home (the videos folder) stay in the test's.
   QTemporaryDir home;
   setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+  // No notification reaches the user's desktop: the session bus is one nobody listens
+  // on, and tests that need a bus start their own.
+  const QString noBus = "unix:path=" + home.path() + "/no-session-bus";
+  setenv("DBUS_SESSION_BUS_ADDRESS", noBus.toLocal8Bit().constData(), 1);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
   QApplication app(argc, argv);
