@@ -1,10 +1,13 @@
 #include "player/PlayerSlider.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+
+#include "player/PlayerSliderAccessible.h"
 
 // ---------------------------------------------------------------- key mapping
 
@@ -87,6 +90,11 @@ PlayerSlider::PlayerSlider(SliderKind kind, SliderBand band, QWidget* parent)
   const SliderImageSizes sizes = SliderBitmaps::Sizes(kind);
   resize(kind == SliderKind::Position ? 240 : 72, kind == SliderKind::Position ? sizes.trackHeight : 13);
   InitNew();
+  static const bool accessible_registered = [] {
+    QAccessible::installFactory(PlayerSliderAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(accessible_registered);
 }
 
 PositionSlider::PositionSlider(QWidget* parent)
@@ -113,8 +121,22 @@ void PlayerSlider::InitNew() {
 }
 
 void PlayerSlider::SetValue(int value) {
+  const int before = model_.value;
   model_.SetValue(value);
   update();
+  ReportValueChange(before);
+}
+
+void PlayerSlider::EditValue(int value) {
+  const int before = model_.value;
+  SetValue(value);
+  if (model_.value != before) emit valueEdited();
+}
+
+void PlayerSlider::ReportValueChange(int before) {
+  if (model_.value == before || !QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, model_.value);
+  QAccessible::updateAccessibility(&event);
 }
 
 void PlayerSlider::SetMin(int value) { model_.min = value; }
@@ -261,6 +283,27 @@ void PlayerSlider::mouseReleaseEvent(QMouseEvent* event) {
 
 void PlayerSlider::keyPressEvent(QKeyEvent* event) {
   const int code = SliderKeyCode(event->key());
+  const int before = model_.value;
   model_.KeyDown(code);
+  if (full_keyboard_) {
+    switch (event->key()) {
+      case Qt::Key_Home:
+        model_.SetValue(model_.min);
+        break;
+      case Qt::Key_End:
+        model_.SetValue(model_.max);
+        break;
+      case Qt::Key_Up:
+        model_.KeyDown(SliderModel::kKeyRight);
+        break;
+      case Qt::Key_Down:
+        model_.KeyDown(SliderModel::kKeyLeft);
+        break;
+      default:
+        break;
+    }
+  }
   update();
+  ReportValueChange(before);
+  if (model_.value != before) emit valueEdited();
 }
