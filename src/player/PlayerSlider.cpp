@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOption>
 
 #include "player/PlayerSliderAccessible.h"
 
@@ -252,6 +254,12 @@ void PlayerSlider::paintEvent(QPaintEvent* /*event*/) {
     p.resetTransform();
     p.setPen(ColorFromOle(fore_color_, palette()));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+  if (hasFocus()) {
+    p.resetTransform();
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
   }
 }
 

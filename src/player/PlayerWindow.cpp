@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -217,8 +218,7 @@ void PlayerWindow::Load(const QString& path, const QByteArray& nativePath) {
     SetPauseCaption(kPlayTriangleSymbol);
   }
 
-  mute_icon_->setPixmap(player_.Mute() ? muted_picture_ : sound_picture_);
-  NameMuteToggle();
+  ShowMuteToggle();
   SetSmallIcon(this);
   display_timer_->start();
 }
@@ -263,6 +263,8 @@ void PlayerWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mute_icon_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    ShowMuteToggle();
   if (watched == mute_icon_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -359,18 +361,22 @@ void PlayerWindow::onVolumeEdited() {
 void PlayerWindow::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
 
 void PlayerWindow::onMuteClicked() {
-  if (player_.Mute()) {
-    player_.SetMute(false);
-    mute_icon_->setPixmap(sound_picture_);
-  } else {
-    player_.SetMute(true);
-    mute_icon_->setPixmap(muted_picture_);
-  }
+  player_.SetMute(!player_.Mute());
   StoreMute(player_.Mute());
-  NameMuteToggle();
+  ShowMuteToggle();
 }
 
-void PlayerWindow::NameMuteToggle() { mute_icon_->setAccessibleName(player_.Mute() ? tr("Unmute") : tr("Mute")); }
+void PlayerWindow::ShowMuteToggle() {
+  QPixmap picture = player_.Mute() ? muted_picture_ : sound_picture_;
+  if (mute_icon_->hasFocus()) {
+    // The label draws no focus of its own: a dotted frame on the picture shows it.
+    QPainter painter(&picture);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+  }
+  mute_icon_->setPixmap(picture);
+  mute_icon_->setAccessibleName(player_.Mute() ? tr("Unmute") : tr("Mute"));
+}
 
 void PlayerWindow::onDurationReported(qint64 durationUs) {
   duration_ = durationUs;

@@ -80,8 +80,9 @@ class PlayerWindow : public QDialog {
   // Plays on from the position slider's value and shows it as played.
   void SeekToSliderValue();
   void NameControls();
-  // The mute toggle's name says what Space on it does now.
-  void NameMuteToggle();
+  // The mute toggle's picture (framed while it has the focus) and its name, which says
+  // what Space on it does now.
+  void ShowMuteToggle();
   void ShowNotice(const QString& text);
   void PlaceNotice();
 

@@ -225,6 +225,12 @@ TEST_F(PlayerWindowTest, MuteAndVolumeReachTheEngine) {
   EXPECT_FALSE(player.Mute());
   EXPECT_EQ(mute->pixmap().toImage(), sound);
   EXPECT_EQ(volume->Value(), 128);
+  // Space on the focused toggle mutes too.
+  QTest::keyClick(mute, Qt::Key_Space);
+  EXPECT_TRUE(player.Mute());
+  EXPECT_EQ(mute->accessibleName(), "Unmute");
+  QTest::keyClick(mute, Qt::Key_Space);
+  EXPECT_FALSE(player.Mute());
 
   QTest::mouseClick(volume, Qt::LeftButton, Qt::NoModifier, QPoint(0, 6));
   EXPECT_EQ(player.AudioVolume(), 0);
