@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QDate>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/AboutWindow.h"
@@ -14,6 +15,7 @@
 #include "conversion/ProgressWindow.h"
 #include "core/AppState.h"
 #include "core/Settings.h"
+#include "engine/FFEncoder.h"
 #include "filelist/WaitWindow.h"
 #include "output/OutputSettingsDialog.h"
 #include "player/PlayerSlider.h"
@@ -81,7 +83,46 @@ void WalkWindow(QObject* window, Walk& walk) {
     WalkFrom(QAccessible::queryAccessibleInterface(menu), walk);
 }
 
+// The object names of the controls Tab visits, from the window round to it again.
+QStringList TabChain(QWidget* window) {
+  QStringList names;
+  for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+    if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) names << w->objectName();
+  return names;
+}
+
+// Whether `expected` appear in `chain` in this order (other controls may come between).
+bool InOrder(const QStringList& chain, const QStringList& expected) {
+  qsizetype at = 0;
+  for (const QString& name : expected) {
+    at = chain.indexOf(name, at);
+    if (at < 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+TEST(Accessibility, TabFollowsTheLayout) {
+  UiRecorder desktop;
+  PlayerWindow player("/nowhere/clip.mp4", "/nowhere/clip.mp4", nullptr);
+  player.show();
+  EXPECT_EQ(TabChain(&player), (QStringList{"btnPause", "VeSlider1", "PicMute", "VeSliderVol", "NoticeClose"}));
+
+  FFEncoder encoder;
+  AppState state;
+  ProgressWindow progress(encoder, state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, "no room"}}, nullptr);
+  progress.show();  // the refused file fills the problems box
+  EXPECT_TRUE(InOrder(TabChain(&progress), {"ListView1", "TextProblems", "BtnStop"})) << TabChain(&progress).join(' ').toStdString();
+
+  OutputSettingsDialog settings(nullptr);
+  settings.show();
+  QTest::mouseClick(settings.findChild<QPushButton*>("BtnMore"), Qt::LeftButton);  // shows the grid
+  EXPECT_TRUE(InOrder(TabChain(&settings), {"ComboFormat", "ComboSize", "ComboVideoQ", "ComboAudioQ", "ComboCPU",
+                                             "TextFolder", "BtnBrowse", "ComboIfExists", "BtnMore", "BtnOK",
+                                             "BtnCancel", "GridTree"}))
+      << TabChain(&settings).join(' ').toStdString();
+}
 
 TEST(Accessibility, EveryWindowNamesEveryControl) {
   WriteSetting("LastCheckUpdate", UpdateCheck::FormatCheckDate(QDate::currentDate()));
