@@ -5,6 +5,7 @@
 // SliderModel; this widget turns Qt's mouse, key and paint events into it.
 #include <QFont>
 #include <QWidget>
+#include <functional>
 
 #include "player/SliderBitmaps.h"
 #include "player/SliderModel.h"
@@ -25,6 +26,9 @@ class PlayerSlider : public QWidget {
   // Off (the default), only Page Up/Down and Left/Right step Value. On, Up and Down step
   // it too (Up towards Max), and Home and End move it to Min and Max.
   void SetFullKeyboard(bool on) { full_keyboard_ = on; }
+  // How assistive tools read Value (default: the number).
+  void SetValueText(std::function<QString(int)> text) { value_text_ = std::move(text); }
+  QString ValueText() const { return value_text_ ? value_text_(Value()) : QString::number(Value()); }
   int Min() const { return model_.min; }
   void SetMin(int value);
   int Max() const { return model_.max; }
@@ -92,6 +96,7 @@ class PlayerSlider : public QWidget {
   short back_style_ = 1;
   short border_style_ = 0;
   bool full_keyboard_ = false;
+  std::function<QString(int)> value_text_;
 };
 
 // Position slider: the band starts at SelStart, half a thumb in.

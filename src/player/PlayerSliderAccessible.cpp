@@ -1,6 +1,7 @@
 #include "player/PlayerSliderAccessible.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 
 #include "player/PlayerSlider.h"
 
@@ -16,7 +17,7 @@ class PlayerSliderAccessible : public QAccessibleWidget, public QAccessibleValue
   }
 
   QString text(QAccessible::Text type) const override {
-    if (type == QAccessible::Value) return QString::number(Slider()->Value());
+    if (type == QAccessible::Value) return Slider()->ValueText();
     return QAccessibleWidget::text(type);
   }
 

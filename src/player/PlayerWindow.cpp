@@ -156,7 +156,8 @@ void PlayerWindow::CreateControls() {
 
 void PlayerWindow::NameControls() {
   position_slider_->setAccessibleName(tr("Position"));
-  position_slider_->setAccessibleDescription(tr("Playing position, in tenths of a second"));
+  // The position counts tenths of a second: read out as a time.
+  position_slider_->SetValueText([](int tenths) { return FormatDuration(tenths / 10.0); });
   pause_button_->setAccessibleName(pause_button_->toolTip());
   volume_slider_->setAccessibleName(tr("Volume"));
   mute_icon_->setAccessibleDescription(tr("Press Space to turn the sound off or on"));

@@ -104,6 +104,9 @@ TEST_F(PlayerWindowTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
   EXPECT_EQ(volume->Value(), 64);
   EXPECT_EQ(form->Player().AudioVolume(), 64);
   EXPECT_EQ(RestoreSoundLevel(128).volume, 64);
+  position->SetValue(20);  // tenths of a second, read out as a time
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(position)->text(QAccessible::Value), "00:00:02");
+  position->SetValue(0);
 
   QTest::mouseClick(pause, Qt::LeftButton);
   EXPECT_EQ(form->PauseCaption(), "4");
