@@ -87,7 +87,8 @@ void WalkWindow(QObject* window, Walk& walk) {
 QStringList TabChain(QWidget* window) {
   QStringList names;
   for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
-    if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) names << w->objectName();
+    if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+      names << w->objectName();
   return names;
 }
 
@@ -107,20 +108,23 @@ TEST(Accessibility, TabFollowsTheLayout) {
   UiRecorder desktop;
   PlayerWindow player("/nowhere/clip.mp4", "/nowhere/clip.mp4", nullptr);
   player.show();
-  EXPECT_EQ(TabChain(&player), (QStringList{"btnPause", "VeSlider1", "PicMute", "VeSliderVol", "NoticeClose"}));
+  EXPECT_EQ(TabChain(&player),
+            (QStringList{"btnPause", "VeSlider1", "PicMute", "VeSliderVol", "NoticeClose"}));
 
   FFEncoder encoder;
   AppState state;
-  ProgressWindow progress(encoder, state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, "no room"}}, nullptr);
+  ProgressWindow progress(encoder, state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, "no room"}},
+                          nullptr);
   progress.show();  // the refused file fills the problems box
-  EXPECT_TRUE(InOrder(TabChain(&progress), {"ListView1", "TextProblems", "BtnStop"})) << TabChain(&progress).join(' ').toStdString();
+  EXPECT_TRUE(InOrder(TabChain(&progress), {"ListView1", "TextProblems", "BtnStop"}))
+      << TabChain(&progress).join(' ').toStdString();
 
   OutputSettingsDialog settings(nullptr);
   settings.show();
   QTest::mouseClick(settings.findChild<QPushButton*>("BtnMore"), Qt::LeftButton);  // shows the grid
-  EXPECT_TRUE(InOrder(TabChain(&settings), {"ComboFormat", "ComboSize", "ComboVideoQ", "ComboAudioQ", "ComboCPU",
-                                             "TextFolder", "BtnBrowse", "ComboIfExists", "BtnMore", "BtnOK",
-                                             "BtnCancel", "GridTree"}))
+  EXPECT_TRUE(InOrder(TabChain(&settings),
+                      {"ComboFormat", "ComboSize", "ComboVideoQ", "ComboAudioQ", "ComboCPU", "TextFolder",
+                       "BtnBrowse", "ComboIfExists", "BtnMore", "BtnOK", "BtnCancel", "GridTree"}))
       << TabChain(&settings).join(' ').toStdString();
 }
 
@@ -137,7 +141,8 @@ TEST(Accessibility, EveryWindowNamesEveryControl) {
   WalkWindow(&main, walk);
   OutputSettingsDialog settings(&main);
   WalkWindow(&settings, walk);
-  ProgressWindow progress(main.Encoder(), state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, {}}}, nullptr, &main);
+  ProgressWindow progress(main.Encoder(), state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, {}}}, nullptr,
+                          &main);
   WalkWindow(&progress, walk);
   PlayerWindow player("/nowhere/clip.mp4", "/nowhere/clip.mp4", &main);
   player.show();
@@ -153,7 +158,8 @@ TEST(Accessibility, EveryWindowNamesEveryControl) {
   ShowCompletionNotice(notice);
   QAccessibleInterface* noticeIface = QAccessible::queryAccessibleInterface(&notice);
   EXPECT_EQ(noticeIface->text(QAccessible::Name), "Veltrane Video Converter");
-  EXPECT_EQ(noticeIface->text(QAccessible::Description), "Convert Finished. Click here to open the output folder");
+  EXPECT_EQ(noticeIface->text(QAccessible::Description),
+            "Convert Finished. Click here to open the output folder");
 
   std::printf("[ walked     ] %d accessible objects\n", walk.walked);
   EXPECT_GT(walk.walked, 200);  // the profile menu alone has more than a hundred entries
