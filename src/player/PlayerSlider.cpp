@@ -92,6 +92,7 @@ PlayerSlider::PlayerSlider(SliderKind kind, SliderBand band, QWidget* parent)
   const SliderImageSizes sizes = SliderBitmaps::Sizes(kind);
   resize(kind == SliderKind::Position ? 240 : 72, kind == SliderKind::Position ? sizes.trackHeight : 13);
   InitNew();
+  // Assistive tools read the self-drawn slider through its own interface.
   static const bool accessible_registered = [] {
     QAccessible::installFactory(PlayerSliderAccessibleFactory);
     return true;
