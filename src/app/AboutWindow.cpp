@@ -32,6 +32,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
   connect(&close_timer_, &QTimer::timeout, this, &QDialog::accept);
   close_timer_.start();
   SetSmallIcon(this);
+  setAccessibleDescription(version_label_->text());
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent*) {

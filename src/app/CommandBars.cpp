@@ -5,25 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/AppIcons.h"
 #include "app/CommandTable.h"
-
-namespace {
-
-// The caption with "&" before its first letter that no earlier entry of the same menu
-// (or the menu bar) already uses, so every entry can be reached with Alt and a letter.
-QString WithMnemonic(const QString& caption, QString& used) {
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    const QChar c = caption[i].toLower();
-    if (!c.isLetter() || used.contains(c)) continue;
-    used += c;
-    return caption.left(i) + "&" + caption.mid(i);
-  }
-  return caption;
-}
-
-}  // namespace
+#include "desktop/KeyboardAccess.h"
 
 CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
   QString usedInBar;
@@ -48,6 +34,10 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
 
   tool_bar_ = window->addToolBar("Toobar");
   tool_bar_->setObjectName("Toobar");
+  tool_bar_->setAccessibleName(tr("Toolbar"));
+  // The button that shows the commands a narrow window has no room for.
+  if (auto* more = tool_bar_->findChild<QToolButton*>("qt_toolbar_ext_button"))
+    more->setAccessibleName(tr("More commands"));
   tool_bar_->setMovable(false);
   tool_bar_->setIconSize(QSize(32, 32));
   tool_bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -61,6 +61,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   for (int column = 0; column < 8; ++column)
     file_view_->setColumnWidth(column, widths[column]);
   totals_timer_.setInterval(kTotalsIntervalMs);
+  file_view_->setAccessibleName(tr("Files to convert"));
+  file_view_->setAccessibleDescription(tr("Enter plays the selected file; Alt+Up and Alt+Down move it"));
 }
 
 MainWindow::~MainWindow() { encoder_.Stop(true); }

@@ -1,5 +1,6 @@
 #include "conversion/CompletionNotice.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/ProgramInfo.h"
 #include "desktop/UiServices.h"
@@ -62,10 +64,30 @@ void CompletionNotice::ShowNotice() {
   } else if (CanFadeWindows()) {
     setWindowOpacity(1.0);
   }
+  ExposeText();
   show();
   raise();
   if (fades) fade_->start();
   hide_timer_->start(show_ms_);
+  // Screen readers announce the notice as it appears; it never takes the focus.
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+}
+
+void CompletionNotice::ExposeText() {
+  // The items are painted, not widgets: in reading order, the first text names the
+  // notice and the others describe it.
+  std::vector<const Item*> texts;
+  for (const Item& item : items_)
+    if (!item.text.isEmpty()) texts.push_back(&item);
+  std::stable_sort(texts.begin(), texts.end(), [](const Item* a, const Item* b) {
+    return a->rect.top() != b->rect.top() ? a->rect.top() < b->rect.top() : a->rect.left() < b->rect.left();
+  });
+  QStringList rest;
+  for (size_t i = 1; i < texts.size(); ++i)
+    rest << texts[i]->text;
+  setAccessibleName(texts.empty() ? windowTitle() : texts.front()->text);
+  setAccessibleDescription(rest.join('\n'));
 }
 
 void CompletionNotice::CloseNotice() {

@@ -60,6 +60,8 @@ class CompletionNotice : public QWidget {
 
  private:
   void PaintItem(QPainter& painter, const Item& item, bool hovered) const;
+  // Puts the items' texts where assistive tools read them.
+  void ExposeText();
 
   std::vector<Item> items_;
   QSize popup_size_{220, 70};

@@ -123,6 +123,16 @@ void ProgressWindow::BuildControls() {
   layout->addWidget(progress_list_, 1);
   layout->addWidget(problems_);
   layout->addLayout(buttons);
+
+  progress_list_->setAccessibleName(tr("Conversion progress"));
+  progress_list_->setAccessibleDescription(tr("One row per file: output name, progress and status"));
+  problems_->setAccessibleName(tr("Problems"));
+  stop_button_->setAccessibleDescription(tr("Stops the conversion, or closes the window once it has ended"));
+  open_button_->setAccessibleDescription(tr("Opens the folder the converted files are written to"));
+  // Tab follows the layout: the list, the problems under it, then the buttons.
+  setTabOrder(progress_list_, problems_);
+  setTabOrder(problems_, open_button_);
+  setTabOrder(open_button_, stop_button_);
 }
 
 // One list row per file; queued files also get a slot in the run estimate.

@@ -15,8 +15,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <iterator>
+#include <utility>
 
 #include "core/Helpers.h"
+#include "desktop/KeyboardAccess.h"
 #include "desktop/OutputFolders.h"
 #include "desktop/UiServices.h"
 #include "desktop/WindowHelpers.h"
@@ -68,6 +70,28 @@ OutputSettingsDialog::OutputSettingsDialog(QWidget* owner, const QString& output
   setWindowTitle("Output Settings");
   BuildControls();
   LoadForm();
+  NameControls();
+}
+
+void OutputSettingsDialog::NameControls() {
+  // Each field is named by the label beside it: screen readers read a combo box's choice
+  // as its name and the label as what it is for. Alt and the label's letter reach it.
+  const std::pair<const char*, QWidget*> labelled[] = {
+      {"Label1", combo_format_},  {"Label3", combo_size_},    {"Label7", width_box_}, {"Label4", height_box_},
+      {"Label5", combo_video_q_}, {"Label6", combo_audio_q_}, {"Label8", combo_cpu_}, {"Label2", folder_box_},
+  };
+  for (const auto& [labelName, field] : labelled)
+    if (auto* label = choices_frame_->findChild<QLabel*>(labelName)) label->setBuddy(field);
+  AddLabelMnemonics(this);
+
+  combo_format_->setAccessibleDescription(tr("Opens the menu of output profiles"));
+  combo_size_->setAccessibleDescription(tr("Custom... lets you type the width and height"));
+  combo_cpu_->setAccessibleDescription(tr("How many files are converted at the same time"));
+  folder_box_->setAccessibleDescription(tr("The folder the converted files are written to"));
+  combo_if_exists_->setAccessibleDescription(
+      tr("What happens when a file of the same name is already there"));
+  more_button_->setAccessibleDescription(tr("Shows or hides the advanced settings"));
+  size_note_->setAccessibleName(tr("Size note"));
 }
 
 void OutputSettingsDialog::BuildControls() {

@@ -74,6 +74,8 @@ class OutputSettingsDialog : public QDialog {
 
  private:
   void BuildControls();
+  // Labels, names and descriptions for assistive tools, and the labels' mnemonics.
+  void NameControls();
   void LoadForm();
   void ConnectProfileMenu(QMenu* menu);
   void CorrectDimensionBox(QLineEdit* box);

@@ -65,6 +65,9 @@ SettingsGrid::SettingsGrid(QWidget* parent) : QWidget(parent) {
   connect(tree_, &QTreeWidget::currentItemChanged, this, &SettingsGrid::onCurrentItemChanged);
   connect(tree_, &QTreeWidget::itemClicked, this, &SettingsGrid::onItemClicked);
   tree_->installEventFilter(this);
+  tree_->setAccessibleName(tr("Advanced settings"));
+  tree_->setAccessibleDescription(tr("F2 edits the selected value; Space switches a yes-or-no value"));
+  description_->setAccessibleName(tr("Description"));
 }
 
 void SettingsGrid::BuildSettingsGrid() {
@@ -90,6 +93,8 @@ void SettingsGrid::BuildSettingsGrid() {
     if (info.kind == GridItemKind::Check) {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       row->setCheckState(ValueColumn, std::string_view(info.initial) == "True" ? Qt::Checked : Qt::Unchecked);
+      // The box has no text of its own: screen readers name it by its caption.
+      row->setData(ValueColumn, Qt::AccessibleTextRole, row->text(CaptionColumn));
     } else {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
       row->setText(ValueColumn, QString::fromUtf8(info.initial));
@@ -361,6 +366,14 @@ bool SettingsGrid::eventFilter(QObject* watched, QEvent* event) {
     if (key == Qt::Key_F2 && tree_->currentItem()) {
       onItemClicked(tree_->currentItem(), ValueColumn);
       return true;
+    }
+    // Space switches a yes-or-no row wherever the cursor column is.
+    if (key == Qt::Key_Space && tree_->currentItem()) {
+      const int item = ItemOf(tree_->currentItem());
+      if (item >= 0 && GridItemInfoFor(static_cast<GridItem>(item)).kind == GridItemKind::Check) {
+        EditChecked(static_cast<GridItem>(item), !Checked(static_cast<GridItem>(item)));
+        return true;
+      }
     }
     // Enter confirms a value; it must not reach a dialog's default button.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;

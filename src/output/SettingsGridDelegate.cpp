@@ -44,10 +44,12 @@ QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
     if (combo->lineEdit()) {
       connect(combo->lineEdit(), &QLineEdit::returnPressed, this, &SettingsGridDelegate::onReturnPressed);
     }
+    combo->setAccessibleName(index.siblingAtColumn(CaptionColumn).data().toString());
     return combo;
   }
   auto* edit = new QLineEdit(parent);
   edit->setFrame(false);
+  edit->setAccessibleName(index.siblingAtColumn(CaptionColumn).data().toString());
   if (info->kind == GridItemKind::Number)
     edit->setValidator(integers);
   else

@@ -1,10 +1,15 @@
 #include "player/PlayerSlider.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOption>
+
+#include "player/PlayerSliderAccessible.h"
 
 // ---------------------------------------------------------------- key mapping
 
@@ -87,6 +92,12 @@ PlayerSlider::PlayerSlider(SliderKind kind, SliderBand band, QWidget* parent)
   const SliderImageSizes sizes = SliderBitmaps::Sizes(kind);
   resize(kind == SliderKind::Position ? 240 : 72, kind == SliderKind::Position ? sizes.trackHeight : 13);
   InitNew();
+  // Assistive tools read the self-drawn slider through its own interface.
+  static const bool accessible_registered = [] {
+    QAccessible::installFactory(PlayerSliderAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(accessible_registered);
 }
 
 PositionSlider::PositionSlider(QWidget* parent)
@@ -113,8 +124,22 @@ void PlayerSlider::InitNew() {
 }
 
 void PlayerSlider::SetValue(int value) {
+  const int before = model_.value;
   model_.SetValue(value);
   update();
+  ReportValueChange(before);
+}
+
+void PlayerSlider::EditValue(int value) {
+  const int before = model_.value;
+  SetValue(value);
+  if (model_.value != before) emit valueEdited();
+}
+
+void PlayerSlider::ReportValueChange(int before) {
+  if (model_.value == before || !QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, model_.value);
+  QAccessible::updateAccessibility(&event);
 }
 
 void PlayerSlider::SetMin(int value) { model_.min = value; }
@@ -231,6 +256,12 @@ void PlayerSlider::paintEvent(QPaintEvent* /*event*/) {
     p.setPen(ColorFromOle(fore_color_, palette()));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
   }
+  if (hasFocus()) {
+    p.resetTransform();
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+  }
 }
 
 void PlayerSlider::mousePressEvent(QMouseEvent* event) {
@@ -261,6 +292,27 @@ void PlayerSlider::mouseReleaseEvent(QMouseEvent* event) {
 
 void PlayerSlider::keyPressEvent(QKeyEvent* event) {
   const int code = SliderKeyCode(event->key());
+  const int before = model_.value;
   model_.KeyDown(code);
+  if (full_keyboard_) {
+    switch (event->key()) {
+      case Qt::Key_Home:
+        model_.SetValue(model_.min);
+        break;
+      case Qt::Key_End:
+        model_.SetValue(model_.max);
+        break;
+      case Qt::Key_Up:
+        model_.KeyDown(SliderModel::kKeyRight);
+        break;
+      case Qt::Key_Down:
+        model_.KeyDown(SliderModel::kKeyLeft);
+        break;
+      default:
+        break;
+    }
+  }
   update();
+  ReportValueChange(before);
+  if (model_.value != before) emit valueEdited();
 }

@@ -5,6 +5,7 @@
 // SliderModel; this widget turns Qt's mouse, key and paint events into it.
 #include <QFont>
 #include <QWidget>
+#include <functional>
 
 #include "player/SliderBitmaps.h"
 #include "player/SliderModel.h"
@@ -20,6 +21,14 @@ class PlayerSlider : public QWidget {
 
   int Value() const { return model_.value; }
   void SetValue(int value);
+  // A value chosen by the user through an assistive tool: set, then reported by valueEdited.
+  void EditValue(int value);
+  // Off (the default), only Page Up/Down and Left/Right step Value. On, Up and Down step
+  // it too (Up towards Max), and Home and End move it to Min and Max.
+  void SetFullKeyboard(bool on) { full_keyboard_ = on; }
+  // How assistive tools read Value (default: the number).
+  void SetValueText(std::function<QString(int)> text) { value_text_ = std::move(text); }
+  QString ValueText() const { return value_text_ ? value_text_(Value()) : QString::number(Value()); }
   int Min() const { return model_.min; }
   void SetMin(int value);
   int Max() const { return model_.max; }
@@ -61,6 +70,8 @@ class PlayerSlider : public QWidget {
  signals:
   void clicked();
   void mouseUp(int button, int shift, float x, float y);
+  // A key or an assistive tool changed Value (a mouse change ends in mouseUp instead).
+  void valueEdited();
 
  protected:
   PlayerSlider(SliderKind kind, SliderBand band, QWidget* parent);
@@ -75,6 +86,8 @@ class PlayerSlider : public QWidget {
  private:
   QFont AmbientFont() const;
   void ClearAndRepaint();
+  // Tells assistive tools when Value is no longer `before`.
+  void ReportValueChange(int before);
 
   SliderKind kind_;
   SliderModel model_;
@@ -82,6 +95,8 @@ class PlayerSlider : public QWidget {
   quint32 fore_color_ = kDefaultForeColor;
   short back_style_ = 1;
   short border_style_ = 0;
+  bool full_keyboard_ = false;
+  std::function<QString(int)> value_text_;
 };
 
 // Position slider: the band starts at SelStart, half a thumb in.

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -147,6 +149,24 @@ void PlayerWindow::CreateControls() {
   connect(volume_slider_, &PlayerSlider::mouseUp, this, &PlayerWindow::onVolumeMouseUp);
   connect(volume_slider_, &PlayerSlider::clicked, this, &PlayerWindow::onVolumeClicked);
   connect(display_timer_, &QTimer::timeout, this, &PlayerWindow::onDisplaySizeTimer);
+  connect(position_slider_, &PlayerSlider::valueEdited, this, &PlayerWindow::onPositionEdited);
+  connect(volume_slider_, &PlayerSlider::valueEdited, this, &PlayerWindow::onVolumeEdited);
+  NameControls();
+}
+
+void PlayerWindow::NameControls() {
+  position_slider_->setAccessibleName(tr("Position"));
+  // The position counts tenths of a second: read out as a time.
+  position_slider_->SetValueText([](int tenths) { return FormatDuration(tenths / 10.0); });
+  pause_button_->setAccessibleName(pause_button_->toolTip());
+  volume_slider_->setAccessibleName(tr("Volume"));
+  mute_icon_->setAccessibleDescription(tr("Press Space to turn the sound off or on"));
+  mute_icon_->setFocusPolicy(Qt::TabFocus);
+  // Tab follows the bar from left to right; the notice's button comes last.
+  setTabOrder(pause_button_, position_slider_);
+  setTabOrder(position_slider_, mute_icon_);
+  setTabOrder(mute_icon_, volume_slider_);
+  setTabOrder(volume_slider_, findChild<QPushButton*>("NoticeClose"));
 }
 
 void PlayerWindow::ConfigurePlayer() {
@@ -162,13 +182,16 @@ void PlayerWindow::ConfigurePlayer() {
 }
 
 void PlayerWindow::Load(const QString& path, const QByteArray& nativePath) {
-  // Keys move neither slider: both steps are 0.
-  position_slider_->SetSmallChange(0);
-  position_slider_->SetLargeChange(0);
+  // The keys step the position by 5 and 30 seconds (it counts tenths) and the volume by
+  // a sixteenth and a quarter; Home and End go to either end.
+  position_slider_->SetSmallChange(50);
+  position_slider_->SetLargeChange(300);
   position_slider_->SetShowTicks(false);
-  volume_slider_->SetSmallChange(0);
-  volume_slider_->SetLargeChange(0);
+  position_slider_->SetFullKeyboard(true);
+  volume_slider_->SetSmallChange(8);
+  volume_slider_->SetLargeChange(32);
   volume_slider_->SetShowTicks(false);
+  volume_slider_->SetFullKeyboard(true);
   volume_slider_->SetMax(128);
   const SoundLevel level = RestoreSoundLevel(volume_slider_->Max());
   volume_slider_->SetValue(level.volume);
@@ -196,7 +219,7 @@ void PlayerWindow::Load(const QString& path, const QByteArray& nativePath) {
     SetPauseCaption(kPlayTriangleSymbol);
   }
 
-  mute_icon_->setPixmap(player_.Mute() ? muted_picture_ : sound_picture_);
+  ShowMuteToggle();
   SetSmallIcon(this);
   display_timer_->start();
 }
@@ -241,6 +264,15 @@ void PlayerWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mute_icon_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    ShowMuteToggle();
+  if (watched == mute_icon_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+      onMuteClicked();
+      return true;
+    }
+  }
   if (watched == mute_icon_ && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton && mute_icon_->rect().contains(mouse->position().toPoint())) {
@@ -263,6 +295,7 @@ void PlayerWindow::SetPauseCaption(const QString& caption) {
   const bool paused = caption == kPlayTriangleSymbol;
   pause_button_->setIcon(paused ? PlayerIcons::Play() : PlayerIcons::Pause());
   pause_button_->setToolTip(paused ? tr("Play") : tr("Pause"));
+  pause_button_->setAccessibleName(pause_button_->toolTip());
 }
 
 void PlayerWindow::onPauseClicked() {
@@ -279,11 +312,17 @@ void PlayerWindow::SeekTo(int64_t target, int32_t flags) {
 
 void PlayerWindow::onPositionMouseUp(int button, int /*shift*/, float x, float /*y*/) {
   if (button != SliderModel::kLeftButton) return;
+  int np = 0;
+  ValueAtX(x, position_slider_->Max(), position_slider_->width(), np);
+  if (np >= 0 && np <= position_slider_->Max()) position_slider_->SetValue(np);
+  SeekToSliderValue();
+}
+
+void PlayerWindow::onPositionEdited() { SeekToSliderValue(); }
+
+void PlayerWindow::SeekToSliderValue() {
   {
     BusyCursor busy;
-    int np = 0;
-    ValueAtX(x, position_slider_->Max(), position_slider_->width(), np);
-    if (np >= 0 && np <= position_slider_->Max()) position_slider_->SetValue(np);
     int64_t target = 0;
     SeekTarget(duration_, position_slider_->Value(), position_slider_->Max(), target);
     SeekTo(target, FFPlayer::kSeekExact);
@@ -310,8 +349,12 @@ void PlayerWindow::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y
     int np = 0;
     ValueAtX(x, volume_slider_->Max(), volume_slider_->width(), np);
     if (np >= 0 && np <= volume_slider_->Max()) volume_slider_->SetValue(np);
-    player_.SetAudioVolume(static_cast<unsigned char>(volume_slider_->Value()));
   }
+  onVolumeEdited();
+}
+
+void PlayerWindow::onVolumeEdited() {
+  player_.SetAudioVolume(static_cast<unsigned char>(volume_slider_->Value()));
   volume_slider_->SetSelLength(volume_slider_->Value());
   StoreVolume(volume_slider_->Value());
 }
@@ -319,14 +362,21 @@ void PlayerWindow::onVolumeMouseUp(int button, int /*shift*/, float x, float /*y
 void PlayerWindow::onVolumeClicked() { volume_slider_->SetSelLength(volume_slider_->Value()); }
 
 void PlayerWindow::onMuteClicked() {
-  if (player_.Mute()) {
-    player_.SetMute(false);
-    mute_icon_->setPixmap(sound_picture_);
-  } else {
-    player_.SetMute(true);
-    mute_icon_->setPixmap(muted_picture_);
-  }
+  player_.SetMute(!player_.Mute());
   StoreMute(player_.Mute());
+  ShowMuteToggle();
+}
+
+void PlayerWindow::ShowMuteToggle() {
+  QPixmap picture = player_.Mute() ? muted_picture_ : sound_picture_;
+  if (mute_icon_->hasFocus()) {
+    // The label draws no focus of its own: a dotted frame on the picture shows it.
+    QPainter painter(&picture);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+  }
+  mute_icon_->setPixmap(picture);
+  mute_icon_->setAccessibleName(player_.Mute() ? tr("Unmute") : tr("Mute"));
 }
 
 void PlayerWindow::onDurationReported(qint64 durationUs) {

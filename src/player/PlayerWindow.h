@@ -60,8 +60,10 @@ class PlayerWindow : public QDialog {
   void onPauseClicked();
   void onPositionMouseUp(int button, int shift, float x, float y);
   void onPositionClicked();
+  void onPositionEdited();
   void onVolumeMouseUp(int button, int shift, float x, float y);
   void onVolumeClicked();
+  void onVolumeEdited();
   void onMuteClicked();
   void onDurationReported(qint64 durationUs);
   void onPositionReported(qint64 positionUs);
@@ -75,6 +77,12 @@ class PlayerWindow : public QDialog {
   void ApplyLayout();
   void SetPauseCaption(const QString& caption);
   void SeekTo(int64_t target, int32_t flags);
+  // Plays on from the position slider's value and shows it as played.
+  void SeekToSliderValue();
+  void NameControls();
+  // The mute toggle's picture (framed while it has the focus) and its name, which says
+  // what Space on it does now.
+  void ShowMuteToggle();
   void ShowNotice(const QString& text);
   void PlaceNotice();
 

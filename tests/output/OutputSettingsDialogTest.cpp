@@ -325,8 +325,25 @@ TEST_F(DialogTest, ReplacedWidthOrHeightIsNotedUnderTheForm) {
   EXPECT_TRUE(dlg->SizeNote().isEmpty());
 }
 
+// Alt and each label's own letter puts the cursor into the field the label names.
+TEST_F(DialogTest, AltAndALabelsLetterReachesItsField) {
+  ShowActive();
+  QString letters;
+  for (QLabel* label : dlg->findChildren<QLabel*>()) {
+    if (!label->buddy() || !label->buddy()->isEnabled()) continue;
+    const qsizetype amp = label->text().indexOf('&');
+    ASSERT_GE(amp, 0) << label->text().toStdString();
+    const QChar letter = label->text().at(amp + 1).toLower();
+    EXPECT_FALSE(letters.contains(letter)) << label->text().toStdString();
+    letters += letter;
+    QTest::keyClick(dlg.get(), static_cast<Qt::Key>(letter.toUpper().unicode()), Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
+  }
+  EXPECT_GE(letters.size(), 7);
+}
+
 TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
-  EXPECT_EQ(Child<QLabel>("LabelIfExists")->text(), "If the output file exists");
+  EXPECT_EQ(Child<QLabel>("LabelIfExists")->text().remove('&'), "If the output file exists");
   auto* combo = Child<QComboBox>("ComboIfExists");
   QStringList entries;
   for (int i = 0; i < combo->count(); ++i)

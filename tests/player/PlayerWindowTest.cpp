@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -86,10 +87,26 @@ TEST_F(PlayerWindowTest, PlaysPausesSeeksAndRewindsAtTheEnd) {
   EXPECT_EQ(position->SelLength(), 10);
   EXPECT_GT(video->FramesReceived(), 0);
 
-  // Keys move nothing (both steps are 0).
-  QTest::keyClick(position, Qt::Key_PageDown);
-  QTest::keyClick(position, Qt::Key_Right);
-  EXPECT_LE(position->Value(), 20);
+  // Keys move the sliders and the player follows; so does a screen reader's value.
+  QTest::keyClick(position, Qt::Key_Home);
+  EXPECT_EQ(position->Value(), 0);
+  EXPECT_EQ(position->SelLength(), 0);
+  auto* volume = Child<VolumeSlider>(*form, "VeSliderVol");
+  QTest::keyClick(volume, Qt::Key_Down);
+  EXPECT_EQ(form->Player().AudioVolume(), 120);
+  QTest::keyClick(volume, Qt::Key_PageUp);
+  EXPECT_EQ(form->Player().AudioVolume(), 88);
+  QAccessible::setActive(true);
+  QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(volume)->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->maximumValue().toInt(), 128);
+  value->setCurrentValue(64);
+  EXPECT_EQ(volume->Value(), 64);
+  EXPECT_EQ(form->Player().AudioVolume(), 64);
+  EXPECT_EQ(RestoreSoundLevel(128).volume, 64);
+  position->SetValue(20);  // tenths of a second, read out as a time
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(position)->text(QAccessible::Value), "00:00:02");
+  position->SetValue(0);
 
   QTest::mouseClick(pause, Qt::LeftButton);
   EXPECT_EQ(form->PauseCaption(), "4");
@@ -211,6 +228,12 @@ TEST_F(PlayerWindowTest, MuteAndVolumeReachTheEngine) {
   EXPECT_FALSE(player.Mute());
   EXPECT_EQ(mute->pixmap().toImage(), sound);
   EXPECT_EQ(volume->Value(), 128);
+  // Space on the focused toggle mutes too.
+  QTest::keyClick(mute, Qt::Key_Space);
+  EXPECT_TRUE(player.Mute());
+  EXPECT_EQ(mute->accessibleName(), "Unmute");
+  QTest::keyClick(mute, Qt::Key_Space);
+  EXPECT_FALSE(player.Mute());
 
   QTest::mouseClick(volume, Qt::LeftButton, Qt::NoModifier, QPoint(0, 6));
   EXPECT_EQ(player.AudioVolume(), 0);
