@@ -22,13 +22,14 @@ bool KeptAsIs(char32_t c) {
          c == '_';
 }
 
-// The name with every character but letters, digits, " ", "-" and "_" as "%XX" bytes:
-// no "/", no leading ".", no control characters, and a different text for every name.
+// The name with every character but letters, digits, " ", "-" and "_" as "%XX" bytes
+// (a leading "-" or " " too, which tools would misread): no "/", no leading ".", no
+// control characters, and a different text for every name.
 QString Encoded(const QString& name) {
   QString encoded;
   for (const char32_t c : name.toUcs4()) {
     const QString character = QString::fromUcs4(&c, 1);
-    if (KeptAsIs(c)) {
+    if (KeptAsIs(c) && !(encoded.isEmpty() && (c == '-' || c == ' '))) {
       encoded += character;
       continue;
     }

@@ -9,8 +9,9 @@
 #include "output/PresetFile.h"
 
 // The file name (no folder) that holds the preset `name`; empty when PresetNameProblem
-// finds fault with the name. Letters, digits, spaces, "-" and "_" stay as they are;
-// every other character becomes "%XX" for each byte of its UTF-8 form.
+// finds fault with the name. Letters, digits, spaces, "-" and "_" stay as they are
+// (but for a leading space or "-"); every other character becomes "%XX" for each byte
+// of its UTF-8 form.
 QString PresetFileName(const QString& name);
 // The preset name a file name stands for; empty for a file that no name gives.
 QString PresetNameOfFile(const QString& fileName);
