@@ -55,10 +55,14 @@ inline constexpr std::array<CommandEntry, 18> kCommandTable{{
     {Commands::MoveUp, nullptr, nullptr, "Alt+Up", "Move Up", "Move Up (Alt+Up)", false},
     {Commands::MoveDown, nullptr, nullptr, "Alt+Down", "Move Down", "Move Down (Alt+Down)", false},
     // The saved presets themselves are listed above these (app/PresetsMenu).
-    {Commands::PresetRename, "My Presets", QT_TRANSLATE_NOOP("Commands", "Rename…"), "", nullptr, nullptr, false},
-    {Commands::PresetDelete, "My Presets", QT_TRANSLATE_NOOP("Commands", "Delete…"), "", nullptr, nullptr, false},
-    {Commands::PresetImport, "My Presets", QT_TRANSLATE_NOOP("Commands", "Import…"), "", nullptr, nullptr, false},
-    {Commands::PresetExport, "My Presets", QT_TRANSLATE_NOOP("Commands", "Export…"), "", nullptr, nullptr, false},
+    {Commands::PresetRename, "My Presets", QT_TRANSLATE_NOOP("Commands", "Rename…"), "", nullptr, nullptr,
+     false},
+    {Commands::PresetDelete, "My Presets", QT_TRANSLATE_NOOP("Commands", "Delete…"), "", nullptr, nullptr,
+     false},
+    {Commands::PresetImport, "My Presets", QT_TRANSLATE_NOOP("Commands", "Import…"), "", nullptr, nullptr,
+     false},
+    {Commands::PresetExport, "My Presets", QT_TRANSLATE_NOOP("Commands", "Export…"), "", nullptr, nullptr,
+     false},
 }};
 
 inline constexpr std::array<const char*, 4> kMenuOrder{"File", "List", "Help",

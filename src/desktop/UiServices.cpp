@@ -144,10 +144,12 @@ std::optional<QString> AskInput(const InputRequest& request) {
   bool ok = false;
   QString answer;
   if (request.choices.isEmpty()) {
-    answer = QInputDialog::getText(request.owner, request.title, request.label, QLineEdit::Normal, request.text, &ok);
+    answer = QInputDialog::getText(request.owner, request.title, request.label, QLineEdit::Normal,
+                                   request.text, &ok);
   } else {
     const int current = std::max<int>(0, static_cast<int>(request.choices.indexOf(request.text)));
-    answer = QInputDialog::getItem(request.owner, request.title, request.label, request.choices, current, false, &ok);
+    answer = QInputDialog::getItem(request.owner, request.title, request.label, request.choices, current,
+                                   false, &ok);
   }
   return ok ? std::optional<QString>(answer) : std::nullopt;
 }

@@ -333,9 +333,7 @@ void OutputSettingsDialog::ApplyPreset(const Preset& preset) {
   StoredChoices::Store(Settings());
 }
 
-void OutputSettingsDialog::onSavePresetClicked() {
-  PresetCommands::SaveAs(this, PresetStore(), Settings());
-}
+void OutputSettingsDialog::onSavePresetClicked() { PresetCommands::SaveAs(this, PresetStore(), Settings()); }
 
 bool OutputSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut && (watched == width_box_ || watched == height_box_)) {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "output/GridItems.h"
 #include "output/GridValueFields.h"
@@ -28,8 +29,10 @@ QString Damaged(const QString& source, const QString& why) {
 
 QString ValueText(const QJsonValue& value) {
   if (value.isString()) return value.toString();
-  if (value.isObject()) return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
-  if (value.isArray()) return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
+  if (value.isObject())
+    return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+  if (value.isArray())
+    return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
   return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
 }
 
@@ -63,7 +66,8 @@ bool SetGridValue(GridValues& grid, const GridItemInfo& info, const QJsonValue& 
     return true;
   }
   if (auto* text = std::get_if<QString*>(&field)) {
-    if (!value.isString() || CorrectGridItemText(info.item, value.toString()) != value.toString()) return false;
+    if (!value.isString() || CorrectGridItemText(info.item, value.toString()) != value.toString())
+      return false;
     **text = value.toString();
     return true;
   }
@@ -116,7 +120,8 @@ const ProfileEntry* FindEntry(const QString& caption, const QString& key) {
 bool ReadGrid(const QJsonObject& grid, const QString& source, Preset& preset, QString& error) {
   for (auto it = grid.begin(); it != grid.end(); ++it) {
     if (!GridItemByCaption(it.key())) {
-      error = Tr("The preset file \"%1\" holds a setting this version does not know: \"%2\".").arg(source, it.key());
+      error = Tr("The preset file \"%1\" holds a setting this version does not know: \"%2\".")
+                  .arg(source, it.key());
       return false;
     }
   }
@@ -182,7 +187,8 @@ std::optional<Preset> PresetFromJson(const QByteArray& data, const QString& sour
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
   if (parseError.error != QJsonParseError::NoError) {
-    error = Damaged(source, Tr("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
+    error = Damaged(
+        source, Tr("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
     return std::nullopt;
   }
   if (!document.isObject()) {
@@ -206,7 +212,8 @@ std::optional<Preset> PresetFromJson(const QByteArray& data, const QString& sour
   }
   for (const QString& key : root.keys()) {
     if (!kTopKeys.contains(key)) {
-      error = Tr("The preset file \"%1\" holds a setting this version does not know: \"%2\".").arg(source, key);
+      error =
+          Tr("The preset file \"%1\" holds a setting this version does not know: \"%2\".").arg(source, key);
       return std::nullopt;
     }
   }
@@ -214,7 +221,8 @@ std::optional<Preset> PresetFromJson(const QByteArray& data, const QString& sour
     const QJsonValue value = root.value(key);
     const bool fits = key == "version" || (key == "grid" ? value.isObject() : value.isString());
     if (!fits) {
-      error = value.isUndefined() ? Damaged(source, Tr("\"%1\" is missing").arg(key)) : BadValue(source, key, value);
+      error = value.isUndefined() ? Damaged(source, Tr("\"%1\" is missing").arg(key))
+                                  : BadValue(source, key, value);
       return std::nullopt;
     }
   }
@@ -244,16 +252,19 @@ std::optional<Preset> PresetFromJson(const QByteArray& data, const QString& sour
   const int videoQuality = static_cast<int>(kQualityWords.indexOf(root.value("videoQuality").toString()));
   const int audioQuality = static_cast<int>(kQualityWords.indexOf(root.value("audioQuality").toString()));
   const QString ifExists = root.value("ifExists").toString();
-  const char* bad = sizeIndex < 0                                              ? "size"
-                    : !IsDimensionText(width)                                  ? "width"
-                    : !IsDimensionText(height)                                 ? "height"
-                    : videoQuality < 0                                         ? "videoQuality"
-                    : audioQuality < 0                                         ? "audioQuality"
-                    : IfExistsSettingText(IfExistsFromSettingText(ifExists)) != ifExists ? "ifExists"
-                                                                               : nullptr;
-  if (bad) {
-    error = BadValue(source, bad, root.value(bad));
-    return std::nullopt;
+  const std::pair<bool, const char*> checks[] = {
+      {sizeIndex >= 0, "size"},
+      {IsDimensionText(width), "width"},
+      {IsDimensionText(height), "height"},
+      {videoQuality >= 0, "videoQuality"},
+      {audioQuality >= 0, "audioQuality"},
+      {IfExistsSettingText(IfExistsFromSettingText(ifExists)) == ifExists, "ifExists"},
+  };
+  for (const auto& [fine, setting] : checks) {
+    if (!fine) {
+      error = BadValue(source, setting, root.value(setting));
+      return std::nullopt;
+    }
   }
   // In the dialog's order: size, then the qualities, which reset the bitrates that the
   // grid values then set. Controls the profile disables keep the profile's choice.

@@ -44,7 +44,8 @@ QString Encoded(const QString& name) {
 QString PresetNameProblem(const QString& name) {
   if (name.trimmed().isEmpty()) return Tr("A preset needs a name.");
   if (!name.isValidUtf16()) return Tr("The name holds a character that is not valid text.");
-  if ((Encoded(name) + kSuffix).toUtf8().size() > kMaxFileNameBytes) return Tr("The name is too long for a preset.");
+  if ((Encoded(name) + kSuffix).toUtf8().size() > kMaxFileNameBytes)
+    return Tr("The name is too long for a preset.");
   return {};
 }
 

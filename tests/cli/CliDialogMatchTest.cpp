@@ -162,7 +162,8 @@ TEST(CliDialogMatch, APresetGivesTheOptionStringsOfItsFlagsAndLaterOptionsWin) {
   // A preset that cannot be used is a usage error that says why.
   QFile newer(dir.path() + "/newer.json");
   ASSERT_TRUE(newer.open(QIODevice::WriteOnly));
-  newer.write(PresetToJson(MakePreset("Newer", dialog.Settings())).replace("\"version\": 1", "\"version\": 7"));
+  newer.write(
+      PresetToJson(MakePreset("Newer", dialog.Settings())).replace("\"version\": 1", "\"version\": 7"));
   newer.close();
   for (const QString& bad : {newer.fileName(), QString("No such preset")}) {
     const ProgramResult r = RunConvert({"--dry-run", "-o", out, "--preset", bad, clip});

@@ -91,7 +91,8 @@ TEST(Presets, RoundTripGivesTheSameChoicesAndOptionStringAfterARestart) {
   EXPECT_EQ(Choices(applied), Choices(saved));
   EXPECT_EQ(applied.outputFolder, "/tmp/elsewhere/");
   EXPECT_FALSE(fresh.Grid()->IsItemReadOnly(GridItem::CropTop));  // crop is on: its values are editable
-  EXPECT_EQ(BuildConversion(applied, Clip(), "/out/").options, BuildConversion(saved, Clip(), "/out/").options);
+  EXPECT_EQ(BuildConversion(applied, Clip(), "/out/").options,
+            BuildConversion(saved, Clip(), "/out/").options);
 
   // Export and import give the same file under the same name.
   QTemporaryDir other;
@@ -136,7 +137,8 @@ TEST(Presets, DamagedNewerOrUnknownFilesAreRefusedWithAMessageAndNothingApplied)
       {with("\"size\": \"Auto\"", "\"size\": \"9 x 9\""), "size"},
   };
   QString goodError;
-  ASSERT_TRUE(PresetStore::ReadFile(WriteFile(dir.path() + "/good.json", text), goodError)) << goodError.toStdString();
+  ASSERT_TRUE(PresetStore::ReadFile(WriteFile(dir.path() + "/good.json", text), goodError))
+      << goodError.toStdString();
   OutputSettingsDialog dialog(nullptr, "/tmp/out/");
   const OutputSettings before = dialog.Settings();
   int n = 0;
@@ -153,8 +155,19 @@ TEST(Presets, DamagedNewerOrUnknownFilesAreRefusedWithAMessageAndNothingApplied)
 
 TEST(Presets, AnyNameGivesItsOwnSafeFileName) {
   QTemporaryDir dir;
-  const QStringList names = {"../../etc/passwd", ".hidden", "a/b", "a%2Fb", "a%252Fb", "say \"hi\" 'now' `ls`",
-                             "Ünïcödé 日本語", "-rf *", "a\nb\tc", "  spaced  ", "CON", "con", "x.json",
+  const QStringList names = {"../../etc/passwd",
+                             ".hidden",
+                             "a/b",
+                             "a%2Fb",
+                             "a%252Fb",
+                             "say \"hi\" 'now' `ls`",
+                             "Ünïcödé 日本語",
+                             "-rf *",
+                             "a\nb\tc",
+                             "  spaced  ",
+                             "CON",
+                             "con",
+                             "x.json",
                              QString(60, QChar(0x65E5))};
   const PresetStore store(dir.path());
   QSet<QString> files;

@@ -1,4 +1,5 @@
-// Test entry point: private settings and data locations and home folder, an offscreen QApplication, GoogleTest.
+// Test entry point: private settings and data locations and home folder, an offscreen QApplication,
+// GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
