@@ -1,5 +1,4 @@
-// Test entry point: private settings and data locations and home folder, an offscreen QApplication,
-// GoogleTest.
+// Test entry point: a private settings location and home folder, an offscreen QApplication, GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,7 +9,7 @@
 int main(int argc, char** argv) {
   QTemporaryDir config_home;
   setenv("XDG_CONFIG_HOME", config_home.path().toLocal8Bit().constData(), 1);
-  QTemporaryDir data_home;  // saved presets
+  QTemporaryDir data_home;  // and saved presets
   setenv("XDG_DATA_HOME", data_home.path().toLocal8Bit().constData(), 1);
   // Folders the program makes in the user's home (the videos folder) stay in the test's.
   QTemporaryDir home;
