@@ -57,9 +57,14 @@ bool IsWholeNumber(const QJsonValue& value) {
          number <= std::numeric_limits<int>::max();
 }
 
+bool HasField(const GridField& field) {
+  return std::visit([](auto* pointer) { return pointer != nullptr; }, field);
+}
+
 // Sets one grid item from its JSON value; false when the grid could not hold it.
 bool SetGridValue(GridValues& grid, const GridItemInfo& info, const QJsonValue& value) {
   const GridField field = GridFieldOf(grid, info.item);
+  if (!HasField(field)) return false;
   if (auto* check = std::get_if<bool*>(&field)) {
     if (!value.isBool()) return false;
     **check = value.toBool();
@@ -85,8 +90,10 @@ bool SetGridValue(GridValues& grid, const GridItemInfo& info, const QJsonValue& 
   return true;
 }
 
+// Undefined for an item without a field, which is then left out.
 QJsonValue GridValue(GridValues& grid, const GridItemInfo& info) {
   const GridField field = GridFieldOf(grid, info.item);
+  if (!HasField(field)) return QJsonValue::Undefined;
   if (auto* check = std::get_if<bool*>(&field)) return **check;
   if (auto* text = std::get_if<QString*>(&field)) return **text;
   const int number = *std::get<int*>(field);
@@ -141,7 +148,7 @@ bool ReadGrid(const QJsonObject& grid, const QString& source, Preset& preset, QS
     const GridField field = GridFieldOf(values, info.item);
     auto* text = std::get_if<QString*>(&field);
     const GridField kept = GridFieldOf(normalised, info.item);
-    if (text && **text != *std::get<QString*>(kept)) {
+    if (text && *text && **text != *std::get<QString*>(kept)) {
       error = BadValue(source, QString::fromUtf8(info.caption), **text);
       return false;
     }
@@ -166,8 +173,10 @@ QByteArray PresetToJson(const Preset& preset) {
   const OutputSettings& s = preset.settings;
   GridValues values = s.grid;
   QJsonObject grid;
-  for (const GridItemInfo& info : GridItemTable())
-    grid.insert(QString::fromUtf8(info.caption), GridValue(values, info));
+  for (const GridItemInfo& info : GridItemTable()) {
+    const QJsonValue value = GridValue(values, info);
+    if (!value.isUndefined()) grid.insert(QString::fromUtf8(info.caption), value);
+  }
   QJsonObject root;
   root.insert("version", kPresetFormatVersion);
   root.insert("name", preset.name);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -14,6 +15,7 @@
 #include "output/OutputSizes.h"
 #include "output/PresetStore.h"
 #include "output/SettingsGrid.h"
+#include "support/UiRecorder.h"
 
 namespace {
 
@@ -26,9 +28,9 @@ QString Choices(OutputSettings s) {
   for (const GridItemInfo& info : GridItemTable()) {
     const GridField field = GridFieldOf(s.grid, info.item);
     text += "|" + QString::fromUtf8(info.caption) + "=";
-    if (auto* t = std::get_if<QString*>(&field)) text += **t;
-    if (auto* n = std::get_if<int*>(&field)) text += QString::number(**n);
-    if (auto* b = std::get_if<bool*>(&field)) text += **b ? "true" : "false";
+    if (auto* t = std::get_if<QString*>(&field); t && *t) text += **t;
+    if (auto* n = std::get_if<int*>(&field); n && *n) text += QString::number(**n);
+    if (auto* b = std::get_if<bool*>(&field); b && *b) text += **b ? "true" : "false";
   }
   return text;
 }
@@ -216,4 +218,32 @@ TEST(Presets, EveryGridItemHasAFieldOfItsOwnAndOfItsKind) {
     }
   }
   EXPECT_EQ(fields.size(), static_cast<qsizetype>(GridItemTable().size()));
+}
+
+TEST(Presets, SaveAsPresetAsksForANameAndBeforeReplacingOne) {
+  UiRecorder desktop;
+  desktop.answer = QMessageBox::No;
+  Ui::SetInputHandler([](const Ui::InputRequest&) { return std::optional<QString>("  Mine  "); });
+  OutputSettingsDialog dialog(nullptr);
+  const QString first = dialog.Settings().grid.videoBitrate;
+  auto* save = dialog.findChild<QPushButton*>("BtnSavePreset");
+  ASSERT_NE(save, nullptr);
+  save->click();
+  const PresetStore store;
+  EXPECT_EQ(store.Names(), QStringList{"Mine"});
+  EXPECT_TRUE(desktop.messages.empty());
+
+  // The same name again: the question comes first, and No keeps the saved preset.
+  ASSERT_NE(first, "900k");
+  dialog.Grid()->EditValue(GridItem::VideoBitrate, "900k");
+  save->click();
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, "A preset named \"Mine\" already exists. Replace it?");
+  QString error;
+  EXPECT_EQ(store.Load("Mine", error)->settings.grid.videoBitrate, first);
+  desktop.answer = QMessageBox::Yes;
+  save->click();
+  EXPECT_EQ(store.Load("Mine", error)->settings.grid.videoBitrate, "900k");
+  Ui::SetInputHandler(nullptr);
+  ASSERT_TRUE(store.Remove("Mine", error));
 }
