@@ -213,7 +213,7 @@ std::optional<Preset> PresetFromJson(const QByteArray& data, const QString& sour
   }
   if (version.toInt() > kPresetFormatVersion) {
     error = Tr("The preset file \"%1\" was written by a newer version of the program (preset format %2; "
-               "this version reads format %3 and older).")
+               "this version reads formats up to %3).")
                 .arg(source)
                 .arg(version.toInt())
                 .arg(kPresetFormatVersion);
