@@ -148,7 +148,7 @@ void OutputSettingsDialog::BuildControls() {
   for (QPushButton* button : {more_button_, ok_button_, cancel_button_})
     button->setMinimumWidth(90);
 
-  save_preset_button_ = Named(new QPushButton(tr("Save as Preset…"), left_panel_), "BtnSavePreset");
+  save_preset_button_ = Named(new QPushButton(tr("Save as &Preset…"), left_panel_), "BtnSavePreset");
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(save_preset_button_);
