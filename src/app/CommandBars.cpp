@@ -15,6 +15,7 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
   QString usedInBar;
   for (const char* menuName : kMenuOrder) {
     QMenu* menu = window->menuBar()->addMenu(WithMnemonic(menuName, usedInBar));
+    menus_[menuName] = menu;
     QString usedInMenu;
     for (const CommandEntry& entry : kCommandTable) {
       if (!entry.menu || QString(entry.menu) != menuName) continue;
@@ -75,6 +76,11 @@ QAction* CommandBars::Action(int id) const {
 QAction* CommandBars::ToolBarAction(int id) const {
   auto it = tool_actions_.find(id);
   return it == tool_actions_.end() ? nullptr : it->second;
+}
+
+QMenu* CommandBars::Menu(const QString& name) const {
+  const auto it = menus_.find(name);
+  return it == menus_.end() ? nullptr : it->second;
 }
 
 void CommandBars::ShowContextMenu(const QPoint& globalPos) { context_menu_->popup(globalPos); }

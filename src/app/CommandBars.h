@@ -4,6 +4,7 @@
 // user chose, from any of the three.
 #include <QObject>
 #include <QPoint>
+#include <QString>
 #include <map>
 
 class QAction;
@@ -18,6 +19,8 @@ class CommandBars : public QObject {
 
   QMenu* ContextMenu() const { return context_menu_; }
   QToolBar* ToolBar() const { return tool_bar_; }
+  // The menu-bar menu of that name in the table ("My Presets"), or nullptr.
+  QMenu* Menu(const QString& name) const;
   // The menu-bar action of a command (the toolbar's when it has no menu entry).
   QAction* Action(int id) const;
   QAction* ToolBarAction(int id) const;
@@ -36,4 +39,5 @@ class CommandBars : public QObject {
   QToolBar* tool_bar_ = nullptr;
   std::map<int, QAction*> menu_actions_;
   std::map<int, QAction*> tool_actions_;
+  std::map<QString, QMenu*> menus_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Every command of the main window: its id, where it appears and with which texts.
 // Menus, toolbar and the list's context menu are built from this one table.
+#include <QtGlobal>
 #include <array>
 
 namespace Commands {
@@ -19,6 +20,10 @@ enum Id : int {
   Play = 1042,
   MoveUp = 1039,
   MoveDown = 1040,
+  PresetRename = 1301,
+  PresetDelete = 1302,
+  PresetImport = 1303,
+  PresetExport = 1304,
 };
 }  // namespace Commands
 
@@ -33,7 +38,7 @@ struct CommandEntry {
 };
 
 // In menu order; the toolbar and context-menu orders are listed separately.
-inline constexpr std::array<CommandEntry, 14> kCommandTable{{
+inline constexpr std::array<CommandEntry, 18> kCommandTable{{
     {Commands::AddFiles, "File", "Add Files", "Ctrl+O", "Add", "Add Files", false},
     {Commands::AddFolder, "File", "Add Folder...", "Ctrl+Shift+O", nullptr, nullptr, false},
     {Commands::ConvertFiles, "File", "Convert Files", "Ctrl+Return", "Convert", "Convert Files", false},
@@ -49,9 +54,19 @@ inline constexpr std::array<CommandEntry, 14> kCommandTable{{
     {Commands::Play, nullptr, nullptr, "", "Play", "Play (Enter or a double-click on a row)", false},
     {Commands::MoveUp, nullptr, nullptr, "Alt+Up", "Move Up", "Move Up (Alt+Up)", false},
     {Commands::MoveDown, nullptr, nullptr, "Alt+Down", "Move Down", "Move Down (Alt+Down)", false},
+    // The saved presets themselves are listed above these (app/PresetsMenu).
+    {Commands::PresetRename, "My Presets", QT_TRANSLATE_NOOP("Commands", "Rename…"), "", nullptr, nullptr,
+     false},
+    {Commands::PresetDelete, "My Presets", QT_TRANSLATE_NOOP("Commands", "Delete…"), "", nullptr, nullptr,
+     false},
+    {Commands::PresetImport, "My Presets", QT_TRANSLATE_NOOP("Commands", "Import…"), "", nullptr, nullptr,
+     false},
+    {Commands::PresetExport, "My Presets", QT_TRANSLATE_NOOP("Commands", "Export…"), "", nullptr, nullptr,
+     false},
 }};
 
-inline constexpr std::array<const char*, 3> kMenuOrder{"File", "List", "Help"};
+inline constexpr std::array<const char*, 4> kMenuOrder{"File", "List", "Help",
+                                                       QT_TRANSLATE_NOOP("Commands", "My Presets")};
 inline constexpr std::array<int, 6> kToolbarOrder{Commands::AddFiles, Commands::RemoveSelected,
                                                   Commands::Play,     Commands::MoveUp,
                                                   Commands::MoveDown, Commands::ConvertFiles};

@@ -13,6 +13,7 @@
 #include "app/AboutWindow.h"
 #include "app/CommandBars.h"
 #include "app/CommandTable.h"
+#include "app/PresetsMenu.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowMemory.h"
 #include "core/AppState.h"
@@ -79,6 +80,8 @@ bool MainWindow::Load() {
   // 3. Command bars.
   command_bars_ = new CommandBars(this);
   connect(command_bars_, &CommandBars::executed, this, &MainWindow::OnCommand);
+  presets_menu_ = new PresetsMenu(command_bars_->Menu("My Presets"), this,
+                                  std::bind_front(&MainWindow::ApplyPreset, this));
   RegisterCommands();
   // 4. Skin (from the raw program folder).
   LoadSkin();
@@ -121,6 +124,11 @@ void MainWindow::RegisterCommands() {
   dispatcher_.Register(Commands::ClearAll, [files] { files->ClearAllRows(); });
   dispatcher_.Register(Commands::MoveUp, [files] { files->MoveRowUp(); });
   dispatcher_.Register(Commands::MoveDown, [files] { files->MoveRowDown(); });
+  PresetsMenu* presets = presets_menu_;
+  dispatcher_.Register(Commands::PresetRename, [presets] { presets->Rename(); });
+  dispatcher_.Register(Commands::PresetDelete, [presets] { presets->Delete(); });
+  dispatcher_.Register(Commands::PresetImport, [presets] { presets->Import(); });
+  dispatcher_.Register(Commands::PresetExport, [presets] { presets->Export(); });
 }
 
 void MainWindow::OnCommand(int id) { dispatcher_.Dispatch(id); }
@@ -185,13 +193,19 @@ void MainWindow::AddFilesCommand() {
 
 void MainWindow::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
+  EnsureSettingsDialog()->exec();
+}
+
+OutputSettingsDialog* MainWindow::EnsureSettingsDialog() {
   if (!settings_dialog_) {
     // Created once; afterwards only hidden, so its settings last while the program runs.
     settings_dialog_ = new OutputSettingsDialog(this, state_.outputFolder);
     settings_dialog_->SetOkHandler([this] { QueueConversionFromDialog(); });
   }
-  settings_dialog_->exec();
+  return settings_dialog_;
 }
+
+void MainWindow::ApplyPreset(const Preset& preset) { EnsureSettingsDialog()->ApplyPreset(preset); }
 
 void MainWindow::QueueConversionFromDialog() {
   if (!popup_) {

@@ -15,6 +15,8 @@ class CommandBars;
 class CompletionNotice;
 class FileList;
 class OutputSettingsDialog;
+class PresetsMenu;
+struct Preset;
 class FileView;
 class QLabel;
 class WindowMemory;
@@ -48,6 +50,9 @@ class MainWindow : public QMainWindow {
   CompletionNotice* Popup() const { return popup_; }
   OutputSettingsDialog* SettingsDialog() const { return settings_dialog_; }
   WindowMemory* Memory() const { return window_memory_; }
+  PresetsMenu* Presets() const { return presets_menu_; }
+  // Puts a preset's choices into the output settings dialog and remembers them.
+  void ApplyPreset(const Preset& preset);
 
  public slots:
   void OnCommand(int id);
@@ -70,6 +75,7 @@ class MainWindow : public QMainWindow {
   void AboutCommand();
   void HelpContentsCommand();
   void QueueConversionFromDialog();
+  OutputSettingsDialog* EnsureSettingsDialog();
 
   CommandDispatcher dispatcher_;
   CommandBars* command_bars_ = nullptr;
@@ -84,4 +90,5 @@ class MainWindow : public QMainWindow {
   OutputSettingsDialog* settings_dialog_ = nullptr;
   CompletionNotice* popup_ = nullptr;
   WindowMemory* window_memory_ = nullptr;
+  PresetsMenu* presets_menu_ = nullptr;
 };

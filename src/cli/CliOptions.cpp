@@ -21,6 +21,7 @@ const ValueOption kValueOptions[] = {
     {"--output", &CliOptions::outputFolder},
     {"--profile", &CliOptions::profile},
     {"--format", &CliOptions::format},
+    {"--preset", &CliOptions::preset},
     {"--size", &CliOptions::size},
     {"--video-quality", &CliOptions::videoQuality},
     {"--audio-quality", &CliOptions::audioQuality},
@@ -187,6 +188,9 @@ Output:
   --profile TEXT            profile by id, exact caption, or a unique part of a
                             caption (any letter case); default "MP4 - H264 Video (*.mp4)"
   --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
+  --preset NAME|FILE        start from a preset saved in the window ("My Presets"),
+                            or from a preset file (an existing file, or any text with
+                            a "/"); the options given here apply over it
   --settings-from-window    start from the settings the window program last stored
                             (profile, size, qualities, grid values; not crop, flips
                             or rotation); options given here apply over them

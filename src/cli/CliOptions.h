@@ -12,6 +12,7 @@ struct CliOptions {
   std::optional<std::string> outputFolder;  // a folder, or a file name for one source
   std::optional<std::string> profile;       // caption, part of a caption, or id
   std::optional<std::string> format;        // format key
+  std::optional<std::string> preset;        // a preset's name, or a preset file
   bool listProfiles = false;
   bool dryRun = false;
   bool json = false;

@@ -12,6 +12,7 @@
 #include "output/GridItems.h"
 #include "output/OutputProfile.h"
 #include "output/OutputSizes.h"
+#include "output/PresetStore.h"
 #include "output/StoredChoices.h"
 
 namespace {
@@ -244,7 +245,24 @@ bool ApplyProfileChoice(const CliOptions& options, OutputSettings& settings, std
     ApplyProfile(settings, entry->id);
     return true;
   }
-  if (!options.settingsFromWindow) ApplyProfile(settings, kDefaultProfileId);
+  if (!options.settingsFromWindow && !options.preset) ApplyProfile(settings, kDefaultProfileId);
+  return true;
+}
+
+// --preset: a file when the text names one or holds a "/", else a stored preset's name.
+// Its choices come before every other option's, its if-exists rule included.
+bool ApplyPresetChoice(const std::string& text, CliPlan& plan, std::string& error) {
+  const QString path = QFile::decodeName(QByteArray::fromStdString(text));
+  const bool isFile = text.find('/') != std::string::npos || QFileInfo(path).isFile();
+  QString message;
+  const auto preset = isFile ? PresetStore::ReadFile(path, message) : PresetStore().Load(Text(text), message);
+  if (!preset) {
+    error = "--preset: " + message.toStdString();
+    return false;
+  }
+  OutputControls controls;
+  ApplyPreset(*preset, plan.settings, controls);
+  plan.ifExists = preset->settings.ifExists;
   return true;
 }
 
@@ -376,6 +394,7 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   plan = CliPlan();
   OutputSettings& settings = plan.settings;
   if (options.settingsFromWindow) RestoreWindowSettings(settings);
+  if (options.preset && !ApplyPresetChoice(*options.preset, plan, error)) return false;
   if (!ApplyProfileChoice(options, settings, error)) return false;
   if (!ApplyValues(options, settings, error)) return false;
 

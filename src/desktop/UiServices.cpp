@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -132,5 +133,32 @@ void PlayAlertSound() {
   QApplication::beep();
 }
 void SetSoundHandler(SoundHandler handler) { g_sound = std::move(handler); }
+
+namespace {
+InputHandler g_input;
+SaveFileHandler g_saveFile;
+}  // namespace
+
+std::optional<QString> AskInput(const InputRequest& request) {
+  if (g_input) return g_input(request);
+  bool ok = false;
+  QString answer;
+  if (request.choices.isEmpty()) {
+    answer = QInputDialog::getText(request.owner, request.title, request.label, QLineEdit::Normal,
+                                   request.text, &ok);
+  } else {
+    const int current = std::max<int>(0, static_cast<int>(request.choices.indexOf(request.text)));
+    answer = QInputDialog::getItem(request.owner, request.title, request.label, request.choices, current,
+                                   false, &ok);
+  }
+  return ok ? std::optional<QString>(answer) : std::nullopt;
+}
+void SetInputHandler(InputHandler handler) { g_input = std::move(handler); }
+
+QString GetSaveFileName(const SaveFileRequest& request) {
+  if (g_saveFile) return g_saveFile(request);
+  return QFileDialog::getSaveFileName(request.owner, request.title, request.path, request.filter);
+}
+void SetSaveFileHandler(SaveFileHandler handler) { g_saveFile = std::move(handler); }
 
 }  // namespace Ui

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -64,5 +65,29 @@ void SetOpenUrlHandler(OpenUrlHandler handler);
 using SoundHandler = std::function<void()>;
 void PlayAlertSound();
 void SetSoundHandler(SoundHandler handler);
+
+// A question answered by typing a text, or by picking one of `choices` when there are
+// any. nullopt when the user cancels.
+struct InputRequest {
+  QWidget* owner = nullptr;
+  QString title;
+  QString label;
+  QString text;  // the text offered, or the choice selected at first
+  QStringList choices;
+};
+using InputHandler = std::function<std::optional<QString>(const InputRequest&)>;
+std::optional<QString> AskInput(const InputRequest& request);
+void SetInputHandler(InputHandler handler);
+
+struct SaveFileRequest {
+  QWidget* owner = nullptr;
+  QString title;
+  QString path;    // the name offered
+  QString filter;  // "Text (*.ext)"
+};
+using SaveFileHandler = std::function<QString(const SaveFileRequest&)>;
+// The chosen path, or an empty string when cancelled.
+QString GetSaveFileName(const SaveFileRequest& request);
+void SetSaveFileHandler(SaveFileHandler handler);
 
 }  // namespace Ui

@@ -26,6 +26,7 @@
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
+#include "output/PresetCommands.h"
 #include "output/SettingsGrid.h"
 #include "output/StoredChoices.h"
 
@@ -171,7 +172,10 @@ void OutputSettingsDialog::BuildControls() {
   for (QPushButton* button : {more_button_, ok_button_, cancel_button_})
     button->setMinimumWidth(90);
 
+  save_preset_button_ = Named(new QPushButton(tr("Save as &Preset…"), left_panel_), "BtnSavePreset");
+
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(save_preset_button_);
   buttons->addWidget(more_button_);
   buttons->addStretch(1);
   buttons->addWidget(ok_button_);
@@ -206,6 +210,7 @@ void OutputSettingsDialog::BuildControls() {
   connect(more_button_, &QPushButton::clicked, this, &OutputSettingsDialog::onMoreClicked);
   connect(ok_button_, &QPushButton::clicked, this, &OutputSettingsDialog::onOkClicked);
   connect(cancel_button_, &QPushButton::clicked, this, &OutputSettingsDialog::reject);
+  connect(save_preset_button_, &QPushButton::clicked, this, &OutputSettingsDialog::onSavePresetClicked);
 }
 
 void OutputSettingsDialog::LoadForm() {
@@ -343,6 +348,16 @@ void OutputSettingsDialog::ApplyProfile(int id, const QString& caption) {
   const ProfileEntry* entry = FindProfile(id);
   if (entry && entry->width > 0) width_box_->setFocus(Qt::OtherFocusReason);
 }
+
+void OutputSettingsDialog::ApplyPreset(const Preset& preset) {
+  OutputSettings settings = Settings();
+  OutputControls controls;
+  ::ApplyPreset(preset, settings, controls);
+  ShowSettings(settings, controls);
+  StoredChoices::Store(Settings());
+}
+
+void OutputSettingsDialog::onSavePresetClicked() { PresetCommands::SaveAs(this, PresetStore(), Settings()); }
 
 bool OutputSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut && (watched == width_box_ || watched == height_box_)) {

@@ -16,6 +16,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class SettingsGrid;
+struct Preset;
 
 // The format box: opening its list shows the profile menu instead.
 class FormatComboBox : public QComboBox {
@@ -42,6 +43,9 @@ class OutputSettingsDialog : public QDialog {
   OutputControls Controls() const;
   // Shows a record and control states in the controls and the grid.
   void ShowSettings(const OutputSettings& settings, const OutputControls& controls);
+
+  // Shows a preset's choices (the folder and cores stay) and remembers them as OK would.
+  void ApplyPreset(const Preset& preset);
 
   // BtnOK calls the handler; without one, OK just hides the dialog.
   void SetOkHandler(std::function<void()> handler);
@@ -71,6 +75,7 @@ class OutputSettingsDialog : public QDialog {
   void onAudioQualityActivated(int index);
   void onMoreClicked();
   void onOkClicked();
+  void onSavePresetClicked();
 
  private:
   void BuildControls();
@@ -95,6 +100,7 @@ class OutputSettingsDialog : public QDialog {
   QLineEdit* folder_box_ = nullptr;
   QPushButton* browse_button_ = nullptr;
   QPushButton* more_button_ = nullptr;
+  QPushButton* save_preset_button_ = nullptr;
   QPushButton* ok_button_ = nullptr;
   QPushButton* cancel_button_ = nullptr;
   QFrame* choices_frame_ = nullptr;

@@ -26,6 +26,7 @@
 #include "app/CommandBars.h"
 #include "app/CommandTable.h"
 #include "app/MainWindow.h"
+#include "app/PresetsMenu.h"
 #include "app/UpdateCheck.h"
 #include "core/AppState.h"
 #include "core/Helpers.h"
@@ -34,6 +35,7 @@
 #include "desktop/WindowHelpers.h"
 #include "filelist/FileList.h"
 #include "filelist/FileView.h"
+#include "output/OutputCatalogue.h"
 #include "output/OutputSettingsDialog.h"
 #include "support/Fixtures.h"
 #include "support/UiRecorder.h"
@@ -168,12 +170,13 @@ TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
   EXPECT_EQ(w.windowTitle(), "Veltrane Video Converter");
 
   const QList<QAction*> menus = w.menuBar()->actions();
-  ASSERT_EQ(Captions(menus), (QStringList{"File", "List", "Help"}));
+  ASSERT_EQ(Captions(menus), (QStringList{"File", "List", "Help", "My Presets"}));
   EXPECT_EQ(Captions(menus[0]->menu()->actions()),
             (QStringList{"Add Files", "Add Folder...", "Convert Files", "Exit"}));
   EXPECT_EQ(Captions(menus[1]->menu()->actions()),
             (QStringList{"Select All", "Invert Selection", "Remove Selected Files", "Clear All"}));
   EXPECT_EQ(Captions(menus[2]->menu()->actions()), (QStringList{"Help Contents", "Website", "About..."}));
+  EXPECT_EQ(Captions(menus[3]->menu()->actions()), (QStringList{"Rename…", "Delete…", "Import…", "Export…"}));
 
   EXPECT_EQ(w.Bars()->Action(Commands::AddFiles)->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(w.Bars()->Action(Commands::Exit)->shortcut(), QKeySequence("Ctrl+E"));
@@ -353,7 +356,7 @@ TEST(MainWindowCommands, KeyboardReachesMenusHelpQuitPlayAndUndo) {
     letters.removeDuplicates();
     EXPECT_EQ(letters.size(), m->menu()->actions().size());
   }
-  EXPECT_EQ(titles, "&File&List&Help");
+  EXPECT_EQ(titles, "&File&List&Help&My Presets");
   EXPECT_TRUE(w.Bars()->Action(Commands::Exit)->shortcuts().contains(QKeySequence("Ctrl+E")));
   EXPECT_EQ(w.Bars()->Action(Commands::ConvertFiles)->shortcut(), QKeySequence("Ctrl+Return"));
   EXPECT_EQ(w.Bars()->ToolBarAction(Commands::MoveUp)->shortcut(), QKeySequence("Alt+Up"));
@@ -532,4 +535,55 @@ TEST(MainWindowCommands, ListCommandsReachTheFileListThroughTheirActions) {
   QTRY_COMPARE_WITH_TIMEOUT(w.FilesPane()->text(), QString("Total Files: 0"), 2000);
   EXPECT_EQ(w.DurationPane()->text(), "Total Duration: 00:00:00");
   EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST(MainWindowCommands, MyPresetsListsSavedPresetsAndAppliesOneOnlyWhenItIsWhole) {
+  MarkCheckedToday();
+  Desktop desktop;
+  AppState state;
+  MainWindow w(state);
+  ASSERT_TRUE(w.Load());
+  PresetsMenu* presets = w.Presets();
+  OutputSettings chosen;
+  ApplyProfile(chosen, 1185);  // MP3
+  chosen.audioQuality = 0;
+  chosen.grid.audioBitrate = "192k";
+  QString error;
+  ASSERT_TRUE(presets->Store().Save(MakePreset("Music & more", chosen), error));
+  ASSERT_TRUE(presets->Store().Save(MakePreset("Broken", chosen), error));
+  QFile broken(presets->Store().Folder() + "/" + PresetFileName("Broken"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  broken.write("{\"version\": 1, \"name\": ");
+  broken.close();
+
+  // Opening the menu lists what the folder holds now, each entry with its own Alt letter.
+  QMenu* menu = w.Bars()->Menu("My Presets");
+  emit menu->aboutToShow();
+  ASSERT_EQ(presets->Entries().size(), 3u);  // two presets and a separator
+  EXPECT_EQ(presets->Entries()[0]->text(), "&Broken");
+  EXPECT_EQ(presets->Entries()[1]->text(), "&Music && more");
+
+  presets->Entries()[1]->trigger();
+  ASSERT_NE(w.SettingsDialog(), nullptr);
+  const OutputSettings applied = w.SettingsDialog()->Settings();
+  EXPECT_EQ(applied.profileCaption, QString::fromUtf8(FindProfile(1185)->caption));
+  EXPECT_EQ(applied.audioQuality, 0);
+  EXPECT_EQ(applied.grid.audioBitrate, "192k");
+  EXPECT_TRUE(desktop.messages.empty());
+
+  // A damaged file says so and leaves the dialog as it was.
+  presets->Entries()[0]->trigger();
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_TRUE(desktop.messages[0].text.contains("damaged")) << desktop.messages[0].text.toStdString();
+  EXPECT_EQ(w.SettingsDialog()->Settings().grid.audioBitrate, "192k");
+
+  // Deleting through the menu's command asks which one and whether to; the menu follows.
+  Ui::SetInputHandler([](const Ui::InputRequest& r) { return std::optional<QString>(r.choices.value(0)); });
+  desktop.answer = QMessageBox::Yes;
+  w.Bars()->Action(Commands::PresetDelete)->trigger();
+  Ui::SetInputHandler(nullptr);
+  EXPECT_EQ(desktop.messages.back().text, "Delete the preset \"Broken\"?");
+  ASSERT_TRUE(presets->Store().Remove("Music & more", error));
+  emit menu->aboutToShow();
+  EXPECT_TRUE(presets->Entries().empty());
 }

@@ -14,6 +14,7 @@
 #include "filelist/FileView.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSettingsDialog.h"
+#include "output/PresetStore.h"
 #include "output/SettingsGrid.h"
 #include "support/Fixtures.h"
 
@@ -120,5 +121,53 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
       EXPECT_EQ(fields[2], job.options);
     }
     EXPECT_EQ(r.exitCode, refused ? 1 : 0) << r.err.toStdString();
+  }
+}
+
+TEST(CliDialogMatch, APresetGivesTheOptionStringsOfItsFlagsAndLaterOptionsWin) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString out = dir.path() + "/";
+  const QString clip = dir.path() + "/clip.mp4";
+  ASSERT_TRUE(Fixtures::VideoWithAudio(clip));
+
+  // Saved from the dialog into the user's presets, which the program reads too.
+  OutputSettingsDialog dialog(nullptr);
+  dialog.ApplyProfile(1052, QString::fromUtf8(FindProfile(1052)->caption));
+  SettingsGrid* g = dialog.Grid();
+  g->EditValue(GridItem::VideoBitrate, "600k");
+  g->EditChecked(GridItem::Crop, true);
+  g->EditValue(GridItem::CropLeft, "4");
+  g->EditValue(GridItem::CropBottom, "2");
+  g->EditChecked(GridItem::VerticalFlip, true);
+  g->EditValue(GridItem::Rotate, "90");
+  const QString name = "Film: RM & small";
+  QString error;
+  ASSERT_TRUE(PresetStore().Save(MakePreset(name, dialog.Settings()), error)) << error.toStdString();
+  const QString file = dir.path() + "/film.json";
+  ASSERT_TRUE(PresetStore().Export(name, file, error));
+
+  const auto dryRun = [&](const QStringList& options) {
+    const ProgramResult r = RunConvert(QStringList{"--dry-run", "-o", out} + options + QStringList{clip});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return r.out;
+  };
+  const QStringList flags = {"--profile", "1052", "--crop", "4,0,0,2", "--vflip", "--rotate", "90"};
+  const QString expected = dryRun(flags + QStringList{"--vb", "600k"});
+  ASSERT_TRUE(expected.contains("-vb 600k")) << expected.toStdString();
+  EXPECT_EQ(dryRun({"--preset", name}), expected);
+  EXPECT_EQ(dryRun({"--preset", file}), expected);
+  EXPECT_EQ(dryRun({"--preset", name, "--vb", "500k"}), dryRun(flags + QStringList{"--vb", "500k"}));
+
+  // A preset that cannot be used is a usage error that says why.
+  QFile newer(dir.path() + "/newer.json");
+  ASSERT_TRUE(newer.open(QIODevice::WriteOnly));
+  newer.write(
+      PresetToJson(MakePreset("Newer", dialog.Settings())).replace("\"version\": 1", "\"version\": 7"));
+  newer.close();
+  for (const QString& bad : {newer.fileName(), QString("No such preset")}) {
+    const ProgramResult r = RunConvert({"--dry-run", "-o", out, "--preset", bad, clip});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("--preset: ") && r.err.contains(bad)) << r.err.toStdString();
   }
 }

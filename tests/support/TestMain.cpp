@@ -10,6 +10,8 @@
 int main(int argc, char** argv) {
   QTemporaryDir config_home;
   setenv("XDG_CONFIG_HOME", config_home.path().toLocal8Bit().constData(), 1);
+  QTemporaryDir data_home;  // and saved presets
+  setenv("XDG_DATA_HOME", data_home.path().toLocal8Bit().constData(), 1);
   // Folders the program makes in the user's home (the videos folder) stay in the test's.
   QTemporaryDir home;
   setenv("HOME", home.path().toLocal8Bit().constData(), 1);
