@@ -17,7 +17,10 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   # the JSON Schema check of the command line's --json output
   python3-jsonschema
   # reuses compilations between builds; keeps the house format
-  ccache clang-format)
+  ccache clang-format
+  # the translations: lupdate/lrelease, their CMake functions, Qt's own translated
+  # buttons and dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 PACKAGES+=("$@")
 missing=()
 for p in "${PACKAGES[@]}"; do

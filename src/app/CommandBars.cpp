@@ -1,6 +1,7 @@
 #include "app/CommandBars.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,9 @@ namespace {
 
 // The caption with "&" before its first letter that no earlier entry of the same menu
 // (or the menu bar) already uses, so every entry can be reached with Alt and a letter.
+// The table's English text in the user's language.
+QString Translated(const char* text) { return QCoreApplication::translate("Commands", text); }
+
 QString WithMnemonic(const QString& caption, QString& used) {
   for (qsizetype i = 0; i < caption.size(); ++i) {
     const QChar c = caption[i].toLower();
@@ -28,11 +32,11 @@ QString WithMnemonic(const QString& caption, QString& used) {
 CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
   QString usedInBar;
   for (const char* menuName : kMenuOrder) {
-    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(menuName, usedInBar));
+    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(Translated(menuName), usedInBar));
     QString usedInMenu;
     for (const CommandEntry& entry : kCommandTable) {
       if (!entry.menu || QString(entry.menu) != menuName) continue;
-      QAction* action = MakeAction(entry.id, WithMnemonic(entry.menuCaption, usedInMenu), window);
+      QAction* action = MakeAction(entry.id, WithMnemonic(Translated(entry.menuCaption), usedInMenu), window);
       if (*entry.shortcut) {
         action->setShortcut(QKeySequence(entry.shortcut));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -46,15 +50,15 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
       ->setShortcuts(
           {QKeySequence(FindCommand(Commands::Exit)->shortcut), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-  tool_bar_ = window->addToolBar("Toobar");
+  tool_bar_ = window->addToolBar(tr("Toobar"));
   tool_bar_->setObjectName("Toobar");
   tool_bar_->setMovable(false);
   tool_bar_->setIconSize(QSize(32, 32));
   tool_bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   for (int id : kToolbarOrder) {
     const CommandEntry* entry = FindCommand(id);
-    QAction* action = MakeAction(id, entry->toolbarCaption, tool_bar_);
-    action->setToolTip(entry->tooltip);
+    QAction* action = MakeAction(id, Translated(entry->toolbarCaption), tool_bar_);
+    action->setToolTip(Translated(entry->tooltip));
     action->setIcon(AppIcons::Command(id));
     if (!entry->menu && *entry->shortcut) {  // commands found only here
       action->setShortcut(QKeySequence(entry->shortcut));

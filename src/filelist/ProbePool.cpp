@@ -1,5 +1,6 @@
 #include "filelist/ProbePool.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <system_error>
 #include <utility>
@@ -101,11 +102,12 @@ bool ProbePool::Describe(FFDecoder& decoder, const QByteArray& nativePath, Sourc
   // Devices, pipes and sockets could block the read forever; folders are no media.
   const NativePath::Kind kind = NativePath::KindOf(nativePath);
   if (kind == NativePath::Kind::Directory) {
-    error = "This is a folder, not a file.";
+    error = QCoreApplication::translate("ProbePool", "This is a folder, not a file.");
     return false;
   }
   if (kind == NativePath::Kind::Other) {
-    error = "This is not a regular file (a device, pipe or socket).";
+    error =
+        QCoreApplication::translate("ProbePool", "This is not a regular file (a device, pipe or socket).");
     return false;
   }
   if (!decoder.Open(nativePath.toStdString(), std::string())) {

@@ -1,5 +1,6 @@
 #include "filelist/RowTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "core/Helpers.h"
@@ -19,7 +20,9 @@ QString FormatModifiedText(const QDateTime& time) {
 }
 
 QString TrackCountText(int audioTracks, int subtitleTracks) {
-  return QString("Audio tracks: %1, subtitle tracks: %2").arg(audioTracks).arg(subtitleTracks);
+  return QCoreApplication::translate("RowTexts", "Audio tracks: %1, subtitle tracks: %2")
+      .arg(audioTracks)
+      .arg(subtitleTracks);
 }
 
 QString FormatVideoSizeText(int width, int height) {
@@ -27,11 +30,12 @@ QString FormatVideoSizeText(int width, int height) {
 }
 
 QString OpenFailureText(const QString& path, const QString& engineError) {
-  return "Can not open file: \n" + path + "\n\nError: \n" + engineError;
+  return QCoreApplication::translate("RowTexts", "Can not open file: \n%1\n\nError: \n%2")
+      .arg(path, engineError);
 }
 
 QString RowColumnText(const FileRow& row, ListColumn column) {
-  static const QString kNotAvailable = "N/A";
+  const QString kNotAvailable = QCoreApplication::translate("RowTexts", "N/A");
   const SourceSummary& s = row.source;
   switch (column) {
     case ListColumn::Path:

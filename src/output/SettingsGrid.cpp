@@ -85,14 +85,15 @@ void SettingsGrid::BuildSettingsGrid() {
   QTreeWidgetItem* cropRow = nullptr;
   for (const GridItemInfo& info : GridItemTable()) {
     QTreeWidgetItem* parent = info.cropChild ? cropRow : categories_[static_cast<int>(info.category)];
-    auto* row = new QTreeWidgetItem(parent, {QString::fromUtf8(info.caption)});
+    auto* row = new QTreeWidgetItem(parent, {GridItemCaption(info)});
     row->setData(CaptionColumn, ItemRole, static_cast<int>(info.item));
     if (info.kind == GridItemKind::Check) {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       row->setCheckState(ValueColumn, std::string_view(info.initial) == "True" ? Qt::Checked : Qt::Unchecked);
     } else {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-      row->setText(ValueColumn, QString::fromUtf8(info.initial));
+      row->setText(ValueColumn, info.kind == GridItemKind::List ? GridEntriesShown(info).value(0)
+                                                                : QString::fromUtf8(info.initial));
       if (info.kind == GridItemKind::List) row->setData(ValueColumn, ListDataRole, 0);
     }
     items_[static_cast<int>(info.item)] = row;
@@ -145,7 +146,7 @@ void SettingsGrid::SetListData(GridItem item, int data) {
   if (data < 0 || data >= info.entries.size()) return;
   ++updating_;
   row->setData(ValueColumn, ListDataRole, data);
-  row->setText(ValueColumn, info.entries[data]);
+  row->setText(ValueColumn, GridEntriesShown(info)[data]);
   --updating_;
 }
 
@@ -253,7 +254,9 @@ bool SettingsGrid::EditValue(GridItem item, const QString& text) {
   if (IsItemReadOnly(item) || IsItemHidden(item)) return false;
   if (info.kind == GridItemKind::Check) return EditChecked(item, text == "True");
   if (info.kind == GridItemKind::List) {
-    const qsizetype data = info.entries.indexOf(text);
+    // The English entry (as callers name it) or the one the list shows.
+    qsizetype data = info.entries.indexOf(text);
+    if (data < 0) data = GridEntriesShown(info).indexOf(text);
     if (data < 0) return false;
     if (data == ListData(item)) return true;
     SetListData(item, static_cast<int>(data));
@@ -350,8 +353,8 @@ void SettingsGrid::onCurrentItemChanged(QTreeWidgetItem* current) {
     return;
   }
   const GridItemInfo& info = GridItemInfoFor(static_cast<GridItem>(item));
-  description_->setText("<b>" + QString::fromUtf8(info.caption).toHtmlEscaped() + "</b><br>" +
-                        QString::fromUtf8(info.description).toHtmlEscaped());
+  description_->setText("<b>" + GridItemCaption(info).toHtmlEscaped() + "</b><br>" +
+                        GridItemDescription(info).toHtmlEscaped());
 }
 
 bool SettingsGrid::eventFilter(QObject* watched, QEvent* event) {
