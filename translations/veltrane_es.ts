@@ -438,6 +438,49 @@ when the program is already running, they are added to its window.</source>
     </message>
 </context>
 <context>
+    <name>EngineTexts</name>
+    <message>
+        <source>Not a media file, or the file is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no audio or video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the file timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file refers to other files, which are not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source changed on disk during the conversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversion failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped: %1 already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileList</name>
     <message>
         <source>Total Files: %1</source>

@@ -17,6 +17,7 @@
 
 #include "conversion/CompletionNotice.h"
 #include "conversion/UserMessages.h"
+#include "core/EngineTexts.h"
 #include "core/FileNames.h"
 #include "core/Helpers.h"
 #include "desktop/UiServices.h"
@@ -271,7 +272,7 @@ void ProgressWindow::OnEncoderFinished(int task, const ConversionOutcome& outcom
       break;
     }
     case ConversionOutcome::Kind::Skipped:
-      SetOutcome(row, RowOutcome::Skipped, text);
+      SetOutcome(row, RowOutcome::Skipped, EngineText(text));
       break;
     case ConversionOutcome::Kind::Stopped:
       // Ended or never started because of Stop.

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "core/EngineTexts.h"
+
 namespace {
 
 QString NameOf(const QString& path) {
@@ -65,7 +67,7 @@ QString CropProblem(const OutputSettings& settings, const RowFacts& facts, const
 
 QString ExplainOpenFailure(const QString& sourcePath, const QString& engineMessage) {
   return QCoreApplication::translate("UserMessages", "%1 cannot be opened: %2")
-      .arg(NameOf(sourcePath), SentenceEnd(engineMessage));
+      .arg(NameOf(sourcePath), SentenceEnd(EngineText(engineMessage)));
 }
 
 QString ExplainConversionFailure(const QString& sourcePath, const QString& engineMessage) {
@@ -89,7 +91,7 @@ QString ExplainConversionFailure(const QString& sourcePath, const QString& engin
                "under Crop Video in the advanced settings.")
         .arg(name);
   QString text = QCoreApplication::translate("UserMessages", "%1 cannot be converted: %2")
-                     .arg(name, SentenceEnd(engineMessage));
+                     .arg(name, SentenceEnd(EngineText(engineMessage)));
   // Only a codec or container problem is helped by choosing another format.
   static const QRegularExpression kFormatProblem("encoder|codec|container|format|muxer",
                                                  QRegularExpression::CaseInsensitiveOption);

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/EngineTexts.h"
 #include "engine/FFDecoder.h"
 #include "filelist/NativePath.h"
 #include "filelist/SourceFromDecoder.h"
@@ -111,7 +112,7 @@ bool ProbePool::Describe(FFDecoder& decoder, const QByteArray& nativePath, Sourc
     return false;
   }
   if (!decoder.Open(nativePath.toStdString(), std::string())) {
-    error = QString::fromStdString(decoder.LastErrorMessage());
+    error = EngineText(QString::fromStdString(decoder.LastErrorMessage()));
     return false;
   }
   DecoderCloser closer(decoder);
