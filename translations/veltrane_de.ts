@@ -5,40 +5,46 @@
     <name>AboutWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>CliText</name>
     <message>
         <source>%1: unknown option</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannte Option</translation>
     </message>
     <message>
         <source>%1: takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nimmt keinen Wert an</translation>
     </message>
     <message>
         <source>%1: needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: braucht einen Wert</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als einmal angegeben</translation>
     </message>
     <message>
         <source>Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
   or:  veltrane-convert [options] FILE -o OUTPUT_FILE
   or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: veltrane-convert [Optionen] DATEI|ORDNER... -o ORDNER
+  oder:  veltrane-convert [Optionen] DATEI -o AUSGABEDATEI
+  oder:  veltrane-convert [Optionen] --files-from LISTE -o ORDNER
+Konvertiert Mediendateien mit den Profilen und Einstellungen von Veltrane Video Converter.</translation>
     </message>
     <message>
         <source>Input:
   --files-from LIST         also convert the files and folders named in LIST, one per
                             line (&quot;-&quot;: standard input)
   -0, --null                the names in LIST end in a NUL byte (find -print0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe:
+  --files-from LISTE        auch die in LISTE genannten Dateien und Ordner konvertieren,
+                            einer pro Zeile (&quot;-&quot;: Standardeingabe)
+  -0, --null                die Namen in LISTE enden mit einem NUL-Byte (find -print0)</translation>
     </message>
     <message>
         <source>Output:
@@ -55,7 +61,23 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   --keep-tree               recreate each given folder (by its name) and its subfolders
                             under the output folder
   --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe:
+  -o, --output ORDNER       vorhandener Ordner, der die konvertierten Dateien aufnimmt;
+                            bei genau einer Quelle ein Dateiname für deren Ausgabe
+  --profile TEXT            Profil nach Nummer, genauem Namen oder einem eindeutigen
+                            Teil des Namens (Groß-/Kleinschreibung egal);
+                            Vorgabe &quot;MP4 - H264 Video (*.mp4)&quot;
+  --format SCHLÜSSEL        Ausgabeformat-Schlüssel statt eines Profils (mp4h264, mp3, ...)
+  --settings-from-window    mit den Einstellungen beginnen, die das Fensterprogramm
+                            zuletzt gespeichert hat (Profil, Größe, Qualitäten,
+                            Tabellenwerte; nicht Zuschnitt, Spiegelung oder Drehung);
+                            hier angegebene Optionen gelten darüber
+  --list-profiles           die PROFILE_COUNT Profile auflisten: Nummer, Name, Menüpfad,
+                            Schlüssel und Endung (mit --json: ein Array von Objekten),
+                            dann beenden
+  --keep-tree               jeden angegebenen Ordner (mit seinem Namen) samt Unterordnern
+                            im Ausgabeordner nachbilden
+  --if-exists MODUS         keep-both (Vorgabe: &quot;name (1).ext&quot;), overwrite oder skip</translation>
     </message>
     <message>
         <source>Picture and sound (as in the output settings dialog):
@@ -78,7 +100,26 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild und Ton (wie im Dialog der Ausgabeeinstellungen):
+  --size BxH|auto           Bildgröße; ungerade oder zu große Werte werden berichtigt
+  --video-quality Q         high, normal oder low (auch 0, 1, 2)
+  --audio-quality Q         high, normal oder low
+  --vb RATE                 Videobitrate: Ziffern, wahlweise mit k am Ende (&quot;1500k&quot;)
+  --ab RATE                 Audiobitrate (&quot;128k&quot;)
+  --fps FPS                 Bildrate (&quot;29.97&quot;)
+  --aspect A:B              Seitenverhältnis der Anzeige (&quot;16:9&quot;)
+  --crop L,O,R,U            Pixel, die links, oben, rechts und unten entfernt werden
+  --vflip, --hflip          das Bild vertikal / horizontal spiegeln
+  --rotate GRAD             Grad im Uhrzeigersinn, -270 bis 270
+  --rate HZ                 Abtastrate des Tons (&quot;44100&quot;)
+  --channels N              1, 2 oder auto
+  --no-audio                den Ton weglassen
+  --audio-tracks all|first  alle Tonspuren behalten oder nur die erste
+  --subtitles keep|burn|none  Untertitelspuren übernehmen, die erste ins Bild
+                            einbrennen oder sie weglassen
+  --keep-date, --no-keep-date  der Ausgabe das Änderungsdatum der Quelle geben (Vorgabe)
+  --upscale, --no-upscale   eine Bildgröße über der der Quelle erlauben (Vorgabe)
+  Jede Option mit Wert nimmt auch &quot;auto&quot;, wo der Dialog &quot;Auto&quot; anbietet.</translation>
     </message>
     <message>
         <source>Run:
@@ -89,233 +130,246 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablauf:
+  -j, --jobs N              gleichzeitig konvertierte Dateien (Vorgabe: Zahl der
+                            Prozessoren)
+  --dry-run                 jede Quelle, ihren Ausgabepfad und ihre Optionen ausgeben;
+                            nichts konvertieren
+  --json                    ein JSON-Objekt pro Ereignis auf der Standardausgabe (Schema 1)
+  -q, --quiet               nur Fehlschläge und Fehler ausgeben
+  -v, --verbose             auch die Warnungen der Medienbibliotheken ausgeben
+                            (-vv: Informationen)
+  -h, --help                dieser Text
+  --version                 Programmversion</translation>
     </message>
     <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse gehen auf die Standardausgabe, Fehlschläge, Warnungen und Fehler auf die
+Standardfehlerausgabe.</translation>
     </message>
     <message>
         <source>Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 128+N ended by
 signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert: 0 alles konvertiert (oder übersprungen), 1 manches fehlgeschlagen,
+2 falscher Aufruf, 128+N durch Signal N beendet, nachdem unfertige Ausgaben entfernt
+wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
     </message>
     <message>
         <source>a bitrate from 1 to 1000000k bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Bitrate von 1 bis 1000000k Bit pro Sekunde</translation>
     </message>
     <message>
         <source>a frame rate from 0.01 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Bildrate von 0.01 bis 1000</translation>
     </message>
     <message>
         <source>a sample rate from 1000 to 384000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Abtastrate von 1000 bis 384000 Hz</translation>
     </message>
     <message>
         <source>an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Seitenverhältnis A:B mit A und B von 1 bis 100000 und A/B von 0.01 bis 100</translation>
     </message>
     <message>
         <source>converted: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>konvertiert: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>skipped: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: %1: %2</translation>
     </message>
     <message>
         <source>stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten: %1</translation>
     </message>
     <message>
         <source>failed: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen: %1: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei:</numerusform>
+            <numerusform>%n Dateien:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei:</numerusform>
+            <numerusform>%n Dateien:</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 converted (%2 with warnings)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konvertiert (%2 mit Warnungen)</translation>
     </message>
     <message>
         <source>%1 converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konvertiert</translation>
     </message>
     <message>
         <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 fehlgeschlagen, %4 übersprungen, %5 angehalten in %6 s</translation>
     </message>
     <message>
         <source>(interrupted)</source>
-        <translation type="unfinished"></translation>
+        <translation>(unterbrochen)</translation>
     </message>
     <message>
         <source>Overall %1%  %2/%3 files  %4x real time  %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt %1%  %2/%3 Dateien  %4x Echtzeit  noch %5</translation>
     </message>
     <message>
         <source>Can not open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>unknown output format</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Ausgabeformat</translation>
     </message>
     <message>
         <source>Cannot convert. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren nicht möglich. %1</translation>
     </message>
     <message>
         <source>--size: &quot;%1&quot; is not WxH (such as 640x480) or auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: &quot;%1&quot; ist nicht BxH (etwa 640x480) oder auto</translation>
     </message>
     <message>
         <source>--crop: &quot;%1&quot; is not four numbers L,T,R,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop: &quot;%1&quot; sind nicht vier Zahlen L,O,R,U</translation>
     </message>
     <message>
         <source>--crop: &quot;%1&quot; is not a whole number of pixels from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop: &quot;%1&quot; ist keine ganze Zahl von Pixeln von 0 bis %2</translation>
     </message>
     <message>
         <source>--rotate: &quot;%1&quot; is not a whole number of degrees from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate: &quot;%1&quot; ist keine ganze Gradzahl von -270 bis 270</translation>
     </message>
     <message>
         <source>--channels: &quot;%1&quot; is not 1, 2 or auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--channels: &quot;%1&quot; ist nicht 1, 2 oder auto</translation>
     </message>
     <message>
         <source>a bitrate: digits, optionally ending in k</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Bitrate: Ziffern, wahlweise mit k am Ende</translation>
     </message>
     <message>
         <source>a sample rate: digits</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Abtastrate: Ziffern</translation>
     </message>
     <message>
         <source>a frame rate: a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Bildrate: eine positive Zahl</translation>
     </message>
     <message>
         <source>an aspect: digits:digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Seitenverhältnis: Ziffern:Ziffern</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; ist nicht %3</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>--format: give either --profile or --format, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--format: entweder --profile oder --format angeben, nicht beide</translation>
     </message>
     <message>
         <source>--format: &quot;%1&quot; is not a format key (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--format: &quot;%1&quot; ist kein Formatschlüssel (%2)</translation>
     </message>
     <message>
         <source>%1: the audio format %2 has no picture settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das Audioformat %2 hat keine Bildeinstellungen</translation>
     </message>
     <message>
         <source>--video-quality: &quot;%1&quot; is not high, normal or low</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-quality: &quot;%1&quot; ist nicht high, normal oder low</translation>
     </message>
     <message>
         <source>--audio-quality: &quot;%1&quot; is not high, normal or low</source>
-        <translation type="unfinished"></translation>
+        <translation>--audio-quality: &quot;%1&quot; ist nicht high, normal oder low</translation>
     </message>
     <message>
         <source>--profile: no profile matches &quot;%1&quot; (see --list-profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>--profile: kein Profil passt zu &quot;%1&quot; (siehe --list-profiles)</translation>
     </message>
     <message>
         <source>--profile: &quot;%1&quot; matches %2 profiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>--profile: &quot;%1&quot; passt zu %2 Profilen:</translation>
     </message>
     <message>
         <source>--if-exists: &quot;%1&quot; is not keep-both, overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>--if-exists: &quot;%1&quot; ist nicht keep-both, overwrite oder skip</translation>
     </message>
     <message>
         <source>--jobs: &quot;%1&quot; is not a number from 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs: &quot;%1&quot; ist keine Zahl von 1 bis %2</translation>
     </message>
     <message>
         <source>-o: an output folder is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>-o: ein Ausgabeordner wird gebraucht</translation>
     </message>
     <message>
         <source>-o: &quot;%1&quot; is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-o: &quot;%1&quot; ist kein vorhandener Ordner</translation>
     </message>
     <message>
         <source>%1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
         <source>cannot read folder %1 (skipped)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner %1 kann nicht gelesen werden (übersprungen)</translation>
     </message>
     <message>
         <source>Try &apos;veltrane-convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr mit &apos;veltrane-convert --help&apos;.</translation>
     </message>
     <message>
         <source>--files-from: %1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from: %1: kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>-q: give -q or -v, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>-q: -q oder -v angeben, nicht beide</translation>
     </message>
     <message>
         <source>-0: only with --files-from</source>
-        <translation type="unfinished"></translation>
+        <translation>-0: nur zusammen mit --files-from</translation>
     </message>
     <message>
         <source>-: to read the names from standard input, give --files-from -</source>
-        <translation type="unfinished"></translation>
+        <translation>-: um die Namen von der Standardeingabe zu lesen, --files-from - angeben</translation>
     </message>
     <message>
         <source>no input files or folders</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Eingabedateien oder -ordner</translation>
     </message>
     <message>
         <source>-o: &quot;%1&quot; is not an existing folder (a file name is taken for one source only)</source>
-        <translation type="unfinished"></translation>
+        <translation>-o: &quot;%1&quot; ist kein vorhandener Ordner (ein Dateiname gilt nur bei einer einzigen Quelle)</translation>
     </message>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobibliothek nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>CommandBars</name>
     <message>
         <source>Toobar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
 </context>
 <context>
@@ -323,941 +377,943 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>%1: converts video and audio files. Files and folders named here are added to the list;
 when the program is already running, they are added to its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: konvertiert Video- und Audiodateien. Hier genannte Dateien und Ordner
+kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version und beendet das Programm.</translation>
     </message>
     <message>
         <source>Media files, or folders to search for media files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendateien oder Ordner, in denen nach Mediendateien gesucht wird.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Informationen mit &apos;--help&apos;.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hinzufügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen...</translation>
     </message>
     <message>
         <source>Convert Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien konvertieren</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umkehren</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Dateien entfernen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe-Inhalt</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über...</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Play (Enter or a double-click on a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen (Eingabetaste oder Doppelklick auf eine Zeile)</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Up (Alt+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben (Alt+Pfeil nach oben)</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Move Down (Alt+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten (Alt+Pfeil nach unten)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Not a media file, or the file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Mediendatei, oder die Datei ist beschädigt</translation>
     </message>
     <message>
         <source>The file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer</translation>
     </message>
     <message>
         <source>The file holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält weder Ton noch Video</translation>
     </message>
     <message>
         <source>Reading the file timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen der Datei hat zu lange gedauert</translation>
     </message>
     <message>
         <source>The path is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>The path is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>The file refers to other files, which are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei verweist auf andere Dateien, die nicht gelesen werden</translation>
     </message>
     <message>
         <source>The source changed on disk during the conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelle wurde während der Konvertierung auf dem Datenträger geändert</translation>
     </message>
     <message>
         <source>The conversion failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konvertierung ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>Skipped: %1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen: %1 ist bereits vorhanden</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>Total Files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien gesamt: %1</translation>
     </message>
     <message>
         <source>Total Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdauer: %1</translation>
     </message>
     <message>
         <source>Files found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Dateien: %1</translation>
     </message>
     <message>
         <source>Adding file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2 wird hinzugefügt</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... und %n weitere</numerusform>
+            <numerusform>... und %n weitere</numerusform>
         </translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be opened:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei konnte nicht geöffnet werden:</numerusform>
+            <numerusform>%n Dateien konnten nicht geöffnet werden:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n folder(s) could not be read:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ordner konnte nicht gelesen werden:</numerusform>
+            <numerusform>%n Ordner konnten nicht gelesen werden:</numerusform>
         </translation>
     </message>
     <message>
         <source>No media files were found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 wurden keine Mediendateien gefunden.</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Videogröße</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Videocodec</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiocodec</translation>
     </message>
 </context>
 <context>
     <name>GridItems</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlauben</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten</translation>
     </message>
     <message>
         <source>Burn In</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbrennen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiendung</translation>
     </message>
     <message>
         <source>Keep File Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateidatum behalten</translation>
     </message>
     <message>
         <source>Give the output file the modification date of the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgabedatei das Änderungsdatum der Quelldatei geben</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobitrate</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Videobitrate in bps (Bit pro Sekunde) festlegen</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, wie viele Bilder pro Sekunde angezeigt werden. Eine höhere Bildrate macht die Wiedergabe flüssiger</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verhältnis von Breite zu Höhe passend zum Bildschirm Ihres Wiedergabegeräts festlegen</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video zuschneiden</translation>
     </message>
     <message>
         <source>Crop the input video</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingangsvideo zuschneiden</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Vertically Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Flip the input video vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingangsvideo vertikal spiegeln</translation>
     </message>
     <message>
         <source>Horizontally Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal spiegeln</translation>
     </message>
     <message>
         <source>Flip the input video horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingangsvideo horizontal spiegeln</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Rotate the video xx degrees clockwise. Valid number is from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video um xx Grad im Uhrzeigersinn drehen. Gültig sind Zahlen von -270 bis 270</translation>
     </message>
     <message>
         <source>Upscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochskalieren</translation>
     </message>
     <message>
         <source>Never: a video smaller than the chosen size keeps its own size instead of being enlarged</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie: Ein Video, das kleiner als die gewählte Größe ist, behält seine eigene Größe, statt vergrößert zu werden</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiobitrate</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Audiobitrate in bps (Bit pro Sekunde) festlegen</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abtastfrequenz des Tons festlegen (die Zahl der Abtastwerte pro Sekunde)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Tonkanäle festlegen. 1 - Mono, 2 - Stereo</translation>
     </message>
     <message>
         <source>Audio Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspuren</translation>
     </message>
     <message>
         <source>All: every audio track (other languages, commentary) where the format can hold several. First: only the main one</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle: jede Tonspur (andere Sprachen, Kommentar), wo das Format mehrere aufnehmen kann. Erste: nur die Hauptspur</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton entfernen</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>Keep: subtitle tracks go into the output where the format can hold them. Burn In: the default text track is drawn into the picture. None: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten: Untertitelspuren kommen in die Ausgabe, wo das Format sie aufnehmen kann. Einbrennen: Die Standard-Textspur wird ins Bild gezeichnet. Keine: weggelassen</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoeinstellungen</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioeinstellungen</translation>
     </message>
     <message>
         <source>Subtitle Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteleinstellungen</translation>
     </message>
     <message>
         <source>digits, optionally ending in k</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern, wahlweise mit k am Ende</translation>
     </message>
     <message>
         <source>digits, in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern, in Hz</translation>
     </message>
     <message>
         <source>a number above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl über 0</translation>
     </message>
     <message>
         <source>width:height in whole numbers, such as 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:Höhe in ganzen Zahlen, etwa 16:9</translation>
     </message>
     <message>
         <source>whole degrees from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>ganze Grad von -270 bis 270</translation>
     </message>
     <message>
         <source>pixels, 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel, 0 oder mehr</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; wurde durch &quot;%3&quot; ersetzt.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot; (it takes %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; wurde durch &quot;%3&quot; ersetzt (erlaubt sind %4).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual video bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sind %1 Bit/s, weit unter üblichen Videobitraten. Meinten Sie &quot;%1k&quot;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual audio bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sind %1 Bit/s, weit unter üblichen Audiobitraten. Meinten Sie &quot;%1k&quot;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sind %1 Hz, weit unter üblichen Abtastraten (8000 Hz und mehr, meist 44100 oder 48000).</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobibliothek nicht gefunden</translation>
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie auf unserer Webseite nachsehen, ob eine neue Version erschienen ist?</translation>
     </message>
     <message>
         <source>Please add file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte fügen Sie der Liste Dateien hinzu.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
         <source>Stop converting and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung anhalten und beenden?</translation>
     </message>
 </context>
 <context>
     <name>MediaFilters</name>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Mediendateien</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Audiodateien</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Videodateien</translation>
     </message>
 </context>
 <context>
     <name>OutputFolders</name>
     <message>
         <source>Create %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anlegen?</translation>
     </message>
     <message>
         <source>The folder could not be created:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner konnte nicht angelegt werden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputSettingsDialog</name>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch (größere Datei)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig (kleinere Datei)</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide behalten</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeeinstellungen</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Videogröße:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoqualität:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioqualität:</translation>
     </message>
     <message>
         <source>CPU Cores:</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU-Kerne:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner:</translation>
     </message>
     <message>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die Ausgabedatei vorhanden ist</translation>
     </message>
     <message>
         <source>&amp;More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehr &gt;&gt;</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>&amp;More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehr &lt;&lt;</translation>
     </message>
 </context>
 <context>
     <name>OutputSizes</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene...</translation>
     </message>
     <message>
         <source>an empty box</source>
-        <translation type="unfinished"></translation>
+        <translation>ein leeres Feld</translation>
     </message>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 wurde durch &quot;%3&quot; ersetzt (erlaubt ist eine gerade Zahl von %4 bis %5).</translation>
     </message>
 </context>
 <context>
     <name>PlayerWindow</name>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobibliothek nicht gefunden</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
 </context>
 <context>
     <name>ProbePool</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>This is not a regular file (a device, pipe or socket).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket).</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>AAC - Advanced Audio Coding Files (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>AAC - Advanced-Audio-Coding-Dateien (*.aac)</translation>
     </message>
     <message>
         <source>AC3 - Audio Coding 3 (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>AC3 - Audio Coding 3 (*.ac3)</translation>
     </message>
     <message>
         <source>AIFF - Audio InterChange File Format (*.aiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>AIFF - Audio Interchange File Format (*.aiff)</translation>
     </message>
     <message>
         <source>FLAC - Free Lossless Audio Codec (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - Free Lossless Audio Codec (*.flac)</translation>
     </message>
     <message>
         <source>M4A - MPEG-4 Audio (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - MPEG-4-Audio (*.m4a)</translation>
     </message>
     <message>
         <source>MP2 - MPEG Layer-2 Audio (*.mp2)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP2 - MPEG-Layer-2-Audio (*.mp2)</translation>
     </message>
     <message>
         <source>MP3 - MPEG Layer-3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - MPEG-Layer-3-Audio (*.mp3)</translation>
     </message>
     <message>
         <source>OGG - Ogg Vorbis Audio (*.ogg)</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG - Ogg-Vorbis-Audio (*.ogg)</translation>
     </message>
     <message>
         <source>RA - Real Audio (*.ra)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA - Real Audio (*.ra)</translation>
     </message>
     <message>
         <source>WAV - Waveform Audio (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - Waveform-Audio (*.wav)</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - 3GP-Format (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - AVI-Xvid-Format (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash-Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash-Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Matroska-Video (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - QuickTime-Video (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H264-Video (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - MPEG-4-Video (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - MPEG-1-Video (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - MPEG-2-Video (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shockwave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - DVD Video Object (*.vob)</translation>
     </message>
     <message>
         <source>WebM - WebM Video (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - WebM-Video (*.webm)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>MP4 - HEVC Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - HEVC-Video (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9 Video + Opus Audio (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9-Video + Opus-Audio (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1 Video + Opus Audio (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1-Video + Opus-Audio (*.mkv)</translation>
     </message>
     <message>
         <source>WebM - AV1 Video + Opus Audio (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - AV1-Video + Opus-Audio (*.webm)</translation>
     </message>
     <message>
         <source>MKV - H264 Video + AAC Audio, All Tracks (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - H264-Video + AAC-Audio, alle Spuren (*.mkv)</translation>
     </message>
     <message>
         <source>Opus - Opus Audio (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus - Opus-Audio (*.opus)</translation>
     </message>
     <message>
         <source>Phone - H264 Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone - H264-Video 1080p</translation>
     </message>
     <message>
         <source>Phone - HEVC Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone - HEVC-Video 1080p</translation>
     </message>
     <message>
         <source>TV - H264 Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernseher - H264-Video 1080p</translation>
     </message>
     <message>
         <source>TV - HEVC Video 4K</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernseher - HEVC-Video 4K</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD-Video</translation>
     </message>
     <message>
         <source>PMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Tragbare Player</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Web-Video</translation>
     </message>
     <message>
         <source>General Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Audioformate</translation>
     </message>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Videoformate</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere Formate</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Output File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Ausgabedatei</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>%1 converted with problems: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Problemen konvertiert: %2</translation>
     </message>
     <message>
         <source>Canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird konvertiert...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>OK - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>OK - %1</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Stop converting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung anhalten?</translation>
     </message>
     <message>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergangen: %1</translation>
     </message>
     <message>
         <source>Time left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1</translation>
     </message>
 </context>
 <context>
     <name>QueueConversion</name>
     <message>
         <source>%1 cannot be converted: the output format is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht konvertiert werden: Das Ausgabeformat ist unbekannt.</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Pfad!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>RowTexts</name>
     <message>
         <source>Audio tracks: %1, subtitle tracks: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspuren: %1, Untertitelspuren: %2</translation>
     </message>
     <message>
         <source>Can not open file: 
@@ -1265,73 +1321,77 @@ when the program is already running, they are added to its window.</source>
 
 Error: 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden: 
+%1
+
+Fehler: 
+%2</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
     <name>RunSummary</name>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n konvertiert</numerusform>
+            <numerusform>%n konvertiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n with problems)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n mit Problemen)</numerusform>
+            <numerusform>%1 (%n mit Problemen)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n abgebrochen</numerusform>
+            <numerusform>%n abgebrochen</numerusform>
         </translation>
     </message>
     <message>
         <source>Canceled after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen nach %1 von %2</translation>
     </message>
     <message>
         <source>Convert Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung abgeschlossen!</translation>
     </message>
     <message>
         <source>Nothing to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu konvertieren</translation>
     </message>
     <message>
         <source>Convert Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung abgeschlossen. Hier klicken, um den Ausgabeordner zu öffnen</translation>
     </message>
     <message>
         <source>%1. Nothing was converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Nichts wurde konvertiert.</translation>
     </message>
     <message>
         <source>%1. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Hier klicken, um den Ausgabeordner zu öffnen</translation>
     </message>
 </context>
 <context>
@@ -1339,124 +1399,128 @@ Error:
     <message>
         <source>No web browser could be started. The address is:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Adresse lautet:
+%1</translation>
     </message>
     <message>
         <source>This does not exist (any more):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist nicht (mehr) vorhanden:
+%1</translation>
     </message>
     <message>
         <source>No program could be started to show this folder. It is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Programm gestartet werden, das diesen Ordner zeigt. Er liegt hier:
+%1</translation>
     </message>
     <message>
         <source>No program could be started to show this file. It is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Programm gestartet werden, das diese Datei zeigt. Sie liegt hier:
+%1</translation>
     </message>
 </context>
 <context>
     <name>UserMessages</name>
     <message>
         <source>picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobitrate</translation>
     </message>
     <message>
         <source>audio bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiobitrate</translation>
     </message>
     <message>
         <source>frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate</translation>
     </message>
     <message>
         <source>sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate</translation>
     </message>
     <message>
         <source>channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalzahl</translation>
     </message>
     <message>
         <source>aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>crop, flip or rotate setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung zum Zuschneiden, Spiegeln oder Drehen</translation>
     </message>
     <message>
         <source>video codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Videocodec</translation>
     </message>
     <message>
         <source>audio codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiocodec</translation>
     </message>
     <message>
         <source>output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>left %1</source>
-        <translation type="unfinished"></translation>
+        <translation>links %1</translation>
     </message>
     <message>
         <source>right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rechts %1</translation>
     </message>
     <message>
         <source>top %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oben %1</translation>
     </message>
     <message>
         <source>bottom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unten %1</translation>
     </message>
     <message>
         <source>The crop margins (%1) are larger than the picture (%2×%3) of %4. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zuschnittränder (%1) sind größer als das Bild (%2×%3) von %4. Verkleinern Sie sie unter „Video zuschneiden“ in den erweiterten Einstellungen.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be converted: the %2 &quot;%3&quot; cannot be used for it. Choose another value in the output settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht konvertiert werden: Der Wert „%3“ (%2) ist dafür nicht verwendbar. Wählen Sie in den Ausgabeeinstellungen einen anderen Wert.</translation>
     </message>
     <message>
         <source>The crop margins are larger than the picture of %1. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zuschnittränder sind größer als das Bild von %1. Verkleinern Sie sie unter „Video zuschneiden“ in den erweiterten Einstellungen.</translation>
     </message>
     <message>
         <source>%1 cannot be converted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht konvertiert werden: %2</translation>
     </message>
     <message>
         <source>Please try to convert it to another format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte versuchen Sie, in ein anderes Format zu konvertieren.</translation>
     </message>
 </context>
 <context>
     <name>WaitWindow</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden gelesen, bitte warten...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 </TS>
