@@ -394,5 +394,12 @@ std::string OverallLine(const RunTotals& totals, size_t columns) {
                 {Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0), std::to_string(totals.Done()),
                  std::to_string(totals.total), Fixed(speed, 1),
                  speed > 0 ? ClockText((totals.mediaTotal - totals.mediaDone) / speed) : "--:--:--"});
-  return line.size() <= columns ? line : line.substr(0, columns);
+  // Cut by screen columns at a whole character: a translation may use wide or multi-byte letters.
+  size_t used = 0, bytes = 0;
+  for (const Piece& piece : Pieces(line)) {
+    if (used + piece.columns > columns) break;
+    used += piece.columns;
+    bytes = piece.start + piece.length;
+  }
+  return line.substr(0, bytes);
 }
