@@ -214,15 +214,12 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
     </message>
     <message>
         <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
         <translation>%1 %2, %3 fehlgeschlagen, %4 übersprungen, %5 angehalten in %6 s</translation>
     </message>
     <message>
         <source>(interrupted)</source>
         <translation>(unterbrochen)</translation>
-    </message>
-    <message>
-        <source>Overall %1%  %2/%3 files  %4x real time  %5 left</source>
-        <translation>Gesamt %1%  %2/%3 Dateien  %4x Echtzeit  noch %5</translation>
     </message>
     <message>
         <source>Can not open file: %1</source>
@@ -305,10 +302,6 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
         <translation>--profile: kein Profil passt zu &quot;%1&quot; (siehe --list-profiles)</translation>
     </message>
     <message>
-        <source>--profile: &quot;%1&quot; matches %2 profiles:</source>
-        <translation>--profile: &quot;%1&quot; passt zu %2 Profilen:</translation>
-    </message>
-    <message>
         <source>--if-exists: &quot;%1&quot; is not keep-both, overwrite or skip</source>
         <translation>--if-exists: &quot;%1&quot; ist nicht keep-both, overwrite oder skip</translation>
     </message>
@@ -364,11 +357,26 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
         <source>Video lib not found</source>
         <translation>Videobibliothek nicht gefunden</translation>
     </message>
+    <message numerus="yes">
+        <source>Overall %1%  %2/%n files  %3x real time  %4 left</source>
+        <translation>
+            <numerusform>Gesamt %1%  %2/%n Datei  %3x Echtzeit  noch %4</numerusform>
+            <numerusform>Gesamt %1%  %2/%n Dateien  %3x Echtzeit  noch %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--profile: &quot;%1&quot; matches %n profiles:</source>
+        <translation>
+            <numerusform>--profile: &quot;%1&quot; passt zu %n Profil:</numerusform>
+            <numerusform>--profile: &quot;%1&quot; passt zu %n Profilen:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>
     <message>
         <source>Toobar</source>
+        <extracomment>The toolbar&apos;s title, shown where the window lists its bars.</extracomment>
         <translation>Werkzeugleiste</translation>
     </message>
 </context>
@@ -1015,6 +1023,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
+        <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
         <translation>%1: %2 wurde durch &quot;%3&quot; ersetzt (erlaubt ist eine gerade Zahl von %4 bis %5).</translation>
     </message>
 </context>
@@ -1204,6 +1213,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>PMP</source>
+        <extracomment>Portable media players (Archos, Creative ZEN, iRiver, Zune).</extracomment>
         <translation>Tragbare Player</translation>
     </message>
     <message>
@@ -1343,6 +1353,7 @@ Fehler:
     </message>
     <message numerus="yes">
         <source>%1 (%n with problems)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
         <translation>
             <numerusform>%1 (%n mit Problemen)</numerusform>
             <numerusform>%1 (%n mit Problemen)</numerusform>
@@ -1493,6 +1504,7 @@ Fehler:
     </message>
     <message>
         <source>%1 cannot be converted: the %2 &quot;%3&quot; cannot be used for it. Choose another value in the output settings.</source>
+        <extracomment>%1 is a file name, %2 a setting such as &quot;video bitrate&quot;, %3 its value.</extracomment>
         <translation>%1 kann nicht konvertiert werden: Der Wert „%3“ (%2) ist dafür nicht verwendbar. Wählen Sie in den Ausgabeeinstellungen einen anderen Wert.</translation>
     </message>
     <message>

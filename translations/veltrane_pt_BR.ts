@@ -160,14 +160,11 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     </message>
     <message>
         <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>(interrupted)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Overall %1%  %2/%3 files  %4x real time  %5 left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -251,10 +248,6 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--profile: &quot;%1&quot; matches %2 profiles:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--if-exists: &quot;%1&quot; is not keep-both, overwrite or skip</source>
         <translation type="unfinished"></translation>
     </message>
@@ -310,11 +303,26 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         <source>Video lib not found</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Overall %1%  %2/%n files  %3x real time  %4 left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--profile: &quot;%1&quot; matches %n profiles:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>
     <message>
         <source>Toobar</source>
+        <extracomment>The toolbar&apos;s title, shown where the window lists its bars.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -959,6 +967,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
+        <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1148,6 +1157,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>PMP</source>
+        <extracomment>Portable media players (Archos, Creative ZEN, iRiver, Zune).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1283,6 +1293,7 @@ Error:
     </message>
     <message numerus="yes">
         <source>%1 (%n with problems)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -1429,6 +1440,7 @@ Error:
     </message>
     <message>
         <source>%1 cannot be converted: the %2 &quot;%3&quot; cannot be used for it. Choose another value in the output settings.</source>
+        <extracomment>%1 is a file name, %2 a setting such as &quot;video bitrate&quot;, %3 its value.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

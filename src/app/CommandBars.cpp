@@ -50,6 +50,7 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
       ->setShortcuts(
           {QKeySequence(FindCommand(Commands::Exit)->shortcut), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
+  //: The toolbar's title, shown where the window lists its bars.
   tool_bar_ = window->addToolBar(tr("Toobar"));
   tool_bar_->setObjectName("Toobar");
   tool_bar_->setMovable(false);

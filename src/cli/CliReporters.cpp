@@ -128,6 +128,7 @@ std::string SummaryLine(const RunTotals& totals) {
       totals.warnings ? CliFormat(CliText::tr("%1 converted (%2 with warnings)"),
                                   {std::to_string(totals.converted), std::to_string(totals.warnings)})
                       : CliFormat(CliText::tr("%1 converted"), {std::to_string(totals.converted)});
+  //: %1 is "N files:", %2 "N converted", %6 the seconds the run took.
   return CliFormat(
              CliText::tr("%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s"),
              {files.toStdString(), converted, std::to_string(totals.failed), std::to_string(totals.skipped),
@@ -389,11 +390,11 @@ std::string LiveTaskLine(const PlannedTask& task, size_t columns) {
 
 std::string OverallLine(const RunTotals& totals, size_t columns) {
   const double speed = totals.elapsed > 0 ? totals.mediaDone / totals.elapsed : 0;
-  std::string line =
-      CliFormat(CliText::tr("Overall %1%  %2/%3 files  %4x real time  %5 left"),
-                {Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0), std::to_string(totals.Done()),
-                 std::to_string(totals.total), Fixed(speed, 1),
-                 speed > 0 ? ClockText((totals.mediaTotal - totals.mediaDone) / speed) : "--:--:--"});
+  std::string line = CliFormat(
+      CliText::tr("Overall %1%  %2/%n files  %3x real time  %4 left", nullptr,
+                  static_cast<int>(totals.total)),
+      {Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0), std::to_string(totals.Done()), Fixed(speed, 1),
+       speed > 0 ? ClockText((totals.mediaTotal - totals.mediaDone) / speed) : "--:--:--"});
   // Cut by screen columns at a whole character: a translation may use wide or multi-byte letters.
   size_t used = 0, bytes = 0;
   for (const Piece& piece : Pieces(line)) {

@@ -344,8 +344,9 @@ const ProfileEntry* FindProfileByText(const std::string& text, std::string& erro
     error = CliFormat(CliText::tr("--profile: no profile matches \"%1\" (see --list-profiles)"), {text});
     return nullptr;
   }
-  error = CliFormat(CliText::tr("--profile: \"%1\" matches %2 profiles:"),
-                    {text, std::to_string(matches.size())});
+  error = CliFormat(
+      CliText::tr("--profile: \"%1\" matches %n profiles:", nullptr, static_cast<int>(matches.size())),
+      {text});
   const size_t shown = std::min<size_t>(matches.size(), 8);
   for (size_t i = 0; i < shown; ++i)
     error += "\n  " + std::to_string(matches[i]->id) + "  " + matches[i]->caption;

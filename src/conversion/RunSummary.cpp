@@ -20,6 +20,7 @@ QString RunSummary::Counts() const {
   QStringList parts;
   QString converted = QCoreApplication::translate("RunSummary", "%n converted", nullptr, Converted());
   if (const int n = Count(RowOutcome::ConvertedWithProblems))
+    //: %1 is "N converted".
     converted = QCoreApplication::translate("RunSummary", "%1 (%n with problems)", nullptr, n).arg(converted);
   parts << converted;
   if (const int n = Count(RowOutcome::Failed))

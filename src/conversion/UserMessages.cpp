@@ -77,6 +77,7 @@ QString ExplainConversionFailure(const QString& sourcePath, const QString& engin
   if (bad.hasMatch()) {
     const QString setting = SettingFor(bad.captured(2));
     if (!setting.isEmpty())
+      //: %1 is a file name, %2 a setting such as "video bitrate", %3 its value.
       return QCoreApplication::translate(
                  "UserMessages",
                  "%1 cannot be converted: the %2 \"%3\" cannot be used for it. Choose "

@@ -167,21 +167,11 @@ const FormatRow* RowOf(const QString& key) { return FindFormat(key.toStdString()
 
 const QStringList& DeviceMenuNames() {
   // Product names stay as they are; the others are shown in the user's language.
-  static const QStringList names = {"Android",
-                                    "Android Pad",
-                                    "Apple TV",
-                                    "iPad",
-                                    "iPhone",
-                                    "iPod",
-                                    "BlackBerry",
-                                    QT_TRANSLATE_NOOP("Profiles", "HD Video"),
-                                    QT_TRANSLATE_NOOP("Profiles", "PMP"),
-                                    "PS3",
-                                    "PSP",
-                                    "VCD/DVD",
-                                    QT_TRANSLATE_NOOP("Profiles", "Web Video"),
-                                    "Windows Phone",
-                                    "Xbox"};
+  static const QStringList names = {"Android", "Android Pad", "Apple TV", "iPad", "iPhone", "iPod",
+                                    "BlackBerry", QT_TRANSLATE_NOOP("Profiles", "HD Video"),
+                                    //: Portable media players (Archos, Creative ZEN, iRiver, Zune).
+                                    QT_TRANSLATE_NOOP("Profiles", "PMP"), "PS3", "PSP", "VCD/DVD",
+                                    QT_TRANSLATE_NOOP("Profiles", "Web Video"), "Windows Phone", "Xbox"};
   return names;
 }
 

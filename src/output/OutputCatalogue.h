@@ -23,8 +23,8 @@ inline constexpr const char* AudioFormatMenu = QT_TRANSLATE_NOOP("Profiles", "Ge
 inline constexpr const char* VideoFormatMenu = QT_TRANSLATE_NOOP("Profiles", "General Video Format");
 inline constexpr const char* DeviceMenu = QT_TRANSLATE_NOOP("Profiles", "Device");
 inline constexpr const char* ModernMenu =
-    QT_TRANSLATE_NOOP("Profiles", "Modern");         // newer codecs, last in the menu
-const QStringList& DeviceMenuNames();                // the 15 device submenus
+    QT_TRANSLATE_NOOP("Profiles", "Modern");  // newer codecs, last in the menu
+const QStringList& DeviceMenuNames();         // the 15 device submenus
 
 // All entries, in menu order within each submenu.
 std::span<const ProfileEntry> ProfileCatalogue();

@@ -64,6 +64,7 @@ QString DimensionReplacementNote(const QString& caption, const QString& typed, c
   if (typed == kept) return {};
   const QString was =
       typed.isEmpty() ? QCoreApplication::translate("OutputSizes", "an empty box") : "\"" + typed + "\"";
+  //: %1 is "Width" or "Height", %2 the typed value in quotes or "an empty box".
   return QCoreApplication::translate("OutputSizes",
                                      "%1: %2 was replaced by \"%3\" (it takes an even number from %4 to %5).")
       .arg(caption, was, kept, QString::number(MinDimension), QString::number(MaxDimension));
