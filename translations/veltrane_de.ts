@@ -114,7 +114,7 @@ Konvertiert Mediendateien mit den Profilen und Einstellungen von Veltrane Video 
   --rate HZ                 Abtastrate des Tons (&quot;44100&quot;)
   --channels N              1, 2 oder auto
   --no-audio                den Ton weglassen
-  --audio-tracks all|first  alle Tonspuren behalten oder nur die erste
+  --audio-tracks all|first  alle Audiospuren behalten oder nur die erste
   --subtitles keep|burn|none  Untertitelspuren übernehmen, die erste ins Bild
                             einbrennen oder sie weglassen
   --keep-date, --no-keep-date  der Ausgabe das Änderungsdatum der Quelle geben (Vorgabe)
@@ -453,7 +453,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Help Contents</source>
-        <translation>Hilfe-Inhalt</translation>
+        <translation>Hilfeinhalt</translation>
     </message>
     <message>
         <source>Website</source>
@@ -512,7 +512,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>The file holds no audio or video</source>
-        <translation>Die Datei enthält weder Ton noch Video</translation>
+        <translation>Die Datei enthält weder Audio noch Video</translation>
     </message>
     <message>
         <source>Reading the file timed out</source>
@@ -766,7 +766,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation>Die Abtastfrequenz des Tons festlegen (die Zahl der Abtastwerte pro Sekunde)</translation>
+        <translation>Die Abtastfrequenz des Audios festlegen (die Zahl der Abtastwerte pro Sekunde)</translation>
     </message>
     <message>
         <source>Channels</source>
@@ -774,19 +774,19 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation>Die Zahl der Tonkanäle festlegen. 1 - Mono, 2 - Stereo</translation>
+        <translation>Die Zahl der Audiokanäle festlegen. 1 - Mono, 2 - Stereo</translation>
     </message>
     <message>
         <source>Audio Tracks</source>
-        <translation>Tonspuren</translation>
+        <translation>Audiospuren</translation>
     </message>
     <message>
         <source>All: every audio track (other languages, commentary) where the format can hold several. First: only the main one</source>
-        <translation>Alle: jede Tonspur (andere Sprachen, Kommentar), wo das Format mehrere aufnehmen kann. Erste: nur die Hauptspur</translation>
+        <translation>Alle: jede Audiospur (andere Sprachen, Kommentar), wo das Format mehrere aufnehmen kann. Erste: nur die Hauptspur</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation>Ton entfernen</translation>
+        <translation>Audio entfernen</translation>
     </message>
     <message>
         <source>Subtitles</source>
@@ -1323,7 +1323,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <name>RowTexts</name>
     <message>
         <source>Audio tracks: %1, subtitle tracks: %2</source>
-        <translation>Tonspuren: %1, Untertitelspuren: %2</translation>
+        <translation>Audiospuren: %1, Untertitelspuren: %2</translation>
     </message>
     <message>
         <source>Can not open file: 
