@@ -226,10 +226,11 @@ QString GridItemDescription(const GridItemInfo& info) {
 }
 
 QStringList GridEntriesShown(const GridItemInfo& info) {
-  if (info.kind != GridItemKind::List) return info.entries;
   QStringList shown;
   for (const QString& entry : info.entries)
-    shown << QCoreApplication::translate("GridItems", entry.toUtf8().constData());
+    shown << (info.kind == GridItemKind::List || entry == "Auto"
+                  ? QCoreApplication::translate("GridItems", entry.toUtf8().constData())
+                  : entry);
   return shown;
 }
 

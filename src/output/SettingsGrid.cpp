@@ -1,6 +1,7 @@
 // The advanced settings grid on a QTreeWidget.
 #include "output/SettingsGrid.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,14 @@ bool IsTextKind(GridItemKind kind) { return kind == GridItemKind::Text || kind =
 void ShowReadOnly(QTreeWidgetItem* row, bool readOnly, const QPalette& palette) {
   const QPalette::ColorGroup group = readOnly ? QPalette::Disabled : QPalette::Active;
   row->setForeground(ValueColumn, palette.brush(group, QPalette::Text));
+}
+
+// A typed value keeps the word "Auto" as its value; the grid shows it in the user's language.
+QString ShownValue(const QString& value) {
+  return value == "Auto" ? QCoreApplication::translate("GridItems", "Auto") : value;
+}
+QString ValueOf(const QString& shown) {
+  return shown == QCoreApplication::translate("GridItems", "Auto") ? QString("Auto") : shown;
 }
 
 }  // namespace
@@ -92,8 +101,9 @@ void SettingsGrid::BuildSettingsGrid() {
       row->setCheckState(ValueColumn, std::string_view(info.initial) == "True" ? Qt::Checked : Qt::Unchecked);
     } else {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-      row->setText(ValueColumn, info.kind == GridItemKind::List ? GridEntriesShown(info).value(0)
-                                                                : QString::fromUtf8(info.initial));
+      row->setText(ValueColumn, info.kind == GridItemKind::List
+                                    ? GridEntriesShown(info).value(0)
+                                    : ShownValue(QString::fromUtf8(info.initial)));
       if (info.kind == GridItemKind::List) row->setData(ValueColumn, ListDataRole, 0);
     }
     items_[static_cast<int>(info.item)] = row;
@@ -110,14 +120,14 @@ void SettingsGrid::BuildSettingsGrid() {
 
 QString SettingsGrid::Text(GridItem item) const {
   const QTreeWidgetItem* row = TreeItem(item);
-  return row ? row->text(ValueColumn) : QString();
+  return row ? ValueOf(row->text(ValueColumn)) : QString();
 }
 
 void SettingsGrid::SetText(GridItem item, const QString& text) {
   QTreeWidgetItem* row = TreeItem(item);
   if (!row || !IsTextKind(GridItemInfoFor(item).kind)) return;
   ++updating_;
-  row->setText(ValueColumn, text);
+  row->setText(ValueColumn, ShownValue(text));
   --updating_;
 }
 
@@ -261,8 +271,8 @@ bool SettingsGrid::EditValue(GridItem item, const QString& text) {
     if (data == ListData(item)) return true;
     SetListData(item, static_cast<int>(data));
   } else {
-    if (text == Text(item)) return true;
-    SetText(item, text);
+    if (ValueOf(text) == Text(item)) return true;
+    SetText(item, ValueOf(text));
   }
   OnGridValueChanged(item);
   return true;
