@@ -12,17 +12,32 @@
 
 namespace {
 
-// The caption with "&" before its first letter that no earlier entry of the same menu
-// (or the menu bar) already uses, so every entry can be reached with Alt and a letter.
 // The table's English text in the user's language.
 QString Translated(const char* text) { return QCoreApplication::translate("Commands", text); }
 
-QString WithMnemonic(const QString& caption, QString& used) {
+// Letters a keyboard types directly; Chinese, Japanese and Korean captions have none.
+bool TypedLetter(QChar c) {
+  const QChar::Script script = c.script();
+  return c.isLetter() && script != QChar::Script_Han && script != QChar::Script_Hiragana &&
+         script != QChar::Script_Katakana && script != QChar::Script_Hangul;
+}
+
+// The caption with "&" before its first letter that no earlier entry of the same menu
+// (or the menu bar) already uses, so every entry can be reached with Alt and a letter.
+// A caption without such letters gets one of the English text's in brackets, as those
+// desktops write it: "ファイル(&F)".
+QString WithMnemonic(const QString& caption, QString& used, const char* english) {
   for (qsizetype i = 0; i < caption.size(); ++i) {
     const QChar c = caption[i].toLower();
-    if (!c.isLetter() || used.contains(c)) continue;
+    if (!TypedLetter(c) || used.contains(c)) continue;
     used += c;
     return caption.left(i) + "&" + caption.mid(i);
+  }
+  for (const QChar letter : QString(english)) {
+    const QChar c = letter.toLower();
+    if (!c.isLetter() || used.contains(c)) continue;
+    used += c;
+    return caption + "(&" + c.toUpper() + ")";
   }
   return caption;
 }
@@ -32,11 +47,12 @@ QString WithMnemonic(const QString& caption, QString& used) {
 CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
   QString usedInBar;
   for (const char* menuName : kMenuOrder) {
-    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(Translated(menuName), usedInBar));
+    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(Translated(menuName), usedInBar, menuName));
     QString usedInMenu;
     for (const CommandEntry& entry : kCommandTable) {
       if (!entry.menu || QString(entry.menu) != menuName) continue;
-      QAction* action = MakeAction(entry.id, WithMnemonic(Translated(entry.menuCaption), usedInMenu), window);
+      QAction* action = MakeAction(
+          entry.id, WithMnemonic(Translated(entry.menuCaption), usedInMenu, entry.menuCaption), window);
       if (*entry.shortcut) {
         action->setShortcut(QKeySequence(entry.shortcut));
         action->setShortcutContext(Qt::WindowShortcut);

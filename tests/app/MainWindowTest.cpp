@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include "app/AboutWindow.h"
@@ -195,6 +196,32 @@ TEST(MainWindowLanguage, GermanMenusUnderAGermanLocale) {
   const QString output = QString::fromUtf8(child.readAll());
   EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
   EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+// A caption in a script without letters to type (Japanese here) reaches its menu with a
+// letter of the English text: "ファイル(&F)".
+TEST(MainWindowLanguage, CaptionsWithoutTypedLettersTakeTheEnglishOne) {
+  struct Japanese : QTranslator {
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* text, const char*, int) const override {
+      if (QByteArray(context) != "Commands") return {};
+      if (QByteArray(text) == "File") return QString::fromUtf8("ファイル");
+      if (QByteArray(text) == "Exit") return QString::fromUtf8("終了");
+      return {};
+    }
+  } japanese;
+  QCoreApplication::installTranslator(&japanese);
+  MarkCheckedToday();
+  Desktop desktop;
+  AppState state;
+  MainWindow w(state);
+  const bool loaded = w.Load();
+  QCoreApplication::removeTranslator(&japanese);
+  ASSERT_TRUE(loaded);
+  const QList<QAction*> menus = w.menuBar()->actions();
+  EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ファイル(&F)"));
+  EXPECT_EQ(menus[1]->text(), "&List");
+  EXPECT_EQ(w.Bars()->Action(Commands::Exit)->text(), QString::fromUtf8("終了(&E)"));
 }
 
 TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {
