@@ -35,7 +35,7 @@ QString OpenFailureText(const QString& path, const QString& engineError) {
 }
 
 QString RowColumnText(const FileRow& row, ListColumn column) {
-  const QString kNotAvailable = QCoreApplication::translate("RowTexts", "N/A");
+  const QString notAvailable = QCoreApplication::translate("RowTexts", "N/A");
   const SourceSummary& s = row.source;
   switch (column) {
     case ListColumn::Path:
@@ -45,15 +45,15 @@ QString RowColumnText(const FileRow& row, ListColumn column) {
     case ListColumn::Duration:
       return FormatDuration(s.DurationSeconds());
     case ListColumn::VideoSize:
-      return s.HasVideo() ? FormatVideoSizeText(s.uprightWidth, s.uprightHeight) : kNotAvailable;
+      return s.HasVideo() ? FormatVideoSizeText(s.uprightWidth, s.uprightHeight) : notAvailable;
     case ListColumn::FileSize:
       return FormatFileSizeText(static_cast<double>(s.fileBytes));
     case ListColumn::Modified:
       return FormatModifiedText(s.modified);
     case ListColumn::VideoCodec:
-      return s.HasVideo() ? s.videoCodec : kNotAvailable;
+      return s.HasVideo() ? s.videoCodec : notAvailable;
     case ListColumn::AudioCodec:
-      return s.HasAudio() ? s.audioCodec : kNotAvailable;
+      return s.HasAudio() ? s.audioCodec : notAvailable;
     case ListColumn::Count:
       break;
   }
