@@ -10,9 +10,9 @@ class QTranslator;
 
 class Translations {
  public:
-  // Picks the first of the locale's user-interface languages that has a translation
-  // (QLocale::system() reads LANGUAGE, LC_ALL, LC_MESSAGES and LANG, with or without the
-  // C library's locale data installed). Needs a QCoreApplication.
+  // Picks the first of the locale's user-interface languages that has a translation, none
+  // when English comes first (QLocale::system() reads LANGUAGE, LC_ALL, LC_MESSAGES and
+  // LANG, with or without the C library's locale data installed). Needs a QCoreApplication.
   explicit Translations(const QLocale& locale = QLocale::system());
   ~Translations();
   Translations(const Translations&) = delete;

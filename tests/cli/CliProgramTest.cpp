@@ -184,6 +184,9 @@ TEST_F(ProgramTest, MessagesInTheUsersLanguageJsonInEnglish) {
   EXPECT_EQ(bad.exitCode, 2);
   EXPECT_EQ(bad.err, "veltrane-convert: --bogus: unbekannte Option\nMehr mit 'veltrane-convert --help'.\n");
   EXPECT_TRUE(RunConvert({"--help"}, 60000, {}, german).out.startsWith("Aufruf: veltrane-convert"));
+  QProcessEnvironment englishFirst = german;  // English before German: English
+  englishFirst.insert("LANGUAGE", "en_GB:de");
+  EXPECT_TRUE(RunConvert({"--bogus"}, 60000, {}, englishFirst).err.contains("unknown option"));
 
   QFile empty(in + "empty.wav");
   ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
