@@ -1015,7 +1015,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Eigene...</translation>
+        <translation>Benutzerdefiniert...</translation>
     </message>
     <message>
         <source>an empty box</source>
@@ -1297,7 +1297,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Elapsed: %1</source>
-        <translation>Vergangen: %1</translation>
+        <translation>Verstrichen: %1</translation>
     </message>
     <message>
         <source>Time left: %1</source>
@@ -1398,7 +1398,7 @@ Fehler:
     </message>
     <message>
         <source>%1. Nothing was converted.</source>
-        <translation>%1. Nichts wurde konvertiert.</translation>
+        <translation>%1. Es wurde nichts konvertiert.</translation>
     </message>
     <message>
         <source>%1. Click here to open the output folder</source>
