@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a translation is incomplete or a window text bypasses translation:
 #  - a text of the sources that a translations/*.ts file lacks (lupdate run on a copy),
-#  - an entry that is unfinished, empty, obsolete, or whose %1/%n markers differ from
-#    the English text's,
+#  - an entry that is unfinished, empty, obsolete, whose %1/%n markers differ from the
+#    English text's, or that drops the "&" of a button's Alt letter,
 #  - a literal with letters handed straight to a widget or message call
 #    (setText("..."), QLabel("..."), ShowMessage(owner, "...") ...) instead of tr().
 #   scripts/check-translations.sh
@@ -52,6 +52,9 @@ for path in sys.argv[1:]:
                     # A plural form may leave out %n ("one file"), never an argument.
                     if [m for m in want if m != "%n"] != [m for m in got if m != "%n"]:
                         why = "markers %s, English has %s" % (got, want)
+                    # A button's "&" letter keeps it reachable with Alt ("&Stop", "参照(&B)").
+                    if re.search(r"&\w", source.replace("&&", "")) and not re.search(r"&\w", t.replace("&&", "")):
+                        why = "no \"&\" for the Alt key"
             if why:
                 problems.append("%s: [%s] %r: %s" % (name, ctx, source[:70], why))
             else:
