@@ -51,8 +51,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The AMR-NB encoder that 3GP output needs; fonts that show file names in any script;
-# the Wayland platform plugin, so the windows run natively on a Wayland desktop.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libavcodec-extra, fonts-noto-core, fonts-noto-cjk, qt6-wayland")
+# the Wayland platform plugin, so the windows run natively on a Wayland desktop, and
+# Qt's own translations of the standard buttons and dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libavcodec-extra, fonts-noto-core, fonts-noto-cjk, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.veltrane-software.com/")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

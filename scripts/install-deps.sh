@@ -20,7 +20,10 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev
   ccache clang-format
   # the desktop notification test's private session bus; the Wayland test's compositor
   # and the program's Wayland platform plugin
-  dbus-daemon weston qt6-wayland)
+  dbus-daemon weston qt6-wayland
+  # the translations: lupdate/lrelease, their CMake functions, Qt's own translated
+  # buttons and dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 PACKAGES+=("$@")
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -16,7 +16,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
   setFixedSize(kSize);
   background_.load(ResourceFolder() + "about.png");
 
-  version_label_ = new QLabel(QString("Version ") + ProgramInfo::kVersion, this);
+  version_label_ = new QLabel(tr("Version %1").arg(ProgramInfo::kVersion), this);
   version_label_->setObjectName("LabelVer");
   version_label_->setGeometry(28, 236, 300, 28);
   QFont font = version_label_->font();

@@ -1,6 +1,7 @@
 #include "app/CommandBars.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,15 +12,23 @@
 #include "app/CommandTable.h"
 #include "desktop/KeyboardAccess.h"
 
+namespace {
+
+// The table's English text in the user's language.
+QString Translated(const char* text) { return QCoreApplication::translate("Commands", text); }
+
+}  // namespace
+
 CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
   QString usedInBar;
   for (const char* menuName : kMenuOrder) {
-    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(menuName, usedInBar));
+    QMenu* menu = window->menuBar()->addMenu(WithMnemonic(Translated(menuName), usedInBar, menuName));
     menus_[menuName] = menu;
     QString usedInMenu;
     for (const CommandEntry& entry : kCommandTable) {
       if (!entry.menu || QString(entry.menu) != menuName) continue;
-      QAction* action = MakeAction(entry.id, WithMnemonic(entry.menuCaption, usedInMenu), window);
+      QAction* action = MakeAction(
+          entry.id, WithMnemonic(Translated(entry.menuCaption), usedInMenu, entry.menuCaption), window);
       if (*entry.shortcut) {
         action->setShortcut(QKeySequence(entry.shortcut));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -33,7 +42,8 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
       ->setShortcuts(
           {QKeySequence(FindCommand(Commands::Exit)->shortcut), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-  tool_bar_ = window->addToolBar("Toobar");
+  //: The toolbar's title, shown where the window lists its bars.
+  tool_bar_ = window->addToolBar(tr("Toobar"));
   tool_bar_->setObjectName("Toobar");
   tool_bar_->setAccessibleName(tr("Toolbar"));
   // The button that shows the commands a narrow window has no room for.
@@ -44,8 +54,8 @@ CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
   tool_bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   for (int id : kToolbarOrder) {
     const CommandEntry* entry = FindCommand(id);
-    QAction* action = MakeAction(id, entry->toolbarCaption, tool_bar_);
-    action->setToolTip(entry->tooltip);
+    QAction* action = MakeAction(id, Translated(entry->toolbarCaption), tool_bar_);
+    action->setToolTip(Translated(entry->tooltip));
     action->setIcon(AppIcons::Command(id));
     if (!entry->menu && *entry->shortcut) {  // commands found only here
       action->setShortcut(QKeySequence(entry->shortcut));

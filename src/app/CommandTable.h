@@ -39,21 +39,31 @@ struct CommandEntry {
 
 // In menu order; the toolbar and context-menu orders are listed separately.
 inline constexpr std::array<CommandEntry, 18> kCommandTable{{
-    {Commands::AddFiles, "File", "Add Files", "Ctrl+O", "Add", "Add Files", false},
-    {Commands::AddFolder, "File", "Add Folder...", "Ctrl+Shift+O", nullptr, nullptr, false},
-    {Commands::ConvertFiles, "File", "Convert Files", "Ctrl+Return", "Convert", "Convert Files", false},
-    {Commands::Exit, "File", "Exit", "Ctrl+E", nullptr, nullptr, false},
-    {Commands::SelectAll, "List", "Select All", "Ctrl+A", nullptr, nullptr, true},
-    {Commands::InvertSelection, "List", "Invert Selection", "Ctrl+Alt+I", nullptr, nullptr, true},
-    {Commands::RemoveSelected, "List", "Remove Selected Files", "Del", "Remove", "Remove Selected Files",
+    {Commands::AddFiles, "File", QT_TRANSLATE_NOOP("Commands", "Add Files"), "Ctrl+O",
+     QT_TRANSLATE_NOOP("Commands", "Add"), QT_TRANSLATE_NOOP("Commands", "Add Files"), false},
+    {Commands::AddFolder, "File", QT_TRANSLATE_NOOP("Commands", "Add Folder..."), "Ctrl+Shift+O", nullptr,
+     nullptr, false},
+    {Commands::ConvertFiles, "File", QT_TRANSLATE_NOOP("Commands", "Convert Files"), "Ctrl+Return",
+     QT_TRANSLATE_NOOP("Commands", "Convert"), QT_TRANSLATE_NOOP("Commands", "Convert Files"), false},
+    {Commands::Exit, "File", QT_TRANSLATE_NOOP("Commands", "Exit"), "Ctrl+E", nullptr, nullptr, false},
+    {Commands::SelectAll, "List", QT_TRANSLATE_NOOP("Commands", "Select All"), "Ctrl+A", nullptr, nullptr,
      true},
-    {Commands::ClearAll, "List", "Clear All", "Ctrl+L", nullptr, nullptr, true},
-    {Commands::HelpContents, "Help", "Help Contents", "F1", nullptr, nullptr, false},
-    {Commands::Website, "Help", "Website", "", nullptr, nullptr, false},
-    {Commands::About, "Help", "About...", "", nullptr, nullptr, false},
-    {Commands::Play, nullptr, nullptr, "", "Play", "Play (Enter or a double-click on a row)", false},
-    {Commands::MoveUp, nullptr, nullptr, "Alt+Up", "Move Up", "Move Up (Alt+Up)", false},
-    {Commands::MoveDown, nullptr, nullptr, "Alt+Down", "Move Down", "Move Down (Alt+Down)", false},
+    {Commands::InvertSelection, "List", QT_TRANSLATE_NOOP("Commands", "Invert Selection"), "Ctrl+Alt+I",
+     nullptr, nullptr, true},
+    {Commands::RemoveSelected, "List", QT_TRANSLATE_NOOP("Commands", "Remove Selected Files"), "Del",
+     QT_TRANSLATE_NOOP("Commands", "Remove"), QT_TRANSLATE_NOOP("Commands", "Remove Selected Files"), true},
+    {Commands::ClearAll, "List", QT_TRANSLATE_NOOP("Commands", "Clear All"), "Ctrl+L", nullptr, nullptr,
+     true},
+    {Commands::HelpContents, "Help", QT_TRANSLATE_NOOP("Commands", "Help Contents"), "F1", nullptr, nullptr,
+     false},
+    {Commands::Website, "Help", QT_TRANSLATE_NOOP("Commands", "Website"), "", nullptr, nullptr, false},
+    {Commands::About, "Help", QT_TRANSLATE_NOOP("Commands", "About..."), "", nullptr, nullptr, false},
+    {Commands::Play, nullptr, nullptr, "", QT_TRANSLATE_NOOP("Commands", "Play"),
+     QT_TRANSLATE_NOOP("Commands", "Play (Enter or a double-click on a row)"), false},
+    {Commands::MoveUp, nullptr, nullptr, "Alt+Up", QT_TRANSLATE_NOOP("Commands", "Move Up"),
+     QT_TRANSLATE_NOOP("Commands", "Move Up (Alt+Up)"), false},
+    {Commands::MoveDown, nullptr, nullptr, "Alt+Down", QT_TRANSLATE_NOOP("Commands", "Move Down"),
+     QT_TRANSLATE_NOOP("Commands", "Move Down (Alt+Down)"), false},
     // The saved presets themselves are listed above these (app/PresetsMenu).
     {Commands::PresetRename, "My Presets", QT_TRANSLATE_NOOP("Commands", "Rename…"), "", nullptr, nullptr,
      false},
@@ -65,8 +75,9 @@ inline constexpr std::array<CommandEntry, 18> kCommandTable{{
      false},
 }};
 
-inline constexpr std::array<const char*, 4> kMenuOrder{"File", "List", "Help",
-                                                       QT_TRANSLATE_NOOP("Commands", "My Presets")};
+inline constexpr std::array<const char*, 4> kMenuOrder{
+    QT_TRANSLATE_NOOP("Commands", "File"), QT_TRANSLATE_NOOP("Commands", "List"),
+    QT_TRANSLATE_NOOP("Commands", "Help"), QT_TRANSLATE_NOOP("Commands", "My Presets")};
 inline constexpr std::array<int, 6> kToolbarOrder{Commands::AddFiles, Commands::RemoveSelected,
                                                   Commands::Play,     Commands::MoveUp,
                                                   Commands::MoveDown, Commands::ConvertFiles};

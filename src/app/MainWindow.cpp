@@ -148,11 +148,12 @@ void MainWindow::LoadSkin() {
 void MainWindow::ResetStatusPanes() {
   QStatusBar* bar = statusBar();
   bar->setVisible(true);
-  files_pane_ = new QLabel("Total Files: 0", bar);
+  files_pane_ = new QLabel(QCoreApplication::translate("FileList", "Total Files: %1").arg(0), bar);
   files_pane_->setObjectName("FilesPane");
   files_pane_->setProperty("paneId", kFilesPaneId);
   files_pane_->setFixedWidth(150);
-  duration_pane_ = new QLabel("Total Duration: 00:00:00", bar);
+  duration_pane_ =
+      new QLabel(QCoreApplication::translate("FileList", "Total Duration: %1").arg("00:00:00"), bar);
   duration_pane_->setObjectName("DurationPane");
   duration_pane_->setProperty("paneId", kDurationPaneId);
   duration_pane_->setFixedWidth(200);
@@ -166,22 +167,22 @@ bool MainWindow::EnginePreparation() {
   state_.outputFolder = Stored::Get(Setting::OutputFolder);
   if (FFEncoder::AVLibLoaded()) return true;
   if (FFEncoder::LoadAVLib((ResourceFolder() + "LibAV").toStdString())) return true;
-  Ui::ShowMessage(this, "Video lib not found", Ui::MessageIcon::Critical);
+  Ui::ShowMessage(this, tr("Video lib not found"), Ui::MessageIcon::Critical);
   return false;
 }
 
 void MainWindow::UpdateCheckPrompt(const QDate& today) {
   if (!UpdateCheck::IsDue(Stored::Get(Setting::LastCheckUpdate), today)) return;
-  const auto answer =
-      Ui::ShowMessage(this, "Do you want to visit our website to check if there is a new version released?",
-                      Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
+  const auto answer = Ui::ShowMessage(
+      this, tr("Do you want to visit our website to check if there is a new version released?"),
+      Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
   if (answer == QMessageBox::Yes) OpenWebSite();
   Stored::Set(Setting::LastCheckUpdate, UpdateCheck::FormatCheckDate(today));
 }
 
 bool MainWindow::EnsureListNotEmpty() {
   if (file_view_->Rows()->Count() > 0) return true;
-  Ui::ShowMessage(this, "Please add file to the list.", Ui::MessageIcon::Information);
+  Ui::ShowMessage(this, tr("Please add file to the list."), Ui::MessageIcon::Information);
   AddFilesCommand();
   return false;
 }
@@ -216,7 +217,7 @@ void MainWindow::QueueConversionFromDialog() {
 }
 
 void MainWindow::ExitCommand() {
-  const auto answer = Ui::ShowMessage(this, "Do you want to exit?", Ui::MessageIcon::Question,
+  const auto answer = Ui::ShowMessage(this, tr("Do you want to exit?"), Ui::MessageIcon::Question,
                                       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   // What the close box would keep is kept here too.
@@ -254,7 +255,7 @@ void MainWindow::OnNoticeItemClicked(int id) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Quitting in the middle of a run would lose the files being converted: ask.
   if (encoder_.Running()) {
-    if (!Ui::AskYesDefaultNo(this, "Stop converting and quit?")) {
+    if (!Ui::AskYesDefaultNo(this, tr("Stop converting and quit?"))) {
       event->ignore();
       return;
     }

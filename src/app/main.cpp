@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QIcon>
 #include <cstdio>
+#include <memory>
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
@@ -12,6 +13,7 @@
 #include "core/AppState.h"
 #include "core/Helpers.h"
 #include "core/ProgramInfo.h"
+#include "core/Translations.h"
 #include "engine/convert/AtomicOutputFile.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +23,15 @@ int main(int argc, char** argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i)
     arguments << QString::fromLocal8Bit(argv[i]);
-  const CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
+  CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
+  std::unique_ptr<QCoreApplication> console;
+  std::unique_ptr<Translations> consoleTranslations;
+  if (commandLine.action != CommandLine::Action::Run) {
+    // Answered in the user's language: the texts are read again with the translation.
+    console = std::make_unique<QCoreApplication>(argc, argv);
+    consoleTranslations = std::make_unique<Translations>();
+    commandLine = ParseCommandLine(arguments, QDir::currentPath());
+  }
   if (commandLine.action == CommandLine::Action::PrintAndExit) {
     std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
     return 0;
@@ -41,6 +51,7 @@ int main(int argc, char** argv) {
   // Another copy may have started in the meantime; without either, this copy runs alone.
   if (!instance.Listen() && SingleInstance::HandOver(commandLine.paths)) return 0;
   QApplication::setWindowIcon(QIcon(ResourceFolder() + "veltrane.png"));
+  const Translations translations;
 
   AppState state;
   MainWindow formMain(state);

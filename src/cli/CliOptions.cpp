@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "cli/CliText.h"
+
 #include <cstring>
 
 namespace {
@@ -140,31 +142,31 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       if (eq != std::string::npos) inlineValue = arg.substr(eq + 1);
     } else {
       const char* longName = LongNameOf(arg[1]);
-      if (!longName) return fail(arg + ": unknown option");
+      if (!longName) return fail(CliFormat(CliText::tr("%1: unknown option"), {arg}));
       name = longName;
       if (arg.size() > 2) inlineValue = arg.substr(2);
     }
 
     if (const FlagOption* flag = FindFlagOption(name)) {
-      if (inlineValue) return fail(name + ": takes no value");
+      if (inlineValue) return fail(CliFormat(CliText::tr("%1: takes no value"), {name}));
       options.*(flag->field) = true;
       continue;
     }
     if (const ToggleOption* toggle = FindToggleOption(name)) {
-      if (inlineValue) return fail(name + ": takes no value");
+      if (inlineValue) return fail(CliFormat(CliText::tr("%1: takes no value"), {name}));
       options.*(toggle->field) = toggle->value;
       continue;
     }
     const ValueOption* option = FindValueOption(name);
-    if (!option) return fail(name + ": unknown option");
+    if (!option) return fail(CliFormat(CliText::tr("%1: unknown option"), {name}));
     std::string value;
     if (inlineValue) {
       value = *inlineValue;
     } else {
-      if (i + 1 >= args.size()) return fail(name + ": needs a value");
+      if (i + 1 >= args.size()) return fail(CliFormat(CliText::tr("%1: needs a value"), {name}));
       value = args[++i];
     }
-    if (options.*(option->field)) return fail(name + ": given more than once");
+    if (options.*(option->field)) return fail(CliFormat(CliText::tr("%1: given more than once"), {name}));
     options.*(option->field) = value;
   }
   result.ok = true;
@@ -172,17 +174,18 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::string UsageText(size_t profileCount) {
-  std::string text = R"USAGE(Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
+  // One text per section, so a new option leaves the other sections' translations valid.
+  std::string text = CliText::tr(R"USAGE(Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
   or:  veltrane-convert [options] FILE -o OUTPUT_FILE
   or:  veltrane-convert [options] --files-from LIST -o FOLDER
-Converts media files with the profiles and settings of Veltrane Video Converter.
-
-Input:
+Converts media files with the profiles and settings of Veltrane Video Converter.)USAGE")
+                         .toStdString();
+  text += "\n\n" + CliText::tr(R"USAGE(Input:
   --files-from LIST         also convert the files and folders named in LIST, one per
                             line ("-": standard input)
-  -0, --null                the names in LIST end in a NUL byte (find -print0)
-
-Output:
+  -0, --null                the names in LIST end in a NUL byte (find -print0))USAGE")
+                       .toStdString();
+  text += "\n\n" + CliText::tr(R"USAGE(Output:
   -o, --output FOLDER       existing folder that receives the converted files; with
                             exactly one source, a file name for its output
   --profile TEXT            profile by id, exact caption, or a unique part of a
@@ -198,9 +201,9 @@ Output:
                             and extension (with --json: an array of objects), then exit
   --keep-tree               recreate each given folder (by its name) and its subfolders
                             under the output folder
-  --if-exists MODE          keep-both (default: "name (1).ext"), overwrite or skip
-
-Picture and sound (as in the output settings dialog):
+  --if-exists MODE          keep-both (default: "name (1).ext"), overwrite or skip)USAGE")
+                       .toStdString();
+  text += "\n\n" + CliText::tr(R"USAGE(Picture and sound (as in the output settings dialog):
   --size WxH|auto           picture size; odd or out-of-range sizes are corrected
   --video-quality Q         high, normal or low (also 0, 1, 2)
   --audio-quality Q         high, normal or low
@@ -219,22 +222,28 @@ Picture and sound (as in the output settings dialog):
                             or leave them out
   --keep-date, --no-keep-date  give the output the source's modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
-  Each value option also takes "auto" where the dialog offers "Auto".
-
-Run:
+  Each value option also takes "auto" where the dialog offers "Auto".)USAGE")
+                       .toStdString();
+  text += "\n\n" + CliText::tr(R"USAGE(Run:
   -j, --jobs N              files converted at once (default: the processor count)
   --dry-run                 print each source, output path and option string; convert nothing
   --json                    one JSON object per event on standard output (schema 1)
   -q, --quiet               print only failures and errors
   -v, --verbose             also print the media libraries' warnings (-vv: information)
   -h, --help                this text
-  --version                 program version
-
-Results go to standard output; failures, warnings and errors to standard error.
-
-Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 128+N ended by
-signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).
-)USAGE";
-  text.replace(text.find("PROFILE_COUNT"), 13, std::to_string(profileCount));
+  --version                 program version)USAGE")
+                       .toStdString();
+  text += "\n\n" +
+          CliText::tr(
+              R"USAGE(Results go to standard output; failures, warnings and errors to standard error.)USAGE")
+              .toStdString();
+  text += "\n\n" +
+          CliText::tr(
+              R"USAGE(Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 128+N ended by
+signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).)USAGE")
+              .toStdString() +
+          "\n";
+  if (const size_t count = text.find("PROFILE_COUNT"); count != std::string::npos)
+    text.replace(count, 13, std::to_string(profileCount));
   return text;
 }

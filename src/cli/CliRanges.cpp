@@ -1,5 +1,7 @@
 #include "cli/CliRanges.h"
 
+#include "cli/CliText.h"
+
 namespace {
 
 constexpr double kMaxBitrate = 1e9;  // bits per second
@@ -21,20 +23,24 @@ std::string RangeProblem(const char* option, const QString& text) {
   const std::string name = option;
   if (name == "--vb" || name == "--ab") {
     const double bits = BitsPerSecond(text);
-    if (!(bits >= 1 && bits <= kMaxBitrate)) return "a bitrate from 1 to 1000000k bits per second";
+    if (!(bits >= 1 && bits <= kMaxBitrate))
+      return CliText::tr("a bitrate from 1 to 1000000k bits per second").toStdString();
   } else if (name == "--fps") {
     const double fps = text.toDouble();
-    if (!(fps >= kMinFrameRate && fps <= kMaxFrameRate)) return "a frame rate from 0.01 to 1000";
+    if (!(fps >= kMinFrameRate && fps <= kMaxFrameRate))
+      return CliText::tr("a frame rate from 0.01 to 1000").toStdString();
   } else if (name == "--rate") {
     const long hz = text.size() <= 9 ? text.toLong() : -1;
-    if (hz < kMinSampleRate || hz > kMaxSampleRate) return "a sample rate from 1000 to 384000 Hz";
+    if (hz < kMinSampleRate || hz > kMaxSampleRate)
+      return CliText::tr("a sample rate from 1000 to 384000 Hz").toStdString();
   } else if (name == "--aspect") {
     const long a = text.section(':', 0, 0).size() <= 9 ? text.section(':', 0, 0).toLong() : -1;
     const long b = text.section(':', 1).size() <= 9 ? text.section(':', 1).toLong() : -1;
     const double ratio = b > 0 ? static_cast<double>(a) / b : 0;
     if (a < 1 || b < 1 || a > kMaxAspectTerm || b > kMaxAspectTerm || ratio < kMinAspect ||
         ratio > kMaxAspect)
-      return "an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100";
+      return CliText::tr("an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100")
+          .toStdString();
   }
   return {};
 }

@@ -11,6 +11,7 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliSignals.h"
+#include "cli/CliText.h"
 #include "core/Helpers.h"
 
 namespace {
@@ -93,11 +94,11 @@ std::string PlainResultLine(const PlannedTask& task) {
   switch (task.outcome) {
     case TaskOutcome::Converted:
     case TaskOutcome::Warning:
-      return "converted: " + source + " -> " + TerminalText(task.output);
+      return CliFormat(CliText::tr("converted: %1 -> %2"), {source, TerminalText(task.output)});
     case TaskOutcome::Skipped:
-      return "skipped: " + source + ": " + TerminalText(task.message);
+      return CliFormat(CliText::tr("skipped: %1: %2"), {source, TerminalText(task.message)});
     case TaskOutcome::Stopped:
-      return "stopped: " + source;
+      return CliFormat(CliText::tr("stopped: %1"), {source});
     case TaskOutcome::Failed:
     case TaskOutcome::Pending:
       break;
@@ -109,21 +110,30 @@ std::string PlainResultLine(const PlannedTask& task) {
 std::vector<std::string> ProblemLines(const PlannedTask& task) {
   const std::string source = TerminalText(task.source);
   if (task.outcome == TaskOutcome::Failed || task.outcome == TaskOutcome::Pending)
-    return {"failed: " + source + ": " + TerminalText(task.message)};
+    return {CliFormat(CliText::tr("failed: %1: %2"), {source, TerminalText(task.message)})};
   std::vector<std::string> lines;
   if (task.outcome != TaskOutcome::Warning) return lines;
   for (const std::string& note : task.notes)
-    if (!note.empty()) lines.push_back("warning: " + source + ": " + TerminalText(note));
+    if (!note.empty())
+      lines.push_back(CliFormat(CliText::tr("warning: %1: %2"), {source, TerminalText(note)}));
   return lines;
 }
 
 std::string SummaryLine(const RunTotals& totals) {
-  return std::to_string(totals.total) + (totals.total == 1 ? " file: " : " files: ") +
-         std::to_string(totals.converted) + " converted" +
-         (totals.warnings ? " (" + std::to_string(totals.warnings) + " with warnings)" : "") + ", " +
-         std::to_string(totals.failed) + " failed, " + std::to_string(totals.skipped) + " skipped, " +
-         std::to_string(totals.stopped) + " stopped in " + Fixed(totals.elapsed, 1) + " s" +
-         (totals.interrupted ? " (interrupted)" : "");
+  const int total = static_cast<int>(totals.total);
+  // English says "1 file" and "0 files"; other languages choose their own forms.
+  const QString files =
+      total == 1 ? CliText::tr("%n file:", nullptr, total) : CliText::tr("%n files:", nullptr, total);
+  const std::string converted =
+      totals.warnings ? CliFormat(CliText::tr("%1 converted (%2 with warnings)"),
+                                  {std::to_string(totals.converted), std::to_string(totals.warnings)})
+                      : CliFormat(CliText::tr("%1 converted"), {std::to_string(totals.converted)});
+  //: %1 is "N files:", %2 "N converted", %6 the seconds the run took.
+  return CliFormat(
+             CliText::tr("%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s"),
+             {files.toStdString(), converted, std::to_string(totals.failed), std::to_string(totals.skipped),
+              std::to_string(totals.stopped), Fixed(totals.elapsed, 1)}) +
+         (totals.interrupted ? " " + CliText::tr("(interrupted)").toStdString() : "");
 }
 
 class JsonReporter : public RunReporter {
@@ -380,12 +390,17 @@ std::string LiveTaskLine(const PlannedTask& task, size_t columns) {
 
 std::string OverallLine(const RunTotals& totals, size_t columns) {
   const double speed = totals.elapsed > 0 ? totals.mediaDone / totals.elapsed : 0;
-  std::string line = "Overall " + Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0) + "%  " +
-                     std::to_string(totals.Done()) + "/" + std::to_string(totals.total) + " files  " +
-                     Fixed(speed, 1) + "x real time  ";
-  if (speed > 0)
-    line += ClockText((totals.mediaTotal - totals.mediaDone) / speed) + " left";
-  else
-    line += "--:--:-- left";
-  return line.size() <= columns ? line : line.substr(0, columns);
+  std::string line = CliFormat(
+      CliText::tr("Overall %1%  %2/%n files  %3x real time  %4 left", nullptr,
+                  static_cast<int>(totals.total)),
+      {Fixed(Percent(totals.mediaDone, totals.mediaTotal), 0), std::to_string(totals.Done()), Fixed(speed, 1),
+       speed > 0 ? ClockText((totals.mediaTotal - totals.mediaDone) / speed) : "--:--:--"});
+  // Cut by screen columns at a whole character: a translation may use wide or multi-byte letters.
+  size_t used = 0, bytes = 0;
+  for (const Piece& piece : Pieces(line)) {
+    if (used + piece.columns > columns) break;
+    used += piece.columns;
+    bytes = piece.start + piece.length;
+  }
+  return line.substr(0, bytes);
 }

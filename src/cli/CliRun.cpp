@@ -1,5 +1,7 @@
 #include "cli/CliRun.h"
 
+#include "cli/CliText.h"
+
 #include <poll.h>
 #include <signal.h>
 #include <unistd.h>
@@ -71,23 +73,23 @@ struct WakePipe {
 // for a dry run and a real one); false with the reason when it cannot run.
 bool QueueTask(FFEncoder& encoder, PlannedTask& task, std::string* failure) {
   if (!task.probed) {
-    *failure = "Can not open file: " + task.probeError;
+    *failure = CliFormat(CliText::tr("Can not open file: %1"), {task.probeError});
     return false;
   }
   if (!task.job.valid) {
-    *failure = "unknown output format";
+    *failure = CliText::tr("unknown output format").toStdString();
     return false;
   }
   task.output = TextToNameString(task.job.outputPath);
   task.handle = encoder.OpenInput(task.source, std::string());
   if (task.handle < 0) {
-    *failure = "Can not open file: " + encoder.LastErrorMessage();
+    *failure = CliFormat(CliText::tr("Can not open file: %1"), {encoder.LastErrorMessage()});
     return false;
   }
   if (encoder.SetOutput(task.handle, task.output, task.job.options.toStdString()) < 0) {
     encoder.CloseInput(task.handle);
     task.handle = -1;
-    *failure = "Cannot convert. " + encoder.LastErrorMessage();
+    *failure = CliFormat(CliText::tr("Cannot convert. %1"), {encoder.LastErrorMessage()});
     return false;
   }
   task.output = encoder.OutputPath(task.handle);

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "cli/CliRanges.h"
+#include "cli/CliText.h"
 #include "conversion/ConversionBuilder.h"
 #include "core/FileNames.h"
 #include "core/Helpers.h"
@@ -25,8 +26,6 @@ std::string Lower(std::string text) {
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
 }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 bool AllDigits(const std::string& text) {
   return !text.empty() &&
@@ -80,7 +79,7 @@ bool ApplySize(OutputSettings& settings, const std::string& text, std::string& e
   const std::string w = x == std::string::npos ? std::string() : text.substr(0, x);
   const std::string h = x == std::string::npos ? std::string() : text.substr(x + 1);
   if (!AllDigits(w) || !AllDigits(h)) {
-    error = "--size: " + Quoted(text) + " is not WxH (such as 640x480) or auto";
+    error = CliFormat(CliText::tr("--size: \"%1\" is not WxH (such as 640x480) or auto"), {text});
     return false;
   }
   SelectSize(settings, controls, SizeCustomIndex);
@@ -106,7 +105,7 @@ bool ApplyCrop(GridValues& grid, const std::string& text, std::string& error) {
     start = comma + 1;
   }
   if (parts.size() != 4) {
-    error = "--crop: " + Quoted(text) + " is not four numbers L,T,R,B";
+    error = CliFormat(CliText::tr("--crop: \"%1\" is not four numbers L,T,R,B"), {text});
     return false;
   }
   const GridItem items[4] = {GridItem::CropLeft, GridItem::CropTop, GridItem::CropRight,
@@ -118,8 +117,8 @@ bool ApplyCrop(GridValues& grid, const std::string& text, std::string& error) {
     values[i] = typed.toInt(&ok);
     // The grid turns a negative margin positive; typed here it is a mistake to report.
     if (!ok || values[i] < 0 || values[i] > kMaxCropMargin) {
-      error = "--crop: " + Quoted(parts[i]) + " is not a whole number of pixels from 0 to " +
-              std::to_string(kMaxCropMargin);
+      error = CliFormat(CliText::tr("--crop: \"%1\" is not a whole number of pixels from 0 to %2"),
+                        {parts[i], std::to_string(kMaxCropMargin)});
       return false;
     }
     values[i] = CorrectGridItemText(items[i], typed).toInt();
@@ -138,7 +137,8 @@ bool ApplyRotate(GridValues& grid, const std::string& text, std::string& error) 
   const int typed = Text(text).trimmed().toInt(&ok);
   // The grid turns anything outside -270..270, or not a number, into 0.
   if (!ok || GridIntegerValue(corrected) != typed) {
-    error = "--rotate: " + Quoted(text) + " is not a whole number of degrees from -270 to 270";
+    error =
+        CliFormat(CliText::tr("--rotate: \"%1\" is not a whole number of degrees from -270 to 270"), {text});
     return false;
   }
   grid.rotate = typed;
@@ -154,7 +154,7 @@ bool ApplyChannels(GridValues& grid, const std::string& text, std::string& error
   else if (word == "2")
     grid.channels = 2;
   else {
-    error = "--channels: " + Quoted(text) + " is not 1, 2 or auto";
+    error = CliFormat(CliText::tr("--channels: \"%1\" is not 1, 2 or auto"), {text});
     return false;
   }
   return true;
@@ -168,11 +168,13 @@ struct TextSetting {
 };
 
 const TextSetting kTextSettings[] = {
-    {"--vb", &GridValues::videoBitrate, "a bitrate: digits, optionally ending in k"},
-    {"--ab", &GridValues::audioBitrate, "a bitrate: digits, optionally ending in k"},
-    {"--rate", &GridValues::sampleRate, "a sample rate: digits"},
-    {"--fps", &GridValues::frameRate, "a frame rate: a positive number"},
-    {"--aspect", &GridValues::aspect, "an aspect: digits:digits"},
+    {"--vb", &GridValues::videoBitrate,
+     QT_TRANSLATE_NOOP("CliText", "a bitrate: digits, optionally ending in k")},
+    {"--ab", &GridValues::audioBitrate,
+     QT_TRANSLATE_NOOP("CliText", "a bitrate: digits, optionally ending in k")},
+    {"--rate", &GridValues::sampleRate, QT_TRANSLATE_NOOP("CliText", "a sample rate: digits")},
+    {"--fps", &GridValues::frameRate, QT_TRANSLATE_NOOP("CliText", "a frame rate: a positive number")},
+    {"--aspect", &GridValues::aspect, QT_TRANSLATE_NOOP("CliText", "an aspect: digits:digits")},
 };
 
 // Runs the grid's normaliser and reports the first typed value it throws away, or the
@@ -183,10 +185,11 @@ bool CheckGridTexts(const GridValues& grid, std::string& error) {
   for (const TextSetting& setting : kTextSettings) {
     const QString& typed = grid.*(setting.field);
     if (typed == "Auto") continue;
-    std::string problem = normalised.*(setting.field) == "Auto" ? setting.rule : "";
+    std::string problem =
+        normalised.*(setting.field) == "Auto" ? CliText::tr(setting.rule).toStdString() : "";
     if (problem.empty()) problem = RangeProblem(setting.option, typed);
     if (!problem.empty()) {
-      error = std::string(setting.option) + ": " + Quoted(typed.toStdString()) + " is not " + problem;
+      error = CliFormat(CliText::tr("%1: \"%2\" is not %3"), {setting.option, typed.toStdString(), problem});
       return false;
     }
   }
@@ -200,11 +203,13 @@ int WordChoice(const char* option, const std::string& text, std::initializer_lis
   std::string list;
   for (const char* word : words) {
     if (Lower(text) == word) return index;
-    list += (index == 0 ? "" : index + 1 == static_cast<int>(words.size()) ? " or " : ", ");
-    list += word;
+    if (index + 1 == static_cast<int>(words.size()) && index > 0)
+      list = CliFormat(CliText::tr("%1 or %2"), {list, word});
+    else
+      list += (index == 0 ? "" : ", ") + std::string(word);
     ++index;
   }
-  error = std::string(option) + ": " + Quoted(text) + " is not " + list;
+  error = CliFormat(CliText::tr("%1: \"%2\" is not %3"), {option, text, list});
   return -1;
 }
 
@@ -226,14 +231,14 @@ const char* FirstVideoOption(const CliOptions& o) {
 
 bool ApplyProfileChoice(const CliOptions& options, OutputSettings& settings, std::string& error) {
   if (options.profile && options.format) {
-    error = "--format: give either --profile or --format, not both";
+    error = CliText::tr("--format: give either --profile or --format, not both").toStdString();
     return false;
   }
   if (options.format) {
     const QString key = Text(*options.format);
     if (!FormatKeys().contains(key)) {
-      error = "--format: " + Quoted(*options.format) + " is not a format key (" +
-              FormatKeys().join(", ").toStdString() + ")";
+      error = CliFormat(CliText::tr("--format: \"%1\" is not a format key (%2)"),
+                        {*options.format, FormatKeys().join(", ").toStdString()});
       return false;
     }
     SelectFormat(settings, key);
@@ -284,8 +289,8 @@ void RestoreWindowSettings(OutputSettings& settings) {
 bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::string& error) {
   if (settings.audioOnly) {
     if (const char* option = FirstVideoOption(options)) {
-      error = std::string(option) + ": the audio format " + settings.outputFormatKey.toStdString() +
-              " has no picture settings";
+      error = CliFormat(CliText::tr("%1: the audio format %2 has no picture settings"),
+                        {option, settings.outputFormatKey.toStdString()});
       return false;
     }
   }
@@ -293,14 +298,16 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   int quality = 0;
   if (options.videoQuality) {
     if (!ParseQuality(*options.videoQuality, quality)) {
-      error = "--video-quality: " + Quoted(*options.videoQuality) + " is not high, normal or low";
+      error = CliFormat(CliText::tr("--video-quality: \"%1\" is not high, normal or low"),
+                        {*options.videoQuality});
       return false;
     }
     SelectVideoQuality(settings, quality);
   }
   if (options.audioQuality) {
     if (!ParseQuality(*options.audioQuality, quality)) {
-      error = "--audio-quality: " + Quoted(*options.audioQuality) + " is not high, normal or low";
+      error = CliFormat(CliText::tr("--audio-quality: \"%1\" is not high, normal or low"),
+                        {*options.audioQuality});
       return false;
     }
     SelectAudioQuality(settings, quality);
@@ -352,10 +359,12 @@ const ProfileEntry* FindProfileByText(const std::string& text, std::string& erro
   }
   if (matches.size() == 1) return matches.front();
   if (matches.empty()) {
-    error = "--profile: no profile matches " + Quoted(text) + " (see --list-profiles)";
+    error = CliFormat(CliText::tr("--profile: no profile matches \"%1\" (see --list-profiles)"), {text});
     return nullptr;
   }
-  error = "--profile: " + Quoted(text) + " matches " + std::to_string(matches.size()) + " profiles:";
+  error = CliFormat(
+      CliText::tr("--profile: \"%1\" matches %n profiles:", nullptr, static_cast<int>(matches.size())),
+      {text});
   const size_t shown = std::min<size_t>(matches.size(), 8);
   for (size_t i = 0; i < shown; ++i)
     error += "\n  " + std::to_string(matches[i]->id) + "  " + matches[i]->caption;
@@ -400,7 +409,8 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
 
   if (options.ifExists) {
     if (!ParseIfExists(*options.ifExists, plan.ifExists)) {
-      error = "--if-exists: " + Quoted(*options.ifExists) + " is not keep-both, overwrite or skip";
+      error = CliFormat(CliText::tr("--if-exists: \"%1\" is not keep-both, overwrite or skip"),
+                        {*options.ifExists});
       return false;
     }
   }
@@ -411,7 +421,8 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
     const std::string& text = *options.jobs;
     const int jobs = AllDigits(text) && text.size() < 4 ? std::stoi(text) : 0;
     if (jobs < 1 || jobs > kMaxJobs) {
-      error = "--jobs: " + Quoted(text) + " is not a number from 1 to " + std::to_string(kMaxJobs);
+      error = CliFormat(CliText::tr("--jobs: \"%1\" is not a number from 1 to %2"),
+                        {text, std::to_string(kMaxJobs)});
       return false;
     }
     plan.jobs = jobs;
@@ -419,7 +430,7 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
   settings.threads = QString::number(plan.jobs);
 
   if (!options.outputFolder) {
-    error = "-o: an output folder is needed";
+    error = CliText::tr("-o: an output folder is needed").toStdString();
     return false;
   }
   QString folder = NameToText(*options.outputFolder);
@@ -430,7 +441,7 @@ bool BuildPlan(const CliOptions& options, CliPlan& plan, std::string& error) {
     folder = file.path();
     if (options.outputFolder->back() == '/' || file.suffix().isEmpty() || file.completeBaseName().isEmpty() ||
         file.isDir() || !NormaliseOutputFolder(folder)) {
-      error = "-o: " + Quoted(*options.outputFolder) + " is not an existing folder";
+      error = CliFormat(CliText::tr("-o: \"%1\" is not an existing folder"), {*options.outputFolder});
       return false;
     }
     plan.outputName = file.fileName();

@@ -1,5 +1,7 @@
 #include "cli/CliSources.h"
 
+#include "cli/CliText.h"
+
 #include <sys/stat.h>
 
 #include <QFile>
@@ -52,7 +54,7 @@ bool CollectSources(const std::vector<std::string>& inputs, bool keepTree, std::
   for (const std::string& input : inputs) {
     struct stat info {};
     if (stat(input.c_str(), &info) != 0) {
-      error = input + ": no such file or folder";
+      error = CliFormat(CliText::tr("%1: no such file or folder"), {input});
       return false;
     }
     if (!S_ISDIR(info.st_mode)) {
@@ -64,7 +66,8 @@ bool CollectSources(const std::vector<std::string>& inputs, bool keepTree, std::
     options.skip.push_back(outputFolder);
     const folderwalk::Result walked = folderwalk::Walk(input, options);
     for (const std::string& folder : walked.unreadable)
-      std::fprintf(stderr, "veltrane-convert: cannot read folder %s (skipped)\n", folder.c_str());
+      std::fprintf(stderr, "veltrane-convert: %s\n",
+                   CliFormat(CliText::tr("cannot read folder %1 (skipped)"), {folder}).c_str());
     const std::string top = keepTree ? TreeName(input) : std::string();
     for (const std::string& file : walked.files)
       sources.push_back({file, keepTree ? TreeSubfolder(input, top, file) : std::string()});
@@ -78,8 +81,11 @@ bool ProbeSource(FFDecoder& decoder, const std::string& path, FileRow& row, std:
   row.path = NameToText(row.nativePath);
   struct stat info {};
   if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    error = S_ISDIR(info.st_mode) ? "This is a folder, not a file."
-                                  : "This is not a regular file (a device, pipe or socket).";
+    error =
+        (S_ISDIR(info.st_mode) ? QCoreApplication::translate("ProbePool", "This is a folder, not a file.")
+                               : QCoreApplication::translate(
+                                     "ProbePool", "This is not a regular file (a device, pipe or socket)."))
+            .toStdString();
     return false;
   }
   if (!decoder.Open(path, std::string())) {

@@ -2,11 +2,14 @@
 // command line.
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,10 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSignals.h"
+#include "cli/CliText.h"
 #include "core/FileNames.h"
 #include "core/ProgramInfo.h"
+#include "core/Translations.h"
 #include "engine/FFEncoder.h"
 #include "output/OutputCatalogue.h"
 
@@ -35,7 +40,8 @@ int UsageError(const std::string& message) {
     text += (start ? "\n" : "") + TerminalText(message.substr(start, end - start));
     start = end + 1;
   }
-  std::fprintf(stderr, "veltrane-convert: %s\nTry 'veltrane-convert --help'.\n", text.c_str());
+  std::fprintf(stderr, "veltrane-convert: %s\n%s\n", text.c_str(),
+               CliText::tr("Try 'veltrane-convert --help'.").toStdString().c_str());
   return kUsageError;
 }
 
@@ -67,7 +73,7 @@ bool ReadNameList(const std::string& name, bool nul, std::vector<std::string>& n
   if (!current.empty()) names.push_back(current);
   if (file != stdin) std::fclose(file);
   if (failed) {
-    error = "--files-from: " + name + ": cannot be read";
+    error = CliFormat(CliText::tr("--files-from: %1: cannot be read"), {name});
     return false;
   }
   return true;
@@ -77,9 +83,17 @@ bool ReadNameList(const std::string& name, bool nul, std::vector<std::string>& n
 
 int main(int argc, char** argv) {
   InstallQuietSignals();
+  // The application object carries the translation; it must not change the C library's
+  // locale, which the number formatting and parsing here and in the engine rely on.
+  const std::string cLocale = std::setlocale(LC_ALL, nullptr);
+  int qtArgc = 1;
+  QCoreApplication application(qtArgc, argv);
+  std::setlocale(LC_ALL, cLocale.c_str());
+  auto translations = std::make_unique<Translations>();
   const ParsedArguments parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.ok) return UsageError(parsed.error);
   CliOptions options = parsed.options;
+  if (options.json) translations.reset();  // events for programs, in the words of the schema
   if (options.help) {
     std::fputs(UsageText(ProfileCatalogue().size()).c_str(), stdout);
     return 0;
@@ -92,27 +106,32 @@ int main(int argc, char** argv) {
     std::fputs(options.json ? (JsonProfileList() + "\n").c_str() : ProfileListing().c_str(), stdout);
     return 0;
   }
-  if (options.quiet && options.verbose > 0) return UsageError("-q: give -q or -v, not both");
+  if (options.quiet && options.verbose > 0)
+    return UsageError(CliText::tr("-q: give -q or -v, not both").toStdString());
   if (options.verbose > 0) setenv("VELTRANE_AV_LOG", kLibraryLogLevels[options.verbose > 1 ? 1 : 0], 1);
 
   CliPlan plan;
   std::string error;
   if (!BuildPlan(options, plan, error)) return UsageError(error);
-  if (options.nulSeparated && !options.filesFrom) return UsageError("-0: only with --files-from");
+  if (options.nulSeparated && !options.filesFrom)
+    return UsageError(CliText::tr("-0: only with --files-from").toStdString());
   for (const std::string& input : options.inputs)
-    if (input == "-") return UsageError("-: to read the names from standard input, give --files-from -");
+    if (input == "-")
+      return UsageError(
+          CliText::tr("-: to read the names from standard input, give --files-from -").toStdString());
   if (options.filesFrom && !ReadNameList(*options.filesFrom, options.nulSeparated, options.inputs, error))
     return UsageError(error);
-  if (options.inputs.empty()) return UsageError("no input files or folders");
+  if (options.inputs.empty()) return UsageError(CliText::tr("no input files or folders").toStdString());
   std::vector<SourceFile> sources;
   if (!CollectSources(options.inputs, options.keepTree, sources, error, TextToNameString(plan.outputFolder)))
     return UsageError(error);
   if (!plan.outputName.isEmpty() && sources.size() != 1)
-    return UsageError("-o: \"" + *options.outputFolder +
-                      "\" is not an existing folder (a file name is taken for one source only)");
+    return UsageError(CliFormat(
+        CliText::tr("-o: \"%1\" is not an existing folder (a file name is taken for one source only)"),
+        {*options.outputFolder}));
 
   if (!FFEncoder::AVLibLoaded()) {
-    std::fputs("veltrane-convert: Video lib not found\n", stderr);
+    std::fprintf(stderr, "veltrane-convert: %s\n", CliText::tr("Video lib not found").toStdString().c_str());
     return 1;
   }
 

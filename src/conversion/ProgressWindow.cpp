@@ -17,6 +17,7 @@
 
 #include "conversion/CompletionNotice.h"
 #include "conversion/UserMessages.h"
+#include "core/EngineTexts.h"
 #include "core/FileNames.h"
 #include "core/Helpers.h"
 #include "desktop/DesktopNotifications.h"
@@ -74,12 +75,12 @@ ProgressWindow::ProgressWindow(FFEncoder& encoder, AppState& state, std::vector<
       notice_(notice),
       rows_(std::move(rows)),
       progress_list_(new QTreeWidget(this)),
-      stop_button_(new QPushButton("&Stop", this)),
-      open_button_(new QPushButton("&Open Output Folder", this)),
+      stop_button_(new QPushButton(tr("&Stop"), this)),
+      open_button_(new QPushButton(tr("&Open Output Folder"), this)),
       time_label_(new QLabel(this)),
       problems_(new QPlainTextEdit(this)),
       time_timer_(new QTimer(this)) {
-  setWindowTitle("Please wait...");
+  setWindowTitle(tr("Please wait..."));
   setModal(true);
   resize(600, 320);
   FitWindowToScreen(this);
@@ -98,7 +99,7 @@ void ProgressWindow::BuildControls() {
   progress_list_->setRootIsDecorated(false);
   progress_list_->setUniformRowHeights(true);
   progress_list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  progress_list_->setHeaderLabels({"Output File Name", "Progress", "Status"});
+  progress_list_->setHeaderLabels({tr("Output File Name"), tr("Progress"), tr("Status")});
   progress_list_->header()->setStretchLastSection(true);
   progress_list_->setColumnWidth(0, 320);
   progress_list_->setColumnWidth(kProgressColumn, 110);
@@ -183,7 +184,8 @@ void ProgressWindow::FillAndStart() {
   started_ = true;
   for (size_t i = 0; i < rows_.size(); ++i)
     if (rows_[i].task < 0 && !rows_[i].refusal.isEmpty())
-      SetOutcome(static_cast<int>(i), RowOutcome::Failed, "Failed: " + rows_[i].refusal, rows_[i].refusal);
+      SetOutcome(static_cast<int>(i), RowOutcome::Failed, tr("Failed: %1").arg(rows_[i].refusal),
+                 rows_[i].refusal);
   clock_.start();
   UpdateTimes();
   time_timer_->start();
@@ -223,8 +225,8 @@ void ProgressWindow::SetOutcome(int row, RowOutcome outcome, const QString& stat
   if (outcome == RowOutcome::Failed) AddProblem(problem);
   if (outcome == RowOutcome::ConvertedWithProblems) {
     const ProgressRow& r = rows_[static_cast<size_t>(row)];
-    AddProblem(QFileInfo(r.source.isEmpty() ? r.outputName : r.source).fileName() +
-               " converted with problems: " + problem);
+    AddProblem(tr("%1 converted with problems: %2")
+                   .arg(QFileInfo(r.source.isEmpty() ? r.outputName : r.source).fileName(), problem));
   }
 }
 
@@ -237,7 +239,7 @@ void ProgressWindow::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   const int row = RowForTask(task);
   if (row < 0) return;
   if (state_.stopRequested) {
-    SetStatus(row, "Canceled");
+    SetStatus(row, tr("Canceled"));
     return;
   }
   if (totalUs <= 0) return;
@@ -245,7 +247,7 @@ void ProgressWindow::OnEncoderProgress(int task, qint64 positionUs, qint64 total
   // A position a little past the end must not read more than 100%.
   const int percent = static_cast<int>(std::clamp(std::floor(share * 100.0), 0.0, 100.0));
   SetProgress(row, percent);
-  SetStatus(row, "Converting...");
+  SetStatus(row, tr("Converting..."));
   estimate_.SetFraction(task_to_slot_[task], share, Elapsed(), MicrosToSeconds(totalUs));
   LauncherProgress::Session().Show(estimate_.Overall());
 }
@@ -268,26 +270,27 @@ void ProgressWindow::OnEncoderFinished(int task, const ConversionOutcome& outcom
   switch (outcome.kind) {
     case ConversionOutcome::Kind::Failed: {
       const QString why = ExplainConversionFailure(source, text);
-      SetOutcome(row, RowOutcome::Failed, "Failed: " + why, why);
+      SetOutcome(row, RowOutcome::Failed, tr("Failed: %1").arg(why), why);
       break;
     }
     case ConversionOutcome::Kind::Done:
-      SetOutcome(row, RowOutcome::Converted, "OK");
+      SetOutcome(row, RowOutcome::Converted, tr("OK"));
       break;
     case ConversionOutcome::Kind::DoneWithNotes: {
       // The engine's notes (damage skipped, tracks left out) follow the OK.
       QStringList notes;
       for (const std::string& note : outcome.notes)
         if (!note.empty()) notes << QString::fromStdString(note);
-      SetOutcome(row, RowOutcome::ConvertedWithProblems, "OK - " + notes.join("; "), notes.join("; "));
+      SetOutcome(row, RowOutcome::ConvertedWithProblems, tr("OK - %1").arg(notes.join("; ")),
+                 notes.join("; "));
       break;
     }
     case ConversionOutcome::Kind::Skipped:
-      SetOutcome(row, RowOutcome::Skipped, text);
+      SetOutcome(row, RowOutcome::Skipped, EngineText(text));
       break;
     case ConversionOutcome::Kind::Stopped:
       // Ended or never started because of Stop.
-      SetOutcome(row, RowOutcome::Canceled, "Canceled");
+      SetOutcome(row, RowOutcome::Canceled, tr("Canceled"));
       break;
   }
 }
@@ -300,7 +303,7 @@ void ProgressWindow::AnnounceEnd() {
   const bool stopped = state_.stopRequested;
   for (int row = 0; row < summary_.Rows(); ++row)
     if (summary_.At(row) == RowOutcome::Pending && rows_[static_cast<size_t>(row)].task >= 0)
-      SetOutcome(row, RowOutcome::Canceled, "Canceled");
+      SetOutcome(row, RowOutcome::Canceled, tr("Canceled"));
   setWindowTitle(summary_.EndCaption(stopped));
   ShowCloseButton();
   QApplication::alert(this);
@@ -357,7 +360,7 @@ void ProgressWindow::StopClicked() {
 }
 
 void ProgressWindow::ShowCloseButton() {
-  stop_button_->setText("&Close");
+  stop_button_->setText(tr("&Close"));
   stop_closes_ = true;
 }
 
@@ -367,7 +370,7 @@ void ProgressWindow::done(int result) {
   // Closing in the middle of a run loses the work in progress: ask first.
   if (RunActive() && !state_.stopRequested) {
     // Only the run stops; the program goes on.
-    if (!Ui::AskYesDefaultNo(this, "Stop converting?")) return;
+    if (!Ui::AskYesDefaultNo(this, tr("Stop converting?"))) return;
     state_.stopRequested = true;
   }
   // Closing never leaves the engine working for a window that is gone.
@@ -380,12 +383,12 @@ void ProgressWindow::done(int result) {
 
 void ProgressWindow::UpdateTimes() {
   const double elapsed = ended_ ? ended_seconds_ : Elapsed();
-  QString text = "Elapsed: " + FormatDuration(elapsed);
+  QString text = tr("Elapsed: %1").arg(FormatDuration(elapsed));
   if (ended_) {
     time_label_->setText(text);
     return;
   }
   const double left = estimate_.Remaining(elapsed);
-  text += "    Time left: " + (left < 0 ? QString("--:--:--") : FormatDuration(left));
+  text += "    " + tr("Time left: %1").arg(left < 0 ? QString("--:--:--") : FormatDuration(left));
   time_label_->setText(text);
 }

@@ -1,5 +1,6 @@
 #include "conversion/QueueConversion.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QWidget>
@@ -26,7 +27,9 @@ std::string EngineSourcePath(const FileRow& row) {
 void QueueRow(const OutputSettings& settings, const ConversionJob& job, const FileRow& row,
               FFEncoder& encoder, ProgressRow* out) {
   if (!job.valid) {
-    out->refusal = row.path + " cannot be converted: the output format is unknown.";
+    out->refusal = QCoreApplication::translate("QueueConversion",
+                                               "%1 cannot be converted: the output format is unknown.")
+                       .arg(row.path);
     return;
   }
   const QString crop = CropProblem(settings, ReadRowFacts(row), row.path);
@@ -72,7 +75,9 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
     if (!usable) return false;
   }
   if (!usable) {
-    Ui::ShowMessage(messageOwner, "Invalid path!", Ui::MessageIcon::Critical, QMessageBox::Ok, "Error");
+    Ui::ShowMessage(messageOwner, QCoreApplication::translate("QueueConversion", "Invalid path!"),
+                    Ui::MessageIcon::Critical, QMessageBox::Ok,
+                    QCoreApplication::translate("QueueConversion", "Error"));
     if (folderBox) folderBox->setFocus();
     if (browse) browse();
     return false;

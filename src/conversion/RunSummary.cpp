@@ -1,5 +1,6 @@
 #include "conversion/RunSummary.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -17,29 +18,36 @@ int RunSummary::Count(RowOutcome outcome) const {
 
 QString RunSummary::Counts() const {
   QStringList parts;
-  QString converted = QString("%1 converted").arg(Converted());
+  QString converted = QCoreApplication::translate("RunSummary", "%n converted", nullptr, Converted());
   if (const int n = Count(RowOutcome::ConvertedWithProblems))
-    converted += QString(" (%1 with problems)").arg(n);
+    //: %1 is "N converted".
+    converted = QCoreApplication::translate("RunSummary", "%1 (%n with problems)", nullptr, n).arg(converted);
   parts << converted;
-  if (const int n = Count(RowOutcome::Failed)) parts << QString("%1 failed").arg(n);
-  if (const int n = Count(RowOutcome::Skipped)) parts << QString("%1 skipped").arg(n);
+  if (const int n = Count(RowOutcome::Failed))
+    parts << QCoreApplication::translate("RunSummary", "%n failed", nullptr, n);
+  if (const int n = Count(RowOutcome::Skipped))
+    parts << QCoreApplication::translate("RunSummary", "%n skipped", nullptr, n);
   if (const int n = Count(RowOutcome::Canceled) + Count(RowOutcome::Pending))
-    parts << QString("%1 canceled").arg(n);
+    parts << QCoreApplication::translate("RunSummary", "%n canceled", nullptr, n);
   return parts.join(", ");
 }
 
 QString RunSummary::EndCaption(bool stopped) const {
   if (stopped) {
     const int finished = Rows() - Count(RowOutcome::Canceled) - Count(RowOutcome::Pending);
-    return QString("Canceled after %1 of %2").arg(finished).arg(Rows());
+    return QCoreApplication::translate("RunSummary", "Canceled after %1 of %2").arg(finished).arg(Rows());
   }
-  if (AllConverted()) return "Convert Finished!";
-  if (Rows() == 0) return "Nothing to convert";
+  if (AllConverted()) return QCoreApplication::translate("RunSummary", "Convert Finished!");
+  if (Rows() == 0) return QCoreApplication::translate("RunSummary", "Nothing to convert");
   return Counts();
 }
 
 QString RunSummary::NoticeText(bool stopped) const {
-  if (!stopped && AllConverted()) return "Convert Finished. Click here to open the output folder";
-  if (NothingConverted()) return EndCaption(stopped) + ". Nothing was converted.";
-  return EndCaption(stopped) + ". Click here to open the output folder";
+  if (!stopped && AllConverted())
+    return QCoreApplication::translate("RunSummary",
+                                       "Convert Finished. Click here to open the output folder");
+  if (NothingConverted())
+    return QCoreApplication::translate("RunSummary", "%1. Nothing was converted.").arg(EndCaption(stopped));
+  return QCoreApplication::translate("RunSummary", "%1. Click here to open the output folder")
+      .arg(EndCaption(stopped));
 }

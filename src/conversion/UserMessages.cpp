@@ -1,8 +1,11 @@
 #include "conversion/UserMessages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include "core/EngineTexts.h"
 
 namespace {
 
@@ -17,15 +20,20 @@ QString SettingFor(const QString& option) {
     const char* option;
     const char* setting;
   } kNames[] = {
-      {"-s", "picture size"},     {"-vb", "video bitrate"},
-      {"-ab", "audio bitrate"},   {"-r", "frame rate"},
-      {"-ar", "sample rate"},     {"-ac", "channels"},
-      {"-aspect", "aspect"},      {"-vf", "crop, flip or rotate setting"},
-      {"-vcodec", "video codec"}, {"-acodec", "audio codec"},
-      {"-f", "output format"},
+      {"-s", QT_TRANSLATE_NOOP("UserMessages", "picture size")},
+      {"-vb", QT_TRANSLATE_NOOP("UserMessages", "video bitrate")},
+      {"-ab", QT_TRANSLATE_NOOP("UserMessages", "audio bitrate")},
+      {"-r", QT_TRANSLATE_NOOP("UserMessages", "frame rate")},
+      {"-ar", QT_TRANSLATE_NOOP("UserMessages", "sample rate")},
+      {"-ac", QT_TRANSLATE_NOOP("UserMessages", "channels")},
+      {"-aspect", QT_TRANSLATE_NOOP("UserMessages", "aspect")},
+      {"-vf", QT_TRANSLATE_NOOP("UserMessages", "crop, flip or rotate setting")},
+      {"-vcodec", QT_TRANSLATE_NOOP("UserMessages", "video codec")},
+      {"-acodec", QT_TRANSLATE_NOOP("UserMessages", "audio codec")},
+      {"-f", QT_TRANSLATE_NOOP("UserMessages", "output format")},
   };
   for (const auto& n : kNames)
-    if (option == n.option) return n.setting;
+    if (option == n.option) return QCoreApplication::translate("UserMessages", n.setting);
   return QString();
 }
 
@@ -42,25 +50,24 @@ QString CropProblem(const OutputSettings& settings, const RowFacts& facts, const
   if (!g.crop || !facts.hasVideo || facts.sourceWidth <= 0 || facts.sourceHeight <= 0) return QString();
   QStringList margins;
   if (qint64(g.cropLeft) + g.cropRight >= facts.sourceWidth) {
-    if (g.cropLeft) margins << QString("left %1").arg(g.cropLeft);
-    if (g.cropRight) margins << QString("right %1").arg(g.cropRight);
+    if (g.cropLeft) margins << QCoreApplication::translate("UserMessages", "left %1").arg(g.cropLeft);
+    if (g.cropRight) margins << QCoreApplication::translate("UserMessages", "right %1").arg(g.cropRight);
   }
   if (qint64(g.cropTop) + g.cropBottom >= facts.sourceHeight) {
-    if (g.cropTop) margins << QString("top %1").arg(g.cropTop);
-    if (g.cropBottom) margins << QString("bottom %1").arg(g.cropBottom);
+    if (g.cropTop) margins << QCoreApplication::translate("UserMessages", "top %1").arg(g.cropTop);
+    if (g.cropBottom) margins << QCoreApplication::translate("UserMessages", "bottom %1").arg(g.cropBottom);
   }
   if (margins.isEmpty()) return QString();
-  return QString(
-             "The crop margins (%1) are larger than the picture (%2×%3) of %4. "
-             "Make them smaller under Crop Video in the advanced settings.")
-      .arg(margins.join(", "))
-      .arg(facts.sourceWidth)
-      .arg(facts.sourceHeight)
-      .arg(NameOf(sourcePath));
+  return QCoreApplication::translate("UserMessages",
+                                     "The crop margins (%1) are larger than the picture (%2×%3) of %4. "
+                                     "Make them smaller under Crop Video in the advanced settings.")
+      .arg(margins.join(", "), QString::number(facts.sourceWidth), QString::number(facts.sourceHeight),
+           NameOf(sourcePath));
 }
 
 QString ExplainOpenFailure(const QString& sourcePath, const QString& engineMessage) {
-  return QString("%1 cannot be opened: %2").arg(NameOf(sourcePath), SentenceEnd(engineMessage));
+  return QCoreApplication::translate("UserMessages", "%1 cannot be opened: %2")
+      .arg(NameOf(sourcePath), SentenceEnd(EngineText(engineMessage)));
 }
 
 QString ExplainConversionFailure(const QString& sourcePath, const QString& engineMessage) {
@@ -70,21 +77,26 @@ QString ExplainConversionFailure(const QString& sourcePath, const QString& engin
   if (bad.hasMatch()) {
     const QString setting = SettingFor(bad.captured(2));
     if (!setting.isEmpty())
-      return QString(
-                 "%1 cannot be converted: the %2 \"%3\" cannot be used for it. Choose another value in "
-                 "the output settings.")
+      //: %1 is a file name, %2 a setting such as "video bitrate", %3 its value.
+      return QCoreApplication::translate(
+                 "UserMessages",
+                 "%1 cannot be converted: the %2 \"%3\" cannot be used for it. Choose "
+                 "another value in the output settings.")
           .arg(name, setting, bad.captured(1));
   }
   if (engineMessage.contains("crop", Qt::CaseInsensitive) &&
       (engineMessage.contains("larger", Qt::CaseInsensitive) || engineMessage.contains("Bad crop")))
-    return QString(
-               "The crop margins are larger than the picture of %1. Make them smaller under Crop "
-               "Video in the advanced settings.")
+    return QCoreApplication::translate(
+               "UserMessages",
+               "The crop margins are larger than the picture of %1. Make them smaller "
+               "under Crop Video in the advanced settings.")
         .arg(name);
-  QString text = QString("%1 cannot be converted: %2").arg(name, SentenceEnd(engineMessage));
+  QString text = QCoreApplication::translate("UserMessages", "%1 cannot be converted: %2")
+                     .arg(name, SentenceEnd(EngineText(engineMessage)));
   // Only a codec or container problem is helped by choosing another format.
   static const QRegularExpression kFormatProblem("encoder|codec|container|format|muxer",
                                                  QRegularExpression::CaseInsensitiveOption);
-  if (kFormatProblem.match(engineMessage).hasMatch()) text += " Please try to convert it to another format.";
+  if (kFormatProblem.match(engineMessage).hasMatch())
+    text += " " + QCoreApplication::translate("UserMessages", "Please try to convert it to another format.");
   return text;
 }

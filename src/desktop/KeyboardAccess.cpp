@@ -29,7 +29,7 @@ bool TypedThroughInputMethod(QChar c) {
 
 }  // namespace
 
-QString WithMnemonic(const QString& caption, QString& used) {
+QString WithMnemonic(const QString& caption, QString& used, const char* english) {
   if (const QChar existing = MnemonicOf(caption); !existing.isNull()) {
     used += existing;
     return caption;
@@ -39,6 +39,13 @@ QString WithMnemonic(const QString& caption, QString& used) {
     if (!c.isLetter() || TypedThroughInputMethod(c) || used.contains(c)) continue;
     used += c;
     return caption.left(i) + "&" + caption.mid(i);
+  }
+  // As those desktops write it: "ファイル(&F)", a letter of the English caption.
+  for (const QChar letter : QString(english)) {
+    const QChar c = letter.toLower();
+    if (!c.isLetter() || used.contains(c)) continue;
+    used += c;
+    return caption + "(&" + c.toUpper() + ")";
   }
   return caption;
 }

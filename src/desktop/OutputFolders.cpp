@@ -1,5 +1,6 @@
 #include "desktop/OutputFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -49,10 +50,13 @@ QString FolderChooserStart(const QString& text) {
 
 CreateAnswer OfferToCreateFolder(const QString& folder, QWidget* owner) {
   const QString shown = folder.size() > 1 && folder.endsWith('/') ? folder.chopped(1) : folder;
-  const auto answer = Ui::ShowMessage(owner, "Create " + shown + "?", Ui::MessageIcon::Question,
-                                      QMessageBox::Yes | QMessageBox::No);
+  const auto answer =
+      Ui::ShowMessage(owner, QCoreApplication::translate("OutputFolders", "Create %1?").arg(shown),
+                      Ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return CreateAnswer::Declined;
   if (QDir().mkpath(folder) && FolderExists(folder)) return CreateAnswer::Created;
-  Ui::ShowMessage(owner, "The folder could not be created:\n" + shown, Ui::MessageIcon::Critical);
+  Ui::ShowMessage(
+      owner, QCoreApplication::translate("OutputFolders", "The folder could not be created:\n%1").arg(shown),
+      Ui::MessageIcon::Critical);
   return CreateAnswer::Failed;
 }

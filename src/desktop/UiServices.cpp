@@ -76,12 +76,18 @@ QString BrowseForFolder(QWidget* owner, const QString& title, const QString& sta
 void SetFolderHandler(FolderHandler handler) { g_folder = std::move(handler); }
 
 QString OpenFailureText(const QUrl& url) {
-  if (!url.isLocalFile()) return "No web browser could be started. The address is:\n" + url.toString();
+  if (!url.isLocalFile())
+    return QCoreApplication::translate("UiServices", "No web browser could be started. The address is:\n%1")
+        .arg(url.toString());
   const QString path = url.toLocalFile();
   const QFileInfo info(path);
-  if (!info.exists()) return "This does not exist (any more):\n" + path;
-  const QString what = info.isDir() ? "folder" : "file";
-  return "No program could be started to show this " + what + ". It is here:\n" + path;
+  if (!info.exists())
+    return QCoreApplication::translate("UiServices", "This does not exist (any more):\n%1").arg(path);
+  return (info.isDir() ? QCoreApplication::translate(
+                             "UiServices", "No program could be started to show this folder. It is here:\n%1")
+                       : QCoreApplication::translate(
+                             "UiServices", "No program could be started to show this file. It is here:\n%1"))
+      .arg(path);
 }
 
 namespace {

@@ -221,8 +221,8 @@ void FileList::RefreshTotals() {
   double total = 0;
   for (const FileRow& row : file_view_->Rows()->Rows())
     total += row.source.DurationSeconds();
-  if (files_pane_) files_pane_->setText("Total Files: " + QString::number(n));
-  if (duration_pane_) duration_pane_->setText("Total Duration: " + FormatDuration(total));
+  if (files_pane_) files_pane_->setText(tr("Total Files: %1").arg(n));
+  if (duration_pane_) duration_pane_->setText(tr("Total Duration: %1").arg(FormatDuration(total)));
   last_counted_rows_ = n;
   rows_changed_ = false;
 }

@@ -103,7 +103,7 @@ void FileList::PumpAdd() {
       job.counting = true;
       if (wait_window_) {
         wait_window_->ShowCancel();
-        wait_window_->SetCountText(QString("Files found: %1").arg(0));
+        wait_window_->SetCountText(tr("Files found: %1").arg(0));
       }
       scan_timer_.start(kScanPollMs);
       break;
@@ -126,7 +126,7 @@ void FileList::PollScan() {
     return;
   }
   AddJob& job = *job_;
-  if (wait_window_) wait_window_->SetCountText(QString("Files found: %1").arg(job.scan->Found()));
+  if (wait_window_) wait_window_->SetCountText(tr("Files found: %1").arg(job.scan->Found()));
   if (!job.scan->Done()) return;
   scan_timer_.stop();
   folderwalk::Result result = job.scan->Finish();
@@ -179,7 +179,7 @@ void FileList::ShowCount() {
   if (!job_ || !job_->counting || !wait_window_ || job_->scan || job_->probing.empty()) return;
   const size_t total = job_->probing.size();
   const size_t current = std::min(job_->next + 1, total);
-  wait_window_->SetCountText(QString("Adding file %1 of %2").arg(current).arg(total));
+  wait_window_->SetCountText(tr("Adding file %1 of %2").arg(current).arg(total));
 }
 
 void FileList::CancelAdd() {

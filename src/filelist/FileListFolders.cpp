@@ -1,5 +1,6 @@
 // Adding whole folders to the file list, and the one message that tells what could
 // not be added.
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "desktop/UiServices.h"
@@ -18,13 +19,15 @@ void AppendNames(QString& text, const QString& heading, const QStringList& names
   text += heading;
   for (int i = 0; i < names.size() && i < kNamesShown; ++i)
     text += "\n" + names[i];
-  if (names.size() > kNamesShown) text += QString("\n... and %1 more").arg(names.size() - kNamesShown);
+  if (names.size() > kNamesShown)
+    text += "\n" +
+            QCoreApplication::translate("FileList", "... and %n more", nullptr, names.size() - kNamesShown);
 }
 
 }  // namespace
 
 void FileList::AddFolderWithDialog() {
-  const QString folder = Ui::BrowseForFolder(owner_, "Add Folder", last_open_folder_);
+  const QString folder = Ui::BrowseForFolder(owner_, tr("Add Folder"), last_open_folder_);
   QList<AddEntry> entries;
   if (!folder.isEmpty()) {
     last_open_folder_ = folder.endsWith('/') ? folder : folder + "/";
@@ -62,12 +65,12 @@ void FileList::ReportProblems(const AddProblems& problems) {
   for (const auto& [path, why] : problems.files)
     files << path + "\n    " + why;
   QString text;
-  AppendNames(text, QString("%1 file(s) could not be opened:").arg(files.size()), files);
-  AppendNames(text, QString("%1 folder(s) could not be read:").arg(problems.unreadableFolders.size()),
+  AppendNames(text, tr("%n file(s) could not be opened:", nullptr, files.size()), files);
+  AppendNames(text, tr("%n folder(s) could not be read:", nullptr, problems.unreadableFolders.size()),
               problems.unreadableFolders);
   for (const QString& folder : problems.emptyFolders) {
     if (!text.isEmpty()) text += "\n\n";
-    text += "No media files were found in " + folder + ".";
+    text += tr("No media files were found in %1.").arg(folder);
   }
   // Only empty folders: nothing failed, the user just learns why nothing came in.
   const bool failed = !problems.files.isEmpty() || !problems.unreadableFolders.isEmpty();

@@ -6,8 +6,11 @@
 
 namespace {
 
-const char* const kHeaders[] = {"File Name", "Type",     "Duration",    "Video Size",
-                                "File Size", "Modified", "Video Codec", "Audio Codec"};
+const char* const kHeaders[] = {
+    QT_TRANSLATE_NOOP("FileListModel", "File Name"),   QT_TRANSLATE_NOOP("FileListModel", "Type"),
+    QT_TRANSLATE_NOOP("FileListModel", "Duration"),    QT_TRANSLATE_NOOP("FileListModel", "Video Size"),
+    QT_TRANSLATE_NOOP("FileListModel", "File Size"),   QT_TRANSLATE_NOOP("FileListModel", "Modified"),
+    QT_TRANSLATE_NOOP("FileListModel", "Video Codec"), QT_TRANSLATE_NOOP("FileListModel", "Audio Codec")};
 constexpr int kColumns = static_cast<int>(ListColumn::Count);
 static_assert(std::size(kHeaders) == kColumns);
 
@@ -28,7 +31,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns)
     return {};
-  return QString(kHeaders[section]);
+  return tr(kHeaders[section]);
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {

@@ -1,8 +1,16 @@
 #include "filelist/MediaFilters.h"
 
+#include <QCoreApplication>
+
 #include "base/MediaExtensions.h"
 
 namespace {
+
+// The table's general entries, shown in the user's language; the others name formats.
+[[maybe_unused]] const char* const kGeneralEntries[] = {
+    QT_TRANSLATE_NOOP("MediaFilters", "All Supported Media Files"),
+    QT_TRANSLATE_NOOP("MediaFilters", "All Supported Audio Files"),
+    QT_TRANSLATE_NOOP("MediaFilters", "All Supported Video Files")};
 
 std::vector<MediaFilter> BuildTable() {
   std::vector<MediaFilter> table;
@@ -24,7 +32,8 @@ QStringList MediaDialogFilters() {
     // The dialog reads space-separated patterns from the last parenthesised group; a
     // text that already ends in exactly that group is used as it is.
     const QString group = "(" + f.pattern.split(';', Qt::SkipEmptyParts).join(' ') + ")";
-    filters << (f.text.endsWith(group) ? f.text : f.text + " " + group);
+    const QString text = QCoreApplication::translate("MediaFilters", f.text.toUtf8().constData());
+    filters << (text.endsWith(group) ? text : text + " " + group);
   }
   return filters;
 }

@@ -1,9 +1,11 @@
 #include "filelist/ProbePool.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
+#include "core/EngineTexts.h"
 #include "engine/FFDecoder.h"
 #include "filelist/NativePath.h"
 #include "filelist/SourceFromDecoder.h"
@@ -101,15 +103,16 @@ bool ProbePool::Describe(FFDecoder& decoder, const QByteArray& nativePath, Sourc
   // Devices, pipes and sockets could block the read forever; folders are no media.
   const NativePath::Kind kind = NativePath::KindOf(nativePath);
   if (kind == NativePath::Kind::Directory) {
-    error = "This is a folder, not a file.";
+    error = QCoreApplication::translate("ProbePool", "This is a folder, not a file.");
     return false;
   }
   if (kind == NativePath::Kind::Other) {
-    error = "This is not a regular file (a device, pipe or socket).";
+    error =
+        QCoreApplication::translate("ProbePool", "This is not a regular file (a device, pipe or socket).");
     return false;
   }
   if (!decoder.Open(nativePath.toStdString(), std::string())) {
-    error = QString::fromStdString(decoder.LastErrorMessage());
+    error = EngineText(QString::fromStdString(decoder.LastErrorMessage()));
     return false;
   }
   DecoderCloser closer(decoder);

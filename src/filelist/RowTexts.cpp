@@ -1,5 +1,6 @@
 #include "filelist/RowTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "core/Helpers.h"
@@ -19,7 +20,9 @@ QString FormatModifiedText(const QDateTime& time) {
 }
 
 QString TrackCountText(int audioTracks, int subtitleTracks) {
-  return QString("Audio tracks: %1, subtitle tracks: %2").arg(audioTracks).arg(subtitleTracks);
+  return QCoreApplication::translate("RowTexts", "Audio tracks: %1, subtitle tracks: %2")
+      .arg(audioTracks)
+      .arg(subtitleTracks);
 }
 
 QString FormatVideoSizeText(int width, int height) {
@@ -27,11 +30,12 @@ QString FormatVideoSizeText(int width, int height) {
 }
 
 QString OpenFailureText(const QString& path, const QString& engineError) {
-  return "Can not open file: \n" + path + "\n\nError: \n" + engineError;
+  return QCoreApplication::translate("RowTexts", "Can not open file: \n%1\n\nError: \n%2")
+      .arg(path, engineError);
 }
 
 QString RowColumnText(const FileRow& row, ListColumn column) {
-  static const QString kNotAvailable = "N/A";
+  const QString notAvailable = QCoreApplication::translate("RowTexts", "N/A");
   const SourceSummary& s = row.source;
   switch (column) {
     case ListColumn::Path:
@@ -41,15 +45,15 @@ QString RowColumnText(const FileRow& row, ListColumn column) {
     case ListColumn::Duration:
       return FormatDuration(s.DurationSeconds());
     case ListColumn::VideoSize:
-      return s.HasVideo() ? FormatVideoSizeText(s.uprightWidth, s.uprightHeight) : kNotAvailable;
+      return s.HasVideo() ? FormatVideoSizeText(s.uprightWidth, s.uprightHeight) : notAvailable;
     case ListColumn::FileSize:
       return FormatFileSizeText(static_cast<double>(s.fileBytes));
     case ListColumn::Modified:
       return FormatModifiedText(s.modified);
     case ListColumn::VideoCodec:
-      return s.HasVideo() ? s.videoCodec : kNotAvailable;
+      return s.HasVideo() ? s.videoCodec : notAvailable;
     case ListColumn::AudioCodec:
-      return s.HasAudio() ? s.audioCodec : kNotAvailable;
+      return s.HasAudio() ? s.audioCodec : notAvailable;
     case ListColumn::Count:
       break;
   }

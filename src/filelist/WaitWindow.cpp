@@ -11,17 +11,17 @@
 
 WaitWindow::WaitWindow(QWidget* owner) : QWidget(owner, Qt::Dialog) {
   setObjectName("FormWait");
-  setWindowTitle("Please wait...");
+  setWindowTitle(tr("Please wait..."));
   setWindowModality(Qt::NonModal);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  label_ = new QLabel("Reading files, please wait...", this);
+  label_ = new QLabel(tr("Reading files, please wait..."), this);
   label_->setObjectName("LabelWait");
   label_->setAlignment(Qt::AlignCenter);
   count_ = new QLabel(this);
   count_->setObjectName("LabelCount");
   count_->setAlignment(Qt::AlignCenter);
   count_->hide();
-  cancel_ = new QPushButton("&Cancel", this);
+  cancel_ = new QPushButton(tr("&Cancel"), this);
   cancel_->setObjectName("BtnCancel");
   cancel_->hide();
   connect(cancel_, &QPushButton::clicked, this, &WaitWindow::RequestCancel);

@@ -14,7 +14,7 @@ void AddEntries(QMenu* menu, const QString& name) {
   for (const ProfileEntry& entry : ProfileCatalogue()) {
     if (name != QLatin1String(entry.menu)) continue;
     // "&" would be taken as a mnemonic marker.
-    QString text = QString::fromUtf8(entry.caption);
+    QString text = ProfileCaptionShown(QString::fromUtf8(entry.caption));
     text.replace('&', "&&");
     QAction* action = menu->addAction(text);
     action->setData(entry.id);
@@ -26,12 +26,12 @@ void AddEntries(QMenu* menu, const QString& name) {
 QMenu* BuildFormatMenu(QWidget* parent) {
   auto* menu = new QMenu(parent);
   menu->setObjectName("FormatMenu");
-  AddEntries(menu->addMenu(AudioFormatMenu), AudioFormatMenu);
-  AddEntries(menu->addMenu(VideoFormatMenu), VideoFormatMenu);
-  QMenu* devices = menu->addMenu(DeviceMenu);
+  AddEntries(menu->addMenu(ProfileCaptionShown(AudioFormatMenu)), AudioFormatMenu);
+  AddEntries(menu->addMenu(ProfileCaptionShown(VideoFormatMenu)), VideoFormatMenu);
+  QMenu* devices = menu->addMenu(ProfileCaptionShown(DeviceMenu));
   devices->setObjectName(DeviceMenu);
   for (const QString& name : DeviceMenuNames())
-    AddEntries(devices->addMenu(name), name);
-  AddEntries(menu->addMenu(ModernMenu), ModernMenu);
+    AddEntries(devices->addMenu(ProfileCaptionShown(name)), name);
+  AddEntries(menu->addMenu(ProfileCaptionShown(ModernMenu)), ModernMenu);
   return menu;
 }

@@ -1,6 +1,7 @@
 // Grid item table and value rules.
 #include "output/GridItems.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,87 +17,163 @@ const QStringList kRotations = {"-90", "90"};
 const QStringList kAudioBitrates = {"Auto", "32k",  "40k",  "48k",  "56k",  "64k",  "80k", "96k",
                                     "112k", "128k", "160k", "192k", "224k", "256k", "320k"};
 const QStringList kSampleRates = {"Auto", "8000", "11025", "16000", "22050", "32000", "44100", "48000"};
-const QStringList kChannels = {"Auto", "1", "2"};
-const QStringList kUpscale = {"Allow", "Never"};
-const QStringList kAudioTracks = {"All", "First"};
-const QStringList kSubtitles = {"Keep", "Burn In", "None"};
+const QStringList kChannels = {QT_TRANSLATE_NOOP("GridItems", "Auto"), "1", "2"};
+const QStringList kUpscale = {QT_TRANSLATE_NOOP("GridItems", "Allow"),
+                              QT_TRANSLATE_NOOP("GridItems", "Never")};
+const QStringList kAudioTracks = {QT_TRANSLATE_NOOP("GridItems", "All"),
+                                  QT_TRANSLATE_NOOP("GridItems", "First")};
+const QStringList kSubtitles = {QT_TRANSLATE_NOOP("GridItems", "Keep"),
+                                QT_TRANSLATE_NOOP("GridItems", "Burn In"),
+                                QT_TRANSLATE_NOOP("GridItems", "None")};
 
 using K = GridItemKind;
 using C = GridCategory;
 
 const GridItemInfo kItems[] = {
-    {GridItem::FileExtension, C::OutputFile, "Filename Extension", K::Text, "", {}, "", true, 0, false},
+    {GridItem::FileExtension,
+     C::OutputFile,
+     QT_TRANSLATE_NOOP("GridItems", "Filename Extension"),
+     K::Text,
+     "",
+     {},
+     "",
+     true,
+     0,
+     false},
     {GridItem::KeepFileDate,
      C::OutputFile,
-     "Keep File Date",
+     QT_TRANSLATE_NOOP("GridItems", "Keep File Date"),
      K::Check,
      "True",
      {},
-     "Give the output file the modification date of the source file",
+     QT_TRANSLATE_NOOP("GridItems", "Give the output file the modification date of the source file"),
      false,
      0,
      false},
-    {GridItem::VideoBitrate, C::Video, "Video Bitrate", K::Text, "Auto", kVideoBitrates,
-     "Set the video bit rate in bps (Bit Per Second)", false, 0, false},
-    {GridItem::FrameRate, C::Video, "Frame Rate (FPS)", K::Text, "Auto", kFrameRates,
-     "Set how many frames should be displayed per second. Higher frame rate increases the "
-     "smoothness when played back",
+    {GridItem::VideoBitrate, C::Video, QT_TRANSLATE_NOOP("GridItems", "Video Bitrate"), K::Text, "Auto",
+     kVideoBitrates, QT_TRANSLATE_NOOP("GridItems", "Set the video bit rate in bps (Bit Per Second)"), false,
+     0, false},
+    {GridItem::FrameRate, C::Video, QT_TRANSLATE_NOOP("GridItems", "Frame Rate (FPS)"), K::Text, "Auto",
+     kFrameRates,
+     QT_TRANSLATE_NOOP("GridItems",
+                       "Set how many frames should be displayed per second. Higher frame rate increases the "
+                       "smoothness when played back"),
      false, 0, false},
-    {GridItem::Aspect, C::Video, "Aspect Rate", K::Text, "Auto", kAspects,
-     "Set width to height ratio according to the screen aspect of your playback device", false, 0, false},
+    {GridItem::Aspect, C::Video, QT_TRANSLATE_NOOP("GridItems", "Aspect Rate"), K::Text, "Auto", kAspects,
+     QT_TRANSLATE_NOOP("GridItems",
+                       "Set width to height ratio according to the screen aspect of your playback device"),
+     false, 0, false},
     {GridItem::Crop,
      C::Video,
-     "Crop Video",
+     QT_TRANSLATE_NOOP("GridItems", "Crop Video"),
      K::Check,
      "",
      {},
-     "Crop the input video",
+     QT_TRANSLATE_NOOP("GridItems", "Crop the input video"),
      false,
      CropItemId,
      false},
-    {GridItem::CropTop, C::Video, "Top", K::Number, "0", {}, "", true, 0, true},
-    {GridItem::CropBottom, C::Video, "Bottom", K::Number, "0", {}, "", true, 0, true},
-    {GridItem::CropLeft, C::Video, "Left", K::Number, "0", {}, "", true, 0, true},
-    {GridItem::CropRight, C::Video, "Right", K::Number, "0", {}, "", true, 0, true},
+    {GridItem::CropTop,
+     C::Video,
+     QT_TRANSLATE_NOOP("GridItems", "Top"),
+     K::Number,
+     "0",
+     {},
+     "",
+     true,
+     0,
+     true},
+    {GridItem::CropBottom,
+     C::Video,
+     QT_TRANSLATE_NOOP("GridItems", "Bottom"),
+     K::Number,
+     "0",
+     {},
+     "",
+     true,
+     0,
+     true},
+    {GridItem::CropLeft,
+     C::Video,
+     QT_TRANSLATE_NOOP("GridItems", "Left"),
+     K::Number,
+     "0",
+     {},
+     "",
+     true,
+     0,
+     true},
+    {GridItem::CropRight,
+     C::Video,
+     QT_TRANSLATE_NOOP("GridItems", "Right"),
+     K::Number,
+     "0",
+     {},
+     "",
+     true,
+     0,
+     true},
     {GridItem::VerticalFlip,
      C::Video,
-     "Vertically Flip",
+     QT_TRANSLATE_NOOP("GridItems", "Vertically Flip"),
      K::Check,
      "",
      {},
-     "Flip the input video vertically",
+     QT_TRANSLATE_NOOP("GridItems", "Flip the input video vertically"),
      false,
      0,
      false},
     {GridItem::HorizontalFlip,
      C::Video,
-     "Horizontally Flip",
+     QT_TRANSLATE_NOOP("GridItems", "Horizontally Flip"),
      K::Check,
      "",
      {},
-     "Flip the input video horizontally",
+     QT_TRANSLATE_NOOP("GridItems", "Flip the input video horizontally"),
      false,
      0,
      false},
-    {GridItem::Rotate, C::Video, "Rotate", K::Number, "0", kRotations,
-     "Rotate the video xx degrees clockwise. Valid number is from -270 to 270", false, 0, false},
-    {GridItem::Upscale, C::Video, "Upscale", K::List, "Allow", kUpscale,
-     "Never: a video smaller than the chosen size keeps its own size instead of being enlarged", false, 0,
-     false},
-    {GridItem::AudioBitrate, C::Audio, "Audio Bitrate", K::Text, "Auto", kAudioBitrates,
-     "Set the audio bitrate in bps(Bit Per Second)", false, 0, false},
-    {GridItem::SampleRate, C::Audio, "Sample Rate", K::Text, "Auto", kSampleRates,
-     "Set the audio sampling frequency (the number of samples per second)", false, 0, false},
-    {GridItem::Channels, C::Audio, "Channels", K::List, "Auto", kChannels,
-     "Set number of audio channels. 1 - Mono, 2 - Stereo", false, 0, false},
-    {GridItem::AudioTracks, C::Audio, "Audio Tracks", K::List, "All", kAudioTracks,
-     "All: every audio track (other languages, commentary) where the format can hold several. "
-     "First: only the main one",
+    {GridItem::Rotate, C::Video, QT_TRANSLATE_NOOP("GridItems", "Rotate"), K::Number, "0", kRotations,
+     QT_TRANSLATE_NOOP("GridItems",
+                       "Rotate the video xx degrees clockwise. Valid number is from -270 to 270"),
      false, 0, false},
-    {GridItem::RemoveAudio, C::Audio, "Remove Audio", K::Check, "", {}, "", false, RemoveAudioItemId, false},
-    {GridItem::Subtitles, C::Subtitle, "Subtitles", K::List, "Keep", kSubtitles,
-     "Keep: subtitle tracks go into the output where the format can hold them. Burn In: the "
-     "default text track is drawn into the picture. None: left out",
+    {GridItem::Upscale, C::Video, QT_TRANSLATE_NOOP("GridItems", "Upscale"), K::List, "Allow", kUpscale,
+     QT_TRANSLATE_NOOP(
+         "GridItems",
+         "Never: a video smaller than the chosen size keeps its own size instead of being enlarged"),
+     false, 0, false},
+    {GridItem::AudioBitrate, C::Audio, QT_TRANSLATE_NOOP("GridItems", "Audio Bitrate"), K::Text, "Auto",
+     kAudioBitrates, QT_TRANSLATE_NOOP("GridItems", "Set the audio bitrate in bps(Bit Per Second)"), false, 0,
+     false},
+    {GridItem::SampleRate, C::Audio, QT_TRANSLATE_NOOP("GridItems", "Sample Rate"), K::Text, "Auto",
+     kSampleRates,
+     QT_TRANSLATE_NOOP("GridItems", "Set the audio sampling frequency (the number of samples per second)"),
+     false, 0, false},
+    {GridItem::Channels, C::Audio, QT_TRANSLATE_NOOP("GridItems", "Channels"), K::List, "Auto", kChannels,
+     QT_TRANSLATE_NOOP("GridItems", "Set number of audio channels. 1 - Mono, 2 - Stereo"), false, 0, false},
+    {GridItem::AudioTracks, C::Audio, QT_TRANSLATE_NOOP("GridItems", "Audio Tracks"), K::List, "All",
+     kAudioTracks,
+     QT_TRANSLATE_NOOP(
+         "GridItems",
+         "All: every audio track (other languages, commentary) where the format can hold several. "
+         "First: only the main one"),
+     false, 0, false},
+    {GridItem::RemoveAudio,
+     C::Audio,
+     QT_TRANSLATE_NOOP("GridItems", "Remove Audio"),
+     K::Check,
+     "",
+     {},
+     "",
+     false,
+     RemoveAudioItemId,
+     false},
+    {GridItem::Subtitles, C::Subtitle, QT_TRANSLATE_NOOP("GridItems", "Subtitles"), K::List, "Keep",
+     kSubtitles,
+     QT_TRANSLATE_NOOP(
+         "GridItems",
+         "Keep: subtitle tracks go into the output where the format can hold them. Burn In: the "
+         "default text track is drawn into the picture. None: left out"),
      false, 0, false},
 };
 
@@ -125,13 +202,13 @@ bool ParseInteger(const QString& text, long long& value) {
 QString GridCategoryCaption(GridCategory category) {
   switch (category) {
     case GridCategory::OutputFile:
-      return "Output File";
+      return QCoreApplication::translate("GridItems", "Output File");
     case GridCategory::Video:
-      return "Video Settings";
+      return QCoreApplication::translate("GridItems", "Video Settings");
     case GridCategory::Audio:
-      return "Audio Settings";
+      return QCoreApplication::translate("GridItems", "Audio Settings");
     case GridCategory::Subtitle:
-      return "Subtitle Settings";
+      return QCoreApplication::translate("GridItems", "Subtitle Settings");
   }
   return {};
 }
@@ -139,6 +216,23 @@ QString GridCategoryCaption(GridCategory category) {
 std::span<const GridItemInfo> GridItemTable() { return kItems; }
 
 const GridItemInfo& GridItemInfoFor(GridItem item) { return kItems[static_cast<int>(item)]; }
+
+QString GridItemCaption(const GridItemInfo& info) {
+  return QCoreApplication::translate("GridItems", info.caption);
+}
+
+QString GridItemDescription(const GridItemInfo& info) {
+  return *info.description ? QCoreApplication::translate("GridItems", info.description) : QString();
+}
+
+QStringList GridEntriesShown(const GridItemInfo& info) {
+  QStringList shown;
+  for (const QString& entry : info.entries)
+    shown << (info.kind == GridItemKind::List || entry == "Auto"
+                  ? QCoreApplication::translate("GridItems", entry.toUtf8().constData())
+                  : entry);
+  return shown;
+}
 
 QString CorrectGridItemText(GridItem item, const QString& value) {
   const GridItemInfo& info = GridItemInfoFor(item);
@@ -166,33 +260,35 @@ QString GridReplacementNote(GridItem item, const QString& typed, const QString& 
   switch (item) {
     case GridItem::VideoBitrate:
     case GridItem::AudioBitrate:
-      takes = "digits, optionally ending in k";
+      takes = QT_TRANSLATE_NOOP("GridItems", "digits, optionally ending in k");
       break;
     case GridItem::SampleRate:
-      takes = "digits, in Hz";
+      takes = QT_TRANSLATE_NOOP("GridItems", "digits, in Hz");
       break;
     case GridItem::FrameRate:
-      takes = "a number above 0";
+      takes = QT_TRANSLATE_NOOP("GridItems", "a number above 0");
       break;
     case GridItem::Aspect:
-      takes = "width:height in whole numbers, such as 16:9";
+      takes = QT_TRANSLATE_NOOP("GridItems", "width:height in whole numbers, such as 16:9");
       break;
     case GridItem::Rotate:
-      takes = "whole degrees from -270 to 270";
+      takes = QT_TRANSLATE_NOOP("GridItems", "whole degrees from -270 to 270");
       break;
     case GridItem::CropTop:
     case GridItem::CropBottom:
     case GridItem::CropLeft:
     case GridItem::CropRight:
-      takes = "pixels, 0 or more";
+      takes = QT_TRANSLATE_NOOP("GridItems", "pixels, 0 or more");
       break;
     default:
       break;
   }
-  QString note = QString::fromUtf8(GridItemInfoFor(item).caption) + ": \"" + entered +
-                 "\" was replaced by \"" + kept + "\"";
-  if (*takes) note += QString(" (it takes ") + takes + ")";
-  return note + ".";
+  const QString caption = QCoreApplication::translate("GridItems", GridItemInfoFor(item).caption);
+  if (!*takes)
+    return QCoreApplication::translate("GridItems", "%1: \"%2\" was replaced by \"%3\".")
+        .arg(caption, entered, kept);
+  return QCoreApplication::translate("GridItems", "%1: \"%2\" was replaced by \"%3\" (it takes %4).")
+      .arg(caption, entered, kept, QCoreApplication::translate("GridItems", takes));
 }
 
 QString GridLowValueNote(GridItem item, const QString& kept) {
@@ -200,19 +296,25 @@ QString GridLowValueNote(GridItem item, const QString& kept) {
   bool ok = false;
   const qlonglong value = kept.toLongLong(&ok);
   if (!ok) return {};
-  const QString quoted = "\"" + kept + "\"";
   switch (item) {
     case GridItem::VideoBitrate:
     case GridItem::AudioBitrate: {
       const bool video = item == GridItem::VideoBitrate;
       if (value >= (video ? 32000 : 8000)) return {};
-      return quoted + " is " + kept + " bit/s, far below usual " + (video ? "video" : "audio") +
-             " bitrates. Did you mean \"" + kept + "k\"?";
+      return (video ? QCoreApplication::translate(
+                          "GridItems",
+                          "\"%1\" is %1 bit/s, far below usual video bitrates. Did you mean \"%1k\"?")
+                    : QCoreApplication::translate(
+                          "GridItems",
+                          "\"%1\" is %1 bit/s, far below usual audio bitrates. Did you mean \"%1k\"?"))
+          .arg(kept);
     }
     case GridItem::SampleRate:
       if (value >= 8000) return {};
-      return quoted + " is " + kept +
-             " Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).";
+      return QCoreApplication::translate("GridItems",
+                                         "\"%1\" is %1 Hz, far below usual sample rates (8000 Hz and more, "
+                                         "most often 44100 or 48000).")
+          .arg(kept);
     default:
       return {};
   }

@@ -61,6 +61,12 @@ QString GridCategoryCaption(GridCategory category);
 // Every item in grid order.
 std::span<const GridItemInfo> GridItemTable();
 const GridItemInfo& GridItemInfoFor(GridItem item);
+// An item's caption and description in the user's language.
+QString GridItemCaption(const GridItemInfo& info);
+QString GridItemDescription(const GridItemInfo& info);
+// The entries as the grid shows them: a pick list's and the word "Auto" in the user's
+// language (the table's English entries stay what the settings hold), numbers as they are.
+QStringList GridEntriesShown(const GridItemInfo& info);
 
 // The per-item clean-up run when the user edits an item: trim; empty becomes "0" for
 // the crop values and "Rotate", "Auto" otherwise; crop values become their absolute

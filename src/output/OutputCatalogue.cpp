@@ -1,39 +1,41 @@
 // The profile catalogue as a single table.
 #include "output/OutputCatalogue.h"
 
+#include <QCoreApplication>
+
 #include "output/FormatTable.h"
 
 namespace {
 
 // clang-format off
 const ProfileEntry kCatalogue[] = {
-    {1186, "AAC - Advanced Audio Coding Files (*.aac)", "General Audio Format", "aac", 0, 0, "", "", ""},
-    {1188, "AC3 - Audio Coding 3 (*.ac3)", "General Audio Format", "ac3", 0, 0, "", "", ""},
-    {1187, "AIFF - Audio InterChange File Format (*.aiff)", "General Audio Format", "aiff", 0, 0, "", "", ""},
-    {1189, "FLAC - Free Lossless Audio Codec (*.flac)", "General Audio Format", "flac", 0, 0, "", "", ""},
-    {1190, "M4A - MPEG-4 Audio (*.m4a)", "General Audio Format", "m4a", 0, 0, "", "", ""},
-    {1184, "MP2 - MPEG Layer-2 Audio (*.mp2)", "General Audio Format", "mp2", 0, 0, "", "", ""},
-    {1185, "MP3 - MPEG Layer-3 Audio (*.mp3)", "General Audio Format", "mp3", 0, 0, "", "", ""},
-    {1191, "OGG - Ogg Vorbis Audio (*.ogg)", "General Audio Format", "ogg", 0, 0, "", "", ""},
-    {1192, "RA - Real Audio (*.ra)", "General Audio Format", "ra", 0, 0, "", "", ""},
-    {1193, "WAV - Waveform Audio (*.wav)", "General Audio Format", "wav", 0, 0, "", "", ""},
-    {1194, "WMA - Windows Media Audio (*.wma)", "General Audio Format", "wma", 0, 0, "", "", ""},
-    {1046, "3GP - 3GP Format (*.3gp)", "General Video Format", "3gp", 0, 0, "", "", ""},
-    {1036, "ASF - Advanced Streaming Format (*.asf)", "General Video Format", "asf", 0, 0, "", "", ""},
-    {1045, "AVI - AVI Xvid Format (*.avi)", "General Video Format", "avi", 0, 0, "", "", ""},
-    {1029, "F4V - Flash Video (*.f4v)", "General Video Format", "f4v", 0, 0, "", "", ""},
-    {1028, "FLV - Flash Video (*.flv)", "General Video Format", "flv", 0, 0, "", "", ""},
-    {1030, "MKV - Matroska Video (*.mkv)", "General Video Format", "mkv", 0, 0, "", "", ""},
-    {1034, "MOV - QuickTime Video (*.mov)", "General Video Format", "mov", 0, 0, "", "", ""},
-    {1057, "MP4 - H264 Video (*.mp4)", "General Video Format", "mp4h264", 0, 0, "", "", ""},
-    {1032, "MP4 - MPEG-4 Video (*.mp4)", "General Video Format", "mp4", 0, 0, "", "", ""},
-    {1050, "MPG - MPEG-1 Video (*.mpg)", "General Video Format", "mpg", 0, 0, "", "", ""},
-    {1177, "MPG - MPEG-2 Video (*.mpg)", "General Video Format", "mpg2", 0, 0, "", "", ""},
-    {1052, "RM - Real Video (*.rm)", "General Video Format", "rm", 0, 0, "", "", ""},
-    {1051, "SWF - Shock Wave Flash (*.swf)", "General Video Format", "swf", 0, 0, "", "", ""},
-    {1035, "VOB - DVD Video Object (*.vob)", "General Video Format", "vob", 720, 480, "", "", ""},
-    {1053, "WebM - WebM Video (*.webm)", "General Video Format", "webm", 0, 0, "", "", ""},
-    {1037, "WMV - Windows Media Video (*.wmv)", "General Video Format", "wmv", 0, 0, "", "", ""},
+    {1186, QT_TRANSLATE_NOOP("Profiles", "AAC - Advanced Audio Coding Files (*.aac)"), "General Audio Format", "aac", 0, 0, "", "", ""},
+    {1188, QT_TRANSLATE_NOOP("Profiles", "AC3 - Audio Coding 3 (*.ac3)"), "General Audio Format", "ac3", 0, 0, "", "", ""},
+    {1187, QT_TRANSLATE_NOOP("Profiles", "AIFF - Audio InterChange File Format (*.aiff)"), "General Audio Format", "aiff", 0, 0, "", "", ""},
+    {1189, QT_TRANSLATE_NOOP("Profiles", "FLAC - Free Lossless Audio Codec (*.flac)"), "General Audio Format", "flac", 0, 0, "", "", ""},
+    {1190, QT_TRANSLATE_NOOP("Profiles", "M4A - MPEG-4 Audio (*.m4a)"), "General Audio Format", "m4a", 0, 0, "", "", ""},
+    {1184, QT_TRANSLATE_NOOP("Profiles", "MP2 - MPEG Layer-2 Audio (*.mp2)"), "General Audio Format", "mp2", 0, 0, "", "", ""},
+    {1185, QT_TRANSLATE_NOOP("Profiles", "MP3 - MPEG Layer-3 Audio (*.mp3)"), "General Audio Format", "mp3", 0, 0, "", "", ""},
+    {1191, QT_TRANSLATE_NOOP("Profiles", "OGG - Ogg Vorbis Audio (*.ogg)"), "General Audio Format", "ogg", 0, 0, "", "", ""},
+    {1192, QT_TRANSLATE_NOOP("Profiles", "RA - Real Audio (*.ra)"), "General Audio Format", "ra", 0, 0, "", "", ""},
+    {1193, QT_TRANSLATE_NOOP("Profiles", "WAV - Waveform Audio (*.wav)"), "General Audio Format", "wav", 0, 0, "", "", ""},
+    {1194, QT_TRANSLATE_NOOP("Profiles", "WMA - Windows Media Audio (*.wma)"), "General Audio Format", "wma", 0, 0, "", "", ""},
+    {1046, QT_TRANSLATE_NOOP("Profiles", "3GP - 3GP Format (*.3gp)"), "General Video Format", "3gp", 0, 0, "", "", ""},
+    {1036, QT_TRANSLATE_NOOP("Profiles", "ASF - Advanced Streaming Format (*.asf)"), "General Video Format", "asf", 0, 0, "", "", ""},
+    {1045, QT_TRANSLATE_NOOP("Profiles", "AVI - AVI Xvid Format (*.avi)"), "General Video Format", "avi", 0, 0, "", "", ""},
+    {1029, QT_TRANSLATE_NOOP("Profiles", "F4V - Flash Video (*.f4v)"), "General Video Format", "f4v", 0, 0, "", "", ""},
+    {1028, QT_TRANSLATE_NOOP("Profiles", "FLV - Flash Video (*.flv)"), "General Video Format", "flv", 0, 0, "", "", ""},
+    {1030, QT_TRANSLATE_NOOP("Profiles", "MKV - Matroska Video (*.mkv)"), "General Video Format", "mkv", 0, 0, "", "", ""},
+    {1034, QT_TRANSLATE_NOOP("Profiles", "MOV - QuickTime Video (*.mov)"), "General Video Format", "mov", 0, 0, "", "", ""},
+    {1057, QT_TRANSLATE_NOOP("Profiles", "MP4 - H264 Video (*.mp4)"), "General Video Format", "mp4h264", 0, 0, "", "", ""},
+    {1032, QT_TRANSLATE_NOOP("Profiles", "MP4 - MPEG-4 Video (*.mp4)"), "General Video Format", "mp4", 0, 0, "", "", ""},
+    {1050, QT_TRANSLATE_NOOP("Profiles", "MPG - MPEG-1 Video (*.mpg)"), "General Video Format", "mpg", 0, 0, "", "", ""},
+    {1177, QT_TRANSLATE_NOOP("Profiles", "MPG - MPEG-2 Video (*.mpg)"), "General Video Format", "mpg2", 0, 0, "", "", ""},
+    {1052, QT_TRANSLATE_NOOP("Profiles", "RM - Real Video (*.rm)"), "General Video Format", "rm", 0, 0, "", "", ""},
+    {1051, QT_TRANSLATE_NOOP("Profiles", "SWF - Shock Wave Flash (*.swf)"), "General Video Format", "swf", 0, 0, "", "", ""},
+    {1035, QT_TRANSLATE_NOOP("Profiles", "VOB - DVD Video Object (*.vob)"), "General Video Format", "vob", 720, 480, "", "", ""},
+    {1053, QT_TRANSLATE_NOOP("Profiles", "WebM - WebM Video (*.webm)"), "General Video Format", "webm", 0, 0, "", "", ""},
+    {1037, QT_TRANSLATE_NOOP("Profiles", "WMV - Windows Media Video (*.wmv)"), "General Video Format", "wmv", 0, 0, "", "", ""},
     {1082, "Android - MPEG4 Video", "Android", "mp4", 0, 0, "", "", "2"},
     {1083, "Android - H264 Video 320x240", "Android", "mp4h264", 320, 240, "", "96k", "2"},
     {1084, "Android - H264 Video 480x320", "Android", "mp4h264", 480, 320, "", "96k", "2"},
@@ -146,16 +148,16 @@ const ProfileEntry kCatalogue[] = {
     {1137, "Xbox360 - Xvid Video", "Xbox", "avi", 720, 480, "", "", "2"},
     {1138, "Xbox360 - Xvid HD Video", "Xbox", "avi", 1280, 720, "", "", "2"},
     // Newer codecs, after the classic menus.
-    {1201, "MP4 - HEVC Video (*.mp4)", "Modern", "mp4hevc", 0, 0, "", "", ""},
-    {1202, "WebM - VP9 Video + Opus Audio (*.webm)", "Modern", "webmvp9", 0, 0, "", "", ""},
-    {1203, "MKV - AV1 Video + Opus Audio (*.mkv)", "Modern", "mkvav1", 0, 0, "", "", ""},
-    {1204, "WebM - AV1 Video + Opus Audio (*.webm)", "Modern", "webmav1", 0, 0, "", "", ""},
-    {1205, "MKV - H264 Video + AAC Audio, All Tracks (*.mkv)", "Modern", "mkvh264", 0, 0, "", "", ""},
-    {1206, "Opus - Opus Audio (*.opus)", "Modern", "opus", 0, 0, "", "", ""},
-    {1207, "Phone - H264 Video 1080p", "Modern", "mp4h264", 1920, 1080, "", "", "2"},
-    {1208, "Phone - HEVC Video 1080p", "Modern", "mp4hevc", 1920, 1080, "", "", "2"},
-    {1209, "TV - H264 Video 1080p", "Modern", "mp4h264", 1920, 1080, "", "", "2"},
-    {1210, "TV - HEVC Video 4K", "Modern", "mp4hevc", 3840, 2160, "", "", "2"},
+    {1201, QT_TRANSLATE_NOOP("Profiles", "MP4 - HEVC Video (*.mp4)"), "Modern", "mp4hevc", 0, 0, "", "", ""},
+    {1202, QT_TRANSLATE_NOOP("Profiles", "WebM - VP9 Video + Opus Audio (*.webm)"), "Modern", "webmvp9", 0, 0, "", "", ""},
+    {1203, QT_TRANSLATE_NOOP("Profiles", "MKV - AV1 Video + Opus Audio (*.mkv)"), "Modern", "mkvav1", 0, 0, "", "", ""},
+    {1204, QT_TRANSLATE_NOOP("Profiles", "WebM - AV1 Video + Opus Audio (*.webm)"), "Modern", "webmav1", 0, 0, "", "", ""},
+    {1205, QT_TRANSLATE_NOOP("Profiles", "MKV - H264 Video + AAC Audio, All Tracks (*.mkv)"), "Modern", "mkvh264", 0, 0, "", "", ""},
+    {1206, QT_TRANSLATE_NOOP("Profiles", "Opus - Opus Audio (*.opus)"), "Modern", "opus", 0, 0, "", "", ""},
+    {1207, QT_TRANSLATE_NOOP("Profiles", "Phone - H264 Video 1080p"), "Modern", "mp4h264", 1920, 1080, "", "", "2"},
+    {1208, QT_TRANSLATE_NOOP("Profiles", "Phone - HEVC Video 1080p"), "Modern", "mp4hevc", 1920, 1080, "", "", "2"},
+    {1209, QT_TRANSLATE_NOOP("Profiles", "TV - H264 Video 1080p"), "Modern", "mp4h264", 1920, 1080, "", "", "2"},
+    {1210, QT_TRANSLATE_NOOP("Profiles", "TV - HEVC Video 4K"), "Modern", "mp4hevc", 3840, 2160, "", "", "2"},
 };
 // clang-format on
 
@@ -164,13 +166,20 @@ const FormatRow* RowOf(const QString& key) { return FindFormat(key.toStdString()
 }  // namespace
 
 const QStringList& DeviceMenuNames() {
-  static const QStringList names = {"Android", "Android Pad", "Apple TV",  "iPad",          "iPhone",
-                                    "iPod",    "BlackBerry",  "HD Video",  "PMP",           "PS3",
-                                    "PSP",     "VCD/DVD",     "Web Video", "Windows Phone", "Xbox"};
+  // Product names stay as they are; the others are shown in the user's language.
+  static const QStringList names = {"Android", "Android Pad", "Apple TV", "iPad", "iPhone", "iPod",
+                                    "BlackBerry", QT_TRANSLATE_NOOP("Profiles", "HD Video"),
+                                    //: Portable media players (Archos, Creative ZEN, iRiver, Zune).
+                                    QT_TRANSLATE_NOOP("Profiles", "PMP"), "PS3", "PSP", "VCD/DVD",
+                                    QT_TRANSLATE_NOOP("Profiles", "Web Video"), "Windows Phone", "Xbox"};
   return names;
 }
 
 std::span<const ProfileEntry> ProfileCatalogue() { return kCatalogue; }
+
+QString ProfileCaptionShown(const QString& caption) {
+  return QCoreApplication::translate("Profiles", caption.toUtf8().constData());
+}
 
 const ProfileEntry* FindProfile(int id) {
   for (const ProfileEntry& entry : kCatalogue) {

@@ -19,14 +19,18 @@ struct ProfileEntry {
 };
 
 // Submenus of the profile menu, in menu order.
-inline constexpr const char* AudioFormatMenu = "General Audio Format";
-inline constexpr const char* VideoFormatMenu = "General Video Format";
-inline constexpr const char* DeviceMenu = "Device";
-inline constexpr const char* ModernMenu = "Modern";  // newer codecs, last in the menu
-const QStringList& DeviceMenuNames();                // the 15 device submenus
+inline constexpr const char* AudioFormatMenu = QT_TRANSLATE_NOOP("Profiles", "General Audio Format");
+inline constexpr const char* VideoFormatMenu = QT_TRANSLATE_NOOP("Profiles", "General Video Format");
+inline constexpr const char* DeviceMenu = QT_TRANSLATE_NOOP("Profiles", "Device");
+inline constexpr const char* ModernMenu =
+    QT_TRANSLATE_NOOP("Profiles", "Modern");  // newer codecs, last in the menu
+const QStringList& DeviceMenuNames();         // the 15 device submenus
 
 // All entries, in menu order within each submenu.
 std::span<const ProfileEntry> ProfileCatalogue();
+// A caption or submenu name as the window shows it: in the user's language where it is
+// not a product name. Settings, the command line and the engine keep the English text.
+QString ProfileCaptionShown(const QString& caption);
 // The entry with this command id, or nullptr when the id is not in the catalogue.
 const ProfileEntry* FindProfile(int id);
 // True for the entries of audio keys (the 11 general audio ones and Opus).

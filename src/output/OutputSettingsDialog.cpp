@@ -2,6 +2,7 @@
 #include "output/OutputSettingsDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -32,9 +33,13 @@
 
 namespace {
 
-const QStringList kQualities = {"High (larger file size)", "Normal", "Low (smaller file size)"};
+const char* const kQualities[] = {QT_TRANSLATE_NOOP("OutputSettingsDialog", "High (larger file size)"),
+                                  QT_TRANSLATE_NOOP("OutputSettingsDialog", "Normal"),
+                                  QT_TRANSLATE_NOOP("OutputSettingsDialog", "Low (smaller file size)")};
 // "If the output file exists": the list's entries and the rule each one stands for.
-const QStringList kIfExistsChoices = {"Keep both", "Overwrite", "Skip"};
+const char* const kIfExistsChoices[] = {QT_TRANSLATE_NOOP("OutputSettingsDialog", "Keep both"),
+                                        QT_TRANSLATE_NOOP("OutputSettingsDialog", "Overwrite"),
+                                        QT_TRANSLATE_NOOP("OutputSettingsDialog", "Skip")};
 constexpr ExistingOutput kIfExistsRules[] = {ExistingOutput::KeepBoth, ExistingOutput::Overwrite,
                                              ExistingOutput::Skip};
 int IfExistsIndex(ExistingOutput rule) {
@@ -55,6 +60,15 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
   return label;
 }
 
+// A list's English entries in the user's language.
+template <size_t N>
+QStringList Shown(const char* const (&entries)[N], const char* context) {
+  QStringList shown;
+  for (const char* entry : entries)
+    shown << QCoreApplication::translate(context, entry);
+  return shown;
+}
+
 template <typename T>
 T* Named(T* widget, const QString& name) {
   widget->setObjectName(name);
@@ -68,7 +82,7 @@ void FormatComboBox::showPopup() { emit dropDownRequested(); }
 OutputSettingsDialog::OutputSettingsDialog(QWidget* owner, const QString& outputFolder)
     : QDialog(owner), start_folder_(outputFolder) {
   setObjectName("FormVideoFormat");
-  setWindowTitle("Output Settings");
+  setWindowTitle(tr("Output Settings"));
   BuildControls();
   LoadForm();
   NameControls();
@@ -105,7 +119,8 @@ void OutputSettingsDialog::BuildControls() {
 
   combo_format_ = Named(new FormatComboBox(choices_frame_), "ComboFormat");
   combo_size_ = Named(new QComboBox(choices_frame_), "ComboSize");
-  combo_size_->addItems(SizeEntries());
+  for (const QString& entry : SizeEntries())
+    combo_size_->addItem(QCoreApplication::translate("OutputSizes", entry.toUtf8().constData()));
   combo_size_->setMaxVisibleItems(SizeEntries().size());
 
   auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
@@ -118,14 +133,14 @@ void OutputSettingsDialog::BuildControls() {
   }
 
   combo_video_q_ = Named(new QComboBox(choices_frame_), "ComboVideoQ");
-  combo_video_q_->addItems(kQualities);
+  combo_video_q_->addItems(Shown(kQualities, "OutputSettingsDialog"));
   combo_audio_q_ = Named(new QComboBox(choices_frame_), "ComboAudioQ");
-  combo_audio_q_->addItems(kQualities);
+  combo_audio_q_->addItems(Shown(kQualities, "OutputSettingsDialog"));
   combo_cpu_ = Named(new QComboBox(choices_frame_), "ComboCPU");
   folder_box_ = Named(new QLineEdit(choices_frame_), "TextFolder");
-  browse_button_ = Named(new QPushButton("&Browse...", choices_frame_), "BtnBrowse");
+  browse_button_ = Named(new QPushButton(tr("&Browse..."), choices_frame_), "BtnBrowse");
   combo_if_exists_ = Named(new QComboBox(choices_frame_), "ComboIfExists");
-  combo_if_exists_->addItems(kIfExistsChoices);
+  combo_if_exists_->addItems(Shown(kIfExistsChoices, "OutputSettingsDialog"));
 
   auto* form = new QGridLayout(choices_frame_);
   form->setContentsMargins(12, 12, 12, 12);
@@ -135,24 +150,24 @@ void OutputSettingsDialog::BuildControls() {
   form->setColumnStretch(3, 1);
   for (int row = 0; row < 8; ++row)
     form->setRowStretch(row, 1);
-  form->addWidget(MakeLabel("Label1", "Output Format:", choices_frame_), 0, 0);
+  form->addWidget(MakeLabel("Label1", tr("Output Format:"), choices_frame_), 0, 0);
   form->addWidget(combo_format_, 0, 1, 1, 4);
-  form->addWidget(MakeLabel("Label3", "Video Size:", choices_frame_), 1, 0);
+  form->addWidget(MakeLabel("Label3", tr("Video Size:"), choices_frame_), 1, 0);
   form->addWidget(combo_size_, 1, 1, 1, 4);
-  form->addWidget(MakeLabel("Label7", "Width:", choices_frame_), 2, 0);
+  form->addWidget(MakeLabel("Label7", tr("Width:"), choices_frame_), 2, 0);
   form->addWidget(width_box_, 2, 1);
-  form->addWidget(MakeLabel("Label4", "Height:", choices_frame_), 2, 2, Qt::AlignRight);
+  form->addWidget(MakeLabel("Label4", tr("Height:"), choices_frame_), 2, 2, Qt::AlignRight);
   form->addWidget(height_box_, 2, 3, 1, 2);
-  form->addWidget(MakeLabel("Label5", "Video Quality:", choices_frame_), 3, 0);
+  form->addWidget(MakeLabel("Label5", tr("Video Quality:"), choices_frame_), 3, 0);
   form->addWidget(combo_video_q_, 3, 1, 1, 4);
-  form->addWidget(MakeLabel("Label6", "Audio Quality:", choices_frame_), 4, 0);
+  form->addWidget(MakeLabel("Label6", tr("Audio Quality:"), choices_frame_), 4, 0);
   form->addWidget(combo_audio_q_, 4, 1, 1, 4);
-  form->addWidget(MakeLabel("Label8", "CPU Cores:", choices_frame_), 5, 0);
+  form->addWidget(MakeLabel("Label8", tr("CPU Cores:"), choices_frame_), 5, 0);
   form->addWidget(combo_cpu_, 5, 1);
-  form->addWidget(MakeLabel("Label2", "Destination:", choices_frame_), 6, 0);
+  form->addWidget(MakeLabel("Label2", tr("Destination:"), choices_frame_), 6, 0);
   form->addWidget(folder_box_, 6, 1, 1, 3);
   form->addWidget(browse_button_, 6, 4);
-  auto* ifExistsLabel = MakeLabel("LabelIfExists", "If the output file exists", choices_frame_);
+  auto* ifExistsLabel = MakeLabel("LabelIfExists", tr("If the output file exists"), choices_frame_);
   ifExistsLabel->setBuddy(combo_if_exists_);
   form->addWidget(ifExistsLabel, 7, 0, 1, 2);
   form->addWidget(combo_if_exists_, 7, 2, 1, 3);
@@ -165,9 +180,9 @@ void OutputSettingsDialog::BuildControls() {
   size_note_->setStyleSheet("color: #b03a00;");
   size_note_->setFixedHeight(2 * size_note_->fontMetrics().lineSpacing() + 2);
 
-  more_button_ = Named(new QPushButton("&More >>", left_panel_), "BtnMore");
-  ok_button_ = Named(new QPushButton("OK", left_panel_), "BtnOK");
-  cancel_button_ = Named(new QPushButton("Cancel", left_panel_), "BtnCancel");
+  more_button_ = Named(new QPushButton(tr("&More >>"), left_panel_), "BtnMore");
+  ok_button_ = Named(new QPushButton(tr("OK"), left_panel_), "BtnOK");
+  cancel_button_ = Named(new QPushButton(tr("Cancel"), left_panel_), "BtnCancel");
   ok_button_->setDefault(true);
   for (QPushButton* button : {more_button_, ok_button_, cancel_button_})
     button->setMinimumWidth(90);
@@ -223,7 +238,8 @@ void OutputSettingsDialog::LoadForm() {
   settings_grid_->SetText(GridItem::FileExtension, "mp4");
 
   combo_format_->clear();
-  combo_format_->addItem("MP4 - H264 Video (*.mp4)");
+  combo_format_->addItem(ProfileCaptionShown("MP4 - H264 Video (*.mp4)"),
+                         QString("MP4 - H264 Video (*.mp4)"));
   combo_format_->setCurrentIndex(0);
 
   combo_size_->setCurrentIndex(SizeAutoIndex);
@@ -273,7 +289,7 @@ OutputSettings OutputSettingsDialog::Settings() const {
   OutputSettings settings;
   settings.outputFormatKey = output_format_key_;
   settings.audioOnly = audio_only_;
-  settings.profileCaption = combo_format_->currentText();
+  settings.profileCaption = combo_format_->currentData().toString();
   settings.sizeIndex = combo_size_->currentIndex();
   settings.width = width_box_->text();
   settings.height = height_box_->text();
@@ -303,7 +319,7 @@ void OutputSettingsDialog::ShowSettings(const OutputSettings& settings, const Ou
   output_format_key_ = settings.outputFormatKey;
   audio_only_ = settings.audioOnly;
   combo_format_->clear();
-  combo_format_->addItem(settings.profileCaption);
+  combo_format_->addItem(ProfileCaptionShown(settings.profileCaption), settings.profileCaption);
   combo_format_->setCurrentIndex(0);
 
   combo_size_->setCurrentIndex(settings.sizeIndex);
@@ -336,7 +352,8 @@ void OutputSettingsDialog::ShowSettings(const OutputSettings& settings, const Ou
 void OutputSettingsDialog::SetOkHandler(std::function<void()> handler) { ok_handler_ = std::move(handler); }
 
 void OutputSettingsDialog::BrowseFolder() {
-  const QString folder = Ui::BrowseForFolder(this, "Destination", FolderChooserStart(folder_box_->text()));
+  const QString folder =
+      Ui::BrowseForFolder(this, tr("Destination"), FolderChooserStart(folder_box_->text()));
   if (!folder.isEmpty()) folder_box_->setText(folder);
 }
 
@@ -381,7 +398,8 @@ void OutputSettingsDialog::CorrectDimensionBox(QLineEdit* box) {
   const QString typed = box->text();
   const QString corrected = CorrectDimensionText(typed);
   if (corrected != typed) box->setText(corrected);
-  size_note_->setText(DimensionReplacementNote(box == width_box_ ? "Width" : "Height", typed, corrected));
+  size_note_->setText(
+      DimensionReplacementNote(box == width_box_ ? tr("Width") : tr("Height"), typed, corrected));
 }
 
 QString OutputSettingsDialog::SizeNote() const { return size_note_->text(); }
@@ -430,11 +448,11 @@ void OutputSettingsDialog::onMoreClicked() {
   if (more_expanded_) {
     more_expanded_ = false;
     settings_grid_->hide();
-    more_button_->setText("&More >>");
+    more_button_->setText(tr("&More >>"));
   } else {
     more_expanded_ = true;
     settings_grid_->show();
-    more_button_->setText("&More <<");
+    more_button_->setText(tr("&More <<"));
   }
   FitHeight();
   if (isVisible()) KeepOnScreen(width() - before);

@@ -1,10 +1,11 @@
 // Size list parsing and the width/height corrections.
 #include "output/OutputSizes.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 const QStringList& SizeEntries() {
-  static const QStringList entries = {"Auto",
+  static const QStringList entries = {QT_TRANSLATE_NOOP("OutputSizes", "Auto"),
                                       "128 x 96 (sqcif)",
                                       "176 x 144 (qcif)",
                                       "320 x 240 (qvga)",
@@ -19,7 +20,7 @@ const QStringList& SizeEntries() {
                                       "1024 x 576",
                                       "1280 x 720",
                                       "1920 x 1080",
-                                      "Custom..."};
+                                      QT_TRANSLATE_NOOP("OutputSizes", "Custom...")};
   return entries;
 }
 
@@ -61,11 +62,12 @@ QString CorrectDimensionText(const QString& text) {
 
 QString DimensionReplacementNote(const QString& caption, const QString& typed, const QString& kept) {
   if (typed == kept) return {};
-  const QString was = typed.isEmpty() ? QString("an empty box") : "\"" + typed + "\"";
-  return QString("%1: %2 was replaced by \"%3\" (it takes an even number from %4 to %5).")
-      .arg(caption, was, kept)
-      .arg(MinDimension)
-      .arg(MaxDimension);
+  const QString was =
+      typed.isEmpty() ? QCoreApplication::translate("OutputSizes", "an empty box") : "\"" + typed + "\"";
+  //: %1 is "Width" or "Height", %2 the typed value in quotes or "an empty box".
+  return QCoreApplication::translate("OutputSizes",
+                                     "%1: %2 was replaced by \"%3\" (it takes an even number from %4 to %5).")
+      .arg(caption, was, kept, QString::number(MinDimension), QString::number(MaxDimension));
 }
 
 SizeChoice ChooseSize(int index) {

@@ -1,6 +1,7 @@
 // The advanced settings grid on a QTreeWidget.
 #include "output/SettingsGrid.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,14 @@ bool IsTextKind(GridItemKind kind) { return kind == GridItemKind::Text || kind =
 void ShowReadOnly(QTreeWidgetItem* row, bool readOnly, const QPalette& palette) {
   const QPalette::ColorGroup group = readOnly ? QPalette::Disabled : QPalette::Active;
   row->setForeground(ValueColumn, palette.brush(group, QPalette::Text));
+}
+
+// A typed value keeps the word "Auto" as its value; the grid shows it in the user's language.
+QString ShownValue(const QString& value) {
+  return value == "Auto" ? QCoreApplication::translate("GridItems", "Auto") : value;
+}
+QString ValueOf(const QString& shown) {
+  return shown == QCoreApplication::translate("GridItems", "Auto") ? QString("Auto") : shown;
 }
 
 }  // namespace
@@ -88,7 +97,7 @@ void SettingsGrid::BuildSettingsGrid() {
   QTreeWidgetItem* cropRow = nullptr;
   for (const GridItemInfo& info : GridItemTable()) {
     QTreeWidgetItem* parent = info.cropChild ? cropRow : categories_[static_cast<int>(info.category)];
-    auto* row = new QTreeWidgetItem(parent, {QString::fromUtf8(info.caption)});
+    auto* row = new QTreeWidgetItem(parent, {GridItemCaption(info)});
     row->setData(CaptionColumn, ItemRole, static_cast<int>(info.item));
     if (info.kind == GridItemKind::Check) {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -97,7 +106,9 @@ void SettingsGrid::BuildSettingsGrid() {
       row->setData(ValueColumn, Qt::AccessibleTextRole, row->text(CaptionColumn));
     } else {
       row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-      row->setText(ValueColumn, QString::fromUtf8(info.initial));
+      row->setText(ValueColumn, info.kind == GridItemKind::List
+                                    ? GridEntriesShown(info).value(0)
+                                    : ShownValue(QString::fromUtf8(info.initial)));
       if (info.kind == GridItemKind::List) row->setData(ValueColumn, ListDataRole, 0);
     }
     items_[static_cast<int>(info.item)] = row;
@@ -114,14 +125,14 @@ void SettingsGrid::BuildSettingsGrid() {
 
 QString SettingsGrid::Text(GridItem item) const {
   const QTreeWidgetItem* row = TreeItem(item);
-  return row ? row->text(ValueColumn) : QString();
+  return row ? ValueOf(row->text(ValueColumn)) : QString();
 }
 
 void SettingsGrid::SetText(GridItem item, const QString& text) {
   QTreeWidgetItem* row = TreeItem(item);
   if (!row || !IsTextKind(GridItemInfoFor(item).kind)) return;
   ++updating_;
-  row->setText(ValueColumn, text);
+  row->setText(ValueColumn, ShownValue(text));
   --updating_;
 }
 
@@ -150,7 +161,7 @@ void SettingsGrid::SetListData(GridItem item, int data) {
   if (data < 0 || data >= info.entries.size()) return;
   ++updating_;
   row->setData(ValueColumn, ListDataRole, data);
-  row->setText(ValueColumn, info.entries[data]);
+  row->setText(ValueColumn, GridEntriesShown(info)[data]);
   --updating_;
 }
 
@@ -258,13 +269,15 @@ bool SettingsGrid::EditValue(GridItem item, const QString& text) {
   if (IsItemReadOnly(item) || IsItemHidden(item)) return false;
   if (info.kind == GridItemKind::Check) return EditChecked(item, text == "True");
   if (info.kind == GridItemKind::List) {
-    const qsizetype data = info.entries.indexOf(text);
+    // The English entry (as callers name it) or the one the list shows.
+    qsizetype data = info.entries.indexOf(text);
+    if (data < 0) data = GridEntriesShown(info).indexOf(text);
     if (data < 0) return false;
     if (data == ListData(item)) return true;
     SetListData(item, static_cast<int>(data));
   } else {
-    if (text == Text(item)) return true;
-    SetText(item, text);
+    if (ValueOf(text) == Text(item)) return true;
+    SetText(item, ValueOf(text));
   }
   OnGridValueChanged(item);
   return true;
@@ -355,8 +368,8 @@ void SettingsGrid::onCurrentItemChanged(QTreeWidgetItem* current) {
     return;
   }
   const GridItemInfo& info = GridItemInfoFor(static_cast<GridItem>(item));
-  description_->setText("<b>" + QString::fromUtf8(info.caption).toHtmlEscaped() + "</b><br>" +
-                        QString::fromUtf8(info.description).toHtmlEscaped());
+  description_->setText("<b>" + GridItemCaption(info).toHtmlEscaped() + "</b><br>" +
+                        GridItemDescription(info).toHtmlEscaped());
 }
 
 bool SettingsGrid::eventFilter(QObject* watched, QEvent* event) {

@@ -28,7 +28,7 @@ QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
   if (info->kind == GridItemKind::List || !info->entries.isEmpty()) {
     auto* combo = new QComboBox(parent);
     combo->setFrame(false);
-    combo->addItems(info->entries);
+    combo->addItems(GridEntriesShown(*info));
     combo->setEditable(info->kind != GridItemKind::List);
     if (combo->isEditable()) {
       // The entries are suggestions: typed text stays exactly as typed (no inline

@@ -204,7 +204,8 @@ void PlayerWindow::Load(const QString& path, const QByteArray& nativePath) {
 
   if (!FFPlayer::AVLibLoaded() && !FFPlayer::LoadAVLib((ResourceFolder() + "LibAV").toStdString(), true)) {
     // This window is not shown yet: the box is centred on its owner instead.
-    Ui::ShowMessage(parentWidget() ? parentWidget() : this, "Video lib not found", Ui::MessageIcon::Critical);
+    Ui::ShowMessage(parentWidget() ? parentWidget() : this, tr("Video lib not found"),
+                    Ui::MessageIcon::Critical);
     if (QuitHandlerSlot()) {
       QuitHandlerSlot()();
     } else {

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QProcess>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include "app/AboutWindow.h"
@@ -31,6 +33,7 @@
 #include "core/AppState.h"
 #include "core/Helpers.h"
 #include "core/Settings.h"
+#include "core/Translations.h"
 #include "desktop/UiServices.h"
 #include "desktop/WindowHelpers.h"
 #include "filelist/FileList.h"
@@ -159,6 +162,68 @@ TEST(MainWindowStartup, MissingEngineLibrariesEndTheProgram) {
   EXPECT_EQ(desktop.messages[0].icon, Ui::MessageIcon::Critical);
   ASSERT_EQ(desktop.ends.size(), 1u);
   EXPECT_NE(desktop.ends[0], 0);
+}
+
+// The window speaks the user's language, chosen from LANG and LANGUAGE alone (CI has no
+// de_DE locale installed): this test program runs itself again with only those set.
+TEST(MainWindowLanguage, GermanMenusUnderAGermanLocale) {
+  if (qEnvironmentVariableIsSet("VELTRANE_LANGUAGE_CHILD")) {
+    const Translations translations;
+    ASSERT_TRUE(translations.Loaded());
+    MarkCheckedToday();
+    Desktop desktop;
+    AppState state;
+    MainWindow w(state);
+    ASSERT_TRUE(w.Load());
+    const QList<QAction*> menus = w.menuBar()->actions();
+    EXPECT_EQ(Captions(menus), (QStringList{"Datei", "Liste", "Hilfe"}));
+    EXPECT_EQ(Captions(menus[0]->menu()->actions()),
+              (QStringList{"Dateien hinzufügen", "Ordner hinzufügen...", "Dateien konvertieren", "Beenden"}));
+    // Qt's own texts too: the standard buttons of the questions.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+    return;
+  }
+  QProcessEnvironment german;
+  german.insert("PATH", "/usr/bin:/bin");
+  german.insert("LANG", "de_DE.UTF-8");
+  german.insert("LANGUAGE", "de");
+  german.insert("QT_QPA_PLATFORM", "offscreen");
+  german.insert("VELTRANE_LANGUAGE_CHILD", "1");
+  QProcess child;
+  child.setProcessEnvironment(german);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_filter=MainWindowLanguage.GermanMenusUnderAGermanLocale"});
+  ASSERT_TRUE(child.waitForFinished(120000));
+  const QString output = QString::fromUtf8(child.readAll());
+  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+// A caption in a script without letters to type (Japanese here) reaches its menu with a
+// letter of the English text: "ファイル(&F)".
+TEST(MainWindowLanguage, CaptionsWithoutTypedLettersTakeTheEnglishOne) {
+  struct Japanese : QTranslator {
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* text, const char*, int) const override {
+      if (QByteArray(context) != "Commands") return {};
+      if (QByteArray(text) == "File") return QString::fromUtf8("ファイル");
+      if (QByteArray(text) == "Exit") return QString::fromUtf8("終了");
+      return {};
+    }
+  } japanese;
+  QCoreApplication::installTranslator(&japanese);
+  MarkCheckedToday();
+  Desktop desktop;
+  AppState state;
+  MainWindow w(state);
+  const bool loaded = w.Load();
+  QCoreApplication::removeTranslator(&japanese);
+  ASSERT_TRUE(loaded);
+  const QList<QAction*> menus = w.menuBar()->actions();
+  EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ファイル(&F)"));
+  EXPECT_EQ(menus[1]->text(), "&List");
+  EXPECT_EQ(w.Bars()->Action(Commands::Exit)->text(), QString::fromUtf8("終了(&E)"));
 }
 
 TEST(MainWindowLayout, MenusToolbarContextMenuAndPanes) {

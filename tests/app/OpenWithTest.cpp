@@ -85,6 +85,7 @@ TEST(CommandLine, PathsBecomeAbsoluteAndOptionsPrintOrFail) {
 TEST(CommandLine, HelpAndVersionNeedNoWindowSystem) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "xcb");  // there is no X display: a window would fail
+  env.insert("LANGUAGE", "en");          // the English texts, whatever the caller's language
   env.remove("DISPLAY");
   env.remove("WAYLAND_DISPLAY");
   QString out;

@@ -174,6 +174,30 @@ TEST_F(ProgramTest, UsageErrorsExitTwoBeforeAnythingRuns) {
   EXPECT_TRUE(list.out.contains("1055\tiPhone - H.264 Video\tDevice/iPhone\tmp4h264\tmp4\n"));
 }
 
+// Messages and help in the user's language, chosen from LANG alone (the C library need not
+// know the locale); the --json events stay English for the programs that read them.
+TEST_F(ProgramTest, MessagesInTheUsersLanguageJsonInEnglish) {
+  QProcessEnvironment german;
+  german.insert("PATH", "/usr/bin:/bin");
+  german.insert("LANG", "de_DE.UTF-8");
+  const ProgramResult bad = RunConvert({"--bogus"}, 60000, {}, german);
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_EQ(bad.err, "veltrane-convert: --bogus: unbekannte Option\nMehr mit 'veltrane-convert --help'.\n");
+  EXPECT_TRUE(RunConvert({"--help"}, 60000, {}, german).out.startsWith("Aufruf: veltrane-convert"));
+  QProcessEnvironment englishFirst = german;  // English before German: English
+  englishFirst.insert("LANGUAGE", "en_GB:de");
+  EXPECT_TRUE(RunConvert({"--bogus"}, 60000, {}, englishFirst).err.contains("unknown option"));
+
+  QFile empty(in + "empty.wav");
+  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+  empty.close();
+  const ProgramResult plain = RunConvert({in + "empty.wav", "-o", out}, 60000, {}, german);
+  EXPECT_TRUE(plain.err.contains("fehlgeschlagen: ")) << plain.err.toStdString();
+  const ProgramResult json = RunConvert({"--json", in + "empty.wav", "-o", out}, 60000, {}, german);
+  EXPECT_TRUE(json.out.contains("\"message\":\"Can not open file: The file is empty"))
+      << json.out.toStdString();
+}
+
 TEST_F(ProgramTest, EverySignalAndAClosedOutputStopCleanly) {
   ASSERT_TRUE(Fixtures::VideoWithAudio(in + "long.mp4", 30.0));
   ASSERT_TRUE(Fixtures::VideoWithAudio(in + "next.mp4", 30.0));

@@ -14,9 +14,18 @@ struct ProgramResult {
   QString err;
 };
 
-inline ProgramResult RunConvert(const QStringList& args, int timeoutMs = 180000,
-                                const QByteArray& input = {}) {
+// The caller's environment with English messages: the tests read the same words in any
+// language the caller uses.
+inline QProcessEnvironment EnglishEnvironment() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LANGUAGE", "en");
+  return environment;
+}
+
+inline ProgramResult RunConvert(const QStringList& args, int timeoutMs = 180000, const QByteArray& input = {},
+                                const QProcessEnvironment& environment = EnglishEnvironment()) {
   QProcess p;
+  p.setProcessEnvironment(environment);
   p.start(VELTRANE_CONVERT, args);
   p.write(input);
   p.closeWriteChannel();

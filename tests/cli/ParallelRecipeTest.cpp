@@ -64,7 +64,7 @@ TEST(ParallelRecipe, ADeadLoginLosesNoFileAndRelativePathsReachTheWorkers) {
   ASSERT_TRUE(WriteFile(dir.filePath("ssh"), kFakeSsh, true));
 
   QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment env = EnglishEnvironment();
   env.insert("VELTRANE_CONVERT", VELTRANE_CONVERT);
   env.insert("VELTRANE_FILES_PER_JOB", "2");
   env.insert("PARALLEL_SSH", dir.filePath("ssh"));
@@ -178,7 +178,7 @@ TEST(SlurmRecipe, ATaskThatNeverRanLeavesItsFilesMissing) {
   ASSERT_TRUE(WriteFile(dir.filePath("bin/sbatch"), kFakeSbatch, true));
 
   QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment env = EnglishEnvironment();
   env.insert("VELTRANE_CONVERT", VELTRANE_CONVERT);
   env.insert("PATH", dir.filePath("bin") + ":" + env.value("PATH"));
   p.setProcessEnvironment(env);

@@ -7,9 +7,12 @@
 #include <string_view>
 
 #include "conversion/ConversionBuilder.h"
+#include "core/Translations.h"
 #include "engine/convert/EncoderOptions.h"
 #include "output/FormatTable.h"
 #include "output/OutputCatalogue.h"
+#include "output/OutputSettingsDialog.h"
+#include "output/SettingsGrid.h"
 
 namespace {
 
@@ -379,4 +382,28 @@ TEST(ConversionBuilder, EngineChoicesFollowAndOnlyWhenChanged) {
   EXPECT_EQ(Options(mp3), "-ac 2 -vn -ab 128k -ar 44100 -filedate now -audiotracks first");
   s.grid.removeAudio = true;
   EXPECT_FALSE(Options(s).contains("-audiotracks"));
+}
+
+// The dialog shows its lists and captions in the user's language; what it keeps and hands
+// the engine stays English, so the option string is the same in every language.
+TEST(ConversionBuilder, OptionStringIsTheSameInEveryLanguage) {
+  const QString caption = "MKV - H264 Video + AAC Audio, All Tracks (*.mkv)";
+  auto fromDialog = [&caption] {
+    OutputSettingsDialog dialog(nullptr, "/media/out/");
+    dialog.ApplyProfile(1205, caption);
+    for (GridItem item : {GridItem::Upscale, GridItem::AudioTracks, GridItem::Subtitles, GridItem::Channels})
+      EXPECT_TRUE(dialog.Grid()->EditValue(item, GridEntriesShown(GridItemInfoFor(item))[1]));  // as seen
+    const OutputSettings settings = dialog.Settings();
+    return (settings.profileCaption + " | " + BuildConversion(settings, VideoRow(), "/media/out/").options)
+        .toStdString();
+  };
+  const std::string english = fromDialog();
+  EXPECT_EQ(english.rfind(caption.toStdString() + " | ", 0), 0u) << english;
+  EXPECT_NE(english.find(" -subtitles burn"), std::string::npos) << english;
+
+  const Translations german(QLocale(QLocale::German, QLocale::Germany));
+  ASSERT_TRUE(german.Loaded());
+  EXPECT_EQ(GridEntriesShown(GridItemInfoFor(GridItem::Subtitles))[1], "Einbrennen");
+  EXPECT_NE(ProfileCaptionShown(caption), caption);
+  EXPECT_EQ(fromDialog(), english);
 }

@@ -23,6 +23,7 @@ for f in bin/veltrane-video-converter \
          share/veltrane-video-converter/veltrane.png share/veltrane-video-converter/skin.qss \
          share/veltrane-video-converter/about.png share/veltrane-video-converter/help/index.html \
          share/veltrane-video-converter/slider/position_thumb.png \
+         share/veltrane-video-converter/translations/veltrane_de.qm \
          "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -34,6 +35,10 @@ done
 desktop-file-validate "$share/applications/$app.desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net "$share/metainfo/$app.metainfo.xml" || fail "AppStream data does not validate"
 grep -q '^Exec=veltrane-video-converter %F$' "$share/applications/$app.desktop" || fail "Exec line"
+
+# The installed programs find their translations beside the other resources.
+german="$(LANG=de_DE.UTF-8 LANGUAGE= "$prefix/bin/veltrane-video-converter" --bogus 2>&1 || true)"
+[[ "$german" == *"Unbekannte Option"* ]] || fail "no German from the installed program: $german"
 
 version="$("$prefix/bin/veltrane-video-converter" --version)"
 [ "$version" = "Veltrane Video Converter 6.0" ] || fail "--version printed '$version'"
