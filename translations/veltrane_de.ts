@@ -47,39 +47,6 @@ Konvertiert Mediendateien mit den Profilen und Einstellungen von Veltrane Video 
   -0, --null                die Namen in LISTE enden mit einem NUL-Byte (find -print0)</translation>
     </message>
     <message>
-        <source>Output:
-  -o, --output FOLDER       existing folder that receives the converted files; with
-                            exactly one source, a file name for its output
-  --profile TEXT            profile by id, exact caption, or a unique part of a
-                            caption (any letter case); default &quot;MP4 - H264 Video (*.mp4)&quot;
-  --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
-  --settings-from-window    start from the settings the window program last stored
-                            (profile, size, qualities, grid values; not crop, flips
-                            or rotation); options given here apply over them
-  --list-profiles           list the PROFILE_COUNT profiles: id, caption, menu path, key
-                            and extension (with --json: an array of objects), then exit
-  --keep-tree               recreate each given folder (by its name) and its subfolders
-                            under the output folder
-  --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
-        <translation>Ausgabe:
-  -o, --output ORDNER       vorhandener Ordner, der die konvertierten Dateien aufnimmt;
-                            bei genau einer Quelle ein Dateiname für deren Ausgabe
-  --profile TEXT            Profil nach Nummer, genauem Namen oder einem eindeutigen
-                            Teil des Namens (Groß-/Kleinschreibung egal);
-                            Vorgabe &quot;MP4 - H264 Video (*.mp4)&quot;
-  --format SCHLÜSSEL        Ausgabeformat-Schlüssel statt eines Profils (mp4h264, mp3, ...)
-  --settings-from-window    mit den Einstellungen beginnen, die das Fensterprogramm
-                            zuletzt gespeichert hat (Profil, Größe, Qualitäten,
-                            Tabellenwerte; nicht Zuschnitt, Spiegelung oder Drehung);
-                            hier angegebene Optionen gelten darüber
-  --list-profiles           die PROFILE_COUNT Profile auflisten: Nummer, Name, Menüpfad,
-                            Schlüssel und Endung (mit --json: ein Array von Objekten),
-                            dann beenden
-  --keep-tree               jeden angegebenen Ordner (mit seinem Namen) samt Unterordnern
-                            im Ausgabeordner nachbilden
-  --if-exists MODUS         keep-both (Vorgabe: &quot;name (1).ext&quot;), overwrite oder skip</translation>
-    </message>
-    <message>
         <source>Picture and sound (as in the output settings dialog):
   --size WxH|auto           picture size; odd or out-of-range sizes are corrected
   --video-quality Q         high, normal or low (also 0, 1, 2)
@@ -371,6 +338,26 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
             <numerusform>--profile: &quot;%1&quot; passt zu %n Profilen:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Output:
+  -o, --output FOLDER       existing folder that receives the converted files; with
+                            exactly one source, a file name for its output
+  --profile TEXT            profile by id, exact caption, or a unique part of a
+                            caption (any letter case); default &quot;MP4 - H264 Video (*.mp4)&quot;
+  --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
+  --preset NAME|FILE        start from a preset saved in the window (&quot;My Presets&quot;),
+                            or from a preset file (an existing file, or any text with
+                            a &quot;/&quot;); the options given here apply over it
+  --settings-from-window    start from the settings the window program last stored
+                            (profile, size, qualities, grid values; not crop, flips
+                            or rotation); options given here apply over them
+  --list-profiles           list the PROFILE_COUNT profiles: id, caption, menu path, key
+                            and extension (with --json: an array of objects), then exit
+  --keep-tree               recreate each given folder (by its name) and its subfolders
+                            under the output folder
+  --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>
@@ -378,6 +365,14 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s title, shown where the window lists its bars.</extracomment>
         <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More commands</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -498,6 +493,33 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Open Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -879,6 +901,14 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
         <source>Stop converting and quit?</source>
         <translation>Konvertierung anhalten und beenden?</translation>
     </message>
+    <message>
+        <source>Files to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter plays the selected file; Alt+Up and Alt+Down move it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MediaFilters</name>
@@ -1006,6 +1036,38 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
         <source>&amp;More &lt;&lt;</source>
         <translation>&amp;Mehr &lt;&lt;</translation>
     </message>
+    <message>
+        <source>Opens the menu of output profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom... lets you type the width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files are converted at the same time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder the converted files are written to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens when a file of the same name is already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;Preset…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutputSizes</name>
@@ -1044,6 +1106,26 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <message>
         <source>Play</source>
         <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Space to turn the sound off or on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1385,26 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
         <source>Time left: %1</source>
         <translation>Verbleibend: %1</translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per file: output name, progress and status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the conversion, or closes the window once it has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the folder the converted files are written to</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
@@ -1403,6 +1505,21 @@ Fehler:
     <message>
         <source>%1. Click here to open the output folder</source>
         <translation>%1. Hier klicken, um den Ausgabeordner zu öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGrid</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 edits the selected value; Space switches a yes-or-no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -41,23 +41,6 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Output:
-  -o, --output FOLDER       existing folder that receives the converted files; with
-                            exactly one source, a file name for its output
-  --profile TEXT            profile by id, exact caption, or a unique part of a
-                            caption (any letter case); default &quot;MP4 - H264 Video (*.mp4)&quot;
-  --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
-  --settings-from-window    start from the settings the window program last stored
-                            (profile, size, qualities, grid values; not crop, flips
-                            or rotation); options given here apply over them
-  --list-profiles           list the PROFILE_COUNT profiles: id, caption, menu path, key
-                            and extension (with --json: an array of objects), then exit
-  --keep-tree               recreate each given folder (by its name) and its subfolders
-                            under the output folder
-  --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Picture and sound (as in the output settings dialog):
   --size WxH|auto           picture size; odd or out-of-range sizes are corrected
   --video-quality Q         high, normal or low (also 0, 1, 2)
@@ -317,12 +300,40 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Output:
+  -o, --output FOLDER       existing folder that receives the converted files; with
+                            exactly one source, a file name for its output
+  --profile TEXT            profile by id, exact caption, or a unique part of a
+                            caption (any letter case); default &quot;MP4 - H264 Video (*.mp4)&quot;
+  --format KEY              output format key instead of a profile (mp4h264, mp3, ...)
+  --preset NAME|FILE        start from a preset saved in the window (&quot;My Presets&quot;),
+                            or from a preset file (an existing file, or any text with
+                            a &quot;/&quot;); the options given here apply over it
+  --settings-from-window    start from the settings the window program last stored
+                            (profile, size, qualities, grid values; not crop, flips
+                            or rotation); options given here apply over them
+  --list-profiles           list the PROFILE_COUNT profiles: id, caption, menu path, key
+                            and extension (with --json: an array of objects), then exit
+  --keep-tree               recreate each given folder (by its name) and its subfolders
+                            under the output folder
+  --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s title, shown where the window lists its bars.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More commands</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -442,6 +453,33 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Open Folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -824,6 +862,14 @@ when the program is already running, they are added to its window.</source>
         <source>Stop converting and quit?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Files to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter plays the selected file; Alt+Up and Alt+Down move it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MediaFilters</name>
@@ -950,6 +996,38 @@ when the program is already running, they are added to its window.</source>
         <source>&amp;More &lt;&lt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Opens the menu of output profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom... lets you type the width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files are converted at the same time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder the converted files are written to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens when a file of the same name is already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;Preset…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutputSizes</name>
@@ -987,6 +1065,26 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Space to turn the sound off or on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1247,6 +1345,26 @@ when the program is already running, they are added to its window.</source>
         <source>Time left: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per file: output name, progress and status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the conversion, or closes the window once it has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the folder the converted files are written to</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
@@ -1342,6 +1460,21 @@ Error:
     </message>
     <message>
         <source>%1. Click here to open the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGrid</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 edits the selected value; Space switches a yes-or-no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
