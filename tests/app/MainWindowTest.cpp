@@ -176,7 +176,7 @@ TEST(MainWindowLanguage, GermanMenusUnderAGermanLocale) {
     MainWindow w(state);
     ASSERT_TRUE(w.Load());
     const QList<QAction*> menus = w.menuBar()->actions();
-    EXPECT_EQ(Captions(menus), (QStringList{"Datei", "Liste", "Hilfe"}));
+    EXPECT_EQ(Captions(menus), (QStringList{"Datei", "Liste", "Hilfe", "Meine Voreinstellungen"}));
     EXPECT_EQ(Captions(menus[0]->menu()->actions()),
               (QStringList{"Dateien hinzufügen", "Ordner hinzufügen...", "Dateien konvertieren", "Beenden"}));
     // Qt's own texts too: the standard buttons of the questions.
