@@ -32,8 +32,8 @@
   or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.</source>
         <translation>Aufruf: veltrane-convert [Optionen] DATEI|ORDNER... -o ORDNER
-  oder:  veltrane-convert [Optionen] DATEI -o AUSGABEDATEI
-  oder:  veltrane-convert [Optionen] --files-from LISTE -o ORDNER
+  oder: veltrane-convert [Optionen] DATEI -o AUSGABEDATEI
+  oder: veltrane-convert [Optionen] --files-from LISTE -o ORDNER
 Konvertiert Mediendateien mit den Profilen und Einstellungen von Veltrane Video Converter.</translation>
     </message>
     <message>
@@ -68,7 +68,7 @@ Konvertiert Mediendateien mit den Profilen und Einstellungen von Veltrane Video 
   --upscale, --no-upscale   allow a picture size larger than the source (default)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
         <translation>Bild und Ton (wie im Dialog der Ausgabeeinstellungen):
-  --size BxH|auto           Bildgröße; ungerade oder zu große Werte werden berichtigt
+  --size BxH|auto           Bildgröße; ungerade oder unzulässige Werte werden berichtigt
   --video-quality Q         high, normal oder low (auch 0, 1, 2)
   --audio-quality Q         high, normal oder low
   --vb RATE                 Videobitrate: Ziffern, wahlweise mit k am Ende (&quot;1500k&quot;)
@@ -356,7 +356,27 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
   --keep-tree               recreate each given folder (by its name) and its subfolders
                             under the output folder
   --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe:
+  -o, --output ORDNER       vorhandener Ordner, der die konvertierten Dateien aufnimmt;
+                            bei genau einer Quelle ein Dateiname für ihre Ausgabe
+  --profile TEXT            Profil nach ID, genauer Bezeichnung oder einem eindeutigen
+                            Teil einer Bezeichnung (Groß-/Kleinschreibung egal);
+                            Vorgabe &quot;MP4 - H264 Video (*.mp4)&quot;
+  --format SCHLÜSSEL        Formatschlüssel statt eines Profils (mp4h264, mp3, ...)
+  --preset NAME|DATEI       von einer im Fenster gespeicherten Voreinstellung ausgehen
+                            (&quot;Meine Voreinstellungen&quot;) oder von einer Voreinstellungsdatei
+                            (eine vorhandene Datei oder beliebiger Text mit einem &quot;/&quot;);
+                            hier angegebene Optionen überschreiben sie
+  --settings-from-window    von den Einstellungen ausgehen, die das Fensterprogramm
+                            zuletzt gespeichert hat (Profil, Größe, Qualität, erweiterte
+                            Einstellungen; nicht Zuschnitt, Spiegeln oder Drehen);
+                            hier angegebene Optionen überschreiben sie
+  --list-profiles           die PROFILE_COUNT Profile auflisten: ID, Bezeichnung,
+                            Menüpfad, Schlüssel und Endung (mit --json: ein Array von
+                            Objekten), dann beenden
+  --keep-tree               jeden angegebenen Ordner (unter seinem Namen) samt
+                            Unterordnern im Ausgabeordner nachbilden
+  --if-exists MODUS         keep-both (Vorgabe: &quot;name (1).ext&quot;), overwrite oder skip</translation>
     </message>
 </context>
 <context>
@@ -368,11 +388,11 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>More commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Befehle</translation>
     </message>
 </context>
 <context>
@@ -496,30 +516,30 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen…</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>My Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Voreinstellungen</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -903,11 +923,11 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu konvertierende Dateien</translation>
     </message>
     <message>
         <source>Enter plays the selected file; Alt+Up and Alt+Down move it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabetaste spielt die ausgewählte Datei ab; Alt+Pfeil nach oben und Alt+Pfeil nach unten verschieben sie</translation>
     </message>
 </context>
 <context>
@@ -1038,35 +1058,35 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Menü der Ausgabeprofile</translation>
     </message>
     <message>
         <source>Custom... lets you type the width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Benutzerdefiniert... lassen sich Breite und Höhe eingeben</translation>
     </message>
     <message>
         <source>How many files are converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Dateien gleichzeitig konvertiert werden</translation>
     </message>
     <message>
         <source>The folder the converted files are written to</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner, in den die konvertierten Dateien geschrieben werden</translation>
     </message>
     <message>
         <source>What happens when a file of the same name is already there</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschieht, wenn bereits eine Datei mit demselben Namen vorhanden ist</translation>
     </message>
     <message>
         <source>Shows or hides the advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die erweiterten Einstellungen ein oder aus</translation>
     </message>
     <message>
         <source>Size note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis zur Größe</translation>
     </message>
     <message>
         <source>Save as &amp;Preset…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Voreinstellung speichern…</translation>
     </message>
 </context>
 <context>
@@ -1109,23 +1129,23 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Press Space to turn the sound off or on</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Leertaste den Ton aus- oder einschalten</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschaltung aufheben</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
 </context>
 <context>
@@ -1387,23 +1407,23 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Konvertierung</translation>
     </message>
     <message>
         <source>One row per file: output name, progress and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile pro Datei: Ausgabename, Fortschritt und Status</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme</translation>
     </message>
     <message>
         <source>Stops the conversion, or closes the window once it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Konvertierung an oder schließt das Fenster, wenn sie beendet ist</translation>
     </message>
     <message>
         <source>Opens the folder the converted files are written to</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Ordner, in den die konvertierten Dateien geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1511,15 +1531,15 @@ Fehler:
     <name>SettingsGrid</name>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellungen</translation>
     </message>
     <message>
         <source>F2 edits the selected value; Space switches a yes-or-no value</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 bearbeitet den ausgewählten Wert; die Leertaste schaltet einen Ja/Nein-Wert um</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
 </context>
 <context>
