@@ -1,5 +1,6 @@
 #include "filelist/RowTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "core/Helpers.h"
@@ -57,5 +58,7 @@ QString RowColumnText(const FileRow& row, ListColumn column) {
 }
 
 QString RowToolTip(const FileRow& row) {
-  return TrackCountText(row.source.audioTracks, row.source.subtitleTracks);
+  QString tip = TrackCountText(row.source.audioTracks, row.source.subtitleTracks);
+  if (row.source.interlaced) tip += ", " + QCoreApplication::translate("RowTexts", "interlaced");
+  return tip;
 }
