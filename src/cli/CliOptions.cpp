@@ -37,6 +37,8 @@ const ValueOption kValueOptions[] = {
     {"--files-from", &CliOptions::filesFrom},
     {"--subtitles", &CliOptions::subtitles},
     {"--audio-tracks", &CliOptions::audioTracks},
+    {"--crf", &CliOptions::crf},
+    {"--deinterlace", &CliOptions::deinterlace},
 };
 
 // Switches with an opposite: "--keep-date" / "--no-keep-date".
@@ -215,6 +217,11 @@ Picture and sound (as in the output settings dialog):
                             or leave them out
   --keep-date, --no-keep-date  give the output the source's modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate, on the encoder's scale
+                            (lower is better): H.264 and HEVC 0-51 (22, 28), VP9 and
+                            AV1 0-63 (32, 30); other formats keep their bitrate
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
   Each value option also takes "auto" where the dialog offers "Auto".
 
 Run:
