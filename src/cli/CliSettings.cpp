@@ -317,7 +317,8 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   if (options.crf) {
     const std::string problem = QualityProblem(settings.outputFormatKey, *options.crf);
     if (!problem.empty()) {
-      error = "--crf: " + Quoted(*options.crf) + " is " + (problem.rfind("not ", 0) == 0 ? "" : "not ") + problem;
+      error =
+          "--crf: " + Quoted(*options.crf) + " is " + (problem.rfind("not ", 0) == 0 ? "" : "not ") + problem;
       return false;
     }
     grid.qualityMode = 1;

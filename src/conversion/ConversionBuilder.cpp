@@ -138,7 +138,8 @@ QString BuildChoices(const GridValues& grid, const FormatRow& format) {
   if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles burn";
   if (grid.subtitles == 2 && !audioOnly) choices += " -subtitles none";
   // Constant quality only where the format's encoder has a quality scale.
-  if (grid.qualityMode == 1 && QualityScaleOf(format)) choices += QString(" -crf %1").arg(grid.constantQuality);
+  if (grid.qualityMode == 1 && QualityScaleOf(format))
+    choices += QString(" -crf %1").arg(grid.constantQuality);
   static const char* const kDeinterlace[] = {"", " -deinterlace auto", " -deinterlace always"};
   if (grid.deinterlace > 0 && grid.deinterlace < 3 && !audioOnly) choices += kDeinterlace[grid.deinterlace];
   return choices;

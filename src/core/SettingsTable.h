@@ -61,7 +61,8 @@ inline constexpr Key<int> Upscale{"OutputSettings/Upscale", "0", 0, 1};
 inline constexpr Key<int> AudioTracks{"OutputSettings/AudioTracks", "0", 0, 1};
 inline constexpr Key<int> Subtitles{"OutputSettings/Subtitles", "0", 0, 2};
 inline constexpr Key<int> QualityMode{"OutputSettings/QualityMode", "0", 0, 1};
-inline constexpr Key<int> ConstantQuality{"OutputSettings/ConstantQuality", "22", 0, 63};  // narrowed to the format's scale
+// Narrowed to the scale of the chosen format's encoder when read.
+inline constexpr Key<int> ConstantQuality{"OutputSettings/ConstantQuality", "22", 0, 63};
 inline constexpr Key<int> Deinterlace{"OutputSettings/Deinterlace", "0", 0, 2};
 
 // The player.

@@ -93,9 +93,16 @@ const GridItemInfo kItems[] = {
      "Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture "
      "quality and the size follows the content (the video bitrate is then not used)",
      false, 0, false},
-    {GridItem::ConstantQuality, C::Video, "Constant Quality", K::Number, "22", {},
-     "The picture quality kept in constant quality mode, on the encoder's own scale: lower is better", false,
-     0, false},
+    {GridItem::ConstantQuality,
+     C::Video,
+     "Constant Quality",
+     K::Number,
+     "22",
+     {},
+     "The picture quality kept in constant quality mode, on the encoder's own scale: lower is better",
+     false,
+     0,
+     false},
     {GridItem::Deinterlace, C::Video, "Deinterlace", K::List, "Off", kDeinterlace,
      "Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources "
      "found to be interlaced. Always: every source",
@@ -282,10 +289,11 @@ QString ConstantQualityDescription(const QualityScale* scale) {
     return QCoreApplication::translate("GridItems",
                                        "This format's video encoder has no constant quality mode: it always "
                                        "uses the video bitrate");
-  return QCoreApplication::translate("GridItems",
-                                     "The picture quality kept in constant quality mode, on the %1 scale from "
-                                     "%2 (best, largest files) to %3 (worst, smallest files): lower is better. "
-                                     "Starts at %4")
+  return QCoreApplication::translate(
+             "GridItems",
+             "The picture quality kept in constant quality mode, on the %1 scale from "
+             "%2 (best, largest files) to %3 (worst, smallest files): lower is better. "
+             "Starts at %4")
       .arg(QString::fromLatin1(scale->encoder))
       .arg(scale->best)
       .arg(scale->worst)

@@ -67,8 +67,8 @@ const GridItemInfo& GridItemInfoFor(GridItem item);
 
 // The per-item clean-up run when the user edits an item: trim; empty becomes "0" for
 // the crop values and "Rotate", "Auto" otherwise ("Constant Quality" is only trimmed:
-// its scale depends on the format, see CorrectConstantQualityText); crop values become their absolute
-// value; "Rotate" outside -270..270 (or not a number) becomes "0".
+// its scale depends on the format, see CorrectConstantQualityText); crop values become
+// their absolute value; "Rotate" outside -270..270 (or not a number) becomes "0".
 QString CorrectGridItemText(GridItem item, const QString& value);
 
 // The short note shown when an edit replaced what the user typed (`typed` is the

@@ -40,7 +40,8 @@ void ResetFormatDefaults(OutputSettings& settings, OutputControls& controls) {
   grid.sampleRate = "Auto";
   grid.channels = 0;
   // Each encoder has its own quality scale: a new format starts at its own value.
-  if (const QualityScale* scale = QualityScaleFor(settings.outputFormatKey)) grid.constantQuality = scale->initial;
+  if (const QualityScale* scale = QualityScaleFor(settings.outputFormatKey))
+    grid.constantQuality = scale->initial;
 
   controls.removeAudioVisible = true;
   grid.removeAudio = false;

@@ -64,7 +64,8 @@ void RestoreGrid(GridValues& grid, OutputControls& controls, const QString& form
     if (const auto subtitles = Stored::Find(Setting::Subtitles)) grid.subtitles = *subtitles;
     if (const auto mode = Stored::Find(Setting::QualityMode)) grid.qualityMode = *mode;
     if (const QualityScale* scale = QualityScaleFor(formatKey))
-      if (const auto quality = Stored::Find(Setting::ConstantQuality, scale->worst)) grid.constantQuality = *quality;
+      if (const auto quality = Stored::Find(Setting::ConstantQuality, scale->worst))
+        grid.constantQuality = *quality;
     if (const auto deinterlace = Stored::Find(Setting::Deinterlace)) grid.deinterlace = *deinterlace;
     controls.cropValuesEditable = grid.crop;
   }

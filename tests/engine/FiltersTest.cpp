@@ -196,8 +196,8 @@ int CombedPictures(const QString& path) {
 
 TEST(FiltersTest, DeinterlacingWeavesCombedPicturesWhereverTheyAreFound) {
   // The header says top field first; an MPEG-4 Part 2 file says nothing, so Auto looks.
-  const QString flagged = Interlaced("flagged.ts", {"-flags", "+ilme+ildct", "-field_order", "tt", "-c:v",
-                                                    "mpeg2video", "-q:v", "2"});
+  const QString flagged = Interlaced(
+      "flagged.ts", {"-flags", "+ilme+ildct", "-field_order", "tt", "-c:v", "mpeg2video", "-q:v", "2"});
   const QString unmarked = Interlaced("unmarked.avi", {"-c:v", "mpeg4", "-q:v", "2"});
   const QString folder = FreshFolder("deinterlace");
   FFEncoder enc;
@@ -207,9 +207,8 @@ TEST(FiltersTest, DeinterlacingWeavesCombedPicturesWhereverTheyAreFound) {
     QString source;
     const char* mode;
     const char* name;
-  } runs[] = {{flagged, "auto", "flagged.mp4"},
-              {unmarked, "auto", "unmarked.mp4"},
-              {unmarked, "off", "kept.mp4"}};
+  } runs[] = {
+      {flagged, "auto", "flagged.mp4"}, {unmarked, "auto", "unmarked.mp4"}, {unmarked, "off", "kept.mp4"}};
   for (const auto& run : runs) {
     const int h = enc.OpenInput(Bytes(run.source), "");
     ASSERT_GE(enc.SetOutput(h, Bytes(folder + run.name), options + run.mode), 0) << enc.LastErrorMessage();
@@ -225,8 +224,8 @@ TEST(FiltersTest, DeinterlacingWeavesCombedPicturesWhereverTheyAreFound) {
 
   // The look itself: the woven pictures are found, whole ones are left alone.
   const QString whole = PathIn("whole.avi");
-  ASSERT_TRUE(Fixtures::Make(whole, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-t", "2", "-c:v",
-                                     "mpeg4", "-q:v", "2"}));
+  ASSERT_TRUE(Fixtures::Make(
+      whole, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-t", "2", "-c:v", "mpeg4", "-q:v", "2"}));
   std::string error;
   EXPECT_EQ(convert::DetectFieldOrder(Bytes(unmarked), 0, 1, 10000, nullptr, &error), AV_FIELD_TT) << error;
   EXPECT_EQ(convert::DetectFieldOrder(Bytes(whole), 0, 1, 10000, nullptr, &error), AV_FIELD_PROGRESSIVE)

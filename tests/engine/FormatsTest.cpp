@@ -293,8 +293,8 @@ TEST(FormatsTest, ConstantQualityReplacesTheBitrateOnEachEncoderThatHasIt) {
     ASSERT_NE(scale, nullptr) << key;
     for (const int crf : {scale->best + 10, scale->worst}) {
       const QString out = folder + key + "-" + QString::number(crf) + "." + row->extension;
-      const std::string options = std::string("-ac 2 -vcodec ") + scale->encoder + " -vpre veryfast -vb 2000k -an" +
-                                  " -crf " + std::to_string(crf);
+      const std::string options = std::string("-ac 2 -vcodec ") + scale->encoder +
+                                  " -vpre veryfast -vb 2000k -an" + " -crf " + std::to_string(crf);
       const int handle = encoder.OpenInput(Bytes(SampleVideo()), "");
       ASSERT_GE(encoder.SetOutput(handle, Bytes(out), options), 0) << key << encoder.LastErrorMessage();
       outputs.push_back(out);

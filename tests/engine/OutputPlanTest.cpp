@@ -248,7 +248,8 @@ TEST(OutputPlanTest, ConstantQualityFitsTheEncodersOwnScale) {
     const std::string options = std::string("-vcodec ") + scale->encoder + " -crf ";
     const std::string output = std::string("/out/x.") + row.extension;
     EXPECT_TRUE(PlanFor(options + std::to_string(scale->worst), SyntheticSource(320, 240, 2), output).ok);
-    const Planned beyond = PlanFor(options + std::to_string(scale->worst + 1), SyntheticSource(320, 240, 2), output);
+    const Planned beyond =
+        PlanFor(options + std::to_string(scale->worst + 1), SyntheticSource(320, 240, 2), output);
     EXPECT_FALSE(beyond.ok);
     if (scale->worst < 63) {
       EXPECT_TRUE(Contains(beyond.error, "from 0 to 51")) << beyond.error;

@@ -36,7 +36,8 @@ bool ApplyConstantQuality(AVCodecContext* enc, int crf, std::string* error) {
   enc->bit_rate = 0;
   enc->rc_max_rate = 0;
   const int rc = av_opt_set_int(enc->priv_data, "crf", crf, 0);
-  if (rc < 0) *error = "The " + name + " encoder refused crf=" + std::to_string(crf) + ": " + media::ErrorText(rc);
+  if (rc < 0)
+    *error = "The " + name + " encoder refused crf=" + std::to_string(crf) + ": " + media::ErrorText(rc);
   return rc >= 0;
 }
 

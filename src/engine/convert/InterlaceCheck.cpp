@@ -12,8 +12,8 @@ extern "C" {
 namespace convert {
 namespace {
 
-constexpr int kPictures = 150;   // about five seconds of most video
-constexpr int kPackets = 3000;   // enough for those pictures even with other packets in between
+constexpr int kPictures = 150;  // about five seconds of most video
+constexpr int kPackets = 3000;  // enough for those pictures even with other packets in between
 
 // What the pictures showed: the decoder's flags, and idet's verdict per picture.
 struct Tally {
@@ -33,12 +33,13 @@ class FieldJudge {
     graph_.reset(avfilter_graph_alloc());
     if (!graph_) return Fail("Out of memory");
     const AVRational sar = frame->sample_aspect_ratio.num > 0 ? frame->sample_aspect_ratio : AVRational{1, 1};
-    const std::string args = "video_size=" + std::to_string(frame->width) + "x" + std::to_string(frame->height) +
-                             ":pix_fmt=" + std::to_string(frame->format) +
-                             ":time_base=" + media::Fraction(time_base) + ":pixel_aspect=" + media::Fraction(sar);
+    const std::string args = "video_size=" + std::to_string(frame->width) + "x" +
+                             std::to_string(frame->height) + ":pix_fmt=" + std::to_string(frame->format) +
+                             ":time_base=" + media::Fraction(time_base) +
+                             ":pixel_aspect=" + media::Fraction(sar);
     AVFilterContext* idet = nullptr;
-    int rc = avfilter_graph_create_filter(&source_, avfilter_get_by_name("buffer"), "in", args.c_str(), nullptr,
-                                          graph_.get());
+    int rc = avfilter_graph_create_filter(&source_, avfilter_get_by_name("buffer"), "in", args.c_str(),
+                                          nullptr, graph_.get());
     if (rc >= 0)
       rc = avfilter_graph_create_filter(&idet, avfilter_get_by_name("idet"), "idet", nullptr, nullptr,
                                         graph_.get());

@@ -241,8 +241,8 @@ bool SameStream(const StreamFacts& a, const StreamFacts& b) {
          SameRational(a.time_base, b.time_base) && a.duration == b.duration && a.width == b.width &&
          a.height == b.height && a.pixel_format == b.pixel_format &&
          SameRational(a.sample_aspect, b.sample_aspect) && SameRational(a.frame_rate, b.frame_rate) &&
-         SameOrientation(a.turn, b.turn) && a.field_order == b.field_order && a.sample_rate == b.sample_rate &&
-         a.sample_format == b.sample_format && a.channels == b.channels;
+         SameOrientation(a.turn, b.turn) && a.field_order == b.field_order &&
+         a.sample_rate == b.sample_rate && a.sample_format == b.sample_format && a.channels == b.channels;
 }
 
 int SourceDescription::Count(AVMediaType type) const {
