@@ -15,9 +15,9 @@ FONT=$(fc-match -f '%{file}' 'DejaVu Sans Mono' 2>/dev/null || true)
 mkdir -p "$WORK"/src "$WORK"/auto "$WORK"/crf
 cd "$WORK"
 
-make_source() {  # name filtergraph: near-lossless H.264 so the source itself adds little
+make_source() {  # name filtergraph: the picture as decoded from this file is the SSIM reference
   [ -f "src/$1.mp4" ] || ffmpeg -nostdin -y -loglevel error -f lavfi -i "$2" -t "$LENGTH" -pix_fmt yuv420p \
-    -c:v libx264 -preset veryfast -crf 6 "src/$1.mp4"
+    -c:v libx264 -preset ultrafast -crf 12 "src/$1.mp4"
 }
 # Talking head: a still, grainy background; a face-sized area that sways and changes.
 make_source talking-head "color=c=0x50607a:s=1920x1080:r=25,noise=alls=6:allf=t[bg];\

@@ -217,9 +217,9 @@ Picture and sound (as in the output settings dialog):
                             or leave them out
   --keep-date, --no-keep-date  give the output the source's modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
-  --crf N                   constant quality instead of a bitrate, on the encoder's scale
-                            (lower is better): H.264 and HEVC 0-51 (22, 28), VP9 and
-                            AV1 0-63 (32, 30); other formats keep their bitrate
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
   --deinterlace MODE        off (default), auto (sources found to be interlaced) or
                             always
   Each value option also takes "auto" where the dialog offers "Auto".
