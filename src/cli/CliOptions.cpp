@@ -40,6 +40,8 @@ const ValueOption kValueOptions[] = {
     {"--files-from", &CliOptions::filesFrom},
     {"--subtitles", &CliOptions::subtitles},
     {"--audio-tracks", &CliOptions::audioTracks},
+    {"--crf", &CliOptions::crf},
+    {"--deinterlace", &CliOptions::deinterlace},
 };
 
 // Switches with an opposite: "--keep-date" / "--no-keep-date".
@@ -222,6 +224,11 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
                             or leave them out
   --keep-date, --no-keep-date  give the output the source's modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
   Each value option also takes "auto" where the dialog offers "Auto".)USAGE")
                        .toStdString();
   text += "\n\n" + CliText::tr(R"USAGE(Run:

@@ -42,6 +42,8 @@ struct CliOptions {
   std::optional<std::string> audioTracks;  // all|first
   std::optional<bool> keepDate;
   std::optional<bool> upscale;
+  std::optional<std::string> crf;          // constant quality on the format's encoder scale
+  std::optional<std::string> deinterlace;  // off|auto|always
 
   std::optional<std::string> ifExists;  // keep-both|overwrite|skip
   std::optional<std::string> jobs;

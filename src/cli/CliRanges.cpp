@@ -1,6 +1,10 @@
 #include "cli/CliRanges.h"
 
+#include <algorithm>
+
 #include "cli/CliText.h"
+#include "output/FormatTable.h"
+#include "output/GridItems.h"
 
 namespace {
 
@@ -43,4 +47,17 @@ std::string RangeProblem(const char* option, const QString& text) {
           .toStdString();
   }
   return {};
+}
+
+std::string QualityProblem(const QString& formatKey, const std::string& text) {
+  const QualityScale* scale = QualityScaleFor(formatKey);
+  if (!scale)
+    return "not for the format " + formatKey.toStdString() +
+           ", whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)";
+  const bool digits = !text.empty() && text.size() <= 9 &&
+                      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const int value = digits ? std::stoi(text) : -1;
+  if (value >= scale->best && value <= scale->worst) return {};
+  return "a quality from " + std::to_string(scale->best) + " (best) to " + std::to_string(scale->worst) +
+         " for " + scale->encoder;
 }

@@ -9,3 +9,7 @@ inline constexpr int kMaxCropMargin = 100000;  // pixels from one edge
 // For a text that passed the grid's own test: empty when `option`'s value lies in the
 // engine's range, else the range in words ("a frame rate from 0.01 to 1000").
 std::string RangeProblem(const char* option, const QString& text);
+
+// Empty when `text` is a whole number on the constant quality scale of `formatKey`'s
+// video encoder, else what --crf takes for that format in words.
+std::string QualityProblem(const QString& formatKey, const std::string& text);

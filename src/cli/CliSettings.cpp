@@ -226,6 +226,8 @@ const char* FirstVideoOption(const CliOptions& o) {
   if (o.removeAudio) return "--no-audio";
   if (o.subtitles) return "--subtitles";
   if (o.upscale) return o.upscale.value() ? "--upscale" : "--no-upscale";
+  if (o.crf) return "--crf";
+  if (o.deinterlace) return "--deinterlace";
   return nullptr;
 }
 
@@ -337,6 +339,21 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   }
   if (options.keepDate) grid.keepFileDate = *options.keepDate;
   if (options.upscale) grid.upscale = *options.upscale ? 0 : 1;
+  if (options.crf) {
+    const std::string problem = QualityProblem(settings.outputFormatKey, *options.crf);
+    if (!problem.empty()) {
+      error =
+          "--crf: " + Quoted(*options.crf) + " is " + (problem.rfind("not ", 0) == 0 ? "" : "not ") + problem;
+      return false;
+    }
+    grid.qualityMode = 1;
+    grid.constantQuality = std::stoi(*options.crf);
+  }
+  if (options.deinterlace) {
+    const int choice = WordChoice("--deinterlace", *options.deinterlace, {"off", "auto", "always"}, error);
+    if (choice < 0) return false;
+    grid.deinterlace = choice;
+  }
   return CheckGridTexts(grid, error);
 }
 

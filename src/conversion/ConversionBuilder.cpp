@@ -129,13 +129,19 @@ QString BuildPrefix(const GridValues& grid, bool defaultFrameRate) {
 
 // The engine's own choices, written only when they differ from its defaults so the
 // strings of everything else stay as they were.
-QString BuildChoices(const GridValues& grid, bool audioOnly) {
+QString BuildChoices(const GridValues& grid, const FormatRow& format) {
+  const bool audioOnly = format.audioOnly;
   QString choices;
   if (!grid.keepFileDate) choices += " -filedate now";
   if (grid.upscale == 1 && !audioOnly) choices += " -upscale never";
   if (grid.audioTracks == 1 && !grid.removeAudio) choices += " -audiotracks first";
   if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles burn";
   if (grid.subtitles == 2 && !audioOnly) choices += " -subtitles none";
+  // Constant quality only where the format's encoder has a quality scale.
+  if (grid.qualityMode == 1 && QualityScaleOf(format))
+    choices += QString(" -crf %1").arg(grid.constantQuality);
+  static const char* const kDeinterlace[] = {"", " -deinterlace auto", " -deinterlace always"};
+  if (grid.deinterlace > 0 && grid.deinterlace < 3 && !audioOnly) choices += kDeinterlace[grid.deinterlace];
   return choices;
 }
 
@@ -244,7 +250,7 @@ ConversionJob BuildConversion(const OutputSettings& settings, const FileRow& row
   job.extension = QString::fromLatin1(format->extension);
   job.options = BuildPrefix(grid, format->defaultFrameRate) +
                 FillPattern(format->pattern, vrate, arate, srate, preset, size) +
-                BuildVideoFilter(settings, facts) + BuildChoices(grid, format->audioOnly);
+                BuildVideoFilter(settings, facts) + BuildChoices(grid, *format);
   job.outputPath = OutputPathFor(folder, row.path, job.extension);
   job.valid = true;
   return job;

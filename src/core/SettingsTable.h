@@ -60,6 +60,10 @@ inline constexpr Key<bool> KeepFileDate{"OutputSettings/KeepFileDate", "true"};
 inline constexpr Key<int> Upscale{"OutputSettings/Upscale", "0", 0, 1};
 inline constexpr Key<int> AudioTracks{"OutputSettings/AudioTracks", "0", 0, 1};
 inline constexpr Key<int> Subtitles{"OutputSettings/Subtitles", "0", 0, 2};
+inline constexpr Key<int> QualityMode{"OutputSettings/QualityMode", "0", 0, 1};
+// Narrowed to the scale of the chosen format's encoder when read.
+inline constexpr Key<int> ConstantQuality{"OutputSettings/ConstantQuality", "22", 0, 63};
+inline constexpr Key<int> Deinterlace{"OutputSettings/Deinterlace", "0", 0, 2};
 
 // The player.
 inline constexpr Key<int> Volume{"Player/Volume", "128", 0, 128};  // narrowed to the slider's maximum
@@ -74,6 +78,7 @@ inline constexpr const Entry* kAll[] = {&OutputFolder.entry,   &LastCheckUpdate.
                                         &FrameRate.entry,      &Aspect.entry,          &AudioBitrate.entry,
                                         &SampleRate.entry,     &Channels.entry,        &RemoveAudio.entry,
                                         &KeepFileDate.entry,   &Upscale.entry,         &AudioTracks.entry,
-                                        &Subtitles.entry,      &Volume.entry,          &Mute.entry};
+                                        &Subtitles.entry,      &QualityMode.entry,     &ConstantQuality.entry,
+                                        &Deinterlace.entry,    &Volume.entry,          &Mute.entry};
 
 }  // namespace Setting

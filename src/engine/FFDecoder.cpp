@@ -73,3 +73,7 @@ int FFDecoder::VideoStoredHeight(int index) const {
   const media::StreamFacts* facts = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
   return facts ? facts->height : 0;
 }
+bool FFDecoder::VideoInterlaced(int index) const {
+  const media::StreamFacts* facts = impl_->Stream(index, AVMEDIA_TYPE_VIDEO);
+  return facts && facts->Interlaced();
+}

@@ -37,6 +37,9 @@ class FFDecoder {
   int VideoHeight(int index) const;
   int VideoStoredWidth(int index) const;  // as stored in the file
   int VideoStoredHeight(int index) const;
+  // True when the header marks the picture stream's fields as interlaced (camcorder or
+  // TV recordings); false for progressive pictures and where the header does not say.
+  bool VideoInterlaced(int index) const;
 
  private:
   struct Impl;

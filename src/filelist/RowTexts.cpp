@@ -61,5 +61,7 @@ QString RowColumnText(const FileRow& row, ListColumn column) {
 }
 
 QString RowToolTip(const FileRow& row) {
-  return TrackCountText(row.source.audioTracks, row.source.subtitleTracks);
+  QString tip = TrackCountText(row.source.audioTracks, row.source.subtitleTracks);
+  if (row.source.interlaced) tip += ", " + QCoreApplication::translate("RowTexts", "interlaced");
+  return tip;
 }

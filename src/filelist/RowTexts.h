@@ -21,5 +21,6 @@ enum class ListColumn { Path, Type, Duration, VideoSize, FileSize, Modified, Vid
 // The text a row shows in a column ("N/A" for the picture's size and codec, or the
 // sound's codec, when the file has none).
 QString RowColumnText(const FileRow& row, ListColumn column);
-// The row's tooltip (the same in every column).
+// The row's tooltip (the same in every column): the track counts, and ", interlaced"
+// for a source whose header says so.
 QString RowToolTip(const FileRow& row);

@@ -22,4 +22,5 @@ inline void FillFromDecoder(const FFDecoder& decoder, SourceSummary& source) {
   source.uprightHeight = decoder.VideoHeight(videoIndex);
   source.videoCodec = QString::fromStdString(decoder.VideoCodecName(videoIndex));
   source.audioCodec = QString::fromStdString(decoder.AudioCodecName(audioIndex));
+  source.interlaced = decoder.VideoInterlaced(videoIndex);
 }

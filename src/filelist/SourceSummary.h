@@ -17,6 +17,7 @@ struct SourceSummary {
   int videoTracks = 0;
   int audioTracks = 0;
   int subtitleTracks = 0;
+  bool interlaced = false;  // the header marks the pictures' fields as interlaced
   int64_t fileBytes = 0;
   QDateTime modified;
 

@@ -95,3 +95,19 @@ const FormatRow* FindFormat(std::string_view key) {
   }
   return nullptr;
 }
+
+const QualityScale* QualityScaleOf(const FormatRow& row) {
+  // Each encoder's own CRF range; VP9 and AV1 reach 63, the x26x encoders 51.
+  static const QualityScale kScales[] = {
+      {"libx264", 0, 51, 22}, {"libx265", 0, 51, 28}, {"libvpx-vp9", 0, 63, 32}, {"libaom-av1", 0, 63, 30}};
+  if (row.audioOnly) return nullptr;
+  const std::string_view pattern = row.pattern;
+  const std::string_view option = "-vcodec ";
+  const size_t at = pattern.find(option);
+  if (at == std::string_view::npos) return nullptr;
+  const std::string_view rest = pattern.substr(at + option.size());
+  const std::string_view encoder = rest.substr(0, rest.find(' '));
+  for (const QualityScale& scale : kScales)
+    if (encoder == scale.encoder) return &scale;
+  return nullptr;
+}

@@ -33,3 +33,16 @@ std::span<const FormatRow> FormatRows();
 
 // The row of `key`, or nullptr for a key that is not in the table.
 const FormatRow* FindFormat(std::string_view key);
+
+// The constant quality scale of a video encoder: lower values are better pictures and
+// larger files.
+struct QualityScale {
+  const char* encoder;  // FFmpeg's encoder name, as the option template writes it
+  int best;
+  int worst;
+  int initial;  // the value a format starts with
+};
+
+// The scale of the video encoder `row`'s template names, or nullptr when that encoder
+// has no constant quality mode (or the row has no picture).
+const QualityScale* QualityScaleOf(const FormatRow& row);

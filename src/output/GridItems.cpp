@@ -2,8 +2,11 @@
 #include "output/GridItems.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "output/FormatTable.h"
 
 namespace {
 
@@ -25,6 +28,10 @@ const QStringList kAudioTracks = {QT_TRANSLATE_NOOP("GridItems", "All"),
 const QStringList kSubtitles = {QT_TRANSLATE_NOOP("GridItems", "Keep"),
                                 QT_TRANSLATE_NOOP("GridItems", "Burn In"),
                                 QT_TRANSLATE_NOOP("GridItems", "None")};
+const QStringList kQualityModes = {QT_TRANSLATE_NOOP("GridItems", "Bitrate"),
+                                   QT_TRANSLATE_NOOP("GridItems", "Constant quality")};
+const QStringList kDeinterlace = {QT_TRANSLATE_NOOP("GridItems", "Off"), QT_TRANSLATE_NOOP("GridItems", "Auto"),
+                                  QT_TRANSLATE_NOOP("GridItems", "Always")};
 
 using K = GridItemKind;
 using C = GridCategory;
@@ -142,6 +149,24 @@ const GridItemInfo kItems[] = {
          "GridItems",
          "Never: a video smaller than the chosen size keeps its own size instead of being enlarged"),
      false, 0, false},
+    {GridItem::QualityMode, C::Video, QT_TRANSLATE_NOOP("GridItems", "Video Quality Mode"), K::List,
+     "Bitrate", kQualityModes,
+     QT_TRANSLATE_NOOP("GridItems",
+                       "Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one "
+                       "picture quality and the size follows the content (the video bitrate is then not used)"),
+     false, 0, false},
+    {GridItem::ConstantQuality, C::Video, QT_TRANSLATE_NOOP("GridItems", "Constant Quality"), K::Number, "22",
+     {},
+     QT_TRANSLATE_NOOP("GridItems",
+                       "The picture quality kept in constant quality mode, on the encoder's own scale: lower "
+                       "is better"),
+     false, 0, false},
+    {GridItem::Deinterlace, C::Video, QT_TRANSLATE_NOOP("GridItems", "Deinterlace"), K::List, "Off",
+     kDeinterlace,
+     QT_TRANSLATE_NOOP("GridItems",
+                       "Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: "
+                       "only sources found to be interlaced. Always: every source"),
+     false, 0, false},
     {GridItem::AudioBitrate, C::Audio, QT_TRANSLATE_NOOP("GridItems", "Audio Bitrate"), K::Text, "Auto",
      kAudioBitrates, QT_TRANSLATE_NOOP("GridItems", "Set the audio bitrate in bps(Bit Per Second)"), false, 0,
      false},
@@ -239,6 +264,7 @@ QString CorrectGridItemText(GridItem item, const QString& value) {
   if (info.kind == GridItemKind::Check) return value;
 
   QString text = value.trimmed();
+  if (item == GridItem::ConstantQuality) return text;
   if (text.isEmpty()) {
     return (IsCropValue(item) || item == GridItem::Rotate) ? QString("0") : QString("Auto");
   }
@@ -279,6 +305,9 @@ QString GridReplacementNote(GridItem item, const QString& typed, const QString& 
     case GridItem::CropLeft:
     case GridItem::CropRight:
       takes = QT_TRANSLATE_NOOP("GridItems", "pixels, 0 or more");
+      break;
+    case GridItem::ConstantQuality:
+      takes = "a whole number on the scale the description names";
       break;
     default:
       break;
@@ -351,6 +380,36 @@ void NormaliseGridValues(GridValues& values) {
   if (!IsSampleRateText(values.sampleRate)) values.sampleRate = "Auto";
   if (!IsFrameRateText(values.frameRate)) values.frameRate = "Auto";
   if (!IsAspectText(values.aspect)) values.aspect = "Auto";
+}
+
+const QualityScale* QualityScaleFor(const QString& formatKey) {
+  const FormatRow* row = FindFormat(formatKey.toStdString());
+  return row ? QualityScaleOf(*row) : nullptr;
+}
+
+QString ConstantQualityDescription(const QualityScale* scale) {
+  if (!scale)
+    return QCoreApplication::translate("GridItems",
+                                       "This format's video encoder has no constant quality mode: it always "
+                                       "uses the video bitrate");
+  return QCoreApplication::translate(
+             "GridItems",
+             "The picture quality kept in constant quality mode, on the %1 scale from "
+             "%2 (best, largest files) to %3 (worst, smallest files): lower is better. "
+             "Starts at %4")
+      .arg(QString::fromLatin1(scale->encoder))
+      .arg(scale->best)
+      .arg(scale->worst)
+      .arg(scale->initial);
+}
+
+QString CorrectConstantQualityText(const QString& value, const QualityScale* scale) {
+  const QString text = value.trimmed();
+  if (!scale) return text;
+  bool ok = false;
+  const int number = text.toInt(&ok);
+  if (!ok) return QString::number(scale->initial);
+  return QString::number(std::clamp(number, scale->best, scale->worst));
 }
 
 int GridIntegerValue(const QString& text) {

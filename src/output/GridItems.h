@@ -22,6 +22,9 @@ enum class GridItem {
   HorizontalFlip,
   Rotate,
   Upscale,
+  QualityMode,
+  ConstantQuality,
+  Deinterlace,
   AudioBitrate,
   SampleRate,
   Channels,
@@ -69,8 +72,9 @@ QString GridItemDescription(const GridItemInfo& info);
 QStringList GridEntriesShown(const GridItemInfo& info);
 
 // The per-item clean-up run when the user edits an item: trim; empty becomes "0" for
-// the crop values and "Rotate", "Auto" otherwise; crop values become their absolute
-// value; "Rotate" outside -270..270 (or not a number) becomes "0".
+// the crop values and "Rotate", "Auto" otherwise ("Constant Quality" is only trimmed:
+// its scale depends on the format, see CorrectConstantQualityText); crop values become
+// their absolute value; "Rotate" outside -270..270 (or not a number) becomes "0".
 QString CorrectGridItemText(GridItem item, const QString& value);
 
 // The short note shown when an edit replaced what the user typed (`typed` is the
@@ -93,6 +97,15 @@ bool IsAspectText(const QString& value);      // digits ":" digits, neither side
 // Sets every failing text setting (both bitrates, sample rate, frame rate, aspect) to
 // "Auto"; passing values stay exactly as typed.
 void NormaliseGridValues(GridValues& values);
+
+// "Constant Quality" for a format: `scale` is its video encoder's (QualityScaleFor),
+// nullptr when the encoder has none. The item's description names the scale, or says
+// that the format keeps the bitrate; a typed value outside the scale becomes its nearest
+// end, and one that is no whole number (or nothing) the format's initial value.
+struct QualityScale;
+const QualityScale* QualityScaleFor(const QString& formatKey);
+QString ConstantQualityDescription(const QualityScale* scale);
+QString CorrectConstantQualityText(const QString& value, const QualityScale* scale);
 
 // Integer of a crop or rotate text; 0 when it is not an integer.
 int GridIntegerValue(const QString& text);

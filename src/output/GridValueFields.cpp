@@ -31,6 +31,12 @@ GridField GridFieldOf(GridValues& values, GridItem item) {
       return &values.rotate;
     case GridItem::Upscale:
       return &values.upscale;
+    case GridItem::QualityMode:
+      return &values.qualityMode;
+    case GridItem::ConstantQuality:
+      return &values.constantQuality;
+    case GridItem::Deinterlace:
+      return &values.deinterlace;
     case GridItem::AudioBitrate:
       return &values.audioBitrate;
     case GridItem::SampleRate:

@@ -1,6 +1,8 @@
 // Profile application and format defaults on the output settings record.
 #include "output/OutputProfile.h"
 
+#include "output/FormatTable.h"
+#include "output/GridItems.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
 
@@ -37,6 +39,9 @@ void ResetFormatDefaults(OutputSettings& settings, OutputControls& controls) {
   grid.audioBitrate = "Auto";
   grid.sampleRate = "Auto";
   grid.channels = 0;
+  // Each encoder has its own quality scale: a new format starts at its own value.
+  if (const QualityScale* scale = QualityScaleFor(settings.outputFormatKey))
+    grid.constantQuality = scale->initial;
 
   controls.removeAudioVisible = true;
   grid.removeAudio = false;

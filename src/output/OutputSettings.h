@@ -45,6 +45,9 @@ struct GridValues {
   int upscale = 0;           // 0 "Allow", 1 "Never"
   int audioTracks = 0;       // 0 "All", 1 "First"
   int subtitles = 0;         // 0 "Keep", 1 "Burn In", 2 "None"
+  int qualityMode = 0;       // 0 "Bitrate", 1 "Constant quality" (formats with a quality scale)
+  int constantQuality = 22;  // on the video encoder's scale; each format starts at its own value
+  int deinterlace = 0;       // 0 "Off", 1 "Auto", 2 "Always"
 };
 
 struct OutputSettings {

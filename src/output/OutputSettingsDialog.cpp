@@ -332,6 +332,7 @@ void OutputSettingsDialog::ShowSettings(const OutputSettings& settings, const Ou
   folder_box_->setText(settings.outputFolder);
   combo_if_exists_->setCurrentIndex(IfExistsIndex(settings.ifExists));
   settings_grid_->SetValues(settings.grid);
+  settings_grid_->SetQualityScale(QualityScaleFor(settings.outputFormatKey));
 
   combo_size_->setEnabled(controls.sizeEnabled);
   width_box_->setEnabled(controls.sizeBoxesEnabled);

@@ -120,6 +120,7 @@ void SettingsGrid::BuildSettingsGrid() {
   tree_->header()->resizeSection(CaptionColumn, tree_->header()->sectionSize(CaptionColumn) + 12);
   if (cropRow) cropRow->setExpanded(false);
   --updating_;
+  SetQualityScale(QualityScaleFor(OutputSettings().outputFormatKey));
   tree_->setCurrentItem(TreeItem(GridItem::VideoBitrate));
 }
 
@@ -237,6 +238,9 @@ GridValues SettingsGrid::Values() const {
   values.upscale = ListData(GridItem::Upscale);
   values.audioTracks = ListData(GridItem::AudioTracks);
   values.subtitles = ListData(GridItem::Subtitles);
+  values.qualityMode = ListData(GridItem::QualityMode);
+  values.constantQuality = GridIntegerValue(Text(GridItem::ConstantQuality));
+  values.deinterlace = ListData(GridItem::Deinterlace);
   NormaliseGridValues(values);
   return values;
 }
@@ -262,6 +266,18 @@ void SettingsGrid::SetValues(const GridValues& values) {
   SetListData(GridItem::Upscale, values.upscale);
   SetListData(GridItem::AudioTracks, values.audioTracks);
   SetListData(GridItem::Subtitles, values.subtitles);
+  SetListData(GridItem::QualityMode, values.qualityMode);
+  SetText(GridItem::ConstantQuality, QString::number(values.constantQuality));
+  SetListData(GridItem::Deinterlace, values.deinterlace);
+}
+
+void SettingsGrid::SetQualityScale(const QualityScale* scale) {
+  quality_scale_ = scale;
+  // Formats whose encoder has no quality scale keep the bitrate: both items are fixed.
+  SetItemReadOnly(GridItem::QualityMode, scale == nullptr);
+  SetItemReadOnly(GridItem::ConstantQuality, scale == nullptr);
+  descriptions_[static_cast<int>(GridItem::ConstantQuality)] = ConstantQualityDescription(scale);
+  onCurrentItemChanged(tree_->currentItem());
 }
 
 bool SettingsGrid::EditValue(GridItem item, const QString& text) {
@@ -306,7 +322,9 @@ void SettingsGrid::OnGridValueChanged(GridItem item) {
   const bool typed = IsTextKind(GridItemInfoFor(item).kind);
   const QString entered = Text(item);
   if (typed) {
-    const QString corrected = CorrectGridItemText(item, entered);
+    const QString corrected = item == GridItem::ConstantQuality
+                                  ? CorrectConstantQualityText(entered, quality_scale_)
+                                  : CorrectGridItemText(item, entered);
     if (corrected != entered) SetText(item, corrected);
   }
 
@@ -368,8 +386,9 @@ void SettingsGrid::onCurrentItemChanged(QTreeWidgetItem* current) {
     return;
   }
   const GridItemInfo& info = GridItemInfoFor(static_cast<GridItem>(item));
+  const QString& own = descriptions_[static_cast<size_t>(item)];
   description_->setText("<b>" + GridItemCaption(info).toHtmlEscaped() + "</b><br>" +
-                        GridItemDescription(info).toHtmlEscaped());
+                        (own.isEmpty() ? GridItemDescription(info) : own).toHtmlEscaped());
 }
 
 bool SettingsGrid::eventFilter(QObject* watched, QEvent* event) {

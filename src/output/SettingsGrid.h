@@ -38,6 +38,9 @@ class SettingsGrid : public QWidget {
   // and writing a record into the items.
   GridValues Values() const;
   void SetValues(const GridValues& values);
+  // The chosen format's constant quality scale (nullptr: none): the quality items are
+  // read-only without one, and "Constant Quality" describes and keeps to it.
+  void SetQualityScale(const QualityScale* scale);
 
   // A value typed or picked by the user: stores it and runs OnGridValueChanged, as an
   // edit in the grid does. Returns false for a read-only or hidden item.
@@ -76,7 +79,9 @@ class SettingsGrid : public QWidget {
   QLabel* description_ = nullptr;
   QLabel* note_label_ = nullptr;
   QString note_;
-  std::array<QTreeWidgetItem*, 20> items_{};
+  std::array<QTreeWidgetItem*, 23> items_{};
+  std::array<QString, 23> descriptions_{};  // an item's description for the chosen format, else ""
+  const QualityScale* quality_scale_ = nullptr;
   std::array<QTreeWidgetItem*, 4> categories_{};
   bool built_ = false;
   int updating_ = 0;  // > 0 while code writes values: no change notifications

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/StoredValues.h"
+#include "output/FormatTable.h"
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
@@ -52,7 +53,7 @@ void RestoreGridText(QString& field, GridItem item, const Setting::Key<QString>&
   if (text && valid(*text) && CorrectGridItemText(item, *text) == *text) field = *text;
 }
 
-void RestoreGrid(GridValues& grid, OutputControls& controls) {
+void RestoreGrid(GridValues& grid, OutputControls& controls, const QString& formatKey) {
   if (controls.videoSettingsVisible) {
     RestoreGridText(grid.videoBitrate, GridItem::VideoBitrate, Setting::VideoBitrate, &IsBitrateText);
     RestoreGridText(grid.frameRate, GridItem::FrameRate, Setting::FrameRate, &IsFrameRateText);
@@ -61,6 +62,11 @@ void RestoreGrid(GridValues& grid, OutputControls& controls) {
     // one they would silently cut or turn every file of it, so they start afresh.
     if (const auto upscale = Stored::Find(Setting::Upscale)) grid.upscale = *upscale;
     if (const auto subtitles = Stored::Find(Setting::Subtitles)) grid.subtitles = *subtitles;
+    if (const auto mode = Stored::Find(Setting::QualityMode)) grid.qualityMode = *mode;
+    if (const QualityScale* scale = QualityScaleFor(formatKey))
+      if (const auto quality = Stored::Find(Setting::ConstantQuality, scale->worst))
+        grid.constantQuality = *quality;
+    if (const auto deinterlace = Stored::Find(Setting::Deinterlace)) grid.deinterlace = *deinterlace;
     controls.cropValuesEditable = grid.crop;
   }
   if (controls.removeAudioVisible) {
@@ -88,7 +94,7 @@ void Restore(OutputSettings& settings, OutputControls& controls, int processorCo
   if (const auto quality = Stored::Find(Setting::AudioQuality)) settings.audioQuality = *quality;
   if (const auto threads = Stored::Find(Setting::Threads, processorCount))
     settings.threads = QString::number(*threads);
-  RestoreGrid(settings.grid, controls);
+  RestoreGrid(settings.grid, controls, settings.outputFormatKey);
   // Stored outside the group, as it always was; unknown text keeps Keep both.
   settings.ifExists = IfExistsFromSettingText(Stored::Get(Setting::IfExists));
 }
@@ -115,6 +121,9 @@ void Store(const OutputSettings& settings) {
   Stored::Set(Setting::Upscale, g.upscale);
   Stored::Set(Setting::AudioTracks, g.audioTracks);
   Stored::Set(Setting::Subtitles, g.subtitles);
+  Stored::Set(Setting::QualityMode, g.qualityMode);
+  Stored::Set(Setting::ConstantQuality, g.constantQuality);
+  Stored::Set(Setting::Deinterlace, g.deinterlace);
 }
 
 }  // namespace StoredChoices

@@ -78,6 +78,9 @@ void ExpectSameChoices(const OutputSettings& a, const OutputSettings& b) {
   EXPECT_EQ(g.sampleRate, h.sampleRate);
   EXPECT_EQ(g.channels, h.channels);
   EXPECT_EQ(g.removeAudio, h.removeAudio);
+  EXPECT_EQ(g.qualityMode, h.qualityMode);
+  EXPECT_EQ(g.constantQuality, h.constantQuality);
+  EXPECT_EQ(g.deinterlace, h.deinterlace);
 }
 
 // A main-window stand-in with the real list.
@@ -120,6 +123,7 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
     ASSERT_TRUE(grid->EditChecked(GridItem::HorizontalFlip, true));
     ASSERT_TRUE(grid->EditValue(GridItem::Rotate, "-90"));
     ASSERT_TRUE(grid->EditValue(GridItem::SampleRate, "22050"));
+    ASSERT_TRUE(grid->EditValue(GridItem::Deinterlace, "Auto"));
     chosen = dialog.Settings();
 
     // Cancel stores nothing.
@@ -150,6 +154,16 @@ TEST(RememberedChoices, DialogChoicesComeBackAfterOkAndOnlyAfterOk) {
   EXPECT_EQ(audio.Settings().grid.fileExtension, "mp3");
   EXPECT_FALSE(audio.Controls().sizeEnabled);
   EXPECT_FALSE(audio.Controls().videoSettingsVisible);
+
+  // Constant quality comes back on the scale of the format it was chosen for.
+  audio.ApplyProfile(1201, "MP4 - HEVC Video (*.mp4)");
+  ASSERT_TRUE(audio.Grid()->EditValue(GridItem::QualityMode, "Constant quality"));
+  ASSERT_TRUE(audio.Grid()->EditValue(GridItem::ConstantQuality, "24"));
+  audio.SetOkHandler([&audio] { audio.accept(); });
+  audio.findChild<QPushButton*>("BtnOK")->click();
+  OutputSettingsDialog hevc(nullptr);
+  EXPECT_EQ(hevc.Settings().grid.qualityMode, 1);
+  EXPECT_EQ(hevc.Settings().grid.constantQuality, 24);
 }
 
 TEST(RememberedChoices, AHandCorruptedFileGivesDefaultsForEveryDamagedValue) {

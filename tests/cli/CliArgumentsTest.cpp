@@ -17,6 +17,7 @@
 #include "cli/CliReporters.h"
 #include "cli/CliSettings.h"
 #include "cli/CliSources.h"
+#include "conversion/ConversionBuilder.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputProfile.h"
 #include "output/StoredChoices.h"
@@ -191,11 +192,20 @@ TEST_F(PlanTest, BadValuesAreErrorsNamingTheirOption) {
       {{"--crop", "-5,0,0,0"}, "--crop"},
       {{"--subtitles", "burnt"}, "--subtitles"},
       {{"--audio-tracks", "2"}, "--audio-tracks"},
+      {{"--crf", "52"}, "--crf"},  // above x264's scale, though VP9's reaches 63
+      {{"--crf", "-1"}, "--crf"},
+      {{"--format", "mpg", "--crf", "20"}, "--crf"},  // MPEG-1 has no quality scale
+      {{"--deinterlace", "yes"}, "--deinterlace"},
   };
   for (const auto& [args, option] : cases) {
     EXPECT_FALSE(Plan(args)) << args[0] << " " << args[1];
     EXPECT_EQ(ErrorOption(), option) << error;
   }
+  ASSERT_FALSE(Plan({"--format", "webmvp9", "--crf", "64"}));
+  EXPECT_NE(error.find("0 (best) to 63 for libvpx-vp9"), std::string::npos) << error;
+  ASSERT_TRUE(Plan({"--format", "webmvp9", "--crf", "63", "--deinterlace", "auto"})) << error;
+  const ConversionJob job = BuildConversion(plan.settings, FileRow{}, "/out/");
+  EXPECT_TRUE(QString(job.options).endsWith(" -crf 63 -deinterlace auto")) << job.options.toStdString();
   ASSERT_FALSE(Plan({"--fps", "1e308"}));
   EXPECT_NE(error.find("from 0.01 to 1000"), std::string::npos) << error;  // names the range
 }

@@ -407,3 +407,28 @@ TEST(ConversionBuilder, OptionStringIsTheSameInEveryLanguage) {
   EXPECT_NE(ProfileCaptionShown(caption), caption);
   EXPECT_EQ(fromDialog(), english);
 }
+
+TEST(ConversionBuilder, ConstantQualityAndDeinterlaceOnlyWhereTheyApply) {
+  OutputSettings s = Settings("mp4hevc");
+  const QString plain = Options(s);
+  s.grid.constantQuality = 30;
+  EXPECT_EQ(Options(s), plain);  // the number alone changes nothing in bitrate mode
+  s.grid.qualityMode = 1;
+  s.grid.deinterlace = 1;
+  EXPECT_EQ(Options(s), plain + " -crf 30 -deinterlace auto");
+  s.grid.deinterlace = 2;
+  EXPECT_EQ(Options(s), plain + " -crf 30 -deinterlace always");
+  // The engine reads what the builder writes.
+  convert::Options parsed;
+  std::string error;
+  ASSERT_TRUE(convert::Parse(Options(s).toStdString(), {}, &parsed, &error)) << error;
+  EXPECT_EQ(parsed.crf, 30);
+  EXPECT_EQ(parsed.deinterlace, convert::Options::Deinterlace::Always);
+  // An encoder without a quality scale keeps its bitrate; sound has no fields.
+  OutputSettings mpg = Settings("mpg");
+  mpg.grid = s.grid;
+  EXPECT_EQ(Options(mpg), Options(Settings("mpg")) + " -deinterlace always");
+  OutputSettings mp3 = Settings("mp3");
+  mp3.grid = s.grid;
+  EXPECT_EQ(Options(mp3), Options(Settings("mp3")));
+}

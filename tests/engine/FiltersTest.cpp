@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
 #include "engine/FFEncoder.h"
+#include "engine/convert/InterlaceCheck.h"
 #include "support/Fixtures.h"
 
 using namespace enginetest;
@@ -165,4 +168,69 @@ TEST(FiltersTest, AnyWholeAngleTurnsThePictureInsideALargerFrame) {
   const Probed q = ProbeFile(folder + "-30.mp4");
   EXPECT_EQ(q.width, 222);  // even for 4:2:0
   EXPECT_EQ(q.height, 186);
+}
+
+namespace {
+
+// 50 moving pictures a second woven into 25 interlaced ones, top field first: combed
+// wherever something moves. `flags` are the encoder's (and header's) interlace marks.
+QString Interlaced(const QString& name, const QStringList& codec) {
+  const QString path = PathIn(name);
+  if (!QFile::exists(path))
+    Fixtures::Make(path, QStringList{"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=50", "-t", "2", "-vf",
+                                     "tinterlace=interleave_top"} +
+                             codec);
+  return path;
+}
+
+// How many of a file's pictures libavfilter's idet finds combed (either field first).
+int CombedPictures(const QString& path) {
+  QString log;
+  Fixtures::Run("ffmpeg", {"-hide_banner", "-nostats", "-i", path, "-vf", "idet", "-f", "null", "-"}, &log);
+  const QRegularExpressionMatch m =
+      QRegularExpression(R"(Multi frame detection: TFF:\s*(\d+)\s*BFF:\s*(\d+))").match(log);
+  return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
+}
+
+}  // namespace
+
+TEST(FiltersTest, DeinterlacingWeavesCombedPicturesWhereverTheyAreFound) {
+  // The header says top field first; an MPEG-4 Part 2 file says nothing, so Auto looks.
+  const QString flagged = Interlaced(
+      "flagged.ts", {"-flags", "+ilme+ildct", "-field_order", "tt", "-c:v", "mpeg2video", "-q:v", "2"});
+  const QString unmarked = Interlaced("unmarked.avi", {"-c:v", "mpeg4", "-q:v", "2"});
+  const QString folder = FreshFolder("deinterlace");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const std::string options = "-vcodec libx264 -vpre libx264-ultrafast -vb 3000k -an -deinterlace ";
+  const struct {
+    QString source;
+    const char* mode;
+    const char* name;
+  } runs[] = {
+      {flagged, "auto", "flagged.mp4"}, {unmarked, "auto", "unmarked.mp4"}, {unmarked, "off", "kept.mp4"}};
+  for (const auto& run : runs) {
+    const int h = enc.OpenInput(Bytes(run.source), "");
+    ASSERT_GE(enc.SetOutput(h, Bytes(folder + run.name), options + run.mode), 0) << enc.LastErrorMessage();
+  }
+  enc.Start(2);
+  ASSERT_TRUE(events.WaitForEnd());
+  for (int i = 0; i < 3; ++i)
+    ASSERT_TRUE(events.For(i).succeeded) << runs[i].name << events.For(i).message;
+  EXPECT_GT(CombedPictures(folder + "kept.mp4"), 40);  // of 50: what the check would catch
+  EXPECT_LT(CombedPictures(folder + "flagged.mp4"), 5);
+  EXPECT_LT(CombedPictures(folder + "unmarked.mp4"), 5);
+  EXPECT_NEAR(ProbeFile(folder + "unmarked.mp4").frame_rate, 25, 0.01);  // a picture per picture
+
+  // The look itself: the woven pictures are found, whole ones are left alone.
+  const QString whole = PathIn("whole.avi");
+  ASSERT_TRUE(Fixtures::Make(
+      whole, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-t", "2", "-c:v", "mpeg4", "-q:v", "2"}));
+  std::string error;
+  EXPECT_EQ(convert::DetectFieldOrder(Bytes(unmarked), 0, 1, 10000, nullptr, &error), AV_FIELD_TT) << error;
+  EXPECT_EQ(convert::DetectFieldOrder(Bytes(whole), 0, 1, 10000, nullptr, &error), AV_FIELD_PROGRESSIVE)
+      << error;
+  EXPECT_EQ(convert::DetectFieldOrder(Bytes(PathIn("missing.avi")), 0, 1, 10000, nullptr, &error),
+            AV_FIELD_UNKNOWN);
+  EXPECT_FALSE(error.empty());
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <set>
 #include <string>
@@ -275,4 +276,41 @@ TEST(FormatsTest, DiscTargetsGetFramesOfTheirNorm) {
       EXPECT_LT(brightest(CornerColour(out, 4, 200, 8, 8)), 40u);
     }
   }
+}
+
+// In constant quality mode the quality decides the size, not the bitrate that the
+// format's option string still names: at its scale's best end a file is much larger
+// than at its worst. x264 and x265 also write the mode into the stream.
+TEST(FormatsTest, ConstantQualityReplacesTheBitrateOnEachEncoderThatHasIt) {
+  const char* const keys[] = {"mp4h264", "mp4hevc", "webmvp9", "mkvav1"};
+  const QString folder = OutputFolder("constant-quality");
+  FFEncoder encoder;
+  EventRecorder events(encoder);
+  std::vector<QString> outputs;
+  for (const char* key : keys) {
+    const FormatRow* row = FindFormat(key);
+    const QualityScale* scale = QualityScaleOf(*row);
+    ASSERT_NE(scale, nullptr) << key;
+    for (const int crf : {scale->best + 10, scale->worst}) {
+      const QString out = folder + key + "-" + QString::number(crf) + "." + row->extension;
+      const std::string options = std::string("-ac 2 -vcodec ") + scale->encoder +
+                                  " -vpre veryfast -vb 2000k -an" + " -crf " + std::to_string(crf);
+      const int handle = encoder.OpenInput(Bytes(SampleVideo()), "");
+      ASSERT_GE(encoder.SetOutput(handle, Bytes(out), options), 0) << key << encoder.LastErrorMessage();
+      outputs.push_back(out);
+    }
+  }
+  encoder.Start(2);
+  ASSERT_TRUE(events.WaitForEnd(300));
+  for (size_t i = 0; i < outputs.size(); i += 2) {
+    SCOPED_TRACE(keys[i / 2]);
+    ASSERT_TRUE(events.For(static_cast<int>(i)).succeeded) << events.For(static_cast<int>(i)).message;
+    ASSERT_TRUE(events.For(static_cast<int>(i + 1)).succeeded) << events.For(static_cast<int>(i + 1)).message;
+    const qint64 fine = QFileInfo(outputs[i]).size(), coarse = QFileInfo(outputs[i + 1]).size();
+    EXPECT_GT(fine, 3 * coarse) << fine << " vs " << coarse;
+    EXPECT_LT(coarse, 2000 * 1000 / 8);  // far below the 2000k the string names, over 2 s
+  }
+  EXPECT_TRUE(ReadAll(outputs[0]).contains("rc=crf"));
+  EXPECT_TRUE(ReadAll(outputs[0]).contains("crf=10.0"));
+  EXPECT_TRUE(ReadAll(outputs[2]).contains("crf=10.0"));
 }

@@ -198,4 +198,7 @@ TEST(OptionsParseTest, TrackDateAndUpscaleChoices) {
   EXPECT_EQ(ParseOk("-subtitles burn").subtitles, Options::Subtitles::BurnIn);
   EXPECT_NE(ParseError("-subtitles draw").find("-subtitles"), std::string::npos);
   EXPECT_NE(ParseError("-filedate").find("needs a value"), std::string::npos);
+  EXPECT_NE(ParseError("-crf 64").find("-crf"), std::string::npos);
+  EXPECT_NE(ParseError("-crf 22.5").find("-crf"), std::string::npos);
+  EXPECT_NE(ParseError("-deinterlace yes").find("-deinterlace"), std::string::npos);
 }

@@ -237,3 +237,40 @@ TEST(OutputPlanTest, AListedFileIsProbedOnce) {
   EXPECT_EQ(media::ProbeCount(), listed + 1);
   EXPECT_GE(enc.SetOutput(1, Bytes(folder + "sound.mkv"), crop), 0) << enc.LastErrorMessage();
 }
+
+// Each quality scale holds where its encoder's does, and an encoder without one is
+// refused up front rather than converting at some bitrate.
+TEST(OutputPlanTest, ConstantQualityFitsTheEncodersOwnScale) {
+  for (const FormatRow& row : FormatRows()) {
+    const QualityScale* scale = QualityScaleOf(row);
+    if (!scale) continue;
+    SCOPED_TRACE(row.key);
+    const std::string options = std::string("-vcodec ") + scale->encoder + " -crf ";
+    const std::string output = std::string("/out/x.") + row.extension;
+    EXPECT_TRUE(PlanFor(options + std::to_string(scale->worst), SyntheticSource(320, 240, 2), output).ok);
+    const Planned beyond =
+        PlanFor(options + std::to_string(scale->worst + 1), SyntheticSource(320, 240, 2), output);
+    EXPECT_FALSE(beyond.ok);
+    if (scale->worst < 63) {
+      EXPECT_TRUE(Contains(beyond.error, "from 0 to 51")) << beyond.error;
+    }
+  }
+  const Planned mpeg4 = PlanFor("-vcodec mpeg4 -crf 20", SyntheticSource(320, 240, 2), "/out/x.mp4");
+  EXPECT_TRUE(Contains(mpeg4.error, "no constant quality")) << mpeg4.error;
+}
+
+TEST(OutputPlanTest, DeinterlacingFollowsTheFieldOrderOnAuto) {
+  media::SourceDescription source = SyntheticSource(720, 576, 2);
+  const auto chain = [&](const char* mode, AVFieldOrder order) {
+    source.streams[source.best_video].field_order = order;
+    const Planned p = PlanFor(std::string("-deinterlace ") + mode, source, "/out/x.mkv");
+    EXPECT_TRUE(p.ok) << p.error;
+    return p.ok ? p.plan.lanes.front().chain : std::string();
+  };
+  EXPECT_EQ(chain("auto", AV_FIELD_TT).rfind("bwdif=mode=send_frame:parity=tff:deint=all,fps=", 0), 0u);
+  EXPECT_TRUE(Contains(chain("auto", AV_FIELD_TB), "parity=bff"));  // the bottom field is shown first
+  EXPECT_FALSE(Contains(chain("auto", AV_FIELD_PROGRESSIVE), "bwdif"));
+  EXPECT_FALSE(Contains(chain("auto", AV_FIELD_UNKNOWN), "bwdif"));  // the run looks at the pictures first
+  EXPECT_FALSE(Contains(chain("off", AV_FIELD_BB), "bwdif"));
+  EXPECT_TRUE(Contains(chain("always", AV_FIELD_PROGRESSIVE), "bwdif=mode=send_frame:parity=auto"));
+}

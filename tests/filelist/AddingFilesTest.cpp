@@ -76,6 +76,13 @@ TEST(AddFile, FillsEveryColumn) {
     EXPECT_NEAR(row.source.durationUs / 1e6, 1.0, 0.1);
     EXPECT_EQ(row.nativePath, Bytes(row.path));
   }
+  // A camcorder-like recording whose header marks its fields says so in the tooltip.
+  const QString interlaced = Fixtures::PathIn("interlaced.ts");
+  ASSERT_TRUE(
+      Fixtures::Make(interlaced, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-t", "1", "-flags",
+                                  "+ilme+ildct", "-field_order", "tt", "-c:v", "mpeg2video"}));
+  ASSERT_TRUE(h.files->AddFile(interlaced));
+  EXPECT_EQ(h.Cell(3, 0, Qt::ToolTipRole), "Audio tracks: 0, subtitle tracks: 0, interlaced");
   EXPECT_EQ(rows[0].source.storedWidth, 320);
   EXPECT_EQ(rows[2].source.uprightHeight, 240);
 }

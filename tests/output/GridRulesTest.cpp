@@ -74,7 +74,7 @@ TEST(GridTextTests, NormaliserResetsOnlyFailingValuesAndKeepsTheRestAsTyped) {
 
 TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
   const auto table = GridItemTable();
-  ASSERT_EQ(table.size(), 20u);
+  ASSERT_EQ(table.size(), 23u);
   QStringList captions;
   for (size_t i = 0; i < table.size(); ++i) {
     EXPECT_EQ(static_cast<size_t>(table[i].item), i);
@@ -94,6 +94,9 @@ TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
                                    "Horizontally Flip",
                                    "Rotate",
                                    "Upscale",
+                                   "Video Quality Mode",
+                                   "Constant Quality",
+                                   "Deinterlace",
                                    "Audio Bitrate",
                                    "Sample Rate",
                                    "Channels",
@@ -102,6 +105,8 @@ TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
                                    "Subtitles"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::Upscale).entries, QStringList({"Allow", "Never"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::AudioTracks).entries, QStringList({"All", "First"}));
+  EXPECT_EQ(GridItemInfoFor(GridItem::QualityMode).entries, QStringList({"Bitrate", "Constant quality"}));
+  EXPECT_EQ(GridItemInfoFor(GridItem::Deinterlace).entries, QStringList({"Off", "Auto", "Always"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::Subtitles).category, GridCategory::Subtitle);
   EXPECT_EQ(GridItemInfoFor(GridItem::Subtitles).entries, QStringList({"Keep", "Burn In", "None"}));
   EXPECT_EQ(GridCategoryCaption(GridCategory::Subtitle), "Subtitle Settings");

@@ -377,3 +377,28 @@ TEST_F(DialogTest, IfExistsChoiceIsStoredOnOkAndReadBackWhenCreated) {
   dlg->ShowSettings(s, dlg->Controls());
   EXPECT_EQ(combo->currentText(), "Overwrite");
 }
+
+TEST_F(DialogTest, ConstantQualityFollowsTheFormatsEncoderScale) {
+  ShowActive();
+  SettingsGrid* grid = dlg->Grid();
+  ASSERT_TRUE(grid->EditValue(GridItem::QualityMode, "Constant quality"));
+  ASSERT_TRUE(grid->EditValue(GridItem::ConstantQuality, "70"));
+  EXPECT_EQ(grid->Text(GridItem::ConstantQuality), "51");  // x264's worst end
+  EXPECT_NE(grid->Note(), "");
+
+  MenuAction(1201)->trigger();  // MP4 - HEVC: its own starting value, the mode kept
+  EXPECT_EQ(dlg->Settings().grid.constantQuality, 28);
+  EXPECT_EQ(dlg->Settings().grid.qualityMode, 1);
+  grid->Tree()->setCurrentItem(grid->TreeItem(GridItem::ConstantQuality));
+  EXPECT_TRUE(grid->DescriptionText().contains("libx265 scale from 0"));
+
+  MenuAction(1050)->trigger();  // MPEG-1 has no quality scale: both items are fixed and say why
+  EXPECT_TRUE(grid->IsItemReadOnly(GridItem::ConstantQuality));
+  EXPECT_TRUE(grid->IsItemReadOnly(GridItem::QualityMode));
+  EXPECT_FALSE(grid->EditValue(GridItem::ConstantQuality, "30"));
+  grid->Tree()->setCurrentItem(grid->TreeItem(GridItem::ConstantQuality));
+  EXPECT_TRUE(grid->DescriptionText().contains("no constant quality mode"));
+  MenuAction(1202)->trigger();  // VP9
+  EXPECT_FALSE(grid->IsItemReadOnly(GridItem::ConstantQuality));
+  EXPECT_EQ(grid->Text(GridItem::ConstantQuality), "32");
+}

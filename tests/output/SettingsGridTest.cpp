@@ -40,7 +40,7 @@ TEST_F(GridTest, BuildGivesCategoriesItemsAndInitialValues) {
   EXPECT_EQ(tree->topLevelItem(1)->text(0), "Video Settings");
   EXPECT_EQ(tree->topLevelItem(2)->text(0), "Audio Settings");
   EXPECT_EQ(tree->topLevelItem(3)->text(0), "Subtitle Settings");
-  EXPECT_EQ(tree->topLevelItem(1)->childCount(), 8);
+  EXPECT_EQ(tree->topLevelItem(1)->childCount(), 11);
   EXPECT_EQ(grid.TreeItem(GridItem::Crop)->childCount(), 4);
   EXPECT_EQ(tree->topLevelItem(2)->child(4)->text(0), "Remove Audio");
   EXPECT_EQ(tree->topLevelItem(3)->child(0)->text(0), "Subtitles");
@@ -60,7 +60,8 @@ TEST_F(GridTest, BuildGivesCategoriesItemsAndInitialValues) {
   EXPECT_EQ(grid.Text(GridItem::Upscale), "Allow");
   EXPECT_EQ(grid.Text(GridItem::AudioTracks), "All");
   EXPECT_EQ(grid.Text(GridItem::Subtitles), "Keep");
-  EXPECT_EQ(v.upscale + v.audioTracks + v.subtitles, 0);
+  EXPECT_EQ(v.upscale + v.audioTracks + v.subtitles + v.qualityMode + v.deinterlace, 0);
+  EXPECT_EQ(grid.Text(GridItem::ConstantQuality), "22");  // the first format's (H.264) own value
   EXPECT_TRUE(grid.IsItemReadOnly(GridItem::FileExtension));
   EXPECT_TRUE(grid.IsItemReadOnly(GridItem::CropTop));
   EXPECT_FALSE(grid.IsItemReadOnly(GridItem::VideoBitrate));

@@ -1,5 +1,6 @@
 #include "engine/convert/EncoderOptions.h"
 
+#include "engine/convert/EncoderQuality.h"
 #include "engine/convert/OptionValues.h"
 
 #include <cctype>
@@ -238,6 +239,24 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
                           o->keep_file_date = v == "source";
                           return true;
                         }};
+  table["-crf"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                     int64_t n = 0;
+                     if (!ParseInt(v, 0, kWorstQuality, &n))
+                       return Refuse("-crf", v, e, "a quality from 0 to " + std::to_string(kWorstQuality));
+                     o->crf = static_cast<int>(n);
+                     return true;
+                   }};
+  table["-deinterlace"] = {true, [](const std::string& v, Options* o, std::string* e) {
+                             if (v == "off")
+                               o->deinterlace = Options::Deinterlace::Off;
+                             else if (v == "auto")
+                               o->deinterlace = Options::Deinterlace::Auto;
+                             else if (v == "always")
+                               o->deinterlace = Options::Deinterlace::Always;
+                             else
+                               return Refuse("-deinterlace", v, e, "off, auto or always");
+                             return true;
+                           }};
   table["-vf"] = {true, [](const std::string& v, Options* o, std::string* e) {
                     return ParseFilterChain(v, &o->filters, e);
                   }};

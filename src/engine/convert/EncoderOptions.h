@@ -38,6 +38,9 @@ struct Options {
   enum class Subtitles { Keep, BurnIn, None };
   Subtitles subtitles = Subtitles::Keep;  // -subtitles keep|burn|none, -sn
   bool keep_file_date = true;             // -filedate source|now: the output's modification time
+  int crf = -1;  // -crf N: constant quality on the video encoder's own scale (no target bitrate); -1 = off
+  enum class Deinterlace { Off, Auto, Always };
+  Deinterlace deinterlace = Deinterlace::Off;  // -deinterlace off|auto|always
 
   // Values that only -target sets.
   std::string target;

@@ -12,6 +12,7 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 }
 
+#include "engine/convert/EncoderQuality.h"
 #include "engine/convert/OutputAllowList.h"
 #include "engine/convert/SubtitleBurnIn.h"
 
@@ -184,6 +185,7 @@ bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const 
   if (source.HasVideo() && !o.no_video && !AudioOnlyContainer(plan->format)) {
     plan->video = ChooseEncoder(o.video_codec, plan->format, output_path, AVMEDIA_TYPE_VIDEO, error);
     if (!plan->video) return false;
+    if (o.crf >= 0 && !CheckConstantQuality(plan->video->name, o.crf, error)) return false;
     // Subtitles go along with pictures only.
     std::string note;
     if (o.subtitles == Options::Subtitles::Keep)

@@ -17,6 +17,7 @@ extern "C" {
 #include <memory>
 #include <vector>
 
+#include "engine/convert/InterlaceCheck.h"
 #include "engine/convert/MetadataCopy.h"
 #include "engine/convert/StreamLane.h"
 #include "engine/convert/SubtitleBurnIn.h"
@@ -72,6 +73,7 @@ class Session final : public PacketWriter {
   }
   bool Stopped() const { return job_.stop && job_.stop->load(); }
   bool OpenSource();
+  void LookAtFields();
   bool PrepareBurnIn();
   bool OpenLanes();
   bool OpenLane(LanePlan& plan);
@@ -115,6 +117,7 @@ bool Session::OpenSource() {
   if (!input_) return Fail(problem);
   description_ = media::DescribeSource(input_.get(), job_.source);
   total_us_ = description_.duration_us;
+  if (job_.options.deinterlace == Options::Deinterlace::Auto && !job_.options.no_video) LookAtFields();
   // The task's plan fits unless the file changed since it was described.
   if (job_.planned && media::SameSource(description_, job_.description))
     plan_ = job_.plan;
@@ -122,6 +125,20 @@ bool Session::OpenSource() {
     return Fail(problem);
   if (!plan_.burn_in.empty() && !PrepareBurnIn()) return false;
   return OpenLanes();
+}
+
+// Deinterlacing on Auto needs to know whether the pictures are interlaced: where the
+// header does not say, the first seconds are looked at (the description then differs
+// from the task's, so the plan is made again). A look that fails leaves the pictures as
+// they are; reading the source for the conversion reports what is wrong with it.
+void Session::LookAtFields() {
+  if (!description_.HasVideo()) return;
+  media::StreamFacts& video = description_.streams[description_.best_video];
+  if (video.field_order != AV_FIELD_UNKNOWN) return;
+  std::string problem;
+  const AVFieldOrder order =
+      DetectFieldOrder(job_.source, video.index, job_.threads, job_.read_timeout_ms, job_.stop, &problem);
+  if (order != AV_FIELD_UNKNOWN) video.field_order = order;
 }
 
 // The subtitles to draw are read through the guarded input into a memory file,

@@ -10,6 +10,7 @@ extern "C" {
 #include <algorithm>
 #include <cstring>
 
+#include "engine/convert/EncoderQuality.h"
 #include "engine/convert/EncoderSpeed.h"
 #include "engine/convert/MetadataCopy.h"
 
@@ -99,6 +100,7 @@ bool StreamLane::SetUpVideo(const LanePlan& plan) {
   if (o.buffer_size > 0) enc->rc_buffer_size = static_cast<int>(o.buffer_size);
   enc->thread_count = shared_.threads;
   std::string problem;
+  if (o.crf >= 0 && !ApplyConstantQuality(enc, o.crf, &problem)) return Fail(problem);
   return ApplySpeed(enc, o.x264_preset, &problem) || Fail(problem);
 }
 

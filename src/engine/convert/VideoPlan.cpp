@@ -130,6 +130,18 @@ std::string FrameChain(const Options& o, const media::StreamFacts& in, int* widt
   return FitChain(FitInside(shape, *width, *height), *width, *height);
 }
 
+// bwdif for interlaced pictures, or "": one whole picture per picture in (send_frame),
+// so the frame rate stays. The field order the stream names (the order shown) sets the
+// parity; without one, bwdif reads each frame's own flags.
+std::string DeinterlaceFilter(const Options& o, const media::StreamFacts& in) {
+  if (o.deinterlace == Options::Deinterlace::Off) return "";
+  if (o.deinterlace == Options::Deinterlace::Auto && !in.Interlaced()) return "";
+  const char* parity = "auto";
+  if (in.field_order == AV_FIELD_TT || in.field_order == AV_FIELD_BT) parity = "tff";
+  if (in.field_order == AV_FIELD_BB || in.field_order == AV_FIELD_TB) parity = "bff";
+  return std::string("bwdif=mode=send_frame:parity=") + parity + ":deint=all,";
+}
+
 }  // namespace
 
 bool OutputSize(const Options& options, const AVCodec* codec, int source_width, int source_height, int* width,
@@ -187,7 +199,8 @@ bool PlanVideoLane(const Options& o, const media::StreamFacts& in, const AVCodec
   AVRational rate = o.frame_rate.Set() ? AVRational{o.frame_rate.num, o.frame_rate.den} : in.frame_rate;
   if (rate.num <= 0 || rate.den <= 0) rate = {25, 1};
   lane->frame_rate = NearestSupportedRate(codec, rate);
-  std::string chain = "fps=fps=" + media::Fraction(lane->frame_rate);
+  // Fields are woven into pictures before any frame is dropped or repeated.
+  std::string chain = DeinterlaceFilter(o, in) + "fps=fps=" + media::Fraction(lane->frame_rate);
   // Upright first: the user's own turns and crops refer to the picture as shown.
   const std::string upright = media::UprightChain(in.turn);
   if (!upright.empty()) chain += "," + upright;

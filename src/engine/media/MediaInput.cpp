@@ -223,6 +223,7 @@ StreamFacts DescribeStream(const AVFormatContext* input, unsigned index) {
     f.frame_rate =
         av_guess_frame_rate(const_cast<AVFormatContext*>(input), const_cast<AVStream*>(st), nullptr);
     f.turn = StreamOrientation(st);
+    f.field_order = par->field_order;
     ShownSize(f.turn, f.width, f.height, &f.shown_width, &f.shown_height);
   } else if (f.type == AVMEDIA_TYPE_AUDIO) {
     f.sample_rate = par->sample_rate;
@@ -240,8 +241,8 @@ bool SameStream(const StreamFacts& a, const StreamFacts& b) {
          SameRational(a.time_base, b.time_base) && a.duration == b.duration && a.width == b.width &&
          a.height == b.height && a.pixel_format == b.pixel_format &&
          SameRational(a.sample_aspect, b.sample_aspect) && SameRational(a.frame_rate, b.frame_rate) &&
-         SameOrientation(a.turn, b.turn) && a.sample_rate == b.sample_rate &&
-         a.sample_format == b.sample_format && a.channels == b.channels;
+         SameOrientation(a.turn, b.turn) && a.field_order == b.field_order &&
+         a.sample_rate == b.sample_rate && a.sample_format == b.sample_format && a.channels == b.channels;
 }
 
 int SourceDescription::Count(AVMediaType type) const {

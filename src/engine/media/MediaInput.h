@@ -31,6 +31,8 @@ struct StreamFacts {
   Orientation turn;
   int shown_width = 0;  // the size once shown upright
   int shown_height = 0;
+  AVFieldOrder field_order = AV_FIELD_UNKNOWN;  // as the header says (or a look at the pictures found)
+  bool Interlaced() const { return field_order > AV_FIELD_PROGRESSIVE; }
   // Sound.
   int sample_rate = 0;
   int sample_format = -1;
