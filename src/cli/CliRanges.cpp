@@ -52,12 +52,13 @@ std::string RangeProblem(const char* option, const QString& text) {
 std::string QualityProblem(const QString& formatKey, const std::string& text) {
   const QualityScale* scale = QualityScaleFor(formatKey);
   if (!scale)
-    return "not for the format " + formatKey.toStdString() +
-           ", whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)";
+    return CliFormat(CliText::tr("--crf: \"%1\" is not for the format %2, whose encoder has no constant "
+                                 "quality mode (H.264, HEVC, VP9 and AV1 formats have one)"),
+                     {text, formatKey.toStdString()});
   const bool digits = !text.empty() && text.size() <= 9 &&
                       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   const int value = digits ? std::stoi(text) : -1;
   if (value >= scale->best && value <= scale->worst) return {};
-  return "a quality from " + std::to_string(scale->best) + " (best) to " + std::to_string(scale->worst) +
-         " for " + scale->encoder;
+  return CliFormat(CliText::tr("--crf: \"%1\" is not a quality from %2 (best) to %3 for %4"),
+                   {text, std::to_string(scale->best), std::to_string(scale->worst), scale->encoder});
 }

@@ -11,5 +11,5 @@ inline constexpr int kMaxCropMargin = 100000;  // pixels from one edge
 std::string RangeProblem(const char* option, const QString& text);
 
 // Empty when `text` is a whole number on the constant quality scale of `formatKey`'s
-// video encoder, else what --crf takes for that format in words.
+// video encoder, else the --crf error naming what it takes for that format.
 std::string QualityProblem(const QString& formatKey, const std::string& text);

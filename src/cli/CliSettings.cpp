@@ -340,12 +340,8 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   if (options.keepDate) grid.keepFileDate = *options.keepDate;
   if (options.upscale) grid.upscale = *options.upscale ? 0 : 1;
   if (options.crf) {
-    const std::string problem = QualityProblem(settings.outputFormatKey, *options.crf);
-    if (!problem.empty()) {
-      error =
-          "--crf: " + Quoted(*options.crf) + " is " + (problem.rfind("not ", 0) == 0 ? "" : "not ") + problem;
-      return false;
-    }
+    error = QualityProblem(settings.outputFormatKey, *options.crf);
+    if (!error.empty()) return false;
     grid.qualityMode = 1;
     grid.constantQuality = std::stoi(*options.crf);
   }
