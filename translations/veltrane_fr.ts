@@ -34,7 +34,8 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
         <translation>Utilisation : veltrane-convert [options] FICHIER|DOSSIER... -o DOSSIER
          ou : veltrane-convert [options] FICHIER -o FICHIER_SORTIE
          ou : veltrane-convert [options] --files-from LISTE -o DOSSIER
-Convertit des fichiers multimédias avec les profils et les paramètres de Veltrane Video Converter.</translation>
+Convertit des fichiers multimédias avec les profils et les paramètres de
+Veltrane Video Converter.</translation>
     </message>
     <message>
         <source>Input:
@@ -44,7 +45,7 @@ Convertit des fichiers multimédias avec les profils et les paramètres de Veltr
         <translation>Entrée :
   --files-from LISTE        convertir aussi les fichiers et dossiers nommés dans LISTE,
                             un par ligne (&quot;-&quot; : entrée standard)
-  -0, --null                les noms dans LISTE se terminent par un octet NUL (find -print0)</translation>
+  -0, --null                les noms dans LISTE finissent par un octet NUL (find -print0)</translation>
     </message>
     <message>
         <source>Picture and sound (as in the output settings dialog):
@@ -68,10 +69,10 @@ Convertit des fichiers multimédias avec les profils et les paramètres de Veltr
   --upscale, --no-upscale   allow a picture size larger than the source (default)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
         <translation>Image et son (comme dans la boîte de dialogue des paramètres de sortie) :
-  --size LxH|auto           taille de l&apos;image ; une taille impaire ou hors limites est corrigée
+  --size LxH|auto           taille de l&apos;image (corrigée si impaire ou hors limites)
   --video-quality Q         high, normal ou low (ou 0, 1, 2)
   --audio-quality Q         high, normal ou low
-  --vb DÉBIT                débit vidéo : des chiffres, suivis éventuellement de k (&quot;1500k&quot;)
+  --vb DÉBIT                débit vidéo : chiffres, suivis éventuellement de k (&quot;1500k&quot;)
   --ab DÉBIT                débit audio (&quot;128k&quot;)
   --fps FPS                 fréquence d&apos;images (&quot;29.97&quot;)
   --aspect A:B              rapport d&apos;aspect de l&apos;affichage (&quot;16:9&quot;)
@@ -106,8 +107,8 @@ Convertit des fichiers multimédias avec les profils et les paramètres de Veltr
                             ne rien convertir
   --json                    un objet JSON par événement sur la sortie standard (schéma 1)
   -q, --quiet               n&apos;afficher que les échecs et les erreurs
-  -v, --verbose             afficher aussi les avertissements des bibliothèques multimédias
-                            (-vv : informations)
+  -v, --verbose             afficher aussi les avertissements des bibliothèques
+                            multimédias (-vv : informations)
   -h, --help                ce texte
   --version                 version du programme</translation>
     </message>
@@ -364,7 +365,7 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
   --profile TEXTE           profil par identifiant, intitulé exact ou partie unique d&apos;un
                             intitulé (sans distinction de casse) ; par défaut
                             &quot;MP4 - H264 Video (*.mp4)&quot;
-  --format CLÉ              clé de format de sortie au lieu d&apos;un profil (mp4h264, mp3, ...)
+  --format CLÉ              clé de format au lieu d&apos;un profil (mp4h264, mp3, ...)
   --preset NOM|FICHIER      partir d&apos;un préréglage enregistré dans la fenêtre
                             (&quot;Mes préréglages&quot;) ou d&apos;un fichier de préréglage (un fichier
                             existant, ou tout texte contenant un &quot;/&quot;) ; les options
