@@ -5,40 +5,47 @@
     <name>AboutWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>CliText</name>
     <message>
         <source>%1: unknown option</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : option inconnue</translation>
     </message>
     <message>
         <source>%1: takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : n&apos;accepte pas de valeur</translation>
     </message>
     <message>
         <source>%1: needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : nécessite une valeur</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : indiquée plus d&apos;une fois</translation>
     </message>
     <message>
         <source>Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
   or:  veltrane-convert [options] FILE -o OUTPUT_FILE
   or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : veltrane-convert [options] FICHIER|DOSSIER... -o DOSSIER
+         ou : veltrane-convert [options] FICHIER -o FICHIER_SORTIE
+         ou : veltrane-convert [options] --files-from LISTE -o DOSSIER
+Convertit des fichiers multimédias avec les profils et les paramètres de
+Veltrane Video Converter.</translation>
     </message>
     <message>
         <source>Input:
   --files-from LIST         also convert the files and folders named in LIST, one per
                             line (&quot;-&quot;: standard input)
   -0, --null                the names in LIST end in a NUL byte (find -print0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée :
+  --files-from LISTE        convertir aussi les fichiers et dossiers nommés dans LISTE,
+                            un par ligne (&quot;-&quot; : entrée standard)
+  -0, --null                les noms dans LISTE finissent par un octet NUL (find -print0)</translation>
     </message>
     <message>
         <source>Picture and sound (as in the output settings dialog):
@@ -61,7 +68,28 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image et son (comme dans la boîte de dialogue des paramètres de sortie) :
+  --size LxH|auto           taille de l&apos;image (corrigée si impaire ou hors limites)
+  --video-quality Q         high, normal ou low (ou 0, 1, 2)
+  --audio-quality Q         high, normal ou low
+  --vb DÉBIT                débit vidéo : chiffres, suivis éventuellement de k (&quot;1500k&quot;)
+  --ab DÉBIT                débit audio (&quot;128k&quot;)
+  --fps FPS                 fréquence d&apos;images (&quot;29.97&quot;)
+  --aspect A:B              rapport d&apos;aspect de l&apos;affichage (&quot;16:9&quot;)
+  --crop G,H,D,B            pixels retirés à gauche, en haut, à droite et en bas
+  --vflip, --hflip          retourner l&apos;image verticalement / horizontalement
+  --rotate DEG              degrés dans le sens horaire, de -270 à 270
+  --rate HZ                 fréquence d&apos;échantillonnage du son (&quot;44100&quot;)
+  --channels N              1, 2 ou auto
+  --no-audio                supprimer le son
+  --audio-tracks all|first  conserver toutes les pistes audio ou seulement la première
+  --subtitles keep|burn|none  copier les pistes de sous-titres, incruster la première
+                            dans l&apos;image, ou les omettre
+  --keep-date, --no-keep-date  donner à la sortie la date de modification
+                            de la source (par défaut)
+  --upscale, --no-upscale   autoriser une taille d&apos;image supérieure à celle de la
+                            source (par défaut)
+  Chaque option à valeur accepte aussi &quot;auto&quot; là où la boîte de dialogue propose &quot;Auto&quot;.</translation>
     </message>
     <message>
         <source>Run:
@@ -72,232 +100,245 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution :
+  -j, --jobs N              fichiers convertis simultanément (par défaut : le nombre de
+                            processeurs)
+  --dry-run                 afficher chaque source, son chemin de sortie et ses options ;
+                            ne rien convertir
+  --json                    un objet JSON par événement sur la sortie standard (schéma 1)
+  -q, --quiet               n&apos;afficher que les échecs et les erreurs
+  -v, --verbose             afficher aussi les avertissements des bibliothèques
+                            multimédias (-vv : informations)
+  -h, --help                ce texte
+  --version                 version du programme</translation>
     </message>
     <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats vont sur la sortie standard ; les échecs, avertissements et erreurs sur
+la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
         <source>Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 128+N ended by
 signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de retour : 0 tout est converti (ou ignoré), 1 certains ont échoué, 2 mauvaise
+utilisation, 128+N arrêt par le signal N après suppression des sorties inachevées
+(130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).</translation>
     </message>
     <message>
         <source>a bitrate from 1 to 1000000k bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>un débit de 1 à 1000000k bits par seconde</translation>
     </message>
     <message>
         <source>a frame rate from 0.01 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>une fréquence d&apos;images de 0.01 à 1000</translation>
     </message>
     <message>
         <source>a sample rate from 1000 to 384000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>une fréquence d&apos;échantillonnage de 1000 à 384000 Hz</translation>
     </message>
     <message>
         <source>an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>un rapport d&apos;aspect A:B avec A et B de 1 à 100000 et A/B de 0.01 à 100</translation>
     </message>
     <message>
         <source>converted: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>converti : %1 -&gt; %2</translation>
     </message>
     <message>
         <source>skipped: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ignoré : %1 : %2</translation>
     </message>
     <message>
         <source>stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté : %1</translation>
     </message>
     <message>
         <source>failed: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>échec : %1 : %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement : %1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier :</numerusform>
+            <numerusform>%n fichiers :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier :</numerusform>
+            <numerusform>%n fichiers :</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 converted (%2 with warnings)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 converti(s) (%2 avec avertissements)</translation>
     </message>
     <message>
         <source>%1 converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 converti(s)</translation>
     </message>
     <message>
         <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
         <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 en échec, %4 ignoré(s), %5 arrêté(s) en %6 s</translation>
     </message>
     <message>
         <source>(interrupted)</source>
-        <translation type="unfinished"></translation>
+        <translation>(interrompu)</translation>
     </message>
     <message>
         <source>Can not open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>unknown output format</source>
-        <translation type="unfinished"></translation>
+        <translation>format de sortie inconnu</translation>
     </message>
     <message>
         <source>Cannot convert. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion impossible. %1</translation>
     </message>
     <message>
         <source>--size: &quot;%1&quot; is not WxH (such as 640x480) or auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--size : &quot;%1&quot; n&apos;est ni LxH (par exemple 640x480) ni auto</translation>
     </message>
     <message>
         <source>--crop: &quot;%1&quot; is not four numbers L,T,R,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop : &quot;%1&quot; n&apos;est pas une suite de quatre nombres G,H,D,B</translation>
     </message>
     <message>
         <source>--crop: &quot;%1&quot; is not a whole number of pixels from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop : &quot;%1&quot; n&apos;est pas un nombre entier de pixels de 0 à %2</translation>
     </message>
     <message>
         <source>--rotate: &quot;%1&quot; is not a whole number of degrees from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate : &quot;%1&quot; n&apos;est pas un nombre entier de degrés de -270 à 270</translation>
     </message>
     <message>
         <source>--channels: &quot;%1&quot; is not 1, 2 or auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--channels : &quot;%1&quot; n&apos;est pas 1, 2 ou auto</translation>
     </message>
     <message>
         <source>a bitrate: digits, optionally ending in k</source>
-        <translation type="unfinished"></translation>
+        <translation>un débit : des chiffres, suivis éventuellement de k</translation>
     </message>
     <message>
         <source>a sample rate: digits</source>
-        <translation type="unfinished"></translation>
+        <translation>une fréquence d&apos;échantillonnage : des chiffres</translation>
     </message>
     <message>
         <source>a frame rate: a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>une fréquence d&apos;images : un nombre positif</translation>
     </message>
     <message>
         <source>an aspect: digits:digits</source>
-        <translation type="unfinished"></translation>
+        <translation>un rapport d&apos;aspect : chiffres:chiffres</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : &quot;%2&quot; n&apos;est pas %3</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>--format: give either --profile or --format, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--format : indiquez soit --profile, soit --format, pas les deux</translation>
     </message>
     <message>
         <source>--format: &quot;%1&quot; is not a format key (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--format : &quot;%1&quot; n&apos;est pas une clé de format (%2)</translation>
     </message>
     <message>
         <source>%1: the audio format %2 has no picture settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le format audio %2 n&apos;a pas de paramètres d&apos;image</translation>
     </message>
     <message>
         <source>--video-quality: &quot;%1&quot; is not high, normal or low</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-quality : &quot;%1&quot; n&apos;est pas high, normal ou low</translation>
     </message>
     <message>
         <source>--audio-quality: &quot;%1&quot; is not high, normal or low</source>
-        <translation type="unfinished"></translation>
+        <translation>--audio-quality : &quot;%1&quot; n&apos;est pas high, normal ou low</translation>
     </message>
     <message>
         <source>--profile: no profile matches &quot;%1&quot; (see --list-profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>--profile : aucun profil ne correspond à &quot;%1&quot; (voir --list-profiles)</translation>
     </message>
     <message>
         <source>--if-exists: &quot;%1&quot; is not keep-both, overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>--if-exists : &quot;%1&quot; n&apos;est pas keep-both, overwrite ou skip</translation>
     </message>
     <message>
         <source>--jobs: &quot;%1&quot; is not a number from 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs : &quot;%1&quot; n&apos;est pas un nombre de 1 à %2</translation>
     </message>
     <message>
         <source>-o: an output folder is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>-o : un dossier de sortie est nécessaire</translation>
     </message>
     <message>
         <source>-o: &quot;%1&quot; is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-o : &quot;%1&quot; n&apos;est pas un dossier existant</translation>
     </message>
     <message>
         <source>%1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier ou dossier introuvable</translation>
     </message>
     <message>
         <source>cannot read folder %1 (skipped)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le dossier %1 (ignoré)</translation>
     </message>
     <message>
         <source>Try &apos;veltrane-convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « veltrane-convert --help ».</translation>
     </message>
     <message>
         <source>--files-from: %1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from : %1 : lecture impossible</translation>
     </message>
     <message>
         <source>-q: give -q or -v, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>-q : indiquez -q ou -v, pas les deux</translation>
     </message>
     <message>
         <source>-0: only with --files-from</source>
-        <translation type="unfinished"></translation>
+        <translation>-0 : seulement avec --files-from</translation>
     </message>
     <message>
         <source>-: to read the names from standard input, give --files-from -</source>
-        <translation type="unfinished"></translation>
+        <translation>- : pour lire les noms depuis l&apos;entrée standard, indiquez --files-from -</translation>
     </message>
     <message>
         <source>no input files or folders</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier ni dossier en entrée</translation>
     </message>
     <message>
         <source>-o: &quot;%1&quot; is not an existing folder (a file name is taken for one source only)</source>
-        <translation type="unfinished"></translation>
+        <translation>-o : &quot;%1&quot; n&apos;est pas un dossier existant (un nom de fichier n&apos;est accepté qu&apos;avec une seule source)</translation>
     </message>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque vidéo introuvable</translation>
     </message>
     <message numerus="yes">
         <source>Overall %1%  %2/%n files  %3x real time  %4 left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total %1 %  %2/%n fichier  %3x temps réel  reste %4</numerusform>
+            <numerusform>Total %1 %  %2/%n fichiers  %3x temps réel  reste %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>--profile: &quot;%1&quot; matches %n profiles:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>--profile : &quot;%1&quot; correspond à %n profil :</numerusform>
+            <numerusform>--profile : &quot;%1&quot; correspond à %n profils :</numerusform>
         </translation>
     </message>
     <message>
@@ -318,7 +359,27 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --keep-tree               recreate each given folder (by its name) and its subfolders
                             under the output folder
   --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie :
+  -o, --output DOSSIER      dossier existant qui reçoit les fichiers convertis ; avec
+                            une seule source, un nom de fichier pour sa sortie
+  --profile TEXTE           profil par identifiant, intitulé exact ou partie unique d&apos;un
+                            intitulé (sans distinction de casse) ; par défaut
+                            &quot;MP4 - H264 Video (*.mp4)&quot;
+  --format CLÉ              clé de format au lieu d&apos;un profil (mp4h264, mp3, ...)
+  --preset NOM|FICHIER      partir d&apos;un préréglage enregistré dans la fenêtre
+                            (&quot;Mes préréglages&quot;) ou d&apos;un fichier de préréglage (un fichier
+                            existant, ou tout texte contenant un &quot;/&quot;) ; les options
+                            données ici s&apos;y appliquent par-dessus
+  --settings-from-window    partir des derniers paramètres enregistrés par le programme
+                            à fenêtre (profil, taille, qualités, valeurs de la grille ;
+                            sans le rognage, les retournements ni la rotation) ; les
+                            options données ici s&apos;y appliquent par-dessus
+  --list-profiles           lister les PROFILE_COUNT profils : identifiant, intitulé,
+                            chemin de menu, clé et extension (avec --json : un tableau
+                            d&apos;objets), puis quitter
+  --keep-tree               recréer chaque dossier donné (sous son nom) et ses
+                            sous-dossiers dans le dossier de sortie
+  --if-exists MODE          keep-both (par défaut : &quot;nom (1).ext&quot;), overwrite ou skip</translation>
     </message>
 </context>
 <context>
@@ -326,15 +387,15 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s title, shown where the window lists its bars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>More commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de commandes</translation>
     </message>
 </context>
 <context>
@@ -342,1050 +403,1052 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>%1: converts video and audio files. Files and folders named here are added to the list;
 when the program is already running, they are added to its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : convertit des fichiers vidéo et audio. Les fichiers et dossiers indiqués ici sont
+ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à sa fenêtre.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
         <source>Media files, or folders to search for media files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers multimédias, ou dossiers où chercher des fichiers multimédias.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « --help » pour plus d&apos;informations.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier...</translation>
     </message>
     <message>
         <source>Convert Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir les fichiers</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser la sélection</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les fichiers sélectionnés</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout retirer</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire de l&apos;aide</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Play (Enter or a double-click on a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire (Entrée ou double-clic sur une ligne)</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Up (Alt+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter (Alt+Haut)</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Move Down (Alt+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre (Alt+Bas)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer…</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>My Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes préréglages</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Not a media file, or the file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier multimédia, ou le fichier est endommagé</translation>
     </message>
     <message>
         <source>The file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide</translation>
     </message>
     <message>
         <source>The file holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient ni audio ni vidéo</translation>
     </message>
     <message>
         <source>Reading the file timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture du fichier a pris trop de temps</translation>
     </message>
     <message>
         <source>The path is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>The path is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The file refers to other files, which are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier fait référence à d&apos;autres fichiers, qui ne sont pas lus</translation>
     </message>
     <message>
         <source>The source changed on disk during the conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>La source a été modifiée sur le disque pendant la conversion</translation>
     </message>
     <message>
         <source>The conversion failed</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion a échoué</translation>
     </message>
     <message>
         <source>Skipped: %1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré : %1 existe déjà</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>Total Files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichiers : %1</translation>
     </message>
     <message>
         <source>Total Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée totale : %1</translation>
     </message>
     <message>
         <source>Files found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers trouvés : %1</translation>
     </message>
     <message>
         <source>Adding file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout du fichier %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be opened:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas pu être ouvert :</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être ouverts :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n folder(s) could not be read:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dossier n&apos;a pas pu être lu :</numerusform>
+            <numerusform>%n dossiers n&apos;ont pas pu être lus :</numerusform>
         </translation>
     </message>
     <message>
         <source>No media files were found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier multimédia n&apos;a été trouvé dans %1.</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la vidéo</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du fichier</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec vidéo</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec audio</translation>
     </message>
 </context>
 <context>
     <name>GridItems</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Première</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver</translation>
     </message>
     <message>
         <source>Burn In</source>
-        <translation type="unfinished"></translation>
+        <translation>Incruster</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension du nom de fichier</translation>
     </message>
     <message>
         <source>Keep File Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la date du fichier</translation>
     </message>
     <message>
         <source>Give the output file the modification date of the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner au fichier de sortie la date de modification du fichier source</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit vidéo</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le débit vidéo en bps (bits par seconde)</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;images (i/s)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le nombre d&apos;images affichées par seconde. Une fréquence plus élevée rend la lecture plus fluide</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d&apos;aspect</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le rapport largeur/hauteur selon le format d&apos;écran de votre appareil de lecture</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner la vidéo</translation>
     </message>
     <message>
         <source>Crop the input video</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner la vidéo d&apos;entrée</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Vertically Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner verticalement</translation>
     </message>
     <message>
         <source>Flip the input video vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner la vidéo d&apos;entrée verticalement</translation>
     </message>
     <message>
         <source>Horizontally Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner horizontalement</translation>
     </message>
     <message>
         <source>Flip the input video horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner la vidéo d&apos;entrée horizontalement</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Rotate the video xx degrees clockwise. Valid number is from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter la vidéo de xx degrés dans le sens horaire. Valeurs valides : de -270 à 270</translation>
     </message>
     <message>
         <source>Upscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandissement</translation>
     </message>
     <message>
         <source>Never: a video smaller than the chosen size keeps its own size instead of being enlarged</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais : une vidéo plus petite que la taille choisie garde sa propre taille au lieu d&apos;être agrandie</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit audio</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le débit audio en bps (bits par seconde)</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir la fréquence d&apos;échantillonnage audio (le nombre d&apos;échantillons par seconde)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le nombre de canaux audio. 1 - Mono, 2 - Stéréo</translation>
     </message>
     <message>
         <source>Audio Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes audio</translation>
     </message>
     <message>
         <source>All: every audio track (other languages, commentary) where the format can hold several. First: only the main one</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes : chaque piste audio (autres langues, commentaires) lorsque le format peut en contenir plusieurs. Première : seulement la piste principale</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;audio</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres</translation>
     </message>
     <message>
         <source>Keep: subtitle tracks go into the output where the format can hold them. Burn In: the default text track is drawn into the picture. None: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver : les pistes de sous-titres sont copiées dans la sortie lorsque le format peut les contenir. Incruster : la piste de texte par défaut est dessinée dans l&apos;image. Aucun : omis</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres vidéo</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres audio</translation>
     </message>
     <message>
         <source>Subtitle Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres des sous-titres</translation>
     </message>
     <message>
         <source>digits, optionally ending in k</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres, suivis éventuellement de k</translation>
     </message>
     <message>
         <source>digits, in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres, en Hz</translation>
     </message>
     <message>
         <source>a number above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre supérieur à 0</translation>
     </message>
     <message>
         <source>width:height in whole numbers, such as 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>largeur:hauteur en nombres entiers, par exemple 16:9</translation>
     </message>
     <message>
         <source>whole degrees from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés entiers de -270 à 270</translation>
     </message>
     <message>
         <source>pixels, 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels, 0 ou plus</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » a été remplacé par « %3 ».</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot; (it takes %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » a été remplacé par « %3 » (valeurs acceptées : %4).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual video bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » correspond à %1 bit/s, bien en dessous des débits vidéo habituels. Vouliez-vous dire « %1k » ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual audio bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » correspond à %1 bit/s, bien en dessous des débits audio habituels. Vouliez-vous dire « %1k » ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » correspond à %1 Hz, bien en dessous des fréquences d&apos;échantillonnage habituelles (8000 Hz et plus, le plus souvent 44100 ou 48000).</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque vidéo introuvable</translation>
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous consulter notre site web pour vérifier si une nouvelle version est disponible ?</translation>
     </message>
     <message>
         <source>Please add file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez ajouter des fichiers à la liste.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Stop converting and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la conversion et quitter ?</translation>
     </message>
     <message>
         <source>Files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers à convertir</translation>
     </message>
     <message>
         <source>Enter plays the selected file; Alt+Up and Alt+Down move it</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée lit le fichier sélectionné ; Alt+Haut et Alt+Bas le déplacent</translation>
     </message>
 </context>
 <context>
     <name>MediaFilters</name>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers multimédias pris en charge</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers audio pris en charge</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers vidéo pris en charge</translation>
     </message>
 </context>
 <context>
     <name>OutputFolders</name>
     <message>
         <source>Create %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer %1 ?</translation>
     </message>
     <message>
         <source>The folder could not be created:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;a pas pu être créé :
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputSettingsDialog</name>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute (fichier plus gros)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse (fichier plus petit)</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les deux</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de sortie</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie :</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la vidéo :</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur :</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité vidéo :</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité audio :</translation>
     </message>
     <message>
         <source>CPU Cores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœurs du processeur :</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination :</translation>
     </message>
     <message>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le fichier de sortie existe</translation>
     </message>
     <message>
         <source>&amp;More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plus &gt;&gt;</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>&amp;More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plus &lt;&lt;</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le menu des profils de sortie</translation>
     </message>
     <message>
         <source>Custom... lets you type the width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée... permet de saisir la largeur et la hauteur</translation>
     </message>
     <message>
         <source>How many files are converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichiers convertis en même temps</translation>
     </message>
     <message>
         <source>The folder the converted files are written to</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier dans lequel les fichiers convertis sont écrits</translation>
     </message>
     <message>
         <source>What happens when a file of the same name is already there</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui se passe lorsqu&apos;un fichier du même nom existe déjà</translation>
     </message>
     <message>
         <source>Shows or hides the advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque les paramètres avancés</translation>
     </message>
     <message>
         <source>Size note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque sur la taille</translation>
     </message>
     <message>
         <source>Save as &amp;Preset…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer comme préréglage…</translation>
     </message>
 </context>
 <context>
     <name>OutputSizes</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée...</translation>
     </message>
     <message>
         <source>an empty box</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ vide</translation>
     </message>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
         <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 a été remplacé par « %3 » (un nombre pair de %4 à %5 est attendu).</translation>
     </message>
 </context>
 <context>
     <name>PlayerWindow</name>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque vidéo introuvable</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Press Space to turn the sound off or on</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Espace pour couper ou rétablir le son</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le son</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son</translation>
     </message>
 </context>
 <context>
     <name>ProbePool</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>This is not a regular file (a device, pipe or socket).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci n&apos;est pas un fichier ordinaire (périphérique, tube ou socket).</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>AAC - Advanced Audio Coding Files (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>AAC - Fichiers Advanced Audio Coding (*.aac)</translation>
     </message>
     <message>
         <source>AC3 - Audio Coding 3 (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>AC3 - Audio Coding 3 (*.ac3)</translation>
     </message>
     <message>
         <source>AIFF - Audio InterChange File Format (*.aiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>AIFF - Audio InterChange File Format (*.aiff)</translation>
     </message>
     <message>
         <source>FLAC - Free Lossless Audio Codec (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - Free Lossless Audio Codec (*.flac)</translation>
     </message>
     <message>
         <source>M4A - MPEG-4 Audio (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - Audio MPEG-4 (*.m4a)</translation>
     </message>
     <message>
         <source>MP2 - MPEG Layer-2 Audio (*.mp2)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP2 - Audio MPEG Layer-2 (*.mp2)</translation>
     </message>
     <message>
         <source>MP3 - MPEG Layer-3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - Audio MPEG Layer-3 (*.mp3)</translation>
     </message>
     <message>
         <source>OGG - Ogg Vorbis Audio (*.ogg)</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG - Audio Ogg Vorbis (*.ogg)</translation>
     </message>
     <message>
         <source>RA - Real Audio (*.ra)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA - Real Audio (*.ra)</translation>
     </message>
     <message>
         <source>WAV - Waveform Audio (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - Audio Waveform (*.wav)</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - Format 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Format AVI Xvid (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Vidéo Flash (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Vidéo Flash (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vidéo Matroska (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - Vidéo QuickTime (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vidéo H264 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vidéo MPEG-4 (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Vidéo MPEG-1 (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Vidéo MPEG-2 (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shock Wave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - DVD Video Object (*.vob)</translation>
     </message>
     <message>
         <source>WebM - WebM Video (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - Vidéo WebM (*.webm)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>MP4 - HEVC Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vidéo HEVC (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9 Video + Opus Audio (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - Vidéo VP9 + audio Opus (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1 Video + Opus Audio (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vidéo AV1 + audio Opus (*.mkv)</translation>
     </message>
     <message>
         <source>WebM - AV1 Video + Opus Audio (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - Vidéo AV1 + audio Opus (*.webm)</translation>
     </message>
     <message>
         <source>MKV - H264 Video + AAC Audio, All Tracks (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vidéo H264 + audio AAC, toutes les pistes (*.mkv)</translation>
     </message>
     <message>
         <source>Opus - Opus Audio (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus - Audio Opus (*.opus)</translation>
     </message>
     <message>
         <source>Phone - H264 Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone - Vidéo H264 1080p</translation>
     </message>
     <message>
         <source>Phone - HEVC Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone - Vidéo HEVC 1080p</translation>
     </message>
     <message>
         <source>TV - H264 Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléviseur - Vidéo H264 1080p</translation>
     </message>
     <message>
         <source>TV - HEVC Video 4K</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléviseur - Vidéo HEVC 4K</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo HD</translation>
     </message>
     <message>
         <source>PMP</source>
         <extracomment>Portable media players (Archos, Creative ZEN, iRiver, Zune).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Baladeurs multimédias</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo pour le Web</translation>
     </message>
     <message>
         <source>General Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats audio courants</translation>
     </message>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats vidéo courants</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats récents</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier de sortie</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Output File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier de sortie</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec : %1</translation>
     </message>
     <message>
         <source>%1 converted with problems: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 converti avec des problèmes : %2</translation>
     </message>
     <message>
         <source>Canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion en cours...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>OK - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>OK - %1</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Stop converting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la conversion ?</translation>
     </message>
     <message>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé : %1</translation>
     </message>
     <message>
         <source>Time left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : %1</translation>
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de la conversion</translation>
     </message>
     <message>
         <source>One row per file: output name, progress and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne par fichier : nom de sortie, progression et état</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes</translation>
     </message>
     <message>
         <source>Stops the conversion, or closes the window once it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête la conversion, ou ferme la fenêtre une fois celle-ci terminée</translation>
     </message>
     <message>
         <source>Opens the folder the converted files are written to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le dossier dans lequel les fichiers convertis sont écrits</translation>
     </message>
 </context>
 <context>
     <name>QueueConversion</name>
     <message>
         <source>%1 cannot be converted: the output format is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être converti : le format de sortie est inconnu.</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin non valide !</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>RowTexts</name>
     <message>
         <source>Audio tracks: %1, subtitle tracks: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes audio : %1, pistes de sous-titres : %2</translation>
     </message>
     <message>
         <source>Can not open file: 
@@ -1393,89 +1456,93 @@ when the program is already running, they are added to its window.</source>
 
 Error: 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier : 
+%1
+
+Erreur : 
+%2</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
 </context>
 <context>
     <name>RunSummary</name>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n converti</numerusform>
+            <numerusform>%n convertis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n with problems)</source>
         <extracomment>%1 is &quot;N converted&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n avec des problèmes)</numerusform>
+            <numerusform>%1 (%n avec des problèmes)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n échec</numerusform>
+            <numerusform>%n échecs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ignoré</numerusform>
+            <numerusform>%n ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n annulé</numerusform>
+            <numerusform>%n annulés</numerusform>
         </translation>
     </message>
     <message>
         <source>Canceled after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé après %1 sur %2</translation>
     </message>
     <message>
         <source>Convert Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion terminée !</translation>
     </message>
     <message>
         <source>Nothing to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à convertir</translation>
     </message>
     <message>
         <source>Convert Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion terminée. Cliquez ici pour ouvrir le dossier de sortie</translation>
     </message>
     <message>
         <source>%1. Nothing was converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a été converti.</translation>
     </message>
     <message>
         <source>%1. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Cliquez ici pour ouvrir le dossier de sortie</translation>
     </message>
 </context>
 <context>
     <name>SettingsGrid</name>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres avancés</translation>
     </message>
     <message>
         <source>F2 edits the selected value; Space switches a yes-or-no value</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 modifie la valeur sélectionnée ; Espace bascule une valeur oui/non</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
@@ -1483,125 +1550,129 @@ Error:
     <message>
         <source>No web browser could be started. The address is:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n&apos;a pu être lancé. L&apos;adresse est :
+%1</translation>
     </message>
     <message>
         <source>This does not exist (any more):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci n&apos;existe pas (ou plus) :
+%1</translation>
     </message>
     <message>
         <source>No program could be started to show this folder. It is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;a pu être lancé pour afficher ce dossier. Il se trouve ici :
+%1</translation>
     </message>
     <message>
         <source>No program could be started to show this file. It is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;a pu être lancé pour afficher ce fichier. Il se trouve ici :
+%1</translation>
     </message>
 </context>
 <context>
     <name>UserMessages</name>
     <message>
         <source>picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>taille de l&apos;image</translation>
     </message>
     <message>
         <source>video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>débit vidéo</translation>
     </message>
     <message>
         <source>audio bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>débit audio</translation>
     </message>
     <message>
         <source>frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>fréquence d&apos;images</translation>
     </message>
     <message>
         <source>sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>channels</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de canaux</translation>
     </message>
     <message>
         <source>aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>rapport d&apos;aspect</translation>
     </message>
     <message>
         <source>crop, flip or rotate setting</source>
-        <translation type="unfinished"></translation>
+        <translation>paramètre de rognage, de retournement ou de rotation</translation>
     </message>
     <message>
         <source>video codec</source>
-        <translation type="unfinished"></translation>
+        <translation>codec vidéo</translation>
     </message>
     <message>
         <source>audio codec</source>
-        <translation type="unfinished"></translation>
+        <translation>codec audio</translation>
     </message>
     <message>
         <source>output format</source>
-        <translation type="unfinished"></translation>
+        <translation>format de sortie</translation>
     </message>
     <message>
         <source>left %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gauche %1</translation>
     </message>
     <message>
         <source>right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>droite %1</translation>
     </message>
     <message>
         <source>top %1</source>
-        <translation type="unfinished"></translation>
+        <translation>haut %1</translation>
     </message>
     <message>
         <source>bottom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bas %1</translation>
     </message>
     <message>
         <source>The crop margins (%1) are larger than the picture (%2×%3) of %4. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les marges de rognage (%1) sont plus grandes que l&apos;image (%2×%3) de %4. Réduisez-les sous « Rogner la vidéo » dans les paramètres avancés.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>%1 cannot be converted: the %2 &quot;%3&quot; cannot be used for it. Choose another value in the output settings.</source>
         <extracomment>%1 is a file name, %2 a setting such as &quot;video bitrate&quot;, %3 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être converti : la valeur « %3 » (%2) ne peut pas être utilisée. Choisissez une autre valeur dans les paramètres de sortie.</translation>
     </message>
     <message>
         <source>The crop margins are larger than the picture of %1. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les marges de rognage sont plus grandes que l&apos;image de %1. Réduisez-les sous « Rogner la vidéo » dans les paramètres avancés.</translation>
     </message>
     <message>
         <source>%1 cannot be converted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être converti : %2</translation>
     </message>
     <message>
         <source>Please try to convert it to another format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez essayer de le convertir dans un autre format.</translation>
     </message>
 </context>
 <context>
     <name>WaitWindow</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des fichiers, veuillez patienter...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 </TS>
