@@ -1375,7 +1375,7 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>%1 converted with problems: %2</source>
-        <translation>%1 convertido con problemas: %2</translation>
+        <translation>%1 se convirtió con problemas: %2</translation>
     </message>
     <message>
         <source>Canceled</source>
@@ -1557,7 +1557,7 @@ Error:
     <message>
         <source>This does not exist (any more):
 %1</source>
-        <translation>Esto no existe (ya):
+        <translation>Esto no existe (o ya no existe):
 %1</translation>
     </message>
     <message>
