@@ -653,11 +653,11 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation>Tamaño de vídeo</translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation>Tamaño de archivo</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Modified</source>
@@ -665,11 +665,11 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation>Códec de vídeo</translation>
+        <translation>Códec vídeo</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation>Códec de audio</translation>
+        <translation>Códec audio</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation>Tamaño de vídeo:</translation>
+        <translation>Resolución:</translation>
     </message>
     <message>
         <source>Width:</source>
