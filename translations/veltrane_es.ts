@@ -728,7 +728,7 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation>Fotogramas por segundo (FPS)</translation>
+        <translation>Velocidad de fotogramas (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
@@ -1520,7 +1520,7 @@ Error:
     </message>
     <message>
         <source>Convert Finished. Click here to open the output folder</source>
-        <translation>Conversión terminada. Pulse aquí para abrir la carpeta de salida</translation>
+        <translation>Conversión terminada. Pulse aquí para abrir la carpeta</translation>
     </message>
     <message>
         <source>%1. Nothing was converted.</source>
@@ -1528,7 +1528,7 @@ Error:
     </message>
     <message>
         <source>%1. Click here to open the output folder</source>
-        <translation>%1. Pulse aquí para abrir la carpeta de salida</translation>
+        <translation>%1. Pulse aquí para abrir la carpeta</translation>
     </message>
 </context>
 <context>
