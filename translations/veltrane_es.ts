@@ -5,40 +5,46 @@
     <name>AboutWindow</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>CliText</name>
     <message>
         <source>%1: unknown option</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opción desconocida</translation>
     </message>
     <message>
         <source>%1: takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no admite ningún valor</translation>
     </message>
     <message>
         <source>%1: needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: necesita un valor</translation>
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indicada más de una vez</translation>
     </message>
     <message>
         <source>Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
   or:  veltrane-convert [options] FILE -o OUTPUT_FILE
   or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:  veltrane-convert [opciones] ARCHIVO|CARPETA... -o CARPETA
+  o:  veltrane-convert [opciones] ARCHIVO -o ARCHIVO_SALIDA
+  o:  veltrane-convert [opciones] --files-from LISTA -o CARPETA
+Convierte archivos multimedia con los perfiles y la configuración de Veltrane Video Converter.</translation>
     </message>
     <message>
         <source>Input:
   --files-from LIST         also convert the files and folders named in LIST, one per
                             line (&quot;-&quot;: standard input)
   -0, --null                the names in LIST end in a NUL byte (find -print0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:
+  --files-from LISTA        convierte también los archivos y carpetas indicados en LISTA,
+                            uno por línea (&quot;-&quot;: entrada estándar)
+  -0, --null                los nombres de LISTA terminan en un byte NUL (find -print0)</translation>
     </message>
     <message>
         <source>Picture and sound (as in the output settings dialog):
@@ -61,7 +67,30 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen y sonido (como en el diálogo de configuración de salida):
+  --size ANCHOxALTO|auto    tamaño de imagen; los tamaños impares o fuera de rango se
+                            corrigen
+  --video-quality Q         high, normal o low (también 0, 1, 2)
+  --audio-quality Q         high, normal o low
+  --vb TASA                 tasa de bits de vídeo: cifras, opcionalmente terminadas en k
+                            (&quot;1500k&quot;)
+  --ab TASA                 tasa de bits de audio (&quot;128k&quot;)
+  --fps FPS                 velocidad de fotogramas (&quot;29.97&quot;)
+  --aspect A:B              relación de aspecto de la imagen (&quot;16:9&quot;)
+  --crop IZQ,SUP,DER,INF    píxeles que se quitan por la izquierda, arriba, derecha y abajo
+  --vflip, --hflip          voltea la imagen vertical / horizontalmente
+  --rotate GRADOS           grados en sentido horario, de -270 a 270
+  --rate HZ                 frecuencia de muestreo del audio (&quot;44100&quot;)
+  --channels N              1, 2 o auto
+  --no-audio                omite el sonido
+  --audio-tracks all|first  conserva todas las pistas de sonido o solo la primera
+  --subtitles keep|burn|none  copia las pistas de subtítulos, incrusta la primera en la imagen
+                            o las omite
+  --keep-date, --no-keep-date  da a la salida la fecha de modificación del origen
+                            (predeterminado)
+  --upscale, --no-upscale   permite un tamaño de imagen mayor que el del origen
+                            (predeterminado)
+  Cada opción con valor admite también &quot;auto&quot; donde el diálogo ofrece &quot;Auto&quot;.</translation>
     </message>
     <message>
         <source>Run:
@@ -72,232 +101,245 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución:
+  -j, --jobs N              archivos que se convierten a la vez (predeterminado: el número
+                            de procesadores)
+  --dry-run                 muestra cada origen, su ruta de salida y su cadena de opciones;
+                            no convierte nada
+  --json                    un objeto JSON por evento en la salida estándar (esquema 1)
+  -q, --quiet               muestra solo los fallos y los errores
+  -v, --verbose             muestra también las advertencias de las bibliotecas multimedia
+                            (-vv: información)
+  -h, --help                este texto
+  --version                 versión del programa</translation>
     </message>
     <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados van a la salida estándar; los fallos, advertencias y errores, a la salida de
+error estándar.</translation>
     </message>
     <message>
         <source>Exit status: 0 all converted (or skipped), 1 some failed, 2 bad usage, 128+N ended by
 signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de salida: 0 todo convertido (u omitido), 1 algunos fallaron, 2 uso incorrecto,
+128+N terminado por la señal N tras eliminar las salidas sin terminar (130 Ctrl-C,
+143 SIGTERM, 129 SIGHUP).</translation>
     </message>
     <message>
         <source>a bitrate from 1 to 1000000k bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>una tasa de bits de 1 a 1000000k bits por segundo</translation>
     </message>
     <message>
         <source>a frame rate from 0.01 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>una velocidad de fotogramas de 0.01 a 1000</translation>
     </message>
     <message>
         <source>a sample rate from 1000 to 384000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>una frecuencia de muestreo de 1000 a 384000 Hz</translation>
     </message>
     <message>
         <source>an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>una relación de aspecto A:B con A y B de 1 a 100000 y A/B de 0.01 a 100</translation>
     </message>
     <message>
         <source>converted: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>convertido: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>skipped: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>omitido: %1: %2</translation>
     </message>
     <message>
         <source>stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido: %1</translation>
     </message>
     <message>
         <source>failed: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fallido: %1: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo:</numerusform>
+            <numerusform>%n archivos:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo:</numerusform>
+            <numerusform>%n archivos:</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 converted (%2 with warnings)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 convertido(s) (%2 con advertencias)</translation>
     </message>
     <message>
         <source>%1 converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 convertido(s)</translation>
     </message>
     <message>
         <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
         <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 fallido(s), %4 omitido(s), %5 detenido(s) en %6 s</translation>
     </message>
     <message>
         <source>(interrupted)</source>
-        <translation type="unfinished"></translation>
+        <translation>(interrumpido)</translation>
     </message>
     <message>
         <source>Can not open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
         <source>unknown output format</source>
-        <translation type="unfinished"></translation>
+        <translation>formato de salida desconocido</translation>
     </message>
     <message>
         <source>Cannot convert. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir. %1</translation>
     </message>
     <message>
         <source>--size: &quot;%1&quot; is not WxH (such as 640x480) or auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: &quot;%1&quot; no es ANCHOxALTO (como 640x480) ni auto</translation>
     </message>
     <message>
         <source>--crop: &quot;%1&quot; is not four numbers L,T,R,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop: &quot;%1&quot; no son cuatro números IZQ,SUP,DER,INF</translation>
     </message>
     <message>
         <source>--crop: &quot;%1&quot; is not a whole number of pixels from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop: &quot;%1&quot; no es un número entero de píxeles de 0 a %2</translation>
     </message>
     <message>
         <source>--rotate: &quot;%1&quot; is not a whole number of degrees from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate: &quot;%1&quot; no es un número entero de grados de -270 a 270</translation>
     </message>
     <message>
         <source>--channels: &quot;%1&quot; is not 1, 2 or auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--channels: &quot;%1&quot; no es 1, 2 ni auto</translation>
     </message>
     <message>
         <source>a bitrate: digits, optionally ending in k</source>
-        <translation type="unfinished"></translation>
+        <translation>una tasa de bits: cifras, opcionalmente terminadas en k</translation>
     </message>
     <message>
         <source>a sample rate: digits</source>
-        <translation type="unfinished"></translation>
+        <translation>una frecuencia de muestreo: cifras</translation>
     </message>
     <message>
         <source>a frame rate: a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>una velocidad de fotogramas: un número positivo</translation>
     </message>
     <message>
         <source>an aspect: digits:digits</source>
-        <translation type="unfinished"></translation>
+        <translation>una relación de aspecto: cifras:cifras</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; no es %3</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>--format: give either --profile or --format, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--format: indique --profile o --format, no ambos</translation>
     </message>
     <message>
         <source>--format: &quot;%1&quot; is not a format key (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--format: &quot;%1&quot; no es una clave de formato (%2)</translation>
     </message>
     <message>
         <source>%1: the audio format %2 has no picture settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el formato de audio %2 no tiene ajustes de imagen</translation>
     </message>
     <message>
         <source>--video-quality: &quot;%1&quot; is not high, normal or low</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-quality: &quot;%1&quot; no es high, normal ni low</translation>
     </message>
     <message>
         <source>--audio-quality: &quot;%1&quot; is not high, normal or low</source>
-        <translation type="unfinished"></translation>
+        <translation>--audio-quality: &quot;%1&quot; no es high, normal ni low</translation>
     </message>
     <message>
         <source>--profile: no profile matches &quot;%1&quot; (see --list-profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>--profile: ningún perfil coincide con &quot;%1&quot; (consulte --list-profiles)</translation>
     </message>
     <message>
         <source>--if-exists: &quot;%1&quot; is not keep-both, overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>--if-exists: &quot;%1&quot; no es keep-both, overwrite ni skip</translation>
     </message>
     <message>
         <source>--jobs: &quot;%1&quot; is not a number from 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs: &quot;%1&quot; no es un número de 1 a %2</translation>
     </message>
     <message>
         <source>-o: an output folder is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>-o: se necesita una carpeta de salida</translation>
     </message>
     <message>
         <source>-o: &quot;%1&quot; is not an existing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>-o: &quot;%1&quot; no es una carpeta existente</translation>
     </message>
     <message>
         <source>%1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el archivo o la carpeta</translation>
     </message>
     <message>
         <source>cannot read folder %1 (skipped)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la carpeta %1 (omitida)</translation>
     </message>
     <message>
         <source>Try &apos;veltrane-convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;veltrane-convert --help&apos;.</translation>
     </message>
     <message>
         <source>--files-from: %1: cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>--files-from: %1: no se puede leer</translation>
     </message>
     <message>
         <source>-q: give -q or -v, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>-q: indique -q o -v, no ambos</translation>
     </message>
     <message>
         <source>-0: only with --files-from</source>
-        <translation type="unfinished"></translation>
+        <translation>-0: solo junto con --files-from</translation>
     </message>
     <message>
         <source>-: to read the names from standard input, give --files-from -</source>
-        <translation type="unfinished"></translation>
+        <translation>-: para leer los nombres de la entrada estándar, indique --files-from -</translation>
     </message>
     <message>
         <source>no input files or folders</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivos ni carpetas de entrada</translation>
     </message>
     <message>
         <source>-o: &quot;%1&quot; is not an existing folder (a file name is taken for one source only)</source>
-        <translation type="unfinished"></translation>
+        <translation>-o: &quot;%1&quot; no es una carpeta existente (un nombre de archivo solo vale para un único origen)</translation>
     </message>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la biblioteca de vídeo</translation>
     </message>
     <message numerus="yes">
         <source>Overall %1%  %2/%n files  %3x real time  %4 left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total %1%  %2/%n archivo  %3x tiempo real  quedan %4</numerusform>
+            <numerusform>Total %1%  %2/%n archivos  %3x tiempo real  quedan %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>--profile: &quot;%1&quot; matches %n profiles:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>--profile: &quot;%1&quot; coincide con %n perfil:</numerusform>
+            <numerusform>--profile: &quot;%1&quot; coincide con %n perfiles:</numerusform>
         </translation>
     </message>
     <message>
@@ -318,7 +360,27 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --keep-tree               recreate each given folder (by its name) and its subfolders
                             under the output folder
   --if-exists MODE          keep-both (default: &quot;name (1).ext&quot;), overwrite or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida:
+  -o, --output CARPETA      carpeta existente que recibe los archivos convertidos; con
+                            exactamente un origen, un nombre de archivo para su salida
+  --profile TEXTO           perfil por id, por título exacto o por una parte única de un
+                            título (sin distinguir mayúsculas); predeterminado
+                            &quot;MP4 - H264 Video (*.mp4)&quot;
+  --format CLAVE            clave de formato de salida en lugar de un perfil
+                            (mp4h264, mp3, ...)
+  --preset NOMBRE|ARCHIVO   parte de un preajuste guardado en la ventana (&quot;Mis preajustes&quot;)
+                            o de un archivo de preajuste (un archivo existente, o cualquier
+                            texto con una &quot;/&quot;); las opciones indicadas aquí se aplican
+                            encima
+  --settings-from-window    parte de la configuración que el programa de ventana guardó por
+                            última vez (perfil, tamaño, calidades, valores de la cuadrícula;
+                            no el recorte, el volteo ni el giro); las opciones indicadas
+                            aquí se aplican encima
+  --list-profiles           lista los PROFILE_COUNT perfiles: id, título, ruta del menú,
+                            clave y extensión (con --json: una matriz de objetos) y termina
+  --keep-tree               recrea cada carpeta indicada (por su nombre) y sus subcarpetas
+                            dentro de la carpeta de salida
+  --if-exists MODO          keep-both (predeterminado: &quot;nombre (1).ext&quot;), overwrite o skip</translation>
     </message>
 </context>
 <context>
@@ -326,15 +388,15 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>Toobar</source>
         <extracomment>The toolbar&apos;s title, shown where the window lists its bars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>More commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Más órdenes</translation>
     </message>
 </context>
 <context>
@@ -342,1050 +404,1052 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>%1: converts video and audio files. Files and folders named here are added to the list;
 when the program is already running, they are added to its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: convierte archivos de vídeo y audio. Los archivos y carpetas indicados aquí se añaden a la lista;
+si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
         <source>Media files, or folders to search for media files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos multimedia, o carpetas en las que buscar archivos multimedia.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;--help&apos; para obtener más información.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta...</translation>
     </message>
     <message>
         <source>Convert Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir archivos</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir selección</translation>
     </message>
     <message>
         <source>Remove Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar los archivos seleccionados</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todo</translation>
     </message>
     <message>
         <source>Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido de la ayuda</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Play (Enter or a double-click on a row)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir (Intro o doble clic en una fila)</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move Up (Alt+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir (Alt+Arriba)</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Move Down (Alt+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar (Alt+Abajo)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar…</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>My Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis preajustes</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Not a media file, or the file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo multimedia, o el archivo está dañado</translation>
     </message>
     <message>
         <source>The file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío</translation>
     </message>
     <message>
         <source>The file holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene audio ni vídeo</translation>
     </message>
     <message>
         <source>Reading the file timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de lectura del archivo</translation>
     </message>
     <message>
         <source>The path is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>The path is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta no es un archivo normal</translation>
     </message>
     <message>
         <source>The file refers to other files, which are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo hace referencia a otros archivos, que no se leen</translation>
     </message>
     <message>
         <source>The source changed on disk during the conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>El origen cambió en el disco durante la conversión</translation>
     </message>
     <message>
         <source>The conversion failed</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversión falló</translation>
     </message>
     <message>
         <source>Skipped: %1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido: %1 ya existe</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>Total Files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de archivos: %1</translation>
     </message>
     <message>
         <source>Total Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración total: %1</translation>
     </message>
     <message>
         <source>Files found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos encontrados: %1</translation>
     </message>
     <message>
         <source>Adding file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadiendo el archivo %1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más</numerusform>
+            <numerusform>... y %n más</numerusform>
         </translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be opened:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo abrir %n archivo:</numerusform>
+            <numerusform>No se pudieron abrir %n archivos:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n folder(s) could not be read:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo leer %n carpeta:</numerusform>
+            <numerusform>No se pudieron leer %n carpetas:</numerusform>
         </translation>
     </message>
     <message>
         <source>No media files were found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron archivos multimedia en %1.</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Video Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Códec vídeo</translation>
     </message>
     <message>
         <source>Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Códec audio</translation>
     </message>
 </context>
 <context>
     <name>GridItems</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar</translation>
     </message>
     <message>
         <source>Burn In</source>
-        <translation type="unfinished"></translation>
+        <translation>Incrustar</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Filename Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión del archivo</translation>
     </message>
     <message>
         <source>Keep File Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar fecha del archivo</translation>
     </message>
     <message>
         <source>Give the output file the modification date of the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Da al archivo de salida la fecha de modificación del archivo de origen</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits de vídeo</translation>
     </message>
     <message>
         <source>Set the video bit rate in bps (Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la tasa de bits de vídeo en bps (bits por segundo)</translation>
     </message>
     <message>
         <source>Frame Rate (FPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de fotogramas (FPS)</translation>
     </message>
     <message>
         <source>Set how many frames should be displayed per second. Higher frame rate increases the smoothness when played back</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece cuántos fotogramas se muestran por segundo. Una velocidad de fotogramas mayor hace más fluida la reproducción</translation>
     </message>
     <message>
         <source>Aspect Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto</translation>
     </message>
     <message>
         <source>Set width to height ratio according to the screen aspect of your playback device</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la relación entre anchura y altura según la pantalla de su dispositivo de reproducción</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar vídeo</translation>
     </message>
     <message>
         <source>Crop the input video</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorta el vídeo de entrada</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Vertically Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear verticalmente</translation>
     </message>
     <message>
         <source>Flip the input video vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltea el vídeo de entrada verticalmente</translation>
     </message>
     <message>
         <source>Horizontally Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear horizontalmente</translation>
     </message>
     <message>
         <source>Flip the input video horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltea el vídeo de entrada horizontalmente</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <source>Rotate the video xx degrees clockwise. Valid number is from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira el vídeo xx grados en sentido horario. Los valores válidos van de -270 a 270</translation>
     </message>
     <message>
         <source>Upscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Never: a video smaller than the chosen size keeps its own size instead of being enlarged</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca: un vídeo más pequeño que el tamaño elegido conserva su propio tamaño en lugar de ampliarse</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits de audio</translation>
     </message>
     <message>
         <source>Set the audio bitrate in bps(Bit Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la tasa de bits de audio en bps (bits por segundo)</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de muestreo</translation>
     </message>
     <message>
         <source>Set the audio sampling frequency (the number of samples per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la frecuencia de muestreo del audio (el número de muestras por segundo)</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Set number of audio channels. 1 - Mono, 2 - Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el número de canales de audio. 1 - Mono, 2 - Estéreo</translation>
     </message>
     <message>
         <source>Audio Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas de audio</translation>
     </message>
     <message>
         <source>All: every audio track (other languages, commentary) where the format can hold several. First: only the main one</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas: cada pista de audio (otros idiomas, comentarios) donde el formato admite varias. Primera: solo la principal</translation>
     </message>
     <message>
         <source>Remove Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar audio</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos</translation>
     </message>
     <message>
         <source>Keep: subtitle tracks go into the output where the format can hold them. Burn In: the default text track is drawn into the picture. None: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar: las pistas de subtítulos pasan a la salida donde el formato las admite. Incrustar: la pista de texto predeterminada se dibuja en la imagen. Ninguno: se omiten</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de salida</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de vídeo</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de audio</translation>
     </message>
     <message>
         <source>Subtitle Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de subtítulos</translation>
     </message>
     <message>
         <source>digits, optionally ending in k</source>
-        <translation type="unfinished"></translation>
+        <translation>cifras, opcionalmente terminadas en k</translation>
     </message>
     <message>
         <source>digits, in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>cifras, en Hz</translation>
     </message>
     <message>
         <source>a number above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>un número mayor que 0</translation>
     </message>
     <message>
         <source>width:height in whole numbers, such as 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>anchura:altura en números enteros, como 16:9</translation>
     </message>
     <message>
         <source>whole degrees from -270 to 270</source>
-        <translation type="unfinished"></translation>
+        <translation>grados enteros de -270 a 270</translation>
     </message>
     <message>
         <source>pixels, 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>píxeles, 0 o más</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; se sustituyó por &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot; (it takes %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; se sustituyó por &quot;%3&quot; (admite %4).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual video bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; son %1 bit/s, muy por debajo de las tasas de bits de vídeo habituales. ¿Quería decir &quot;%1k&quot;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual audio bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; son %1 bit/s, muy por debajo de las tasas de bits de audio habituales. ¿Quería decir &quot;%1k&quot;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; son %1 Hz, muy por debajo de las frecuencias de muestreo habituales (8000 Hz o más, normalmente 44100 o 48000).</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la biblioteca de vídeo</translation>
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere visitar nuestro sitio web para comprobar si hay una versión nueva?</translation>
     </message>
     <message>
         <source>Please add file to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada archivos a la lista.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere salir?</translation>
     </message>
     <message>
         <source>Stop converting and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener la conversión y salir?</translation>
     </message>
     <message>
         <source>Files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos que convertir</translation>
     </message>
     <message>
         <source>Enter plays the selected file; Alt+Up and Alt+Down move it</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro reproduce el archivo seleccionado; Alt+Arriba y Alt+Abajo lo mueven</translation>
     </message>
 </context>
 <context>
     <name>MediaFilters</name>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos multimedia admitidos</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de audio admitidos</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de vídeo admitidos</translation>
     </message>
 </context>
 <context>
     <name>OutputFolders</name>
     <message>
         <source>Create %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Crear %1?</translation>
     </message>
     <message>
         <source>The folder could not be created:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta:
+%1</translation>
     </message>
 </context>
 <context>
     <name>OutputSettingsDialog</name>
     <message>
         <source>High (larger file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta (archivo más grande)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Low (smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja (archivo más pequeño)</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambos</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de salida</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de salida:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad de vídeo:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad de audio:</translation>
     </message>
     <message>
         <source>CPU Cores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Núcleos de CPU:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el archivo de salida existe</translation>
     </message>
     <message>
         <source>&amp;More &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Más &gt;&gt;</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>&amp;More &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Más &lt;&lt;</translation>
     </message>
     <message>
         <source>Opens the menu of output profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el menú de perfiles de salida</translation>
     </message>
     <message>
         <source>Custom... lets you type the width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado... permite escribir la anchura y la altura</translation>
     </message>
     <message>
         <source>How many files are converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos archivos se convierten a la vez</translation>
     </message>
     <message>
         <source>The folder the converted files are written to</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta en la que se guardan los archivos convertidos</translation>
     </message>
     <message>
         <source>What happens when a file of the same name is already there</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué ocurre cuando ya existe un archivo con el mismo nombre</translation>
     </message>
     <message>
         <source>Shows or hides the advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la configuración avanzada</translation>
     </message>
     <message>
         <source>Size note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sobre el tamaño</translation>
     </message>
     <message>
         <source>Save as &amp;Preset…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como &amp;preajuste…</translation>
     </message>
 </context>
 <context>
     <name>OutputSizes</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado...</translation>
     </message>
     <message>
         <source>an empty box</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo vacío</translation>
     </message>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
         <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 se sustituyó por &quot;%3&quot; (admite un número par de %4 a %5).</translation>
     </message>
 </context>
 <context>
     <name>PlayerWindow</name>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Video lib not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la biblioteca de vídeo</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Press Space to turn the sound off or on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Espacio para quitar o activar el sonido</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar sonido</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
 </context>
 <context>
     <name>ProbePool</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>This is not a regular file (a device, pipe or socket).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un archivo normal (un dispositivo, una tubería o un socket).</translation>
     </message>
 </context>
 <context>
     <name>Profiles</name>
     <message>
         <source>AAC - Advanced Audio Coding Files (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>AAC - Archivos Advanced Audio Coding (*.aac)</translation>
     </message>
     <message>
         <source>AC3 - Audio Coding 3 (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>AC3 - Audio Coding 3 (*.ac3)</translation>
     </message>
     <message>
         <source>AIFF - Audio InterChange File Format (*.aiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>AIFF - Audio Interchange File Format (*.aiff)</translation>
     </message>
     <message>
         <source>FLAC - Free Lossless Audio Codec (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - Free Lossless Audio Codec (*.flac)</translation>
     </message>
     <message>
         <source>M4A - MPEG-4 Audio (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - Audio MPEG-4 (*.m4a)</translation>
     </message>
     <message>
         <source>MP2 - MPEG Layer-2 Audio (*.mp2)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP2 - Audio MPEG Layer-2 (*.mp2)</translation>
     </message>
     <message>
         <source>MP3 - MPEG Layer-3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - Audio MPEG Layer-3 (*.mp3)</translation>
     </message>
     <message>
         <source>OGG - Ogg Vorbis Audio (*.ogg)</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG - Audio Ogg Vorbis (*.ogg)</translation>
     </message>
     <message>
         <source>RA - Real Audio (*.ra)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA - Real Audio (*.ra)</translation>
     </message>
     <message>
         <source>WAV - Waveform Audio (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - Audio Waveform (*.wav)</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>3GP - 3GP Format (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP - Formato 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>AVI - AVI Xvid Format (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Formato AVI Xvid (*.avi)</translation>
     </message>
     <message>
         <source>F4V - Flash Video (*.f4v)</source>
-        <translation type="unfinished"></translation>
+        <translation>F4V - Flash Video (*.f4v)</translation>
     </message>
     <message>
         <source>FLV - Flash Video (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV - Flash Video (*.flv)</translation>
     </message>
     <message>
         <source>MKV - Matroska Video (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vídeo Matroska (*.mkv)</translation>
     </message>
     <message>
         <source>MOV - QuickTime Video (*.mov)</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV - Vídeo QuickTime (*.mov)</translation>
     </message>
     <message>
         <source>MP4 - H264 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vídeo H264 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - MPEG-4 Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vídeo MPEG-4 (*.mp4)</translation>
     </message>
     <message>
         <source>MPG - MPEG-1 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Vídeo MPEG-1 (*.mpg)</translation>
     </message>
     <message>
         <source>MPG - MPEG-2 Video (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG - Vídeo MPEG-2 (*.mpg)</translation>
     </message>
     <message>
         <source>RM - Real Video (*.rm)</source>
-        <translation type="unfinished"></translation>
+        <translation>RM - Real Video (*.rm)</translation>
     </message>
     <message>
         <source>SWF - Shock Wave Flash (*.swf)</source>
-        <translation type="unfinished"></translation>
+        <translation>SWF - Shockwave Flash (*.swf)</translation>
     </message>
     <message>
         <source>VOB - DVD Video Object (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB - DVD Video Object (*.vob)</translation>
     </message>
     <message>
         <source>WebM - WebM Video (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - Vídeo WebM (*.webm)</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>MP4 - HEVC Video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Vídeo HEVC (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9 Video + Opus Audio (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - Vídeo VP9 + audio Opus (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1 Video + Opus Audio (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vídeo AV1 + audio Opus (*.mkv)</translation>
     </message>
     <message>
         <source>WebM - AV1 Video + Opus Audio (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - Vídeo AV1 + audio Opus (*.webm)</translation>
     </message>
     <message>
         <source>MKV - H264 Video + AAC Audio, All Tracks (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Vídeo H264 + audio AAC, todas las pistas (*.mkv)</translation>
     </message>
     <message>
         <source>Opus - Opus Audio (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus - Audio Opus (*.opus)</translation>
     </message>
     <message>
         <source>Phone - H264 Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono - Vídeo H264 1080p</translation>
     </message>
     <message>
         <source>Phone - HEVC Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono - Vídeo HEVC 1080p</translation>
     </message>
     <message>
         <source>TV - H264 Video 1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>TV - Vídeo H264 1080p</translation>
     </message>
     <message>
         <source>TV - HEVC Video 4K</source>
-        <translation type="unfinished"></translation>
+        <translation>TV - Vídeo HEVC 4K</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo HD</translation>
     </message>
     <message>
         <source>PMP</source>
         <extracomment>Portable media players (Archos, Creative ZEN, iRiver, Zune).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reproductores portátiles</translation>
     </message>
     <message>
         <source>Web Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo web</translation>
     </message>
     <message>
         <source>General Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de audio generales</translation>
     </message>
     <message>
         <source>General Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de vídeo generales</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos modernos</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir carpeta de salida</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere...</translation>
     </message>
     <message>
         <source>Output File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo de salida</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló: %1</translation>
     </message>
     <message>
         <source>%1 converted with problems: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se convirtió con problemas: %2</translation>
     </message>
     <message>
         <source>Canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto</translation>
     </message>
     <message>
         <source>OK - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto - %1</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Stop converting?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener la conversión?</translation>
     </message>
     <message>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido: %1</translation>
     </message>
     <message>
         <source>Time left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1</translation>
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la conversión</translation>
     </message>
     <message>
         <source>One row per file: output name, progress and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por archivo: nombre de salida, progreso y estado</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>Stops the conversion, or closes the window once it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene la conversión, o cierra la ventana cuando ha terminado</translation>
     </message>
     <message>
         <source>Opens the folder the converted files are written to</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la carpeta en la que se guardan los archivos convertidos</translation>
     </message>
 </context>
 <context>
     <name>QueueConversion</name>
     <message>
         <source>%1 cannot be converted: the output format is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir %1: el formato de salida es desconocido.</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ruta no válida!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>RowTexts</name>
     <message>
         <source>Audio tracks: %1, subtitle tracks: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas de audio: %1, pistas de subtítulos: %2</translation>
     </message>
     <message>
         <source>Can not open file: 
@@ -1393,89 +1457,93 @@ when the program is already running, they are added to its window.</source>
 
 Error: 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo: 
+%1
+
+Error: 
+%2</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
 </context>
 <context>
     <name>RunSummary</name>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n convertido</numerusform>
+            <numerusform>%n convertidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n with problems)</source>
         <extracomment>%1 is &quot;N converted&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n con problemas)</numerusform>
+            <numerusform>%1 (%n con problemas)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n omitido</numerusform>
+            <numerusform>%n omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cancelado</numerusform>
+            <numerusform>%n cancelados</numerusform>
         </translation>
     </message>
     <message>
         <source>Canceled after %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló tras %1 de %2</translation>
     </message>
     <message>
         <source>Convert Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Conversión terminada!</translation>
     </message>
     <message>
         <source>Nothing to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que convertir</translation>
     </message>
     <message>
         <source>Convert Finished. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión terminada. Pulse aquí para abrir la carpeta</translation>
     </message>
     <message>
         <source>%1. Nothing was converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se convirtió nada.</translation>
     </message>
     <message>
         <source>%1. Click here to open the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pulse aquí para abrir la carpeta</translation>
     </message>
 </context>
 <context>
     <name>SettingsGrid</name>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración avanzada</translation>
     </message>
     <message>
         <source>F2 edits the selected value; Space switches a yes-or-no value</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 edita el valor seleccionado; Espacio cambia un valor de sí o no</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
 </context>
 <context>
@@ -1483,125 +1551,129 @@ Error:
     <message>
         <source>No web browser could be started. The address is:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún navegador web. La dirección es:
+%1</translation>
     </message>
     <message>
         <source>This does not exist (any more):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no existe (o ya no existe):
+%1</translation>
     </message>
     <message>
         <source>No program could be started to show this folder. It is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún programa para mostrar esta carpeta. Está aquí:
+%1</translation>
     </message>
     <message>
         <source>No program could be started to show this file. It is here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún programa para mostrar este archivo. Está aquí:
+%1</translation>
     </message>
 </context>
 <context>
     <name>UserMessages</name>
     <message>
         <source>picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño de imagen</translation>
     </message>
     <message>
         <source>video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>tasa de bits de vídeo</translation>
     </message>
     <message>
         <source>audio bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>tasa de bits de audio</translation>
     </message>
     <message>
         <source>frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad de fotogramas</translation>
     </message>
     <message>
         <source>sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia de muestreo</translation>
     </message>
     <message>
         <source>channels</source>
-        <translation type="unfinished"></translation>
+        <translation>número de canales</translation>
     </message>
     <message>
         <source>aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>relación de aspecto</translation>
     </message>
     <message>
         <source>crop, flip or rotate setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ajuste de recorte, volteo o giro</translation>
     </message>
     <message>
         <source>video codec</source>
-        <translation type="unfinished"></translation>
+        <translation>códec de vídeo</translation>
     </message>
     <message>
         <source>audio codec</source>
-        <translation type="unfinished"></translation>
+        <translation>códec de audio</translation>
     </message>
     <message>
         <source>output format</source>
-        <translation type="unfinished"></translation>
+        <translation>formato de salida</translation>
     </message>
     <message>
         <source>left %1</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierda %1</translation>
     </message>
     <message>
         <source>right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha %1</translation>
     </message>
     <message>
         <source>top %1</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba %1</translation>
     </message>
     <message>
         <source>bottom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abajo %1</translation>
     </message>
     <message>
         <source>The crop margins (%1) are larger than the picture (%2×%3) of %4. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los márgenes de recorte (%1) son mayores que la imagen (%2×%3) de %4. Redúzcalos en Recortar vídeo, en la configuración avanzada.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be converted: the %2 &quot;%3&quot; cannot be used for it. Choose another value in the output settings.</source>
         <extracomment>%1 is a file name, %2 a setting such as &quot;video bitrate&quot;, %3 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir %1: el valor &quot;%3&quot; (%2) no se puede usar con él. Elija otro valor en la configuración de salida.</translation>
     </message>
     <message>
         <source>The crop margins are larger than the picture of %1. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los márgenes de recorte son mayores que la imagen de %1. Redúzcalos en Recortar vídeo, en la configuración avanzada.</translation>
     </message>
     <message>
         <source>%1 cannot be converted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir %1: %2</translation>
     </message>
     <message>
         <source>Please try to convert it to another format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intente convertirlo a otro formato.</translation>
     </message>
 </context>
 <context>
     <name>WaitWindow</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere...</translation>
     </message>
     <message>
         <source>Reading files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo archivos, espere...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 </TS>
