@@ -175,16 +175,16 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     </message>
     <message>
         <source>%1 converted (%2 with warnings)</source>
-        <translation>%1 convertidos (%2 com avisos)</translation>
+        <translation>%1 convertido(s) (%2 com avisos)</translation>
     </message>
     <message>
         <source>%1 converted</source>
-        <translation>%1 convertidos</translation>
+        <translation>%1 convertido(s)</translation>
     </message>
     <message>
         <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
         <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation>%1 %2, %3 com falha, %4 ignorados, %5 parados em %6 s</translation>
+        <translation>%1 %2, %3 com falha, %4 ignorado(s), %5 parado(s) em %6 s</translation>
     </message>
     <message>
         <source>(interrupted)</source>
@@ -714,7 +714,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Give the output file the modification date of the source file</source>
-        <translation>Dar ao arquivo de saída a data de modificação do arquivo de origem</translation>
+        <translation>Dá ao arquivo de saída a data de modificação do arquivo de origem</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
@@ -750,11 +750,11 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Top</source>
-        <translation>Em cima</translation>
+        <translation>Superior</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation>Embaixo</translation>
+        <translation>Inferior</translation>
     </message>
     <message>
         <source>Left</source>
@@ -1108,7 +1108,7 @@ when the program is already running, they are added to its window.</source>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
         <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
-        <translation>%1: %2 foi substituído por &quot;%3&quot; (aceita um número par de %4 a %5).</translation>
+        <translation>%1: em vez de %2, foi usado &quot;%3&quot; (aceita um número par de %4 a %5).</translation>
     </message>
 </context>
 <context>
@@ -1627,11 +1627,11 @@ Erro:
     </message>
     <message>
         <source>top %1</source>
-        <translation>em cima %1</translation>
+        <translation>superior %1</translation>
     </message>
     <message>
         <source>bottom %1</source>
-        <translation>embaixo %1</translation>
+        <translation>inferior %1</translation>
     </message>
     <message>
         <source>The crop margins (%1) are larger than the picture (%2×%3) of %4. Make them smaller under Crop Video in the advanced settings.</source>
