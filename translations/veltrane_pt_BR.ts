@@ -31,9 +31,9 @@
   or:  veltrane-convert [options] FILE -o OUTPUT_FILE
   or:  veltrane-convert [options] --files-from LIST -o FOLDER
 Converts media files with the profiles and settings of Veltrane Video Converter.</source>
-        <translation>Uso: veltrane-convert [opções] ARQUIVO|PASTA... -o PASTA
-  ou:  veltrane-convert [opções] ARQUIVO -o ARQUIVO_DE_SAÍDA
-  ou:  veltrane-convert [opções] --files-from LISTA -o PASTA
+        <translation>Uso:  veltrane-convert [opções] ARQUIVO|PASTA... -o PASTA
+  ou: veltrane-convert [opções] ARQUIVO -o ARQUIVO_DE_SAÍDA
+  ou: veltrane-convert [opções] --files-from LISTA -o PASTA
 Converte arquivos de mídia com os perfis e as configurações do Veltrane Video Converter.</translation>
     </message>
     <message>
@@ -1421,7 +1421,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Stops the conversion, or closes the window once it has ended</source>
-        <translation>Para a conversão ou fecha a janela quando ela terminar</translation>
+        <translation>Para a conversão ou, quando ela tiver terminado, fecha a janela</translation>
     </message>
     <message>
         <source>Opens the folder the converted files are written to</source>
