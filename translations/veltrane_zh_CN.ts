@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>%1: given more than once</source>
-        <translation>%1: 指定了不止一次</translation>
+        <translation>%1: 被指定了多次</translation>
     </message>
     <message>
         <source>Usage: veltrane-convert [options] FILE|FOLDER... -o FOLDER
@@ -118,19 +118,19 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     </message>
     <message>
         <source>a bitrate from 1 to 1000000k bits per second</source>
-        <translation>有效的比特率（1 到 1000000k 比特每秒）</translation>
+        <translation>比特率，1 到 1000000k 比特每秒</translation>
     </message>
     <message>
         <source>a frame rate from 0.01 to 1000</source>
-        <translation>有效的帧率（0.01 到 1000）</translation>
+        <translation>帧率，0.01 到 1000</translation>
     </message>
     <message>
         <source>a sample rate from 1000 to 384000 Hz</source>
-        <translation>有效的采样率（1000 到 384000 Hz）</translation>
+        <translation>采样率，1000 到 384000 Hz</translation>
     </message>
     <message>
         <source>an aspect A:B with A and B from 1 to 100000 and A/B from 0.01 to 100</source>
-        <translation>有效的宽高比 A:B（A 和 B 为 1 到 100000，A/B 为 0.01 到 100）</translation>
+        <translation>宽高比 A:B，A 和 B 为 1 到 100000，A/B 为 0.01 到 100</translation>
     </message>
     <message>
         <source>converted: %1 -&gt; %2</source>
@@ -215,23 +215,23 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     </message>
     <message>
         <source>a bitrate: digits, optionally ending in k</source>
-        <translation>有效的比特率（数字，可以 k 结尾）</translation>
+        <translation>比特率（数字，可以 k 结尾）</translation>
     </message>
     <message>
         <source>a sample rate: digits</source>
-        <translation>有效的采样率（数字）</translation>
+        <translation>采样率（数字）</translation>
     </message>
     <message>
         <source>a frame rate: a positive number</source>
-        <translation>有效的帧率（正数）</translation>
+        <translation>帧率（正数）</translation>
     </message>
     <message>
         <source>an aspect: digits:digits</source>
-        <translation>有效的宽高比（数字:数字）</translation>
+        <translation>宽高比（数字:数字）</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not %3</source>
-        <translation>%1: &quot;%2&quot; 不是%3</translation>
+        <translation>%1: &quot;%2&quot; 无效，应为：%3</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -1085,12 +1085,12 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>an empty box</source>
-        <translation>空白输入框</translation>
+        <translation>空值</translation>
     </message>
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
         <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
-        <translation>%1：%2 已被替换为“%3”（可接受 %4 到 %5 之间的偶数）。</translation>
+        <translation>%1：%2 已被替换为 &quot;%3&quot;（可接受 %4 到 %5 之间的偶数）。</translation>
     </message>
 </context>
 <context>
