@@ -372,7 +372,7 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
                             (--json の場合はオブジェクトの配列)
   --keep-tree               指定した各フォルダー (同じ名前) とサブフォルダーを
                             出力フォルダーの下に再作成する
-  --if-exists MODE          keep-both (既定: &quot;name (1).ext&quot;)、overwrite または skip</translation>
+  --if-exists MODE          keep-both (既定: &quot;name (1).ext&quot;)、overwrite、skip</translation>
     </message>
 </context>
 <context>
@@ -396,8 +396,9 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>%1: converts video and audio files. Files and folders named here are added to the list;
 when the program is already running, they are added to its window.</source>
-        <translation>%1: ビデオとオーディオのファイルを変換します。ここで指定したファイルとフォルダーは
-リストに追加されます。プログラムが既に実行中の場合は、そのウィンドウに追加されます。</translation>
+        <translation>%1: ビデオとオーディオのファイルを変換します。ここで指定したファイルと
+フォルダーはリストに追加されます。プログラムが既に実行中の場合は、
+そのウィンドウに追加されます。</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
@@ -1313,7 +1314,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Web Video</source>
-        <translation>Web ビデオ</translation>
+        <translation>ウェブビデオ</translation>
     </message>
     <message>
         <source>General Audio Format</source>
