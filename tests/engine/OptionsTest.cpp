@@ -199,3 +199,13 @@ TEST(OptionsParseTest, TrackDateAndUpscaleChoices) {
   EXPECT_NE(ParseError("-subtitles draw").find("-subtitles"), std::string::npos);
   EXPECT_NE(ParseError("-filedate").find("needs a value"), std::string::npos);
 }
+
+TEST(OptionsParseTest, TrimTimes) {
+  const Options trimmed = ParseOk("-ss 1:02:03.5 -t 90");
+  EXPECT_EQ(trimmed.start_us, 3723500000);
+  EXPECT_EQ(trimmed.duration_us, 90000000);
+  EXPECT_EQ(ParseOk("-ss 02:30").start_us, 150000000);
+  EXPECT_EQ(ParseOk("-ss 0.040").start_us, 40000);
+  for (const char* bad : {"-ss -5", "-ss 1:75", "-ss 1:2:3:4", "-ss 12s", "-ss :30", "-t 0", "-t 101:00:00"})
+    EXPECT_NE(ParseError(bad).find(std::string(bad).substr(0, 3)), std::string::npos) << bad;
+}

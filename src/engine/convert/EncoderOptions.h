@@ -38,6 +38,8 @@ struct Options {
   enum class Subtitles { Keep, BurnIn, None };
   Subtitles subtitles = Subtitles::Keep;  // -subtitles keep|burn|none, -sn
   bool keep_file_date = true;             // -filedate source|now: the output's modification time
+  int64_t start_us = 0;                   // -ss: where in the source the output starts
+  int64_t duration_us = 0;                // -t: how long the output lasts; 0 = to the source's end
 
   // Values that only -target sets.
   std::string target;
