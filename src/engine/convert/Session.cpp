@@ -18,6 +18,7 @@ extern "C" {
 #include <vector>
 
 #include "engine/convert/MetadataCopy.h"
+#include "engine/convert/SizeEstimate.h"
 #include "engine/convert/StreamLane.h"
 #include "engine/convert/SubtitleBurnIn.h"
 #include "engine/convert/SubtitleTrack.h"
@@ -129,10 +130,7 @@ bool Session::OpenSource() {
 
 int64_t Session::TrimmedLength(int64_t source_us) const {
   const Options& o = job_.options;
-  if (o.start_us <= 0 && o.duration_us <= 0) return source_us;
-  int64_t length = source_us > 0 ? std::max<int64_t>(0, source_us - o.start_us) : 0;
-  if (o.duration_us > 0) length = length > 0 ? std::min(length, o.duration_us) : o.duration_us;
-  return length;
+  return o.start_us <= 0 && o.duration_us <= 0 ? source_us : convert::TrimmedLength(o, source_us);
 }
 
 // A trimmed output starts reading at the key picture at or before its start; the
