@@ -7,6 +7,7 @@
 
 #include "core/Helpers.h"
 #include "output/FormatTable.h"
+#include "output/GridItems.h"
 
 namespace {
 
@@ -136,6 +137,8 @@ QString BuildChoices(const GridValues& grid, bool audioOnly) {
   if (grid.audioTracks == 1 && !grid.removeAudio) choices += " -audiotracks first";
   if (grid.subtitles == 1 && !audioOnly) choices += " -subtitles burn";
   if (grid.subtitles == 2 && !audioOnly) choices += " -subtitles none";
+  if (IsStartTimeText(grid.startTime) && !grid.startTime.isEmpty()) choices += " -ss " + grid.startTime;
+  if (IsDurationText(grid.duration) && !grid.duration.isEmpty()) choices += " -t " + grid.duration;
   return choices;
 }
 

@@ -45,6 +45,8 @@ struct GridValues {
   int upscale = 0;           // 0 "Allow", 1 "Never"
   int audioTracks = 0;       // 0 "All", 1 "First"
   int subtitles = 0;         // 0 "Keep", 1 "Burn In", 2 "None"
+  QString startTime;         // "Start Time": "" or hh:mm:ss.fff / seconds
+  QString duration;          // "Duration": "" (to the end) or a time above 0
 };
 
 struct OutputSettings {

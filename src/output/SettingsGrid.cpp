@@ -221,6 +221,8 @@ GridValues SettingsGrid::Values() const {
   values.upscale = ListData(GridItem::Upscale);
   values.audioTracks = ListData(GridItem::AudioTracks);
   values.subtitles = ListData(GridItem::Subtitles);
+  values.startTime = Text(GridItem::StartTime).trimmed();
+  values.duration = Text(GridItem::Duration).trimmed();
   NormaliseGridValues(values);
   return values;
 }
@@ -246,6 +248,8 @@ void SettingsGrid::SetValues(const GridValues& values) {
   SetListData(GridItem::Upscale, values.upscale);
   SetListData(GridItem::AudioTracks, values.audioTracks);
   SetListData(GridItem::Subtitles, values.subtitles);
+  SetText(GridItem::StartTime, values.startTime);
+  SetText(GridItem::Duration, values.duration);
 }
 
 bool SettingsGrid::EditValue(GridItem item, const QString& text) {
