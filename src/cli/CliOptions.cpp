@@ -37,6 +37,8 @@ const ValueOption kValueOptions[] = {
     {"--files-from", &CliOptions::filesFrom},
     {"--subtitles", &CliOptions::subtitles},
     {"--audio-tracks", &CliOptions::audioTracks},
+    {"--start", &CliOptions::start},
+    {"--duration", &CliOptions::duration},
 };
 
 // Switches with an opposite: "--keep-date" / "--no-keep-date".
@@ -215,11 +217,14 @@ Picture and sound (as in the output settings dialog):
                             or leave them out
   --keep-date, --no-keep-date  give the output the source's modification time (default)
   --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes "auto" where the dialog offers "Auto".
 
 Run:
   -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
   --json                    one JSON object per event on standard output (schema 1)
   -q, --quiet               print only failures and errors
   -v, --verbose             also print the media libraries' warnings (-vv: information)

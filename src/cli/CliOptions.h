@@ -41,6 +41,8 @@ struct CliOptions {
   std::optional<std::string> audioTracks;  // all|first
   std::optional<bool> keepDate;
   std::optional<bool> upscale;
+  std::optional<std::string> start;     // trim: "hh:mm:ss.fff" or seconds
+  std::optional<std::string> duration;  // trim: the output's length
 
   std::optional<std::string> ifExists;  // keep-both|overwrite|skip
   std::optional<std::string> jobs;

@@ -312,6 +312,21 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   }
   if (options.keepDate) grid.keepFileDate = *options.keepDate;
   if (options.upscale) grid.upscale = *options.upscale ? 0 : 1;
+  if (options.start) {
+    grid.startTime = Text(*options.start).trimmed();
+    if (grid.startTime.isEmpty() || !IsStartTimeText(grid.startTime)) {
+      error = "--start: " + Quoted(*options.start) + " is not a time (hh:mm:ss.fff or seconds)";
+      return false;
+    }
+  }
+  if (options.duration) {
+    grid.duration = Text(*options.duration).trimmed();
+    if (grid.duration.isEmpty() || !IsDurationText(grid.duration)) {
+      error =
+          "--duration: " + Quoted(*options.duration) + " is not a length above 0 (hh:mm:ss.fff or seconds)";
+      return false;
+    }
+  }
   return CheckGridTexts(grid, error);
 }
 
