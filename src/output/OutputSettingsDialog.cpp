@@ -24,6 +24,7 @@
 #include "output/GridItems.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
+#include "output/PreviewPanel.h"
 #include "output/SettingsGrid.h"
 #include "output/StoredChoices.h"
 
@@ -147,9 +148,12 @@ void OutputSettingsDialog::BuildControls() {
   for (QPushButton* button : {more_button_, ok_button_, cancel_button_})
     button->setMinimumWidth(90);
 
+  preview_panel_ = Named(new PreviewPanel([this] { return Settings(); }, left_panel_), "PreviewPanel");
+
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(more_button_);
   buttons->addStretch(1);
+  buttons->addWidget(preview_panel_->StartButton());
   buttons->addWidget(ok_button_);
   buttons->addWidget(cancel_button_);
 
@@ -158,6 +162,7 @@ void OutputSettingsDialog::BuildControls() {
   left->setSpacing(GridStripMargin);
   left->addWidget(choices_frame_, 1);
   left->addWidget(size_note_);
+  left->addWidget(preview_panel_);
   left->addLayout(buttons);
 
   settings_grid_ = Named(new SettingsGrid(this), "PropertyGrid1");
@@ -334,6 +339,16 @@ bool OutputSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 void OutputSettingsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   KeepOnScreen(0);
+}
+
+void OutputSettingsDialog::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // Closing, canceling or starting the conversion hides the dialog; minimising does not count.
+  if (!event->spontaneous()) preview_panel_->Discard();
+}
+
+void OutputSettingsDialog::SetPreviewSource(std::optional<FileRow> row) {
+  preview_panel_->SetSource(std::move(row));
 }
 
 void OutputSettingsDialog::CorrectDimensionBox(QLineEdit* box) {
