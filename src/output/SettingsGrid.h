@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "output/GridItems.h"
 #include "output/OutputSettings.h"
@@ -76,7 +77,7 @@ class SettingsGrid : public QWidget {
   QLabel* description_ = nullptr;
   QLabel* note_label_ = nullptr;
   QString note_;
-  std::array<QTreeWidgetItem*, 20> items_{};
+  std::vector<QTreeWidgetItem*> items_ = std::vector<QTreeWidgetItem*>(GridItemTable().size());  // by item
   std::array<QTreeWidgetItem*, 4> categories_{};
   bool built_ = false;
   int updating_ = 0;  // > 0 while code writes values: no change notifications
