@@ -105,7 +105,7 @@ class Session final : public PacketWriter {
   convert::BurnInText burn_text_;  // outlives the lanes whose filter reads it
   media::Output output_;
   std::vector<std::unique_ptr<Lane>> lanes_;
-  std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
+  std::vector<Lane*> lane_of_stream_;     // by source stream index; null for streams left out
   std::vector<StreamLane*> media_lanes_;  // the picture and sound lanes among lanes_
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};

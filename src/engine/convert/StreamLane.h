@@ -93,7 +93,7 @@ class StreamLane final : public Lane {
   media::Layout in_layout_;
   int64_t frames_decoded_ = 0;
   int64_t frames_left_out_ = 0;  // decoded but outside the trimmed span
-  int64_t decoded_end_us_ = 0;  // where the decoded media of this stream ends
+  int64_t decoded_end_us_ = 0;   // where the decoded media of this stream ends
   LaneDamage damage_;
   int64_t last_packet_us_ = 0;          // where the last packet fed lies
   bool gap_pending_ = false;            // audio: packets were skipped since the last frame
