@@ -17,6 +17,7 @@
 #include "app/UpdateCheck.h"
 #include "app/WindowMemory.h"
 #include "core/AppState.h"
+#include "core/FileNames.h"
 #include "core/Helpers.h"
 #include "core/ProgramInfo.h"
 #include "core/StoredValues.h"
@@ -29,6 +30,7 @@
 #include "filelist/FileList.h"
 #include "filelist/WaitWindow.h"
 #include "output/OutputSettingsDialog.h"
+#include "output/PreviewPanel.h"
 #include "player/PlayerWindow.h"
 
 namespace {
@@ -194,7 +196,9 @@ void MainWindow::AddFilesCommand() {
 
 void MainWindow::ConvertCommand() {
   if (!EnsureListNotEmpty()) return;
-  EnsureSettingsDialog()->exec();
+  OutputSettingsDialog* dialog = EnsureSettingsDialog();
+  dialog->SetPreviewSource(file_list_->SelectedRow());
+  dialog->exec();
 }
 
 OutputSettingsDialog* MainWindow::EnsureSettingsDialog() {
@@ -202,6 +206,12 @@ OutputSettingsDialog* MainWindow::EnsureSettingsDialog() {
     // Created once; afterwards only hidden, so its settings last while the program runs.
     settings_dialog_ = new OutputSettingsDialog(this, state_.outputFolder);
     settings_dialog_->SetOkHandler([this] { QueueConversionFromDialog(); });
+    // A finished preview plays in the player window, over the dialog.
+    settings_dialog_->Preview()->SetPlayer([this](const QString& path) {
+      auto* player = new PlayerWindow(path, TextToName(path), settings_dialog_);
+      player->setAttribute(Qt::WA_DeleteOnClose);
+      player->open();
+    });
   }
   return settings_dialog_;
 }

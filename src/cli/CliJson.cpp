@@ -63,6 +63,7 @@ std::string JsonPlannedEvent(const PlannedTask& task) {
   QJsonObject object = TaskEvent("planned", task);
   AddName(object, "output", task.output);
   object["options"] = task.job.options;
+  if (task.estimatedBytes >= 0) object["estimated_bytes"] = task.estimatedBytes;
   return Line(object);
 }
 

@@ -42,6 +42,8 @@ const ValueOption kValueOptions[] = {
     {"--audio-tracks", &CliOptions::audioTracks},
     {"--crf", &CliOptions::crf},
     {"--deinterlace", &CliOptions::deinterlace},
+    {"--start", &CliOptions::start},
+    {"--duration", &CliOptions::duration},
 };
 
 // Switches with an opposite: "--keep-date" / "--no-keep-date".
@@ -229,11 +231,14 @@ Converts media files with the profiles and settings of Veltrane Video Converter.
                             0-63 (30); formats with other encoders refuse it
   --deinterlace MODE        off (default), auto (sources found to be interlaced) or
                             always
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes "auto" where the dialog offers "Auto".)USAGE")
                        .toStdString();
   text += "\n\n" + CliText::tr(R"USAGE(Run:
   -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
   --json                    one JSON object per event on standard output (schema 1)
   -q, --quiet               print only failures and errors
   -v, --verbose             also print the media libraries' warnings (-vv: information)

@@ -12,6 +12,7 @@
 #include "cli/CliJson.h"
 #include "cli/CliSignals.h"
 #include "cli/CliText.h"
+#include "conversion/OutputEstimate.h"
 #include "core/Helpers.h"
 
 namespace {
@@ -374,8 +375,10 @@ std::string FitMiddle(const std::string& text, size_t columns) {
 }
 
 std::string DryRunLine(const PlannedTask& task) {
+  const QString size = EstimateText(task.estimatedBytes);
   return TerminalText(task.source) + "\t" + TerminalText(task.output) + "\t" +
-         TerminalText(task.job.options.toStdString());
+         TerminalText(task.job.options.toStdString()) + "\t" +
+         (size.isEmpty() ? std::string("size unknown") : "size " + size.toStdString());
 }
 
 std::string ClockText(double seconds) { return FormatDuration(seconds).toStdString(); }

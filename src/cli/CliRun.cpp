@@ -15,6 +15,7 @@
 #include <system_error>
 #include <thread>
 
+#include "conversion/OutputEstimate.h"
 #include "core/FileNames.h"
 #include "engine/FFDecoder.h"
 #include "engine/FFEncoder.h"
@@ -293,9 +294,10 @@ std::vector<PlannedTask> PlanTasks(const CliPlan& plan, const std::vector<Source
     const QString folder = plan.outputFolder + NameToText(sources[i].subfolder);
     task.outputFolder = TextToNameString(folder);
     if (!task.probed) continue;
-    task.duration = task.row.source.DurationSeconds();
     task.job = BuildConversion(plan.settings, task.row, folder, &pixelCount);
     if (!plan.outputName.isEmpty()) task.job.outputPath = folder + plan.outputName;
+    task.duration = OutputSeconds(task.job, task.row);  // after --start and --duration
+    task.estimatedBytes = EstimateRowBytes(task.job, task.row);
   }
   return tasks;
 }

@@ -350,6 +350,21 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
     if (choice < 0) return false;
     grid.deinterlace = choice;
   }
+  if (options.start) {
+    grid.startTime = Text(*options.start).trimmed();
+    if (grid.startTime.isEmpty() || !IsStartTimeText(grid.startTime)) {
+      error = CliFormat(CliText::tr("--start: \"%1\" is not a time (hh:mm:ss.fff or seconds)"), {*options.start});
+      return false;
+    }
+  }
+  if (options.duration) {
+    grid.duration = Text(*options.duration).trimmed();
+    if (grid.duration.isEmpty() || !IsDurationText(grid.duration)) {
+      error = CliFormat(CliText::tr("--duration: \"%1\" is not a length above 0 (hh:mm:ss.fff or seconds)"),
+                        {*options.duration});
+      return false;
+    }
+  }
   return CheckGridTexts(grid, error);
 }
 

@@ -18,6 +18,7 @@ struct PlannedTask {
   ConversionJob job;    // the builder's option string and output path
   bool probed = false;  // false: the source could not be opened
   std::string probeError;
+  qint64 estimatedBytes = -1;  // the output's estimated size (see EstimateRowBytes)
 
   // Filled while running.
   int handle = -1;

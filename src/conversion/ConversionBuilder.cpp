@@ -7,6 +7,7 @@
 
 #include "core/Helpers.h"
 #include "output/FormatTable.h"
+#include "output/GridItems.h"
 
 namespace {
 
@@ -142,6 +143,8 @@ QString BuildChoices(const GridValues& grid, const FormatRow& format) {
     choices += QString(" -crf %1").arg(grid.constantQuality);
   static const char* const kDeinterlace[] = {"", " -deinterlace auto", " -deinterlace always"};
   if (grid.deinterlace > 0 && grid.deinterlace < 3 && !audioOnly) choices += kDeinterlace[grid.deinterlace];
+  if (IsStartTimeText(grid.startTime) && !grid.startTime.isEmpty()) choices += " -ss " + grid.startTime;
+  if (IsDurationText(grid.duration) && !grid.duration.isEmpty()) choices += " -t " + grid.duration;
   return choices;
 }
 

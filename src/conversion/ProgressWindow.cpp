@@ -30,6 +30,7 @@ namespace {
 
 constexpr int kProgressColumn = 1;
 constexpr int kStatusColumn = 2;
+constexpr int kEstimateColumn = 3;
 constexpr int kPercentRole = Qt::UserRole + 1;  // -1 or 0..100, the bar's fill
 
 // Draws the "Progress" cell as a progress bar with the cell's text on it.
@@ -82,7 +83,7 @@ ProgressWindow::ProgressWindow(FFEncoder& encoder, AppState& state, std::vector<
       time_timer_(new QTimer(this)) {
   setWindowTitle(tr("Please wait..."));
   setModal(true);
-  resize(600, 320);
+  resize(720, 320);  // room for the estimated size beside the status
   FitWindowToScreen(this);
   BuildControls();
   MapTasks();
@@ -99,8 +100,10 @@ void ProgressWindow::BuildControls() {
   progress_list_->setRootIsDecorated(false);
   progress_list_->setUniformRowHeights(true);
   progress_list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  progress_list_->setHeaderLabels({tr("Output File Name"), tr("Progress"), tr("Status")});
-  progress_list_->header()->setStretchLastSection(true);
+  progress_list_->setHeaderLabels({tr("Output File Name"), tr("Progress"), tr("Status"), tr("Estimated Size")});
+  progress_list_->header()->setStretchLastSection(false);
+  progress_list_->header()->setSectionResizeMode(kStatusColumn, QHeaderView::Stretch);
+  progress_list_->header()->setSectionResizeMode(kEstimateColumn, QHeaderView::ResizeToContents);
   progress_list_->setColumnWidth(0, 320);
   progress_list_->setColumnWidth(kProgressColumn, 110);
   progress_list_->setItemDelegateForColumn(kProgressColumn, new ProgressDelegate(progress_list_));
@@ -150,7 +153,8 @@ void ProgressWindow::MapTasks() {
   estimate_.Reset(std::move(tasks), std::max(1, state_.encoderThreads));
   summary_ = RunSummary(static_cast<int>(rows_.size()));
   for (const ProgressRow& row : rows_) {
-    auto* item = new QTreeWidgetItem(progress_list_, {row.outputName, QString(), QString()});
+    auto* item =
+        new QTreeWidgetItem(progress_list_, {row.outputName, QString(), QString(), row.sizeEstimate});
     item->setData(kProgressColumn, kPercentRole, -1);
   }
 }

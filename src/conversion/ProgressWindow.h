@@ -32,6 +32,7 @@ struct ProgressRow {
   double durationSeconds = 0;  // 0 when unknown
   double outputPixels = 0;     // output picture width x height; 0 for sound only
   QString refusal;
+  QString sizeEstimate;  // "about 4.2 MB", "depends on the content" or ""
 };
 
 class ProgressWindow : public QDialog {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "conversion/ConversionBuilder.h"
+#include "conversion/OutputEstimate.h"
 #include "conversion/UserMessages.h"
 #include "core/AppState.h"
 #include "core/FileNames.h"
@@ -15,6 +16,8 @@
 #include "engine/FFEncoder.h"
 #include "filelist/NativePath.h"
 #include "output/OutputSettingsDialog.h"
+#include "output/PreviewPanel.h"
+#include "output/PreviewRun.h"
 
 namespace {
 
@@ -88,7 +91,8 @@ bool CheckOutputFolder(QLineEdit* folderBox, const std::function<void()>& browse
 }
 
 std::vector<ProgressRow> QueueRows(const OutputSettings& settings, const std::vector<FileRow>& rows,
-                                   const QString& outputFolder, FFEncoder& encoder) {
+                                   const QString& outputFolder, FFEncoder& encoder,
+                                   double previewBytesPerSecond) {
   encoder.ClearTasks();
   encoder.IfExists = settings.ifExists;
   std::vector<ProgressRow> queued;
@@ -99,7 +103,8 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings, const std::ve
     ProgressRow progressRow;
     progressRow.outputName = job.outputPath;
     progressRow.source = row.path;
-    progressRow.durationSeconds = row.source.DurationSeconds();
+    progressRow.durationSeconds = OutputSeconds(job, row);  // after the start and duration
+    progressRow.sizeEstimate = EstimateText(EstimateRowBytes(job, row, previewBytesPerSecond));
     // What the time-left estimate weighs the task by: picture work or sound only.
     if (ReadRowFacts(row).hasVideo && !settings.audioOnly) progressRow.outputPixels = double(pixelCount);
     QueueRow(settings, job, row, encoder, &progressRow);
@@ -110,9 +115,11 @@ std::vector<ProgressRow> QueueRows(const OutputSettings& settings, const std::ve
 
 void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
                      const std::function<void()>& browse, QWidget* dialog, const std::vector<FileRow>& rows,
-                     FFEncoder& encoder, AppState& state, CompletionNotice& notice, QWidget* owner) {
+                     FFEncoder& encoder, AppState& state, CompletionNotice& notice, QWidget* owner,
+                     double previewBytesPerSecond) {
   if (!CheckOutputFolder(folderBox, browse, dialog, state.outputFolder)) return;
-  std::vector<ProgressRow> queued = QueueRows(settings, rows, state.outputFolder, encoder);
+  std::vector<ProgressRow> queued =
+      QueueRows(settings, rows, state.outputFolder, encoder, previewBytesPerSecond);
 
   bool ok = false;
   const int threads = settings.threads.trimmed().toInt(&ok);
@@ -126,7 +133,8 @@ void QueueConversion(const OutputSettings& settings, QLineEdit* folderBox,
 
 void QueueConversion(OutputSettingsDialog& dialog, const std::vector<FileRow>& rows, FFEncoder& encoder,
                      AppState& state, CompletionNotice& notice, QWidget* owner) {
+  const OutputSettings settings = dialog.Settings();
   QueueConversion(
-      dialog.Settings(), dialog.FolderBox(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder,
-      state, notice, owner);
+      settings, dialog.FolderBox(), [&dialog] { dialog.BrowseFolder(); }, &dialog, rows, encoder, state,
+      notice, owner, dialog.Preview()->Run().BytesPerSecond(settings));
 }

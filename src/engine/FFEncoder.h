@@ -53,6 +53,19 @@ class FFEncoder {
   int ReadTimeout = 10000;                             // ms
   ExistingOutput IfExists = ExistingOutput::KeepBoth;  // read by SetOutput and the run
 
+  // What an option string makes of a source lasting `source_us` (0 when unknown),
+  // worked out without a file. OutputLength: the length after -ss and -t, 0 when
+  // unknown or for an option string that cannot be read.
+  static int64_t OutputLength(const std::string& options, int64_t source_us);
+  // The output's estimated size in bytes: its bit rates times its length, or with
+  // `measured_bytes_per_second` > 0 (a sample of the same settings was converted)
+  // that rate times its length. Constant quality (-crf) without a sample has no size
+  // to tell; other strings whose bit rates are left to the encoder give kSizeUnknown.
+  static constexpr int64_t kSizeUnknown = -1;
+  static constexpr int64_t kSizeDependsOnContent = -2;
+  static int64_t EstimateOutputBytes(const std::string& options, int64_t source_us, bool has_video,
+                                     bool has_audio, double measured_bytes_per_second = 0);
+
   static bool AVLibLoaded();
   static bool LoadAVLib(const std::string& folder);
 

@@ -200,7 +200,31 @@ const GridItemInfo kItems[] = {
          "Keep: subtitle tracks go into the output where the format can hold them. Burn In: the "
          "default text track is drawn into the picture. None: left out"),
      false, 0, false},
+    {GridItem::StartTime,
+     C::OutputFile,
+     QT_TRANSLATE_NOOP("GridItems", "Start Time"),
+     K::Text,
+     "",
+     {},
+     QT_TRANSLATE_NOOP(
+         "GridItems",
+         "Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning"),
+     false,
+     0,
+     false},
+    {GridItem::Duration,
+     C::OutputFile,
+     QT_TRANSLATE_NOOP("GridItems", "Duration"),
+     K::Text,
+     "",
+     {},
+     QT_TRANSLATE_NOOP("GridItems", "How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end"),
+     false,
+     0,
+     false},
 };
+
+bool IsTimeItem(GridItem item) { return item == GridItem::StartTime || item == GridItem::Duration; }
 
 bool AllDigits(QStringView text) {
   if (text.isEmpty()) return false;
@@ -265,6 +289,9 @@ QString CorrectGridItemText(GridItem item, const QString& value) {
 
   QString text = value.trimmed();
   if (item == GridItem::ConstantQuality) return text;
+  // A trim time that cannot be read is dropped: the whole file is converted.
+  if (IsTimeItem(item))
+    return (item == GridItem::StartTime ? IsStartTimeText(text) : IsDurationText(text)) ? text : QString();
   if (text.isEmpty()) {
     return (IsCropValue(item) || item == GridItem::Rotate) ? QString("0") : QString("Auto");
   }
@@ -282,6 +309,12 @@ QString GridReplacementNote(GridItem item, const QString& typed, const QString& 
   const QString entered = typed.trimmed();
   // "auto" becoming "Auto" changes nothing the user meant.
   if (entered.isEmpty() || entered.compare(kept, Qt::CaseInsensitive) == 0) return {};
+  if (IsTimeItem(item))
+    return QCoreApplication::translate("GridItems",
+                                       "%1: \"%2\" is not a time, so the whole file is kept (it takes "
+                                       "hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).")
+        .arg(QCoreApplication::translate("GridItems", GridItemInfoFor(item).caption), entered,
+             item == GridItem::Duration ? QCoreApplication::translate("GridItems", ", above 0") : QString());
   const char* takes = "";
   switch (item) {
     case GridItem::VideoBitrate:
@@ -374,7 +407,45 @@ bool IsAspectText(const QString& value) {
   return num.toLongLong() > 0 && den.toLongLong() > 0;
 }
 
+bool ParseTimeText(const QString& value, qint64* ms) {
+  // Up to three parts split by ':'; only the last may have a fraction, and after a
+  // ':' it stays below 60.
+  const QStringList parts = value.split(':');
+  if (value.isEmpty() || parts.size() > 3) return false;
+  double total = 0;
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    const QString& part = parts[i];
+    const bool last = i + 1 == parts.size();
+    if (part.isEmpty() || !part.front().isDigit() || part.front().unicode() > '9') return false;
+    bool ok = false;
+    double number = 0;
+    if (last) {
+      for (QChar c : part)
+        if (!(c == '.' || (c >= '0' && c <= '9'))) return false;
+      number = part.toDouble(&ok);
+      if (!ok || (parts.size() > 1 && number >= 60)) return false;
+    } else {
+      if (!AllDigits(part)) return false;
+      number = part.toDouble(&ok);
+      if (!ok || (i > 0 && number >= 60)) return false;
+    }
+    total = total * 60 + number;
+  }
+  if (total > 100.0 * 3600) return false;
+  if (ms) *ms = std::llround(total * 1000);
+  return true;
+}
+
+bool IsStartTimeText(const QString& value) { return value.isEmpty() || ParseTimeText(value); }
+
+bool IsDurationText(const QString& value) {
+  qint64 ms = 0;
+  return value.isEmpty() || (ParseTimeText(value, &ms) && ms > 0);
+}
+
 void NormaliseGridValues(GridValues& values) {
+  if (!IsStartTimeText(values.startTime)) values.startTime.clear();
+  if (!IsDurationText(values.duration)) values.duration.clear();
   if (!IsBitrateText(values.videoBitrate)) values.videoBitrate = "Auto";
   if (!IsBitrateText(values.audioBitrate)) values.audioBitrate = "Auto";
   if (!IsSampleRateText(values.sampleRate)) values.sampleRate = "Auto";

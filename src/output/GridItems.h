@@ -31,6 +31,8 @@ enum class GridItem {
   AudioTracks,
   RemoveAudio,
   Subtitles,
+  StartTime,  // trim: where the output starts; "" = the beginning
+  Duration,   // trim: how long the output lasts; "" = to the end
 };
 
 enum class GridCategory { OutputFile, Video, Audio, Subtitle };
@@ -94,8 +96,15 @@ bool IsSampleRateText(const QString& value);  // digits
 bool IsFrameRateText(const QString& value);   // a positive finite number
 bool IsAspectText(const QString& value);      // digits ":" digits, neither side zero
 
+// A trim time: "hh:mm:ss.fff", "mm:ss" or plain seconds, at most 100 hours. `ms`
+// (may be null) gets it in milliseconds. An empty text is no time.
+bool ParseTimeText(const QString& value, qint64* ms = nullptr);
+// "Start Time" and "Duration" texts: empty, or a time (a duration above 0).
+bool IsStartTimeText(const QString& value);
+bool IsDurationText(const QString& value);
+
 // Sets every failing text setting (both bitrates, sample rate, frame rate, aspect) to
-// "Auto"; passing values stay exactly as typed.
+// "Auto", failing trim times to ""; passing values stay exactly as typed.
 void NormaliseGridValues(GridValues& values);
 
 // "Constant Quality" for a format: `scale` is its video encoder's (QualityScaleFor),

@@ -37,6 +37,10 @@ GridField GridFieldOf(GridValues& values, GridItem item) {
       return &values.constantQuality;
     case GridItem::Deinterlace:
       return &values.deinterlace;
+    case GridItem::StartTime:
+      return &values.startTime;
+    case GridItem::Duration:
+      return &values.duration;
     case GridItem::AudioBitrate:
       return &values.audioBitrate;
     case GridItem::SampleRate:

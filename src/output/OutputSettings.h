@@ -48,6 +48,8 @@ struct GridValues {
   int qualityMode = 0;       // 0 "Bitrate", 1 "Constant quality" (formats with a quality scale)
   int constantQuality = 22;  // on the video encoder's scale; each format starts at its own value
   int deinterlace = 0;       // 0 "Off", 1 "Auto", 2 "Always"
+  QString startTime;         // "Start Time": "" or hh:mm:ss.fff / seconds
+  QString duration;          // "Duration": "" (to the end) or a time above 0
 };
 
 struct OutputSettings {

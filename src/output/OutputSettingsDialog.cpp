@@ -28,6 +28,7 @@
 #include "output/OutputCatalogue.h"
 #include "output/OutputSizes.h"
 #include "output/PresetCommands.h"
+#include "output/PreviewPanel.h"
 #include "output/SettingsGrid.h"
 #include "output/StoredChoices.h"
 
@@ -188,11 +189,13 @@ void OutputSettingsDialog::BuildControls() {
     button->setMinimumWidth(90);
 
   save_preset_button_ = Named(new QPushButton(tr("Save as &Preset…"), left_panel_), "BtnSavePreset");
+  preview_panel_ = Named(new PreviewPanel([this] { return Settings(); }, left_panel_), "PreviewPanel");
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(save_preset_button_);
   buttons->addWidget(more_button_);
   buttons->addStretch(1);
+  buttons->addWidget(preview_panel_->StartButton());
   buttons->addWidget(ok_button_);
   buttons->addWidget(cancel_button_);
 
@@ -201,6 +204,7 @@ void OutputSettingsDialog::BuildControls() {
   left->setSpacing(GridStripMargin);
   left->addWidget(choices_frame_, 1);
   left->addWidget(size_note_);
+  left->addWidget(preview_panel_);
   left->addLayout(buttons);
 
   settings_grid_ = Named(new SettingsGrid(this), "PropertyGrid1");
@@ -391,6 +395,16 @@ bool OutputSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 void OutputSettingsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   KeepOnScreen(0);
+}
+
+void OutputSettingsDialog::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // Closing, canceling or starting the conversion hides the dialog; minimising does not count.
+  if (!event->spontaneous()) preview_panel_->Discard();
+}
+
+void OutputSettingsDialog::SetPreviewSource(std::optional<FileRow> row) {
+  preview_panel_->SetSource(std::move(row));
 }
 
 void OutputSettingsDialog::CorrectDimensionBox(QLineEdit* box) {

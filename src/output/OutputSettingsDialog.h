@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <functional>
+#include <optional>
+
+#include "filelist/FileRow.h"
 
 #include "output/OutputProfile.h"
 #include "output/OutputSettings.h"
@@ -14,6 +17,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class PreviewPanel;
 class QPushButton;
 class SettingsGrid;
 struct Preset;
@@ -56,6 +60,10 @@ class OutputSettingsDialog : public QDialog {
   QMenu* FormatMenu() const { return format_menu_; }
   SettingsGrid* Grid() const { return settings_grid_; }
   bool MoreExpanded() const { return more_expanded_; }
+  // The preview of the current settings on the main list's selected file (none: no
+  // preview); its sample is removed when the dialog closes.
+  PreviewPanel* Preview() const { return preview_panel_; }
+  void SetPreviewSource(std::optional<FileRow> row);
 
  public slots:
   // Folder dialog; writes the chosen folder into FolderBox, keeps it on cancel.
@@ -66,6 +74,7 @@ class OutputSettingsDialog : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private slots:
   void onFormatDropDown();
@@ -107,6 +116,7 @@ class OutputSettingsDialog : public QDialog {
   QWidget* left_panel_ = nullptr;
   SettingsGrid* settings_grid_ = nullptr;
   QMenu* format_menu_ = nullptr;
+  PreviewPanel* preview_panel_ = nullptr;
 
   QString output_format_key_;
   bool audio_only_ = false;

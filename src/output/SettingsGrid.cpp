@@ -241,6 +241,8 @@ GridValues SettingsGrid::Values() const {
   values.qualityMode = ListData(GridItem::QualityMode);
   values.constantQuality = GridIntegerValue(Text(GridItem::ConstantQuality));
   values.deinterlace = ListData(GridItem::Deinterlace);
+  values.startTime = Text(GridItem::StartTime).trimmed();
+  values.duration = Text(GridItem::Duration).trimmed();
   NormaliseGridValues(values);
   return values;
 }
@@ -266,6 +268,8 @@ void SettingsGrid::SetValues(const GridValues& values) {
   SetListData(GridItem::Upscale, values.upscale);
   SetListData(GridItem::AudioTracks, values.audioTracks);
   SetListData(GridItem::Subtitles, values.subtitles);
+  SetText(GridItem::StartTime, values.startTime);
+  SetText(GridItem::Duration, values.duration);
   SetListData(GridItem::QualityMode, values.qualityMode);
   SetText(GridItem::ConstantQuality, QString::number(values.constantQuality));
   SetListData(GridItem::Deinterlace, values.deinterlace);

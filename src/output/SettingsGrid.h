@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "output/GridItems.h"
 #include "output/OutputSettings.h"
@@ -79,8 +80,9 @@ class SettingsGrid : public QWidget {
   QLabel* description_ = nullptr;
   QLabel* note_label_ = nullptr;
   QString note_;
-  std::array<QTreeWidgetItem*, 23> items_{};
-  std::array<QString, 23> descriptions_{};  // an item's description for the chosen format, else ""
+  std::vector<QTreeWidgetItem*> items_ = std::vector<QTreeWidgetItem*>(GridItemTable().size());  // by item
+  // An item's description for the chosen format, else "".
+  std::vector<QString> descriptions_ = std::vector<QString>(GridItemTable().size());
   const QualityScale* quality_scale_ = nullptr;
   std::array<QTreeWidgetItem*, 4> categories_{};
   bool built_ = false;

@@ -95,11 +95,11 @@ TEST_F(PlanTest, DefaultsAreTheDialogsFreshState) {
 }
 
 TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
-  ASSERT_TRUE(Plan({"--size",         "721x5001",    "--vb",        " 1500K ", "--ab",           "auto",
-                    "--fps",          "23.976",      "--aspect",    "16:9",    "--crop",         "8,4,0,2",
-                    "--rotate",       "-270",        "--rate",      "22050",   "--channels",     "1",
-                    "--no-audio",     "--hflip",     "--subtitles", "none",    "--audio-tracks", "first",
-                    "--no-keep-date", "--no-upscale"}))
+  ASSERT_TRUE(Plan({"--size",         "721x5001",     "--vb",        " 1500K ", "--ab",           "auto",
+                    "--fps",          "23.976",       "--aspect",    "16:9",    "--crop",         "8,4,0,2",
+                    "--rotate",       "-270",         "--rate",      "22050",   "--channels",     "1",
+                    "--no-audio",     "--hflip",      "--subtitles", "none",    "--audio-tracks", "first",
+                    "--no-keep-date", "--no-upscale", "--start",     " 1:30 ",  "--duration",     "20.5"}))
       << error;
   const OutputSettings& s = plan.settings;
   EXPECT_EQ(s.sizeIndex, 15);
@@ -121,6 +121,8 @@ TEST_F(PlanTest, ValuesPassTheDialogsCorrections) {
   EXPECT_EQ(s.grid.audioTracks, 1);
   EXPECT_FALSE(s.grid.keepFileDate);
   EXPECT_EQ(s.grid.upscale, 1);
+  EXPECT_EQ(s.grid.startTime, "1:30");
+  EXPECT_EQ(s.grid.duration, "20.5");
 }
 
 TEST_F(PlanTest, SettingsFromWindowStartFromItsStoredChoicesButNotItsPictureChanges) {
@@ -196,6 +198,10 @@ TEST_F(PlanTest, BadValuesAreErrorsNamingTheirOption) {
       {{"--crf", "-1"}, "--crf"},
       {{"--format", "mpg", "--crf", "20"}, "--crf"},  // MPEG-1 has no quality scale
       {{"--deinterlace", "yes"}, "--deinterlace"},
+      {{"--start", "1:75"}, "--start"},
+      {{"--start", ""}, "--start"},
+      {{"--duration", "0"}, "--duration"},
+      {{"--duration", "ten"}, "--duration"},
   };
   for (const auto& [args, option] : cases) {
     EXPECT_FALSE(Plan(args)) << args[0] << " " << args[1];
@@ -325,7 +331,9 @@ TEST(CliTexts, NamesReachTheTerminalEscaped) {
   task.source = "/in/a\tb\nc.mp4";
   task.output = "/out/a\tb\nc.mp3";
   task.job.options = "-vn";
-  EXPECT_EQ(DryRunLine(task), "/in/a\\tb\\nc.mp4\t/out/a\\tb\\nc.mp3\t-vn");
+  EXPECT_EQ(DryRunLine(task), "/in/a\\tb\\nc.mp4\t/out/a\\tb\\nc.mp3\t-vn\tsize unknown");
+  task.estimatedBytes = 3 * 1024 * 1024 + 200 * 1024;
+  EXPECT_TRUE(DryRunLine(task).ends_with("\t-vn\tsize about 3.2 MB"));
 }
 
 TEST(CliTexts, OverallLineShowsPercentSpeedAndTimeLeft) {

@@ -115,10 +115,11 @@ TEST(CliDialogMatch, DryRunPrintsTheDialogsOptionStrings) {
       const QStringList match = r.out.split('\n').filter(file + "\t");
       ASSERT_EQ(match.size(), 1);
       const QStringList fields = match[0].split('\t');
-      ASSERT_EQ(fields.size(), 3);
+      ASSERT_EQ(fields.size(), 4);
       EXPECT_EQ(fields[0], file);
       EXPECT_EQ(fields[1], job.outputPath);
       EXPECT_EQ(fields[2], job.options);
+      EXPECT_TRUE(fields[3].startsWith("size about ")) << fields[3].toStdString();
     }
     EXPECT_EQ(r.exitCode, refused ? 1 : 0) << r.err.toStdString();
   }

@@ -382,6 +382,14 @@ TEST(ConversionBuilder, EngineChoicesFollowAndOnlyWhenChanged) {
   EXPECT_EQ(Options(mp3), "-ac 2 -vn -ab 128k -ar 44100 -filedate now -audiotracks first");
   s.grid.removeAudio = true;
   EXPECT_FALSE(Options(s).contains("-audiotracks"));
+  // Trim times go last, each only when set; one that is not a time is left out.
+  mp3.grid.startTime = "1:30";
+  EXPECT_TRUE(Options(mp3).endsWith("-audiotracks first -ss 1:30"));
+  mp3.grid.duration = "20.5";
+  EXPECT_TRUE(Options(mp3).endsWith("-audiotracks first -ss 1:30 -t 20.5"));
+  mp3.grid.startTime = "soon";
+  mp3.grid.duration = "0";
+  EXPECT_EQ(Options(mp3), "-ac 2 -vn -ab 128k -ar 44100 -filedate now -audiotracks first");
 }
 
 // The dialog shows its lists and captions in the user's language; what it keeps and hands

@@ -25,6 +25,7 @@
 #include "conversion/UserMessages.h"
 #include "core/AppState.h"
 #include "engine/FFEncoder.h"
+#include "support/Fixtures.h"
 #include "support/UiRecorder.h"
 #include "support/WaitUntil.h"
 
@@ -442,4 +443,28 @@ TEST(OutputFolderCheck, AcceptsTrimmedFolderAndRefusesBadOnes) {
   EXPECT_EQ(box.text(), dir.path() + "/plain file/below/");
   EXPECT_EQ(dialog.focusWidget(), &box);
   QDir::setCurrent(saved);
+}
+
+// Before the run, each row tells its trimmed length and estimated size.
+TEST(QueueRowsTest, RowsCarryTheTrimmedLengthAndTheEstimatedSize) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(Fixtures::VideoWithAudio(dir.path() + "/clip.mp4", 2.0));
+  FileRow row;
+  row.path = dir.path() + "/clip.mp4";
+  row.source.durationUs = 2000000;
+  row.source.videoTracks = row.source.audioTracks = 1;
+  row.source.uprightWidth = 320;
+  row.source.uprightHeight = 240;
+  OutputSettings settings;
+  settings.grid.startTime = "0.5";
+  settings.grid.duration = "1";
+  settings.grid.videoBitrate = "800k";
+  FFEncoder encoder;
+  std::vector<ProgressRow> rows = QueueRows(settings, {row}, dir.path() + "/", encoder);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_DOUBLE_EQ(rows[0].durationSeconds, 1.0);
+  EXPECT_EQ(rows[0].sizeEstimate, "about 113 KB");  // (800 + 128) kbit/s for 1 s
+  AppState state;
+  ProgressWindow form(encoder, state, rows, nullptr);
+  EXPECT_EQ(form.ProgressList()->topLevelItem(0)->text(3), "about 113 KB");
 }

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <cstdlib>
+#include <utility>
 
 #include "EngineTestUtil.h"
 #include "EventRecorder.h"
@@ -192,6 +194,26 @@ int CombedPictures(const QString& path) {
   return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
 }
 
+// Seconds into `path` where the picture first turns blue and where the sound first
+// becomes loud, both decoded with the ffmpeg tool; -1 when never.
+std::pair<double, double> SwitchTimes(const QString& path) {
+  const QString pixels = PathIn("switch.rgb"), samples = PathIn("switch.pcm");
+  if (Fixtures::Run("ffmpeg",
+                    {"-y", "-v", "error", "-i", path, "-vf", "scale=1:1:flags=area,format=rgb24", "-f",
+                     "rawvideo", pixels, "-ac", "1", "-ar", "8000", "-f", "s16le", samples}) != 0)
+    return {-1, -1};
+  std::pair<double, double> at{-1, -1};
+  const QByteArray rgb = ReadAll(pixels);
+  for (qsizetype i = 0; i + 2 < rgb.size() && at.first < 0; i += 3)
+    if (static_cast<unsigned char>(rgb[i + 2]) > 150 && static_cast<unsigned char>(rgb[i]) < 90)
+      at.first = static_cast<double>(i / 3) / 25;
+  const QByteArray pcm = ReadAll(samples);
+  for (qsizetype i = 0; i + 1 < pcm.size() && at.second < 0; i += 2)
+    if (std::abs(static_cast<int16_t>(static_cast<unsigned char>(pcm[i]) | (pcm[i + 1] << 8))) > 3000)
+      at.second = static_cast<double>(i / 2) / 8000;
+  return at;
+}
+
 }  // namespace
 
 TEST(FiltersTest, DeinterlacingWeavesCombedPicturesWhereverTheyAreFound) {
@@ -233,4 +255,37 @@ TEST(FiltersTest, DeinterlacingWeavesCombedPicturesWhereverTheyAreFound) {
   EXPECT_EQ(convert::DetectFieldOrder(Bytes(PathIn("missing.avi")), 0, 1, 10000, nullptr, &error),
             AV_FIELD_UNKNOWN);
   EXPECT_FALSE(error.empty());
+}
+
+// Red pictures and silence until 3 s, then blue pictures and a tone; key pictures
+// every 2 s. Trimmed from 2.5 s, both changes must fall at 0.5 s of the output,
+// which starts at 0 and lasts what was asked.
+TEST(FiltersTest, TrimStartsOnTheFrameWithSoundInStep) {
+  const QString source = PathIn("switch at 3.mp4");
+  ASSERT_TRUE(Fixtures::Make(source, {"-f", "lavfi", "-i",
+                                      "color=red:s=160x120:r=25:d=6[a];color=blue:s=160x120:r=25:d=6[b];"
+                                      "[a][b]overlay=enable='gte(t,3)'",
+                                      "-f", "lavfi", "-i", "sine=f=440:d=6,volume=volume=0:enable='lt(t,3)'",
+                                      "-c:v", "libx264", "-g", "50", "-pix_fmt", "yuv420p", "-c:a", "aac"}));
+  const QString folder = FreshFolder("trim");
+  FFEncoder enc;
+  EventRecorder events(enc);
+  const int cut = enc.OpenInput(Bytes(source), "");
+  const int late = enc.OpenInput(Bytes(source), "");
+  ASSERT_GE(enc.SetOutput(cut, Bytes(folder + "cut.mp4"), "-ss 00:00:02.500 -t 2"), 0);
+  // A start past the end is refused when the task is set up.
+  EXPECT_LT(enc.SetOutput(late, Bytes(folder + "late.mp4"), "-ss 7"), 0);
+  EXPECT_NE(enc.LastErrorMessage().find("past the end"), std::string::npos) << enc.LastErrorMessage();
+  enc.Start(1);
+  ASSERT_TRUE(events.WaitForEnd());
+  ASSERT_TRUE(events.For(cut).succeeded) << events.For(cut).message;
+  const QString out = folder + "cut.mp4";
+  const double frame = 1.0 / 25;
+  EXPECT_NEAR(Fixtures::Probe(out, "v:0", "stream=start_time").toDouble(), 0, frame);
+  EXPECT_NEAR(Fixtures::Probe(out, "a:0", "stream=start_time").toDouble(), 0, frame);
+  EXPECT_NEAR(Fixtures::Probe(out, "v:0", "stream=duration").toDouble(), 2, frame);
+  EXPECT_NEAR(Fixtures::Probe(out, "a:0", "stream=duration").toDouble(), 2, frame);
+  const auto [picture, sound] = SwitchTimes(out);
+  EXPECT_NEAR(picture, 0.5, frame);
+  EXPECT_NEAR(sound, 0.5, frame);
 }

@@ -2,6 +2,7 @@
 // hostile ones.
 #include <gtest/gtest.h>
 
+#include "engine/FFEncoder.h"
 #include "engine/convert/EncoderOptions.h"
 #include "engine/convert/TargetSize.h"
 
@@ -201,4 +202,35 @@ TEST(OptionsParseTest, TrackDateAndUpscaleChoices) {
   EXPECT_NE(ParseError("-crf 64").find("-crf"), std::string::npos);
   EXPECT_NE(ParseError("-crf 22.5").find("-crf"), std::string::npos);
   EXPECT_NE(ParseError("-deinterlace yes").find("-deinterlace"), std::string::npos);
+}
+
+TEST(OptionsParseTest, TrimTimes) {
+  const Options trimmed = ParseOk("-ss 1:02:03.5 -t 90");
+  EXPECT_EQ(trimmed.start_us, 3723500000);
+  EXPECT_EQ(trimmed.duration_us, 90000000);
+  EXPECT_EQ(ParseOk("-ss 02:30").start_us, 150000000);
+  EXPECT_EQ(ParseOk("-ss 0.040").start_us, 40000);
+  for (const char* bad : {"-ss -5", "-ss 1:75", "-ss 1:2:3:4", "-ss 12s", "-ss :30", "-t 0", "-t 101:00:00"})
+    EXPECT_NE(ParseError(bad).find(std::string(bad).substr(0, 3)), std::string::npos) << bad;
+}
+
+TEST(OptionsParseTest, EstimatedSizeFollowsBitratesAndTrimmedLength) {
+  constexpr int64_t kMinute = 60000000;
+  // (1000 + 128) kbit/s for the 20 s kept, then for the 15 s left after the start.
+  EXPECT_EQ(
+      FFEncoder::EstimateOutputBytes("-vcodec libx264 -b:v 1000k -ab 128k -ss 10 -t 20", kMinute, true, true),
+      2820000);
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-b:v 1000k -ab 128k -ss 10 -t 20", 25000000, true, true),
+            2115000);
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-b:v 1000k -ab 128k", kMinute, false, true),
+            960000);  // no picture
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-an -b:v 1000k -ab 128k", kMinute, true, true), 7500000);
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-ab 128k", kMinute, true, true), FFEncoder::kSizeUnknown);
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-b:v 1000k", 0, true, false), FFEncoder::kSizeUnknown);
+  // Constant quality: nothing to tell until a sample was measured, then its rate.
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-crf 22 -b:a 128k -t 20", kMinute, true, true),
+            FFEncoder::kSizeDependsOnContent);
+  EXPECT_EQ(FFEncoder::EstimateOutputBytes("-vcodec libx264 -crf 22 -t 20", kMinute, true, true, 50000),
+            1000000);
+  EXPECT_EQ(FFEncoder::OutputLength("-ss 50 -crf 30", kMinute), 10000000);
 }

@@ -31,6 +31,22 @@ TEST(GridItemText, CropValuesBecomeAbsoluteRotateStaysInRange) {
   EXPECT_EQ(CorrectGridItemText(GridItem::Rotate, "99999999999"), "0");
 }
 
+TEST(GridItemText, TrimTimesAreKeptAsTypedOrDroppedWithANote) {
+  for (const char* good : {"90", "12.5", "1:30", "01:02:03.450", "0"})
+    EXPECT_EQ(CorrectGridItemText(GridItem::StartTime, QString(" %1 ").arg(good)), good);
+  for (const char* bad : {"-5", "1:75", "1:2:3:4", "abc", "12s", "1..5", ":30"}) {
+    EXPECT_EQ(CorrectGridItemText(GridItem::StartTime, bad), "") << bad;
+    EXPECT_TRUE(GridReplacementNote(GridItem::StartTime, bad, "").contains(bad)) << bad;
+  }
+  EXPECT_EQ(CorrectGridItemText(GridItem::Duration, "0"), "");  // no length at all
+  EXPECT_EQ(CorrectGridItemText(GridItem::Duration, "0:10"), "0:10");
+  EXPECT_EQ(CorrectGridItemText(GridItem::Duration, "  "), "");
+  EXPECT_TRUE(GridReplacementNote(GridItem::Duration, " ", "").isEmpty());  // cleared: the whole file
+  qint64 ms = 0;
+  ASSERT_TRUE(ParseTimeText("1:02:03.45", &ms));
+  EXPECT_EQ(ms, 3723450);
+}
+
 TEST(GridTextTests, BitratesSampleRateFrameRateAspect) {
   for (const char* good : {"Auto", "800", "1200k", "1500K", "0"}) {
     EXPECT_TRUE(IsBitrateText(good)) << good;
@@ -74,8 +90,7 @@ TEST(GridTextTests, NormaliserResetsOnlyFailingValuesAndKeepsTheRestAsTyped) {
 
 TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
   const auto table = GridItemTable();
-  ASSERT_EQ(table.size(), 23u);
-  QStringList captions;
+  ASSERT_EQ(table.size()  QStringList captions;
   for (size_t i = 0; i < table.size(); ++i) {
     EXPECT_EQ(static_cast<size_t>(table[i].item), i);
     captions << table[i].caption;
@@ -102,7 +117,9 @@ TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
                                    "Channels",
                                    "Audio Tracks",
                                    "Remove Audio",
-                                   "Subtitles"}));
+                                   "Subtitles",
+                                   "Start Time",
+                                   "Duration"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::Upscale).entries, QStringList({"Allow", "Never"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::AudioTracks).entries, QStringList({"All", "First"}));
   EXPECT_EQ(GridItemInfoFor(GridItem::QualityMode).entries, QStringList({"Bitrate", "Constant quality"}));

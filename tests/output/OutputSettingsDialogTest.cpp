@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <tuple>
@@ -17,7 +20,11 @@
 #include "desktop/UiServices.h"
 #include "output/OutputCatalogue.h"
 #include "output/OutputSettingsDialog.h"
+#include "output/PreviewPanel.h"
+#include "output/PreviewRun.h"
 #include "output/SettingsGrid.h"
+#include "support/Fixtures.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -401,4 +408,63 @@ TEST_F(DialogTest, ConstantQualityFollowsTheFormatsEncoderScale) {
   MenuAction(1202)->trigger();  // VP9
   EXPECT_FALSE(grid->IsItemReadOnly(GridItem::ConstantQuality));
   EXPECT_EQ(grid->Text(GridItem::ConstantQuality), "32");
+}
+
+TEST(PreviewSpanTest, TheMiddleTenSecondsOfWhatTheSettingsKeep) {
+  EXPECT_EQ(MiddleSpan(60000, 0, 0).startMs, 25000);  // a minute: 25 s to 35 s
+  EXPECT_EQ(MiddleSpan(60000, 20000, 20000).startMs, 25000);
+  EXPECT_EQ(MiddleSpan(60000, 56000, 0).lengthMs, 4000);  // what is left is shorter
+  EXPECT_EQ(MiddleSpan(0, 3000, 0).startMs, 3000);        // unknown length: from the start
+  EXPECT_EQ(MiddleSpan(0, 3000, 0).lengthMs, 10000);
+}
+
+// The sample is converted in the background, measured and handed to the player;
+// its temporary file goes when the dialog closes, also after a canceled sample.
+TEST_F(DialogTest, PreviewPlaysASampleAndRemovesItOnClose) {
+  auto* button = Child<QPushButton>("BtnPreview");
+  dlg->SetPreviewSource(std::nullopt);
+  EXPECT_FALSE(button->isEnabled());
+  EXPECT_FALSE(button->toolTip().isEmpty());
+
+  QTemporaryDir dir;
+  ASSERT_TRUE(Fixtures::VideoWithAudio(dir.path() + "/clip.mp4", 3.0));
+  FileRow row;
+  row.path = dir.path() + "/clip.mp4";
+  row.source.durationUs = 3000000;
+  row.source.videoTracks = row.source.audioTracks = 1;
+  row.source.uprightWidth = row.source.storedWidth = 320;
+  row.source.uprightHeight = row.source.storedHeight = 240;
+  dlg->SetPreviewSource(row);
+  QStringList played;
+  dlg->Preview()->SetPlayer([&played](const QString& path) { played << path; });
+  dlg->show();
+
+  PreviewRun& run = dlg->Preview()->Run();
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_TRUE(run.Running()) << run.Error().toStdString();
+  EXPECT_FALSE(button->isEnabled());
+  ASSERT_TRUE(WaitUntil([&] { return !run.Running(); }));
+  ASSERT_EQ(played.size(), 1) << dlg->Preview()->Result()->text().toStdString();
+  EXPECT_TRUE(QFileInfo::exists(played[0]));
+  EXPECT_NEAR(run.Seconds(), 3.0, 0.1);
+  EXPECT_TRUE(dlg->Preview()->Result()->text().contains("kbit/s"));
+  EXPECT_GT(run.BytesPerSecond(dlg->Settings()), 0);
+  OutputSettings other = dlg->Settings();
+  other.grid.videoBitrate = "300k";
+  EXPECT_EQ(run.BytesPerSecond(other), 0);  // measured for other settings
+  const QString folder = run.FolderPath();
+  dlg->reject();
+  EXPECT_FALSE(QFileInfo::exists(played[0]));
+  EXPECT_FALSE(QFileInfo::exists(folder));
+
+  // Canceled while converting, then closed: the folder goes once the sample has stopped.
+  dlg->show();
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_TRUE(run.Running());
+  const QString second = run.FolderPath();
+  QTest::mouseClick(Child<QPushButton>("BtnPreviewCancel"), Qt::LeftButton);
+  dlg->reject();
+  ASSERT_TRUE(WaitUntil([&] { return !run.Running(); }));
+  EXPECT_FALSE(QFileInfo::exists(second));
+  EXPECT_EQ(played.size(), 1);
 }

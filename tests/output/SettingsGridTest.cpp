@@ -44,6 +44,15 @@ TEST_F(GridTest, BuildGivesCategoriesItemsAndInitialValues) {
   EXPECT_EQ(grid.TreeItem(GridItem::Crop)->childCount(), 4);
   EXPECT_EQ(tree->topLevelItem(2)->child(4)->text(0), "Remove Audio");
   EXPECT_EQ(tree->topLevelItem(3)->child(0)->text(0), "Subtitles");
+  // Every item sits under its own category (or under "Crop Video"), with its caption.
+  for (const GridItemInfo& info : GridItemTable()) {
+    const QTreeWidgetItem* row = grid.TreeItem(info.item);
+    ASSERT_NE(row, nullptr) << info.caption;
+    EXPECT_EQ(row->text(0), info.caption);
+    EXPECT_EQ(row->parent(), info.cropChild ? grid.TreeItem(GridItem::Crop)
+                                            : tree->topLevelItem(static_cast<int>(info.category)))
+        << info.caption;
+  }
 
   const GridValues v = grid.Values();
   EXPECT_EQ(grid.Text(GridItem::FileExtension), "");
@@ -169,8 +178,12 @@ TEST_F(GridTest, RecordRoundTrip) {
   v.upscale = 1;
   v.audioTracks = 1;
   v.subtitles = 2;
+  v.startTime = "1:02.5";
+  v.duration = "30";
   grid.SetValues(v);
   const GridValues back = grid.Values();
+  EXPECT_EQ(back.startTime, "1:02.5");
+  EXPECT_EQ(back.duration, "30");
   EXPECT_FALSE(back.keepFileDate);
   EXPECT_EQ(grid.Text(GridItem::Upscale), "Never");
   EXPECT_EQ(back.audioTracks, 1);

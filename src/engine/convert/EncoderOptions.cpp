@@ -257,6 +257,17 @@ std::map<std::string, OptionInfo> OptionTable(const SourceFacts& source) {
                                return Refuse("-deinterlace", v, e, "off, auto or always");
                              return true;
                            }};
+  auto time = [](bool start) {
+    return [start](const std::string& v, Options* o, std::string* e) {
+      int64_t us = 0;
+      if (!ParseTime(v, &us) || (!start && us == 0))
+        return Refuse(start ? "-ss" : "-t", v, e, start ? "a time such as 1:30 or 90.5" : "a length above 0");
+      (start ? o->start_us : o->duration_us) = us;
+      return true;
+    };
+  };
+  table["-ss"] = {true, time(true)};
+  table["-t"] = {true, time(false)};
   table["-vf"] = {true, [](const std::string& v, Options* o, std::string* e) {
                     return ParseFilterChain(v, &o->filters, e);
                   }};

@@ -61,6 +61,35 @@ bool ParseBitrate(const std::string& text, int64_t* out) {
   return true;
 }
 
+bool ParseTime(const std::string& text, int64_t* out_us) {
+  // Up to three parts split by ':', only the last with a fraction.
+  std::vector<std::string> parts;
+  size_t from = 0;
+  for (size_t colon; (colon = text.find(':', from)) != std::string::npos; from = colon + 1)
+    parts.push_back(text.substr(from, colon - from));
+  parts.push_back(text.substr(from));
+  if (parts.size() > 3) return false;
+  double total = 0;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    const bool last = i + 1 == parts.size();
+    if (part.empty() || !std::isdigit(static_cast<unsigned char>(part[0]))) return false;
+    double value = 0;
+    if (last) {
+      if (!ParseNumber(part, 0, 360000, &value)) return false;
+      if (parts.size() > 1 && value >= 60) return false;  // "1:75" is no time
+    } else {
+      int64_t whole = 0;
+      if (!ParseInt(part, 0, i == 0 ? 100 * 60 : 59, &whole)) return false;
+      value = static_cast<double>(whole);
+    }
+    total = total * 60 + value;
+  }
+  if (total > 100.0 * 3600) return false;
+  *out_us = std::llround(total * 1e6);
+  return true;
+}
+
 bool ParseSize(const std::string& text, int* w, int* h) {
   static const std::map<std::string, std::pair<int, int>> kNames = {
       {"sqcif", {128, 96}},     {"qcif", {176, 144}}, {"cif", {352, 288}},  {"4cif", {704, 576}},

@@ -33,6 +33,9 @@ bool ParseSize(const std::string& text, int* w, int* h);
 bool ParseRate(const std::string& text, Ratio* out);
 // "4:3", "16/9" or "1.7778".
 bool ParseAspect(const std::string& text, Ratio* out);
+// A point or length of time in microseconds: "hh:mm:ss.fff", "mm:ss" or plain seconds
+// ("90", "12.5"); never negative, at most 100 hours.
+bool ParseTime(const std::string& text, int64_t* out_us);
 // A -vf chain of crop, scale, flips and rotations; false with a message.
 bool ParseFilterChain(const std::string& chain, std::vector<VideoFilter>* out, std::string* error);
 

@@ -3,6 +3,7 @@
 #include "engine/convert/OutputPlan.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -177,9 +178,30 @@ bool PlanAudioLane(const Options& o, const media::StreamFacts& in, const AVCodec
   return true;
 }
 
+namespace {
+
+// "1:02:03.450" or "2:03.450": a time as the user typed it.
+std::string ClockText(int64_t us) {
+  const int64_t ms = us / 1000;
+  char text[48];
+  const long long h = ms / 3600000, m = ms / 60000 % 60, s = ms / 1000 % 60, f = ms % 1000;
+  if (h > 0)
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld.%03lld", h, m, s, f);
+  else
+    std::snprintf(text, sizeof text, "%lld:%02lld.%03lld", m, s, f);
+  return text;
+}
+
+}  // namespace
+
 bool MakeOutputPlan(const Options& o, const std::string& /*source_path*/, const std::string& output_path,
                     const media::SourceDescription& source, OutputPlan* plan, std::string* error) {
   *plan = OutputPlan{};
+  if (o.start_us > 0 && source.duration_us > 0 && o.start_us >= source.duration_us) {
+    *error = "The start time " + ClockText(o.start_us) + " lies past the end of the source (it lasts " +
+             ClockText(source.duration_us) + ")";
+    return false;
+  }
   if (!ResolveFormat(o, output_path, &plan->format, error)) return false;
   if (!MuxerAllowed(plan->format, error)) return false;
   if (source.HasVideo() && !o.no_video && !AudioOnlyContainer(plan->format)) {

@@ -19,6 +19,7 @@ extern "C" {
 
 #include "engine/convert/InterlaceCheck.h"
 #include "engine/convert/MetadataCopy.h"
+#include "engine/convert/SizeEstimate.h"
 #include "engine/convert/StreamLane.h"
 #include "engine/convert/SubtitleBurnIn.h"
 #include "engine/convert/SubtitleTrack.h"
@@ -74,6 +75,8 @@ class Session final : public PacketWriter {
   bool Stopped() const { return job_.stop && job_.stop->load(); }
   bool OpenSource();
   void LookAtFields();
+  bool SeekToStart();
+  int64_t TrimmedLength(int64_t source_us) const;
   bool PrepareBurnIn();
   bool OpenLanes();
   bool OpenLane(LanePlan& plan);
@@ -104,7 +107,8 @@ class Session final : public PacketWriter {
   convert::BurnInText burn_text_;  // outlives the lanes whose filter reads it
   media::Output output_;
   std::vector<std::unique_ptr<Lane>> lanes_;
-  std::vector<Lane*> lane_of_stream_;  // by source stream index; null for streams left out
+  std::vector<Lane*> lane_of_stream_;     // by source stream index; null for streams left out
+  std::vector<StreamLane*> media_lanes_;  // the picture and sound lanes among lanes_
   int64_t total_us_ = 0;
   Clock::time_point last_report_{};
   media::Packet packet_{av_packet_alloc()};
@@ -116,7 +120,7 @@ bool Session::OpenSource() {
   input_ = media::OpenInput(job_.source, &watch_, &problem);
   if (!input_) return Fail(problem);
   description_ = media::DescribeSource(input_.get(), job_.source);
-  total_us_ = description_.duration_us;
+  total_us_ = TrimmedLength(description_.duration_us);
   if (job_.options.deinterlace == Options::Deinterlace::Auto && !job_.options.no_video) LookAtFields();
   // The task's plan fits unless the file changed since it was described.
   if (job_.planned && media::SameSource(description_, job_.description))
@@ -124,7 +128,24 @@ bool Session::OpenSource() {
   else if (!MakeOutputPlan(job_.options, job_.source, job_.output, description_, &plan_, &problem))
     return Fail(problem);
   if (!plan_.burn_in.empty() && !PrepareBurnIn()) return false;
-  return OpenLanes();
+  return OpenLanes() && SeekToStart();
+}
+
+int64_t Session::TrimmedLength(int64_t source_us) const {
+  const Options& o = job_.options;
+  return o.start_us <= 0 && o.duration_us <= 0 ? source_us : convert::TrimmedLength(o, source_us);
+}
+
+// A trimmed output starts reading at the key picture at or before its start; the
+// lanes decode from there and leave out what lies before the start. A source that
+// cannot seek is read from its beginning instead, which gives the same output.
+bool Session::SeekToStart() {
+  const int64_t start = job_.options.start_us;
+  if (start <= 0) return true;
+  const int64_t target = description_.start_us + start;
+  // A failed seek leaves the reading where it was, at the beginning.
+  if (avformat_seek_file(input_.get(), -1, INT64_MIN, target, target, 0) < 0) return !Stopped();
+  return true;
 }
 
 // Deinterlacing on Auto needs to know whether the pictures are interlaced: where the
@@ -145,7 +166,8 @@ void Session::LookAtFields() {
 // which the picture lane's filter then reads instead of the source.
 bool Session::PrepareBurnIn() {
   std::string problem;
-  if (!burn_text_.Extract(job_.source, plan_.burn_in_stream, &watch_, &problem)) return Fail(problem);
+  if (!burn_text_.Extract(job_.source, plan_.burn_in_stream, &watch_, &problem, job_.options.start_us))
+    return Fail(problem);
   const std::string filter = burn_text_.Filter();
   for (LanePlan& lane : plan_.lanes) {
     const size_t at = lane.chain.find(plan_.burn_in);
@@ -162,8 +184,8 @@ bool Session::OpenLanes() {
   for (LanePlan& lane : plan_.lanes)
     if (!OpenLane(lane)) return false;
   for (const convert::SubtitleChoice& c : plan_.subtitles)
-    lanes_.push_back(std::make_unique<convert::SubtitleTrack>(input_->streams[c.stream], c,
-                                                              description_.start_us, error_));
+    lanes_.push_back(std::make_unique<convert::SubtitleTrack>(
+        input_->streams[c.stream], c, description_.start_us + job_.options.start_us, error_));
   for (const std::unique_ptr<Lane>& lane : lanes_)
     lane_of_stream_[lane->SourceIndex()] = lane.get();
   // Streams we do not convert are not even demuxed.
@@ -181,7 +203,9 @@ bool Session::OpenLane(LanePlan& plan) {
   shared.stop = job_.stop;
   shared.error = error_;
   shared.ts_jumps = description_.ts_jumps;
-  shared.start_us = description_.start_us;
+  shared.start_us = description_.start_us + job_.options.start_us;
+  shared.skip_us = job_.options.start_us;
+  shared.length_us = job_.options.duration_us;
   auto lane = std::make_unique<StreamLane>(input_->streams[plan.stream], shared);
   media::StreamFacts& facts = description_.streams[plan.stream];
   const media::StreamFacts probed = facts;
@@ -195,6 +219,7 @@ bool Session::OpenLane(LanePlan& plan) {
     if (!planned) return Fail(problem);
   }
   if (!lane->Open(plan, plan_.format)) return false;
+  media_lanes_.push_back(lane.get());
   lanes_.push_back(std::move(lane));
   return true;
 }
@@ -274,6 +299,11 @@ bool Session::Pump() {
     const bool ok = !lane || lane->Feed(packet_.get(), *this);
     av_packet_unref(packet_.get());
     if (!ok) return false;
+    // A trimmed output ends once every picture and sound lane has reached its end.
+    if (job_.options.duration_us > 0 && lane &&
+        std::all_of(media_lanes_.begin(), media_lanes_.end(),
+                    [](const StreamLane* l) { return l->PastEnd(); }))
+      return true;
   }
 }
 
@@ -320,7 +350,7 @@ bool Session::CheckComplete() {
                   TimeText(damage.first_us) + " on and could not be read");
     damage_notes.push_back(DamageNote(damage));
   }
-  if (media_streams == media_lanes) consider(input_->duration, longest);
+  if (media_streams == media_lanes) consider(TrimmedLength(input_->duration), longest);
   if (got >= 0) {
     char text[160];
     const std::string what = description_.HasVideo() ? "The video" : "The sound";

@@ -19,6 +19,7 @@ namespace convert {
 StreamLane::StreamLane(AVStream* in, const Shared& shared)
     : shared_(shared), type_(in->codecpar->codec_type), in_(in) {
   if (shared.start_us != 0) start_offset_ = av_rescale_q(shared.start_us, AV_TIME_BASE_Q, in->time_base);
+  if (shared.length_us > 0) end_ts_ = av_rescale_q(shared.length_us, AV_TIME_BASE_Q, in->time_base);
 }
 
 bool StreamLane::Fail(const std::string& text) {
@@ -166,6 +167,11 @@ bool StreamLane::MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) co
   *expected_end_us = in_->duration == AV_NOPTS_VALUE || in_->duration <= 0
                          ? 0
                          : av_rescale_q(in_->duration, in_->time_base, AV_TIME_BASE_Q);
+  // A trimmed output is expected to hold what the source has of the trimmed span.
+  if (*expected_end_us > 0 && shared_.skip_us > 0)
+    *expected_end_us = std::max<int64_t>(1, *expected_end_us - shared_.skip_us);
+  if (*expected_end_us > 0 && shared_.length_us > 0)
+    *expected_end_us = std::min(*expected_end_us, shared_.length_us);
   return true;
 }
 
@@ -305,10 +311,12 @@ bool StreamLane::Place(AVFrame* f) {
                                : f->pkt_duration;
     decoded_end_us_ =
         std::max(decoded_end_us_, av_rescale_q(pts - start_offset_ + length, in_->time_base, AV_TIME_BASE_Q));
+    if (shared_.length_us > 0) decoded_end_us_ = std::min(decoded_end_us_, shared_.length_us);
   }
   if (type_ == AVMEDIA_TYPE_VIDEO) {
     f->pts = ContinuousVideoPts(pts, f->pkt_duration) - start_offset_;
     end_pts_ = next_pts_ - start_offset_;
+    if (end_ts_ != AV_NOPTS_VALUE) end_pts_ = std::min(end_pts_, end_ts_);
     return FollowVideoChange(f);
   }
   f->pts = pts == AV_NOPTS_VALUE
@@ -381,6 +389,76 @@ bool StreamLane::FillSoundGap(const AVFrame* f, PacketWriter& writer) {
   return true;
 }
 
+// How long a decoded frame lasts in the stream's time base.
+int64_t StreamLane::FrameLength(const AVFrame* f) const {
+  if (type_ == AVMEDIA_TYPE_AUDIO)
+    return f->sample_rate > 0 ? av_rescale_q(f->nb_samples, AVRational{1, f->sample_rate}, in_->time_base)
+                              : 0;
+  if (f->pkt_duration > 0) return f->pkt_duration;
+  const AVRational rate = in_->avg_frame_rate.num > 0 ? in_->avg_frame_rate : in_->r_frame_rate;
+  return rate.num > 0 && rate.den > 0 ? std::max<int64_t>(1, av_rescale_q(1, av_inv_q(rate), in_->time_base))
+                                      : 1;
+}
+
+// Leaves out what lies outside the trimmed span (before Shared::skip_us, from its end
+// on). A picture across the start is shown from the start; sound across either edge
+// is cut to the sample, so sound and pictures start together. Without a trim every
+// frame is kept as it is.
+bool StreamLane::Trim(AVFrame* f, bool* keep) {
+  *keep = true;
+  const bool cut_start = shared_.skip_us > 0;
+  const int64_t pts = f->best_effort_timestamp;
+  if ((!cut_start && end_ts_ == AV_NOPTS_VALUE) || pts == AV_NOPTS_VALUE) {
+    *keep = !past_end_;
+    return true;
+  }
+  const int64_t at = pts - start_offset_;
+  if (type_ == AVMEDIA_TYPE_VIDEO) {
+    const int64_t length = FrameLength(f);
+    if (end_ts_ != AV_NOPTS_VALUE && at >= end_ts_) past_end_ = true;
+    if (past_end_ || (cut_start && at + length <= 0)) {
+      *keep = false;
+      return true;
+    }
+    if (end_ts_ != AV_NOPTS_VALUE && at + length >= end_ts_) past_end_ = true;
+    if (cut_start && at < 0) f->best_effort_timestamp = start_offset_;
+    return true;
+  }
+  if (f->sample_rate <= 0 || f->nb_samples <= 0) return true;
+  const AVRational samples_tb{1, f->sample_rate};
+  const int64_t first = av_rescale_q(at, in_->time_base, samples_tb);
+  const int64_t last = first + f->nb_samples;
+  const int64_t end =
+      shared_.length_us > 0 ? av_rescale_q(shared_.length_us, AV_TIME_BASE_Q, samples_tb) : INT64_MAX;
+  const int64_t from = cut_start ? std::max<int64_t>(first, 0) : first;
+  const int64_t to = std::min(last, end);
+  if (past_end_ || to <= from) {
+    if (first >= end) past_end_ = true;
+    *keep = false;
+    return true;
+  }
+  if (last >= end) past_end_ = true;
+  if (from == first && to == last) return true;
+  // Copies the samples inside the span into a frame of their own.
+  media::Frame cut(av_frame_alloc());
+  if (!cut) return Fail("Out of memory");
+  cut->format = f->format;
+  cut->sample_rate = f->sample_rate;
+  cut->nb_samples = static_cast<int>(to - from);
+  if (av_channel_layout_copy(&cut->ch_layout, &f->ch_layout) < 0 || av_frame_get_buffer(cut.get(), 0) < 0 ||
+      av_frame_copy_props(cut.get(), f) < 0)
+    return Fail("Out of memory");
+  const int rc =
+      av_samples_copy(cut->extended_data, f->extended_data, 0, static_cast<int>(from - first),
+                      cut->nb_samples, f->ch_layout.nb_channels, static_cast<AVSampleFormat>(f->format));
+  if (rc < 0) return Fail("Cutting the sound failed: " + media::ErrorText(rc));
+  cut->best_effort_timestamp = pts + av_rescale_q(from - first, samples_tb, in_->time_base);
+  cut->pts = cut->best_effort_timestamp;
+  av_frame_unref(f);
+  av_frame_move_ref(f, cut.get());
+  return true;
+}
+
 bool StreamLane::Damage(LaneDamage* damage) const {
   *damage = damage_;
   damage->video = type_ == AVMEDIA_TYPE_VIDEO;
@@ -414,7 +492,10 @@ bool StreamLane::Decode(const AVPacket* packet, PacketWriter& writer) {
       ++damage_.patched;
       if (damage_.first_us < 0) damage_.first_us = std::max<int64_t>(0, last_packet_us_);
     }
-    const bool ok = FillSoundGap(f, writer) && Place(f) && FilterFrame(f, writer);
+    bool keep = true;
+    const bool ok =
+        Trim(f, &keep) && (!keep || (FillSoundGap(f, writer) && Place(f) && FilterFrame(f, writer)));
+    if (!keep) ++frames_left_out_;
     av_frame_unref(f);
     if (!ok) return false;
   }
@@ -426,6 +507,8 @@ bool StreamLane::Flush(PacketWriter& writer) {
   if (frames_decoded_ == 0 && damage_.skipped > 0)
     return Fail(std::string(type_ == AVMEDIA_TYPE_VIDEO ? "The video" : "The sound") +
                 " is damaged from the start and could not be read");
+  if (frames_decoded_ == 0 && frames_left_out_ > 0)
+    return Fail("The " + media::MediaWord(type_) + " of the source ends before the chosen start time");
   if (frames_decoded_ == 0)
     return Fail("No " + media::MediaWord(type_) +
                 " could be decoded from the source (damaged or empty stream)");

@@ -22,7 +22,9 @@ class StreamLane final : public Lane {
     const std::atomic<bool>* stop = nullptr;
     std::string* error = nullptr;
     bool ts_jumps = false;  // the source's clock may jump (broadcast streams)
-    int64_t start_us = 0;   // the source's start time
+    int64_t start_us = 0;   // where the output starts: the source's start time plus skip_us
+    int64_t skip_us = 0;    // how much of the source is left out before the output starts
+    int64_t length_us = 0;  // how long the output lasts; 0: to the end of the source
   };
 
   StreamLane(AVStream* in, const Shared& shared);
@@ -43,6 +45,8 @@ class StreamLane final : public Lane {
   bool Flush(PacketWriter& writer) override;
   bool MediaSpan(int64_t* decoded_end_us, int64_t* expected_end_us) const override;
   bool Damage(LaneDamage* damage) const override;
+  // The output's end (Shared::length_us) has been reached: no later packet is needed.
+  bool PastEnd() const { return past_end_; }
 
  private:
   bool Fail(const std::string& text);
@@ -63,6 +67,8 @@ class StreamLane final : public Lane {
   bool DrainFilter(PacketWriter& writer);
   bool EncodeFrame(AVFrame* frame, PacketWriter& writer);
   bool NoteDamage(int rc, const AVPacket* packet);
+  bool Trim(AVFrame* frame, bool* keep);
+  int64_t FrameLength(const AVFrame* frame) const;
   bool FillSoundGap(const AVFrame* frame, PacketWriter& writer);
 
   Shared shared_;
@@ -86,11 +92,14 @@ class StreamLane final : public Lane {
   int in_format_ = -1;
   media::Layout in_layout_;
   int64_t frames_decoded_ = 0;
-  int64_t decoded_end_us_ = 0;  // where the decoded media of this stream ends
+  int64_t frames_left_out_ = 0;  // decoded but outside the trimmed span
+  int64_t decoded_end_us_ = 0;   // where the decoded media of this stream ends
   LaneDamage damage_;
   int64_t last_packet_us_ = 0;          // where the last packet fed lies
   bool gap_pending_ = false;            // audio: packets were skipped since the last frame
   int64_t sound_end_ = AV_NOPTS_VALUE;  // audio: where the last frame ended, in samples
+  int64_t end_ts_ = AV_NOPTS_VALUE;     // where the output ends, from start_offset_ in the stream's time base
+  bool past_end_ = false;
   media::Frame frame_{av_frame_alloc()};
   media::Frame filtered_{av_frame_alloc()};
   media::Packet encoded_{av_packet_alloc()};

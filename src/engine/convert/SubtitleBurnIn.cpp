@@ -8,6 +8,7 @@ extern "C" {
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -100,7 +101,8 @@ BurnInText::~BurnInText() {
   if (fd_ >= 0) close(fd_);
 }
 
-bool BurnInText::Extract(const std::string& source, int stream, media::ReadWatch* watch, std::string* error) {
+bool BurnInText::Extract(const std::string& source, int stream, media::ReadWatch* watch, std::string* error,
+                         int64_t earlier_us) {
   const auto fail = [error](const std::string& text) {
     *error = "Cannot read the subtitles to burn in: " + text;
     return false;
@@ -148,12 +150,12 @@ bool BurnInText::Extract(const std::string& source, int stream, media::ReadWatch
     rc = avcodec_decode_subtitle2(decoder.get(), &subtitle, &got, packet.get());
     av_packet_unref(packet.get());
     if (rc < 0 || !got) continue;  // one bad event leaves the others
-    const int64_t at_ms = subtitle.pts / 1000;
+    const int64_t at_ms = (subtitle.pts - earlier_us) / 1000;
+    const int64_t start_ms = std::max<int64_t>(0, at_ms + subtitle.start_display_time);
+    const int64_t end_ms = at_ms + subtitle.end_display_time;
     std::string lines;
-    for (unsigned i = 0; i < subtitle.num_rects; ++i)
-      if (subtitle.rects[i]->ass)
-        lines += DialogueLine(subtitle.rects[i]->ass, at_ms + subtitle.start_display_time,
-                              at_ms + subtitle.end_display_time);
+    for (unsigned i = 0; i < subtitle.num_rects && end_ms > 0; ++i)
+      if (subtitle.rects[i]->ass) lines += DialogueLine(subtitle.rects[i]->ass, start_ms, end_ms);
     avsubtitle_free(&subtitle);
     if (!WriteAll(fd_, lines)) return fail(std::strerror(errno));
   }

@@ -5,6 +5,7 @@
 // memory file, and drawn by libavfilter's subtitles filter (libass) from there.
 // The source's own name never reaches a filter. Picture (bitmap) tracks cannot be
 // drawn this way.
+#include <cstdint>
 #include <string>
 
 namespace media {
@@ -27,8 +28,11 @@ class BurnInText {
   BurnInText(const BurnInText&) = delete;
   BurnInText& operator=(const BurnInText&) = delete;
 
-  // Reads stream `stream` of `source` to the end. False with a message.
-  bool Extract(const std::string& source, int stream, media::ReadWatch* watch, std::string* error);
+  // Reads stream `stream` of `source` to the end. Every event moves `earlier_us`
+  // earlier (a trimmed output starts later in the source); events that are over
+  // before the new start are left out. False with a message.
+  bool Extract(const std::string& source, int stream, media::ReadWatch* watch, std::string* error,
+               int64_t earlier_us = 0);
   // The filter drawing this text, replacing what BurnInChain gave.
   std::string Filter() const;
 
