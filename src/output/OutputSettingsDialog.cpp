@@ -195,7 +195,6 @@ void OutputSettingsDialog::BuildControls() {
   buttons->addWidget(save_preset_button_);
   buttons->addWidget(more_button_);
   buttons->addStretch(1);
-  buttons->addWidget(preview_panel_->StartButton());
   buttons->addWidget(ok_button_);
   buttons->addWidget(cancel_button_);
 

@@ -27,6 +27,8 @@ PreviewPanel::PreviewPanel(SettingsSource settings, QWidget* parent)
   bar_->setRange(0, 100);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
+  // Its own row: the dialog's button row has no room left for a fifth button.
+  row->addWidget(start_button_);
   row->addWidget(bar_, 1);
   row->addWidget(cancel_button_);
   row->addWidget(result_, 1);

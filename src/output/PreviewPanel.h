@@ -25,7 +25,6 @@ class PreviewPanel : public QWidget {
   PreviewPanel(SettingsSource settings, QWidget* parent);
 
   // The start button; the dialog places it beside its own buttons.
-  QPushButton* StartButton() const { return start_button_; }
   QPushButton* CancelButton() const { return cancel_button_; }
   QProgressBar* Bar() const { return bar_; }
   QLabel* Result() const { return result_; }

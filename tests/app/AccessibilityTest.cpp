@@ -113,7 +113,7 @@ TEST(Accessibility, TabFollowsTheLayout) {
 
   FFEncoder encoder;
   AppState state;
-  ProgressWindow progress(encoder, state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, "no room"}},
+  ProgressWindow progress(encoder, state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, "no room", ""}},
                           nullptr);
   progress.show();  // the refused file fills the problems box
   EXPECT_TRUE(InOrder(TabChain(&progress), {"ListView1", "TextProblems", "BtnStop"}))
@@ -141,7 +141,7 @@ TEST(Accessibility, EveryWindowNamesEveryControl) {
   WalkWindow(&main, walk);
   OutputSettingsDialog settings(&main);
   WalkWindow(&settings, walk);
-  ProgressWindow progress(main.Encoder(), state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, {}}}, nullptr,
+  ProgressWindow progress(main.Encoder(), state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, {}, {}}}, nullptr,
                           &main);
   WalkWindow(&progress, walk);
   PlayerWindow player("/nowhere/clip.mp4", "/nowhere/clip.mp4", &main);

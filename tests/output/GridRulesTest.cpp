@@ -90,7 +90,8 @@ TEST(GridTextTests, NormaliserResetsOnlyFailingValuesAndKeepsTheRestAsTyped) {
 
 TEST(GridItemTable, OrderKindsIdsAndReadOnlyStates) {
   const auto table = GridItemTable();
-  ASSERT_EQ(table.size()  QStringList captions;
+  ASSERT_EQ(table.size(), 25u);
+  QStringList captions;
   for (size_t i = 0; i < table.size(); ++i) {
     EXPECT_EQ(static_cast<size_t>(table[i].item), i);
     captions << table[i].caption;
