@@ -47,69 +47,6 @@ Konvertiert Mediendateien mit den Profilen und Einstellungen von Veltrane Video 
   -0, --null                die Namen in LISTE enden mit einem NUL-Byte (find -print0)</translation>
     </message>
     <message>
-        <source>Picture and sound (as in the output settings dialog):
-  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
-  --video-quality Q         high, normal or low (also 0, 1, 2)
-  --audio-quality Q         high, normal or low
-  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
-  --ab RATE                 audio bitrate (&quot;128k&quot;)
-  --fps FPS                 frame rate (&quot;29.97&quot;)
-  --aspect A:B              display aspect (&quot;16:9&quot;)
-  --crop L,T,R,B            pixels removed from the left, top, right and bottom
-  --vflip, --hflip          flip the picture vertically / horizontally
-  --rotate DEG              degrees clockwise, -270 to 270
-  --rate HZ                 audio sample rate (&quot;44100&quot;)
-  --channels N              1, 2 or auto
-  --no-audio                leave the sound out
-  --audio-tracks all|first  keep every sound track or only the first
-  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
-                            or leave them out
-  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
-  --upscale, --no-upscale   allow a picture size larger than the source (default)
-  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation>Bild und Ton (wie im Dialog der Ausgabeeinstellungen):
-  --size BxH|auto           Bildgröße; ungerade oder unzulässige Werte werden berichtigt
-  --video-quality Q         high, normal oder low (auch 0, 1, 2)
-  --audio-quality Q         high, normal oder low
-  --vb RATE                 Videobitrate: Ziffern, wahlweise mit k am Ende (&quot;1500k&quot;)
-  --ab RATE                 Audiobitrate (&quot;128k&quot;)
-  --fps FPS                 Bildrate (&quot;29.97&quot;)
-  --aspect A:B              Seitenverhältnis der Anzeige (&quot;16:9&quot;)
-  --crop L,O,R,U            Pixel, die links, oben, rechts und unten entfernt werden
-  --vflip, --hflip          das Bild vertikal / horizontal spiegeln
-  --rotate GRAD             Grad im Uhrzeigersinn, -270 bis 270
-  --rate HZ                 Abtastrate des Tons (&quot;44100&quot;)
-  --channels N              1, 2 oder auto
-  --no-audio                den Ton weglassen
-  --audio-tracks all|first  alle Audiospuren behalten oder nur die erste
-  --subtitles keep|burn|none  Untertitelspuren übernehmen, die erste ins Bild
-                            einbrennen oder sie weglassen
-  --keep-date, --no-keep-date  der Ausgabe das Änderungsdatum der Quelle geben (Vorgabe)
-  --upscale, --no-upscale   eine Bildgröße über der der Quelle erlauben (Vorgabe)
-  Jede Option mit Wert nimmt auch &quot;auto&quot;, wo der Dialog &quot;Auto&quot; anbietet.</translation>
-    </message>
-    <message>
-        <source>Run:
-  -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
-  --json                    one JSON object per event on standard output (schema 1)
-  -q, --quiet               print only failures and errors
-  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
-  -h, --help                this text
-  --version                 program version</source>
-        <translation>Ablauf:
-  -j, --jobs N              gleichzeitig konvertierte Dateien (Vorgabe: Zahl der
-                            Prozessoren)
-  --dry-run                 jede Quelle, ihren Ausgabepfad und ihre Optionen ausgeben;
-                            nichts konvertieren
-  --json                    ein JSON-Objekt pro Ereignis auf der Standardausgabe (Schema 1)
-  -q, --quiet               nur Fehlschläge und Fehler ausgeben
-  -v, --verbose             auch die Warnungen der Medienbibliotheken ausgeben
-                            (-vv: Informationen)
-  -h, --help                dieser Text
-  --version                 Programmversion</translation>
-    </message>
-    <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
         <translation>Ergebnisse gehen auf die Standardausgabe, Fehlschläge, Warnungen und Fehler auf die
 Standardfehlerausgabe.</translation>
@@ -377,6 +314,64 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
   --keep-tree               jeden angegebenen Ordner (unter seinem Namen) samt
                             Unterordnern im Ausgabeordner nachbilden
   --if-exists MODUS         keep-both (Vorgabe: &quot;name (1).ext&quot;), overwrite oder skip</translation>
+    </message>
+    <message>
+        <source>Picture and sound (as in the output settings dialog):
+  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
+  --video-quality Q         high, normal or low (also 0, 1, 2)
+  --audio-quality Q         high, normal or low
+  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
+  --ab RATE                 audio bitrate (&quot;128k&quot;)
+  --fps FPS                 frame rate (&quot;29.97&quot;)
+  --aspect A:B              display aspect (&quot;16:9&quot;)
+  --crop L,T,R,B            pixels removed from the left, top, right and bottom
+  --vflip, --hflip          flip the picture vertically / horizontally
+  --rotate DEG              degrees clockwise, -270 to 270
+  --rate HZ                 audio sample rate (&quot;44100&quot;)
+  --channels N              1, 2 or auto
+  --no-audio                leave the sound out
+  --audio-tracks all|first  keep every sound track or only the first
+  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
+                            or leave them out
+  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
+  --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
+  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run:
+  -j, --jobs N              files converted at once (default: the processor count)
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
+  --json                    one JSON object per event on standard output (schema 1)
+  -q, --quiet               print only failures and errors
+  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
+  -h, --help                this text
+  --version                 program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -898,6 +893,78 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
         <translation>&quot;%1&quot; sind %1 Hz, weit unter üblichen Abtastraten (8000 Hz und mehr, meist 44100 oder 48000).</translation>
     </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Quality Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">Dauer</translation>
+    </message>
+    <message>
+        <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -943,6 +1010,21 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <message>
         <source>All Supported Video Files</source>
         <translation>Alle unterstützten Videodateien</translation>
+    </message>
+</context>
+<context>
+    <name>OutputEstimate</name>
+    <message>
+        <source>depends on the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1228,48 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <message>
         <source>Mute</source>
         <translation>Stummschalten</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a file in the list to preview these settings on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewRun</name>
+    <message>
+        <source>A preview is already being made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary folder for the preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output format is unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1549,10 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
         <source>Opens the folder the converted files are written to</source>
         <translation>Öffnet den Ordner, in den die konvertierten Dateien geschrieben werden</translation>
     </message>
+    <message>
+        <source>Estimated Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
@@ -1462,6 +1590,10 @@ Fehler:
     <message>
         <source>N/A</source>
         <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>interlaced</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

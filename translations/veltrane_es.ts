@@ -47,73 +47,6 @@ Convierte archivos multimedia con los perfiles y la configuración de Veltrane V
   -0, --null                los nombres de LISTA terminan en un byte NUL (find -print0)</translation>
     </message>
     <message>
-        <source>Picture and sound (as in the output settings dialog):
-  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
-  --video-quality Q         high, normal or low (also 0, 1, 2)
-  --audio-quality Q         high, normal or low
-  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
-  --ab RATE                 audio bitrate (&quot;128k&quot;)
-  --fps FPS                 frame rate (&quot;29.97&quot;)
-  --aspect A:B              display aspect (&quot;16:9&quot;)
-  --crop L,T,R,B            pixels removed from the left, top, right and bottom
-  --vflip, --hflip          flip the picture vertically / horizontally
-  --rotate DEG              degrees clockwise, -270 to 270
-  --rate HZ                 audio sample rate (&quot;44100&quot;)
-  --channels N              1, 2 or auto
-  --no-audio                leave the sound out
-  --audio-tracks all|first  keep every sound track or only the first
-  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
-                            or leave them out
-  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
-  --upscale, --no-upscale   allow a picture size larger than the source (default)
-  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation>Imagen y sonido (como en el diálogo de configuración de salida):
-  --size ANCHOxALTO|auto    tamaño de imagen; los tamaños impares o fuera de rango se
-                            corrigen
-  --video-quality Q         high, normal o low (también 0, 1, 2)
-  --audio-quality Q         high, normal o low
-  --vb TASA                 tasa de bits de vídeo: cifras, opcionalmente terminadas en k
-                            (&quot;1500k&quot;)
-  --ab TASA                 tasa de bits de audio (&quot;128k&quot;)
-  --fps FPS                 velocidad de fotogramas (&quot;29.97&quot;)
-  --aspect A:B              relación de aspecto de la imagen (&quot;16:9&quot;)
-  --crop IZQ,SUP,DER,INF    píxeles que se quitan por la izquierda, arriba, derecha y abajo
-  --vflip, --hflip          voltea la imagen vertical / horizontalmente
-  --rotate GRADOS           grados en sentido horario, de -270 a 270
-  --rate HZ                 frecuencia de muestreo del audio (&quot;44100&quot;)
-  --channels N              1, 2 o auto
-  --no-audio                omite el sonido
-  --audio-tracks all|first  conserva todas las pistas de sonido o solo la primera
-  --subtitles keep|burn|none  copia las pistas de subtítulos, incrusta la primera en la imagen
-                            o las omite
-  --keep-date, --no-keep-date  da a la salida la fecha de modificación del origen
-                            (predeterminado)
-  --upscale, --no-upscale   permite un tamaño de imagen mayor que el del origen
-                            (predeterminado)
-  Cada opción con valor admite también &quot;auto&quot; donde el diálogo ofrece &quot;Auto&quot;.</translation>
-    </message>
-    <message>
-        <source>Run:
-  -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
-  --json                    one JSON object per event on standard output (schema 1)
-  -q, --quiet               print only failures and errors
-  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
-  -h, --help                this text
-  --version                 program version</source>
-        <translation>Ejecución:
-  -j, --jobs N              archivos que se convierten a la vez (predeterminado: el número
-                            de procesadores)
-  --dry-run                 muestra cada origen, su ruta de salida y su cadena de opciones;
-                            no convierte nada
-  --json                    un objeto JSON por evento en la salida estándar (esquema 1)
-  -q, --quiet               muestra solo los fallos y los errores
-  -v, --verbose             muestra también las advertencias de las bibliotecas multimedia
-                            (-vv: información)
-  -h, --help                este texto
-  --version                 versión del programa</translation>
-    </message>
-    <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
         <translation>Los resultados van a la salida estándar; los fallos, advertencias y errores, a la salida de
 error estándar.</translation>
@@ -381,6 +314,64 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --keep-tree               recrea cada carpeta indicada (por su nombre) y sus subcarpetas
                             dentro de la carpeta de salida
   --if-exists MODO          keep-both (predeterminado: &quot;nombre (1).ext&quot;), overwrite o skip</translation>
+    </message>
+    <message>
+        <source>Picture and sound (as in the output settings dialog):
+  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
+  --video-quality Q         high, normal or low (also 0, 1, 2)
+  --audio-quality Q         high, normal or low
+  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
+  --ab RATE                 audio bitrate (&quot;128k&quot;)
+  --fps FPS                 frame rate (&quot;29.97&quot;)
+  --aspect A:B              display aspect (&quot;16:9&quot;)
+  --crop L,T,R,B            pixels removed from the left, top, right and bottom
+  --vflip, --hflip          flip the picture vertically / horizontally
+  --rotate DEG              degrees clockwise, -270 to 270
+  --rate HZ                 audio sample rate (&quot;44100&quot;)
+  --channels N              1, 2 or auto
+  --no-audio                leave the sound out
+  --audio-tracks all|first  keep every sound track or only the first
+  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
+                            or leave them out
+  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
+  --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
+  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run:
+  -j, --jobs N              files converted at once (default: the processor count)
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
+  --json                    one JSON object per event on standard output (schema 1)
+  -q, --quiet               print only failures and errors
+  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
+  -h, --help                this text
+  --version                 program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -902,6 +893,78 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
         <translation>&quot;%1&quot; son %1 Hz, muy por debajo de las frecuencias de muestreo habituales (8000 Hz o más, normalmente 44100 o 48000).</translation>
     </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Quality Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">Duración</translation>
+    </message>
+    <message>
+        <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -947,6 +1010,21 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     <message>
         <source>All Supported Video Files</source>
         <translation>Todos los archivos de vídeo admitidos</translation>
+    </message>
+</context>
+<context>
+    <name>OutputEstimate</name>
+    <message>
+        <source>depends on the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1228,48 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     <message>
         <source>Mute</source>
         <translation>Silenciar</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a file in the list to preview these settings on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewRun</name>
+    <message>
+        <source>A preview is already being made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary folder for the preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output format is unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1549,10 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
         <source>Opens the folder the converted files are written to</source>
         <translation>Abre la carpeta en la que se guardan los archivos convertidos</translation>
     </message>
+    <message>
+        <source>Estimated Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
@@ -1466,6 +1590,10 @@ Error:
     <message>
         <source>N/A</source>
         <translation>N/D</translation>
+    </message>
+    <message>
+        <source>interlaced</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

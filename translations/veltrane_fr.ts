@@ -48,71 +48,6 @@ Veltrane Video Converter.</translation>
   -0, --null                les noms dans LISTE finissent par un octet NUL (find -print0)</translation>
     </message>
     <message>
-        <source>Picture and sound (as in the output settings dialog):
-  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
-  --video-quality Q         high, normal or low (also 0, 1, 2)
-  --audio-quality Q         high, normal or low
-  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
-  --ab RATE                 audio bitrate (&quot;128k&quot;)
-  --fps FPS                 frame rate (&quot;29.97&quot;)
-  --aspect A:B              display aspect (&quot;16:9&quot;)
-  --crop L,T,R,B            pixels removed from the left, top, right and bottom
-  --vflip, --hflip          flip the picture vertically / horizontally
-  --rotate DEG              degrees clockwise, -270 to 270
-  --rate HZ                 audio sample rate (&quot;44100&quot;)
-  --channels N              1, 2 or auto
-  --no-audio                leave the sound out
-  --audio-tracks all|first  keep every sound track or only the first
-  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
-                            or leave them out
-  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
-  --upscale, --no-upscale   allow a picture size larger than the source (default)
-  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation>Image et son (comme dans la boîte de dialogue des paramètres de sortie) :
-  --size LxH|auto           taille de l&apos;image (corrigée si impaire ou hors limites)
-  --video-quality Q         high, normal ou low (ou 0, 1, 2)
-  --audio-quality Q         high, normal ou low
-  --vb DÉBIT                débit vidéo : chiffres, suivis éventuellement de k (&quot;1500k&quot;)
-  --ab DÉBIT                débit audio (&quot;128k&quot;)
-  --fps FPS                 fréquence d&apos;images (&quot;29.97&quot;)
-  --aspect A:B              rapport d&apos;aspect de l&apos;affichage (&quot;16:9&quot;)
-  --crop G,H,D,B            pixels retirés à gauche, en haut, à droite et en bas
-  --vflip, --hflip          retourner l&apos;image verticalement / horizontalement
-  --rotate DEG              degrés dans le sens horaire, de -270 à 270
-  --rate HZ                 fréquence d&apos;échantillonnage du son (&quot;44100&quot;)
-  --channels N              1, 2 ou auto
-  --no-audio                supprimer le son
-  --audio-tracks all|first  conserver toutes les pistes audio ou seulement la première
-  --subtitles keep|burn|none  copier les pistes de sous-titres, incruster la première
-                            dans l&apos;image, ou les omettre
-  --keep-date, --no-keep-date  donner à la sortie la date de modification
-                            de la source (par défaut)
-  --upscale, --no-upscale   autoriser une taille d&apos;image supérieure à celle de la
-                            source (par défaut)
-  Chaque option à valeur accepte aussi &quot;auto&quot; là où la boîte de dialogue propose &quot;Auto&quot;.</translation>
-    </message>
-    <message>
-        <source>Run:
-  -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
-  --json                    one JSON object per event on standard output (schema 1)
-  -q, --quiet               print only failures and errors
-  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
-  -h, --help                this text
-  --version                 program version</source>
-        <translation>Exécution :
-  -j, --jobs N              fichiers convertis simultanément (par défaut : le nombre de
-                            processeurs)
-  --dry-run                 afficher chaque source, son chemin de sortie et ses options ;
-                            ne rien convertir
-  --json                    un objet JSON par événement sur la sortie standard (schéma 1)
-  -q, --quiet               n&apos;afficher que les échecs et les erreurs
-  -v, --verbose             afficher aussi les avertissements des bibliothèques
-                            multimédias (-vv : informations)
-  -h, --help                ce texte
-  --version                 version du programme</translation>
-    </message>
-    <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
         <translation>Les résultats vont sur la sortie standard ; les échecs, avertissements et erreurs sur
 la sortie d&apos;erreur standard.</translation>
@@ -381,6 +316,64 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
                             sous-dossiers dans le dossier de sortie
   --if-exists MODE          keep-both (par défaut : &quot;nom (1).ext&quot;), overwrite ou skip</translation>
     </message>
+    <message>
+        <source>Picture and sound (as in the output settings dialog):
+  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
+  --video-quality Q         high, normal or low (also 0, 1, 2)
+  --audio-quality Q         high, normal or low
+  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
+  --ab RATE                 audio bitrate (&quot;128k&quot;)
+  --fps FPS                 frame rate (&quot;29.97&quot;)
+  --aspect A:B              display aspect (&quot;16:9&quot;)
+  --crop L,T,R,B            pixels removed from the left, top, right and bottom
+  --vflip, --hflip          flip the picture vertically / horizontally
+  --rotate DEG              degrees clockwise, -270 to 270
+  --rate HZ                 audio sample rate (&quot;44100&quot;)
+  --channels N              1, 2 or auto
+  --no-audio                leave the sound out
+  --audio-tracks all|first  keep every sound track or only the first
+  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
+                            or leave them out
+  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
+  --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
+  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run:
+  -j, --jobs N              files converted at once (default: the processor count)
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
+  --json                    one JSON object per event on standard output (schema 1)
+  -q, --quiet               print only failures and errors
+  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
+  -h, --help                this text
+  --version                 program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>
@@ -585,22 +578,22 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Skipped: %1 already exists</source>
-        <translation>Ignoré : %1 existe déjà</translation>
+        <translation>Ignoré&#xa0;: %1 existe déjà</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>Total Files: %1</source>
-        <translation>Nombre de fichiers : %1</translation>
+        <translation>Nombre de fichiers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total Duration: %1</source>
-        <translation>Durée totale : %1</translation>
+        <translation>Durée totale&#xa0;: %1</translation>
     </message>
     <message>
         <source>Files found: %1</source>
-        <translation>Fichiers trouvés : %1</translation>
+        <translation>Fichiers trouvés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Adding file %1 of %2</source>
@@ -620,15 +613,15 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     <message numerus="yes">
         <source>%n file(s) could not be opened:</source>
         <translation>
-            <numerusform>%n fichier n&apos;a pas pu être ouvert :</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas pu être ouverts :</numerusform>
+            <numerusform>%n fichier n&apos;a pas pu être ouvert&#xa0;:</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être ouverts&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n folder(s) could not be read:</source>
         <translation>
-            <numerusform>%n dossier n&apos;a pas pu être lu :</numerusform>
-            <numerusform>%n dossiers n&apos;ont pas pu être lus :</numerusform>
+            <numerusform>%n dossier n&apos;a pas pu être lu&#xa0;:</numerusform>
+            <numerusform>%n dossiers n&apos;ont pas pu être lus&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -787,7 +780,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Rotate the video xx degrees clockwise. Valid number is from -270 to 270</source>
-        <translation>Faire pivoter la vidéo de xx degrés dans le sens horaire. Valeurs valides : de -270 à 270</translation>
+        <translation>Faire pivoter la vidéo de xx degrés dans le sens horaire. Valeurs valides&#xa0;: de -270 à 270</translation>
     </message>
     <message>
         <source>Upscale</source>
@@ -795,7 +788,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Never: a video smaller than the chosen size keeps its own size instead of being enlarged</source>
-        <translation>Jamais : une vidéo plus petite que la taille choisie garde sa propre taille au lieu d&apos;être agrandie</translation>
+        <translation>Jamais&#xa0;: une vidéo plus petite que la taille choisie garde sa propre taille au lieu d&apos;être agrandie</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
@@ -827,7 +820,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>All: every audio track (other languages, commentary) where the format can hold several. First: only the main one</source>
-        <translation>Toutes : chaque piste audio (autres langues, commentaires) lorsque le format peut en contenir plusieurs. Première : seulement la piste principale</translation>
+        <translation>Toutes&#xa0;: chaque piste audio (autres langues, commentaires) lorsque le format peut en contenir plusieurs. Première&#xa0;: seulement la piste principale</translation>
     </message>
     <message>
         <source>Remove Audio</source>
@@ -839,7 +832,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Keep: subtitle tracks go into the output where the format can hold them. Burn In: the default text track is drawn into the picture. None: left out</source>
-        <translation>Conserver : les pistes de sous-titres sont copiées dans la sortie lorsque le format peut les contenir. Incruster : la piste de texte par défaut est dessinée dans l&apos;image. Aucun : omis</translation>
+        <translation>Conserver&#xa0;: les pistes de sous-titres sont copiées dans la sortie lorsque le format peut les contenir. Incruster&#xa0;: la piste de texte par défaut est dessinée dans l&apos;image. Aucun&#xa0;: omis</translation>
     </message>
     <message>
         <source>Output File</source>
@@ -883,23 +876,95 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot;.</source>
-        <translation>%1 : « %2 » a été remplacé par « %3 ».</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» a été remplacé par «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; was replaced by &quot;%3&quot; (it takes %4).</source>
-        <translation>%1 : « %2 » a été remplacé par « %3 » (valeurs acceptées : %4).</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» a été remplacé par «&#xa0;%3&#xa0;» (valeurs acceptées&#xa0;: %4).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual video bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation>« %1 » correspond à %1 bit/s, bien en dessous des débits vidéo habituels. Vouliez-vous dire « %1k » ?</translation>
+        <translation>«&#xa0;%1&#xa0;» correspond à %1 bit/s, bien en dessous des débits vidéo habituels. Vouliez-vous dire «&#xa0;%1k&#xa0;»&#x202f;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 bit/s, far below usual audio bitrates. Did you mean &quot;%1k&quot;?</source>
-        <translation>« %1 » correspond à %1 bit/s, bien en dessous des débits audio habituels. Vouliez-vous dire « %1k » ?</translation>
+        <translation>«&#xa0;%1&#xa0;» correspond à %1 bit/s, bien en dessous des débits audio habituels. Vouliez-vous dire «&#xa0;%1k&#xa0;»&#x202f;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
-        <translation>« %1 » correspond à %1 Hz, bien en dessous des fréquences d&apos;échantillonnage habituelles (8000 Hz et plus, le plus souvent 44100 ou 48000).</translation>
+        <translation>«&#xa0;%1&#xa0;» correspond à %1 Hz, bien en dessous des fréquences d&apos;échantillonnage habituelles (8000 Hz et plus, le plus souvent 44100 ou 48000).</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Quality Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">Durée</translation>
+    </message>
+    <message>
+        <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -910,7 +975,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation>Voulez-vous consulter notre site web pour vérifier si une nouvelle version est disponible ?</translation>
+        <translation>Voulez-vous consulter notre site web pour vérifier si une nouvelle version est disponible&#x202f;?</translation>
     </message>
     <message>
         <source>Please add file to the list.</source>
@@ -918,11 +983,11 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation>Voulez-vous quitter ?</translation>
+        <translation>Voulez-vous quitter&#x202f;?</translation>
     </message>
     <message>
         <source>Stop converting and quit?</source>
-        <translation>Arrêter la conversion et quitter ?</translation>
+        <translation>Arrêter la conversion et quitter&#x202f;?</translation>
     </message>
     <message>
         <source>Files to convert</source>
@@ -930,7 +995,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Enter plays the selected file; Alt+Up and Alt+Down move it</source>
-        <translation>Entrée lit le fichier sélectionné ; Alt+Haut et Alt+Bas le déplacent</translation>
+        <translation>Entrée lit le fichier sélectionné&#x202f;; Alt+Haut et Alt+Bas le déplacent</translation>
     </message>
 </context>
 <context>
@@ -949,15 +1014,30 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
 </context>
 <context>
+    <name>OutputEstimate</name>
+    <message>
+        <source>depends on the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutputFolders</name>
     <message>
         <source>Create %1?</source>
-        <translation>Créer %1 ?</translation>
+        <translation>Créer %1&#x202f;?</translation>
     </message>
     <message>
         <source>The folder could not be created:
 %1</source>
-        <translation>Le dossier n&apos;a pas pu être créé :
+        <translation>Le dossier n&apos;a pas pu être créé&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -997,35 +1077,35 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Output Format:</source>
-        <translation>Format de sortie :</translation>
+        <translation>Format de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation>Taille de la vidéo :</translation>
+        <translation>Taille de la vidéo&#xa0;:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation>Qualité vidéo :</translation>
+        <translation>Qualité vidéo&#xa0;:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation>Qualité audio :</translation>
+        <translation>Qualité audio&#xa0;:</translation>
     </message>
     <message>
         <source>CPU Cores:</source>
-        <translation>Cœurs du processeur :</translation>
+        <translation>Cœurs du processeur&#xa0;:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation>Destination :</translation>
+        <translation>Destination&#xa0;:</translation>
     </message>
     <message>
         <source>If the output file exists</source>
@@ -1109,7 +1189,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     <message>
         <source>%1: %2 was replaced by &quot;%3&quot; (it takes an even number from %4 to %5).</source>
         <extracomment>%1 is &quot;Width&quot; or &quot;Height&quot;, %2 the typed value in quotes or &quot;an empty box&quot;.</extracomment>
-        <translation>%1 : %2 a été remplacé par « %3 » (un nombre pair de %4 à %5 est attendu).</translation>
+        <translation>%1&#xa0;: %2 a été remplacé par «&#xa0;%3&#xa0;» (un nombre pair de %4 à %5 est attendu).</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1229,48 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     <message>
         <source>Mute</source>
         <translation>Couper le son</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a file in the list to preview these settings on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewRun</name>
+    <message>
+        <source>A preview is already being made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary folder for the preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output format is unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1370,11 +1492,11 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Échec : %1</translation>
+        <translation>Échec&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 converted with problems: %2</source>
-        <translation>%1 converti avec des problèmes : %2</translation>
+        <translation>%1 converti avec des problèmes&#xa0;: %2</translation>
     </message>
     <message>
         <source>Canceled</source>
@@ -1398,15 +1520,15 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Stop converting?</source>
-        <translation>Arrêter la conversion ?</translation>
+        <translation>Arrêter la conversion&#x202f;?</translation>
     </message>
     <message>
         <source>Elapsed: %1</source>
-        <translation>Temps écoulé : %1</translation>
+        <translation>Temps écoulé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time left: %1</source>
-        <translation>Temps restant : %1</translation>
+        <translation>Temps restant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Conversion progress</source>
@@ -1414,7 +1536,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>One row per file: output name, progress and status</source>
-        <translation>Une ligne par fichier : nom de sortie, progression et état</translation>
+        <translation>Une ligne par fichier&#xa0;: nom de sortie, progression et état</translation>
     </message>
     <message>
         <source>Problems</source>
@@ -1428,16 +1550,20 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
         <source>Opens the folder the converted files are written to</source>
         <translation>Ouvre le dossier dans lequel les fichiers convertis sont écrits</translation>
     </message>
+    <message>
+        <source>Estimated Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
     <message>
         <source>%1 cannot be converted: the output format is unknown.</source>
-        <translation>%1 ne peut pas être converti : le format de sortie est inconnu.</translation>
+        <translation>%1 ne peut pas être converti&#xa0;: le format de sortie est inconnu.</translation>
     </message>
     <message>
         <source>Invalid path!</source>
-        <translation>Chemin non valide !</translation>
+        <translation>Chemin non valide&#x202f;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1448,7 +1574,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     <name>RowTexts</name>
     <message>
         <source>Audio tracks: %1, subtitle tracks: %2</source>
-        <translation>Pistes audio : %1, pistes de sous-titres : %2</translation>
+        <translation>Pistes audio&#xa0;: %1, pistes de sous-titres&#xa0;: %2</translation>
     </message>
     <message>
         <source>Can not open file: 
@@ -1456,15 +1582,19 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
 
 Error: 
 %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier : 
+        <translation>Impossible d&apos;ouvrir le fichier&#xa0;: 
 %1
 
-Erreur : 
+Erreur&#xa0;: 
 %2</translation>
     </message>
     <message>
         <source>N/A</source>
         <translation>N/D</translation>
+    </message>
+    <message>
+        <source>interlaced</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1511,7 +1641,7 @@ Erreur :
     </message>
     <message>
         <source>Convert Finished!</source>
-        <translation>Conversion terminée !</translation>
+        <translation>Conversion terminée&#x202f;!</translation>
     </message>
     <message>
         <source>Nothing to convert</source>
@@ -1538,7 +1668,7 @@ Erreur :
     </message>
     <message>
         <source>F2 edits the selected value; Space switches a yes-or-no value</source>
-        <translation>F2 modifie la valeur sélectionnée ; Espace bascule une valeur oui/non</translation>
+        <translation>F2 modifie la valeur sélectionnée&#x202f;; Espace bascule une valeur oui/non</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1550,25 +1680,25 @@ Erreur :
     <message>
         <source>No web browser could be started. The address is:
 %1</source>
-        <translation>Aucun navigateur web n&apos;a pu être lancé. L&apos;adresse est :
+        <translation>Aucun navigateur web n&apos;a pu être lancé. L&apos;adresse est&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>This does not exist (any more):
 %1</source>
-        <translation>Ceci n&apos;existe pas (ou plus) :
+        <translation>Ceci n&apos;existe pas (ou plus)&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>No program could be started to show this folder. It is here:
 %1</source>
-        <translation>Aucun programme n&apos;a pu être lancé pour afficher ce dossier. Il se trouve ici :
+        <translation>Aucun programme n&apos;a pu être lancé pour afficher ce dossier. Il se trouve ici&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>No program could be started to show this file. It is here:
 %1</source>
-        <translation>Aucun programme n&apos;a pu être lancé pour afficher ce fichier. Il se trouve ici :
+        <translation>Aucun programme n&apos;a pu être lancé pour afficher ce fichier. Il se trouve ici&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -1636,24 +1766,24 @@ Erreur :
     </message>
     <message>
         <source>The crop margins (%1) are larger than the picture (%2×%3) of %4. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation>Les marges de rognage (%1) sont plus grandes que l&apos;image (%2×%3) de %4. Réduisez-les sous « Rogner la vidéo » dans les paramètres avancés.</translation>
+        <translation>Les marges de rognage (%1) sont plus grandes que l&apos;image (%2×%3) de %4. Réduisez-les sous «&#xa0;Rogner la vidéo&#xa0;» dans les paramètres avancés.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be converted: the %2 &quot;%3&quot; cannot be used for it. Choose another value in the output settings.</source>
         <extracomment>%1 is a file name, %2 a setting such as &quot;video bitrate&quot;, %3 its value.</extracomment>
-        <translation>%1 ne peut pas être converti : la valeur « %3 » (%2) ne peut pas être utilisée. Choisissez une autre valeur dans les paramètres de sortie.</translation>
+        <translation>%1 ne peut pas être converti&#xa0;: la valeur «&#xa0;%3&#xa0;» (%2) ne peut pas être utilisée. Choisissez une autre valeur dans les paramètres de sortie.</translation>
     </message>
     <message>
         <source>The crop margins are larger than the picture of %1. Make them smaller under Crop Video in the advanced settings.</source>
-        <translation>Les marges de rognage sont plus grandes que l&apos;image de %1. Réduisez-les sous « Rogner la vidéo » dans les paramètres avancés.</translation>
+        <translation>Les marges de rognage sont plus grandes que l&apos;image de %1. Réduisez-les sous «&#xa0;Rogner la vidéo&#xa0;» dans les paramètres avancés.</translation>
     </message>
     <message>
         <source>%1 cannot be converted: %2</source>
-        <translation>%1 ne peut pas être converti : %2</translation>
+        <translation>%1 ne peut pas être converti&#xa0;: %2</translation>
     </message>
     <message>
         <source>Please try to convert it to another format.</source>

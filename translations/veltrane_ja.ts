@@ -47,69 +47,6 @@ Veltrane Video Converter のプロファイルと設定でメディアファイ�
   -0, --null                LIST の名前は NUL バイトで終わる (find -print0)</translation>
     </message>
     <message>
-        <source>Picture and sound (as in the output settings dialog):
-  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
-  --video-quality Q         high, normal or low (also 0, 1, 2)
-  --audio-quality Q         high, normal or low
-  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
-  --ab RATE                 audio bitrate (&quot;128k&quot;)
-  --fps FPS                 frame rate (&quot;29.97&quot;)
-  --aspect A:B              display aspect (&quot;16:9&quot;)
-  --crop L,T,R,B            pixels removed from the left, top, right and bottom
-  --vflip, --hflip          flip the picture vertically / horizontally
-  --rotate DEG              degrees clockwise, -270 to 270
-  --rate HZ                 audio sample rate (&quot;44100&quot;)
-  --channels N              1, 2 or auto
-  --no-audio                leave the sound out
-  --audio-tracks all|first  keep every sound track or only the first
-  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
-                            or leave them out
-  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
-  --upscale, --no-upscale   allow a picture size larger than the source (default)
-  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation>映像と音声 (出力設定ダイアログと同じ):
-  --size WxH|auto           映像サイズ。奇数や範囲外のサイズは補正される
-  --video-quality Q         high、normal または low (0、1、2 も可)
-  --audio-quality Q         high、normal または low
-  --vb RATE                 ビデオビットレート: 数字、末尾に k も可 (&quot;1500k&quot;)
-  --ab RATE                 オーディオビットレート (&quot;128k&quot;)
-  --fps FPS                 フレームレート (&quot;29.97&quot;)
-  --aspect A:B              表示アスペクト比 (&quot;16:9&quot;)
-  --crop L,T,R,B            左、上、右、下から取り除くピクセル数
-  --vflip, --hflip          映像を上下 / 左右に反転する
-  --rotate DEG              時計回りの回転角度 (-270 から 270)
-  --rate HZ                 オーディオのサンプリングレート (&quot;44100&quot;)
-  --channels N              1、2 または auto
-  --no-audio                音声を含めない
-  --audio-tracks all|first  全オーディオトラックを残すか、最初のみにする
-  --subtitles keep|burn|none  字幕トラックをコピーする、最初の字幕を
-                            映像に焼き込む、または含めない
-  --keep-date, --no-keep-date  出力に変換元の更新日時を付ける (既定)
-  --upscale, --no-upscale   変換元より大きい映像サイズを許可する (既定)
-  値をとる各オプションは、ダイアログで &quot;自動&quot; を選べる項目では
-  &quot;auto&quot; も受け付けます。</translation>
-    </message>
-    <message>
-        <source>Run:
-  -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
-  --json                    one JSON object per event on standard output (schema 1)
-  -q, --quiet               print only failures and errors
-  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
-  -h, --help                this text
-  --version                 program version</source>
-        <translation>実行:
-  -j, --jobs N              同時に変換するファイル数 (既定: プロセッサー数)
-  --dry-run                 各変換元、出力パス、オプション文字列を表示し、
-                            何も変換しない
-  --json                    イベントごとに 1 つの JSON オブジェクトを標準出力へ
-                            出力する (スキーマ 1)
-  -q, --quiet               失敗とエラーのみ表示する
-  -v, --verbose             メディアライブラリの警告も表示する (-vv: 情報も)
-  -h, --help                このヘルプを表示する
-  --version                 プログラムのバージョンを表示する</translation>
-    </message>
-    <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
         <translation>結果は標準出力に、失敗・警告・エラーは標準エラー出力に出力されます。</translation>
     </message>
@@ -373,6 +310,64 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --keep-tree               指定した各フォルダー (同じ名前) とサブフォルダーを
                             出力フォルダーの下に再作成する
   --if-exists MODE          keep-both (既定: &quot;name (1).ext&quot;)、overwrite、skip</translation>
+    </message>
+    <message>
+        <source>Picture and sound (as in the output settings dialog):
+  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
+  --video-quality Q         high, normal or low (also 0, 1, 2)
+  --audio-quality Q         high, normal or low
+  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
+  --ab RATE                 audio bitrate (&quot;128k&quot;)
+  --fps FPS                 frame rate (&quot;29.97&quot;)
+  --aspect A:B              display aspect (&quot;16:9&quot;)
+  --crop L,T,R,B            pixels removed from the left, top, right and bottom
+  --vflip, --hflip          flip the picture vertically / horizontally
+  --rotate DEG              degrees clockwise, -270 to 270
+  --rate HZ                 audio sample rate (&quot;44100&quot;)
+  --channels N              1, 2 or auto
+  --no-audio                leave the sound out
+  --audio-tracks all|first  keep every sound track or only the first
+  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
+                            or leave them out
+  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
+  --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
+  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run:
+  -j, --jobs N              files converted at once (default: the processor count)
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
+  --json                    one JSON object per event on standard output (schema 1)
+  -q, --quiet               print only failures and errors
+  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
+  -h, --help                this text
+  --version                 program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -892,6 +887,78 @@ when the program is already running, they are added to its window.</source>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
         <translation>「%1」は %1 Hz で、通常のサンプリングレート (8000 Hz 以上、多くは 44100 または 48000) よりはるかに低い値です。</translation>
     </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Quality Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">再生時間</translation>
+    </message>
+    <message>
+        <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -937,6 +1004,21 @@ when the program is already running, they are added to its window.</source>
     <message>
         <source>All Supported Video Files</source>
         <translation>サポートされているすべてのビデオファイル</translation>
+    </message>
+</context>
+<context>
+    <name>OutputEstimate</name>
+    <message>
+        <source>depends on the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1140,6 +1222,48 @@ when the program is already running, they are added to its window.</source>
     <message>
         <source>Mute</source>
         <translation>ミュート</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a file in the list to preview these settings on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewRun</name>
+    <message>
+        <source>A preview is already being made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary folder for the preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output format is unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1419,6 +1543,10 @@ when the program is already running, they are added to its window.</source>
         <source>Opens the folder the converted files are written to</source>
         <translation>変換したファイルの書き込み先フォルダーを開きます</translation>
     </message>
+    <message>
+        <source>Estimated Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
@@ -1456,6 +1584,10 @@ Error:
     <message>
         <source>N/A</source>
         <translation>該当なし</translation>
+    </message>
+    <message>
+        <source>interlaced</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

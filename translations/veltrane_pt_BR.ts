@@ -47,71 +47,6 @@ Converte arquivos de mídia com os perfis e as configurações do Veltrane Video
   -0, --null                os nomes em LISTA terminam com um byte NUL (find -print0)</translation>
     </message>
     <message>
-        <source>Picture and sound (as in the output settings dialog):
-  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
-  --video-quality Q         high, normal or low (also 0, 1, 2)
-  --audio-quality Q         high, normal or low
-  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
-  --ab RATE                 audio bitrate (&quot;128k&quot;)
-  --fps FPS                 frame rate (&quot;29.97&quot;)
-  --aspect A:B              display aspect (&quot;16:9&quot;)
-  --crop L,T,R,B            pixels removed from the left, top, right and bottom
-  --vflip, --hflip          flip the picture vertically / horizontally
-  --rotate DEG              degrees clockwise, -270 to 270
-  --rate HZ                 audio sample rate (&quot;44100&quot;)
-  --channels N              1, 2 or auto
-  --no-audio                leave the sound out
-  --audio-tracks all|first  keep every sound track or only the first
-  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
-                            or leave them out
-  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
-  --upscale, --no-upscale   allow a picture size larger than the source (default)
-  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation>Imagem e som (como na janela de configurações de saída):
-  --size LxA|auto           tamanho da imagem; tamanhos ímpares ou fora do intervalo
-                            são corrigidos
-  --video-quality Q         high, normal ou low (também 0, 1, 2)
-  --audio-quality Q         high, normal ou low
-  --vb TAXA                 taxa de bits do vídeo: dígitos, opcionalmente terminados
-                            em k (&quot;1500k&quot;)
-  --ab TAXA                 taxa de bits do áudio (&quot;128k&quot;)
-  --fps FPS                 taxa de quadros (&quot;29.97&quot;)
-  --aspect A:B              proporção de exibição (&quot;16:9&quot;)
-  --crop E,S,D,I            pixels removidos à esquerda, em cima, à direita e embaixo
-  --vflip, --hflip          espelha a imagem na vertical / na horizontal
-  --rotate GRAUS            graus no sentido horário, de -270 a 270
-  --rate HZ                 taxa de amostragem do áudio (&quot;44100&quot;)
-  --channels N              1, 2 ou auto
-  --no-audio                deixa o som de fora
-  --audio-tracks all|first  mantém todas as faixas de áudio ou só a primeira
-  --subtitles keep|burn|none  copia as faixas de legenda, grava a primeira na imagem
-                            ou as deixa de fora
-  --keep-date, --no-keep-date  dá à saída a data de modificação da origem (padrão)
-  --upscale, --no-upscale   permite um tamanho de imagem maior que o da origem (padrão)
-  Toda opção com valor também aceita &quot;auto&quot; onde a janela oferece &quot;Automático&quot;.</translation>
-    </message>
-    <message>
-        <source>Run:
-  -j, --jobs N              files converted at once (default: the processor count)
-  --dry-run                 print each source, output path and option string; convert nothing
-  --json                    one JSON object per event on standard output (schema 1)
-  -q, --quiet               print only failures and errors
-  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
-  -h, --help                this text
-  --version                 program version</source>
-        <translation>Execução:
-  -j, --jobs N              arquivos convertidos ao mesmo tempo (padrão: o número de
-                            processadores)
-  --dry-run                 mostra cada origem, o caminho de saída e as opções; não
-                            converte nada
-  --json                    um objeto JSON por evento na saída padrão (esquema 1)
-  -q, --quiet               mostra só as falhas e os erros
-  -v, --verbose             mostra também os avisos das bibliotecas de mídia
-                            (-vv: informações)
-  -h, --help                este texto
-  --version                 versão do programa</translation>
-    </message>
-    <message>
         <source>Results go to standard output; failures, warnings and errors to standard error.</source>
         <translation>Os resultados vão para a saída padrão; falhas, avisos e erros, para a saída de erro
 padrão.</translation>
@@ -379,6 +314,64 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --keep-tree               recria cada pasta indicada (pelo nome) e as suas subpastas
                             dentro da pasta de saída
   --if-exists MODO          keep-both (padrão: &quot;nome (1).ext&quot;), overwrite ou skip</translation>
+    </message>
+    <message>
+        <source>Picture and sound (as in the output settings dialog):
+  --size WxH|auto           picture size; odd or out-of-range sizes are corrected
+  --video-quality Q         high, normal or low (also 0, 1, 2)
+  --audio-quality Q         high, normal or low
+  --vb RATE                 video bitrate: digits, optionally ending in k (&quot;1500k&quot;)
+  --ab RATE                 audio bitrate (&quot;128k&quot;)
+  --fps FPS                 frame rate (&quot;29.97&quot;)
+  --aspect A:B              display aspect (&quot;16:9&quot;)
+  --crop L,T,R,B            pixels removed from the left, top, right and bottom
+  --vflip, --hflip          flip the picture vertically / horizontally
+  --rotate DEG              degrees clockwise, -270 to 270
+  --rate HZ                 audio sample rate (&quot;44100&quot;)
+  --channels N              1, 2 or auto
+  --no-audio                leave the sound out
+  --audio-tracks all|first  keep every sound track or only the first
+  --subtitles keep|burn|none  copy subtitle tracks, burn the first into the picture,
+                            or leave them out
+  --keep-date, --no-keep-date  give the output the source&apos;s modification time (default)
+  --upscale, --no-upscale   allow a picture size larger than the source (default)
+  --crf N                   constant quality instead of a bitrate; lower is better. Scales:
+                            H.264 0-51 (usual 22), HEVC 0-51 (28), VP9 0-63 (32), AV1
+                            0-63 (30); formats with other encoders refuse it
+  --deinterlace MODE        off (default), auto (sources found to be interlaced) or
+                            always
+  --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
+  --duration T              make the output T long (hh:mm:ss.fff or seconds)
+  Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run:
+  -j, --jobs N              files converted at once (default: the processor count)
+  --dry-run                 print each source, output path, option string and estimated
+                            output size; convert nothing
+  --json                    one JSON object per event on standard output (schema 1)
+  -q, --quiet               print only failures and errors
+  -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
+  -h, --help                this text
+  --version                 program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +893,78 @@ when the program is already running, they are added to its window.</source>
         <source>&quot;%1&quot; is %1 Hz, far below usual sample rates (8000 Hz and more, most often 44100 or 48000).</source>
         <translation>&quot;%1&quot; são %1 Hz, muito abaixo das taxas de amostragem usuais (8000 Hz ou mais, geralmente 44100 ou 48000).</translation>
     </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Quality Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">Duração</translation>
+    </message>
+    <message>
+        <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -945,6 +1010,21 @@ when the program is already running, they are added to its window.</source>
     <message>
         <source>All Supported Video Files</source>
         <translation>Todos os arquivos de vídeo suportados</translation>
+    </message>
+</context>
+<context>
+    <name>OutputEstimate</name>
+    <message>
+        <source>depends on the content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1228,48 @@ when the program is already running, they are added to its window.</source>
     <message>
         <source>Mute</source>
         <translation>Silenciar</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Preview 10 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a file in the list to preview these settings on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewRun</name>
+    <message>
+        <source>A preview is already being made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary folder for the preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output format is unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1549,10 @@ when the program is already running, they are added to its window.</source>
         <source>Opens the folder the converted files are written to</source>
         <translation>Abre a pasta em que os arquivos convertidos são gravados</translation>
     </message>
+    <message>
+        <source>Estimated Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QueueConversion</name>
@@ -1464,6 +1590,10 @@ Erro:
     <message>
         <source>N/A</source>
         <translation>N/D</translation>
+    </message>
+    <message>
+        <source>interlaced</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,8 @@ struct CliOptions {
   std::optional<bool> upscale;
   std::optional<std::string> crf;          // constant quality on the format's encoder scale
   std::optional<std::string> deinterlace;  // off|auto|always
-  std::optional<std::string> start;     // trim: "hh:mm:ss.fff" or seconds
-  std::optional<std::string> duration;  // trim: the output's length
+  std::optional<std::string> start;        // trim: "hh:mm:ss.fff" or seconds
+  std::optional<std::string> duration;     // trim: the output's length
 
   std::optional<std::string> ifExists;  // keep-both|overwrite|skip
   std::optional<std::string> jobs;

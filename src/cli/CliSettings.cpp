@@ -353,7 +353,8 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
   if (options.start) {
     grid.startTime = Text(*options.start).trimmed();
     if (grid.startTime.isEmpty() || !IsStartTimeText(grid.startTime)) {
-      error = CliFormat(CliText::tr("--start: \"%1\" is not a time (hh:mm:ss.fff or seconds)"), {*options.start});
+      error =
+          CliFormat(CliText::tr("--start: \"%1\" is not a time (hh:mm:ss.fff or seconds)"), {*options.start});
       return false;
     }
   }

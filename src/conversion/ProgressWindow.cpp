@@ -100,7 +100,8 @@ void ProgressWindow::BuildControls() {
   progress_list_->setRootIsDecorated(false);
   progress_list_->setUniformRowHeights(true);
   progress_list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  progress_list_->setHeaderLabels({tr("Output File Name"), tr("Progress"), tr("Status"), tr("Estimated Size")});
+  progress_list_->setHeaderLabels(
+      {tr("Output File Name"), tr("Progress"), tr("Status"), tr("Estimated Size")});
   progress_list_->header()->setStretchLastSection(false);
   progress_list_->header()->setSectionResizeMode(kStatusColumn, QHeaderView::Stretch);
   progress_list_->header()->setSectionResizeMode(kEstimateColumn, QHeaderView::ResizeToContents);

@@ -30,7 +30,8 @@ const QStringList kSubtitles = {QT_TRANSLATE_NOOP("GridItems", "Keep"),
                                 QT_TRANSLATE_NOOP("GridItems", "None")};
 const QStringList kQualityModes = {QT_TRANSLATE_NOOP("GridItems", "Bitrate"),
                                    QT_TRANSLATE_NOOP("GridItems", "Constant quality")};
-const QStringList kDeinterlace = {QT_TRANSLATE_NOOP("GridItems", "Off"), QT_TRANSLATE_NOOP("GridItems", "Auto"),
+const QStringList kDeinterlace = {QT_TRANSLATE_NOOP("GridItems", "Off"),
+                                  QT_TRANSLATE_NOOP("GridItems", "Auto"),
                                   QT_TRANSLATE_NOOP("GridItems", "Always")};
 
 using K = GridItemKind;
@@ -151,21 +152,29 @@ const GridItemInfo kItems[] = {
      false, 0, false},
     {GridItem::QualityMode, C::Video, QT_TRANSLATE_NOOP("GridItems", "Video Quality Mode"), K::List,
      "Bitrate", kQualityModes,
-     QT_TRANSLATE_NOOP("GridItems",
-                       "Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one "
-                       "picture quality and the size follows the content (the video bitrate is then not used)"),
+     QT_TRANSLATE_NOOP(
+         "GridItems",
+         "Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one "
+         "picture quality and the size follows the content (the video bitrate is then not used)"),
      false, 0, false},
-    {GridItem::ConstantQuality, C::Video, QT_TRANSLATE_NOOP("GridItems", "Constant Quality"), K::Number, "22",
+    {GridItem::ConstantQuality,
+     C::Video,
+     QT_TRANSLATE_NOOP("GridItems", "Constant Quality"),
+     K::Number,
+     "22",
      {},
      QT_TRANSLATE_NOOP("GridItems",
                        "The picture quality kept in constant quality mode, on the encoder's own scale: lower "
                        "is better"),
-     false, 0, false},
+     false,
+     0,
+     false},
     {GridItem::Deinterlace, C::Video, QT_TRANSLATE_NOOP("GridItems", "Deinterlace"), K::List, "Off",
      kDeinterlace,
-     QT_TRANSLATE_NOOP("GridItems",
-                       "Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: "
-                       "only sources found to be interlaced. Always: every source"),
+     QT_TRANSLATE_NOOP(
+         "GridItems",
+         "Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: "
+         "only sources found to be interlaced. Always: every source"),
      false, 0, false},
     {GridItem::AudioBitrate, C::Audio, QT_TRANSLATE_NOOP("GridItems", "Audio Bitrate"), K::Text, "Auto",
      kAudioBitrates, QT_TRANSLATE_NOOP("GridItems", "Set the audio bitrate in bps(Bit Per Second)"), false, 0,

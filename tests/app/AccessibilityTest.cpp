@@ -141,8 +141,8 @@ TEST(Accessibility, EveryWindowNamesEveryControl) {
   WalkWindow(&main, walk);
   OutputSettingsDialog settings(&main);
   WalkWindow(&settings, walk);
-  ProgressWindow progress(main.Encoder(), state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, {}, {}}}, nullptr,
-                          &main);
+  ProgressWindow progress(main.Encoder(), state, {ProgressRow{"clip.mp4", -1, "clip.mp4", 0, 0, {}, {}}},
+                          nullptr, &main);
   WalkWindow(&progress, walk);
   PlayerWindow player("/nowhere/clip.mp4", "/nowhere/clip.mp4", &main);
   player.show();

@@ -41,8 +41,8 @@ struct Options {
   int crf = -1;  // -crf N: constant quality on the video encoder's own scale (no target bitrate); -1 = off
   enum class Deinterlace { Off, Auto, Always };
   Deinterlace deinterlace = Deinterlace::Off;  // -deinterlace off|auto|always
-  int64_t start_us = 0;                   // -ss: where in the source the output starts
-  int64_t duration_us = 0;                // -t: how long the output lasts; 0 = to the source's end
+  int64_t start_us = 0;                        // -ss: where in the source the output starts
+  int64_t duration_us = 0;                     // -t: how long the output lasts; 0 = to the source's end
 
   // Values that only -target sets.
   std::string target;
