@@ -343,7 +343,34 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
   --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
   --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild und Ton (wie im Dialog der Ausgabeeinstellungen):
+  --size BxH|auto           Bildgröße; ungerade oder unzulässige Werte werden berichtigt
+  --video-quality Q         high, normal oder low (auch 0, 1, 2)
+  --audio-quality Q         high, normal oder low
+  --vb RATE                 Videobitrate: Ziffern, wahlweise mit k am Ende (&quot;1500k&quot;)
+  --ab RATE                 Audiobitrate (&quot;128k&quot;)
+  --fps FPS                 Bildrate (&quot;29.97&quot;)
+  --aspect A:B              Seitenverhältnis der Anzeige (&quot;16:9&quot;)
+  --crop L,O,R,U            Pixel, die links, oben, rechts und unten entfernt werden
+  --vflip, --hflip          das Bild vertikal / horizontal spiegeln
+  --rotate GRAD             Grad im Uhrzeigersinn, -270 bis 270
+  --rate HZ                 Abtastrate des Tons (&quot;44100&quot;)
+  --channels N              1, 2 oder auto
+  --no-audio                den Ton weglassen
+  --audio-tracks all|first  alle Audiospuren behalten oder nur die erste
+  --subtitles keep|burn|none  Untertitelspuren übernehmen, die erste ins Bild
+                            einbrennen oder sie weglassen
+  --keep-date, --no-keep-date  der Ausgabe das Änderungsdatum der Quelle geben (Vorgabe)
+  --upscale, --no-upscale   eine Bildgröße über der der Quelle erlauben (Vorgabe)
+  --crf N                   konstante Qualität statt einer Bitrate; kleiner ist besser.
+                            Skalen: H.264 0-51 (üblich 22), HEVC 0-51 (28), VP9 0-63 (32),
+                            AV1 0-63 (30); Formate mit anderen Encodern lehnen sie ab
+  --deinterlace MODUS       off (Vorgabe), auto (Quellen mit erkanntem Zeilensprung) oder
+                            always
+  --start T                 die Ausgabe bei T in der Quelle beginnen lassen (hh:mm:ss.fff
+                            oder Sekunden)
+  --duration T              die Ausgabe T lang machen (hh:mm:ss.fff oder Sekunden)
+  Jede Option mit Wert nimmt auch &quot;auto&quot;, wo der Dialog &quot;Auto&quot; anbietet.</translation>
     </message>
     <message>
         <source>Run:
@@ -355,23 +382,33 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablauf:
+  -j, --jobs N              gleichzeitig konvertierte Dateien (Vorgabe: Zahl der
+                            Prozessoren)
+  --dry-run                 jede Quelle, ihren Ausgabepfad, ihre Optionen und die
+                            geschätzte Ausgabegröße ausgeben; nichts konvertieren
+  --json                    ein JSON-Objekt pro Ereignis auf der Standardausgabe (Schema 1)
+  -q, --quiet               nur Fehlschläge und Fehler ausgeben
+  -v, --verbose             auch die Warnungen der Medienbibliotheken ausgeben
+                            (-vv: Informationen)
+  -h, --help                dieser Text
+  --version                 Programmversion</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; ist nicht für das Format %2, dessen Encoder keinen Modus mit konstanter Qualität hat (H.264-, HEVC-, VP9- und AV1-Formate haben einen)</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; ist keine Qualität von %2 (beste) bis %3 für %4</translation>
     </message>
     <message>
         <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--start: &quot;%1&quot; ist keine Zeitangabe (hh:mm:ss.fff oder Sekunden)</translation>
     </message>
     <message>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: &quot;%1&quot; ist keine Länge über 0 (hh:mm:ss.fff oder Sekunden)</translation>
     </message>
 </context>
 <context>
@@ -895,75 +932,75 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Constant quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante Qualität</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer</translation>
     </message>
     <message>
         <source>Video Quality Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoqualitätsmodus</translation>
     </message>
     <message>
         <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate: Die Videobitrate bestimmt die Dateigröße. Konstante Qualität: Der Encoder hält eine gleichbleibende Bildqualität, und die Größe richtet sich nach dem Inhalt (die Videobitrate wird dann nicht verwendet)</translation>
     </message>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante Qualität</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Modus „Konstante Qualität“ gehaltene Bildqualität, auf der eigenen Skala des Encoders: kleiner ist besser</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing</translation>
     </message>
     <message>
         <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandelt die beiden Halbbilder von Camcorder- oder TV-Bildern mit Zeilensprung in Vollbilder um. Auto: nur Quellen, bei denen Zeilensprung erkannt wurde. Immer: jede Quelle</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo die Ausgabe in der Quelle beginnt: hh:mm:ss.fff oder Sekunden. Leer: vom Anfang an</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Dauer</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange die Ausgabe dauert: hh:mm:ss.fff oder Sekunden. Leer: bis zum Ende</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; ist keine Zeitangabe, daher wird die ganze Datei behalten (erlaubt sind hh:mm:ss.fff oder Sekunden, etwa 1:30.5 oder 90.5%3).</translation>
     </message>
     <message>
         <source>, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>, über 0</translation>
     </message>
     <message>
         <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Videoencoder dieses Formats hat keinen Modus mit konstanter Qualität: Er verwendet immer die Videobitrate</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Modus „Konstante Qualität“ gehaltene Bildqualität, auf der %1-Skala von %2 (beste, größte Dateien) bis %3 (schlechteste, kleinste Dateien): kleiner ist besser. Beginnt bei %4</translation>
     </message>
 </context>
 <context>
@@ -1016,15 +1053,15 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <name>OutputEstimate</name>
     <message>
         <source>depends on the content</source>
-        <translation type="unfinished"></translation>
+        <translation>hängt vom Inhalt ab</translation>
     </message>
     <message>
         <source>about %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1 KB</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1234,42 +1271,42 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     <name>PreviewPanel</name>
     <message>
         <source>Preview 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau 10 s</translation>
     </message>
     <message>
         <source>Cancel Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau abbrechen</translation>
     </message>
     <message>
         <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Sekunden aus der Mitte von %1 mit diesen Einstellungen konvertieren und abspielen</translation>
     </message>
     <message>
         <source>Select a file in the list to preview these settings on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie in der Liste eine Datei aus, um an ihr eine Vorschau dieser Einstellungen zu sehen</translation>
     </message>
     <message>
         <source>No preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau: %1</translation>
     </message>
     <message>
         <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau: %1 KB für %2 s, %3 kbit/s</translation>
     </message>
 </context>
 <context>
     <name>PreviewRun</name>
     <message>
         <source>A preview is already being made</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird bereits eine Vorschau erstellt</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Vorschau kann kein temporärer Ordner angelegt werden: %1</translation>
     </message>
     <message>
         <source>The output format is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausgabeformat ist unbekannt</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1588,7 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
     <message>
         <source>Estimated Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzte Größe</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1630,7 @@ Fehler:
     </message>
     <message>
         <source>interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Zeilensprung</translation>
     </message>
 </context>
 <context>

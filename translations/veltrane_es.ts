@@ -343,7 +343,38 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
   --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen y sonido (como en el diálogo de configuración de salida):
+  --size ANCHOxALTO|auto    tamaño de imagen; los tamaños impares o fuera de rango se
+                            corrigen
+  --video-quality Q         high, normal o low (también 0, 1, 2)
+  --audio-quality Q         high, normal o low
+  --vb TASA                 tasa de bits de vídeo: cifras, opcionalmente terminadas en k
+                            (&quot;1500k&quot;)
+  --ab TASA                 tasa de bits de audio (&quot;128k&quot;)
+  --fps FPS                 velocidad de fotogramas (&quot;29.97&quot;)
+  --aspect A:B              relación de aspecto de la imagen (&quot;16:9&quot;)
+  --crop IZQ,SUP,DER,INF    píxeles que se quitan por la izquierda, arriba, derecha y abajo
+  --vflip, --hflip          voltea la imagen vertical / horizontalmente
+  --rotate GRADOS           grados en sentido horario, de -270 a 270
+  --rate HZ                 frecuencia de muestreo del audio (&quot;44100&quot;)
+  --channels N              1, 2 o auto
+  --no-audio                omite el sonido
+  --audio-tracks all|first  conserva todas las pistas de sonido o solo la primera
+  --subtitles keep|burn|none  copia las pistas de subtítulos, incrusta la primera en la imagen
+                            o las omite
+  --keep-date, --no-keep-date  da a la salida la fecha de modificación del origen
+                            (predeterminado)
+  --upscale, --no-upscale   permite un tamaño de imagen mayor que el del origen
+                            (predeterminado)
+  --crf N                   calidad constante en lugar de una tasa de bits; cuanto menor,
+                            mejor. Escalas: H.264 0-51 (normalmente 22), HEVC 0-51 (28),
+                            VP9 0-63 (32), AV1 0-63 (30); los formatos con otros
+                            codificadores no la admiten
+  --deinterlace MODO        off (predeterminado), auto (orígenes detectados como
+                            entrelazados) o always
+  --start T                 empieza la salida en T del origen (hh:mm:ss.fff o segundos)
+  --duration T              hace que la salida dure T (hh:mm:ss.fff o segundos)
+  Cada opción con valor admite también &quot;auto&quot; donde el diálogo ofrece &quot;Auto&quot;.</translation>
     </message>
     <message>
         <source>Run:
@@ -355,23 +386,33 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución:
+  -j, --jobs N              archivos que se convierten a la vez (predeterminado: el número
+                            de procesadores)
+  --dry-run                 muestra cada origen, su ruta de salida, su cadena de opciones y
+                            el tamaño de salida estimado; no convierte nada
+  --json                    un objeto JSON por evento en la salida estándar (esquema 1)
+  -q, --quiet               muestra solo los fallos y los errores
+  -v, --verbose             muestra también las advertencias de las bibliotecas multimedia
+                            (-vv: información)
+  -h, --help                este texto
+  --version                 versión del programa</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; no sirve para el formato %2, cuyo codificador no tiene modo de calidad constante (los formatos H.264, HEVC, VP9 y AV1 lo tienen)</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; no es una calidad de %2 (la mejor) a %3 para %4</translation>
     </message>
     <message>
         <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--start: &quot;%1&quot; no es un tiempo (hh:mm:ss.fff o segundos)</translation>
     </message>
     <message>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: &quot;%1&quot; no es una duración mayor que 0 (hh:mm:ss.fff o segundos)</translation>
     </message>
 </context>
 <context>
@@ -895,75 +936,75 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>Constant quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad constante</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre</translation>
     </message>
     <message>
         <source>Video Quality Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de calidad de vídeo</translation>
     </message>
     <message>
         <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits: la tasa de bits de vídeo determina el tamaño del archivo. Calidad constante: el codificador mantiene una misma calidad de imagen y el tamaño depende del contenido (entonces no se usa la tasa de bits de vídeo)</translation>
     </message>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad constante</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
-        <translation type="unfinished"></translation>
+        <translation>La calidad de imagen que se mantiene en el modo de calidad constante, en la escala propia del codificador: cuanto menor, mejor</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazar</translation>
     </message>
     <message>
         <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte los dos campos de las imágenes entrelazadas de videocámara o televisión en imágenes completas. Auto: solo los orígenes detectados como entrelazados. Siempre: todos los orígenes</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde empieza la salida dentro del origen: hh:mm:ss.fff o segundos. Vacío: desde el principio</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duración</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto dura la salida: hh:mm:ss.fff o segundos. Vacío: hasta el final</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; no es un tiempo, así que se conserva el archivo completo (admite hh:mm:ss.fff o segundos, como 1:30.5 o 90.5%3).</translation>
     </message>
     <message>
         <source>, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>, mayor que 0</translation>
     </message>
     <message>
         <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador de vídeo de este formato no tiene modo de calidad constante: siempre usa la tasa de bits de vídeo</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>La calidad de imagen que se mantiene en el modo de calidad constante, en la escala de %1 de %2 (la mejor, archivos más grandes) a %3 (la peor, archivos más pequeños): cuanto menor, mejor. Empieza en %4</translation>
     </message>
 </context>
 <context>
@@ -1016,15 +1057,15 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     <name>OutputEstimate</name>
     <message>
         <source>depends on the content</source>
-        <translation type="unfinished"></translation>
+        <translation>depende del contenido</translation>
     </message>
     <message>
         <source>about %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>unos %1 KB</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>unos %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1234,42 +1275,42 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     <name>PreviewPanel</name>
     <message>
         <source>Preview 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa 10 s</translation>
     </message>
     <message>
         <source>Cancel Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar vista previa</translation>
     </message>
     <message>
         <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte 10 segundos del centro de %1 con esta configuración y los reproduce</translation>
     </message>
     <message>
         <source>Select a file in the list to preview these settings on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un archivo de la lista para previsualizar en él esta configuración</translation>
     </message>
     <message>
         <source>No preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin vista previa: %1</translation>
     </message>
     <message>
         <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa: %1 KB en %2 s, %3 kbit/s</translation>
     </message>
 </context>
 <context>
     <name>PreviewRun</name>
     <message>
         <source>A preview is already being made</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se está generando una vista previa</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta temporal para la vista previa: %1</translation>
     </message>
     <message>
         <source>The output format is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de salida es desconocido</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1592,7 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
     <message>
         <source>Estimated Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño estimado</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1634,7 @@ Error:
     </message>
     <message>
         <source>interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>entrelazado</translation>
     </message>
 </context>
 <context>

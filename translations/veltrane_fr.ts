@@ -344,7 +344,37 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
   --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
   --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image et son (comme dans la boîte de dialogue des paramètres de sortie) :
+  --size LxH|auto           taille de l&apos;image (corrigée si impaire ou hors limites)
+  --video-quality Q         high, normal ou low (ou 0, 1, 2)
+  --audio-quality Q         high, normal ou low
+  --vb DÉBIT                débit vidéo : chiffres, suivis éventuellement de k (&quot;1500k&quot;)
+  --ab DÉBIT                débit audio (&quot;128k&quot;)
+  --fps FPS                 fréquence d&apos;images (&quot;29.97&quot;)
+  --aspect A:B              rapport d&apos;aspect de l&apos;affichage (&quot;16:9&quot;)
+  --crop G,H,D,B            pixels retirés à gauche, en haut, à droite et en bas
+  --vflip, --hflip          retourner l&apos;image verticalement / horizontalement
+  --rotate DEG              degrés dans le sens horaire, de -270 à 270
+  --rate HZ                 fréquence d&apos;échantillonnage du son (&quot;44100&quot;)
+  --channels N              1, 2 ou auto
+  --no-audio                supprimer le son
+  --audio-tracks all|first  conserver toutes les pistes audio ou seulement la première
+  --subtitles keep|burn|none  copier les pistes de sous-titres, incruster la première
+                            dans l&apos;image, ou les omettre
+  --keep-date, --no-keep-date  donner à la sortie la date de modification
+                            de la source (par défaut)
+  --upscale, --no-upscale   autoriser une taille d&apos;image supérieure à celle de la
+                            source (par défaut)
+  --crf N                   qualité constante au lieu d&apos;un débit ; plus la valeur est
+                            basse, meilleure est la qualité. Échelles : H.264 0-51 (22 en
+                            général), HEVC 0-51 (28), VP9 0-63 (32), AV1 0-63 (30) ; les
+                            formats utilisant d&apos;autres encodeurs le refusent
+  --deinterlace MODE        off (par défaut), auto (sources détectées comme entrelacées)
+                            ou always
+  --start T                 faire commencer la sortie à T dans la source (hh:mm:ss.fff ou
+                            secondes)
+  --duration T              donner à la sortie une durée de T (hh:mm:ss.fff ou secondes)
+  Chaque option à valeur accepte aussi &quot;auto&quot; là où la boîte de dialogue propose &quot;Auto&quot;.</translation>
     </message>
     <message>
         <source>Run:
@@ -356,23 +386,33 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution :
+  -j, --jobs N              fichiers convertis simultanément (par défaut : le nombre de
+                            processeurs)
+  --dry-run                 afficher chaque source, son chemin de sortie, ses options et
+                            la taille de sortie estimée ; ne rien convertir
+  --json                    un objet JSON par événement sur la sortie standard (schéma 1)
+  -q, --quiet               n&apos;afficher que les échecs et les erreurs
+  -v, --verbose             afficher aussi les avertissements des bibliothèques
+                            multimédias (-vv : informations)
+  -h, --help                ce texte
+  --version                 version du programme</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf : &quot;%1&quot; ne convient pas au format %2, dont l&apos;encodeur n&apos;a pas de mode qualité constante (les formats H.264, HEVC, VP9 et AV1 en ont un)</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf : &quot;%1&quot; n&apos;est pas une qualité de %2 (meilleure) à %3 pour %4</translation>
     </message>
     <message>
         <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--start : &quot;%1&quot; n&apos;est pas une indication de temps (hh:mm:ss.fff ou secondes)</translation>
     </message>
     <message>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration : &quot;%1&quot; n&apos;est pas une durée supérieure à 0 (hh:mm:ss.fff ou secondes)</translation>
     </message>
 </context>
 <context>
@@ -896,75 +936,75 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Constant quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité constante</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours</translation>
     </message>
     <message>
         <source>Video Quality Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de qualité vidéo</translation>
     </message>
     <message>
         <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit&#xa0;: le débit vidéo détermine la taille du fichier. Qualité constante&#xa0;: l&apos;encodeur maintient une même qualité d&apos;image et la taille dépend du contenu (le débit vidéo n&apos;est alors pas utilisé)</translation>
     </message>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité constante</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
-        <translation type="unfinished"></translation>
+        <translation>La qualité d&apos;image maintenue en mode qualité constante, sur l&apos;échelle propre à l&apos;encodeur&#xa0;: plus la valeur est basse, meilleure est la qualité</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement</translation>
     </message>
     <message>
         <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme les deux trames des images entrelacées de caméscope ou de télévision en images complètes. Auto&#xa0;: seulement les sources détectées comme entrelacées. Toujours&#xa0;: toutes les sources</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de la source où commence la sortie&#xa0;: hh:mm:ss.fff ou secondes. Vide&#xa0;: depuis le début</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la sortie&#xa0;: hh:mm:ss.fff ou secondes. Vide&#xa0;: jusqu&apos;à la fin</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une indication de temps, le fichier entier est donc conservé (valeurs acceptées&#xa0;: hh:mm:ss.fff ou secondes, par exemple 1:30.5 ou 90.5%3).</translation>
     </message>
     <message>
         <source>, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>, supérieures à 0</translation>
     </message>
     <message>
         <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur vidéo de ce format n&apos;a pas de mode qualité constante&#xa0;: il utilise toujours le débit vidéo</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>La qualité d&apos;image maintenue en mode qualité constante, sur l&apos;échelle de %1 allant de %2 (meilleure qualité, fichiers les plus gros) à %3 (qualité la plus basse, fichiers les plus petits)&#xa0;: plus la valeur est basse, meilleure est la qualité. Valeur initiale&#xa0;: %4</translation>
     </message>
 </context>
 <context>
@@ -1017,15 +1057,15 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     <name>OutputEstimate</name>
     <message>
         <source>depends on the content</source>
-        <translation type="unfinished"></translation>
+        <translation>dépend du contenu</translation>
     </message>
     <message>
         <source>about %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 Ko</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 Mo</translation>
     </message>
 </context>
 <context>
@@ -1235,42 +1275,42 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     <name>PreviewPanel</name>
     <message>
         <source>Preview 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu 10 s</translation>
     </message>
     <message>
         <source>Cancel Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;aperçu</translation>
     </message>
     <message>
         <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir 10 secondes du milieu de %1 avec ces paramètres et les lire</translation>
     </message>
     <message>
         <source>Select a file in the list to preview these settings on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un fichier dans la liste pour y prévisualiser ces paramètres</translation>
     </message>
     <message>
         <source>No preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun aperçu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu&#xa0;: %1 Ko pour %2 s, %3 kbit/s</translation>
     </message>
 </context>
 <context>
     <name>PreviewRun</name>
     <message>
         <source>A preview is already being made</source>
-        <translation type="unfinished"></translation>
+        <translation>Un aperçu est déjà en cours de création</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier temporaire pour l&apos;aperçu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The output format is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format de sortie est inconnu</translation>
     </message>
 </context>
 <context>
@@ -1552,7 +1592,7 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
     <message>
         <source>Estimated Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille estimée</translation>
     </message>
 </context>
 <context>
@@ -1594,7 +1634,7 @@ Erreur&#xa0;:
     </message>
     <message>
         <source>interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>entrelacé</translation>
     </message>
 </context>
 <context>
