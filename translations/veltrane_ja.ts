@@ -339,7 +339,36 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
   --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>映像と音声 (出力設定ダイアログと同じ):
+  --size WxH|auto           映像サイズ。奇数や範囲外のサイズは補正される
+  --video-quality Q         high、normal または low (0、1、2 も可)
+  --audio-quality Q         high、normal または low
+  --vb RATE                 ビデオビットレート: 数字、末尾に k も可 (&quot;1500k&quot;)
+  --ab RATE                 オーディオビットレート (&quot;128k&quot;)
+  --fps FPS                 フレームレート (&quot;29.97&quot;)
+  --aspect A:B              表示アスペクト比 (&quot;16:9&quot;)
+  --crop L,T,R,B            左、上、右、下から取り除くピクセル数
+  --vflip, --hflip          映像を上下 / 左右に反転する
+  --rotate DEG              時計回りの回転角度 (-270 から 270)
+  --rate HZ                 オーディオのサンプリングレート (&quot;44100&quot;)
+  --channels N              1、2 または auto
+  --no-audio                音声を含めない
+  --audio-tracks all|first  全オーディオトラックを残すか、最初のみにする
+  --subtitles keep|burn|none  字幕トラックをコピーする、最初の字幕を
+                            映像に焼き込む、または含めない
+  --keep-date, --no-keep-date  出力に変換元の更新日時を付ける (既定)
+  --upscale, --no-upscale   変換元より大きい映像サイズを許可する (既定)
+  --crf N                   ビットレートの代わりに固定品質を使う。値が小さいほど
+                            高画質。範囲: H.264 0-51 (通常 22)、HEVC 0-51 (28)、
+                            VP9 0-63 (32)、AV1 0-63 (30)。他のエンコーダーを
+                            使う形式では指定できない
+  --deinterlace MODE        off (既定)、auto (インターレースと判定された変換元)
+                            または always
+  --start T                 変換元の T の位置から出力を始める
+                            (hh:mm:ss.fff または秒数)
+  --duration T              出力の長さを T にする (hh:mm:ss.fff または秒数)
+  値をとる各オプションは、ダイアログで &quot;自動&quot; を選べる項目では
+  &quot;auto&quot; も受け付けます。</translation>
     </message>
     <message>
         <source>Run:
@@ -351,23 +380,32 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>実行:
+  -j, --jobs N              同時に変換するファイル数 (既定: プロセッサー数)
+  --dry-run                 各変換元、出力パス、オプション文字列、推定出力サイズを
+                            表示し、何も変換しない
+  --json                    イベントごとに 1 つの JSON オブジェクトを標準出力へ
+                            出力する (スキーマ 1)
+  -q, --quiet               失敗とエラーのみ表示する
+  -v, --verbose             メディアライブラリの警告も表示する (-vv: 情報も)
+  -h, --help                このヘルプを表示する
+  --version                 プログラムのバージョンを表示する</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; は形式 %2 には指定できません。この形式のエンコーダーには固定品質モードがありません (H.264、HEVC、VP9、AV1 の形式にはあります)</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; は %4 の %2 (最高) から %3 までの品質値ではありません</translation>
     </message>
     <message>
         <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--start: &quot;%1&quot; は時間 (hh:mm:ss.fff または秒数) ではありません</translation>
     </message>
     <message>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: &quot;%1&quot; は 0 より大きい長さ (hh:mm:ss.fff または秒数) ではありません</translation>
     </message>
 </context>
 <context>
@@ -889,75 +927,75 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットレート</translation>
     </message>
     <message>
         <source>Constant quality</source>
-        <translation type="unfinished"></translation>
+        <translation>固定品質</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>常に</translation>
     </message>
     <message>
         <source>Video Quality Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ品質モード</translation>
     </message>
     <message>
         <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットレート: ビデオビットレートでファイルサイズが決まります。固定品質: エンコーダーが一定の画質を保ち、サイズは内容に応じて変わります (この場合、ビデオビットレートは使用されません)</translation>
     </message>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>固定品質</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
-        <translation type="unfinished"></translation>
+        <translation>固定品質モードで保つ画質です。エンコーダー独自の尺度で、値が小さいほど高画質になります</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除</translation>
     </message>
     <message>
         <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオカメラやテレビのインターレース映像の 2 つのフィールドを、完全な 1 枚の映像にします。自動: インターレースと判定された変換元のみ。常に: すべての変換元</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時間</translation>
     </message>
     <message>
         <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>変換元のどの位置から出力を始めるか: hh:mm:ss.fff または秒数。空欄: 先頭から</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">再生時間</translation>
+        <translation>再生時間</translation>
     </message>
     <message>
         <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の長さ: hh:mm:ss.fff または秒数。空欄: 最後まで</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 「%2」は時間ではないため、ファイル全体を残します (指定できる値: 1:30.5 や 90.5 のような hh:mm:ss.fff または秒数%3)。</translation>
     </message>
     <message>
         <source>, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>で、0 より大きい値</translation>
     </message>
     <message>
         <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>この形式のビデオエンコーダーには固定品質モードがありません。常にビデオビットレートを使用します</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>固定品質モードで保つ画質です。%1 の尺度で %2 (最高画質、ファイル最大) から %3 (最低画質、ファイル最小) まで、値が小さいほど高画質になります。初期値は %4</translation>
     </message>
 </context>
 <context>
@@ -1010,15 +1048,15 @@ when the program is already running, they are added to its window.</source>
     <name>OutputEstimate</name>
     <message>
         <source>depends on the content</source>
-        <translation type="unfinished"></translation>
+        <translation>内容によって異なる</translation>
     </message>
     <message>
         <source>about %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>約 %1 KB</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>約 %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1228,42 +1266,42 @@ when the program is already running, they are added to its window.</source>
     <name>PreviewPanel</name>
     <message>
         <source>Preview 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>10 秒プレビュー</translation>
     </message>
     <message>
         <source>Cancel Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューをキャンセル</translation>
     </message>
     <message>
         <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の中ほどの 10 秒をこの設定で変換して再生します</translation>
     </message>
     <message>
         <source>Select a file in the list to preview these settings on it</source>
-        <translation type="unfinished"></translation>
+        <translation>この設定をプレビューするには、リストでファイルを選択してください</translation>
     </message>
     <message>
         <source>No preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューできません: %1</translation>
     </message>
     <message>
         <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー: %1 KB (%2 秒)、%3 kbit/s</translation>
     </message>
 </context>
 <context>
     <name>PreviewRun</name>
     <message>
         <source>A preview is already being made</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューは既に作成中です</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー用の一時フォルダーを作成できません: %1</translation>
     </message>
     <message>
         <source>The output format is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>出力形式が不明です</translation>
     </message>
 </context>
 <context>
@@ -1545,7 +1583,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Estimated Size</source>
-        <translation type="unfinished"></translation>
+        <translation>推定サイズ</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1625,7 @@ Error:
     </message>
     <message>
         <source>interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース</translation>
     </message>
 </context>
 <context>

@@ -343,7 +343,36 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
   --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem e som (como na janela de configurações de saída):
+  --size LxA|auto           tamanho da imagem; tamanhos ímpares ou fora do intervalo
+                            são corrigidos
+  --video-quality Q         high, normal ou low (também 0, 1, 2)
+  --audio-quality Q         high, normal ou low
+  --vb TAXA                 taxa de bits do vídeo: dígitos, opcionalmente terminados
+                            em k (&quot;1500k&quot;)
+  --ab TAXA                 taxa de bits do áudio (&quot;128k&quot;)
+  --fps FPS                 taxa de quadros (&quot;29.97&quot;)
+  --aspect A:B              proporção de exibição (&quot;16:9&quot;)
+  --crop E,S,D,I            pixels removidos à esquerda, em cima, à direita e embaixo
+  --vflip, --hflip          espelha a imagem na vertical / na horizontal
+  --rotate GRAUS            graus no sentido horário, de -270 a 270
+  --rate HZ                 taxa de amostragem do áudio (&quot;44100&quot;)
+  --channels N              1, 2 ou auto
+  --no-audio                deixa o som de fora
+  --audio-tracks all|first  mantém todas as faixas de áudio ou só a primeira
+  --subtitles keep|burn|none  copia as faixas de legenda, grava a primeira na imagem
+                            ou as deixa de fora
+  --keep-date, --no-keep-date  dá à saída a data de modificação da origem (padrão)
+  --upscale, --no-upscale   permite um tamanho de imagem maior que o da origem (padrão)
+  --crf N                   qualidade constante em vez de uma taxa de bits; quanto
+                            menor, melhor. Escalas: H.264 0-51 (em geral 22), HEVC
+                            0-51 (28), VP9 0-63 (32), AV1 0-63 (30); formatos com
+                            outros codificadores a recusam
+  --deinterlace MODO        off (padrão), auto (origens detectadas como entrelaçadas)
+                            ou always
+  --start T                 inicia a saída em T na origem (hh:mm:ss.fff ou segundos)
+  --duration T              faz a saída durar T (hh:mm:ss.fff ou segundos)
+  Toda opção com valor também aceita &quot;auto&quot; onde a janela oferece &quot;Automático&quot;.</translation>
     </message>
     <message>
         <source>Run:
@@ -355,23 +384,33 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>Execução:
+  -j, --jobs N              arquivos convertidos ao mesmo tempo (padrão: o número de
+                            processadores)
+  --dry-run                 mostra cada origem, o caminho de saída, as opções e o
+                            tamanho estimado da saída; não converte nada
+  --json                    um objeto JSON por evento na saída padrão (esquema 1)
+  -q, --quiet               mostra só as falhas e os erros
+  -v, --verbose             mostra também os avisos das bibliotecas de mídia
+                            (-vv: informações)
+  -h, --help                este texto
+  --version                 versão do programa</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; não serve para o formato %2, cujo codificador não tem modo de qualidade constante (os formatos H.264, HEVC, VP9 e AV1 têm)</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; não é uma qualidade de %2 (melhor) a %3 para o %4</translation>
     </message>
     <message>
         <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--start: &quot;%1&quot; não é um tempo (hh:mm:ss.fff ou segundos)</translation>
     </message>
     <message>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: &quot;%1&quot; não é uma duração maior que 0 (hh:mm:ss.fff ou segundos)</translation>
     </message>
 </context>
 <context>
@@ -895,75 +934,75 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits</translation>
     </message>
     <message>
         <source>Constant quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade constante</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre</translation>
     </message>
     <message>
         <source>Video Quality Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de qualidade do vídeo</translation>
     </message>
     <message>
         <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits: a taxa de bits do vídeo define o tamanho do arquivo. Qualidade constante: o codificador mantém uma única qualidade de imagem e o tamanho acompanha o conteúdo (a taxa de bits do vídeo não é usada nesse caso)</translation>
     </message>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade constante</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
-        <translation type="unfinished"></translation>
+        <translation>A qualidade de imagem mantida no modo de qualidade constante, na escala do próprio codificador: quanto menor, melhor</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelaçar</translation>
     </message>
     <message>
         <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforma os dois campos das imagens entrelaçadas de filmadoras ou de TV em imagens inteiras. Automático: só as origens detectadas como entrelaçadas. Sempre: todas as origens</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo inicial</translation>
     </message>
     <message>
         <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde a saída começa na origem: hh:mm:ss.fff ou segundos. Vazio: desde o início</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duração</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto tempo a saída dura: hh:mm:ss.fff ou segundos. Vazio: até o fim</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; não é um tempo, então o arquivo inteiro é mantido (aceita hh:mm:ss.fff ou segundos, como 1:30.5 ou 90.5%3).</translation>
     </message>
     <message>
         <source>, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>, maior que 0</translation>
     </message>
     <message>
         <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador de vídeo deste formato não tem modo de qualidade constante: ele sempre usa a taxa de bits do vídeo</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>A qualidade de imagem mantida no modo de qualidade constante, na escala do %1, de %2 (melhor, arquivos maiores) a %3 (pior, arquivos menores): quanto menor, melhor. Começa em %4</translation>
     </message>
 </context>
 <context>
@@ -1016,15 +1055,15 @@ when the program is already running, they are added to its window.</source>
     <name>OutputEstimate</name>
     <message>
         <source>depends on the content</source>
-        <translation type="unfinished"></translation>
+        <translation>depende do conteúdo</translation>
     </message>
     <message>
         <source>about %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 KB</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1234,42 +1273,42 @@ when the program is already running, they are added to its window.</source>
     <name>PreviewPanel</name>
     <message>
         <source>Preview 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré-visualizar 10 s</translation>
     </message>
     <message>
         <source>Cancel Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar pré-visualização</translation>
     </message>
     <message>
         <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte 10 segundos do meio de %1 com estas configurações e os reproduz</translation>
     </message>
     <message>
         <source>Select a file in the list to preview these settings on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo na lista para pré-visualizar estas configurações nele</translation>
     </message>
     <message>
         <source>No preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem pré-visualização: %1</translation>
     </message>
     <message>
         <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré-visualização: %1 KB para %2 s, %3 kbit/s</translation>
     </message>
 </context>
 <context>
     <name>PreviewRun</name>
     <message>
         <source>A preview is already being made</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma pré-visualização já está sendo criada</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar uma pasta temporária para a pré-visualização: %1</translation>
     </message>
     <message>
         <source>The output format is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>O formato de saída é desconhecido</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1590,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Estimated Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho estimado</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1632,7 @@ Erro:
     </message>
     <message>
         <source>interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>entrelaçado</translation>
     </message>
 </context>
 <context>

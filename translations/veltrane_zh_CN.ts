@@ -333,7 +333,32 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   --start T                 start the output at T in the source (hh:mm:ss.fff or seconds)
   --duration T              make the output T long (hh:mm:ss.fff or seconds)
   Each value option also takes &quot;auto&quot; where the dialog offers &quot;Auto&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面和声音（与输出设置对话框相同）：
+  --size WxH|auto           画面尺寸；奇数或超出范围的尺寸会被修正
+  --video-quality Q         high、normal 或 low（也可用 0、1、2）
+  --audio-quality Q         high、normal 或 low
+  --vb RATE                 视频比特率：数字，可以 k 结尾（&quot;1500k&quot;）
+  --ab RATE                 音频比特率（&quot;128k&quot;）
+  --fps FPS                 帧率（&quot;29.97&quot;）
+  --aspect A:B              显示宽高比（&quot;16:9&quot;）
+  --crop L,T,R,B            从左、上、右、下各边裁去的像素数
+  --vflip, --hflip          垂直/水平翻转画面
+  --rotate DEG              顺时针旋转的度数，-270 到 270
+  --rate HZ                 音频采样率（&quot;44100&quot;）
+  --channels N              1、2 或 auto
+  --no-audio                去掉声音
+  --audio-tracks all|first  保留所有音轨，或只保留第一条
+  --subtitles keep|burn|none  复制字幕轨、将第一条烧录到画面中，
+                            或去掉字幕
+  --keep-date, --no-keep-date  让输出文件沿用源文件的修改时间（默认）
+  --upscale, --no-upscale   允许画面尺寸大于源文件（默认）
+  --crf N                   用恒定质量代替比特率；数值越小越好。范围：
+                            H.264 0-51（常用 22）、HEVC 0-51（28）、VP9 0-63（32）、
+                            AV1 0-63（30）；使用其他编码器的格式不接受此选项
+  --deinterlace MODE        off（默认）、auto（检测为隔行的源文件）或 always
+  --start T                 从源文件的 T 处开始输出（hh:mm:ss.fff 或秒数）
+  --duration T              输出时长为 T（hh:mm:ss.fff 或秒数）
+  对话框中提供“自动”的选项，在这里也接受 &quot;auto&quot; 作为值。</translation>
     </message>
     <message>
         <source>Run:
@@ -345,23 +370,31 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
   -v, --verbose             also print the media libraries&apos; warnings (-vv: information)
   -h, --help                this text
   --version                 program version</source>
-        <translation type="unfinished"></translation>
+        <translation>运行：
+  -j, --jobs N              同时转换的文件数（默认：处理器数量）
+  --dry-run                 输出每个源文件、输出路径、选项字符串和预计输出大小；
+                            不进行转换
+  --json                    每个事件在标准输出上输出一个 JSON 对象（schema 1）
+  -q, --quiet               只输出失败和错误
+  -v, --verbose             同时输出媒体库的警告（-vv：还输出提示信息）
+  -h, --help                显示此帮助
+  --version                 显示程序版本</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not for the format %2, whose encoder has no constant quality mode (H.264, HEVC, VP9 and AV1 formats have one)</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; 不适用于格式 %2，该格式的编码器没有恒定质量模式（H.264、HEVC、VP9 和 AV1 格式才有）</translation>
     </message>
     <message>
         <source>--crf: &quot;%1&quot; is not a quality from %2 (best) to %3 for %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--crf: &quot;%1&quot; 不是 %4 可用的 %2（最好）到 %3 之间的质量值</translation>
     </message>
     <message>
         <source>--start: &quot;%1&quot; is not a time (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--start: &quot;%1&quot; 不是时间（hh:mm:ss.fff 或秒数）</translation>
     </message>
     <message>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: &quot;%1&quot; 不是大于 0 的时长（hh:mm:ss.fff 或秒数）</translation>
     </message>
 </context>
 <context>
@@ -882,75 +915,75 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>比特率</translation>
     </message>
     <message>
         <source>Constant quality</source>
-        <translation type="unfinished"></translation>
+        <translation>恒定质量</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>始终</translation>
     </message>
     <message>
         <source>Video Quality Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>视频质量模式</translation>
     </message>
     <message>
         <source>Bitrate: the video bitrate sets the file size. Constant quality: the encoder keeps one picture quality and the size follows the content (the video bitrate is then not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>比特率：由视频比特率决定文件大小。恒定质量：编码器保持同一画面质量，文件大小随内容而变（此时不使用视频比特率）</translation>
     </message>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>恒定质量</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the encoder&apos;s own scale: lower is better</source>
-        <translation type="unfinished"></translation>
+        <translation>恒定质量模式下保持的画面质量，使用编码器自身的数值范围：数值越小越好</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>去隔行</translation>
     </message>
     <message>
         <source>Turns the two fields of interlaced camcorder or TV pictures into whole pictures. Auto: only sources found to be interlaced. Always: every source</source>
-        <translation type="unfinished"></translation>
+        <translation>将摄像机或电视隔行画面的两个场合成为完整的画面。自动：仅处理检测为隔行的源文件。始终：处理所有源文件</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Where the output starts in the source: hh:mm:ss.fff or seconds. Empty: from the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>输出从源文件的哪个位置开始：hh:mm:ss.fff 或秒数。留空：从头开始</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">时长</translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>How long the output lasts: hh:mm:ss.fff or seconds. Empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>输出持续多长时间：hh:mm:ss.fff 或秒数。留空：直到结尾</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time, so the whole file is kept (it takes hh:mm:ss.fff or seconds, such as 1:30.5 or 90.5%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：“%2”不是时间，因此保留整个文件（可接受的值：hh:mm:ss.fff 或秒数，例如 1:30.5 或 90.5%3）。</translation>
     </message>
     <message>
         <source>, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>，且须大于 0</translation>
     </message>
     <message>
         <source>This format&apos;s video encoder has no constant quality mode: it always uses the video bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>此格式的视频编码器没有恒定质量模式：始终使用视频比特率</translation>
     </message>
     <message>
         <source>The picture quality kept in constant quality mode, on the %1 scale from %2 (best, largest files) to %3 (worst, smallest files): lower is better. Starts at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>恒定质量模式下保持的画面质量，使用 %1 的数值范围，从 %2（最好，文件最大）到 %3（最差，文件最小）：数值越小越好。初始值为 %4</translation>
     </message>
 </context>
 <context>
@@ -1003,15 +1036,15 @@ when the program is already running, they are added to its window.</source>
     <name>OutputEstimate</name>
     <message>
         <source>depends on the content</source>
-        <translation type="unfinished"></translation>
+        <translation>取决于内容</translation>
     </message>
     <message>
         <source>about %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>约 %1 KB</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>约 %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1221,42 +1254,42 @@ when the program is already running, they are added to its window.</source>
     <name>PreviewPanel</name>
     <message>
         <source>Preview 10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>预览 10 秒</translation>
     </message>
     <message>
         <source>Cancel Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>取消预览</translation>
     </message>
     <message>
         <source>Convert 10 seconds from the middle of %1 with these settings and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>用这些设置转换 %1 中间的 10 秒并播放</translation>
     </message>
     <message>
         <source>Select a file in the list to preview these settings on it</source>
-        <translation type="unfinished"></translation>
+        <translation>在列表中选择一个文件，即可用它预览这些设置</translation>
     </message>
     <message>
         <source>No preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法预览：%1</translation>
     </message>
     <message>
         <source>Preview: %1 KB for %2 s, %3 kbit/s</source>
-        <translation type="unfinished"></translation>
+        <translation>预览：%1 KB，%2 秒，%3 kbit/s</translation>
     </message>
 </context>
 <context>
     <name>PreviewRun</name>
     <message>
         <source>A preview is already being made</source>
-        <translation type="unfinished"></translation>
+        <translation>已有一个预览正在生成</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法为预览创建临时文件夹：%1</translation>
     </message>
     <message>
         <source>The output format is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>输出格式未知</translation>
     </message>
 </context>
 <context>
@@ -1538,7 +1571,7 @@ when the program is already running, they are added to its window.</source>
     </message>
     <message>
         <source>Estimated Size</source>
-        <translation type="unfinished"></translation>
+        <translation>预计大小</translation>
     </message>
 </context>
 <context>
@@ -1580,7 +1613,7 @@ Error:
     </message>
     <message>
         <source>interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>隔行扫描</translation>
     </message>
 </context>
 <context>
