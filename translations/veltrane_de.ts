@@ -410,6 +410,14 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
         <translation>--duration: &quot;%1&quot; ist keine Länge über 0 (hh:mm:ss.fff oder Sekunden)</translation>
     </message>
+    <message>
+        <source>size unknown</source>
+        <translation>Größe unbekannt</translation>
+    </message>
+    <message>
+        <source>size %1</source>
+        <translation>Größe %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>

@@ -414,6 +414,14 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
         <translation>--duration : &quot;%1&quot; n&apos;est pas une durée supérieure à 0 (hh:mm:ss.fff ou secondes)</translation>
     </message>
+    <message>
+        <source>size unknown</source>
+        <translation>taille inconnue</translation>
+    </message>
+    <message>
+        <source>size %1</source>
+        <translation>taille %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>

@@ -407,6 +407,14 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
         <translation>--duration: &quot;%1&quot; は 0 より大きい長さ (hh:mm:ss.fff または秒数) ではありません</translation>
     </message>
+    <message>
+        <source>size unknown</source>
+        <translation>サイズ不明</translation>
+    </message>
+    <message>
+        <source>size %1</source>
+        <translation>サイズ %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>

@@ -412,6 +412,14 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
         <translation>--duration: &quot;%1&quot; não é uma duração maior que 0 (hh:mm:ss.fff ou segundos)</translation>
     </message>
+    <message>
+        <source>size unknown</source>
+        <translation>tamanho desconhecido</translation>
+    </message>
+    <message>
+        <source>size %1</source>
+        <translation>tamanho %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>

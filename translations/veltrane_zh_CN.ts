@@ -396,6 +396,14 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         <source>--duration: &quot;%1&quot; is not a length above 0 (hh:mm:ss.fff or seconds)</source>
         <translation>--duration: &quot;%1&quot; 不是大于 0 的时长（hh:mm:ss.fff 或秒数）</translation>
     </message>
+    <message>
+        <source>size unknown</source>
+        <translation>大小未知</translation>
+    </message>
+    <message>
+        <source>size %1</source>
+        <translation>大小 %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandBars</name>

@@ -378,7 +378,8 @@ std::string DryRunLine(const PlannedTask& task) {
   const QString size = EstimateText(task.estimatedBytes);
   return TerminalText(task.source) + "\t" + TerminalText(task.output) + "\t" +
          TerminalText(task.job.options.toStdString()) + "\t" +
-         (size.isEmpty() ? std::string("size unknown") : "size " + size.toStdString());
+         (size.isEmpty() ? CliText::tr("size unknown").toStdString()
+                         : CliFormat(CliText::tr("size %1"), {size.toStdString()}));
 }
 
 std::string ClockText(double seconds) { return FormatDuration(seconds).toStdString(); }
