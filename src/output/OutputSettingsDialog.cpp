@@ -191,8 +191,13 @@ void OutputSettingsDialog::BuildControls() {
   save_preset_button_ = Named(new QPushButton(tr("Save as &Preset…"), left_panel_), "BtnSavePreset");
   preview_panel_ = Named(new PreviewPanel([this] { return Settings(); }, left_panel_), "PreviewPanel");
 
+  // The preview and the preset share a row: with translated captions the button row has
+  // no room for either.
+  auto* extras = new QHBoxLayout;
+  extras->addWidget(preview_panel_, 1);
+  extras->addWidget(save_preset_button_, 0, Qt::AlignTop);
+
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(save_preset_button_);
   buttons->addWidget(more_button_);
   buttons->addStretch(1);
   buttons->addWidget(ok_button_);
@@ -203,7 +208,7 @@ void OutputSettingsDialog::BuildControls() {
   left->setSpacing(GridStripMargin);
   left->addWidget(choices_frame_, 1);
   left->addWidget(size_note_);
-  left->addWidget(preview_panel_);
+  left->addLayout(extras);
   left->addLayout(buttons);
 
   settings_grid_ = Named(new SettingsGrid(this), "PropertyGrid1");

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "core/Translations.h"
 #include "output/OutputSettingsDialog.h"
 
 namespace {
@@ -71,6 +72,22 @@ TEST_F(ScreenTest, FitsTheFreeAreaCollapsedAndExpandedWhereverItOpens) {
     }
     EXPECT_TRUE(dlg.MoreExpanded());
     EXPECT_EQ(dlg.width(), OutputSettingsDialog::ExpandedWidth);
+  }
+}
+
+// Translated captions are longer than the English ones: every language gets its room too.
+TEST_F(ScreenTest, EveryShippedLanguageFits) {
+  for (const char* name : {"de_DE", "fr_FR", "es_ES", "pt_BR", "zh_CN", "ja_JP"}) {
+    SCOPED_TRACE(name);
+    const Translations translation{QLocale(name)};
+    ASSERT_TRUE(translation.Loaded());
+    QWidget owner;
+    OutputSettingsDialog dlg(&owner);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    ExpectNothingSqueezed(dlg);
+    QTest::mouseClick(dlg.findChild<QPushButton*>("BtnMore"), Qt::LeftButton);
+    ExpectNothingSqueezed(dlg);
   }
 }
 
