@@ -109,19 +109,6 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
         </translation>
     </message>
     <message>
-        <source>%1 converted (%2 with warnings)</source>
-        <translation>%1 konvertiert (%2 mit Warnungen)</translation>
-    </message>
-    <message>
-        <source>%1 converted</source>
-        <translation>%1 konvertiert</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
-        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation>%1 %2, %3 fehlgeschlagen, %4 übersprungen, %5 angehalten in %6 s</translation>
-    </message>
-    <message>
         <source>(interrupted)</source>
         <translation>(unterbrochen)</translation>
     </message>
@@ -417,6 +404,47 @@ wurden (130 Strg+C, 143 SIGTERM, 129 SIGHUP).</translation>
     <message>
         <source>size %1</source>
         <translation>Größe %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n konvertiert</numerusform>
+            <numerusform>%n konvertiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n with warnings)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 (%n mit Warnungen)</numerusform>
+            <numerusform>%1 (%n mit Warnungen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5 in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %3 &quot;N failed&quot;, %4 &quot;N skipped&quot;, %5 &quot;N stopped&quot;, %6 the seconds the whole run took.</extracomment>
+        <translation>%1 %2, %3, %4, %5 in %6 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n angehalten</numerusform>
+            <numerusform>%n angehalten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

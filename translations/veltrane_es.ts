@@ -109,19 +109,6 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         </translation>
     </message>
     <message>
-        <source>%1 converted (%2 with warnings)</source>
-        <translation>%1 convertido(s) (%2 con advertencias)</translation>
-    </message>
-    <message>
-        <source>%1 converted</source>
-        <translation>%1 convertido(s)</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
-        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation>%1 %2, %3 fallido(s), %4 omitido(s), %5 detenido(s) en %6 s</translation>
-    </message>
-    <message>
         <source>(interrupted)</source>
         <translation>(interrumpido)</translation>
     </message>
@@ -421,6 +408,47 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>size %1</source>
         <translation>tamaño %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n convertido</numerusform>
+            <numerusform>%n convertidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n with warnings)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 (%n con advertencias)</numerusform>
+            <numerusform>%1 (%n con advertencias)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5 in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %3 &quot;N failed&quot;, %4 &quot;N skipped&quot;, %5 &quot;N stopped&quot;, %6 the seconds the whole run took.</extracomment>
+        <translation>%1 %2, %3, %4, %5 en %6 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n omitido</numerusform>
+            <numerusform>%n omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n detenido</numerusform>
+            <numerusform>%n detenidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

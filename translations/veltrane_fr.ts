@@ -110,19 +110,6 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
         </translation>
     </message>
     <message>
-        <source>%1 converted (%2 with warnings)</source>
-        <translation>%1 converti(s) (%2 avec avertissements)</translation>
-    </message>
-    <message>
-        <source>%1 converted</source>
-        <translation>%1 converti(s)</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
-        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation>%1 %2, %3 en échec, %4 ignoré(s), %5 arrêté(s) en %6 s</translation>
-    </message>
-    <message>
         <source>(interrupted)</source>
         <translation>(interrompu)</translation>
     </message>
@@ -421,6 +408,47 @@ utilisation, 128+N arrêt par le signal N après suppression des sorties inachev
     <message>
         <source>size %1</source>
         <translation>taille %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n converti</numerusform>
+            <numerusform>%n convertis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n with warnings)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 (%n avec avertissement)</numerusform>
+            <numerusform>%1 (%n avec avertissements)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5 in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %3 &quot;N failed&quot;, %4 &quot;N skipped&quot;, %5 &quot;N stopped&quot;, %6 the seconds the whole run took.</extracomment>
+        <translation>%1 %2, %3, %4, %5 en %6 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n échec</numerusform>
+            <numerusform>%n échecs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignoré</numerusform>
+            <numerusform>%n ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n arrêté</numerusform>
+            <numerusform>%n arrêtés</numerusform>
+        </translation>
     </message>
 </context>
 <context>

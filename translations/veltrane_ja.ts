@@ -106,19 +106,6 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         </translation>
     </message>
     <message>
-        <source>%1 converted (%2 with warnings)</source>
-        <translation>変換済み %1 (警告あり %2)</translation>
-    </message>
-    <message>
-        <source>%1 converted</source>
-        <translation>変換済み %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
-        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation>%1 %2、失敗 %3、スキップ %4、中止 %5 (%6 秒)</translation>
-    </message>
-    <message>
         <source>(interrupted)</source>
         <translation>(中断)</translation>
     </message>
@@ -414,6 +401,42 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>size %1</source>
         <translation>サイズ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>変換済み %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n with warnings)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 (警告あり %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5 in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %3 &quot;N failed&quot;, %4 &quot;N skipped&quot;, %5 &quot;N stopped&quot;, %6 the seconds the whole run took.</extracomment>
+        <translation>%1 %2、%3、%4、%5 (%6 秒)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失敗 %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>スキップ %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>中止 %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

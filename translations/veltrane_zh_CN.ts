@@ -105,19 +105,6 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
         </translation>
     </message>
     <message>
-        <source>%1 converted (%2 with warnings)</source>
-        <translation>%1 个已转换（%2 个有警告）</translation>
-    </message>
-    <message>
-        <source>%1 converted</source>
-        <translation>%1 个已转换</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s</source>
-        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %6 the seconds the run took.</extracomment>
-        <translation>%1 %2，%3 个失败，%4 个已跳过，%5 个已停止，用时 %6 秒</translation>
-    </message>
-    <message>
         <source>(interrupted)</source>
         <translation>（已中断）</translation>
     </message>
@@ -403,6 +390,42 @@ signal N after removing unfinished outputs (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)
     <message>
         <source>size %1</source>
         <translation>大小 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n 个已转换</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n with warnings)</source>
+        <extracomment>%1 is &quot;N converted&quot;.</extracomment>
+        <translation>
+            <numerusform>%1（%n 个有警告）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5 in %6 s</source>
+        <extracomment>%1 is &quot;N files:&quot;, %2 &quot;N converted&quot;, %3 &quot;N failed&quot;, %4 &quot;N skipped&quot;, %5 &quot;N stopped&quot;, %6 the seconds the whole run took.</extracomment>
+        <translation>%1 %2，%3，%4，%5，用时 %6 秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 个失败</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n 个已跳过</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n 个已停止</numerusform>
+        </translation>
     </message>
 </context>
 <context>

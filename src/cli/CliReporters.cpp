@@ -125,15 +125,19 @@ std::string SummaryLine(const RunTotals& totals) {
   // English says "1 file" and "0 files"; other languages choose their own forms.
   const QString files =
       total == 1 ? CliText::tr("%n file:", nullptr, total) : CliText::tr("%n files:", nullptr, total);
-  const std::string converted =
-      totals.warnings ? CliFormat(CliText::tr("%1 converted (%2 with warnings)"),
-                                  {std::to_string(totals.converted), std::to_string(totals.warnings)})
-                      : CliFormat(CliText::tr("%1 converted"), {std::to_string(totals.converted)});
-  //: %1 is "N files:", %2 "N converted", %6 the seconds the run took.
-  return CliFormat(
-             CliText::tr("%1 %2, %3 failed, %4 skipped, %5 stopped in %6 s"),
-             {files.toStdString(), converted, std::to_string(totals.failed), std::to_string(totals.skipped),
-              std::to_string(totals.stopped), Fixed(totals.elapsed, 1)}) +
+  QString converted = CliText::tr("%n converted", nullptr, static_cast<int>(totals.converted));
+  if (totals.warnings)
+    //: %1 is "N converted".
+    converted =
+        CliText::tr("%1 (%n with warnings)", nullptr, static_cast<int>(totals.warnings)).arg(converted);
+  //: %1 is "N files:", %2 "N converted", %3 "N failed", %4 "N skipped", %5 "N stopped", %6 the
+  //: seconds the whole run took.
+  return CliFormat(CliText::tr("%1 %2, %3, %4, %5 in %6 s"),
+                   {files.toStdString(), converted.toStdString(),
+                    CliText::tr("%n failed", nullptr, static_cast<int>(totals.failed)).toStdString(),
+                    CliText::tr("%n skipped", nullptr, static_cast<int>(totals.skipped)).toStdString(),
+                    CliText::tr("%n stopped", nullptr, static_cast<int>(totals.stopped)).toStdString(),
+                    Fixed(totals.elapsed, 1)}) +
          (totals.interrupted ? " " + CliText::tr("(interrupted)").toStdString() : "");
 }
 
