@@ -1040,6 +1040,14 @@ kommen in die Liste; läuft das Programm bereits, kommen sie in sein Fenster.</t
     </message>
 </context>
 <context>
+    <name>Lists</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list in a sentence, such as &quot;2 converted, 1 failed&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>

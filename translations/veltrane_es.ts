@@ -1044,6 +1044,14 @@ si el programa ya está en ejecución, se añaden a su ventana.</translation>
     </message>
 </context>
 <context>
+    <name>Lists</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list in a sentence, such as &quot;2 converted, 1 failed&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>

@@ -1044,6 +1044,14 @@ ajoutés à la liste ; si le programme est déjà lancé, ils sont ajoutés à s
     </message>
 </context>
 <context>
+    <name>Lists</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list in a sentence, such as &quot;2 converted, 1 failed&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>

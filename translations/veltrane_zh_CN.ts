@@ -1018,6 +1018,14 @@ when the program is already running, they are added to its window.</source>
     </message>
 </context>
 <context>
+    <name>Lists</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list in a sentence, such as &quot;2 converted, 1 failed&quot;.</extracomment>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Video lib not found</source>

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "core/Helpers.h"
+
 void RunSummary::Set(int row, RowOutcome outcome) {
   if (row >= 0 && row < Rows()) outcomes_[static_cast<size_t>(row)] = outcome;
 }
@@ -29,7 +31,7 @@ QString RunSummary::Counts() const {
     parts << QCoreApplication::translate("RunSummary", "%n skipped", nullptr, n);
   if (const int n = Count(RowOutcome::Canceled) + Count(RowOutcome::Pending))
     parts << QCoreApplication::translate("RunSummary", "%n canceled", nullptr, n);
-  return parts.join(", ");
+  return parts.join(ListSeparator());
 }
 
 QString RunSummary::EndCaption(bool stopped) const {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/EngineTexts.h"
+#include "core/Helpers.h"
 
 namespace {
 
@@ -61,8 +62,8 @@ QString CropProblem(const OutputSettings& settings, const RowFacts& facts, const
   return QCoreApplication::translate("UserMessages",
                                      "The crop margins (%1) are larger than the picture (%2×%3) of %4. "
                                      "Make them smaller under Crop Video in the advanced settings.")
-      .arg(margins.join(", "), QString::number(facts.sourceWidth), QString::number(facts.sourceHeight),
-           NameOf(sourcePath));
+      .arg(margins.join(ListSeparator()), QString::number(facts.sourceWidth),
+           QString::number(facts.sourceHeight), NameOf(sourcePath));
 }
 
 QString ExplainOpenFailure(const QString& sourcePath, const QString& engineMessage) {

@@ -25,6 +25,11 @@ QString FormatDuration(double s) {
 
 double MicrosToSeconds(int64_t micros) { return static_cast<double>(micros) / 1000000.0; }
 
+QString ListSeparator() {
+  //: Between the items of a list in a sentence, such as "2 converted, 1 failed".
+  return QCoreApplication::translate("Lists", ", ");
+}
+
 QString FileExtensionUpper(const QString& path) {
   const qsizetype dot = path.lastIndexOf('.');
   const qsizetype slash = path.lastIndexOf('/');

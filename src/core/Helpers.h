@@ -8,6 +8,10 @@
 inline constexpr const char* WebSiteAddress = "https://www.veltrane-software.com/";
 
 QString FormatDuration(double seconds);
+
+// What separates the items of a list shown in a sentence (", " in English; Chinese and
+// Japanese have their own commas).
+QString ListSeparator();
 double MicrosToSeconds(int64_t micros);
 QString FileExtensionUpper(const QString& path);
 QString FileBaseName(const QString& path);

@@ -62,6 +62,6 @@ QString RowColumnText(const FileRow& row, ListColumn column) {
 
 QString RowToolTip(const FileRow& row) {
   QString tip = TrackCountText(row.source.audioTracks, row.source.subtitleTracks);
-  if (row.source.interlaced) tip += ", " + QCoreApplication::translate("RowTexts", "interlaced");
+  if (row.source.interlaced) tip += ListSeparator() + QCoreApplication::translate("RowTexts", "interlaced");
   return tip;
 }
