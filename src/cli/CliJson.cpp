@@ -6,7 +6,7 @@
 #include <QJsonObject>
 #include <cmath>
 
-#include "cli/CliSettings.h"
+#include "cli/CliProfiles.h"
 #include "output/OutputCatalogue.h"
 
 namespace {

@@ -3,10 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cctype>
 
+#include "cli/CliProfiles.h"
 #include "cli/CliRanges.h"
 #include "cli/CliText.h"
+#include "cli/CliWords.h"
 #include "conversion/ConversionBuilder.h"
 #include "core/FileNames.h"
 #include "core/Helpers.h"
@@ -21,16 +22,8 @@ namespace {
 constexpr int kDefaultProfileId = 1057;  // "MP4 - H264 Video (*.mp4)", the dialog's start
 constexpr int kMaxJobs = 64;
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-bool AllDigits(const std::string& text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-}
+using words::AllDigits;
+using words::Lower;
 
 QString Text(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
@@ -370,51 +363,6 @@ bool ApplyValues(const CliOptions& options, OutputSettings& settings, std::strin
 }
 
 }  // namespace
-
-const ProfileEntry* FindProfileByText(const std::string& text, std::string& error) {
-  const std::span<const ProfileEntry> catalogue = ProfileCatalogue();
-  if (AllDigits(text) && text.size() < 10) {
-    if (const ProfileEntry* entry = FindProfile(std::stoi(text))) return entry;
-  }
-  for (const ProfileEntry& entry : catalogue)
-    if (text == entry.caption) return &entry;
-
-  const std::string wanted = Lower(text);
-  std::vector<const ProfileEntry*> matches;
-  for (const ProfileEntry& entry : catalogue) {
-    const std::string caption = Lower(entry.caption);
-    if (caption == wanted) return &entry;
-    if (!wanted.empty() && caption.find(wanted) != std::string::npos) matches.push_back(&entry);
-  }
-  if (matches.size() == 1) return matches.front();
-  if (matches.empty()) {
-    error = CliFormat(CliText::tr("--profile: no profile matches \"%1\" (see --list-profiles)"), {text});
-    return nullptr;
-  }
-  error = CliFormat(
-      CliText::tr("--profile: \"%1\" matches %n profiles:", nullptr, static_cast<int>(matches.size())),
-      {text});
-  const size_t shown = std::min<size_t>(matches.size(), 8);
-  for (size_t i = 0; i < shown; ++i)
-    error += "\n  " + std::to_string(matches[i]->id) + "  " + matches[i]->caption;
-  if (shown < matches.size()) error += "\n  ...";
-  return nullptr;
-}
-
-std::string ProfileMenuPath(const ProfileEntry& entry) {
-  const std::string menu = entry.menu;
-  if (menu == AudioFormatMenu || menu == VideoFormatMenu || menu == ModernMenu) return menu;
-  return std::string(DeviceMenu) + "/" + menu;
-}
-
-std::string ProfileListing() {
-  std::string text;
-  for (const ProfileEntry& entry : ProfileCatalogue()) {
-    text += std::to_string(entry.id) + "\t" + entry.caption + "\t" + ProfileMenuPath(entry) + "\t" +
-            entry.key + "\t" + ExtensionForKey(QString::fromUtf8(entry.key)).toStdString() + "\n";
-  }
-  return text;
-}
 
 bool ParseIfExists(const std::string& text, ExistingOutput& mode) {
   if (text == "keep-both")

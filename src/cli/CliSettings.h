@@ -17,16 +17,6 @@ struct CliPlan {
   int jobs = 1;
 };
 
-// A profile by id, exact caption, or a part of one caption in any letter case. nullptr
-// with `error` set when nothing or more than one entry matches.
-const ProfileEntry* FindProfileByText(const std::string& text, std::string& error);
-
-// "General Audio Format", "General Video Format" or "Device/<submenu>".
-std::string ProfileMenuPath(const ProfileEntry& entry);
-
-// One line per profile: id, caption, menu path, key, extension, separated by tabs.
-std::string ProfileListing();
-
 // The if-exists words and their engine choice. False for an unknown word.
 bool ParseIfExists(const std::string& text, ExistingOutput& mode);
 

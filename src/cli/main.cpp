@@ -15,6 +15,7 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliOptions.h"
+#include "cli/CliProfiles.h"
 #include "cli/CliReporters.h"
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
