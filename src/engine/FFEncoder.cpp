@@ -2,7 +2,6 @@
 // output, and handed to the runner (EncoderRun.cpp) by Start.
 #include "engine/FFEncoder.h"
 
-#include <cctype>
 #include <cerrno>
 
 #include "engine/convert/EncoderQueue.h"
@@ -106,25 +105,9 @@ int FFEncoder::OpenInput(const std::string& path, const std::string& /*options*/
 
 namespace {
 
-// The options read for an estimate; a constant quality (-crf N) is noted and left
-// out, since the size it gives depends on the pictures.
-bool ParseForEstimate(std::string text, convert::Options* parsed, bool* constant_quality) {
-  *constant_quality = false;
-  std::vector<std::string> tokens;
+// The options as the engine reads them, for an estimate.
+bool ParseForEstimate(const std::string& text, convert::Options* parsed) {
   std::string error;
-  if (!convert::Tokenize(text, &tokens, &error)) return false;
-  for (size_t i = 0; i < tokens.size(); ++i)
-    if (tokens[i] == "-crf") *constant_quality = true;
-  if (*constant_quality) {
-    // "-crf N" as a whole, wherever it stands; its value never holds a blank.
-    size_t at = text.find("-crf ");
-    while (at != std::string::npos && at > 0 && !std::isspace(static_cast<unsigned char>(text[at - 1])))
-      at = text.find("-crf ", at + 1);
-    if (at == std::string::npos) return false;
-    const size_t value = text.find_first_not_of(" \t", at + 5);
-    const size_t end = value == std::string::npos ? value : text.find_first_of(" \t", value);
-    text.erase(at, end == std::string::npos ? std::string::npos : end - at);
-  }
   return convert::Parse(text, {}, parsed, &error);
 }
 
@@ -132,17 +115,15 @@ bool ParseForEstimate(std::string text, convert::Options* parsed, bool* constant
 
 int64_t FFEncoder::OutputLength(const std::string& options, int64_t source_us) {
   convert::Options parsed;
-  bool constant_quality = false;
-  return ParseForEstimate(options, &parsed, &constant_quality) ? convert::TrimmedLength(parsed, source_us)
-                                                               : 0;
+  return ParseForEstimate(options, &parsed) ? convert::TrimmedLength(parsed, source_us) : 0;
 }
 
 int64_t FFEncoder::EstimateOutputBytes(const std::string& options, int64_t source_us, bool has_video,
                                        bool has_audio, double measured_bytes_per_second) {
   convert::Options parsed;
-  bool constant_quality = false;
-  if (!ParseForEstimate(options, &parsed, &constant_quality)) return kSizeUnknown;
-  if (constant_quality && measured_bytes_per_second <= 0) return kSizeDependsOnContent;
+  if (!ParseForEstimate(options, &parsed)) return kSizeUnknown;
+  // A constant quality's size depends on the pictures: only a measured sample tells.
+  if (parsed.crf >= 0 && measured_bytes_per_second <= 0) return kSizeDependsOnContent;
   const int64_t bytes = convert::EstimateBytes(
       parsed, has_video, has_audio, convert::TrimmedLength(parsed, source_us), measured_bytes_per_second);
   return bytes < 0 ? kSizeUnknown : bytes;
