@@ -60,6 +60,13 @@ QString CorrectDimensionText(const QString& text) {
   return result;
 }
 
+bool IsKeptDimensionText(const QString& text) {
+  if (text.isEmpty() || text.size() > 9) return false;
+  for (const QChar c : text)
+    if (c < '0' || c > '9') return false;
+  return CorrectDimensionText(text) == text;
+}
+
 QString DimensionReplacementNote(const QString& caption, const QString& typed, const QString& kept) {
   if (typed == kept) return {};
   const QString was =

@@ -24,6 +24,9 @@ long long LeadingNumber(const QString& text);
 // in range and even is kept exactly as typed (leading zeros included).
 QString CorrectDimensionText(const QString& text);
 
+// Digits that leaving the width or height box would keep as they are.
+bool IsKeptDimensionText(const QString& text);
+
 // The note shown when leaving a width or height box replaced its text, naming the
 // box (`caption`), both texts and the range; empty when the text was kept.
 QString DimensionReplacementNote(const QString& caption, const QString& typed, const QString& kept);

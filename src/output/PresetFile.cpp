@@ -41,15 +41,6 @@ QString BadValue(const QString& source, const QString& setting, const QJsonValue
       .arg(source, setting, ValueText(value));
 }
 
-// Digits that the width or height box keeps as they are, or an empty box.
-bool IsDimensionText(const QString& text) {
-  if (text.isEmpty()) return true;
-  if (text.size() > 9) return false;
-  for (const QChar c : text)
-    if (c < '0' || c > '9') return false;
-  return CorrectDimensionText(text) == text;
-}
-
 bool IsWholeNumber(const QJsonValue& value) {
   if (!value.isDouble()) return false;
   const double number = value.toDouble();
@@ -263,8 +254,8 @@ std::optional<Preset> PresetFromJson(const QByteArray& data, const QString& sour
   const QString ifExists = root.value("ifExists").toString();
   const std::pair<bool, const char*> checks[] = {
       {sizeIndex >= 0, "size"},
-      {IsDimensionText(width), "width"},
-      {IsDimensionText(height), "height"},
+      {width.isEmpty() || IsKeptDimensionText(width), "width"},
+      {height.isEmpty() || IsKeptDimensionText(height), "height"},
       {videoQuality >= 0, "videoQuality"},
       {audioQuality >= 0, "audioQuality"},
       {IfExistsSettingText(IfExistsFromSettingText(ifExists)) == ifExists, "ifExists"},

@@ -22,14 +22,6 @@ void RestoreProfile(OutputSettings& settings, OutputControls& controls) {
   }
 }
 
-// Digits that leaving the width or height box would keep as they are.
-bool IsDimension(const QString& text) {
-  if (text.isEmpty() || text.size() > 9) return false;
-  for (const QChar c : text)
-    if (c < '0' || c > '9') return false;
-  return CorrectDimensionText(text) == text;
-}
-
 void RestoreSize(OutputSettings& settings, OutputControls& controls) {
   if (!controls.sizeEnabled) return;
   const auto index = Stored::Find(Setting::SizeIndex, static_cast<int>(SizeEntries().size()) - 1);
@@ -37,7 +29,7 @@ void RestoreSize(OutputSettings& settings, OutputControls& controls) {
   if (*index == SizeCustomIndex) {
     const auto width = Stored::Find(Setting::Width);
     const auto height = Stored::Find(Setting::Height);
-    if (!width || !height || !IsDimension(*width) || !IsDimension(*height)) return;
+    if (!width || !height || !IsKeptDimensionText(*width) || !IsKeptDimensionText(*height)) return;
     SelectSize(settings, controls, *index);
     settings.width = *width;
     settings.height = *height;
